@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace zandoli {
+
+// The one uniform generator of a table: the deal reseeds it from the time of
+// day, the shuffle and the spinner draw from it.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseed() = 0;
+    virtual double next() = 0;  // uniform in [0, 1)
+};
+
+class TimeSeededRandom : public RandomSource {
+public:
+    void reseed() override;
+    double next() override;
+
+private:
+    std::mt19937_64 engine_{0};
+};
+
+}  // namespace zandoli

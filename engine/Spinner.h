@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace zandoli {
+
+// Markers on the spinner; they are not card values.
+inline constexpr double RED_STAR = -1;
+inline constexpr double BLUE_STAR = 2;
+
+inline constexpr int SPIN_POSITIONS = 16;
+
+// The value under each of the 16 positions, clockwise from the top. Entry 16
+// exists but is never reached.
+inline constexpr std::array<double, 17> SPINVALUES = {0.1,  RED_STAR, 0.75, 0.8, 0.9, RED_STAR,
+                                                      0.5,  0.6,      0.7,  BLUE_STAR, 0.25,
+                                                      0.4,  0.3,      RED_STAR, 1,  0.2, 0};
+
+inline constexpr const char* DIAL_AT_REST = "Images\\wdial.jpg";
+inline constexpr const char* CLOSEUP_AT_REST = "Images\\wblank.jpg";
+
+// "Images\zandolit07.jpg" and "Images\zandolic07.jpg" for position 7.
+std::string dialpicture(int position);
+std::string closeuppicture(int position);
+
+}  // namespace zandoli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+// Services every screen uses.
+namespace zandoli {
+
+// Maps a file name as the game writes it ("Images\opening.jpg",
+// "wav\click.wav", "images\wsq2.jpg") to a path in the working folder:
+// backslashes become slashes and each folder name is matched without regard
+// to case against the folders that exist.
+QString assetpath(const QString& written);
+
+// A picture by its written name, decoded once and kept for the run. A null
+// pixmap when the file is missing or unreadable.
+const QPixmap& picture(const QString& written);
+
+// Plays a WAV file by its written name without waiting for it; a new sound
+// cuts off the one playing; a missing file is silent. Every sound is loaded
+// once. Callers test playsound == 1 first.
+void playwav(const QString& written);
+
+// The position fitform gives a screen, in twips: centred on the display, and
+// overhanging every edge alike on a display smaller than the screen.
+QPoint fitposition(QSize displaytwips, QSize screentwips);
+// Gives a screen the table size (15360 x 11520 twips) and centres it on its
+// display, showing the hourglass while it works.
+void fitform(QWidget* screen);
+// The display size in twips.
+QSize displaytwips();
+
+// Desktop requests; the answer is not looked at and nothing waits.
+void opendocument(const QString& file);  // a file in the working folder
+void openwebsite();
+
+// The makers' short notice shown on the screens, and the web address.
+QString makersnotice();
+QString websiteaddress();
+
+// Font substitutions for the written family names; call once after the
+// application object exists and before any screen is built.
+void installfontsubstitutions();
+
+}  // namespace zandoli

@@ -1,0 +1,50 @@
+#include "Screen.h"
+
+namespace zandoli {
+
+Screen::Screen(const QString& name) : name_(name) {}
+
+Screen::~Screen() { delete window_.data(); }
+
+void Screen::load() {
+    if (isloaded()) {
+        return;
+    }
+    QWidget* window = createwindow();
+    window->setObjectName(name_);
+    window_ = window;
+    Form_Load();
+}
+
+QWidget* Screen::window() {
+    load();
+    return window_.data();
+}
+
+void Screen::show() {
+    load();
+    if (!isloaded()) {
+        return;  // the load steps unloaded the screen again
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    emit shown();
+}
+
+void Screen::unload() {
+    if (!isloaded()) {
+        return;
+    }
+    Form_Unload();
+    QWidget* window = window_.data();
+    window_.clear();
+    window->hide();
+    // A screen is often unloaded from a click on one of its own controls, so
+    // the window goes once that handler has returned; from here on the screen
+    // counts as unloaded and the next show builds a new window.
+    window->deleteLater();
+    emit unloaded();
+}
+
+}  // namespace zandoli
