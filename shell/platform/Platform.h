@@ -10,9 +10,9 @@
 namespace zandoli {
 
 // Maps a file name as the game writes it ("Images\opening.jpg",
-// "wav\click.wav", "images\wsq2.jpg") to a path in the working folder:
-// backslashes become slashes and each folder name is matched without regard
-// to case against the folders that exist.
+// "wav\click.wav", "images\wsq2.jpg") to an absolute path in the working
+// folder: backslashes become slashes and each folder name, and the file name,
+// is matched without regard to case against what exists.
 QString assetpath(const QString& written);
 
 // A picture by its written name, decoded once and kept for the run. A null
@@ -21,15 +21,21 @@ const QPixmap& picture(const QString& written);
 
 // Plays a WAV file by its written name without waiting for it; a new sound
 // cuts off the one playing; a missing file is silent. Every sound is loaded
-// once. Callers test playsound == 1 first.
+// once. Callers test playsound == 1 first. (SoundPlayer.h holds the player.)
 void playwav(const QString& written);
+
+// The table size every fitted screen takes, in twips (1024 x 768 pixels).
+inline constexpr int FIT_WIDTH_TWIPS = 15360;
+inline constexpr int FIT_HEIGHT_TWIPS = 11520;
 
 // The position fitform gives a screen, in twips: centred on the display, and
 // overhanging every edge alike on a display smaller than the screen.
 QPoint fitposition(QSize displaytwips, QSize screentwips);
-// Gives a screen the table size (15360 x 11520 twips) and centres it on its
-// display, showing the hourglass while it works.
+// Gives a screen the table size (15360 x 11520 twips, window frame included)
+// and centres it on its display, showing the hourglass while it works.
 void fitform(QWidget* screen);
+// Moves a screen, keeping its size, so that it is centred on the display.
+void centreform(QWidget* screen);
 // The display size in twips.
 QSize displaytwips();
 

@@ -4,7 +4,9 @@ namespace zandoli {
 
 Screen::Screen(const QString& name) : name_(name) {}
 
-Screen::~Screen() { delete window_.data(); }
+Screen::~Screen() {
+    delete window_.data();
+}
 
 void Screen::load() {
     if (isloaded()) {

@@ -12,14 +12,20 @@ namespace zandoli::units {
 
 inline constexpr int TWIPS_PER_PIXEL = 15;
 
-constexpr int px(int twips) { return twips / TWIPS_PER_PIXEL; }
-constexpr int twips(int pixels) { return pixels * TWIPS_PER_PIXEL; }
+constexpr int px(int twips) {
+    return twips / TWIPS_PER_PIXEL;
+}
+constexpr int twips(int pixels) {
+    return pixels * TWIPS_PER_PIXEL;
+}
 
 inline QRect pxrect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-inline int pointpixels(double points) { return static_cast<int>(std::lround(points * 4.0 / 3.0)); }
+inline int pointpixels(double points) {
+    return static_cast<int>(std::lround(points * 4.0 / 3.0));
+}
 
 // A font asked for by its written family name ("Arial", "Tahoma",
 // "Arial Rounded MT Bold"); the substitutions installed at start-up map it

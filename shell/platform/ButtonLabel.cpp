@@ -1,0 +1,66 @@
+#include "ButtonLabel.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace zandoli {
+
+namespace {
+
+// A disabled button's text sits half way between its text and back colours,
+// so it reads as switched off in every player's colour scheme.
+QColor dimmed(const QColor& text, const QColor& back) {
+    return QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                  (text.blue() + back.blue()) / 2);
+}
+
+}  // namespace
+
+ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAlignment(Qt::AlignCenter);
+    // The border is drawn in the text colour: on the game's black and
+    // coloured backgrounds a black border would not show.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    restyle();
+}
+
+void ButtonLabel::settextcolour(const QColor& colour) {
+    text_ = colour;
+    restyle();
+}
+
+void ButtonLabel::setbackcolour(const QColor& colour) {
+    back_ = colour;
+    restyle();
+}
+
+void ButtonLabel::restyle() {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, text_);
+    }
+    p.setColor(QPalette::Disabled, QPalette::WindowText, dimmed(text_, back_));
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Window, back_);
+    }
+    setPalette(p);
+}
+
+void ButtonLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ButtonLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint()) && isEnabled();
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit clicked();
+    }
+}
+
+}  // namespace zandoli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+
+namespace zandoli {
+
+// A button as the game draws one: a bordered text label that acts on a mouse
+// click (press and release inside it). A disabled button ignores clicks and
+// looks disabled (its text dimmed), whatever its text colour.
+class ButtonLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    ButtonLabel(const QString& text, QWidget* parent);
+    void settextcolour(const QColor& colour);
+    void setbackcolour(const QColor& colour);
+    QColor textcolour() const { return text_; }
+    QColor backcolour() const { return back_; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void restyle();
+    QColor text_ = Qt::yellow;
+    QColor back_ = Qt::black;
+    bool pressed_ = false;
+};
+
+}  // namespace zandoli
