@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,7 +24,25 @@ bool writesave(const GameState& state, const std::filesystem::path& file);
 // False when the text cannot be a save: too few values, a value that is not
 // an integer or does not fit 16 bits, or values outside the ranges a game can
 // reach. Values read before the failure stay in the state.
+//
+// A line is the optional minus sign and the digits, nothing else: the writer
+// never puts spaces round a value, so a line with one is damaged and refused.
+// A line ends in LF; a CR just before it (or at the very end) is dropped, and
+// the last line may lack its ending. A line longer than LONGEST_LINE
+// characters is refused, which lets the reader stop after a bounded prefix of
+// any file however large.
 bool parsesave(std::string_view text, GameState& state);
 bool readsave(const std::filesystem::path& file, GameState& state);
+
+inline constexpr std::size_t LONGEST_LINE = 16;
+
+// True when every saved field lies where a running game can put it, so a
+// table can show and fold the restored hands without checking them again:
+// the first handsize(p) slots of each hand hold cards, and the working hand of
+// the player to move still holds handsize(colour) cards within slots 0..11.
+bool validsave(const GameState& state);
+
+// The temporary file writesave fills before renaming it over the save.
+std::filesystem::path temppath(const std::filesystem::path& file);
 
 }  // namespace zandoli::savegame

@@ -1,0 +1,162 @@
+#include "SaveFile.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+namespace zandoli::savegame {
+
+namespace {
+
+// Every saved field in the order of the file's lines. The writer and the
+// reader both walk this one list, so they cannot disagree about a position.
+template <typename State>
+auto fieldsinorder(State& state) {
+    std::array<decltype(&state.playsound), SAVE_LINES> fields{};
+    std::size_t line = 0;
+    fields[line++] = &state.playsound;
+    fields[line++] = &state.numplayers;
+    fields[line++] = &state.colour;
+    for (int p = 0; p < PLAYING_COLOURS; ++p) {
+        fields[line++] = &state.handsize[p];
+    }
+    for (int p = 0; p < PLAYING_COLOURS; ++p) {
+        for (int s = 0; s < SHOWN_SLOTS; ++s) {
+            fields[line++] = &state.hand[p][s];
+            fields[line++] = &state.turnhand[p][s];
+        }
+    }
+    fields[line++] = &state.packpos;
+    fields[line++] = &state.topcard;
+    fields[line++] = &state.starused;
+    fields[line++] = &state.drawn;
+    fields[line++] = &state.turnover;
+    fields[line++] = &state.newslot;
+    fields[line++] = &state.spins;
+    return fields;
+}
+
+// Cuts the next line off the front of rest; nothing when no line is left.
+std::optional<std::string_view> nextline(std::string_view& rest) {
+    if (rest.empty()) {
+        return std::nullopt;
+    }
+    const auto end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+std::optional<int16_t> readvalue(std::string_view line) {
+    if (line.size() > LONGEST_LINE) {
+        return std::nullopt;
+    }
+    const char* const end = line.data() + line.size();
+    int16_t value = 0;
+    // from_chars takes no sign but '-', skips no spaces and reports a value
+    // beyond 16 bits as out of range: exactly the lines the writer makes.
+    const auto [stop, error] = std::from_chars(line.data(), end, value);
+    if (error != std::errc{} || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Each of the first SAVE_LINES lines is at most LONGEST_LINE characters, a CR
+// and an LF, so this much of a file decides everything parsesave does with it.
+constexpr std::size_t READ_LIMIT = SAVE_LINES * (LONGEST_LINE + 2);
+
+}  // namespace
+
+std::string formatsave(const GameState& state) {
+    std::string text;
+    text.reserve(SAVE_LINES * 8);
+    for (const int16_t* field : fieldsinorder(state)) {
+        std::array<char, 8> digits{};
+        const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), *field);
+        text.append(digits.data(), result.ptr);
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::filesystem::path temppath(const std::filesystem::path& file) {
+    std::filesystem::path temp = file;
+    temp += ".tmp";
+    return temp;
+}
+
+bool writesave(const GameState& state, const std::filesystem::path& file) {
+    const std::filesystem::path temp = temppath(file);
+    bool created = false;
+    try {
+        const std::string text = formatsave(state);
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            // Whatever stands at the temporary name is not ours to remove.
+            return false;
+        }
+        created = true;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        out.close();
+        // Standard C++ has no fsync; a full flush and a clean close are the
+        // most it can confirm before the rename makes the new save visible.
+        if (out.fail()) {
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            return false;
+        }
+        std::error_code error;
+        std::filesystem::rename(temp, file, error);
+        if (error) {
+            std::filesystem::remove(temp, error);
+            return false;
+        }
+        return true;
+    } catch (...) {
+        if (created) {
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+        }
+        return false;
+    }
+}
+
+bool parsesave(std::string_view text, GameState& state) {
+    std::string_view rest = text;
+    for (int16_t* field : fieldsinorder(state)) {
+        const auto line = nextline(rest);
+        if (!line) {
+            return false;
+        }
+        const auto value = readvalue(*line);
+        if (!value) {
+            return false;
+        }
+        *field = *value;
+    }
+    return validsave(state);
+}
+
+bool readsave(const std::filesystem::path& file, GameState& state) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::string text(READ_LIMIT, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) {
+        return false;
+    }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return parsesave(text, state);
+}
+
+}  // namespace zandoli::savegame
