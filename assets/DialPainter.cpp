@@ -1,0 +1,328 @@
+#include "DialPainter.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+
+#include "AssetLook.h"
+#include "Geometry.h"
+#include "ShapePainter.h"
+#include "Spinner.h"
+
+namespace zandoli {
+
+namespace {
+
+const QPointF CENTRE{200, 200};
+constexpr double SEGMENT_DEGREES = 360.0 / SPIN_POSITIONS;
+constexpr double RIM_OUTER = 190;
+constexpr double RIM_INNER = 177;
+constexpr double FACE = 176;
+constexpr double PEG_RING = 183.5;
+constexpr double PEG = 3.6;
+constexpr double INNER_DISC = 92;
+constexpr double SHAPE_RING = 134;
+constexpr double SHAPE_SIZE = 40;
+constexpr double SHAPE_PEN = 0.8;
+constexpr double STAR_RADIUS = 21;
+constexpr double HUB = 22;
+const QPointF SHADOW_OFFSET{4, 6};
+
+// The close-up, in its own 160 x 160 frame.
+const QRectF BEZEL{5, 5, 150, 150};
+const QRectF PLATE_RECT{15, 15, 130, 130};
+const QPointF CLOSEUP_CENTRE{80, 80};
+constexpr double CLOSEUP_STAR = 54;
+constexpr double CLOSEUP_PEN = 1.6;
+
+bool isstar(double value) {
+    return value == RED_STAR || value == BLUE_STAR;
+}
+
+StarKind starkind(double value) {
+    return value == RED_STAR ? StarKind::Discard : StarKind::Draw;
+}
+
+QColor fieldcolour(double value) {
+    return value == RED_STAR ? look::RED_FIELD : look::BLUE_FIELD;
+}
+
+double closeupsize(AreaModel::Kind kind) {
+    switch (kind) {
+        case AreaModel::Kind::Pie:
+            return 116;
+        case AreaModel::Kind::Bar:
+            return 124;
+        case AreaModel::Kind::Grid:
+            return 110;
+    }
+    return 110;
+}
+
+QPainterPath segmentpath(int position, double radius) {
+    const double start = (position - 0.5) * SEGMENT_DEGREES;
+    const QRectF disc(CENTRE.x() - radius, CENTRE.y() - radius, 2 * radius, 2 * radius);
+    QPainterPath path;
+    path.moveTo(CENTRE);
+    path.arcTo(disc, qtangle(start), -SEGMENT_DEGREES);
+    path.closeSubpath();
+    return path;
+}
+
+QLinearGradient brassgradient(QPointF from, QPointF to) {
+    QLinearGradient brass(from, to);
+    brass.setColorAt(0, look::BRASS_LIGHT);
+    brass.setColorAt(0.45, look::BRASS);
+    brass.setColorAt(0.6, look::BRASS.lighter(110));
+    brass.setColorAt(1, look::BRASS_DARK);
+    return brass;
+}
+
+void paintshadow(QPainter& painter) {
+    const double reach = RIM_OUTER + 4;
+    QRadialGradient shadow(CENTRE + SHADOW_OFFSET, reach);
+    shadow.setColorAt(0, QColor(0, 0, 0, 150));
+    shadow.setColorAt(0.93, QColor(0, 0, 0, 120));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shadow);
+    painter.drawEllipse(CENTRE + SHADOW_OFFSET, reach, reach);
+}
+
+void paintrim(QPainter& painter) {
+    const QPointF corner(RIM_OUTER, RIM_OUTER);
+    painter.setPen(QPen(look::OUTLINE, 1.2));
+    painter.setBrush(brassgradient(CENTRE - corner, CENTRE + corner));
+    painter.drawEllipse(CENTRE, RIM_OUTER, RIM_OUTER);
+    // The inner lip is lit from the other side, so the face looks set into the rim.
+    const QPointF lip(RIM_INNER, RIM_INNER);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brassgradient(CENTRE + lip, CENTRE - lip));
+    painter.drawEllipse(CENTRE, RIM_INNER + 1.5, RIM_INNER + 1.5);
+}
+
+void paintsegments(QPainter& painter, int lit) {
+    painter.setPen(Qt::NoPen);
+    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+        const double value = SPINVALUES[p];
+        const QColor fill =
+            isstar(value) ? fieldcolour(value) : (p % 2 == 0 ? look::SEGMENT_A : look::SEGMENT_B);
+        painter.fillPath(segmentpath(p, FACE), fill);
+    }
+    // A gentle dome of light over the face.
+    QRadialGradient dome(CENTRE - QPointF(50, 60), FACE * 1.4);
+    dome.setColorAt(0, QColor(255, 255, 255, 70));
+    dome.setColorAt(0.45, QColor(255, 255, 255, 0));
+    dome.setColorAt(1, QColor(0, 0, 0, 80));
+    painter.setBrush(dome);
+    painter.drawEllipse(CENTRE, FACE, FACE);
+    // The lit segment stays clear of the shading, so it is the brightest thing on the dial.
+    if (lit >= 0) {
+        const double value = SPINVALUES[lit];
+        QRadialGradient light(CENTRE, FACE);
+        const QColor base = isstar(value) ? fieldcolour(value).lighter(140) : look::SEGMENT_LIT;
+        light.setColorAt(0.5, base);
+        light.setColorAt(1, base.lighter(118));
+        painter.fillPath(segmentpath(lit, FACE), light);
+    }
+
+    painter.setPen(QPen(look::OUTLINE, 1.4, Qt::SolidLine, Qt::RoundCap));
+    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+        const double edge = (p - 0.5) * SEGMENT_DEGREES;
+        painter.drawLine(polar(CENTRE, INNER_DISC, edge), polar(CENTRE, FACE, edge));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(look::OUTLINE, 1.6));
+    painter.drawEllipse(CENTRE, FACE, FACE);
+}
+
+void paintpegs(QPainter& painter) {
+    painter.setPen(QPen(look::BRASS_DARK.darker(150), 0.8));
+    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+        const QPointF at = polar(CENTRE, PEG_RING, (p - 0.5) * SEGMENT_DEGREES);
+        QRadialGradient shine(at - QPointF(1.2, 1.4), PEG * 1.4);
+        shine.setColorAt(0, Qt::white);
+        shine.setColorAt(0.5, look::BRASS);
+        shine.setColorAt(1, look::BRASS_DARK);
+        painter.setBrush(shine);
+        painter.drawEllipse(at, PEG, PEG);
+    }
+}
+
+void paintcontents(QPainter& painter) {
+    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+        const double value = SPINVALUES[p];
+        const QPointF at = polar(CENTRE, SHAPE_RING, p * SEGMENT_DEGREES);
+        if (isstar(value)) {
+            paintstar(painter, starkind(value), at, STAR_RADIUS);
+        } else {
+            paintshape(painter, areamodel(value), at, SHAPE_SIZE, SHAPE_PEN);
+        }
+    }
+}
+
+void paintglow(QPainter& painter, int lit) {
+    const QPainterPath segment = segmentpath(lit, FACE);
+    QPainterPath face;
+    face.addEllipse(CENTRE, FACE, FACE);
+    painter.save();
+    painter.setClipPath(face);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 120), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(segment);
+    painter.setPen(QPen(QColor(255, 180, 0), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(segment);
+    painter.restore();
+}
+
+void paintinnerdisc(QPainter& painter) {
+    QRadialGradient cream(CENTRE - QPointF(25, 30), INNER_DISC * 1.3);
+    cream.setColorAt(0, QColor(255, 252, 240));
+    cream.setColorAt(1, QColor(222, 210, 182));
+    painter.setPen(QPen(look::BRASS, 4));
+    painter.setBrush(cream);
+    painter.drawEllipse(CENTRE, INNER_DISC, INNER_DISC);
+    painter.setPen(QPen(look::OUTLINE, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(CENTRE, INNER_DISC + 2, INNER_DISC + 2);
+    // A notch for every position, so the pointer has marks to count along.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(look::BRASS_DARK);
+    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+        const double a = p * SEGMENT_DEGREES;
+        painter.drawPolygon(
+            QPolygonF({polar(CENTRE, INNER_DISC - 3, a - 3), polar(CENTRE, INNER_DISC - 3, a + 3),
+                       polar(CENTRE, INNER_DISC - 11, a)}));
+    }
+}
+
+QPolygonF arrowshape() {
+    return QPolygonF({{0, -110},
+                      {12, -82},
+                      {4.5, -82},
+                      {6, 32},
+                      {14, 50},
+                      {0, 42},
+                      {-14, 50},
+                      {-6, 32},
+                      {-4.5, -82},
+                      {-12, -82}});
+}
+
+void paintpointer(QPainter& painter, int position) {
+    const double angle = position * SEGMENT_DEGREES;
+    const QPolygonF arrow = arrowshape();
+
+    painter.save();
+    painter.translate(CENTRE + SHADOW_OFFSET * 0.8);
+    painter.rotate(angle);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 95));
+    painter.drawPolygon(arrow);
+    painter.restore();
+
+    painter.save();
+    painter.translate(CENTRE);
+    painter.rotate(angle);
+    QLinearGradient body(-12, 0, 12, 0);
+    body.setColorAt(0, look::POINTER.lighter(135));
+    body.setColorAt(0.5, look::POINTER);
+    body.setColorAt(1, look::POINTER_DARK);
+    painter.setPen(QPen(look::OUTLINE, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(body);
+    painter.drawPolygon(arrow);
+    painter.setPen(QPen(QColor(255, 255, 255, 140), 1.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(-1.5, -100), QPointF(-2, 28));
+    painter.restore();
+}
+
+void painthub(QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 90));
+    painter.drawEllipse(CENTRE + SHADOW_OFFSET * 0.5, HUB, HUB);
+    QRadialGradient dome(CENTRE - QPointF(7, 8), HUB * 1.5);
+    dome.setColorAt(0, look::BRASS_LIGHT.lighter(115));
+    dome.setColorAt(0.4, look::BRASS);
+    dome.setColorAt(1, look::BRASS_DARK);
+    painter.setPen(QPen(look::OUTLINE, 1.2));
+    painter.setBrush(dome);
+    painter.drawEllipse(CENTRE, HUB, HUB);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 150));
+    painter.drawEllipse(CENTRE - QPointF(8, 9), 6, 4);
+    painter.setBrush(look::BRASS_DARK);
+    painter.drawEllipse(CENTRE, 4.5, 4.5);
+}
+
+}  // namespace
+
+void paintdial(QPainter& painter, const DialScene& scene) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (scene.onTable) {
+        painter.fillRect(QRectF(0, 0, 400, 400), look::TABLE);
+    }
+    paintshadow(painter);
+    paintrim(painter);
+    paintsegments(painter, scene.lit);
+    paintpegs(painter);
+    paintcontents(painter);
+    if (scene.lit >= 0) {
+        paintglow(painter, scene.lit);
+    }
+    paintinnerdisc(painter);
+    paintpointer(painter, scene.pointer);
+    painthub(painter);
+    painter.restore();
+}
+
+void paintcloseup(QPainter& painter, int position) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(0, 0, 160, 160), look::TABLE);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 110));
+    painter.drawRoundedRect(BEZEL.translated(2, 3), 22, 22);
+    painter.setPen(QPen(look::OUTLINE, 1.2));
+    painter.setBrush(brassgradient(BEZEL.topLeft(), BEZEL.bottomRight()));
+    painter.drawRoundedRect(BEZEL, 22, 22);
+
+    const double value = position >= 0 ? SPINVALUES[position] : 0;
+    QPainterPath plate;
+    plate.addRoundedRect(PLATE_RECT, 14, 14);
+    if (position >= 0 && isstar(value)) {
+        QRadialGradient field(CLOSEUP_CENTRE, PLATE_RECT.width() * 0.75);
+        field.setColorAt(0, fieldcolour(value).lighter(125));
+        field.setColorAt(1, fieldcolour(value).darker(115));
+        painter.fillPath(plate, field);
+    } else {
+        // Flat on purpose: the shape's two colours must stand alone against it.
+        painter.fillPath(plate, look::PLATE);
+    }
+    painter.setPen(QPen(look::BRASS_DARK, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(plate);
+
+    if (position < 0) {
+        // The empty close-up waits for a spin.
+        QFont font(look::ROUNDED_FACE);
+        font.setBold(true);
+        font.setPixelSize(100);
+        painter.setFont(font);
+        painter.setPen(look::PLATE.darker(112));
+        painter.drawText(PLATE_RECT, Qt::AlignCenter, "?");
+    } else if (isstar(value)) {
+        paintstar(painter, starkind(value), CLOSEUP_CENTRE + QPointF(0, 3), CLOSEUP_STAR);
+    } else {
+        const AreaModel model = areamodel(value);
+        paintshape(painter, model, CLOSEUP_CENTRE, closeupsize(model.kind), CLOSEUP_PEN);
+    }
+    painter.restore();
+}
+
+}  // namespace zandoli

@@ -1,0 +1,152 @@
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "ArtPainter.h"
+#include "AssetLook.h"
+#include "Cards.h"
+#include "Colours.h"
+#include "DialPainter.h"
+
+namespace zandoli {
+
+namespace {
+
+constexpr int HALF_POSITION = 6;  // the spinner position that shows one half
+constexpr double CARD_WIDTH = 56;
+constexpr double CARD_HEIGHT = 80;
+constexpr double CARD_RADIUS = 7;
+constexpr double CARD_BORDER = 2.4;
+// A wide, shallow fan: each card's value stays in sight beside the next card.
+const QPointF FAN_PIVOT{114, 474};
+constexpr double FAN_REACH = 300;
+constexpr double FAN_ANGLES[] = {-13.5, -4.5, 4.5, 13.5};
+
+QColor qcolour(Rgb rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+QFont cardfont(int pixels) {
+    QFont font(look::CARD_FACE);
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+enum class Face { Decimal, Percent, Fraction, Tile };
+
+// One card of the fan, drawn upright around the origin.
+void paintcard(QPainter& painter, Face face, const PlayerLook& player) {
+    const QRectF card(-CARD_WIDTH / 2, -CARD_HEIGHT / 2, CARD_WIDTH, CARD_HEIGHT);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 100));
+    painter.drawRoundedRect(card.translated(3, 4), CARD_RADIUS, CARD_RADIUS);
+
+    // A tile card is black with a border in the player's colour, as on the table.
+    const bool tile = face == Face::Tile;
+    painter.setPen(QPen(tile ? qcolour(player.playercolour) : QColor(Qt::black), CARD_BORDER));
+    painter.setBrush(tile ? QColor(Qt::black) : qcolour(player.playercolour));
+    painter.drawRoundedRect(card, CARD_RADIUS, CARD_RADIUS);
+
+    const QColor ink = qcolour(player.cardtext);
+    painter.setPen(ink);
+    switch (face) {
+        case Face::Decimal:
+            painter.setFont(cardfont(22));
+            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(decimaltext(0.5)));
+            break;
+        case Face::Percent:
+            painter.setFont(cardfont(17));
+            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(percenttext(0.5)));
+            break;
+        case Face::Fraction:
+            painter.setFont(cardfont(24));
+            painter.drawText(QRectF(card.left(), card.top() + 6, CARD_WIDTH, 30), Qt::AlignCenter,
+                             "1");
+            painter.drawText(QRectF(card.left(), card.bottom() - 36, CARD_WIDTH, 30),
+                             Qt::AlignCenter, "2");
+            painter.fillRect(QRectF(-14, -1.5, 28, 3), ink);
+            break;
+        case Face::Tile: {
+            painter.save();
+            const double scale = 0.6;
+            painter.translate(-look::TILE_SIZE.width() * scale / 2,
+                              -look::TILE_SIZE.height() * scale / 2);
+            painter.scale(scale, scale);
+            painttile(painter, look::TILE_SQUARES / 2);
+            painter.restore();
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+void paintopening(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QRadialGradient light(QPointF(200, 100), 260);
+    light.setColorAt(0, look::TABLE.lighter(165));
+    light.setColorAt(0.55, look::TABLE);
+    light.setColorAt(1, look::TABLE.darker(140));
+    painter.fillRect(QRectF(0, 0, 320, 240), light);
+
+    painter.save();
+    // The dial sits up on the right, so the cards in front leave its lit half in view.
+    painter.translate(98, 2);
+    painter.scale(0.55, 0.55);
+    paintdial(painter, DialScene{HALF_POSITION, HALF_POSITION, false});
+    painter.restore();
+
+    // Four cards that all mean one half, each in a player's colours.
+    const Face faces[] = {Face::Decimal, Face::Percent, Face::Fraction, Face::Tile};
+    for (int i = 0; i < 4; ++i) {
+        painter.save();
+        painter.translate(FAN_PIVOT);
+        painter.rotate(FAN_ANGLES[i]);
+        painter.translate(0, -FAN_REACH);
+        paintcard(painter, faces[i], PLAYERS[i]);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+void paintlogo(QPainter& painter) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(0, 0, 100, 139), Qt::black);
+
+    const QRectF card(3, 3, 94, 133);
+    QLinearGradient face(card.topLeft(), card.bottomRight());
+    face.setColorAt(0, look::TABLE.lighter(150));
+    face.setColorAt(1, look::TABLE.darker(120));
+    painter.setPen(QPen(look::BRASS, 2.5));
+    painter.setBrush(face);
+    painter.drawRoundedRect(card, 10, 10);
+
+    painter.save();
+    painter.translate(11, 9);
+    painter.scale(0.195, 0.195);
+    paintdial(painter, DialScene{HALF_POSITION, HALF_POSITION, false});
+    painter.restore();
+
+    QFont title(look::ROUNDED_FACE);
+    title.setBold(true);
+    title.setPixelSize(19);
+    painter.setFont(title);
+    painter.setPen(QColor(0, 0, 0, 120));
+    painter.drawText(QRectF(0, 92, 101, 24), Qt::AlignCenter, "Zandoli?");
+    painter.setPen(QColor(255, 255, 0));
+    painter.drawText(QRectF(0, 91, 100, 24), Qt::AlignCenter, "Zandoli?");
+
+    painter.setFont(cardfont(10));
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, 114, 100, 16), Qt::AlignCenter,
+                     QString::fromUtf8("\u00bd = 0.5 = 50%"));
+    painter.restore();
+}
+
+}  // namespace zandoli

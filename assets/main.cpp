@@ -1,0 +1,34 @@
+// Draws every picture, synthesises every sound and writes the rules document
+// into the folder given on the command line (the build folder, where the game runs).
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "PictureSet.h"
+#include "RulesDocument.h"
+#include "RulesText.h"
+#include "Sounds.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    // Painting needs a GUI application but no display: builds run headless.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    for (const char* folder : {"Images", "wav", "icons"}) {
+        if (!out.mkpath(folder)) {
+            std::fprintf(stderr, "cannot create %s in %s\n", folder, argv[1]);
+            return 1;
+        }
+    }
+    bool ok = zandoli::PictureSet(out.filePath("Images"), out.filePath("icons")).writeall();
+    ok &= zandoli::writesounds(out.filePath("wav").toStdString());
+    ok &= zandoli::writerulesdocument(out.filePath(zandoli::RULES_DOCUMENT).toStdString());
+    return ok ? 0 : 1;
+}
