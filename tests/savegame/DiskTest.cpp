@@ -171,6 +171,28 @@ TEST_F(SaveOnDisk, HugeFileIsReadOnlyAsFarAsItsFirst110Lines) {
     EXPECT_EQ(state, sentinelstate());
 }
 
+// The reader stops after a bounded prefix; a save whose every line is padded
+// to the longest line allowed must still fit in it whole.
+TEST_F(SaveOnDisk, SaveOfLongestLinesIsReadWhole) {
+    auto lines = testing::splitlines(formatsave(game_));
+    for (auto& line : lines) {
+        const bool negative = line[0] == '-';
+        const std::string digits = negative ? line.substr(1) : line;
+        line = (negative ? "-" : "") +
+               std::string(LONGEST_LINE - digits.size() - (negative ? 1 : 0), '0') + digits;
+        ASSERT_EQ(line.size(), LONGEST_LINE);
+    }
+    put(save_, testing::joinlines(lines));
+    GameState state = sentinelstate();
+    EXPECT_TRUE(readsave(save_, state));
+    EXPECT_EQ(testing::savedvalues(state), testing::savedvalues(game_));
+
+    // One character more on the last line is one too many.
+    lines.back() = "0" + lines.back();
+    put(save_, testing::joinlines(lines));
+    EXPECT_FALSE(readsave(save_, state));
+}
+
 // A file that never ends: reading it whole would never return.
 TEST_F(SaveOnDisk, EndlessFileIsRefusedAfterABoundedRead) {
     const fs::path endless = "/dev/zero";
