@@ -166,7 +166,6 @@ TEST(SaveDamage, FileCutAfterLine50KeepsTheFiftyValuesReadAndNoMore) {
 }
 
 TEST(SaveDamage, EveryShortFileIsRejected) {
-    const std::string text = formatsave(testing::magentamidturn());
     auto lines = samplelines();
     for (std::size_t keep = 0; keep < lines.size(); ++keep) {
         std::vector<std::string> cut(lines.begin(), lines.begin() + static_cast<long>(keep));
