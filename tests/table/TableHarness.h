@@ -1,0 +1,104 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include "FixedRandom.h"
+#include "OnePlayerTable.h"
+#include "VirtualScheduler.h"
+
+namespace zandoli::testing {
+
+// A table that keeps the sounds it is asked to play instead of playing them.
+template <class Table>
+class Quiet : public Table {
+public:
+    using Table::Table;
+    void playwav(const std::string& name) override { sounds.push_back(name); }
+    std::vector<std::string> sounds;
+};
+
+// Twips to pixels worked out here by hand, so a slip in the table's own
+// conversion shows.
+inline QRect pixels(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+// A real table screen on a virtual clock; the generator gives 0 (the golden
+// deal) unless a test queues numbers.
+template <class Table>
+struct Harness {
+    explicit Harness(int players) {
+        state.numplayers = static_cast<int16_t>(players);
+        state.playsound = 1;
+    }
+    ~Harness() { table.unload(); }
+
+    void startnewgame() {
+        table.show();
+        clock.advance(timerinterval(TimerId::Timer4));
+    }
+    // Opens the table on the saved game in `state`.
+    void restore() {
+        state.restoring = 1;
+        table.show();
+        state.restoring = 0;
+    }
+    template <class W = QWidget>
+    W* w(const QString& name) {
+        W* found = table.window()->template findChild<W*>(name);
+        if (found == nullptr) {
+            throw std::runtime_error("no control " + name.toStdString());
+        }
+        return found;
+    }
+    template <class W>
+    W* w(const char* name, int index) {
+        return w<W>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+    }
+    // A click where a person would click: the visible control under the
+    // point takes it, or the table itself when there is none.
+    void clickat(QPoint at) {
+        QWidget* window = table.window();
+        QWidget* target = window->childAt(at);
+        target = target == nullptr ? window : target;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
+    }
+    void click(const QString& name) { clickat(w(name)->geometry().center()); }
+    // Spins so that the pointer stops on `position`, and waits for the stop.
+    void spinto(int position) {
+        spinfor(17 + ((position - table.referee().spinpos() - 17) % 16 + 32) % 16);
+    }
+    void spinfor(int length) {
+        random.queue(FixedRandom::forspinlength(length));
+        click(QStringLiteral("Label7"));
+        while (clock.running(TimerId::Timer6) || table.referee().spinning()) {
+            clock.step();
+        }
+    }
+
+    GameState state;
+    VirtualScheduler clock;
+    FixedRandom random;
+    Quiet<Table> table{state, clock, random};
+};
+
+// A saved game for `colour` holding `cards`; the other colours hold 2..8.
+inline void sethand(GameState& state, std::vector<int16_t> cards, int colour = 0) {
+    for (size_t p = 0; p < 4; ++p) {
+        state.hand[p].fill(NO_CARD);
+        const bool mine = static_cast<int>(p) == colour;
+        const size_t n = mine ? cards.size() : 7;
+        for (size_t s = 0; s < n; ++s) {
+            state.hand[p][s] = mine ? cards[s] : static_cast<int16_t>(2 + s);
+        }
+        state.handsize[p] = static_cast<int16_t>(n);
+    }
+    state.turnhand = state.hand;
+    state.colour = static_cast<int16_t>(colour);
+    state.turnover = 1;
+    state.topcard = 36;
+    state.packpos = 28;
+}
+
+}  // namespace zandoli::testing
