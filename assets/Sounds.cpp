@@ -1,5 +1,6 @@
 #include "Sounds.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -92,7 +93,7 @@ Samples wheel() {
 
 // A bright bell: a few inharmonic partials, the high ones dying first.
 Samples key() {
-    Samples out = silence(1.1);
+    Samples out = silence(1.4);
     constexpr double BASE = 1568;  // G6
     addping(out, 0, BASE, 1.0, 0.42);
     addping(out, 0, BASE * 2.0, 0.45, 0.22);
@@ -181,17 +182,20 @@ void addbrass(Samples& out, const Note& note) {
     const double hz = midihz(note.midi);
     const size_t first = samplesfor(note.start);
     const size_t length = std::min(out.size() - first, samplesfor(note.length + RELEASE));
+    // The phase is integrated, so the vibrato bends the pitch without jumps.
+    double phase = 0;
     for (size_t i = 0; i < length; ++i) {
         const double t = seconds(i);
         const double attack = std::min(1.0, t / 0.015);
         const double body = 0.75 + 0.25 * decay(t, 0.06);
         const double release = t > note.length ? 1 - (t - note.length) / RELEASE : 1.0;
-        const double vibrato = 1 + (t > 0.2 ? 0.006 * std::sin(TWO_PI * 5.5 * t) : 0.0);
+        const double depth = 0.006 * std::clamp((t - 0.15) / 0.2, 0.0, 1.0);
+        phase += TWO_PI * hz * (1 + depth * std::sin(TWO_PI * 5.5 * t)) / SAMPLE_RATE;
         const double brightness = std::min(1.0, t / 0.04);
         double s = 0;
         for (int k = 1; k <= HARMONICS; ++k) {
             const double weight = (k == 1 ? 1.0 : brightness) / std::pow(k, 1.3);
-            s += weight * std::sin(TWO_PI * hz * k * vibrato * t);
+            s += weight * std::sin(k * phase);
         }
         out[first + i] += note.amplitude * attack * body * release * s;
     }
@@ -224,16 +228,11 @@ struct Recipe {
 
 bool writesounds(const std::string& wavfolder) {
     const Recipe recipes[] = {
-        {"click.wav", click, SOFT_DB, 5},
-        {"click1.wav", click1, SOFT_DB, 5},
-        {"shuffle4.wav", shuffle, MEDIUM_DB, 30},
-        {"wheel4.wav", wheel, MEDIUM_DB, 30},
-        {"key.wav", key, FULL_DB, 60},
-        {"dealcard.wav", dealcard, MEDIUM_DB, 20},
-        {"boink.wav", boink, MEDIUM_DB, 40},
-        {"stapler.wav", stapler, FULL_DB, 20},
-        {"scrape.wav", scrape, MEDIUM_DB, 20},
-        {"fanf3.wav", fanfare, FULL_DB, 80},
+        {"click.wav", click, SOFT_DB, 5},         {"click1.wav", click1, SOFT_DB, 5},
+        {"shuffle4.wav", shuffle, MEDIUM_DB, 30}, {"wheel4.wav", wheel, MEDIUM_DB, 30},
+        {"key.wav", key, FULL_DB, 150},           {"dealcard.wav", dealcard, MEDIUM_DB, 20},
+        {"boink.wav", boink, MEDIUM_DB, 40},      {"stapler.wav", stapler, FULL_DB, 20},
+        {"scrape.wav", scrape, MEDIUM_DB, 20},    {"fanf3.wav", fanfare, FULL_DB, 80},
     };
     bool ok = true;
     for (const Recipe& recipe : recipes) {
