@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Cards.h"
+#include "Colours.h"
 #include "GameState.h"
 #include "Random.h"
 #include "Scheduler.h"
@@ -30,9 +31,9 @@ public:
     // new game, or rebuild a restored one when state.restoring == 1.
     void Form_Load();
 
-    void Label7_Click();             // Spin the Spinner
-    void Label3_Click(int index);    // 0 Exit, 1 New Game, 2 Next Player, 3 The Rules
-    void judgecard(int slot);        // a click on a slot's caption, second line or picture
+    void Label7_Click();           // Spin the Spinner
+    void Label3_Click(int index);  // 0 Exit, 1 New Game, 2 Next Player, 3 The Rules
+    void judgecard(int slot);      // a click on a slot's caption, second line or picture
     // A press on the table itself, in the table's twips; button and shift are not consulted.
     void Form_MouseDown(int button, int shift, double x, double y);
 
@@ -57,6 +58,53 @@ public:
     double result() const { return spinvalue_[spinpos_]; }
 
 protected:
+    // The table's operations, named as the table names them.
+    void startgame();
+    void restoregame();
+    void enddealdelay();
+    void setcards();
+    void dealcards();
+    void showcards();
+    void addcard();
+    void nextcolour();
+    void spin();
+    void spinstepped();
+    void drawcard();
+    void nextplayer();
+    void endgame();
+    void flashstep();
+    void newgame();
+
+    // Steps shared by the operations.
+    void discard(int slot);
+    // Folds the discards into the hand, clears the turn's flags and moves on
+    // to the next colour in play.
+    void passturn();
+    void hideslots();
+    void setspinenabled(bool enabled);
+    void setnextenabled(bool enabled);
+    void play(const char* sound);
+    bool resultis(double marker) const;
+    // The current colour's captions and colours.
+    const PlayerLook& player() const;
+
+    // The steps in which the one-player table differs. Each default is the
+    // multi-player table's step.
+    virtual void countspin() {}
+    virtual void launchspin();
+    virtual void startturn();
+    virtual void enableafterspin();
+    virtual void lockafterwrongcard();
+    virtual void afterredstardiscard();
+    virtual void buttonsathandover();
+    virtual void afterdrawshown();
+    virtual void announcewin();
+    virtual void resetspins() {}
+    virtual void clearspincount() {}
+    virtual void showspincount() {}
+    virtual void shownextplayerdisabled();
+    virtual void hidenextplayer();
+
     GameState& state_;
     TableView& view_;
     Scheduler& scheduler_;
@@ -71,6 +119,8 @@ protected:
     std::array<double, 17> spinvalue_{};
     bool spinenabled_ = false;
     bool nextenabled_ = false;
+    // Slots 0..liveslots_-1 were filled at the start of the turn or by a draw since.
+    int liveslots_ = 0;
 };
 
 }  // namespace zandoli

@@ -17,6 +17,11 @@ inline constexpr std::array<double, 17> SPINVALUES = {0.1,  RED_STAR, 0.75, 0.8,
                                                       0.5,  0.6,      0.7,  BLUE_STAR, 0.25,
                                                       0.4,  0.3,      RED_STAR, 1,  0.2, 0};
 
+// A spin runs 17 to 48 steps, each of the 32 lengths equally likely: twice
+// round the 16 positions, so every stop is equally likely too.
+inline constexpr int SHORTEST_SPIN = 17;
+inline constexpr int SPIN_LENGTHS = 32;
+
 inline constexpr const char* DIAL_AT_REST = "Images\\wdial.jpg";
 inline constexpr const char* CLOSEUP_AT_REST = "Images\\wblank.jpg";
 

@@ -1,0 +1,79 @@
+#include "Pack.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "Cards.h"
+
+namespace zandoli {
+
+namespace {
+
+// floor(r * n), kept inside 0..n-1 whatever the generator hands back.
+int pick(RandomSource& random, int n) {
+    const int j = static_cast<int>(std::floor(random.next() * n));
+    return std::clamp(j, 0, n - 1);
+}
+
+}  // namespace
+
+void shufflepack(PackOrder& pack, RandomSource& random) {
+    std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
+    random.reseed();
+    for (int pass = 0; pass < SHUFFLE_PASSES; ++pass) {
+        for (int i = 0; i < PACK_SIZE; ++i) {
+            std::swap(pack[i], pack[pick(random, PACK_SIZE)]);
+        }
+    }
+}
+
+void rebuildpack(PackOrder& pack, int16_t topcard, int16_t packpos, RandomSource& random) {
+    std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
+    random.reseed();
+    for (int i = PACK_SIZE - 1; i > 0; --i) {
+        std::swap(pack[i], pack[pick(random, i + 1)]);
+    }
+    if (iscard(topcard) && packpos >= 0 && packpos < PACK_SIZE) {
+        const auto at = std::find(pack.begin(), pack.begin() + PACK_SIZE, topcard);
+        std::swap(*at, pack[packpos]);
+    }
+}
+
+void dealhands(GameState& state, const PackOrder& pack) {
+    for (int p = 0; p < PLAYING_COLOURS; ++p) {
+        for (int s = 0; s < DEALT_CARDS; ++s) {
+            state.hand[p][s] = pack[DEALT_CARDS * p + s];
+            state.turnhand[p][s] = state.hand[p][s];
+        }
+    }
+    state.packpos = FIRST_UNDEALT;
+    state.topcard = pack[FIRST_UNDEALT];
+}
+
+void clearhands(GameState& state) {
+    for (int p = 0; p < PLAYING_COLOURS; ++p) {
+        for (int s = 0; s < SHOWN_SLOTS; ++s) {
+            state.hand[p][s] = NO_CARD;
+            state.turnhand[p][s] = NO_CARD;
+        }
+        state.handsize[p] = DEALT_CARDS;
+    }
+}
+
+void foldturn(GameState& state, int colour) {
+    auto& hand = state.hand[colour];
+    const auto& turnhand = state.turnhand[colour];
+    const int size = std::clamp<int>(state.handsize[colour], 0, SHOWN_SLOTS);
+    int k = 0;
+    for (int s = 0; s < size; ++s) {
+        // A hand that counts more cards than it holds (a damaged restore) stops
+        // at the last slot instead of reading past it.
+        while (s + k < HAND_SLOTS && turnhand[s + k] == NO_CARD) {
+            ++k;
+        }
+        hand[s] = s + k < HAND_SLOTS ? turnhand[s + k] : NO_CARD;
+    }
+}
+
+}  // namespace zandoli

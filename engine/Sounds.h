@@ -1,0 +1,16 @@
+#pragma once
+
+namespace zandoli {
+
+// The table's sounds by their written names; the screen maps them to files.
+inline constexpr const char* SOUND_SHUFFLE = "wav\\shuffle4.wav";
+inline constexpr const char* SOUND_SPIN = "wav\\wheel4.wav";
+inline constexpr const char* SOUND_SPIN_END = "wav\\key.wav";
+inline constexpr const char* SOUND_DISCARD = "wav\\dealcard.wav";
+inline constexpr const char* SOUND_WRONG = "wav\\boink.wav";
+inline constexpr const char* SOUND_DRAW = "wav\\stapler.wav";
+inline constexpr const char* SOUND_HANDOVER = "wav\\scrape.wav";
+inline constexpr const char* SOUND_WIN = "wav\\fanf3.wav";
+inline constexpr const char* SOUND_CLICK = "wav\\click.wav";
+
+}  // namespace zandoli

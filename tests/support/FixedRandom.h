@@ -1,0 +1,48 @@
+#pragma once
+
+#include <deque>
+#include <initializer_list>
+
+#include "Random.h"
+
+namespace zandoli::testing {
+
+// A generator whose numbers the test writes: the queued ones first, in order,
+// then the constant. reseed() changes nothing but is counted.
+class FixedRandom : public RandomSource {
+public:
+    explicit FixedRandom(double constant = 0.0) : constant_(constant) {}
+
+    void reseed() override { ++reseeds_; }
+    double next() override;
+
+    void queue(std::initializer_list<double> values) { queued_.insert(queued_.end(), values); }
+    void queue(double value) { queued_.push_back(value); }
+    void setconstant(double constant) { constant_ = constant; }
+
+    // The number r that makes a spin of the given length (17..48).
+    static double forspinlength(int length) { return (length - 17 + 0.5) / 32.0; }
+
+    int reseeds() const { return reseeds_; }
+    long draws() const { return draws_; }
+
+private:
+    std::deque<double> queued_;
+    double constant_;
+    int reseeds_ = 0;
+    long draws_ = 0;
+};
+
+// A repeatable stand-in for the time-seeded generator: reseed() does not
+// touch the sequence, so a run is the same every time.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(uint64_t seed) : engine_(seed) {}
+    void reseed() override {}
+    double next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+}  // namespace zandoli::testing

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "GameState.h"
+#include "Referee.h"
+#include "VirtualScheduler.h"
+
+namespace zandoli::testing {
+
+// Plays a table through its events the way a careful player does: spin,
+// click every matching card (or one card on a red star, the pack on a blue
+// star), then hand over; waits out every delay in virtual time. With one
+// player it plays the one-player rules (no Next Player; the next spin is the
+// next turn).
+class ScriptedPlayer {
+public:
+    ScriptedPlayer(Referee& referee, GameState& state, VirtualScheduler& scheduler)
+        : referee_(referee), state_(state), scheduler_(scheduler) {}
+
+    // Loads the table for a new game and waits out the deal.
+    void startnewgame();
+    // One turn from the moment the Spin button can be pressed to the moment
+    // it can be pressed again (or the game is won).
+    void playturn();
+    // Turns until a win; returns the number of turns, or -1 if there was no
+    // winner within maxturns.
+    int playtowin(int maxturns);
+
+    // The middle of a slot, and of the pack card, in the table's twips.
+    static void pressslot(Referee& referee, int slot);
+    static void presspack(Referee& referee);
+
+private:
+    void waitforspin();
+
+    Referee& referee_;
+    GameState& state_;
+    VirtualScheduler& scheduler_;
+};
+
+}  // namespace zandoli::testing

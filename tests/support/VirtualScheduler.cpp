@@ -1,0 +1,74 @@
+#include "VirtualScheduler.h"
+
+namespace zandoli::testing {
+
+void VirtualScheduler::start(TimerId id) {
+    Timer& t = timer(id);
+    if (t.running) {
+        return;
+    }
+    t.running = true;
+    t.due = now_ + timerinterval(id);
+    t.armed = ++arming_;
+}
+
+void VirtualScheduler::stop(TimerId id) {
+    timer(id).running = false;
+}
+
+bool VirtualScheduler::running(TimerId id) const {
+    return timer(id).running;
+}
+
+VirtualScheduler::Timer* VirtualScheduler::nextdue() {
+    Timer* first = nullptr;
+    for (Timer& t : timers_) {
+        if (t.running && (first == nullptr || t.due < first->due ||
+                          (t.due == first->due && t.armed < first->armed))) {
+            first = &t;
+        }
+    }
+    return first;
+}
+
+void VirtualScheduler::fire(Timer& t) {
+    const auto index = static_cast<int>(&t - timers_.data());
+    const auto id = static_cast<TimerId>(index + 1);
+    now_ = t.due;
+    // Re-armed before the handler runs, so the handler's own stop or start wins.
+    t.due += timerinterval(id);
+    t.armed = ++arming_;
+    ++t.firings;
+    if (callback_) {
+        callback_(id);
+    }
+}
+
+void VirtualScheduler::advance(int64_t ms) {
+    const int64_t until = now_ + ms;
+    for (Timer* t = nextdue(); t != nullptr && t->due <= until; t = nextdue()) {
+        fire(*t);
+    }
+    now_ = until;
+}
+
+bool VirtualScheduler::step() {
+    Timer* t = nextdue();
+    if (t == nullptr) {
+        return false;
+    }
+    fire(*t);
+    return true;
+}
+
+int64_t VirtualScheduler::untilnext() const {
+    int64_t best = -1;
+    for (const Timer& t : timers_) {
+        if (t.running && (best < 0 || t.due - now_ < best)) {
+            best = t.due - now_;
+        }
+    }
+    return best;
+}
+
+}  // namespace zandoli::testing
