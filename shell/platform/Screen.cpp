@@ -14,6 +14,7 @@ void Screen::load() {
     }
     QWidget* window = createwindow();
     window->setObjectName(name_);
+    window->installEventFilter(this);
     window_ = window;
     Form_Load();
 }
@@ -47,6 +48,15 @@ void Screen::unload() {
     // counts as unloaded and the next show builds a new window.
     window->deleteLater();
     emit unloaded();
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched == window_.data()) {
+        // The close itself goes on, so closing the last window still ends
+        // the program.
+        unload();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace zandoli

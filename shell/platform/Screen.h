@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -40,6 +41,10 @@ protected:
     virtual void Form_Load() {}
     // Runs just before the window is destroyed.
     virtual void Form_Unload() {}
+
+    // A window closed from its title bar counts as unloaded, so the next
+    // show builds it afresh as after any other unload.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void load();
