@@ -58,8 +58,12 @@ QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Plac
     box->setObjectName(name);
     box->setFont(font(face));
     QPalette p = box->palette();
+    // A button paints its background in the Button role and its text in
+    // ButtonText, so both pairs are set.
     p.setColor(QPalette::WindowText, shelllook::YELLOW);
+    p.setColor(QPalette::ButtonText, shelllook::YELLOW);
     p.setColor(QPalette::Window, shelllook::BLACK);
+    p.setColor(QPalette::Button, shelllook::BLACK);
     box->setPalette(p);
     box->setAutoFillBackground(true);
     box->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,7 @@
 #include "SoundPlayer.h"
 
+#include <QCoreApplication>
+
 #include "Platform.h"
 
 namespace zandoli {
@@ -35,13 +37,22 @@ void SoundPlayer::play(const QString& written) {
 }
 
 void SoundPlayer::setvoicemaker(VoiceMaker maker) {
+    releasevoices();
+    maker_ = std::move(maker);
+}
+
+void SoundPlayer::releasevoices() {
     voices_.clear();
     current_.clear();
-    maker_ = std::move(maker);
 }
 
 SoundPlayer& SoundPlayer::instance() {
     static SoundPlayer player(makeqtvoice);
+    static const bool registered = [] {
+        qAddPostRoutine([] { player.releasevoices(); });
+        return true;
+    }();
+    (void)registered;
     return player;
 }
 

@@ -36,8 +36,12 @@ public:
     const QString& current() const { return current_; }
     // Drops every loaded voice and loads later ones with `maker`.
     void setvoicemaker(VoiceMaker maker);
+    // Drops every loaded voice; the next play of a sound loads it again.
+    void releasevoices();
 
-    // The player behind playwav, making Qt Multimedia voices.
+    // The player behind playwav, making Qt Multimedia voices. Its voices
+    // are released as the application object goes, while the media system
+    // they belong to still exists.
     static SoundPlayer& instance();
 
 private:
