@@ -30,19 +30,6 @@ TEST(ButtonLabel, ActsOnAClickAndNotWhenDisabledOrReleasedOutside) {
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST(ButtonLabel, DisabledTextIsDimmedWhateverItsColour) {
-    QWidget window;
-    ButtonLabel button(QStringLiteral("Spin"), &window);
-    button.settextcolour(QColor(255, 255, 0));
-    button.setbackcolour(QColor(0, 0, 0));
-    const QColor enabled = button.palette().color(QPalette::Active, QPalette::WindowText);
-    const QColor disabled = button.palette().color(QPalette::Disabled, QPalette::WindowText);
-    EXPECT_EQ(enabled, QColor(255, 255, 0));
-    EXPECT_NE(disabled, enabled);
-    EXPECT_NE(disabled, QColor(0, 0, 0));
-    EXPECT_EQ(button.palette().color(QPalette::Window), QColor(0, 0, 0));
-}
-
 TEST(ShapeWidget, PressesGoThroughToTheWindowBeneath) {
     QWidget window;
     window.resize(200, 200);

@@ -20,10 +20,7 @@ TEST(FitPosition, CentresTheTableSizeOnDisplaysOfEverySize) {
     EXPECT_EQ(fitposition(QSize(28800, 16200), FITTED), QPoint(6720, 2340));
     // A small screen on a large display (the title screen).
     EXPECT_EQ(fitposition(QSize(19200, 15360), QSize(5580, 6570)), QPoint(6810, 4395));
-}
-
-TEST(FitPosition, HalvesInFloatingPointBeforeTruncating) {
-    // 15 twips narrower than the screen: -7.5 twips, truncated towards zero.
+    // Halved in floating point: -7.5 twips, truncated towards zero.
     EXPECT_EQ(fitposition(QSize(15345, 11505), FITTED), QPoint(-7, -7));
 }
 
@@ -37,13 +34,6 @@ TEST(FitForm, GivesTheTableSizeAndCentresOnTheDisplay) {
     EXPECT_EQ(screen.pos(), QPoint(units::px(expected.x()), units::px(expected.y())));
     // The hourglass is gone again once fitform returns.
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST(Units, FifteenTwipsToAPixelAndFontsByPixelSize) {
-    EXPECT_EQ(units::px(FIT_WIDTH_TWIPS), 1024);
-    EXPECT_EQ(units::px(FIT_HEIGHT_TWIPS), 768);
-    EXPECT_EQ(units::font(QStringLiteral("Arial"), 18, false).pixelSize(), 24);
-    EXPECT_EQ(units::font(QStringLiteral("Arial"), 8.25, false).pixelSize(), 11);
 }
 
 }  // namespace

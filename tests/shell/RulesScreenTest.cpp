@@ -57,15 +57,13 @@ TEST_F(RulesScreenTest, OpensTheDocumentEachTimeAndClicks) {
               QFileInfo(folder.path() + "/Zandoli Rules.doc").absoluteFilePath());
     EXPECT_EQ(sounds.started, QStringList({"wav/click.wav", "wav/click.wav"}));
     EXPECT_TRUE(screens->Tirrarules().isloaded());
-}
 
-TEST_F(RulesScreenTest, ButtonsAreSilentWithSoundOff) {
-    screens->Tirrarules().show();
+    // With sound off neither button clicks.
     state().playsound = 0;
-    click(control<ButtonLabel>(screens->Tirrarules(), "Label2"));
+    click(document);
     click(control<ButtonLabel>(screens->Tirrarules(), "Label3(0)"));
     EXPECT_FALSE(screens->Tirrarules().isloaded());
-    EXPECT_TRUE(sounds.started.isEmpty());
+    EXPECT_EQ(sounds.started.size(), 2);
 }
 
 }  // namespace
