@@ -77,19 +77,24 @@ bool valuesmatch(double cardvalue, double target) {
     return cardvalue > target - MATCH_TOLERANCE && cardvalue < target + MATCH_TOLERANCE;
 }
 
-bool iscard(int16_t card) { return card >= 0 && card < PACK_SIZE; }
+bool iscard(int16_t card) {
+    return card >= 0 && card < PACK_SIZE;
+}
 
 bool cardmatches(int16_t card, double target) {
     return iscard(card) && valuesmatch(cardcatalogue()[card].cardvalue, target);
 }
 
-CardKind kindof(int16_t card) { return static_cast<CardKind>(cardcatalogue()[card].cardkind); }
+CardKind kindof(int16_t card) {
+    return static_cast<CardKind>(cardcatalogue()[card].cardkind);
+}
 
 std::string decimaltext(double value) {
     // "0.##": at most two decimals, no trailing zeros, at least one digit before the point.
     // to_chars ignores the C locale, which a GUI toolkit may have switched to the user's.
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2).ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2).ptr;
     std::string s(text, end);
     while (s.back() == '0') {
         s.pop_back();

@@ -6,7 +6,8 @@ namespace zandoli {
 
 void TimeSeededRandom::reseed() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    engine_.seed(static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    engine_.seed(
+        static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 double TimeSeededRandom::next() {

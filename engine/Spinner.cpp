@@ -14,8 +14,12 @@ std::string positionpicture(const char* stem, int position) {
 
 }  // namespace
 
-std::string dialpicture(int position) { return positionpicture("Images\\zandolit", position); }
+std::string dialpicture(int position) {
+    return positionpicture("Images\\zandolit", position);
+}
 
-std::string closeuppicture(int position) { return positionpicture("Images\\zandolic", position); }
+std::string closeuppicture(int position) {
+    return positionpicture("Images\\zandolic", position);
+}
 
 }  // namespace zandoli
