@@ -11,15 +11,13 @@ namespace zandoli::testing {
 
 // A table that keeps the sounds it is asked to play instead of playing them.
 template <class Table>
-class Quiet : public Table {
-public:
+struct Quiet : Table {
     using Table::Table;
     void playwav(const std::string& name) override { sounds.push_back(name); }
     std::vector<std::string> sounds;
 };
 
-// Twips to pixels worked out here by hand, so a slip in the table's own
-// conversion shows.
+// Twips to pixels worked out by hand, so a slip in the table's own conversion shows.
 inline QRect pixels(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
@@ -38,8 +36,20 @@ struct Harness {
         table.show();
         clock.advance(timerinterval(TimerId::Timer4));
     }
-    // Opens the table on the saved game in `state`.
-    void restore() {
+    // Opens the table on a saved game in which `colour` holds `cards` and
+    // every other colour holds the decimals 0.1 to 0.7.
+    void restore(const std::vector<int16_t>& cards, int colour = 0) {
+        for (size_t p = 0; p < 4; ++p) {
+            const bool mine = static_cast<int>(p) == colour;
+            state.hand[p].fill(NO_CARD);
+            state.handsize[p] = static_cast<int16_t>(mine ? cards.size() : 7);
+            for (size_t s = 0; s < static_cast<size_t>(state.handsize[p]); ++s) {
+                state.hand[p][s] = mine ? cards[s] : static_cast<int16_t>(2 + s);
+            }
+        }
+        state.turnhand = state.hand;
+        state.colour = static_cast<int16_t>(colour);
+        state.turnover = 1;
         state.restoring = 1;
         table.show();
         state.restoring = 0;
@@ -52,10 +62,11 @@ struct Harness {
         }
         return found;
     }
-    template <class W>
+    template <class W = QWidget>
     W* w(const char* name, int index) {
         return w<W>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
     }
+    QString text(const QString& name) { return w<QLabel>(name)->text(); }
     // A click where a person would click: the visible control under the
     // point takes it, or the table itself when there is none.
     void clickat(QPoint at) {
@@ -82,23 +93,5 @@ struct Harness {
     FixedRandom random;
     Quiet<Table> table{state, clock, random};
 };
-
-// A saved game for `colour` holding `cards`; the other colours hold 2..8.
-inline void sethand(GameState& state, std::vector<int16_t> cards, int colour = 0) {
-    for (size_t p = 0; p < 4; ++p) {
-        state.hand[p].fill(NO_CARD);
-        const bool mine = static_cast<int>(p) == colour;
-        const size_t n = mine ? cards.size() : 7;
-        for (size_t s = 0; s < n; ++s) {
-            state.hand[p][s] = mine ? cards[s] : static_cast<int16_t>(2 + s);
-        }
-        state.handsize[p] = static_cast<int16_t>(n);
-    }
-    state.turnhand = state.hand;
-    state.colour = static_cast<int16_t>(colour);
-    state.turnover = 1;
-    state.topcard = 36;
-    state.packpos = 28;
-}
 
 }  // namespace zandoli::testing
