@@ -3,6 +3,7 @@
 #include <array>
 
 #include "Platform.h"
+#include "RulesText.h"
 #include "ScreenRegistry.h"
 #include "ShellControls.h"
 #include "ShellLook.h"
@@ -25,42 +26,21 @@ const Face BODY_FACE{ARIAL, 18, false};
 const Face DOCUMENT_FACE{ARIAL, 12, true};
 const Face EXIT_FACE{ARIAL, 18, true};
 
-struct RulesText {
-    int index;  // its member of Label1
+// Where each rules text stands: its member of Label1 and its place, in the
+// order of the texts.
+struct BodyPlace {
+    int index;
     Place place;
-    const char* text;
 };
 
-const std::array<RulesText, 7> BODY{{
-    {6,
-     {120, 780, 15135, 1605},
-     "Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the "
-     "correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, "
-     "Green."},
-    {2,
-     {120, 3240, 14775, 1245},
-     "The computer shuffles the cards and deals 7 cards to each player. The smaller card towards "
-     "the top of the screen represents the rest of the pack of cards."},
-    {3,
-     {120, 4440, 14895, 2805},
-     "Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the "
-     "player can discard all their equivalent cards. To do this the player clicks on the card and "
-     "it will disappear. For example, if the shape is half shaded, the player can click on the "
-     "cards showing 0.5, 50%, 1/2 or the half shaded tile card to discard them. If the player "
-     "clicks on an incorrect card, their turn ends and the turn passes to the next player."},
-    {4,
-     {120, 6960, 15135, 1605},
-     "If the spinner points to a star on a blue background, the player must pick up another card "
-     "from the pack. The player does this by clicking on the small card towards the top of the "
-     "screen representing the pack."},
-    {5,
-     {120, 8640, 15135, 1245},
-     "If the spinner points to a star on a red background, the player can discard any one of "
-     "their cards by clicking on it."},
-    {8,
-     {120, 9840, 15135, 645},
-     "When a player has completed their turn, they should click the 'Next Player' button."},
-    {14, {120, 10680, 15135, 765}, "The first player to get rid of all their cards wins the game."},
+constexpr std::array<BodyPlace, RULES_TEXTS.size()> BODY{{
+    {6, {120, 780, 15135, 1605}},
+    {2, {120, 3240, 14775, 1245}},
+    {3, {120, 4440, 14895, 2805}},
+    {4, {120, 6960, 15135, 1605}},
+    {5, {120, 8640, 15135, 1245}},
+    {8, {120, 9840, 15135, 645}},
+    {14, {120, 10680, 15135, 765}},
 }};
 
 QString label1(int index) {
@@ -85,17 +65,17 @@ QWidget* RulesScreen::createwindow() {
     form->resize(units::px(DESIGN_WIDTH), units::px(DESIGN_HEIGHT));
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    autosize(text(form, label1(0), QStringLiteral("The Rules of Zandoli?"), {1920, 120, 6075, 480},
+    autosize(text(form, label1(0), QString::fromUtf8(RULES_HEADING), {1920, 120, 6075, 480},
                   HEADING_FACE, left));
     ButtonLabel* document =
         button(form, QStringLiteral("Label2"), QStringLiteral("Open Rules Document for Printing"),
                {10920, 120, 4275, 375}, DOCUMENT_FACE);
     connect(document, &ButtonLabel::clicked, this, &RulesScreen::Label2_Click);
-    autosize(text(form, label1(1), QStringLiteral("THE RULES"), {120, 2520, 2670, 555},
+    autosize(text(form, label1(1), QString::fromUtf8(RULES_SUBHEADING), {120, 2520, 2670, 555},
                   SUBHEADING_FACE, left));
-    for (const RulesText& body : BODY) {
-        ClickLabel* label = text(form, label1(body.index), QString::fromUtf8(body.text), body.place,
-                                 BODY_FACE, left);
+    for (size_t i = 0; i < BODY.size(); ++i) {
+        ClickLabel* label = text(form, label1(BODY[i].index), QString::fromUtf8(RULES_TEXTS[i]),
+                                 BODY[i].place, BODY_FACE, left);
         label->setWordWrap(true);
     }
     ButtonLabel* exit = button(form, QStringLiteral("Label3(0)"), QStringLiteral("Exit"),
@@ -109,7 +89,7 @@ void RulesScreen::Form_Load() {
 }
 
 void RulesScreen::Label2_Click() {
-    opendocument(RULES_DOCUMENT);
+    opendocument(QString::fromUtf8(RULES_DOCUMENT));
     screens_.click(CLICK);
 }
 

@@ -8,10 +8,8 @@
 #include "ShellLook.h"
 #include "TitleScreen.h"
 
-#ifdef ZANDOLI_HAVE_TABLES
 #include "OnePlayerTable.h"
 #include "TableScreen.h"
-#endif
 
 namespace zandoli {
 
@@ -24,32 +22,27 @@ ScreenRegistry::ScreenRegistry()
       titlefrm_(std::make_unique<TitleScreen>(*this)),
       grey_(std::make_unique<Backdrop>()),
       startplay2_(std::make_unique<SetupScreen>(*this)),
-      tirrarules_(std::make_unique<RulesScreen>(*this)) {
-    // The one place the tables plug into the shell.
-#ifdef ZANDOLI_HAVE_TABLES
-    tirra1_ = std::make_unique<TableScreen>(state_);
-    zandoli1player_ = std::make_unique<OnePlayerTable>(state_);
-    plugtable(tirra1_.get());
-    plugtable(zandoli1player_.get());
-#endif
+      tirrarules_(std::make_unique<RulesScreen>(*this)),
+      tirra1_(std::make_unique<TableScreen>(state_)),
+      zandoli1player_(std::make_unique<OnePlayerTable>(state_)) {
+    plugtable(*tirra1_);
+    plugtable(*zandoli1player_);
 }
 
 ScreenRegistry::~ScreenRegistry() = default;
 
-void ScreenRegistry::plugtable([[maybe_unused]] Screen* table) {
-#ifdef ZANDOLI_HAVE_TABLES
-    auto* screen = static_cast<TableScreen*>(table);
-    connect(screen, &TableScreen::exitrequested, this,
-            [this, table](bool save) { leavetable(*table, save); });
+void ScreenRegistry::plugtable(TableScreen& table) {
+    connect(&table, &TableScreen::exitrequested, this,
+            [this, &table](bool save) { leavetable(table, save); });
     // The table plays its own click; the shell only lays the rules on top.
-    connect(screen, &TableScreen::rulesrequested, this, [this] { Tirrarules().show(); });
-#endif
+    connect(&table, &TableScreen::rulesrequested, this, [this] { Tirrarules().show(); });
 }
 
 void ScreenRegistry::showtable() {
-    Screen* table = state_.numplayers == 1 ? zandoli1player() : tirra1();
-    if (table != nullptr) {
-        table->show();
+    if (state_.numplayers == 1) {
+        zandoli1player().show();
+    } else {
+        tirra1().show();
     }
 }
 
@@ -75,8 +68,8 @@ void ScreenRegistry::click(const QString& written) {
 void ScreenRegistry::endprogram() {
     for (Screen* screen :
          {static_cast<Screen*>(titlefrm_.get()), static_cast<Screen*>(startplay2_.get()),
-          static_cast<Screen*>(tirrarules_.get()), tirra1_.get(), zandoli1player_.get(),
-          static_cast<Screen*>(grey_.get())}) {
+          static_cast<Screen*>(tirrarules_.get()), static_cast<Screen*>(tirra1_.get()),
+          static_cast<Screen*>(zandoli1player_.get()), static_cast<Screen*>(grey_.get())}) {
         if (screen != nullptr) {
             screen->unload();
         }

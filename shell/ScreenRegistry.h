@@ -14,6 +14,8 @@ class TitleScreen;
 class Backdrop;
 class SetupScreen;
 class RulesScreen;
+class TableScreen;
+class OnePlayerTable;
 
 // Every screen of the program, one instance each for the whole run, reached
 // by its program-wide name, with the one game state and the shell's own
@@ -33,9 +35,8 @@ public:
     Backdrop& Grey() { return *grey_; }
     SetupScreen& Startplay2() { return *startplay2_; }
     RulesScreen& Tirrarules() { return *tirrarules_; }
-    // The tables; null in a build without the table screens.
-    Screen* tirra1() { return tirra1_.get(); }
-    Screen* zandoli1player() { return zandoli1player_.get(); }
+    TableScreen& tirra1() { return *tirra1_; }
+    OnePlayerTable& zandoli1player() { return *zandoli1player_; }
 
     // Shows the table for `numplayers`: the one-player table for one player,
     // the multi-player table otherwise.
@@ -55,7 +56,7 @@ signals:
     void programended();
 
 private:
-    void plugtable(Screen* table);
+    void plugtable(TableScreen& table);
 
     GameState state_;
     QString savefile_;
@@ -63,8 +64,8 @@ private:
     std::unique_ptr<Backdrop> grey_;
     std::unique_ptr<SetupScreen> startplay2_;
     std::unique_ptr<RulesScreen> tirrarules_;
-    std::unique_ptr<Screen> tirra1_;
-    std::unique_ptr<Screen> zandoli1player_;
+    std::unique_ptr<TableScreen> tirra1_;
+    std::unique_ptr<OnePlayerTable> zandoli1player_;
 };
 
 }  // namespace zandoli

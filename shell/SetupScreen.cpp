@@ -1,5 +1,7 @@
 #include "SetupScreen.h"
 
+#include "TableScreen.h"
+
 #include <QUrl>
 
 #include "Backdrop.h"
@@ -8,6 +10,7 @@
 #include "ScreenRegistry.h"
 #include "ShellControls.h"
 #include "ShellLook.h"
+#include "TableScreen.h"
 #include "TitleScreen.h"
 #include "Units.h"
 
@@ -48,7 +51,7 @@ bool SetupScreen::offershidedesktop(QSize display) {
 }
 
 QWidget* SetupScreen::createwindow() {
-    QWidget* form = makewindow(QString(), BLACK, BLANK_CAPTION);
+    QWidget* form = makewindow(QString(), shelllook::BLACK, BLANK_CAPTION);
     form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
 
     text(form, QStringLiteral("Title"), TITLE_TEXT, {0, 240, 5595, 1335}, TITLE_FACE,
@@ -132,9 +135,7 @@ void SetupScreen::Check3_Click() {
 }
 
 void SetupScreen::Label1_Click(int index) {
-    if (Screen* table = screens_.tirra1()) {
-        table->unload();
-    }
+    screens_.tirra1().unload();
     GameState& state = screens_.state();
     state.numplayers = static_cast<int16_t>(index + 1);
     state.playsound = check1_->isChecked() ? 1 : 0;

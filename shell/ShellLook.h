@@ -23,7 +23,6 @@ inline const QString OPENING_PICTURE = QStringLiteral("Images\\opening.jpg");
 inline const QString LOGO_PICTURE = QStringLiteral("Images\\logo2.jpg");
 inline const QString CLICK = QStringLiteral("wav\\click.wav");
 inline const QString CLICK1 = QStringLiteral("wav\\click1.wav");
-inline const QString RULES_DOCUMENT = QStringLiteral("Zandoli Rules.doc");
 
 // The title and set-up screens' client area.
 inline constexpr int SMALL_WIDTH = 5580;

@@ -6,10 +6,12 @@
 
 #include "ButtonLabel.h"
 #include "ClickLabel.h"
+#include "OnePlayerTable.h"
 #include "Platform.h"
 #include "RulesScreen.h"
 #include "SetupScreen.h"
 #include "ShellFixture.h"
+#include "TableScreen.h"
 #include "TitleScreen.h"
 
 namespace zandoli {
@@ -79,10 +81,8 @@ TEST_F(SetupScreenTest, PlaySoundOnlyClicksAndIsReadWhenTheGameStarts) {
     EXPECT_EQ(state().numplayers, 1);
     EXPECT_EQ(state().playsound, 0);
     EXPECT_FALSE(setup().isloaded());
-    if (screens->zandoli1player() != nullptr) {
-        EXPECT_TRUE(screens->zandoli1player()->isloaded());
-        EXPECT_FALSE(screens->tirra1()->isloaded());
-    }
+    EXPECT_TRUE(screens->zandoli1player().isloaded());
+    EXPECT_FALSE(screens->tirra1().isloaded());
 }
 
 TEST_F(SetupScreenTest, FourPlayersOpenTheMultiPlayerTableAndCloseTheRules) {
@@ -94,9 +94,7 @@ TEST_F(SetupScreenTest, FourPlayersOpenTheMultiPlayerTableAndCloseTheRules) {
     EXPECT_FALSE(screens->Tirrarules().isloaded());
     EXPECT_FALSE(setup().isloaded());
     EXPECT_TRUE(screens->Grey().isloaded());
-    if (screens->tirra1() != nullptr) {
-        EXPECT_TRUE(screens->tirra1()->isloaded());
-    }
+    EXPECT_TRUE(screens->tirra1().isloaded());
 }
 
 TEST_F(SetupScreenTest, TheRulesLieOnTopAndCloseAgain) {

@@ -3,11 +3,13 @@
 
 #include "Backdrop.h"
 #include "ButtonLabel.h"
+#include "OnePlayerTable.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "SaveFile.h"
 #include "SetupScreen.h"
 #include "ShellFixture.h"
+#include "TableScreen.h"
 #include "TitleScreen.h"
 
 namespace zandoli {
@@ -94,12 +96,11 @@ TEST_F(TitleFlow, RestartWithoutASavedGameDoesNothing) {
 }
 
 TEST_F(TitleFlow, RestartOpensTheMatchingTableAndClicksByTheSavedSound) {
-    ASSERT_NE(screens->tirra1(), nullptr) << "built without the table screens";
     ASSERT_TRUE(savegame::writesave(savedgame(3, 0), "lastgame.inf"));
     screens->Titlefrm().show();
     click(control<ButtonLabel>(screens->Titlefrm(), "Label6"));
-    EXPECT_TRUE(screens->tirra1()->isloaded());
-    EXPECT_FALSE(screens->zandoli1player()->isloaded());
+    EXPECT_TRUE(screens->tirra1().isloaded());
+    EXPECT_FALSE(screens->zandoli1player().isloaded());
     EXPECT_TRUE(screens->Grey().isloaded());
     EXPECT_FALSE(screens->Titlefrm().isloaded());
     EXPECT_EQ(state().numplayers, 3);
@@ -108,24 +109,23 @@ TEST_F(TitleFlow, RestartOpensTheMatchingTableAndClicksByTheSavedSound) {
     EXPECT_FALSE(sounds.started.contains("wav/click.wav"));
 
     // A one-player game comes back at the one-player table, with its click.
-    screens->leavetable(*screens->tirra1(), false);
+    screens->leavetable(screens->tirra1(), false);
     ASSERT_TRUE(savegame::writesave(savedgame(1, 1), "lastgame.inf"));
     sounds.started.clear();
     click(control<ButtonLabel>(screens->Titlefrm(), "Label6"));
-    EXPECT_TRUE(screens->zandoli1player()->isloaded());
-    EXPECT_FALSE(screens->tirra1()->isloaded());
+    EXPECT_TRUE(screens->zandoli1player().isloaded());
+    EXPECT_FALSE(screens->tirra1().isloaded());
     ASSERT_FALSE(sounds.started.isEmpty());
     EXPECT_EQ(sounds.started.last(), "wav/click.wav");
 }
 
 TEST_F(TitleFlow, LeavingATableSavesAndBringsBackTheTitleReadingCancel) {
-    ASSERT_NE(screens->tirra1(), nullptr) << "built without the table screens";
     state() = savedgame(2, 0);
-    screens->tirra1()->show();
+    screens->tirra1().show();
     sounds.started.clear();
 
-    screens->leavetable(*screens->tirra1(), true);
-    EXPECT_FALSE(screens->tirra1()->isloaded());
+    screens->leavetable(screens->tirra1(), true);
+    EXPECT_FALSE(screens->tirra1().isloaded());
     EXPECT_TRUE(screens->Titlefrm().window()->isVisible());
     EXPECT_EQ(screens->Titlefrm().startcaption(), "Cancel");
     // The title's load turned sound back on, so the click is heard.
@@ -147,11 +147,10 @@ TEST_F(TitleFlow, LeavingATableSavesAndBringsBackTheTitleReadingCancel) {
 }
 
 TEST_F(TitleFlow, LeavingAWonGameKeepsThePreviousSave) {
-    ASSERT_NE(screens->tirra1(), nullptr) << "built without the table screens";
     ASSERT_TRUE(savegame::writesave(savedgame(4, 1), "lastgame.inf"));
     state() = savedgame(2, 1);
-    screens->tirra1()->show();
-    screens->leavetable(*screens->tirra1(), false);
+    screens->tirra1().show();
+    screens->leavetable(screens->tirra1(), false);
     GameState read;
     ASSERT_TRUE(savegame::readsave("lastgame.inf", read));
     EXPECT_EQ(read.numplayers, 4);
