@@ -14,7 +14,14 @@ public:
     explicit FixedRandom(double constant = 0.0) : constant_(constant) {}
 
     void reseed() override { ++reseeds_; }
-    double next() override;
+    double next() override {
+        ++draws_;
+        const double value = queued_.empty() ? constant_ : queued_.front();
+        if (!queued_.empty()) {
+            queued_.pop_front();
+        }
+        return value;
+    }
 
     void queue(std::initializer_list<double> values) { queued_.insert(queued_.end(), values); }
     void queue(double value) { queued_.push_back(value); }

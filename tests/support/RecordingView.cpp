@@ -1,7 +1,5 @@
 #include "RecordingView.h"
 
-#include <utility>
-
 namespace zandoli::testing {
 
 void RecordingView::hideslot(int slot) {
@@ -35,10 +33,6 @@ std::vector<int> RecordingView::shownfaces() const {
 
 int RecordingView::visibleslots() const {
     return static_cast<int>(shownfaces().size());
-}
-
-std::vector<std::string> RecordingView::takesounds() {
-    return std::exchange(sounds, {});
 }
 
 }  // namespace zandoli::testing

@@ -45,8 +45,6 @@ public:
     // The cards whose faces show, slot by slot (NO_CARD-free, in slot order).
     std::vector<int> shownfaces() const;
     int visibleslots() const;
-    // The sounds played since the last call, and forgets them.
-    std::vector<std::string> takesounds();
 
     std::array<Slot, 12> slots{};
     int colourscheme = -1;

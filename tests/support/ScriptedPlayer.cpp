@@ -38,9 +38,11 @@ void ScriptedPlayer::playturn() {
     const bool oneplayer = state_.numplayers == 1;
     referee_.Label7_Click();
     waitforspin();
+    clicked();
     const double result = referee_.result();
     if (valuesmatch(result, BLUE_STAR)) {
         presspack(referee_);
+        clicked();
         scheduler_.advance(timerinterval(TimerId::Timer5));
         if (!oneplayer) {
             scheduler_.advance(timerinterval(TimerId::Timer2));
@@ -51,6 +53,7 @@ void ScriptedPlayer::playturn() {
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
             if (referee_.slotshowing(s)) {
                 pressslot(referee_, s);
+                clicked();
                 break;
             }
         }
@@ -62,6 +65,7 @@ void ScriptedPlayer::playturn() {
     for (int s = 0; s < SHOWN_SLOTS && referee_.gameover() == 0; ++s) {
         if (referee_.slotshowing(s) && cardmatches(state_.hand[state_.colour][s], result)) {
             pressslot(referee_, s);
+            clicked();
         }
     }
     if (!oneplayer && referee_.gameover() == 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "GameState.h"
 #include "Referee.h"
 #include "VirtualScheduler.h"
@@ -29,7 +31,16 @@ public:
     static void pressslot(Referee& referee, int slot);
     static void presspack(Referee& referee);
 
+    // Called when a spin stops and after every click, for a test that looks
+    // at the table in the middle of a turn.
+    std::function<void()> afterclick;
+
 private:
+    void clicked() {
+        if (afterclick) {
+            afterclick();
+        }
+    }
     void waitforspin();
 
     Referee& referee_;

@@ -38,7 +38,6 @@ void VirtualScheduler::fire(Timer& t) {
     // Re-armed before the handler runs, so the handler's own stop or start wins.
     t.due += timerinterval(id);
     t.armed = ++arming_;
-    ++t.firings;
     if (callback_) {
         callback_(id);
     }
@@ -59,16 +58,6 @@ bool VirtualScheduler::step() {
     }
     fire(*t);
     return true;
-}
-
-int64_t VirtualScheduler::untilnext() const {
-    int64_t best = -1;
-    for (const Timer& t : timers_) {
-        if (t.running && (best < 0 || t.due - now_ < best)) {
-            best = t.due - now_;
-        }
-    }
-    return best;
 }
 
 }  // namespace zandoli::testing

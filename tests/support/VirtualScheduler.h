@@ -23,18 +23,12 @@ public:
     // Moves the clock to the next firing and fires that one timer; false when
     // no timer is running.
     bool step();
-    // Milliseconds until the next firing, or -1 when no timer is running.
-    int64_t untilnext() const;
-
-    int64_t now() const { return now_; }
-    int firings(TimerId id) const { return timer(id).firings; }
 
 private:
     struct Timer {
         bool running = false;
         int64_t due = 0;
         uint64_t armed = 0;  // order of arming, to break ties
-        int firings = 0;
     };
     Timer& timer(TimerId id) { return timers_[static_cast<int>(id) - 1]; }
     const Timer& timer(TimerId id) const { return timers_[static_cast<int>(id) - 1]; }

@@ -1,0 +1,358 @@
+// The saved game: the exact bytes, round trips of played games, damaged
+// files, the atomic save on disk and a fuzz run against an independent check.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "FixedRandom.h"
+#include "OnePlayerReferee.h"
+#include "RecordingView.h"
+#include "SaveFile.h"
+#include "ScriptedPlayer.h"
+#include "VirtualScheduler.h"
+
+namespace zandoli::savegame {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+constexpr int16_t SENTINEL = -7;
+
+// Every field set to a value no save holds, so a test sees what a read touched.
+// The state is nothing but 16-bit fields, so it can be filled as an array.
+GameState sentinel() {
+    static_assert(sizeof(GameState) == sizeof(int16_t) * (3 + 2 * 5 * 13 + 5 + 8));
+    GameState s;
+    std::fill_n(reinterpret_cast<int16_t*>(&s), sizeof(s) / sizeof(int16_t), SENTINEL);
+    return s;
+}
+
+// What a read of a save of `s` gives a sentinel state: the fields the file
+// does not hold (restoring, player 4, slot 12) stay untouched.
+GameState onlysaved(GameState s) {
+    const GameState blank = sentinel();
+    s.restoring = SENTINEL;
+    s.hand[4] = s.turnhand[4] = blank.hand[4];
+    s.handsize[4] = SENTINEL;
+    for (int p = 0; p < 4; ++p) {
+        s.hand[p][12] = s.turnhand[p][12] = SENTINEL;
+    }
+    return s;
+}
+
+std::array<int16_t, HAND_SLOTS> row(std::initializer_list<int16_t> cards) {
+    std::array<int16_t, HAND_SLOTS> r{};
+    r.fill(NO_CARD);
+    std::copy(cards.begin(), cards.end(), r.begin());
+    return r;
+}
+
+// Magenta to move in a three-player game with sound on: Blue folded two
+// discards at its hand-over (its turnhand row is stale), Magenta has
+// discarded slot 2 this turn.
+GameState magenta() {
+    GameState s;
+    s.playsound = 1;
+    s.numplayers = 3;
+    s.colour = 2;
+    s.handsize = {5, 7, 6, 7, 0};
+    s.hand[0] = row({8, 3, 40, 22, 17, 22, 17});
+    s.turnhand[0] = row({8, NO_CARD, 3, 40, NO_CARD, 22, 17});
+    s.hand[1] = s.turnhand[1] = row({1, 44, 29, 5, 36, 14, 27});
+    s.hand[2] = s.turnhand[2] = row({0, 19, 33, 46, 2, 38, 24});
+    s.turnhand[2][2] = NO_CARD;
+    s.hand[3] = s.turnhand[3] = row({9, 10, 47, 31, 4, 21, 35});
+    s.packpos = 28;
+    s.topcard = 13;
+    return s;
+}
+
+Lines split(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line.empty() || line.back() != '\r' ? line
+                                                            : line.substr(0, line.size() - 1));
+    }
+    return lines;
+}
+
+std::string join(const Lines& lines, const std::string& ending = "\r\n") {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + ending;
+    }
+    return text;
+}
+
+bool parses(const std::string& text, GameState& state) {
+    state = sentinel();
+    return parsesave(text, state);
+}
+
+// States real tables reach, at every moment Exit could save one: when a spin
+// stops and after every click, in games of one to four players.
+std::vector<GameState> playedstates() {
+    std::vector<GameState> states;
+    for (int players = 1; players <= 4; ++players) {
+        for (uint64_t seed : {3u, 8u}) {
+            GameState state;
+            state.numplayers = static_cast<int16_t>(players);
+            state.playsound = static_cast<int16_t>(seed % 2);
+            testing::RecordingView view;
+            testing::VirtualScheduler clock;
+            testing::SeededRandom random(seed);
+            auto referee = players == 1
+                               ? std::make_unique<OnePlayerReferee>(state, view, clock, random)
+                               : std::make_unique<Referee>(state, view, clock, random);
+            testing::ScriptedPlayer player(*referee, state, clock);
+            player.afterclick = [&] { states.push_back(state); };
+            player.startnewgame();
+            player.playtowin(5000);
+        }
+    }
+    return states;
+}
+
+TEST(SaveFormat, AKnownGameIsWrittenByteForByte) {
+    const std::string expected =
+        "1\r\n3\r\n2\r\n5\r\n7\r\n6\r\n7\r\n"
+        "8\r\n8\r\n3\r\n48\r\n40\r\n3\r\n22\r\n40\r\n17\r\n48\r\n22\r\n22\r\n"
+        "17\r\n17\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n"
+        "1\r\n1\r\n44\r\n44\r\n29\r\n29\r\n5\r\n5\r\n36\r\n36\r\n14\r\n14\r\n"
+        "27\r\n27\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n"
+        "0\r\n0\r\n19\r\n19\r\n33\r\n48\r\n46\r\n46\r\n2\r\n2\r\n38\r\n38\r\n"
+        "24\r\n24\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n"
+        "9\r\n9\r\n10\r\n10\r\n47\r\n47\r\n31\r\n31\r\n4\r\n4\r\n21\r\n21\r\n"
+        "35\r\n35\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n"
+        "28\r\n13\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    EXPECT_EQ(formatsave(magenta()), expected);
+}
+
+TEST(SaveRoundTrip, EveryStatePlayedGamesReachComesBackWhole) {
+    const auto states = playedstates();
+    int players = 0;
+    int midturn = 0;
+    for (const GameState& saved : states) {
+        GameState state;
+        ASSERT_TRUE(parses(formatsave(saved), state)) << formatsave(saved);
+        ASSERT_EQ(state, onlysaved(saved));
+        players |= 1 << saved.numplayers;
+        midturn += saved.turnover == 0 && saved.turnhand[saved.colour] != saved.hand[saved.colour];
+    }
+    EXPECT_EQ(players, 0b11110);
+    EXPECT_GT(midturn, 50);
+}
+
+TEST(SaveText, OtherEndingsAndLinesAfterThe110thReadButDamagedTextsStoreNothing) {
+    const Lines lines = split(formatsave(magenta()));
+    const std::string whole = join(lines);
+    std::string mixed;
+    std::string binary(2000, '\0');
+    std::mt19937 random(7);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        mixed += lines[i] + (i % 3 == 0 ? "\n" : "\r\n");
+    }
+    for (char& byte : binary) {
+        byte = static_cast<char>(random());
+    }
+    std::vector<std::pair<std::string, bool>> texts = {
+        {join(lines, "\n"), true},
+        {mixed, true},
+        {whole.substr(0, whole.size() - 2), true},
+        {whole.substr(0, whole.size() - 1), true},
+        {whole + "garbage\r\n99999999999999999999\r\n\xff", true},
+        {"", false},
+        {join(lines, "\r"), false},
+        {join(lines, "\r\r\n"), false},
+        {binary, false},
+        {std::string(10'000'000, '7') + "\r\n" + whole, false}};
+    // A first line that is not a 16-bit integer ends the read at once.
+    for (const char* bad :
+         {"", " ", "-", "+1", " 1", "1 ", "1 1", "--1", "1.0", "1e0", "0x1", "a",
+          "\xef\xbb\xbf"
+          "1",
+          "1\r0", "32768", "-32769", "99999999999999999999", "00000000000000001"}) {
+        Lines damaged = lines;
+        damaged[0] = bad;
+        texts.emplace_back(join(damaged), false);
+    }
+    for (const auto& [text, good] : texts) {
+        GameState state;
+        EXPECT_EQ(parses(text, state), good) << text.substr(0, 40);
+        EXPECT_EQ(state, good ? onlysaved(magenta()) : sentinel()) << text.substr(0, 40);
+    }
+    for (std::size_t keep = 0; keep < 110; ++keep) {
+        GameState state;
+        EXPECT_FALSE(parses(join(Lines(lines.begin(), lines.begin() + long(keep))), state)) << keep;
+        if (keep == 50) {  // the values read stay: line 44 is hand(1, 6), line 51 turnhand(1, 9)
+            EXPECT_EQ(state.hand[1][6], 27);
+            EXPECT_EQ(state.turnhand[1][9], SENTINEL);
+        }
+    }
+}
+
+// One changed line of the known game, judged by the ranges a game can reach.
+TEST(SaveRanges, ValuesOutsideTheGameAreRefused) {
+    const int hand13 = 8 + 2 * (12 * 1 + 3);  // hand(1, 3): inside Yellow's seven
+    const int hand17 = hand13 + 8;            // hand(1, 7): past them
+    const int work20 = 8 + 2 * (12 * 2) + 1;  // turnhand(2, 0): Magenta's, to move
+    const int stale01 = 8 + 1 * 2 + 1;        // turnhand(0, 1): Blue's, stale
+    const std::tuple<int, const char*, bool> cases[] = {
+        {1, "0", true},        {1, "2", false},       {2, "4", true},         {2, "0", false},
+        {2, "5", false},       {2, "2", false},       {3, "1", true},         {3, "3", false},
+        {3, "-1", false},      {3, "0", false},       {4, "0", true},         {4, "13", false},
+        {4, "-1", false},      {5, "8", false},       {6, "7", false},        {hand13, "0", true},
+        {hand13, "47", true},  {hand13, "48", false}, {hand13, "-1", false},  {hand17, "12", true},
+        {hand17, "49", false}, {stale01, "30", true}, {stale01, "49", false}, {work20, "1", false},
+        {work20, "48", false}, {104, "0", true},      {104, "47", true},      {104, "48", false},
+        {104, "-1", false},    {105, "48", false},    {106, "1", true},       {106, "2", false},
+        {107, "-1", false},    {108, "2", false},     {109, "11", true},      {109, "-1", true},
+        {109, "12", false},    {109, "-2", false},    {110, "32767", true},   {110, "-1", false},
+    };
+    for (const auto& [line, value, accepted] : cases) {
+        Lines lines = split(formatsave(magenta()));
+        lines[std::size_t(line - 1)] = value;
+        GameState state;
+        EXPECT_EQ(parses(join(lines), state), accepted) << "line " << line << " = " << value;
+        EXPECT_EQ(split(formatsave(state))[std::size_t(line - 1)], value) << "read in full";
+    }
+}
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A fresh folder, removed with everything in it when the test ends.
+struct Folder {
+    fs::path path =
+        fs::temp_directory_path() / ("zandoli-" + std::to_string(std::random_device()()));
+    fs::path save = path / SAVE_FILE;
+    Folder() { fs::create_directory(path); }
+    ~Folder() { fs::remove_all(path); }
+    void put(const std::string& text) const { std::ofstream(save, std::ios::binary) << text; }
+    bool holdsonlythesave() const {
+        return std::distance(fs::directory_iterator(path), fs::directory_iterator()) == 1 &&
+               fs::is_regular_file(save);
+    }
+};
+
+TEST(SaveOnDisk, SavesReplaceWholeAndReadsStopAfterABoundedPrefix) {
+    const Folder f;
+    f.put(std::string(3000, '1'));
+    std::ofstream(temppath(f.save)) << "half a save";
+    ASSERT_TRUE(writesave(magenta(), f.save));
+    EXPECT_EQ(contents(f.save), formatsave(magenta()));
+    EXPECT_TRUE(f.holdsonlythesave());
+    GameState state = sentinel();
+    fs::remove(f.save);
+    EXPECT_FALSE(readsave(f.save, state));
+    EXPECT_FALSE(readsave("/dev/zero", state));
+    EXPECT_EQ(state, sentinel());
+    f.put(formatsave(magenta()) + std::string(10'000'000, '9'));
+    EXPECT_TRUE(readsave(f.save, state));
+    EXPECT_EQ(state, onlysaved(magenta()));
+    // Every line padded to the longest a value may be still fits the bounded read.
+    Lines lines = split(formatsave(magenta()));
+    for (auto& line : lines) {
+        line = std::string(LONGEST_LINE - line.size(), '0') + line;
+    }
+    f.put(join(lines));
+    EXPECT_TRUE(readsave(f.save, state = sentinel()));
+    lines.back() = "0" + lines.back();
+    f.put(join(lines));
+    EXPECT_FALSE(readsave(f.save, state));
+}
+
+TEST(SaveOnDisk, AFailedSaveLeavesThePreviousWholeAndNoTemporaryFile) {
+    const Folder f;
+    ASSERT_TRUE(writesave(magenta(), f.save));
+    GameState later = magenta();
+    later.colour = 1;
+    // The temporary file lands on a full disk: its write fails after it was made.
+    fs::create_symlink("/dev/full", temppath(f.save));
+    EXPECT_FALSE(writesave(later, f.save));
+    EXPECT_EQ(contents(f.save), formatsave(magenta()));
+    EXPECT_TRUE(f.holdsonlythesave());
+    // Something not ours at the temporary name is left alone.
+    fs::create_directory(temppath(f.save));
+    EXPECT_FALSE(writesave(later, f.save));
+    EXPECT_EQ(contents(f.save), formatsave(magenta()));
+    EXPECT_TRUE(fs::is_directory(temppath(f.save)));
+}
+
+// The test's own check of an accepted text: its first 110 lines are plain
+// integers, each within the range of its line, and colour below numplayers.
+bool inranges(const std::string& text) {
+    static const std::regex integer("-?[0-9]+");
+    // The last line of each group, its lowest and its highest value.
+    const long ranges[][3] = {{1, 0, 1},   {2, 1, 4},     {3, 0, 3},
+                              {7, 0, 12},  {103, 0, 48},  {105, 0, 47},
+                              {108, 0, 1}, {109, -1, 11}, {110, 0, 32767}};
+    const Lines lines = split(text);
+    for (std::size_t n = 1, group = 0; n <= 110; ++n) {
+        group += long(n) > ranges[group][0];
+        const std::string& line = n <= lines.size() ? lines[n - 1] : "";
+        if (line.size() > 16 || !std::regex_match(line, integer) ||
+            std::stol(line) < ranges[group][1] || std::stol(line) > ranges[group][2]) {
+            return false;
+        }
+    }
+    return std::stol(lines[2]) < std::stol(lines[1]);
+}
+
+TEST(SaveFuzz, WhatADamagedSaveLetsThroughIsInRangeAndReadAsWritten) {
+    const auto states = playedstates();
+    std::mt19937 random(98765);
+    const char* const edges[] = {"-2", "-1", "0",     "1",     "2",      "3",
+                                 "4",  "5",  "11",    "12",    "13",     "47",
+                                 "48", "49", "32767", "32768", "-32768", "-32769"};
+    int accepted = 0;
+    for (int round = 0; round < 5000; ++round) {
+        Lines lines = split(formatsave(states[random() % states.size()]));
+        for (unsigned edits = random() % 4; edits > 0 && !lines.empty(); --edits) {
+            // A value at an edge of the ranges, one off, padded with zeros, or a cut file.
+            std::string& line = lines[random() % lines.size()];
+            const unsigned kind = random() % 4;
+            const std::string edge = edges[random() % std::size(edges)];
+            const long nudge = random() % 2 ? 1 : -1;
+            line = kind == 0   ? edge
+                   : kind == 1 ? std::to_string(std::stol(line) + nudge)
+                   : kind == 2 ? std::string(random() % 20, '0') + line
+                               : line;
+            lines.resize(kind == 3 ? std::min<std::size_t>(lines.size(), 100 + random() % 11)
+                                   : lines.size());
+        }
+        std::string text = join(lines, random() % 5 ? "\r\n" : "\n");
+        if (random() % 4 == 0) {
+            text[random() % text.size()] ^= char(1 << random() % 8);
+        }
+        GameState state;
+        const bool ok = parses(text, state);
+        ASSERT_TRUE(!ok || inranges(text)) << "round " << round << ":\n" << text;
+        ASSERT_EQ(state.restoring, SENTINEL);
+        if (ok) {
+            ++accepted;
+            const Lines read = split(text);
+            const Lines written = split(formatsave(state));
+            for (std::size_t n = 0; n < 110; ++n) {
+                ASSERT_EQ(std::stol(written[n]), std::stol(read[n])) << "line " << n + 1;
+            }
+        }
+    }
+    EXPECT_GT(accepted, 1000);
+    EXPECT_LT(accepted, 4000);
+}
+
+}  // namespace
+}  // namespace zandoli::savegame
