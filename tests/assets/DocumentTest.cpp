@@ -1,0 +1,105 @@
+// The printable rules, the area models behind the shaded shapes, and the
+// generator's output being the same bytes on every run.
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "AreaModel.h"
+#include "PixelMeasure.h"
+#include "RulesDocument.h"
+#include "RulesText.h"
+#include "Spinner.h"
+
+namespace zandoli::testing {
+namespace {
+
+TEST(RulesDocument, IsBalancedRtfHoldingTheRulesInOrderAndTheTableOfValues) {
+    QFile file(asset(RULES_DOCUMENT));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string rtf = file.readAll().toStdString();
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+    std::size_t last = 0;
+    std::vector<const char*> texts = {RULES_HEADING, RULES_TEXTS[0], RULES_SUBHEADING};
+    texts.insert(texts.end(), RULES_TEXTS.begin() + 1, RULES_TEXTS.end());
+    for (const char* text : texts) {
+        const std::size_t at = rtf.find(text, last);
+        EXPECT_NE(at, std::string::npos) << "missing or out of order: " << text;
+        last = at == std::string::npos ? last : at;
+    }
+    int depth = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') {
+            ++i;  // an escaped brace or backslash does not nest
+        } else {
+            depth += (rtf[i] == '{') - (rtf[i] == '}');
+            EXPECT_GE(depth, 0);
+        }
+    }
+    EXPECT_EQ(depth, 0);
+    for (const char* row :
+         {" 0.1\\cell 10%\\cell 1/10\\cell 2 of 20", " 0.2\\cell 20%\\cell 1/5\\cell 4 of 20",
+          " 0.25\\cell 25%\\cell 1/4\\cell 5 of 20", " 0.3\\cell 30%\\cell 3/10\\cell 6 of 20",
+          " 0.4\\cell 40%\\cell 2/5\\cell 8 of 20", " 0.5\\cell 50%\\cell 1/2\\cell 10 of 20",
+          " 0.6\\cell 60%\\cell 3/5\\cell 12 of 20", " 0.7\\cell 70%\\cell 7/10\\cell 14 of 20",
+          " 0.75\\cell 75%\\cell 3/4\\cell 15 of 20", " 0.8\\cell 80%\\cell 4/5\\cell 16 of 20",
+          " 0.9\\cell 90%\\cell 9/10\\cell 18 of 20", " 1\\cell 100%\\cell 1\\cell 20 of 20"}) {
+        EXPECT_NE(rtf.find(row), std::string::npos) << row;
+    }
+}
+
+TEST(RulesDocument, EscapesControlCharactersAndSpellsOutEverythingBeyondAscii) {
+    EXPECT_EQ(rtfescape("plain 'quoted' \"text\" 50%"), "plain 'quoted' \"text\" 50%");
+    EXPECT_EQ(rtfescape("a{b}\\c"), "a\\{b\\}\\\\c");
+    EXPECT_EQ(rtfescape("\u00bd\u25a0x"), "\\u189?\\u9632?x");
+    EXPECT_EQ(rtfescape("\uff0b"), "\\u-245?");  // RTF reads \u as a signed 16-bit number
+}
+
+TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
+    std::set<AreaModel::Kind> kinds;
+    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+        const double value = SPINVALUES[p];
+        if (value != RED_STAR && value != BLUE_STAR) {
+            const AreaModel model = areamodel(value);
+            EXPECT_NEAR(model.share(), value, 1e-12) << "position " << p;
+            EXPECT_GE(model.parts(), 2) << "position " << p;
+            kinds.insert(model.kind);
+        }
+    }
+    EXPECT_EQ(kinds.size(), 3u);  // circles, bars and grids
+    EXPECT_THROW(areamodel(1.0 / 3.0), std::invalid_argument);
+}
+
+std::map<QString, QByteArray> digests(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        files[QDir(folder).relativeFilePath(file.fileName())] =
+            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    }
+    return files;
+}
+
+TEST(Generator, WritesTheSameBytesEveryTime) {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    for (const QTemporaryDir* dir : {&first, &second}) {
+        QProcess generator;
+        generator.start(ZANDOLI_ASSET_GENERATOR, {dir->path()});
+        ASSERT_TRUE(generator.waitForFinished(120000));
+        ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+    }
+    const auto a = digests(first.path());
+    EXPECT_EQ(a.size(), 113u);  // 96 pictures, 6 icons, 10 sounds and the document
+    EXPECT_TRUE(a == digests(second.path()));
+}
+
+}  // namespace
+}  // namespace zandoli::testing
