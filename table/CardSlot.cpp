@@ -1,6 +1,8 @@
 #include "CardSlot.h"
 
+#include "CardWords.h"
 #include "Cards.h"
+#include "Speech.h"
 #include "TableLook.h"
 #include "Units.h"
 
@@ -55,6 +57,8 @@ ShapeWidget* CardSlot::buildframe(QWidget* window, int index) {
 
 CardSlot::CardSlot(QWidget* window, ShapeWidget* frame, int index)
     : place_(slotframe(index)), frame_(frame) {
+    speech::setdescription(frame_, QStringLiteral("a card in your hand: click it to discard it "
+                                                  "when it matches the spinner"));
     caption_ = buildline(window, "Label4", index);
     secondline_ = buildline(window, "Label5", index);
 
@@ -93,6 +97,19 @@ void CardSlot::hide() {
     bar_->hide();
     picture_->hide();
     frame_->hide();
+    setspokenname(QString());
+}
+
+void CardSlot::setspokenname(const QString& words) {
+    // The frame stands for the card; its parts read the same, so a screen
+    // reader that lands on the caption or the picture hears the whole card
+    // rather than "3" or "10".
+    speech::setname(frame_, words);
+    for (QWidget* part :
+         {static_cast<QWidget*>(caption_.data()), static_cast<QWidget*>(secondline_.data()),
+          static_cast<QWidget*>(picture_.data())}) {
+        speech::setname(part, words);
+    }
 }
 
 void CardSlot::setline(ClickLabel* label, const QString& text, double points, int top) {
@@ -143,6 +160,7 @@ void CardSlot::drawface(int card, const QColor& playercolour) {
         default:
             return;
     }
+    setspokenname(QString::fromStdString(cardwords(static_cast<int16_t>(card))));
     frame_->show();
 }
 

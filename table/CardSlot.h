@@ -46,6 +46,8 @@ private:
     // Sets a text line's font and text and lets it size itself to the text,
     // its left edge fixed inside the frame and its top `top` below the frame's.
     void setline(ClickLabel* label, const QString& text, double points, int top);
+    // What a screen reader reads for the slot; nothing for an empty slot.
+    void setspokenname(const QString& words);
 
     TwipRect place_;
     QPointer<ShapeWidget> frame_;

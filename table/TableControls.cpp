@@ -35,6 +35,7 @@ QWidget* TableScreen::createwindow() {
     window_ = window;
     buildslots(window);
     buildcontrols(window);
+    namecontrols();
     connect(window, &TableWindow::pressed, this,
             [this](int button, int shift, QPointF at) { Form_MouseDown(button, shift, at); });
     return window;

@@ -61,6 +61,19 @@ void TableScreen::Form_Unload() {
     scheduler_.stopall();
 }
 
+bool TableScreen::gamerunning() const {
+    // During the deal delay the hands are already cleared for the new deal:
+    // there is nothing worth keeping yet.
+    return isloaded() && referee_->gameover() == 0 && !referee_->dealing();
+}
+
+bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched == window_.data() && isloaded()) {
+        emit windowclosed();
+    }
+    return Screen::eventFilter(watched, event);
+}
+
 void TableScreen::warmpictures() {
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
         picture(QString::fromStdString(dialpicture(position)));

@@ -42,6 +42,8 @@ public:
     ~TableScreen() override;
 
     const Referee& referee() const { return *referee_; }
+    // A game is on the table that Exit would save: dealt, and not yet won.
+    bool gamerunning() const;
 
     // Where the two tables' designs part: the incorrect-choice message's name
     // and place, and the Next Player button's place.
@@ -73,6 +75,9 @@ public:
 signals:
     // Exit was pressed: the shell saves when asked to and leaves the table.
     void exitrequested(bool save);
+    // The window was closed another way than Exit (from its title bar, by
+    // the window manager); the shell leaves the table as Exit would.
+    void windowclosed();
     // The Rules was pressed: the shell lays the rules over the table.
     void rulesrequested();
 
@@ -88,6 +93,7 @@ protected:
     QWidget* createwindow() override;
     void Form_Load() override;
     void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The table's own handlers; each passes its event to the referee.
     void Label4_Click(int slot);
@@ -108,6 +114,13 @@ private:
                              const TwipRect& place, double points);
     // Decodes every spin picture once, so a spin step only swaps pictures.
     static void warmpictures();
+    // What a screen reader reads for the controls that say nothing by
+    // themselves: the dial, the pack card, what each button does.
+    void namecontrols();
+    // Names the close-up by the spin's result once the spin has stopped:
+    // nothing at rest, "spinning" while it turns.
+    void namecloseup();
+    bool closeupnaming_ = false;
 
     GameState& state_;
     std::unique_ptr<QtScheduler> ownscheduler_;

@@ -1,6 +1,7 @@
 // What the referee asks of the table, shown on the table's controls. Every
 // step is harmless while the window is not loaded.
 #include "Platform.h"
+#include "Speech.h"
 #include "TableScreen.h"
 #include "Units.h"
 
@@ -58,8 +59,14 @@ void TableScreen::setturncaption(const std::string& text) {
         return;
     }
     // The caption grows to the right from its fixed left edge.
-    caption_->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    caption_->setText(shown);
     caption_->adjustSize();
+    // A screen reader hears each new caption; a win is read out at once.
+    speech::setname(caption_, shown);
+    if (referee_->gameover() == 1) {
+        speech::alert(caption_);
+    }
 }
 
 void TableScreen::setturncaptioncolour(Rgb colour) {
@@ -82,6 +89,9 @@ void TableScreen::showturncaption(bool visible) {
 
 void TableScreen::showmessage(bool visible) {
     setvisible(message_, visible);
+    if (visible) {
+        speech::alert(message_);
+    }
 }
 
 void TableScreen::showpack(bool visible) {
@@ -114,8 +124,16 @@ void TableScreen::setdial(const std::string& picture) {
 }
 
 void TableScreen::setcloseup(const std::string& picture) {
-    if (!closeup_.isNull()) {
-        closeup_->setpicture(QString::fromStdString(picture));
+    if (closeup_.isNull()) {
+        return;
+    }
+    closeup_->setpicture(QString::fromStdString(picture));
+    // The referee stops the spin after it shows the last picture, so the
+    // close-up is named once this step is over; one naming serves every
+    // step that happened meanwhile.
+    if (!closeupnaming_) {
+        closeupnaming_ = true;
+        QMetaObject::invokeMethod(this, &TableScreen::namecloseup, Qt::QueuedConnection);
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "Speech.h"
+
 namespace zandoli {
 
 namespace {
@@ -24,6 +26,13 @@ ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, pa
     setLineWidth(1);
     setAutoFillBackground(true);
     restyle();
+    speech::installcontrolroles();
+}
+
+void ButtonLabel::press() {
+    if (isEnabled()) {
+        emit clicked();
+    }
 }
 
 void ButtonLabel::settextcolour(const QColor& colour) {

@@ -18,6 +18,9 @@ public:
     void setbackcolour(const QColor& colour);
     QColor textcolour() const { return text_; }
     QColor backcolour() const { return back_; }
+    // A press from elsewhere than the mouse (a screen reader's press action):
+    // clicks as the mouse would, and not while disabled.
+    void press();
 
 signals:
     void clicked();

@@ -42,7 +42,10 @@ void playturn(Harness<Table>& h, std::mt19937& rng) {
 
 TEST(WholeGame, ThreePlayersTakeTurnsInOrderUntilOneWins) {
     Harness<TableScreen> h(3);
-    h.startnewgame();
+    h.table.show();
+    EXPECT_FALSE(h.table.gamerunning());  // still being dealt: nothing to keep
+    h.clock.advance(1200);
+    EXPECT_TRUE(h.table.gamerunning());
     std::mt19937 rng(2024);
     const char* turns[] = {"Blue to Play", "Yellow to Play", "Magenta to Play"};
     for (int turn = 0; turn < 500 && h.table.referee().gameover() == 0; ++turn) {
@@ -50,6 +53,7 @@ TEST(WholeGame, ThreePlayersTakeTurnsInOrderUntilOneWins) {
         playturn(h, rng);
     }
     ASSERT_EQ(h.table.referee().gameover(), 1);
+    EXPECT_FALSE(h.table.gamerunning());  // a won game is not saved
     const PlayerLook& winner = PLAYERS[h.state.colour];
     EXPECT_EQ(h.state.handsize[h.state.colour], 0);
     EXPECT_EQ(h.text("Label2").toStdString(), winner.wincaption);

@@ -1,0 +1,92 @@
+#include "CardWords.h"
+
+#include <array>
+
+#include "Cards.h"
+#include "Spinner.h"
+
+namespace zandoli {
+
+namespace {
+
+struct Named {
+    double value;
+    const char* words;
+};
+
+// Every value a card or a shaded shape can have.
+constexpr std::array<Named, 12> VALUE_WORDS = {{{0.1, "one tenth"},
+                                                {0.2, "one fifth"},
+                                                {0.25, "one quarter"},
+                                                {0.3, "three tenths"},
+                                                {0.4, "two fifths"},
+                                                {0.5, "one half"},
+                                                {0.6, "three fifths"},
+                                                {0.7, "seven tenths"},
+                                                {0.75, "three quarters"},
+                                                {0.8, "four fifths"},
+                                                {0.9, "nine tenths"},
+                                                {1.0, "one whole"}}};
+
+std::string withoutpercentsign(std::string text) {
+    if (!text.empty() && text.back() == '%') {
+        text.pop_back();
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string valuewords(double value) {
+    for (const Named& named : VALUE_WORDS) {
+        // The same tolerance the rules match with: card 4 is 3 * 0.1, not 0.3.
+        if (valuesmatch(named.value, value)) {
+            return named.words;
+        }
+    }
+    return {};
+}
+
+std::string cardwords(int16_t card) {
+    if (!iscard(card)) {
+        return {};
+    }
+    const CardEntry& entry = cardcatalogue()[static_cast<size_t>(card)];
+    const std::string words = valuewords(entry.cardvalue);
+    switch (kindof(card)) {
+        case CardKind::Whole:
+            return "1, " + words;
+        case CardKind::Decimal:
+            return words + ", as a decimal: " + decimaltext(entry.cardvalue);
+        case CardKind::Percent:
+            return words +
+                   ", as a percentage: " + withoutpercentsign(percenttext(entry.cardvalue)) +
+                   " percent";
+        case CardKind::Fraction:
+            return words + ", as a fraction: " + std::to_string(entry.cardnum) + " over " +
+                   std::to_string(entry.cardden);
+        case CardKind::Tile:
+            return words + ", as a tile with " + std::to_string(tileshaded(card)) +
+                   " of 20 squares shaded";
+    }
+    return {};
+}
+
+std::string spinwords(double result) {
+    if (valuesmatch(RED_STAR, result)) {
+        return "star on red: discard any one card";
+    }
+    if (valuesmatch(BLUE_STAR, result)) {
+        return "star on blue: take a card from the pack";
+    }
+    if (valuesmatch(0.5, result)) {
+        return "half shaded";
+    }
+    if (valuesmatch(1.0, result)) {
+        return "all shaded";
+    }
+    const std::string words = valuewords(result);
+    return words.empty() ? std::string() : words + " shaded";
+}
+
+}  // namespace zandoli
