@@ -1,7 +1,9 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 
 #include "Platform.h"
 
@@ -38,21 +40,51 @@ QString assetpath(const QString& written) {
     return path;
 }
 
+namespace {
+
+// "Images\wdial.jpg" drawn at twice its size: "Images\wdial@2x.jpg".
+QString doublesized(const QString& written) {
+    const qsizetype dot = written.lastIndexOf(QLatin1Char('.'));
+    const qsizetype folder =
+        std::max(written.lastIndexOf(QLatin1Char('\\')), written.lastIndexOf(QLatin1Char('/')));
+    if (dot <= folder) {
+        return written + QLatin1String("@2x");
+    }
+    return written.left(dot) + QLatin1String("@2x") + written.mid(dot);
+}
+
+// On a display of more than one device pixel to the logical pixel the picture
+// drawn at twice the size is shown in the same logical place, so it is as
+// sharp as the text around it; without one the plain picture does.
+bool sharpdisplay() {
+    return qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+}
+
+bool loadpicture(const QString& path, QPixmap& into) {
+    return QFileInfo(path).isFile() && into.load(path);
+}
+
+}  // namespace
+
 const QPixmap& picture(const QString& written) {
     // Only pictures that loaded are kept: a missing file is looked for again
     // next time and costs no more than a failed open.
     static QHash<QString, QPixmap> cache;
     static const QPixmap none;
+    const bool sharp = sharpdisplay();
     const QString path = assetpath(written);
-    auto found = cache.constFind(path);
+    const QString key = sharp ? path + QLatin1String("@2x") : path;
+    auto found = cache.constFind(key);
     if (found != cache.constEnd()) {
         return *found;
     }
     QPixmap loaded;
-    if (!QFileInfo(path).isFile() || !loaded.load(path)) {
+    if (sharp && loadpicture(assetpath(doublesized(written)), loaded)) {
+        loaded.setDevicePixelRatio(2.0);
+    } else if (!loadpicture(path, loaded)) {
         return none;
     }
-    return *cache.insert(path, loaded);
+    return *cache.insert(key, loaded);
 }
 
 }  // namespace zandoli

@@ -16,7 +16,10 @@ namespace zandoli {
 QString assetpath(const QString& written);
 
 // A picture by its written name, decoded once and kept for the run. A null
-// pixmap when the file is missing or unreadable.
+// pixmap when the file is missing or unreadable. On a display with more than
+// one device pixel to the logical pixel it is the picture drawn at twice the
+// size ("Images\wdial@2x.jpg") with a device pixel ratio of 2, so it takes the
+// same logical size; the plain picture when there is no such file.
 const QPixmap& picture(const QString& written);
 
 // Plays a WAV file by its written name without waiting for it; a new sound
