@@ -34,6 +34,12 @@ ScreenRegistry::~ScreenRegistry() = default;
 void ScreenRegistry::plugtable(TableScreen& table) {
     connect(&table, &TableScreen::exitrequested, this,
             [this, &table](bool save) { leavetable(table, save); });
+    // A window closed another way is left as the accepted Exit leaves it,
+    // except that a game still being dealt has nothing to keep yet.
+    connect(&table, &TableScreen::windowclosed, this, [this, &table] {
+        saverunninggame();
+        leavetable(table, false);
+    });
     // The table plays its own click; the shell only lays the rules on top.
     connect(&table, &TableScreen::rulesrequested, this, [this] { Tirrarules().show(); });
 }
@@ -49,7 +55,7 @@ void ScreenRegistry::showtable() {
 void ScreenRegistry::leavetable(Screen& table, bool save) {
     if (save) {
         // A save that fails is not reported; the table is left all the same.
-        (void)savegame::writesave(state_, savefile_.toStdString());
+        (void)writegame();
     }
     // Touching the caption loads the title screen, whose load turns sound on,
     // so this click is always heard.
@@ -57,6 +63,19 @@ void ScreenRegistry::leavetable(Screen& table, bool save) {
     Titlefrm().show();
     table.unload();
     click(shelllook::CLICK);
+}
+
+bool ScreenRegistry::saverunninggame() {
+    for (TableScreen* table : {tirra1_.get(), static_cast<TableScreen*>(zandoli1player_.get())}) {
+        if (table->gamerunning()) {
+            return writegame();
+        }
+    }
+    return false;
+}
+
+bool ScreenRegistry::writegame() {
+    return savegame::writesave(state_, savefile_.toStdString());
 }
 
 void ScreenRegistry::click(const QString& written) {

@@ -44,6 +44,10 @@ public:
     // A table's accepted Exit: saves when asked, brings the title screen back
     // reading "Cancel", unloads the table and clicks.
     void leavetable(Screen& table, bool save);
+    // Saves the game on the open table when there is one that Exit would
+    // save: dealt and not won. Every way out of a running game passes here.
+    // True when a game was written.
+    bool saverunninggame();
     // Plays a sound when sound is on.
     void click(const QString& written);
     // The title screen's Exit: every window goes and the program ends.
@@ -57,6 +61,7 @@ signals:
 
 private:
     void plugtable(TableScreen& table);
+    bool writegame();
 
     GameState state_;
     QString savefile_;

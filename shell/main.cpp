@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 #include "ScreenRegistry.h"
+#include "Shutdown.h"
 #include "TitleScreen.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     zandoli::ScreenRegistry screens;
     QObject::connect(&screens, &zandoli::ScreenRegistry::programended, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
+    zandoli::keeprunninggame(screens);
     screens.Titlefrm().show();
     const int code = QApplication::exec();
 
