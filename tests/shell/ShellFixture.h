@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QStringList>
 #include <QTest>
-#include <QUrl>
 #include <memory>
+#include <numeric>
 
+#include "Pack.h"
 #include "ScreenRegistry.h"
 #include "SoundPlayer.h"
 #include "WorkingFolder.h"
@@ -27,69 +27,67 @@ public:
     }
 
 private:
-    class Logged : public Voice {
-    public:
-        Logged(QString name, QStringList& log) : name_(std::move(name)), log_(log) {}
-        void start() override { log_ << name_; }
+    struct Logged : Voice {
+        Logged(QString name, QStringList& log) : name(std::move(name)), log(log) {}
+        void start() override { log << name; }
         void stop() override {}
-
-    private:
-        QString name_;
-        QStringList& log_;
+        QString name;
+        QStringList& log;
     };
 };
 
-// Every address handed to the desktop, kept instead of opened.
-class UrlLog : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
+// A game just dealt in pack order, the last colour to play: what a table
+// restores and what the save reader accepts.
+inline GameState dealtgame(int16_t players, int16_t sound) {
+    GameState game;
+    game.numplayers = players;
+    game.playsound = sound;
+    game.colour = static_cast<int16_t>(players - 1);
+    PackOrder pack;
+    std::iota(pack.begin(), pack.end(), int16_t{0});
+    clearhands(game);
+    dealhands(game, pack);
+    return game;
+}
 
 // A run of the program in a fresh working folder holding the two shell
-// pictures, with sounds and desktop requests recorded.
+// pictures, with the sounds recorded.
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest() {
         folder.writepicture(QStringLiteral("Images/opening.jpg"), QSize(320, 240));
         folder.writepicture(QStringLiteral("Images/logo2.jpg"), QSize(100, 139));
         SoundPlayer::instance().setvoicemaker(sounds.maker());
-        for (const char* scheme : {"https", "http", "file"}) {
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &urls, "open");
-        }
         screens = std::make_unique<ScreenRegistry>();
     }
-
     ~ShellTest() override {
         screens.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (const char* scheme : {"https", "http", "file"}) {
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-        }
         SoundPlayer::instance().setvoicemaker(makeqtvoice);
     }
 
-    template <typename T>
-    T* control(Screen& screen, const QString& name) {
-        T* found = screen.window()->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+    template <typename T = QWidget>
+    T* control(Screen& screen, const char* name) {
+        T* found = screen.window()->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
         return found;
     }
-
-    static void click(QWidget* widget) {
+    void click(Screen& screen, const char* name) {
+        QWidget* widget = control(screen, name);
         ASSERT_NE(widget, nullptr);
         QTest::mouseClick(widget, Qt::LeftButton);
     }
-
     GameState& state() { return screens->state(); }
+    // Opens a table on a game as Restart does: no deal delay.
+    void restore(Screen& table, const GameState& game) {
+        state() = game;
+        state().restoring = 1;
+        table.show();
+        state().restoring = 0;
+    }
 
     WorkingFolder folder;
     SoundLog sounds;
-    UrlLog urls;
     std::unique_ptr<ScreenRegistry> screens;
 };
 
