@@ -76,7 +76,8 @@ struct Harness {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
     }
     void click(const QString& name) { clickat(w(name)->geometry().center()); }
-    // Spins so that the pointer stops on `position`, and waits for the stop.
+    // Spins so that the pointer stops on `position` (or for `length` steps),
+    // and waits for the stop.
     void spinto(int position) {
         spinfor(17 + ((position - table.referee().spinpos() - 17) % 16 + 32) % 16);
     }
