@@ -22,7 +22,8 @@ TEST(TablePresses, HitOnlyStrictlyInsideAShowingCardOrThePack) {
     EXPECT_EQ(h.state.handsize[0], 7);
     h.clickat(QPoint(41, 320));
     EXPECT_EQ(h.state.handsize[0], 6);
-    h.clickat(QPoint(41, 250));  // where the discarded card was
+    EXPECT_EQ(spoken(h.w("Shape4_0")), "");  // the discarded card falls silent
+    h.clickat(QPoint(41, 250));              // where the discarded card was
     EXPECT_EQ(h.state.handsize[0], 6);
     EXPECT_FALSE(h.w("Label1")->isVisible());
 
@@ -90,7 +91,8 @@ void playturn(Harness<Table>& h, std::mt19937& rng) {
     }
 }
 
-TEST(WholeGame, ThreePlayersTakeTurnsInOrderUntilOneWins) {
+TEST(WholeGame, ThreePlayersTakeTurnsInOrderUntilOneWinsAndIsAnnounced) {
+    Heard heard;
     Harness<TableScreen> h(3);
     h.startnewgame();
     std::mt19937 rng(2024);
@@ -101,7 +103,8 @@ TEST(WholeGame, ThreePlayersTakeTurnsInOrderUntilOneWins) {
     }
     ASSERT_EQ(h.table.referee().gameover(), 1);
     EXPECT_FALSE(h.table.gamerunning());  // a won game is not saved
-    EXPECT_EQ(h.text("Label2").toStdString(), PLAYERS[h.state.colour].wincaption);
+    EXPECT_EQ(spoken(h.w("Label2")).toStdString(), PLAYERS[h.state.colour].wincaption);
+    EXPECT_EQ(heard.count("Label2", QAccessible::Alert), 1);
 }
 
 TEST(WholeGame, OnePlayerCountsSpinsBesideItsCaptionToTheWin) {

@@ -1,24 +1,16 @@
 // What a screen reader finds at the table: every card in words, the spin's
 // result, and the captions and messages read out as they change.
-#include <QAccessible>
 #include <QCoreApplication>
-#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "CardWords.h"
 #include "Cards.h"
-#include "Speech.h"
 #include "Spinner.h"
 #include "TableHarness.h"
 
 namespace zandoli::testing {
 namespace {
-
-QString spoken(QWidget* control) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    return face == nullptr ? QStringLiteral("<none>") : face->text(QAccessible::Name);
-}
 
 // The first card of the pack of this kind and value.
 int16_t findcard(CardKind kind, double value) {
@@ -65,11 +57,6 @@ TEST(TableSpeech, ShowingCardsReadTheirWordsAndHiddenSlotsStaySilent) {
         }
     }
     EXPECT_EQ(spoken(h.w("Shape4_12")), "the pack");
-    h.spinto(8);  // 0.7: the first card of the golden deal goes
-    h.click("Label4_0");
-    ASSERT_FALSE(h.table.referee().slotshowing(0));
-    EXPECT_EQ(spoken(h.w("Shape4_0")), "");
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(h.w("Label4_0"))->state().invisible);
 }
 
 TEST(TableSpeech, TheCloseUpReadsTheResultOnceTheSpinStops) {
@@ -88,42 +75,17 @@ TEST(TableSpeech, TheCloseUpReadsTheResultOnceTheSpinStops) {
     }
 }
 
-// Announcements heard while the fixture lives.
-struct Heard {
-    Heard() {
-        speech::setlistener([this](QObject* control, QAccessible::Event kind) {
-            events.emplace_back(control->objectName(), kind);
-        });
-    }
-    ~Heard() { speech::setlistener(nullptr); }
-    bool has(const char* name, QAccessible::Event kind) const {
-        return std::find(events.begin(), events.end(),
-                         std::pair(QString::fromLatin1(name), kind)) != events.end();
-    }
-    std::vector<std::pair<QString, QAccessible::Event>> events;
-};
-
-TEST(TableSpeech, CaptionChangesMessagesAndTheWinAreAnnounced) {
+TEST(TableSpeech, CaptionChangesAndTheWrongCardMessageAreAnnounced) {
     Heard heard;
     Harness<TableScreen> h(2);
     h.startnewgame();
-    EXPECT_TRUE(heard.has("Label2", QAccessible::NameChanged));
+    EXPECT_EQ(heard.count("Label2", QAccessible::NameChanged), 1);
     EXPECT_EQ(spoken(h.w("Label2")), "Blue to Play");
     heard.events.clear();
     h.spinto(8);          // 0.7
     h.click("Label4_1");  // Blue's second card of the golden deal is no 0.7
-    EXPECT_TRUE(heard.has("Label1", QAccessible::Alert));
-    EXPECT_TRUE(heard.has("Label2", QAccessible::NameChanged));  // "TURN OVER"
-
-    // Blue holds one half and the spinner stops on one half: Blue wins.
-    Harness<TableScreen> last(2);
-    last.restore({findcard(CardKind::Fraction, 0.5)});
-    last.spinto(6);
-    heard.events.clear();
-    last.click("Label4_0");
-    ASSERT_EQ(last.table.referee().gameover(), 1);
-    EXPECT_TRUE(heard.has("Label2", QAccessible::Alert));
-    EXPECT_EQ(spoken(last.w("Label2")), "BLUE HAS WON!!!");
+    EXPECT_EQ(heard.count("Label1", QAccessible::Alert), 1);
+    EXPECT_EQ(heard.count("Label2", QAccessible::NameChanged), 1);  // "TURN OVER"
 }
 
 }  // namespace

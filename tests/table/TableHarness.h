@@ -1,10 +1,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QTest>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "FixedRandom.h"
 #include "OnePlayerTable.h"
+#include "Speech.h"
 #include "VirtualScheduler.h"
 
 namespace zandoli::testing {
@@ -21,6 +26,26 @@ struct Quiet : Table {
 inline QRect pixels(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
+
+// What a screen reader takes as a control's name.
+inline QString spoken(QWidget* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face == nullptr ? QStringLiteral("<none>") : face->text(QAccessible::Name);
+}
+
+// Announcements made while the listener lives.
+struct Heard {
+    Heard() {
+        speech::setlistener([this](QObject* control, QAccessible::Event kind) {
+            events.emplace_back(control->objectName(), kind);
+        });
+    }
+    ~Heard() { speech::setlistener(nullptr); }
+    auto count(const char* name, QAccessible::Event kind) const {
+        return std::count(events.begin(), events.end(), std::pair(QString::fromLatin1(name), kind));
+    }
+    std::vector<std::pair<QString, QAccessible::Event>> events;
+};
 
 // A real table screen on a virtual clock; the generator gives 0 (the golden
 // deal) unless a test queues numbers.
