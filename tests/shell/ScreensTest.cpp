@@ -46,6 +46,15 @@ TEST_F(Screens, TitleLoadsCentredWithSoundOnAndOkShowsBackdropAndSetUp) {
     EXPECT_EQ(sounds.started, QStringList({"wav/click.wav"}));
 }
 
+TEST_F(Screens, TitleExitEndsTheProgramSilentlyWithoutSaving) {
+    QSignalSpy ended(screens.get(), &ScreenRegistry::programended);
+    screens->Titlefrm().show();
+    click(screens->Titlefrm(), "Label7");
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_TRUE(sounds.started.isEmpty());
+    EXPECT_FALSE(QFile::exists("lastgame.inf"));
+}
+
 TEST_F(Screens, RestartDoesNothingWithoutASaveAndOpensTheMatchingTableWithOne) {
     screens->Titlefrm().show();
     click(screens->Titlefrm(), "Label6");
