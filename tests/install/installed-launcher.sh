@@ -15,7 +15,12 @@ done
 tmp=$(mktemp -d /tmp/zandoli-install-test.XXXXXX)
 pids=()
 cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    # Newest first: the game goes before the display it draws on.
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        timeout 5 tail --pid="${pids[i]}" -f /dev/null 2>/dev/null || kill -KILL "${pids[i]}" 2>/dev/null || true
+    done
     wait 2>/dev/null || true
     rm -rf "$tmp"
 }
