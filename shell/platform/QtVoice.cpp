@@ -43,11 +43,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Voice> makeqtvoice(const QString& path) {
+}  // namespace zandoli
+
+// The one entry point of the sound module: a new voice for a WAV file, or
+// null when the file is missing. The caller owns the voice.
+extern "C" zandoli::Voice* zandoli_makevoice(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         return nullptr;
     }
-    return std::make_unique<QtVoice>(path);
+    return new zandoli::QtVoice(path);
 }
-
-}  // namespace zandoli

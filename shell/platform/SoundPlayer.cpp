@@ -1,6 +1,7 @@
 #include "SoundPlayer.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 
 #include "Platform.h"
 
@@ -47,13 +48,28 @@ void SoundPlayer::releasevoices() {
 }
 
 SoundPlayer& SoundPlayer::instance() {
-    static SoundPlayer player(makeqtvoice);
+    // Never destroyed: when the display goes away Qt ends the process from
+    // inside the event loop, and destroying media objects that late blocks
+    // for ever. A normal exit releases the voices through the post routine.
+    static SoundPlayer& player = *new SoundPlayer(makeqtvoice);
     static const bool registered = [] {
         qAddPostRoutine([] { player.releasevoices(); });
         return true;
     }();
     (void)registered;
     return player;
+}
+
+std::unique_ptr<Voice> makeqtvoice(const QString& path) {
+    // Qt Multimedia and the sound system behind it live in a module of their
+    // own beside the program, loaded at the first sound, so that starting the
+    // program does not wait for them. Without the module the game is silent.
+    using Maker = Voice* (*)(const QString&);
+    static const Maker maker = [] {
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/zandoli-sound"));
+        return reinterpret_cast<Maker>(module.resolve("zandoli_makevoice"));
+    }();
+    return std::unique_ptr<Voice>(maker != nullptr ? maker(path) : nullptr);
 }
 
 void playwav(const QString& written) {
