@@ -1,7 +1,6 @@
 #include "Pack.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 
 #include "Cards.h"
@@ -10,9 +9,10 @@ namespace zandoli {
 
 namespace {
 
-// floor(r * n), kept inside 0..n-1 whatever the generator hands back.
+// floor(r * n), kept inside 0..n-1 whatever the generator hands back. r * n
+// is never negative, so truncating is flooring, without a library call.
 int pick(RandomSource& random, int n) {
-    const int j = static_cast<int>(std::floor(random.next() * n));
+    const int j = static_cast<int>(random.next() * n);
     return std::clamp(j, 0, n - 1);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 namespace zandoli {
 
@@ -20,7 +19,7 @@ public:
     double next() override;
 
 private:
-    std::mt19937_64 engine_{0};
+    uint64_t state_ = 0;
 };
 
 }  // namespace zandoli

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <initializer_list>
+#include <random>
 
 #include "Random.h"
 
