@@ -62,6 +62,7 @@ QWidget* SetupScreen::createwindow() {
 
     image2_ = new PictureBox(form);
     image2_->setObjectName(QStringLiteral("Image2"));
+    image2_->setAccessibleName(QStringLiteral("Zandoli? logo: a half is 0.5 is 50 percent"));
     image2_->setGeometry(units::pxrect(3600, 1440, 1500, 2085));
 
     check1_ = check(form, QStringLiteral("Check1"), QStringLiteral("Play Sound"),

@@ -53,6 +53,9 @@ QWidget* TitleScreen::createwindow() {
          Qt::AlignCenter);
     picture1_ = new PictureBox(frame);
     picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setAccessibleName(
+        QStringLiteral("Cards showing 0.5, 50 percent, 1 over 2 and a half-shaded tile, "
+                       "beside the spinner"));
     const Place picture = inframe({360, 1320, 4800, 3600});
     picture1_->setGeometry(units::pxrect(picture.left, picture.top, picture.width, picture.height));
 
