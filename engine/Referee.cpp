@@ -56,15 +56,7 @@ void Referee::startgame() {
         restoregame();
         return;
     }
-    gameover_ = 0;
-    spinpos_ = 0;
-    spinstep_ = 0;
-    state_.turnover = 1;
-    state_.colour = 0;
-    state_.starused = 0;
-    state_.drawn = 0;
-    resetspins();
-    clearhands(state_);
+    resetgame();
     nextcolour();
     setcards();
     hideslots();
@@ -73,13 +65,29 @@ void Referee::startgame() {
 }
 
 void Referee::enddealdelay() {
+    startplay();
+    scheduler_.stop(TimerId::Timer4);
+}
+
+void Referee::startplay() {
     nextcolour();
     setcards();
     view_.showturncaption(true);
     view_.showpack(true);
     shownextplayerdisabled();
     setspinenabled(true);
-    scheduler_.stop(TimerId::Timer4);
+}
+
+void Referee::resetgame() {
+    gameover_ = 0;
+    spinpos_ = 0;
+    spinstep_ = 0;
+    state_.colour = 0;
+    state_.starused = 0;
+    state_.drawn = 0;
+    state_.turnover = 1;
+    resetspins();
+    clearhands(state_);
 }
 
 void Referee::timerfired(TimerId id) {
@@ -334,16 +342,8 @@ void Referee::newgame() {
     scheduler_.stop(TimerId::Timer6);
     scheduler_.stop(TimerId::Timer5);
     scheduler_.stop(TimerId::Timer2);
-    spinpos_ = 0;
-    spinstep_ = 0;
-    gameover_ = 0;
-    state_.colour = 0;
-    state_.starused = 0;
-    state_.drawn = 0;
-    state_.turnover = 1;
-    resetspins();
+    resetgame();
     clearspincount();
-    clearhands(state_);
     view_.setdial(DIAL_AT_REST);
     view_.setcloseup(CLOSEUP_AT_REST);
     view_.showmessage(false);

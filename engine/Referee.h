@@ -62,6 +62,10 @@ protected:
     void startgame();
     void restoregame();
     void enddealdelay();
+    // The reset every new game starts with, at the table's load and at New Game.
+    void resetgame();
+    // The dealt or restored hand goes on the table and the first player may spin.
+    void startplay();
     void setcards();
     void dealcards();
     void showcards();

@@ -64,12 +64,7 @@ void Referee::restoregame() {
     state_.turnover = 1;
 
     showspincount();
-    nextcolour();
-    setcards();
-    view_.showturncaption(true);
-    view_.showpack(true);
-    shownextplayerdisabled();
-    setspinenabled(true);
+    startplay();
 }
 
 }  // namespace zandoli
