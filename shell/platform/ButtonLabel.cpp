@@ -58,16 +58,11 @@ void ButtonLabel::restyle() {
 }
 
 void ButtonLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
+    clicks_.press(event);
 }
 
 void ButtonLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint()) && isEnabled();
-    pressed_ = false;
-    event->accept();
-    if (click) {
+    if (clicks_.release(event, *this) && isEnabled()) {
         emit clicked();
     }
 }

@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QLabel>
+
 #include <QString>
+
+#include "ClickTracker.h"
 
 namespace zandoli {
 
@@ -33,7 +36,7 @@ private:
     void restyle();
     QColor text_ = Qt::yellow;
     QColor back_ = Qt::black;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 }  // namespace zandoli

@@ -18,16 +18,11 @@ QColor ClickLabel::textcolour() const {
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
+    clicks_.press(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click) {
+    if (clicks_.release(event, *this)) {
         emit clicked();
     }
 }

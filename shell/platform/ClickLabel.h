@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
+#include "ClickTracker.h"
+
 namespace zandoli {
 
 // A plain text label on a transparent background that reports clicks (card
@@ -24,7 +26,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 }  // namespace zandoli

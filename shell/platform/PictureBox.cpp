@@ -23,16 +23,11 @@ bool PictureBox::setpicture(const QString& written) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
+    clicks_.press(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click) {
+    if (clicks_.release(event, *this)) {
         emit clicked();
     }
 }

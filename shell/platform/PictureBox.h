@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QLabel>
+
 #include <QString>
+
+#include "ClickTracker.h"
 
 namespace zandoli {
 
@@ -27,7 +30,7 @@ protected:
 
 private:
     QString name_;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 }  // namespace zandoli
