@@ -17,9 +17,7 @@ namespace zandoli {
 // and the enabled state of its timers and buttons, and runs the turn cycle.
 // Its public operations are the table's events. It outlives the table's
 // window: the screen loads and unloads around it.
-//
-// (Public API fixed for the screens; the protected steps are the ones the
-// one-player variant overrides. Implementation: engine helper.)
+// The protected virtual steps are the ones the one-player variant overrides.
 class Referee {
 public:
     Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random);
