@@ -1,11 +1,11 @@
-#include "AreaModel.h"
+#include "assets/AreaModel.h"
 
 #include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
-#include "Cards.h"
+#include "engine/Cards.h"
 
 namespace zandoli {
 
@@ -37,9 +37,9 @@ constexpr std::array<ModelChoice, 12> CHOICES = {{
 
 }  // namespace
 
-AreaModel areamodel(double value) {
+AreaModel areaModel(double value) {
     for (const ModelChoice& choice : CHOICES) {
-        if (!valuesmatch(value, choice.value)) {
+        if (!valuesMatch(value, choice.value)) {
             continue;
         }
         AreaModel model{choice.kind, choice.columns, choice.rows, 0};

@@ -18,6 +18,6 @@ struct AreaModel {
 
 // The model for a spinner value (0.1 .. 1). Throws std::invalid_argument for a
 // value no equal parts in the chosen model can show exactly.
-AreaModel areamodel(double value);
+AreaModel areaModel(double value);
 
 }  // namespace zandoli

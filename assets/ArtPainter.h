@@ -6,17 +6,17 @@ namespace zandoli {
 
 // A tile card's picture in logical coordinates 0..80 x 0..120: 20 equal
 // squares, 4 across and 5 down, the first `shaded` of them shaded in reading order.
-void painttile(QPainter& painter, int shaded);
+void paintTile(QPainter& painter, int shaded);
 
 // The title picture, logical 320 x 240: the cards 0.5, 50%, 1/2 and a half
 // shaded tile fanned beside the spinner stopped on one half.
-void paintopening(QPainter& painter);
+void paintOpening(QPainter& painter);
 
 // The set-up screen's logo card, logical 100 x 139.
-void paintlogo(QPainter& painter);
+void paintLogo(QPainter& painter);
 
 // The application icon in logical coordinates 0..256; `pixels` is the size it
 // will be shown at, so the smallest icons drop detail that would only blur.
-void painticon(QPainter& painter, int pixels);
+void paintIcon(QPainter& painter, int pixels);
 
 }  // namespace zandoli

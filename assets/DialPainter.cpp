@@ -1,4 +1,4 @@
-#include "DialPainter.h"
+#include "assets/DialPainter.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -7,10 +7,10 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
-#include "AssetLook.h"
-#include "Geometry.h"
-#include "ShapePainter.h"
-#include "Spinner.h"
+#include "assets/AssetLook.h"
+#include "assets/Geometry.h"
+#include "assets/ShapePainter.h"
+#include "engine/Spinner.h"
 
 namespace zandoli {
 
@@ -38,19 +38,19 @@ const QPointF CLOSEUP_CENTRE{80, 80};
 constexpr double CLOSEUP_STAR = 54;
 constexpr double CLOSEUP_PEN = 1.6;
 
-bool isstar(double value) {
+bool isStar(double value) {
     return value == RED_STAR || value == BLUE_STAR;
 }
 
-StarKind starkind(double value) {
+StarKind starKind(double value) {
     return value == RED_STAR ? StarKind::Discard : StarKind::Draw;
 }
 
-QColor fieldcolour(double value) {
+QColor fieldColour(double value) {
     return value == RED_STAR ? look::RED_FIELD : look::BLUE_FIELD;
 }
 
-double closeupsize(AreaModel::Kind kind) {
+double closeupSize(AreaModel::Kind kind) {
     switch (kind) {
         case AreaModel::Kind::Pie:
             return 116;
@@ -62,17 +62,17 @@ double closeupsize(AreaModel::Kind kind) {
     return 110;
 }
 
-QPainterPath segmentpath(int position, double radius) {
+QPainterPath segmentPath(int position, double radius) {
     const double start = (position - 0.5) * SEGMENT_DEGREES;
     const QRectF disc(CENTRE.x() - radius, CENTRE.y() - radius, 2 * radius, 2 * radius);
     QPainterPath path;
     path.moveTo(CENTRE);
-    path.arcTo(disc, qtangle(start), -SEGMENT_DEGREES);
+    path.arcTo(disc, qtAngle(start), -SEGMENT_DEGREES);
     path.closeSubpath();
     return path;
 }
 
-QLinearGradient brassgradient(QPointF from, QPointF to) {
+QLinearGradient brassGradient(QPointF from, QPointF to) {
     QLinearGradient brass(from, to);
     brass.setColorAt(0, look::BRASS_LIGHT);
     brass.setColorAt(0.45, look::BRASS);
@@ -81,7 +81,7 @@ QLinearGradient brassgradient(QPointF from, QPointF to) {
     return brass;
 }
 
-void paintshadow(QPainter& painter) {
+void paintShadow(QPainter& painter) {
     const double reach = RIM_OUTER + 4;
     QRadialGradient shadow(CENTRE + SHADOW_OFFSET, reach);
     shadow.setColorAt(0, QColor(0, 0, 0, 150));
@@ -92,25 +92,25 @@ void paintshadow(QPainter& painter) {
     painter.drawEllipse(CENTRE + SHADOW_OFFSET, reach, reach);
 }
 
-void paintrim(QPainter& painter) {
+void paintRim(QPainter& painter) {
     const QPointF corner(RIM_OUTER, RIM_OUTER);
     painter.setPen(QPen(look::OUTLINE, 1.2));
-    painter.setBrush(brassgradient(CENTRE - corner, CENTRE + corner));
+    painter.setBrush(brassGradient(CENTRE - corner, CENTRE + corner));
     painter.drawEllipse(CENTRE, RIM_OUTER, RIM_OUTER);
     // The inner lip is lit from the other side, so the face looks set into the rim.
     const QPointF lip(RIM_INNER, RIM_INNER);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(brassgradient(CENTRE + lip, CENTRE - lip));
+    painter.setBrush(brassGradient(CENTRE + lip, CENTRE - lip));
     painter.drawEllipse(CENTRE, RIM_INNER + 1.5, RIM_INNER + 1.5);
 }
 
-void paintsegments(QPainter& painter, int lit) {
+void paintSegments(QPainter& painter, int lit) {
     painter.setPen(Qt::NoPen);
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
         const double value = SPINVALUES[p];
         const QColor fill =
-            isstar(value) ? fieldcolour(value) : (p % 2 == 0 ? look::SEGMENT_A : look::SEGMENT_B);
-        painter.fillPath(segmentpath(p, FACE), fill);
+            isStar(value) ? fieldColour(value) : (p % 2 == 0 ? look::SEGMENT_A : look::SEGMENT_B);
+        painter.fillPath(segmentPath(p, FACE), fill);
     }
     // A gentle dome of light over the face.
     QRadialGradient dome(CENTRE - QPointF(50, 60), FACE * 1.4);
@@ -123,10 +123,10 @@ void paintsegments(QPainter& painter, int lit) {
     if (lit >= 0) {
         const double value = SPINVALUES[lit];
         QRadialGradient light(CENTRE, FACE);
-        const QColor base = isstar(value) ? fieldcolour(value).lighter(140) : look::SEGMENT_LIT;
+        const QColor base = isStar(value) ? fieldColour(value).lighter(140) : look::SEGMENT_LIT;
         light.setColorAt(0.5, base);
         light.setColorAt(1, base.lighter(118));
-        painter.fillPath(segmentpath(lit, FACE), light);
+        painter.fillPath(segmentPath(lit, FACE), light);
     }
 
     painter.setPen(QPen(look::OUTLINE, 1.4, Qt::SolidLine, Qt::RoundCap));
@@ -139,7 +139,7 @@ void paintsegments(QPainter& painter, int lit) {
     painter.drawEllipse(CENTRE, FACE, FACE);
 }
 
-void paintpegs(QPainter& painter) {
+void paintPegs(QPainter& painter) {
     painter.setPen(QPen(look::BRASS_DARK.darker(150), 0.8));
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
         const QPointF at = polar(CENTRE, PEG_RING, (p - 0.5) * SEGMENT_DEGREES);
@@ -152,20 +152,20 @@ void paintpegs(QPainter& painter) {
     }
 }
 
-void paintcontents(QPainter& painter) {
+void paintContents(QPainter& painter) {
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
         const double value = SPINVALUES[p];
         const QPointF at = polar(CENTRE, SHAPE_RING, p * SEGMENT_DEGREES);
-        if (isstar(value)) {
-            paintstar(painter, starkind(value), at, STAR_RADIUS);
+        if (isStar(value)) {
+            paintStar(painter, starKind(value), at, STAR_RADIUS);
         } else {
-            paintshape(painter, areamodel(value), at, SHAPE_SIZE, SHAPE_PEN);
+            paintShape(painter, areaModel(value), at, SHAPE_SIZE, SHAPE_PEN);
         }
     }
 }
 
-void paintglow(QPainter& painter, int lit) {
-    const QPainterPath segment = segmentpath(lit, FACE);
+void paintGlow(QPainter& painter, int lit) {
+    const QPainterPath segment = segmentPath(lit, FACE);
     QPainterPath face;
     face.addEllipse(CENTRE, FACE, FACE);
     painter.save();
@@ -178,7 +178,7 @@ void paintglow(QPainter& painter, int lit) {
     painter.restore();
 }
 
-void paintinnerdisc(QPainter& painter) {
+void paintInnerDisc(QPainter& painter) {
     QRadialGradient cream(CENTRE - QPointF(25, 30), INNER_DISC * 1.3);
     cream.setColorAt(0, QColor(255, 252, 240));
     cream.setColorAt(1, QColor(222, 210, 182));
@@ -199,7 +199,7 @@ void paintinnerdisc(QPainter& painter) {
     }
 }
 
-QPolygonF arrowshape() {
+QPolygonF arrowShape() {
     return QPolygonF({{0, -110},
                       {12, -82},
                       {4.5, -82},
@@ -212,9 +212,9 @@ QPolygonF arrowshape() {
                       {-12, -82}});
 }
 
-void paintpointer(QPainter& painter, int position) {
+void paintPointer(QPainter& painter, int position) {
     const double angle = position * SEGMENT_DEGREES;
-    const QPolygonF arrow = arrowshape();
+    const QPolygonF arrow = arrowShape();
 
     painter.save();
     painter.translate(CENTRE + SHADOW_OFFSET * 0.8);
@@ -239,7 +239,7 @@ void paintpointer(QPainter& painter, int position) {
     painter.restore();
 }
 
-void painthub(QPainter& painter) {
+void paintHub(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
     painter.drawEllipse(CENTRE + SHADOW_OFFSET * 0.5, HUB, HUB);
@@ -259,27 +259,27 @@ void painthub(QPainter& painter) {
 
 }  // namespace
 
-void paintdial(QPainter& painter, const DialScene& scene) {
+void paintDial(QPainter& painter, const DialScene& scene) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (scene.onTable) {
         painter.fillRect(QRectF(0, 0, 400, 400), look::TABLE);
     }
-    paintshadow(painter);
-    paintrim(painter);
-    paintsegments(painter, scene.lit);
-    paintpegs(painter);
-    paintcontents(painter);
+    paintShadow(painter);
+    paintRim(painter);
+    paintSegments(painter, scene.lit);
+    paintPegs(painter);
+    paintContents(painter);
     if (scene.lit >= 0) {
-        paintglow(painter, scene.lit);
+        paintGlow(painter, scene.lit);
     }
-    paintinnerdisc(painter);
-    paintpointer(painter, scene.pointer);
-    painthub(painter);
+    paintInnerDisc(painter);
+    paintPointer(painter, scene.pointer);
+    paintHub(painter);
     painter.restore();
 }
 
-void paintcloseup(QPainter& painter, int position) {
+void paintCloseup(QPainter& painter, int position) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -289,16 +289,16 @@ void paintcloseup(QPainter& painter, int position) {
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawRoundedRect(BEZEL.translated(2, 3), 22, 22);
     painter.setPen(QPen(look::OUTLINE, 1.2));
-    painter.setBrush(brassgradient(BEZEL.topLeft(), BEZEL.bottomRight()));
+    painter.setBrush(brassGradient(BEZEL.topLeft(), BEZEL.bottomRight()));
     painter.drawRoundedRect(BEZEL, 22, 22);
 
     const double value = position >= 0 ? SPINVALUES[position] : 0;
     QPainterPath plate;
     plate.addRoundedRect(PLATE_RECT, 14, 14);
-    if (position >= 0 && isstar(value)) {
+    if (position >= 0 && isStar(value)) {
         QRadialGradient field(CLOSEUP_CENTRE, PLATE_RECT.width() * 0.75);
-        field.setColorAt(0, fieldcolour(value).lighter(125));
-        field.setColorAt(1, fieldcolour(value).darker(115));
+        field.setColorAt(0, fieldColour(value).lighter(125));
+        field.setColorAt(1, fieldColour(value).darker(115));
         painter.fillPath(plate, field);
     } else {
         // Flat on purpose: the shape's two colours must stand alone against it.
@@ -316,11 +316,11 @@ void paintcloseup(QPainter& painter, int position) {
         painter.setFont(font);
         painter.setPen(look::PLATE.darker(112));
         painter.drawText(PLATE_RECT, Qt::AlignCenter, "?");
-    } else if (isstar(value)) {
-        paintstar(painter, starkind(value), CLOSEUP_CENTRE + QPointF(0, 3), CLOSEUP_STAR);
+    } else if (isStar(value)) {
+        paintStar(painter, starKind(value), CLOSEUP_CENTRE + QPointF(0, 3), CLOSEUP_STAR);
     } else {
-        const AreaModel model = areamodel(value);
-        paintshape(painter, model, CLOSEUP_CENTRE, closeupsize(model.kind), CLOSEUP_PEN);
+        const AreaModel model = areaModel(value);
+        paintShape(painter, model, CLOSEUP_CENTRE, closeupSize(model.kind), CLOSEUP_PEN);
     }
     painter.restore();
 }

@@ -12,9 +12,9 @@ struct DialScene {
 };
 
 // The spinner dial in logical coordinates 0..400 (the picture's 1x size).
-void paintdial(QPainter& painter, const DialScene& scene);
+void paintDial(QPainter& painter, const DialScene& scene);
 
 // The close-up of one position in logical coordinates 0..160; -1 for the empty close-up.
-void paintcloseup(QPainter& painter, int position);
+void paintCloseup(QPainter& painter, int position);
 
 }  // namespace zandoli

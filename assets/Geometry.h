@@ -13,7 +13,7 @@ inline QPointF polar(QPointF centre, double radius, double degrees) {
 }
 
 // The same angle as Qt's arc functions count it (anticlockwise from three o'clock).
-inline double qtangle(double degrees) {
+inline double qtAngle(double degrees) {
     return 90.0 - degrees;
 }
 

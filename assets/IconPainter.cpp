@@ -3,10 +3,10 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
-#include "ArtPainter.h"
-#include "AssetLook.h"
-#include "Colours.h"
-#include "Geometry.h"
+#include "assets/ArtPainter.h"
+#include "assets/AssetLook.h"
+#include "assets/Geometry.h"
+#include "engine/Colours.h"
 
 namespace zandoli {
 
@@ -21,7 +21,7 @@ QColor qcolour(Rgb rgb) {
 
 }  // namespace
 
-void painticon(QPainter& painter, int pixels) {
+void paintIcon(QPainter& painter, int pixels) {
     const bool small = pixels <= SMALL_ICON;
     const int segments = small ? 4 : 8;
     const double face = small ? 118 : 104;
@@ -45,9 +45,9 @@ void painticon(QPainter& painter, int pixels) {
     for (int i = 0; i < segments; ++i) {
         QPainterPath wedge;
         wedge.moveTo(MIDDLE);
-        wedge.arcTo(disc, qtangle(i * sweep), -sweep);
+        wedge.arcTo(disc, qtAngle(i * sweep), -sweep);
         wedge.closeSubpath();
-        painter.setBrush(qcolour(PLAYERS[i % PLAYERS.size()].playercolour));
+        painter.setBrush(qcolour(PLAYERS[i % PLAYERS.size()].playerColour));
         painter.drawPath(wedge);
     }
 
@@ -74,8 +74,8 @@ void painticon(QPainter& painter, int pixels) {
     hub.setColorAt(1, look::BRASS_DARK);
     painter.setPen(QPen(look::OUTLINE, line));
     painter.setBrush(hub);
-    const double hubradius = small ? 30 : 24;
-    painter.drawEllipse(MIDDLE, hubradius, hubradius);
+    const double hubRadius = small ? 30 : 24;
+    painter.drawEllipse(MIDDLE, hubRadius, hubRadius);
     painter.restore();
 }
 

@@ -1,15 +1,15 @@
-#include "PictureSet.h"
+#include "assets/PictureSet.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
 
-#include "ArtPainter.h"
-#include "AssetLook.h"
-#include "Cards.h"
-#include "DialPainter.h"
-#include "Spinner.h"
+#include "assets/ArtPainter.h"
+#include "assets/AssetLook.h"
+#include "assets/DialPainter.h"
+#include "engine/Cards.h"
+#include "engine/Spinner.h"
 
 namespace zandoli {
 
@@ -21,18 +21,18 @@ constexpr int LAST_TILE = 47;
 
 // "Images\zandolit07.jpg" -> "zandolit07": the engine names the files the way
 // the game asks for them; here only the bare picture name is wanted.
-QString barename(const std::string& gamepath) {
-    QString name = QString::fromStdString(gamepath);
+QString bareName(const std::string& gamePath) {
+    QString name = QString::fromStdString(gamePath);
     name = name.mid(name.lastIndexOf('\\') + 1);
     return name.left(name.lastIndexOf('.'));
 }
 
 }  // namespace
 
-PictureSet::PictureSet(QString imagesfolder, QString iconsfolder)
-    : images(std::move(imagesfolder)), icons(std::move(iconsfolder)) {}
+PictureSet::PictureSet(QString imagesFolder, QString iconsFolder)
+    : images(std::move(imagesFolder)), icons(std::move(iconsFolder)) {}
 
-bool PictureSet::writepicture(const QString& name, QSize logical, const Paint& paint) {
+bool PictureSet::writePicture(const QString& name, QSize logical, const Paint& paint) {
     bool ok = true;
     for (int scale : SCALES) {
         QImage image(logical * scale, QImage::Format_RGB32);
@@ -53,13 +53,13 @@ bool PictureSet::writepicture(const QString& name, QSize logical, const Paint& p
     return ok;
 }
 
-bool PictureSet::writeicon(int pixels) {
+bool PictureSet::writeIcon(int pixels) {
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.scale(pixels / 256.0, pixels / 256.0);
-        painticon(painter, pixels);
+        paintIcon(painter, pixels);
     }
     const QString file = QDir(icons).filePath(QString("zandoli-%1.png").arg(pixels));
     if (!image.save(file, "PNG")) {
@@ -69,29 +69,29 @@ bool PictureSet::writeicon(int pixels) {
     return true;
 }
 
-bool PictureSet::writeall() {
+bool PictureSet::writeAll() {
     bool ok = true;
-    ok &= writepicture(barename(DIAL_AT_REST), look::DIAL_SIZE, [](QPainter& p) {
-        paintdial(p, DialScene{0, -1, true});
+    ok &= writePicture(bareName(DIAL_AT_REST), look::DIAL_SIZE, [](QPainter& p) {
+        paintDial(p, DialScene{0, -1, true});
     });
-    ok &= writepicture(barename(CLOSEUP_AT_REST), look::CLOSEUP_SIZE,
-                       [](QPainter& p) { paintcloseup(p, -1); });
+    ok &= writePicture(bareName(CLOSEUP_AT_REST), look::CLOSEUP_SIZE,
+                       [](QPainter& p) { paintCloseup(p, -1); });
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
-        ok &= writepicture(barename(dialpicture(position)), look::DIAL_SIZE, [=](QPainter& p) {
-            paintdial(p, DialScene{position, position, true});
+        ok &= writePicture(bareName(dialPicture(position)), look::DIAL_SIZE, [=](QPainter& p) {
+            paintDial(p, DialScene{position, position, true});
         });
-        ok &= writepicture(barename(closeuppicture(position)), look::CLOSEUP_SIZE,
-                           [=](QPainter& p) { paintcloseup(p, position); });
+        ok &= writePicture(bareName(closeupPicture(position)), look::CLOSEUP_SIZE,
+                           [=](QPainter& p) { paintCloseup(p, position); });
     }
     for (int card = FIRST_TILE; card <= LAST_TILE; ++card) {
-        const int shaded = tileshaded(static_cast<int16_t>(card));
-        ok &= writepicture(barename(tilepicture(static_cast<int16_t>(card))), look::TILE_SIZE,
-                           [=](QPainter& p) { painttile(p, shaded); });
+        const int shaded = tileShaded(static_cast<int16_t>(card));
+        ok &= writePicture(bareName(tilePicture(static_cast<int16_t>(card))), look::TILE_SIZE,
+                           [=](QPainter& p) { paintTile(p, shaded); });
     }
-    ok &= writepicture("opening", look::OPENING_SIZE, paintopening);
-    ok &= writepicture("logo2", look::LOGO_SIZE, paintlogo);
+    ok &= writePicture("opening", look::OPENING_SIZE, paintOpening);
+    ok &= writePicture("logo2", look::LOGO_SIZE, paintLogo);
     for (int pixels : look::ICON_SIZES) {
-        ok &= writeicon(pixels);
+        ok &= writeIcon(pixels);
     }
     return ok;
 }

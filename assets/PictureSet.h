@@ -14,14 +14,14 @@ class PictureSet {
 public:
     using Paint = std::function<void(QPainter&)>;
 
-    PictureSet(QString imagesfolder, QString iconsfolder);
+    PictureSet(QString imagesFolder, QString iconsFolder);
 
     // Returns false (and carries on) when a file cannot be written.
-    bool writeall();
+    bool writeAll();
 
 private:
-    bool writepicture(const QString& name, QSize logical, const Paint& paint);
-    bool writeicon(int pixels);
+    bool writePicture(const QString& name, QSize logical, const Paint& paint);
+    bool writeIcon(int pixels);
 
     QString images;
     QString icons;

@@ -1,12 +1,12 @@
-#include "RulesDocument.h"
+#include "assets/RulesDocument.h"
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "Cards.h"
-#include "RulesText.h"
+#include "engine/Cards.h"
+#include "engine/RulesText.h"
 
 namespace zandoli {
 
@@ -28,24 +28,24 @@ struct ValueForms {
 // The four forms of each value, read from the pack itself, so the document can
 // never teach a value the game does not deal. A value with no decimal or
 // fraction card (the whole one) is shown as its "1" card.
-std::vector<ValueForms> valueforms() {
-    const Catalogue& cards = cardcatalogue();
+std::vector<ValueForms> valueForms() {
+    const Catalogue& cards = cardCatalogue();
     std::vector<ValueForms> forms;
     for (int16_t tile = 0; tile < PACK_SIZE; ++tile) {
-        if (kindof(tile) != CardKind::Tile) {
+        if (kindOf(tile) != CardKind::Tile) {
             continue;
         }
-        const double value = cards[tile].cardvalue;
-        ValueForms form{"1", percenttext(value), "1", tileshaded(tile)};
+        const double value = cards[tile].cardValue;
+        ValueForms form{"1", percentText(value), "1", tileShaded(tile)};
         for (int16_t card = 0; card < PACK_SIZE; ++card) {
-            if (!cardmatches(card, value)) {
+            if (!cardMatches(card, value)) {
                 continue;
             }
-            if (kindof(card) == CardKind::Decimal) {
-                form.decimal = decimaltext(cards[card].cardvalue);
-            } else if (kindof(card) == CardKind::Fraction) {
-                form.fraction =
-                    std::to_string(cards[card].cardnum) + "/" + std::to_string(cards[card].cardden);
+            if (kindOf(card) == CardKind::Decimal) {
+                form.decimal = decimalText(cards[card].cardValue);
+            } else if (kindOf(card) == CardKind::Fraction) {
+                form.fraction = std::to_string(cards[card].cardNumerator) + "/" +
+                                std::to_string(cards[card].cardDenominator);
             }
         }
         forms.push_back(form);
@@ -55,7 +55,7 @@ std::vector<ValueForms> valueforms() {
     return forms;
 }
 
-std::string squaresrow(int shaded) {
+std::string squaresRow(int shaded) {
     std::string row;
     for (int i = 0; i < ALL_SQUARES; ++i) {
         row += i < shaded ? SHADED_SQUARE : EMPTY_SQUARE;
@@ -64,10 +64,10 @@ std::string squaresrow(int shaded) {
 }
 
 void paragraph(std::ostringstream& out, const std::string& text) {
-    out << "\\pard\\sa200\\sl300\\slmult1\\fs24 " << rtfescape(text) << "\\par\n";
+    out << "\\pard\\sa200\\sl300\\slmult1\\fs24 " << rtfEscape(text) << "\\par\n";
 }
 
-void tablerow(std::ostringstream& out, const std::vector<std::string>& cells, bool heading) {
+void tableRow(std::ostringstream& out, const std::vector<std::string>& cells, bool heading) {
     out << "\\trowd\\trgaph108\\trleft0";
     int right = 0;
     for (size_t i = 0; i < cells.size(); ++i) {
@@ -80,14 +80,14 @@ void tablerow(std::ostringstream& out, const std::vector<std::string>& cells, bo
     }
     out << "\n\\pard\\intbl\\qc" << (heading ? "\\b" : "\\b0");
     for (const std::string& cell : cells) {
-        out << ' ' << rtfescape(cell) << "\\cell";
+        out << ' ' << rtfEscape(cell) << "\\cell";
     }
     out << "\\row\n";
 }
 
 }  // namespace
 
-std::string rtfescape(const std::string& utf8) {
+std::string rtfEscape(const std::string& utf8) {
     std::string out;
     for (size_t i = 0; i < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[i]);
@@ -102,54 +102,54 @@ std::string rtfescape(const std::string& utf8) {
         // Decode one UTF-8 sequence; RTF wants the code point as a signed 16-bit
         // number followed by a fallback character for readers that skip it.
         const int extra = byte >= 0xf0 ? 3 : byte >= 0xe0 ? 2 : 1;
-        unsigned codepoint = byte & (0x3f >> extra);
+        unsigned codePoint = byte & (0x3f >> extra);
         for (int k = 1; k <= extra && i + k < utf8.size(); ++k) {
-            codepoint = (codepoint << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
+            codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
         }
         i += extra + 1;
-        if (codepoint > 0xffff) {
+        if (codePoint > 0xffff) {
             out += "?";
             continue;
         }
-        out += "\\u" + std::to_string(static_cast<int16_t>(codepoint)) + "?";
+        out += "\\u" + std::to_string(static_cast<int16_t>(codePoint)) + "?";
     }
     return out;
 }
 
-std::string rulesdocument() {
+std::string rulesDocument() {
     std::ostringstream out;
     out << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
            "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
            "{\\colortbl;\\red37\\green60\\blue136;\\red255\\green236\\blue120;}\n"
            "{\\info{\\title "
-        << rtfescape(RULES_HEADING)
+        << rtfEscape(RULES_HEADING)
         << "}}\n"
            "\\paperw11906\\paperh16838\\margl1247\\margr1247\\margt1134\\margb1134\n"
            "\\pard\\qc\\sa360\\b\\fs44\\cf1 "
-        << rtfescape(RULES_HEADING) << "\\b0\\cf0\\par\n";
+        << rtfEscape(RULES_HEADING) << "\\b0\\cf0\\par\n";
     paragraph(out, RULES_TEXTS[0]);
-    out << "\\pard\\sb120\\sa200\\b\\fs32\\cf1 " << rtfescape(RULES_SUBHEADING)
+    out << "\\pard\\sb120\\sa200\\b\\fs32\\cf1 " << rtfEscape(RULES_SUBHEADING)
         << "\\b0\\cf0\\par\n";
     for (size_t i = 1; i < RULES_TEXTS.size(); ++i) {
         paragraph(out, RULES_TEXTS[i]);
     }
 
-    out << "\\pard\\sb240\\sa200\\b\\fs32\\cf1 " << rtfescape("The same value, four ways")
+    out << "\\pard\\sb240\\sa200\\b\\fs32\\cf1 " << rtfEscape("The same value, four ways")
         << "\\b0\\cf0\\par\n\\fs24\n";
-    tablerow(out, {"Decimal", "Percentage", "Fraction", "Shaded squares out of 20"}, true);
-    for (const ValueForms& form : valueforms()) {
-        tablerow(out,
+    tableRow(out, {"Decimal", "Percentage", "Fraction", "Shaded squares out of 20"}, true);
+    for (const ValueForms& form : valueForms()) {
+        tableRow(out,
                  {form.decimal, form.percent, form.fraction,
-                  std::to_string(form.squares) + " of 20  " + squaresrow(form.squares)},
+                  std::to_string(form.squares) + " of 20  " + squaresRow(form.squares)},
                  false);
     }
     out << "\\pard\\par\n}\n";
     return out.str();
 }
 
-bool writerulesdocument(const std::string& path) {
+bool writeRulesDocument(const std::string& path) {
     std::ofstream file(path, std::ios::binary);
-    file << rulesdocument();
+    file << rulesDocument();
     return static_cast<bool>(file);
 }
 

@@ -1,4 +1,4 @@
-#include "ShapePainter.h"
+#include "assets/ShapePainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "AssetLook.h"
+#include "assets/AssetLook.h"
 
 namespace zandoli {
 
@@ -16,19 +16,19 @@ constexpr double BAR_ASPECT = 0.4;  // height / width of a bar of tenths
 
 struct StarStyle {
     int points;
-    double innerratio;
+    double innerRatio;
 };
 
-StarStyle starstyle(StarKind kind) {
+StarStyle starStyle(StarKind kind) {
     return kind == StarKind::Discard ? StarStyle{5, 0.42} : StarStyle{8, 0.62};
 }
 
-void fillpart(QPainter& painter, const QPainterPath& part, bool shaded) {
+void fillPart(QPainter& painter, const QPainterPath& part, bool shaded) {
     painter.fillPath(part, shaded ? look::SHADED : look::UNSHADED);
 }
 
-void paintpie(QPainter& painter, const AreaModel& model, QPointF centre, double size,
-              double penwidth) {
+void paintPie(QPainter& painter, const AreaModel& model, QPointF centre, double size,
+              double penWidth) {
     const double radius = size / 2;
     const QRectF disc(centre.x() - radius, centre.y() - radius, size, size);
     const double sweep = 360.0 / model.columns;
@@ -44,17 +44,17 @@ void paintpie(QPainter& painter, const AreaModel& model, QPointF centre, double 
             sector.arcTo(disc, 90.0 - i * sweep, -sweep);
             sector.closeSubpath();
         }
-        fillpart(painter, sector, i < model.shaded);
+        fillPart(painter, sector, i < model.shaded);
         sectors.push_back(sector);
     }
-    painter.setPen(QPen(look::OUTLINE, penwidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.setPen(QPen(look::OUTLINE, penWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     for (const QPainterPath& sector : sectors) {
         painter.drawPath(sector);
     }
 }
 
-void paintcells(QPainter& painter, const AreaModel& model, const QRectF& whole, double penwidth) {
+void paintCells(QPainter& painter, const AreaModel& model, const QRectF& whole, double penWidth) {
     const double width = whole.width() / model.columns;
     const double height = whole.height() / model.rows;
     auto cell = [&](int index) {
@@ -64,7 +64,7 @@ void paintcells(QPainter& painter, const AreaModel& model, const QRectF& whole, 
     for (int i = 0; i < model.parts(); ++i) {
         painter.fillRect(cell(i), i < model.shaded ? look::SHADED : look::UNSHADED);
     }
-    painter.setPen(QPen(look::OUTLINE, penwidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(look::OUTLINE, penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     for (int i = 0; i < model.parts(); ++i) {
         painter.drawRect(cell(i));
@@ -73,19 +73,19 @@ void paintcells(QPainter& painter, const AreaModel& model, const QRectF& whole, 
 
 }  // namespace
 
-void paintshape(QPainter& painter, const AreaModel& model, QPointF centre, double size,
-                double penwidth) {
+void paintShape(QPainter& painter, const AreaModel& model, QPointF centre, double size,
+                double penWidth) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     switch (model.kind) {
         case AreaModel::Kind::Pie:
-            paintpie(painter, model, centre, size, penwidth);
+            paintPie(painter, model, centre, size, penWidth);
             break;
         case AreaModel::Kind::Bar: {
             const double height = size * BAR_ASPECT;
-            paintcells(painter, model,
+            paintCells(painter, model,
                        QRectF(centre.x() - size / 2, centre.y() - height / 2, size, height),
-                       penwidth);
+                       penWidth);
             break;
         }
         case AreaModel::Kind::Grid: {
@@ -93,22 +93,22 @@ void paintshape(QPainter& painter, const AreaModel& model, QPointF centre, doubl
             const double cell = size / std::max(model.columns, model.rows);
             const double width = cell * model.columns;
             const double height = cell * model.rows;
-            paintcells(painter, model,
+            paintCells(painter, model,
                        QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height),
-                       penwidth);
+                       penWidth);
             break;
         }
     }
     painter.restore();
 }
 
-void paintstar(QPainter& painter, StarKind kind, QPointF centre, double radius) {
-    const StarStyle style = starstyle(kind);
+void paintStar(QPainter& painter, StarKind kind, QPointF centre, double radius) {
+    const StarStyle style = starStyle(kind);
     QPainterPath star;
     const int corners = style.points * 2;
     for (int i = 0; i < corners; ++i) {
         const double angle = std::numbers::pi * i / style.points;  // from twelve o'clock
-        const double r = (i % 2 == 0) ? radius : radius * style.innerratio;
+        const double r = (i % 2 == 0) ? radius : radius * style.innerRatio;
         const QPointF corner(centre.x() + r * std::sin(angle), centre.y() - r * std::cos(angle));
         if (i == 0) {
             star.moveTo(corner);

@@ -2,7 +2,7 @@
 
 #include <QPointF>
 
-#include "AreaModel.h"
+#include "assets/AreaModel.h"
 
 class QPainter;
 
@@ -17,10 +17,10 @@ enum class StarKind { Discard, Draw };
 // Every part is filled and then outlined with the same pen, so each part loses
 // the same sliver to its outline and the shaded share of the visible colour
 // stays exactly the model's share.
-void paintshape(QPainter& painter, const AreaModel& model, QPointF centre, double size,
-                double penwidth);
+void paintShape(QPainter& painter, const AreaModel& model, QPointF centre, double size,
+                double penWidth);
 
 // Paints a star (without its field) whose points reach `radius`.
-void paintstar(QPainter& painter, StarKind kind, QPointF centre, double radius);
+void paintStar(QPainter& painter, StarKind kind, QPointF centre, double radius);
 
 }  // namespace zandoli

@@ -1,4 +1,4 @@
-#include "Sounds.h"
+#include "assets/Sounds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <functional>
 #include <numbers>
 
-#include "Synth.h"
-#include "Wav.h"
+#include "assets/Synth.h"
+#include "assets/Wav.h"
 
 namespace zandoli {
 
@@ -24,14 +24,14 @@ constexpr double MEDIUM_DB = -6;
 constexpr double FULL_DB = -3;
 
 Samples silence(double secs) {
-    return Samples(samplesfor(secs), 0.0);
+    return Samples(samplesFor(secs), 0.0);
 }
 
 Samples click() {
     Samples out = silence(0.04);
     Noise noise(11);
-    addburst(out, noise, 0, 3200, 2.0, 1.0, 0.0025);
-    addping(out, 0, 2400, 0.5, 0.005);
+    addBurst(out, noise, 0, 3200, 2.0, 1.0, 0.0025);
+    addPing(out, 0, 2400, 0.5, 0.005);
     return out;
 }
 
@@ -39,9 +39,9 @@ Samples click() {
 Samples click1() {
     Samples out = silence(0.035);
     Noise noise(12);
-    addburst(out, noise, 0, 1500, 3.0, 0.6, 0.003);
-    addping(out, 0, 1150, 0.7, 0.006);
-    addping(out, 0, 1780, 0.35, 0.004);
+    addBurst(out, noise, 0, 1500, 3.0, 0.6, 0.003);
+    addPing(out, 0, 1150, 0.7, 0.006);
+    addPing(out, 0, 1780, 0.35, 0.004);
     return out;
 }
 
@@ -52,7 +52,7 @@ Samples shuffle() {
     double t = 0.05;
     while (t < 0.92) {
         const double swell = std::sin(std::numbers::pi * (t - 0.05) / 0.9);
-        addburst(out, noise, t, noise.uniform(2200, 4200), 1.4,
+        addBurst(out, noise, t, noise.uniform(2200, 4200), 1.4,
                  (0.35 + 0.65 * swell) * noise.uniform(0.7, 1.0), 0.006);
         t += noise.uniform(0.014, 0.026);
     }
@@ -62,8 +62,8 @@ Samples shuffle() {
         const double bed = s < 0.95 ? std::sin(std::numbers::pi * s / 0.95) : 0.0;
         out[i] += 0.25 * bed * soft.run(noise.white());
     }
-    addburst(out, noise, 1.0, 500, 0.8, 0.9, 0.02);
-    addping(out, 1.0, 150, 0.4, 0.03);
+    addBurst(out, noise, 1.0, 500, 0.8, 0.9, 0.02);
+    addPing(out, 1.0, 150, 0.4, 0.03);
     return out;
 }
 
@@ -82,9 +82,9 @@ Samples wheel() {
         travelled += speed / SAMPLE_RATE;
         if (std::floor(travelled) > std::floor(before)) {
             const double loud = 0.55 + 0.45 * speed / START_RATE;
-            addburst(out, noise, t, 4200, 1.5, 0.8 * loud, 0.0015);
-            addping(out, t, 3100, 0.35 * loud, 0.004);
-            addping(out, t, 420, 0.3 * loud, 0.008);
+            addBurst(out, noise, t, 4200, 1.5, 0.8 * loud, 0.0015);
+            addPing(out, t, 3100, 0.35 * loud, 0.004);
+            addPing(out, t, 420, 0.3 * loud, 0.008);
         }
         out[i] += 0.12 * (speed / START_RATE) * whirr.run(noise.white());
     }
@@ -95,16 +95,16 @@ Samples wheel() {
 Samples key() {
     Samples out = silence(1.4);
     constexpr double BASE = 1568;  // G6
-    addping(out, 0, BASE, 1.0, 0.42);
-    addping(out, 0, BASE * 2.0, 0.45, 0.22);
-    addping(out, 0, BASE * 2.76, 0.25, 0.12);
-    addping(out, 0, BASE * 5.4, 0.12, 0.05);
-    addping(out, 0, BASE * 0.5, 0.15, 0.3);
+    addPing(out, 0, BASE, 1.0, 0.42);
+    addPing(out, 0, BASE * 2.0, 0.45, 0.22);
+    addPing(out, 0, BASE * 2.76, 0.25, 0.12);
+    addPing(out, 0, BASE * 5.4, 0.12, 0.05);
+    addPing(out, 0, BASE * 0.5, 0.15, 0.3);
     return out;
 }
 
 // A card sliding out: noise whose colour rises as it passes, then lands.
-Samples dealcard() {
+Samples dealCard() {
     Samples out = silence(0.3);
     Noise noise(41);
     BandPass filter;
@@ -114,7 +114,7 @@ Samples dealcard() {
         const double level = t < 0.24 ? std::pow(std::sin(std::numbers::pi * rise), 2) : 0.0;
         out[i] += level * filter.run(noise.white(), 1400 + 3800 * std::min(rise, 1.0), 1.1);
     }
-    addburst(out, noise, 0.22, 900, 1.0, 0.5, 0.01);
+    addBurst(out, noise, 0.22, 900, 1.0, 0.5, 0.01);
     return out;
 }
 
@@ -143,8 +143,8 @@ Samples stapler() {
         phase += TWO_PI * (80 + 80 * decay(t, 0.02)) / SAMPLE_RATE;
         out[i] += 0.9 * std::sin(phase) * decay(t, 0.045);
     }
-    addburst(out, noise, 0, 2000, 0.9, 0.8, 0.004);
-    addping(out, 0, 700, 0.4, 0.01);
+    addBurst(out, noise, 0, 2000, 0.9, 0.8, 0.004);
+    addPing(out, 0, 700, 0.4, 0.01);
     return out;
 }
 
@@ -171,17 +171,17 @@ struct Note {
     double amplitude;
 };
 
-double midihz(int midi) {
+double midiHz(int midi) {
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
 }
 
 // A brassy note: harmonics that open up just after the attack, a touch of vibrato.
-void addbrass(Samples& out, const Note& note) {
+void addBrass(Samples& out, const Note& note) {
     constexpr int HARMONICS = 8;
     constexpr double RELEASE = 0.08;
-    const double hz = midihz(note.midi);
-    const size_t first = samplesfor(note.start);
-    const size_t length = std::min(out.size() - first, samplesfor(note.length + RELEASE));
+    const double hz = midiHz(note.midi);
+    const size_t first = samplesFor(note.start);
+    const size_t length = std::min(out.size() - first, samplesFor(note.length + RELEASE));
     // The phase is integrated, so the vibrato bends the pitch without jumps.
     double phase = 0;
     for (size_t i = 0; i < length; ++i) {
@@ -212,7 +212,7 @@ Samples fanfare() {
         {0.90, 1.25, C4, 0.35}, {0.90, 1.25, G4, 0.3},
     };
     for (const Note& note : notes) {
-        addbrass(out, note);
+        addBrass(out, note);
     }
     return out;
 }
@@ -220,27 +220,27 @@ Samples fanfare() {
 struct Recipe {
     const char* file;
     std::function<Samples()> make;
-    double peakdb;
-    double fadeoutms;
+    double peakDb;
+    double fadeOutMs;
 };
 
 }  // namespace
 
-bool writesounds(const std::string& wavfolder) {
+bool writeSounds(const std::string& wavfolder) {
     const Recipe recipes[] = {
         {"click.wav", click, SOFT_DB, 5},         {"click1.wav", click1, SOFT_DB, 5},
         {"shuffle4.wav", shuffle, MEDIUM_DB, 30}, {"wheel4.wav", wheel, MEDIUM_DB, 30},
-        {"key.wav", key, FULL_DB, 150},           {"dealcard.wav", dealcard, MEDIUM_DB, 20},
+        {"key.wav", key, FULL_DB, 150},           {"dealcard.wav", dealCard, MEDIUM_DB, 20},
         {"boink.wav", boink, MEDIUM_DB, 40},      {"stapler.wav", stapler, FULL_DB, 20},
         {"scrape.wav", scrape, MEDIUM_DB, 20},    {"fanf3.wav", fanfare, FULL_DB, 80},
     };
     bool ok = true;
     for (const Recipe& recipe : recipes) {
         Samples samples = recipe.make();
-        normalise(samples, recipe.peakdb);
-        fade(samples, 1, recipe.fadeoutms);
+        normalise(samples, recipe.peakDb);
+        fade(samples, 1, recipe.fadeOutMs);
         const std::string path = wavfolder + "/" + recipe.file;
-        if (!writewav(path, samples)) {
+        if (!writeWav(path, samples)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             ok = false;
         }

@@ -6,6 +6,6 @@ namespace zandoli {
 
 // Synthesises every sound of the game into `wavfolder`. Returns false when a
 // file cannot be written.
-bool writesounds(const std::string& wavfolder);
+bool writeSounds(const std::string& wavfolder);
 
 }  // namespace zandoli

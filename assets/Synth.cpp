@@ -1,4 +1,4 @@
-#include "Synth.h"
+#include "assets/Synth.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +19,8 @@ double Noise::uniform(double low, double high) {
     return low + (white() + 1.0) / 2.0 * (high - low);
 }
 
-double BandPass::run(double in, double centrehz, double q) {
-    const double w = 2 * std::numbers::pi * centrehz / SAMPLE_RATE;
+double BandPass::run(double in, double centreHz, double q) {
+    const double w = 2 * std::numbers::pi * centreHz / SAMPLE_RATE;
     const double alpha = std::sin(w) / (2 * q);
     const double a0 = 1 + alpha;
     const double y = (alpha * in - alpha * x2 + 2 * std::cos(w) * y1 - (1 - alpha) * y2) / a0;
@@ -31,8 +31,8 @@ double BandPass::run(double in, double centrehz, double q) {
     return y;
 }
 
-LowPass::LowPass(double cutoffhz)
-    : a(1 - std::exp(-2 * std::numbers::pi * cutoffhz / SAMPLE_RATE)) {}
+LowPass::LowPass(double cutoffHz)
+    : a(1 - std::exp(-2 * std::numbers::pi * cutoffHz / SAMPLE_RATE)) {}
 
 double LowPass::run(double in) {
     y += a * (in - y);
@@ -43,26 +43,26 @@ double decay(double t, double tau) {
     return t < 0 ? 0 : std::exp(-t / tau);
 }
 
-void addping(Samples& out, double start, double hz, double amplitude, double tau) {
-    const size_t first = samplesfor(start);
-    const size_t length = std::min(out.size() - std::min(out.size(), first), samplesfor(tau * 8));
+void addPing(Samples& out, double start, double hz, double amplitude, double tau) {
+    const size_t first = samplesFor(start);
+    const size_t length = std::min(out.size() - std::min(out.size(), first), samplesFor(tau * 8));
     for (size_t i = 0; i < length; ++i) {
         const double t = seconds(i);
         out[first + i] += amplitude * std::sin(2 * std::numbers::pi * hz * t) * decay(t, tau);
     }
 }
 
-void addburst(Samples& out, Noise& noise, double start, double centrehz, double q, double amplitude,
+void addBurst(Samples& out, Noise& noise, double start, double centreHz, double q, double amplitude,
               double tau) {
     BandPass filter;
-    const size_t first = samplesfor(start);
-    const size_t length = std::min(out.size() - std::min(out.size(), first), samplesfor(tau * 8));
+    const size_t first = samplesFor(start);
+    const size_t length = std::min(out.size() - std::min(out.size(), first), samplesFor(tau * 8));
     for (size_t i = 0; i < length; ++i) {
         const double t = seconds(i);
         // A half-millisecond attack keeps the burst from starting on a step.
         const double attack = std::min(1.0, t / 0.0005);
         out[first + i] +=
-            amplitude * attack * filter.run(noise.white(), centrehz, q) * decay(t, tau);
+            amplitude * attack * filter.run(noise.white(), centreHz, q) * decay(t, tau);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Wav.h"
+#include "assets/Wav.h"
 
 namespace zandoli::synth {
 
@@ -20,7 +20,7 @@ private:
 // A resonant band-pass (two-pole, constant peak gain); its centre may move per sample.
 class BandPass {
 public:
-    double run(double in, double centrehz, double q);
+    double run(double in, double centreHz, double q);
 
 private:
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
@@ -29,7 +29,7 @@ private:
 // A one-pole low-pass.
 class LowPass {
 public:
-    explicit LowPass(double cutoffhz);
+    explicit LowPass(double cutoffHz);
     double run(double in);
 
 private:
@@ -40,7 +40,7 @@ private:
 inline double seconds(size_t sample) {
     return static_cast<double>(sample) / SAMPLE_RATE;
 }
-inline size_t samplesfor(double secs) {
+inline size_t samplesFor(double secs) {
     return static_cast<size_t>(secs * SAMPLE_RATE);
 }
 
@@ -48,10 +48,10 @@ inline size_t samplesfor(double secs) {
 double decay(double t, double tau);
 
 // Adds a decaying sine partial starting at `start` seconds.
-void addping(Samples& out, double start, double hz, double amplitude, double tau);
+void addPing(Samples& out, double start, double hz, double amplitude, double tau);
 
 // Adds a burst of band-passed noise starting at `start` seconds.
-void addburst(Samples& out, Noise& noise, double start, double centrehz, double q, double amplitude,
+void addBurst(Samples& out, Noise& noise, double start, double centreHz, double q, double amplitude,
               double tau);
 
 }  // namespace zandoli::synth

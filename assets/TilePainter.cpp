@@ -1,7 +1,7 @@
 #include <QPainter>
 
-#include "ArtPainter.h"
-#include "AssetLook.h"
+#include "assets/ArtPainter.h"
+#include "assets/AssetLook.h"
 
 namespace zandoli {
 
@@ -17,7 +17,7 @@ constexpr double RIM_GAP = 2;
 
 }  // namespace
 
-void painttile(QPainter& painter, int shaded) {
+void paintTile(QPainter& painter, int shaded) {
     painter.save();
     painter.fillRect(QRectF(0, 0, look::TILE_SIZE.width(), look::TILE_SIZE.height()),
                      look::TILE_BACK);

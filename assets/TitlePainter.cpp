@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "ArtPainter.h"
-#include "AssetLook.h"
-#include "Cards.h"
-#include "Colours.h"
-#include "DialPainter.h"
+#include "assets/ArtPainter.h"
+#include "assets/AssetLook.h"
+#include "assets/DialPainter.h"
+#include "engine/Cards.h"
+#include "engine/Colours.h"
 
 namespace zandoli {
 
@@ -27,7 +27,7 @@ QColor qcolour(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
-QFont cardfont(int pixels) {
+QFont cardFont(int pixels) {
     QFont font(look::CARD_FACE);
     font.setBold(true);
     font.setPixelSize(pixels);
@@ -37,7 +37,7 @@ QFont cardfont(int pixels) {
 enum class Face { Decimal, Percent, Fraction, Tile };
 
 // One card of the fan, drawn upright around the origin.
-void paintcard(QPainter& painter, Face face, const PlayerLook& player) {
+void paintCard(QPainter& painter, Face face, const PlayerLook& player) {
     const QRectF card(-CARD_WIDTH / 2, -CARD_HEIGHT / 2, CARD_WIDTH, CARD_HEIGHT);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 100));
@@ -45,23 +45,23 @@ void paintcard(QPainter& painter, Face face, const PlayerLook& player) {
 
     // A tile card is black with a border in the player's colour, as on the table.
     const bool tile = face == Face::Tile;
-    painter.setPen(QPen(tile ? qcolour(player.playercolour) : QColor(Qt::black), CARD_BORDER));
-    painter.setBrush(tile ? QColor(Qt::black) : qcolour(player.playercolour));
+    painter.setPen(QPen(tile ? qcolour(player.playerColour) : QColor(Qt::black), CARD_BORDER));
+    painter.setBrush(tile ? QColor(Qt::black) : qcolour(player.playerColour));
     painter.drawRoundedRect(card, CARD_RADIUS, CARD_RADIUS);
 
-    const QColor ink = qcolour(player.cardtext);
+    const QColor ink = qcolour(player.cardText);
     painter.setPen(ink);
     switch (face) {
         case Face::Decimal:
-            painter.setFont(cardfont(22));
-            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(decimaltext(0.5)));
+            painter.setFont(cardFont(22));
+            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(decimalText(0.5)));
             break;
         case Face::Percent:
-            painter.setFont(cardfont(17));
-            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(percenttext(0.5)));
+            painter.setFont(cardFont(17));
+            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(percentText(0.5)));
             break;
         case Face::Fraction:
-            painter.setFont(cardfont(24));
+            painter.setFont(cardFont(24));
             painter.drawText(QRectF(card.left(), card.top() + 6, CARD_WIDTH, 30), Qt::AlignCenter,
                              "1");
             painter.drawText(QRectF(card.left(), card.bottom() - 36, CARD_WIDTH, 30),
@@ -74,7 +74,7 @@ void paintcard(QPainter& painter, Face face, const PlayerLook& player) {
             painter.translate(-look::TILE_SIZE.width() * scale / 2,
                               -look::TILE_SIZE.height() * scale / 2);
             painter.scale(scale, scale);
-            painttile(painter, look::TILE_SQUARES / 2);
+            paintTile(painter, look::TILE_SQUARES / 2);
             painter.restore();
             break;
         }
@@ -83,7 +83,7 @@ void paintcard(QPainter& painter, Face face, const PlayerLook& player) {
 
 }  // namespace
 
-void paintopening(QPainter& painter) {
+void paintOpening(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -97,7 +97,7 @@ void paintopening(QPainter& painter) {
     // The dial sits up on the right, so the cards in front leave its lit half in view.
     painter.translate(98, 2);
     painter.scale(0.55, 0.55);
-    paintdial(painter, DialScene{HALF_POSITION, HALF_POSITION, false});
+    paintDial(painter, DialScene{HALF_POSITION, HALF_POSITION, false});
     painter.restore();
 
     // Four cards that all mean one half, each in a player's colours.
@@ -107,13 +107,13 @@ void paintopening(QPainter& painter) {
         painter.translate(FAN_PIVOT);
         painter.rotate(FAN_ANGLES[i]);
         painter.translate(0, -FAN_REACH);
-        paintcard(painter, faces[i], PLAYERS[i]);
+        paintCard(painter, faces[i], PLAYERS[i]);
         painter.restore();
     }
     painter.restore();
 }
 
-void paintlogo(QPainter& painter) {
+void paintLogo(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -130,7 +130,7 @@ void paintlogo(QPainter& painter) {
     painter.save();
     painter.translate(11, 9);
     painter.scale(0.195, 0.195);
-    paintdial(painter, DialScene{HALF_POSITION, HALF_POSITION, false});
+    paintDial(painter, DialScene{HALF_POSITION, HALF_POSITION, false});
     painter.restore();
 
     QFont title(look::ROUNDED_FACE);
@@ -142,7 +142,7 @@ void paintlogo(QPainter& painter) {
     painter.setPen(QColor(255, 255, 0));
     painter.drawText(QRectF(0, 91, 100, 24), Qt::AlignCenter, "Zandoli?");
 
-    painter.setFont(cardfont(10));
+    painter.setFont(cardFont(10));
     painter.setPen(Qt::white);
     painter.drawText(QRectF(0, 114, 100, 16), Qt::AlignCenter,
                      QString::fromUtf8("\u00bd = 0.5 = 50%"));

@@ -1,4 +1,4 @@
-#include "Wav.h"
+#include "assets/Wav.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +21,7 @@ void put32(std::ofstream& out, uint32_t v) {
 
 }  // namespace
 
-void normalise(Samples& samples, double peakdb) {
+void normalise(Samples& samples, double peakDb) {
     double peak = 0;
     for (double s : samples) {
         peak = std::max(peak, std::abs(s));
@@ -29,17 +29,17 @@ void normalise(Samples& samples, double peakdb) {
     if (peak == 0) {
         return;
     }
-    const double gain = std::pow(10.0, peakdb / 20.0) / peak;
+    const double gain = std::pow(10.0, peakDb / 20.0) / peak;
     for (double& s : samples) {
         s *= gain;
     }
 }
 
-void fade(Samples& samples, double inms, double outms) {
+void fade(Samples& samples, double inMs, double outms) {
     const auto ramp = [&](double ms) {
         return std::min(samples.size() / 2, static_cast<size_t>(ms * SAMPLE_RATE / 1000.0));
     };
-    const size_t in = ramp(inms);
+    const size_t in = ramp(inMs);
     const size_t out = ramp(outms);
     for (size_t i = 0; i < in; ++i) {
         samples[i] *= static_cast<double>(i) / in;
@@ -49,14 +49,14 @@ void fade(Samples& samples, double inms, double outms) {
     }
 }
 
-bool writewav(const std::string& path, const Samples& samples) {
+bool writeWav(const std::string& path, const Samples& samples) {
     std::ofstream out(path, std::ios::binary);
     if (!out) {
         return false;
     }
-    const uint32_t databytes = static_cast<uint32_t>(samples.size() * 2);
+    const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
     out.write("RIFF", 4);
-    put32(out, 36 + databytes);
+    put32(out, 36 + dataBytes);
     out.write("WAVEfmt ", 8);
     put32(out, 16);  // plain PCM format chunk
     put16(out, 1);   // PCM
@@ -66,7 +66,7 @@ bool writewav(const std::string& path, const Samples& samples) {
     put16(out, 2);
     put16(out, 16);
     out.write("data", 4);
-    put32(out, databytes);
+    put32(out, dataBytes);
     for (double s : samples) {
         const long q = std::lround(std::clamp(s, -1.0, 1.0) * 32767.0);
         put16(out, static_cast<uint16_t>(static_cast<int16_t>(q)));

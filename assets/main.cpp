@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "PictureSet.h"
-#include "RulesDocument.h"
-#include "RulesText.h"
-#include "Sounds.h"
+#include "assets/PictureSet.h"
+#include "assets/RulesDocument.h"
+#include "assets/Sounds.h"
+#include "engine/RulesText.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    bool ok = zandoli::PictureSet(out.filePath("Images"), out.filePath("icons")).writeall();
-    ok &= zandoli::writesounds(out.filePath("wav").toStdString());
-    ok &= zandoli::writerulesdocument(out.filePath(zandoli::RULES_DOCUMENT).toStdString());
+    bool ok = zandoli::PictureSet(out.filePath("Images"), out.filePath("icons")).writeAll();
+    ok &= zandoli::writeSounds(out.filePath("wav").toStdString());
+    ok &= zandoli::writeRulesDocument(out.filePath(zandoli::RULES_DOCUMENT).toStdString());
     return ok ? 0 : 1;
 }

@@ -2,13 +2,13 @@
 // game played by the scripted player with every delay in virtual time.
 #include <benchmark/benchmark.h>
 
-#include "FixedRandom.h"
-#include "GameState.h"
-#include "Pack.h"
-#include "RecordingView.h"
-#include "Referee.h"
-#include "ScriptedPlayer.h"
-#include "VirtualScheduler.h"
+#include "engine/GameState.h"
+#include "engine/Pack.h"
+#include "engine/Referee.h"
+#include "tests/support/FixedRandom.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/ScriptedPlayer.h"
+#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli {
 namespace {
@@ -18,8 +18,8 @@ void BM_dealcards(benchmark::State& bench) {
     GameState state;
     PackOrder pack{};
     for (auto _ : bench) {
-        shufflepack(pack, random);
-        dealhands(state, pack);
+        shufflePack(pack, random);
+        dealHands(state, pack);
         benchmark::DoNotOptimize(state.topcard);
     }
 }
@@ -30,15 +30,15 @@ void BM_fourplayergame(benchmark::State& bench) {
     int64_t turns = 0;
     for (auto _ : bench) {
         GameState state;
-        state.numplayers = 4;
-        state.playsound = 1;
+        state.numPlayers = 4;
+        state.playSound = 1;
         testing::RecordingView view;
         testing::VirtualScheduler scheduler;
         testing::SeededRandom random(seed++);
         Referee referee(state, view, scheduler, random);
         testing::ScriptedPlayer player(referee, state, scheduler);
-        player.startnewgame();
-        const int played = player.playtowin(100000);
+        player.startNewGame();
+        const int played = player.playToWin(100000);
         if (played < 0) {
             bench.SkipWithError("no winner");
             break;

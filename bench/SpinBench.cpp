@@ -14,17 +14,17 @@
 #include <cstdlib>
 #include <vector>
 
-#include "Layout.h"
-#include "Platform.h"
-#include "Scheduler.h"
-#include "TableScreen.h"
+#include "engine/Layout.h"
+#include "engine/Scheduler.h"
+#include "platform/Platform.h"
+#include "table/TableScreen.h"
 
 using namespace zandoli;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-void clickcontrol(QWidget* window, const char* name) {
+void clickControl(QWidget* window, const char* name) {
     auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
     if (control == nullptr) {
         std::fprintf(stderr, "spin_bench: no control %s\n", name);
@@ -34,7 +34,7 @@ void clickcontrol(QWidget* window, const char* name) {
 }
 
 // A press on the pack card draws after a blue star.
-void clickpack(QWidget* window) {
+void clickPack(QWidget* window) {
     const QPoint at(static_cast<int>((PACK_FRAME.left + PACK_FRAME.width / 2) / 15),
                     static_cast<int>((PACK_FRAME.top + PACK_FRAME.height / 2) / 15));
     QWidget* target = window->childAt(at);
@@ -46,12 +46,12 @@ void clickpack(QWidget* window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    installfontsubstitutions();
+    installFontSubstitutions();
     const int spins = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
 
     GameState state;
-    state.numplayers = 4;
-    state.playsound = 0;
+    state.numPlayers = 4;
+    state.playSound = 0;
     TableScreen table(state);
     table.show();
     QWidget* window = table.window();
@@ -70,14 +70,14 @@ int main(int argc, char** argv) {
             if (referee.dealing()) {
                 return;
             }
-            if (!referee.spinenabled()) {
+            if (!referee.spinEnabled()) {
                 // A blue star waits for its draw and the hand-over.
                 if (referee.result() == BLUE_STAR && state.drawn == 0) {
-                    clickpack(window);
+                    clickPack(window);
                 }
                 return;
             }
-            clickcontrol(window, "Label7");
+            clickControl(window, "spinButton");
             started = Clock::now();
             if (!referee.spinning()) {
                 std::fprintf(stderr, "spin_bench: Spin did not start a spin\n");
@@ -91,12 +91,12 @@ int main(int argc, char** argv) {
         }
         const double wall =
             std::chrono::duration<double, std::milli>(Clock::now() - started).count();
-        const double nominal = referee.spinlength() * timerinterval(TimerId::Timer1);
+        const double nominal = referee.spinLength() * timerInterval(TimerId::SpinStep);
         const double ratio = wall / nominal;
         ratios.push_back(ratio);
         worst = std::max(worst, std::abs(ratio - 1));
         std::printf("spin %2d: %2d steps, nominal %5.0f ms, wall %7.1f ms, %+5.2f%%\n", done + 1,
-                    referee.spinlength(), nominal, wall, (ratio - 1) * 100);
+                    referee.spinLength(), nominal, wall, (ratio - 1) * 100);
         std::fflush(stdout);
         phase = Phase::waiting;
         if (++done == spins) {
@@ -107,8 +107,8 @@ int main(int argc, char** argv) {
             QApplication::quit();
             return;
         }
-        if (referee.nextenabled()) {
-            clickcontrol(window, "Label3_2");
+        if (referee.nextEnabled()) {
+            clickControl(window, "nextPlayerButton");
         }
     });
     watch.start(1);

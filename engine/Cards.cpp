@@ -1,4 +1,4 @@
-#include "Cards.h"
+#include "engine/Cards.h"
 
 #include <charconv>
 #include <cmath>
@@ -26,70 +26,70 @@ constexpr std::array<FractionCard, 11> FRACTIONS = {{{1, 4, 0.25},
                                                      {7, 10, 0.7},
                                                      {9, 10, 0.9}}};
 
-void settenths(Catalogue& cards, CardKind kind, int first, int last, int base) {
+void setTenths(Catalogue& cards, CardKind kind, int first, int last, int base) {
     for (int n = first; n <= last; ++n) {
-        cards[n].cardkind = static_cast<int16_t>(kind);
-        cards[n].cardvalue = (n - base) * 0.1;
+        cards[n].cardKind = static_cast<int16_t>(kind);
+        cards[n].cardValue = (n - base) * 0.1;
     }
 }
 
-void setcard(Catalogue& cards, int n, CardKind kind, double value) {
-    cards[n].cardkind = static_cast<int16_t>(kind);
-    cards[n].cardvalue = value;
+void setCard(Catalogue& cards, int n, CardKind kind, double value) {
+    cards[n].cardKind = static_cast<int16_t>(kind);
+    cards[n].cardValue = value;
 }
 
 }  // namespace
 
-Catalogue buildcatalogue() {
+Catalogue buildCatalogue() {
     Catalogue cards{};
-    setcard(cards, 0, CardKind::Whole, 1);
-    setcard(cards, 1, CardKind::Whole, 1);
+    setCard(cards, 0, CardKind::Whole, 1);
+    setCard(cards, 1, CardKind::Whole, 1);
 
-    settenths(cards, CardKind::Decimal, 2, 10, 1);
-    setcard(cards, 11, CardKind::Decimal, 0.25);
-    setcard(cards, 12, CardKind::Decimal, 0.75);
+    setTenths(cards, CardKind::Decimal, 2, 10, 1);
+    setCard(cards, 11, CardKind::Decimal, 0.25);
+    setCard(cards, 12, CardKind::Decimal, 0.75);
 
-    settenths(cards, CardKind::Percent, 13, 21, 12);
-    setcard(cards, 22, CardKind::Percent, 0.25);
-    setcard(cards, 23, CardKind::Percent, 0.75);
-    setcard(cards, 24, CardKind::Percent, 1);
+    setTenths(cards, CardKind::Percent, 13, 21, 12);
+    setCard(cards, 22, CardKind::Percent, 0.25);
+    setCard(cards, 23, CardKind::Percent, 0.75);
+    setCard(cards, 24, CardKind::Percent, 1);
 
     for (size_t i = 0; i < FRACTIONS.size(); ++i) {
         CardEntry& card = cards[25 + i];
-        card.cardkind = static_cast<int16_t>(CardKind::Fraction);
-        card.cardnum = FRACTIONS[i].num;
-        card.cardden = FRACTIONS[i].den;
-        card.cardvalue = FRACTIONS[i].value;
+        card.cardKind = static_cast<int16_t>(CardKind::Fraction);
+        card.cardNumerator = FRACTIONS[i].num;
+        card.cardDenominator = FRACTIONS[i].den;
+        card.cardValue = FRACTIONS[i].value;
     }
 
-    settenths(cards, CardKind::Tile, 36, 45, 35);
-    setcard(cards, 46, CardKind::Tile, 0.25);
-    setcard(cards, 47, CardKind::Tile, 0.75);
+    setTenths(cards, CardKind::Tile, 36, 45, 35);
+    setCard(cards, 46, CardKind::Tile, 0.25);
+    setCard(cards, 47, CardKind::Tile, 0.75);
     return cards;
 }
 
-const Catalogue& cardcatalogue() {
-    static const Catalogue cards = buildcatalogue();
+const Catalogue& cardCatalogue() {
+    static const Catalogue cards = buildCatalogue();
     return cards;
 }
 
-bool valuesmatch(double cardvalue, double target) {
-    return cardvalue > target - MATCH_TOLERANCE && cardvalue < target + MATCH_TOLERANCE;
+bool valuesMatch(double cardValue, double target) {
+    return cardValue > target - MATCH_TOLERANCE && cardValue < target + MATCH_TOLERANCE;
 }
 
-bool iscard(int16_t card) {
+bool isCard(int16_t card) {
     return card >= 0 && card < PACK_SIZE;
 }
 
-bool cardmatches(int16_t card, double target) {
-    return iscard(card) && valuesmatch(cardcatalogue()[card].cardvalue, target);
+bool cardMatches(int16_t card, double target) {
+    return isCard(card) && valuesMatch(cardCatalogue()[card].cardValue, target);
 }
 
-CardKind kindof(int16_t card) {
-    return static_cast<CardKind>(cardcatalogue()[card].cardkind);
+CardKind kindOf(int16_t card) {
+    return static_cast<CardKind>(cardCatalogue()[card].cardKind);
 }
 
-std::string decimaltext(double value) {
+std::string decimalText(double value) {
     // "0.##": at most two decimals, no trailing zeros, at least one digit before the point.
     // to_chars ignores the C locale, which a GUI toolkit may have switched to the user's.
     char text[32];
@@ -105,22 +105,22 @@ std::string decimaltext(double value) {
     return s;
 }
 
-std::string percenttext(double value) {
+std::string percentText(double value) {
     return std::to_string(static_cast<long>(std::lround(value * 100))) + "%";
 }
 
-int tileshaded(int16_t card) {
+int tileShaded(int16_t card) {
     if (card < 36 || card > 47) {
         return 0;
     }
-    return static_cast<int>(std::lround(cardcatalogue()[card].cardvalue * 20));
+    return static_cast<int>(std::lround(cardCatalogue()[card].cardValue * 20));
 }
 
-std::string tilepicture(int16_t card) {
+std::string tilePicture(int16_t card) {
     if (card < 36 || card > 47) {
         return {};
     }
-    return "images\\wsq" + std::to_string(tileshaded(card)) + ".jpg";
+    return "images\\wsq" + std::to_string(tileShaded(card)) + ".jpg";
 }
 
 }  // namespace zandoli

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zandoli {
 
@@ -13,10 +13,10 @@ enum class CardKind : int16_t { Whole = 0, Decimal = 1, Percent = 2, Fraction = 
 // One entry of the card catalogue. Entries past the pack stay unset: their
 // kind is outside 0..4, so nothing is ever drawn for them.
 struct CardEntry {
-    int16_t cardkind = -1;
-    double cardvalue = 0.0;
-    int16_t cardnum = 0;  // Fraction cards only
-    int16_t cardden = 0;  // Fraction cards only
+    int16_t cardKind = -1;
+    double cardValue = 0.0;
+    int16_t cardNumerator = 0;    // Fraction cards only
+    int16_t cardDenominator = 0;  // Fraction cards only
 };
 
 inline constexpr int CATALOGUE_SIZE = 53;
@@ -25,24 +25,24 @@ using Catalogue = std::array<CardEntry, CATALOGUE_SIZE>;
 // The catalogue exactly as the table screens build it: the tenths are
 // computed as (n - base) * 0.1 in double precision, so card 4 is 3 * 0.1 and
 // not the literal 0.3; quarters and fractions are literals.
-Catalogue buildcatalogue();
-const Catalogue& cardcatalogue();
+Catalogue buildCatalogue();
+const Catalogue& cardCatalogue();
 
 // Values are compared strictly within 0.001, never for equality.
 inline constexpr double MATCH_TOLERANCE = 0.001;
-bool valuesmatch(double cardvalue, double target);
+bool valuesMatch(double cardValue, double target);
 // False for anything but a card of the pack (NO_CARD never matches).
-bool cardmatches(int16_t card, double target);
+bool cardMatches(int16_t card, double target);
 
-bool iscard(int16_t card);
-CardKind kindof(int16_t card);
+bool isCard(int16_t card);
+CardKind kindOf(int16_t card);
 
 // Face texts: "0.##" and "0%" with a point, whatever the locale.
-std::string decimaltext(double value);
-std::string percenttext(double value);
+std::string decimalText(double value);
+std::string percentText(double value);
 
 // Tile cards 36..47: how many of the 20 squares are shaded, and the picture.
-int tileshaded(int16_t card);
-std::string tilepicture(int16_t card);  // "images\wsq6.jpg"; empty for other cards
+int tileShaded(int16_t card);
+std::string tilePicture(int16_t card);  // "images\wsq6.jpg"; empty for other cards
 
 }  // namespace zandoli

@@ -19,10 +19,10 @@ inline constexpr Rgb WHITE{255, 255, 255};
 // Colour index 0 Blue, 1 Yellow, 2 Magenta, 3 Green: the order of play.
 struct PlayerLook {
     std::string_view name;
-    std::string_view turncaption;
-    std::string_view wincaption;
-    Rgb playercolour;
-    Rgb cardtext;  // captions, second lines and fraction bars on that player's cards
+    std::string_view turnCaption;
+    std::string_view winCaption;
+    Rgb playerColour;
+    Rgb cardText;  // captions, second lines and fraction bars on that player's cards
 };
 
 inline constexpr std::array<PlayerLook, 4> PLAYERS = {{

@@ -22,19 +22,19 @@ using Hands = std::array<std::array<int16_t, HAND_SLOTS>, PLAYER_SLOTS>;
 // The one record of settings, hands and turn flags that every screen and the
 // save file share. Flags hold 0 or 1 and are tested with "== 1".
 struct GameState {
-    int16_t numplayers = 0;
-    int16_t playsound = 0;
+    int16_t numPlayers = 0;
+    int16_t playSound = 0;
     int16_t restoring = 0;
     Hands hand{};
-    Hands turnhand{};
+    Hands turnHand{};
     std::array<int16_t, PLAYER_SLOTS> handsize{};
     int16_t colour = 0;
-    int16_t starused = 0;
+    int16_t starUsed = 0;
     int16_t drawn = 0;
-    int16_t turnover = 0;
+    int16_t turnOver = 0;
     int16_t topcard = 0;
-    int16_t packpos = 0;
-    int16_t newslot = 0;
+    int16_t packPos = 0;
+    int16_t newSlot = 0;
     int16_t spins = 0;
 
     bool operator==(const GameState&) const = default;

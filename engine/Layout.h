@@ -14,7 +14,7 @@ inline constexpr int SLOT_WIDTH = 1575;
 inline constexpr int SLOT_HEIGHT = 2055;
 
 // Slot i of the hand: column i mod 4, row i div 4.
-constexpr TwipRect slotframe(int slot) {
+constexpr TwipRect slotFrame(int slot) {
     return {600 + 1920 * (slot % 4), 2760 + 2400 * (slot / 4), SLOT_WIDTH, SLOT_HEIGHT};
 }
 
@@ -22,7 +22,7 @@ constexpr TwipRect slotframe(int slot) {
 inline constexpr TwipRect PACK_FRAME{3720, 960, 1095, 1455};
 
 // Strictly inside: a press on the edge itself is outside.
-constexpr bool strictlyinside(const TwipRect& r, double x, double y) {
+constexpr bool strictlyInside(const TwipRect& r, double x, double y) {
     return r.left < x && x < r.left + r.width && r.top < y && y < r.top + r.height;
 }
 

@@ -1,73 +1,73 @@
-#include "OnePlayerReferee.h"
+#include "engine/OnePlayerReferee.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Captions.h"
-#include "Sounds.h"
+#include "engine/Captions.h"
+#include "engine/Sounds.h"
 
 namespace zandoli {
 
-void OnePlayerReferee::countspin() {
+void OnePlayerReferee::countSpin() {
     // At 32767 the count stops rising; the spin itself is still allowed.
     if (state_.spins < MAX_SPINS) {
         ++state_.spins;
     }
 }
 
-void OnePlayerReferee::launchspin() {
+void OnePlayerReferee::launchSpin() {
     // The turn starts just after this press has been handled.
-    scheduler_.start(TimerId::Timer6);
+    scheduler_.start(TimerId::TurnStart);
 }
 
-void OnePlayerReferee::startturn() {
+void OnePlayerReferee::startTurn() {
     // The tick is one-shot even when the game was won in the meantime.
-    scheduler_.stop(TimerId::Timer6);
-    if (gameover_ == 1) {
+    scheduler_.stop(TimerId::TurnStart);
+    if (gameOver_ == 1) {
         return;
     }
-    passturn();
-    nextcolour();
-    showcards();
+    passTurn();
+    nextColour();
+    showCards();
     play(SOUND_SPIN);
-    scheduler_.start(TimerId::Timer1);
+    scheduler_.start(TimerId::SpinStep);
 }
 
-void OnePlayerReferee::enableafterspin() {
-    if (!resultis(BLUE_STAR)) {
-        setspinenabled(true);
+void OnePlayerReferee::enableAfterSpin() {
+    if (!resultIs(BLUE_STAR)) {
+        setSpinEnabled(true);
     }
-    showspincount();
+    showSpinCount();
 }
 
-void OnePlayerReferee::lockafterwrongcard() {
-    setspinenabled(false);
+void OnePlayerReferee::lockAfterWrongCard() {
+    setSpinEnabled(false);
 }
 
-void OnePlayerReferee::buttonsathandover() {
-    setspinenabled(true);
+void OnePlayerReferee::buttonsAtHandOver() {
+    setSpinEnabled(true);
 }
 
-void OnePlayerReferee::afterdrawshown() {
-    setspinenabled(true);
+void OnePlayerReferee::afterDrawShown() {
+    setSpinEnabled(true);
 }
 
-void OnePlayerReferee::announcewin() {
-    view_.setturncaptionsize(WIN_COUNT_CAPTION_POINTS);
-    view_.setturncaption(CAPTION_WON_IN + std::to_string(state_.spins) + CAPTION_SPINS);
+void OnePlayerReferee::announceWin() {
+    view_.setTurnCaptionSize(WIN_COUNT_CAPTION_POINTS);
+    view_.setTurnCaption(CAPTION_WON_IN + std::to_string(state_.spins) + CAPTION_SPINS);
 }
 
-void OnePlayerReferee::resetspins() {
+void OnePlayerReferee::resetSpins() {
     state_.spins = 0;
 }
 
-void OnePlayerReferee::clearspincount() {
-    view_.setspincount("");
-    view_.setturncaptionsize(CAPTION_POINTS);
+void OnePlayerReferee::clearSpinCount() {
+    view_.setSpinCount("");
+    view_.setTurnCaptionSize(CAPTION_POINTS);
 }
 
-void OnePlayerReferee::showspincount() {
-    view_.setspincount(std::to_string(state_.spins));
+void OnePlayerReferee::showSpinCount() {
+    view_.setSpinCount(std::to_string(state_.spins));
 }
 
 }  // namespace zandoli

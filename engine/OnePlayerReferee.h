@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Referee.h"
+#include "engine/Referee.h"
 
 namespace zandoli {
 
@@ -12,20 +12,20 @@ public:
     using Referee::Referee;
 
 protected:
-    void countspin() override;
-    void launchspin() override;
-    void startturn() override;
-    void enableafterspin() override;
-    void lockafterwrongcard() override;
-    void afterredstardiscard() override {}
-    void buttonsathandover() override;
-    void afterdrawshown() override;
-    void announcewin() override;
-    void resetspins() override;
-    void clearspincount() override;
-    void showspincount() override;
-    void shownextplayerdisabled() override {}
-    void hidenextplayer() override {}
+    void countSpin() override;
+    void launchSpin() override;
+    void startTurn() override;
+    void enableAfterSpin() override;
+    void lockAfterWrongCard() override;
+    void afterRedStarDiscard() override {}
+    void buttonsAtHandOver() override;
+    void afterDrawShown() override;
+    void announceWin() override;
+    void resetSpins() override;
+    void clearSpinCount() override;
+    void showSpinCount() override;
+    void showNextPlayerDisabled() override {}
+    void hideNextPlayer() override {}
 };
 
 }  // namespace zandoli

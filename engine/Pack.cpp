@@ -1,9 +1,9 @@
-#include "Pack.h"
+#include "engine/Pack.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "Cards.h"
+#include "engine/Cards.h"
 
 namespace zandoli {
 
@@ -18,7 +18,7 @@ int pick(RandomSource& random, int n) {
 
 }  // namespace
 
-void shufflepack(PackOrder& pack, RandomSource& random) {
+void shufflePack(PackOrder& pack, RandomSource& random) {
     std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
     random.reseed();
     for (int pass = 0; pass < SHUFFLE_PASSES; ++pass) {
@@ -28,51 +28,51 @@ void shufflepack(PackOrder& pack, RandomSource& random) {
     }
 }
 
-void rebuildpack(PackOrder& pack, int16_t topcard, int16_t packpos, RandomSource& random) {
+void rebuildPack(PackOrder& pack, int16_t topcard, int16_t packPos, RandomSource& random) {
     std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
     random.reseed();
     for (int i = PACK_SIZE - 1; i > 0; --i) {
         std::swap(pack[i], pack[pick(random, i + 1)]);
     }
-    if (iscard(topcard) && packpos >= 0 && packpos < PACK_SIZE) {
+    if (isCard(topcard) && packPos >= 0 && packPos < PACK_SIZE) {
         const auto at = std::find(pack.begin(), pack.begin() + PACK_SIZE, topcard);
-        std::swap(*at, pack[packpos]);
+        std::swap(*at, pack[packPos]);
     }
 }
 
-void dealhands(GameState& state, const PackOrder& pack) {
+void dealHands(GameState& state, const PackOrder& pack) {
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
         for (int s = 0; s < DEALT_CARDS; ++s) {
             state.hand[p][s] = pack[DEALT_CARDS * p + s];
-            state.turnhand[p][s] = state.hand[p][s];
+            state.turnHand[p][s] = state.hand[p][s];
         }
     }
-    state.packpos = FIRST_UNDEALT;
+    state.packPos = FIRST_UNDEALT;
     state.topcard = pack[FIRST_UNDEALT];
 }
 
-void clearhands(GameState& state) {
+void clearHands(GameState& state) {
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
             state.hand[p][s] = NO_CARD;
-            state.turnhand[p][s] = NO_CARD;
+            state.turnHand[p][s] = NO_CARD;
         }
         state.handsize[p] = DEALT_CARDS;
     }
 }
 
-void foldturn(GameState& state, int colour) {
+void foldTurn(GameState& state, int colour) {
     auto& hand = state.hand[colour];
-    const auto& turnhand = state.turnhand[colour];
+    const auto& turnHand = state.turnHand[colour];
     const int size = std::clamp<int>(state.handsize[colour], 0, SHOWN_SLOTS);
     int k = 0;
     for (int s = 0; s < size; ++s) {
         // A hand that counts more cards than it holds (a damaged restore) stops
         // at the last slot instead of reading past it.
-        while (s + k < HAND_SLOTS && turnhand[s + k] == NO_CARD) {
+        while (s + k < HAND_SLOTS && turnHand[s + k] == NO_CARD) {
             ++k;
         }
-        hand[s] = s + k < HAND_SLOTS ? turnhand[s + k] : NO_CARD;
+        hand[s] = s + k < HAND_SLOTS ? turnHand[s + k] : NO_CARD;
     }
 }
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "GameState.h"
-#include "Random.h"
+#include "engine/GameState.h"
+#include "engine/Random.h"
 
 namespace zandoli {
 
@@ -17,21 +17,21 @@ inline constexpr int16_t FIRST_UNDEALT = PLAYING_COLOURS * DEALT_CARDS;
 
 // The identity order, reseeded, then 1000 passes in which every position is
 // swapped with one drawn from the whole pack (not a shrinking range).
-void shufflepack(PackOrder& pack, RandomSource& random);
+void shufflePack(PackOrder& pack, RandomSource& random);
 
 // A saved game keeps only the top of the pack: put every card in once, the
 // saved top card at its saved position and the rest shuffled around it.
-void rebuildpack(PackOrder& pack, int16_t topcard, int16_t packpos, RandomSource& random);
+void rebuildPack(PackOrder& pack, int16_t topcard, int16_t packPos, RandomSource& random);
 
 // Deals blocks of seven from the shuffled pack, Blue first, into hand and
-// turnhand, and sets the top of the pack.
-void dealhands(GameState& state, const PackOrder& pack);
+// turnHand, and sets the top of the pack.
+void dealHands(GameState& state, const PackOrder& pack);
 
 // Every slot 0..11 of players 0..3 empty, and seven cards to come for each.
-void clearhands(GameState& state);
+void clearHands(GameState& state);
 
 // Closes the gaps the discards left in a colour's hand, keeping the order of
-// the cards that remain: turnhand is folded into hand for handsize cards.
-void foldturn(GameState& state, int colour);
+// the cards that remain: turnHand is folded into hand for handsize cards.
+void foldTurn(GameState& state, int colour);
 
 }  // namespace zandoli

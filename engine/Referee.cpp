@@ -1,382 +1,380 @@
-#include "Referee.h"
+#include "engine/Referee.h"
 
 #include <algorithm>
 
-#include "Captions.h"
-#include "Colours.h"
-#include "Layout.h"
-#include "Pack.h"
-#include "Sounds.h"
+#include "engine/Captions.h"
+#include "engine/Colours.h"
+#include "engine/Layout.h"
+#include "engine/Pack.h"
+#include "engine/Sounds.h"
 
 namespace zandoli {
 
 Referee::Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random)
     : state_(state), view_(view), scheduler_(scheduler), random_(random) {
-    spinvalue_ = SPINVALUES;
-    scheduler_.setcallback([this](TimerId id) { timerfired(id); });
+    spinValue_ = SPINVALUES;
+    scheduler_.setCallback([this](TimerId id) { timerFired(id); });
 }
 
 bool Referee::dealing() const {
-    return scheduler_.running(TimerId::Timer4);
+    return scheduler_.running(TimerId::DealDelay);
 }
 
 bool Referee::spinning() const {
-    return scheduler_.running(TimerId::Timer1);
+    return scheduler_.running(TimerId::SpinStep);
 }
 
-bool Referee::slotshowing(int slot) const {
-    return slot >= 0 && slot < liveslots_ && slot < SHOWN_SLOTS &&
-           state_.turnhand[state_.colour][slot] != NO_CARD;
+bool Referee::slotShowing(int slot) const {
+    return slot >= 0 && slot < liveSlots_ && slot < SHOWN_SLOTS &&
+           state_.turnHand[state_.colour][slot] != NO_CARD;
 }
 
 const PlayerLook& Referee::player() const {
     return PLAYERS[std::clamp<int>(state_.colour, 0, PLAYING_COLOURS - 1)];
 }
 
-bool Referee::resultis(double marker) const {
-    return valuesmatch(result(), marker);
+bool Referee::resultIs(double marker) const {
+    return valuesMatch(result(), marker);
 }
 
-void Referee::Form_Load() {
+void Referee::load() {
     // A table left by Exit took its timers down with its window; the referee
     // outlives the window, so start from none running.
-    scheduler_.stopall();
+    scheduler_.stopAll();
     // The window has just been built with these: the dial at rest, Spin
     // enabled, Next Player hidden and disabled.
-    spinenabled_ = true;
-    nextenabled_ = false;
-    startgame();
+    spinEnabled_ = true;
+    nextEnabled_ = false;
+    startGame();
 }
 
-void Referee::startgame() {
-    view_.setdial(DIAL_AT_REST);
-    view_.setcloseup(CLOSEUP_AT_REST);
-    spinvalue_ = SPINVALUES;
+void Referee::startGame() {
+    view_.setDial(DIAL_AT_REST);
+    view_.setCloseup(CLOSEUP_AT_REST);
+    spinValue_ = SPINVALUES;
     if (state_.restoring == 1) {
-        restoregame();
+        restoreGame();
         return;
     }
-    resetgame();
-    nextcolour();
-    setcards();
-    hideslots();
+    resetGame();
+    nextColour();
+    setCards();
+    hideSlots();
     play(SOUND_SHUFFLE);
-    scheduler_.start(TimerId::Timer4);
+    scheduler_.start(TimerId::DealDelay);
 }
 
-void Referee::enddealdelay() {
-    startplay();
-    scheduler_.stop(TimerId::Timer4);
+void Referee::endDealDelay() {
+    startPlay();
+    scheduler_.stop(TimerId::DealDelay);
 }
 
-void Referee::startplay() {
-    nextcolour();
-    setcards();
-    view_.showturncaption(true);
-    view_.showpack(true);
-    shownextplayerdisabled();
-    setspinenabled(true);
+void Referee::startPlay() {
+    nextColour();
+    setCards();
+    view_.showTurnCaption(true);
+    view_.showPack(true);
+    showNextPlayerDisabled();
+    setSpinEnabled(true);
 }
 
-void Referee::resetgame() {
-    gameover_ = 0;
-    spinpos_ = 0;
-    spinstep_ = 0;
+void Referee::resetGame() {
+    gameOver_ = 0;
+    spinPos_ = 0;
+    spinStep_ = 0;
     state_.colour = 0;
-    state_.starused = 0;
+    state_.starUsed = 0;
     state_.drawn = 0;
-    state_.turnover = 1;
-    resetspins();
-    clearhands(state_);
+    state_.turnOver = 1;
+    resetSpins();
+    clearHands(state_);
 }
 
-void Referee::timerfired(TimerId id) {
+void Referee::timerFired(TimerId id) {
     switch (id) {
-        case TimerId::Timer1:
-            spinstepped();
+        case TimerId::SpinStep:
+            spinStepped();
             break;
-        case TimerId::Timer2:
-            view_.showmessage(false);
-            nextplayer();
-            scheduler_.stop(TimerId::Timer2);
+        case TimerId::HandOver:
+            view_.showMessage(false);
+            nextPlayer();
+            scheduler_.stop(TimerId::HandOver);
             break;
-        case TimerId::Timer3:
-            flashstep();
+        case TimerId::WinFlash:
+            flashStep();
             break;
-        case TimerId::Timer4:
-            enddealdelay();
+        case TimerId::DealDelay:
+            endDealDelay();
             break;
-        case TimerId::Timer5:
-            addcard();
-            scheduler_.stop(TimerId::Timer5);
+        case TimerId::DrawDelay:
+            showDrawnCard();
+            scheduler_.stop(TimerId::DrawDelay);
             break;
-        case TimerId::Timer6:
-            startturn();
+        case TimerId::TurnStart:
+            startTurn();
             break;
     }
 }
 
-void Referee::nextcolour() {
-    hideslots();
+void Referee::nextColour() {
+    hideSlots();
     const PlayerLook& look = player();
-    view_.setturncaption(std::string(look.turncaption));
-    view_.setturncaptioncolour(look.playercolour);
-    view_.applycolourscheme(state_.colour);
-    liveslots_ = std::clamp<int>(state_.handsize[state_.colour], 0, SHOWN_SLOTS);
-    for (int s = 0; s < liveslots_; ++s) {
-        state_.turnhand[state_.colour][s] = state_.hand[state_.colour][s];
+    view_.setTurnCaption(std::string(look.turnCaption));
+    view_.setTurnCaptionColour(look.playerColour);
+    view_.applyColourScheme(state_.colour);
+    liveSlots_ = std::clamp<int>(state_.handsize[state_.colour], 0, SHOWN_SLOTS);
+    for (int s = 0; s < liveSlots_; ++s) {
+        state_.turnHand[state_.colour][s] = state_.hand[state_.colour][s];
     }
 }
 
-void Referee::hideslots() {
-    liveslots_ = 0;
+void Referee::hideSlots() {
+    liveSlots_ = 0;
     for (int s = 0; s < SHOWN_SLOTS; ++s) {
-        view_.hideslot(s);
+        view_.hideSlot(s);
     }
 }
 
-void Referee::Label7_Click() {
+void Referee::spinPressed() {
     // A disabled button cannot be pressed.
-    if (spinenabled_) {
+    if (spinEnabled_) {
         spin();
     }
 }
 
 void Referee::spin() {
-    if (dealing() || gameover_ == 1) {
+    if (dealing() || gameOver_ == 1) {
         return;
     }
-    countspin();
-    setspinenabled(false);
-    state_.turnover = 0;
+    countSpin();
+    setSpinEnabled(false);
+    state_.turnOver = 0;
     const int extra = static_cast<int>(random_.next() * SPIN_LENGTHS);
-    spinlength_ = static_cast<int16_t>(SHORTEST_SPIN + std::clamp(extra, 0, SPIN_LENGTHS - 1));
-    launchspin();
+    spinLength_ = static_cast<int16_t>(SHORTEST_SPIN + std::clamp(extra, 0, SPIN_LENGTHS - 1));
+    launchSpin();
 }
 
-void Referee::launchspin() {
+void Referee::launchSpin() {
     play(SOUND_SPIN);
-    scheduler_.start(TimerId::Timer1);
+    scheduler_.start(TimerId::SpinStep);
 }
 
-void Referee::startturn() {
+void Referee::startTurn() {
     // Only the one-player table arms the turn-start timer.
-    scheduler_.stop(TimerId::Timer6);
+    scheduler_.stop(TimerId::TurnStart);
 }
 
-void Referee::spinstepped() {
-    spinpos_ = static_cast<int16_t>((spinpos_ + 1) & (SPIN_POSITIONS - 1));
-    view_.setdial(dialpicture(spinpos_));
-    view_.setcloseup(closeuppicture(spinpos_));
-    ++spinstep_;
-    if (spinstep_ >= spinlength_) {
-        enableafterspin();
+void Referee::spinStepped() {
+    spinPos_ = static_cast<int16_t>((spinPos_ + 1) & (SPIN_POSITIONS - 1));
+    view_.setDial(dialPicture(spinPos_));
+    view_.setCloseup(closeupPicture(spinPos_));
+    ++spinStep_;
+    if (spinStep_ >= spinLength_) {
+        enableAfterSpin();
         play(SOUND_SPIN_END);
-        scheduler_.stop(TimerId::Timer1);
-        spinstep_ = 0;
+        scheduler_.stop(TimerId::SpinStep);
+        spinStep_ = 0;
     }
 }
 
-void Referee::enableafterspin() {
-    if (!resultis(BLUE_STAR)) {
-        setnextenabled(true);
+void Referee::enableAfterSpin() {
+    if (!resultIs(BLUE_STAR)) {
+        setNextEnabled(true);
     }
 }
 
-void Referee::Form_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
+void Referee::tablePressed(double x, double y) {
     for (int s = 0; s < SHOWN_SLOTS; ++s) {
-        if (slotshowing(s) && strictlyinside(slotframe(s), x, y)) {
-            judgecard(s);
+        if (slotShowing(s) && strictlyInside(slotFrame(s), x, y)) {
+            cardClicked(s);
         }
     }
-    if (strictlyinside(PACK_FRAME, x, y)) {
-        drawcard();
+    if (strictlyInside(PACK_FRAME, x, y)) {
+        drawCard();
     }
 }
 
-void Referee::judgecard(int slot) {
-    if (state_.turnover == 1 || gameover_ == 1 || dealing() || spinning()) {
+void Referee::cardClicked(int slot) {
+    if (state_.turnOver == 1 || gameOver_ == 1 || dealing() || spinning()) {
         return;
     }
     // A hidden slot cannot be clicked on screen; this keeps a stray call from
     // judging an empty or discarded slot.
-    if (!slotshowing(slot)) {
+    if (!slotShowing(slot)) {
         return;
     }
     const int16_t card = state_.hand[state_.colour][slot];
-    if (cardmatches(card, result())) {
+    if (cardMatches(card, result())) {
         discard(slot);
-    } else if (!resultis(RED_STAR) && !resultis(BLUE_STAR)) {
-        view_.showmessage(true);
-        view_.setturncaption(CAPTION_TURN_OVER);
-        state_.turnover = 1;
-        lockafterwrongcard();
-        scheduler_.start(TimerId::Timer2);
+    } else if (!resultIs(RED_STAR) && !resultIs(BLUE_STAR)) {
+        view_.showMessage(true);
+        view_.setTurnCaption(CAPTION_TURN_OVER);
+        state_.turnOver = 1;
+        lockAfterWrongCard();
+        scheduler_.start(TimerId::HandOver);
         play(SOUND_WRONG);
     }
     // Not an else: a star result never matches a card, so this is the red
     // star's one free discard.
-    if (resultis(RED_STAR) && state_.starused == 0) {
-        state_.starused = 1;
+    if (resultIs(RED_STAR) && state_.starUsed == 0) {
+        state_.starUsed = 1;
         discard(slot);
-        afterredstardiscard();
+        afterRedStarDiscard();
     }
     if (state_.handsize[state_.colour] == 0) {
-        endgame();
+        endGame();
     }
 }
 
 void Referee::discard(int slot) {
-    view_.hideslot(slot);
-    state_.turnhand[state_.colour][slot] = NO_CARD;
+    view_.hideSlot(slot);
+    state_.turnHand[state_.colour][slot] = NO_CARD;
     --state_.handsize[state_.colour];
     play(SOUND_DISCARD);
 }
 
-void Referee::lockafterwrongcard() {
-    setnextenabled(false);
+void Referee::lockAfterWrongCard() {
+    setNextEnabled(false);
 }
 
-void Referee::afterredstardiscard() {
-    setnextenabled(false);
-    scheduler_.start(TimerId::Timer2);
+void Referee::afterRedStarDiscard() {
+    setNextEnabled(false);
+    scheduler_.start(TimerId::HandOver);
 }
 
-void Referee::drawcard() {
+void Referee::drawCard() {
     // A press on the pack draws only after the current player's own finished
     // spin stopped on the blue star: not while the pointer passes it, and not
     // on the previous player's result at the start of a turn.
-    const bool ownresult =
-        state_.turnover == 0 && !spinning() && !scheduler_.running(TimerId::Timer6);
-    if (!ownresult || !resultis(BLUE_STAR) || state_.drawn != 0) {
+    const bool ownResult =
+        state_.turnOver == 0 && !spinning() && !scheduler_.running(TimerId::TurnStart);
+    if (!ownResult || !resultIs(BLUE_STAR) || state_.drawn != 0) {
         return;
     }
     state_.drawn = 1;
     auto& size = state_.handsize[state_.colour];
     const int slot = std::clamp<int>(size, 0, SHOWN_SLOTS);
     state_.hand[state_.colour][slot] = state_.topcard;
-    state_.turnhand[state_.colour][slot] = state_.topcard;
+    state_.turnHand[state_.colour][slot] = state_.topcard;
     size = static_cast<int16_t>(std::min(slot + 1, SHOWN_SLOTS));
-    state_.packpos = static_cast<int16_t>((state_.packpos + 1) % PACK_SIZE);
-    state_.topcard = packorder_[state_.packpos];
+    state_.packPos = static_cast<int16_t>((state_.packPos + 1) % PACK_SIZE);
+    state_.topcard = packOrder_[state_.packPos];
     play(SOUND_DRAW);
-    scheduler_.start(TimerId::Timer5);
+    scheduler_.start(TimerId::DrawDelay);
 }
 
-void Referee::afterdrawshown() {
-    scheduler_.start(TimerId::Timer2);
+void Referee::afterDrawShown() {
+    scheduler_.start(TimerId::HandOver);
 }
 
-void Referee::nextplayer() {
-    if (gameover_ == 1) {
+void Referee::nextPlayer() {
+    if (gameOver_ == 1) {
         return;
     }
-    passturn();
-    state_.turnover = 1;
-    view_.setdial(DIAL_AT_REST);
-    view_.setcloseup(CLOSEUP_AT_REST);
-    nextcolour();
-    showcards();
-    buttonsathandover();
+    passTurn();
+    state_.turnOver = 1;
+    view_.setDial(DIAL_AT_REST);
+    view_.setCloseup(CLOSEUP_AT_REST);
+    nextColour();
+    showCards();
+    buttonsAtHandOver();
     play(SOUND_HANDOVER);
 }
 
-void Referee::passturn() {
-    foldturn(state_, state_.colour);
-    state_.starused = 0;
+void Referee::passTurn() {
+    foldTurn(state_, state_.colour);
+    state_.starUsed = 0;
     state_.drawn = 0;
-    state_.colour = static_cast<int16_t>((state_.colour + 1) % std::max<int>(state_.numplayers, 1));
+    state_.colour = static_cast<int16_t>((state_.colour + 1) % std::max<int>(state_.numPlayers, 1));
 }
 
-void Referee::buttonsathandover() {
-    setspinenabled(true);
-    setnextenabled(false);
+void Referee::buttonsAtHandOver() {
+    setSpinEnabled(true);
+    setNextEnabled(false);
 }
 
-void Referee::endgame() {
-    gameover_ = 1;
-    announcewin();
-    scheduler_.start(TimerId::Timer3);
+void Referee::endGame() {
+    gameOver_ = 1;
+    announceWin();
+    scheduler_.start(TimerId::WinFlash);
     play(SOUND_WIN);
 }
 
-void Referee::announcewin() {
-    view_.setturncaption(std::string(player().wincaption));
+void Referee::announceWin() {
+    view_.setTurnCaption(std::string(player().winCaption));
 }
 
-void Referee::flashstep() {
+void Referee::flashStep() {
     flash_ = static_cast<int16_t>((flash_ + 1) % 2);
-    view_.setturncaptioncolour(flash_ == 1 ? BLACK : player().playercolour);
+    view_.setTurnCaptionColour(flash_ == 1 ? BLACK : player().playerColour);
 }
 
-void Referee::Label3_Click(int index) {
+void Referee::buttonPressed(TableButton button) {
     if (dealing()) {
         return;
     }
-    switch (index) {
-        case 0:
-            view_.exittable(gameover_ == 0);
+    switch (button) {
+        case TableButton::Exit:
+            view_.exitTable(gameOver_ == 0);
             break;
-        case 1:
-            newgame();
+        case TableButton::NewGame:
+            newGame();
             break;
-        case 2:
-            if (nextenabled_) {
-                nextplayer();
+        case TableButton::NextPlayer:
+            if (nextEnabled_) {
+                nextPlayer();
             }
             break;
-        case 3:
-            view_.showrules();
+        case TableButton::Rules:
+            view_.showRules();
             play(SOUND_CLICK);
-            break;
-        default:
             break;
     }
 }
 
-void Referee::newgame() {
-    scheduler_.stop(TimerId::Timer3);
+void Referee::newGame() {
+    scheduler_.stop(TimerId::WinFlash);
     // New Game stops a running spin, draw delay and hand-over delay, so nothing
     // of the old game acts on the new one.
-    scheduler_.stop(TimerId::Timer1);
-    scheduler_.stop(TimerId::Timer6);
-    scheduler_.stop(TimerId::Timer5);
-    scheduler_.stop(TimerId::Timer2);
-    resetgame();
-    clearspincount();
-    view_.setdial(DIAL_AT_REST);
-    view_.setcloseup(CLOSEUP_AT_REST);
-    view_.showmessage(false);
-    view_.showturncaption(false);
-    view_.showpack(false);
-    hidenextplayer();
-    hideslots();
+    scheduler_.stop(TimerId::SpinStep);
+    scheduler_.stop(TimerId::TurnStart);
+    scheduler_.stop(TimerId::DrawDelay);
+    scheduler_.stop(TimerId::HandOver);
+    resetGame();
+    clearSpinCount();
+    view_.setDial(DIAL_AT_REST);
+    view_.setCloseup(CLOSEUP_AT_REST);
+    view_.showMessage(false);
+    view_.showTurnCaption(false);
+    view_.showPack(false);
+    hideNextPlayer();
+    hideSlots();
     play(SOUND_SHUFFLE);
-    scheduler_.start(TimerId::Timer4);
+    scheduler_.start(TimerId::DealDelay);
 }
 
-void Referee::shownextplayerdisabled() {
-    view_.shownextplayer(true);
-    setnextenabled(false);
+void Referee::showNextPlayerDisabled() {
+    view_.showNextPlayer(true);
+    setNextEnabled(false);
 }
 
-void Referee::hidenextplayer() {
-    view_.shownextplayer(false);
+void Referee::hideNextPlayer() {
+    view_.showNextPlayer(false);
 }
 
-void Referee::setspinenabled(bool enabled) {
-    spinenabled_ = enabled;
-    view_.enablespin(enabled);
+void Referee::setSpinEnabled(bool enabled) {
+    spinEnabled_ = enabled;
+    view_.enableSpin(enabled);
 }
 
-void Referee::setnextenabled(bool enabled) {
-    nextenabled_ = enabled;
-    view_.enablenextplayer(enabled);
+void Referee::setNextEnabled(bool enabled) {
+    nextEnabled_ = enabled;
+    view_.enableNextPlayer(enabled);
 }
 
 void Referee::play(const char* sound) {
-    if (state_.playsound == 1) {
-        view_.playwav(sound);
+    if (state_.playSound == 1) {
+        view_.playWav(sound);
     }
 }
 

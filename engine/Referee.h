@@ -3,13 +3,13 @@
 #include <array>
 #include <cstdint>
 
-#include "Cards.h"
-#include "Colours.h"
-#include "GameState.h"
-#include "Random.h"
-#include "Scheduler.h"
-#include "Spinner.h"
-#include "TableView.h"
+#include "engine/Cards.h"
+#include "engine/Colours.h"
+#include "engine/GameState.h"
+#include "engine/Random.h"
+#include "engine/Scheduler.h"
+#include "engine/Spinner.h"
+#include "engine/TableView.h"
 
 namespace zandoli {
 
@@ -27,102 +27,103 @@ public:
 
     // The table's window has been built: fill the spinner table and start a
     // new game, or rebuild a restored one when state.restoring == 1.
-    void Form_Load();
+    void load();
 
-    void Label7_Click();           // Spin the Spinner
-    void Label3_Click(int index);  // 0 Exit, 1 New Game, 2 Next Player, 3 The Rules
-    void judgecard(int slot);      // a click on a slot's caption, second line or picture
-    // A press on the table itself, in the table's twips; button and shift are not consulted.
-    void Form_MouseDown(int button, int shift, double x, double y);
+    void spinPressed();
+    void buttonPressed(TableButton button);
+    // A click on a card in a slot: on its caption, second line or picture.
+    void cardClicked(int slot);
+    // A press on the table itself, in the table's twips: on a card's frame or the pack.
+    void tablePressed(double x, double y);
 
     // Timer handlers; the scheduler's callback lands here.
-    void timerfired(TimerId id);
+    void timerFired(TimerId id);
 
     // Read-only views of the table's own state, for the screen and for tests.
-    int16_t gameover() const { return gameover_; }
-    int16_t spinpos() const { return spinpos_; }
-    int16_t spinstep() const { return spinstep_; }
-    int16_t spinlength() const { return spinlength_; }
+    int16_t gameOver() const { return gameOver_; }
+    int16_t spinPos() const { return spinPos_; }
+    int16_t spinStep() const { return spinStep_; }
+    int16_t spinLength() const { return spinLength_; }
     int16_t flash() const { return flash_; }
-    const std::array<int16_t, 53>& packorder() const { return packorder_; }
+    const std::array<int16_t, 53>& packOrder() const { return packOrder_; }
     bool dealing() const;   // the deal delay is running
     bool spinning() const;  // the spin timer is running
-    bool spinenabled() const { return spinenabled_; }
-    bool nextenabled() const { return nextenabled_; }
+    bool spinEnabled() const { return spinEnabled_; }
+    bool nextEnabled() const { return nextEnabled_; }
     // A slot shows a card: it was filled at the start of the turn or by a
     // draw since, and its card has not been discarded.
-    bool slotshowing(int slot) const;
+    bool slotShowing(int slot) const;
     // The spin result under the pointer.
-    double result() const { return spinvalue_[spinpos_]; }
+    double result() const { return spinValue_[spinPos_]; }
 
 protected:
     // The table's operations, named as the table names them.
-    void startgame();
-    void restoregame();
-    void enddealdelay();
+    void startGame();
+    void restoreGame();
+    void endDealDelay();
     // The reset every new game starts with, at the table's load and at New Game.
-    void resetgame();
+    void resetGame();
     // The dealt or restored hand goes on the table and the first player may spin.
-    void startplay();
-    void setcards();
-    void dealcards();
-    void showcards();
-    void addcard();
-    void nextcolour();
+    void startPlay();
+    void setCards();
+    void dealCards();
+    void showCards();
+    void showDrawnCard();
+    void nextColour();
     void spin();
-    void spinstepped();
-    void drawcard();
-    void nextplayer();
-    void endgame();
-    void flashstep();
-    void newgame();
+    void spinStepped();
+    void drawCard();
+    void nextPlayer();
+    void endGame();
+    void flashStep();
+    void newGame();
 
     // Steps shared by the operations.
     void discard(int slot);
     // Folds the discards into the hand, clears the turn's flags and moves on
     // to the next colour in play.
-    void passturn();
-    void hideslots();
-    void setspinenabled(bool enabled);
-    void setnextenabled(bool enabled);
+    void passTurn();
+    void hideSlots();
+    void setSpinEnabled(bool enabled);
+    void setNextEnabled(bool enabled);
     void play(const char* sound);
-    bool resultis(double marker) const;
+    bool resultIs(double marker) const;
     // The current colour's captions and colours.
     const PlayerLook& player() const;
 
     // The steps in which the one-player table differs. Each default is the
     // multi-player table's step.
-    virtual void countspin() {}
-    virtual void launchspin();
-    virtual void startturn();
-    virtual void enableafterspin();
-    virtual void lockafterwrongcard();
-    virtual void afterredstardiscard();
-    virtual void buttonsathandover();
-    virtual void afterdrawshown();
-    virtual void announcewin();
-    virtual void resetspins() {}
-    virtual void clearspincount() {}
-    virtual void showspincount() {}
-    virtual void shownextplayerdisabled();
-    virtual void hidenextplayer();
+    virtual void countSpin() {}
+    virtual void launchSpin();
+    virtual void startTurn();
+    virtual void enableAfterSpin();
+    virtual void lockAfterWrongCard();
+    virtual void afterRedStarDiscard();
+    virtual void buttonsAtHandOver();
+    virtual void afterDrawShown();
+    virtual void announceWin();
+    virtual void resetSpins() {}
+    virtual void clearSpinCount() {}
+    virtual void showSpinCount() {}
+    virtual void showNextPlayerDisabled();
+    virtual void hideNextPlayer();
 
     GameState& state_;
     TableView& view_;
     Scheduler& scheduler_;
     RandomSource& random_;
 
-    int16_t gameover_ = 0;
+    int16_t gameOver_ = 0;
     int16_t flash_ = 0;
-    int16_t spinpos_ = 0;
-    int16_t spinstep_ = 0;
-    int16_t spinlength_ = 0;
-    std::array<int16_t, 53> packorder_{};
-    std::array<double, 17> spinvalue_{};
-    bool spinenabled_ = false;
-    bool nextenabled_ = false;
-    // Slots 0..liveslots_-1 were filled at the start of the turn or by a draw since.
-    int liveslots_ = 0;
+    int16_t spinPos_ = 0;
+    int16_t spinStep_ = 0;
+    int16_t spinLength_ = 0;
+    std::array<int16_t, 53> packOrder_{};
+    std::array<double, 17> spinValue_{};
+    bool spinEnabled_ = false;
+    bool nextEnabled_ = false;
+    // Slots 0..liveSlots_-1 were filled at the start of the turn or by a draw since.
+    int liveSlots_ = 0;
 };
 
 }  // namespace zandoli

@@ -6,23 +6,23 @@ namespace zandoli {
 
 // The table's timers. Each fires every interval while it is running; the
 // handlers of the one-shot ones stop them when they fire.
-enum class TimerId { Timer1 = 1, Timer2, Timer3, Timer4, Timer5, Timer6 };
+enum class TimerId { SpinStep = 1, HandOver, WinFlash, DealDelay, DrawDelay, TurnStart };
 
 inline constexpr int TIMER_COUNT = 6;
 
-constexpr int timerinterval(TimerId id) {
+constexpr int timerInterval(TimerId id) {
     switch (id) {
-        case TimerId::Timer1:
+        case TimerId::SpinStep:
             return 50;  // spin steps
-        case TimerId::Timer2:
+        case TimerId::HandOver:
             return 3000;  // hand-over delay
-        case TimerId::Timer3:
+        case TimerId::WinFlash:
             return 250;  // win caption flash
-        case TimerId::Timer4:
+        case TimerId::DealDelay:
             return 1200;  // deal delay
-        case TimerId::Timer5:
+        case TimerId::DrawDelay:
             return 400;  // draw delay
-        case TimerId::Timer6:
+        case TimerId::TurnStart:
             return 1;  // one-player turn start, run just after the Spin press returns
     }
     return 0;
@@ -36,12 +36,12 @@ public:
     using Callback = std::function<void(TimerId)>;
 
     virtual ~Scheduler() = default;
-    virtual void setcallback(Callback callback) = 0;
+    virtual void setCallback(Callback callback) = 0;
     // Starting a running timer leaves it running as it was.
     virtual void start(TimerId id) = 0;
     virtual void stop(TimerId id) = 0;
     virtual bool running(TimerId id) const = 0;
-    void stopall() {
+    void stopAll() {
         for (int i = 1; i <= TIMER_COUNT; ++i) {
             stop(static_cast<TimerId>(i));
         }

@@ -1,10 +1,10 @@
-#include "Spinner.h"
+#include "engine/Spinner.h"
 
 namespace zandoli {
 
 namespace {
 
-std::string positionpicture(const char* stem, int position) {
+std::string positionPicture(const char* stem, int position) {
     std::string name = stem;
     if (position < 10) {
         name += '0';
@@ -14,12 +14,12 @@ std::string positionpicture(const char* stem, int position) {
 
 }  // namespace
 
-std::string dialpicture(int position) {
-    return positionpicture("Images\\zandolit", position);
+std::string dialPicture(int position) {
+    return positionPicture("Images\\zandolit", position);
 }
 
-std::string closeuppicture(int position) {
-    return positionpicture("Images\\zandolic", position);
+std::string closeupPicture(int position) {
+    return positionPicture("Images\\zandolic", position);
 }
 
 }  // namespace zandoli

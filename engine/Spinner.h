@@ -26,7 +26,7 @@ inline constexpr const char* DIAL_AT_REST = "Images\\wdial.jpg";
 inline constexpr const char* CLOSEUP_AT_REST = "Images\\wblank.jpg";
 
 // "Images\zandolit07.jpg" and "Images\zandolic07.jpg" for position 7.
-std::string dialpicture(int position);
-std::string closeuppicture(int position);
+std::string dialPicture(int position);
+std::string closeupPicture(int position);
 
 }  // namespace zandoli

@@ -2,9 +2,12 @@
 
 #include <string>
 
-#include "Colours.h"
+#include "engine/Colours.h"
 
 namespace zandoli {
+
+// The table's four small buttons.
+enum class TableButton { Exit, NewGame, NextPlayer, Rules };
 
 // Everything the rules ask of a table screen. The Qt table implements it;
 // tests implement it with a recording fake. Slots are 0..11.
@@ -13,38 +16,38 @@ public:
     virtual ~TableView() = default;
 
     // Hides the frame, caption, second line, fraction bar and picture of a slot.
-    virtual void hideslot(int slot) = 0;
+    virtual void hideSlot(int slot) = 0;
     // Draws the face of a card in a slot and shows it. A tile card also turns
     // its frame black with a border in the player colour.
-    virtual void drawface(int slot, int card) = 0;
+    virtual void drawFace(int slot, int card) = 0;
     // The colour scheme of a player: title, Spin button text, the four buttons'
     // texts, the pack card, every slot's frame and text colours (and, at the
     // one-player table, the spin-count caption and box).
-    virtual void applycolourscheme(int colour) = 0;
+    virtual void applyColourScheme(int colour) = 0;
 
-    virtual void setturncaption(const std::string& text) = 0;
-    virtual void setturncaptioncolour(Rgb colour) = 0;
-    virtual void setturncaptionsize(int points) = 0;  // one-player win caption only
-    virtual void showturncaption(bool visible) = 0;
+    virtual void setTurnCaption(const std::string& text) = 0;
+    virtual void setTurnCaptionColour(Rgb colour) = 0;
+    virtual void setTurnCaptionSize(int points) = 0;  // one-player win caption only
+    virtual void showTurnCaption(bool visible) = 0;
     // "YOU HAVE MADE AN INCORRECT CHOICE"
-    virtual void showmessage(bool visible) = 0;
-    virtual void showpack(bool visible) = 0;
-    virtual void shownextplayer(bool visible) = 0;
-    virtual void enablenextplayer(bool enabled) = 0;
-    virtual void enablespin(bool enabled) = 0;
-    virtual void setspincount(const std::string& text) = 0;  // one-player count box
+    virtual void showMessage(bool visible) = 0;
+    virtual void showPack(bool visible) = 0;
+    virtual void showNextPlayer(bool visible) = 0;
+    virtual void enableNextPlayer(bool enabled) = 0;
+    virtual void enableSpin(bool enabled) = 0;
+    virtual void setSpinCount(const std::string& text) = 0;  // one-player count box
 
     // Pictures by their written names, "Images\zandolit03.jpg".
-    virtual void setdial(const std::string& picture) = 0;
-    virtual void setcloseup(const std::string& picture) = 0;
+    virtual void setDial(const std::string& picture) = 0;
+    virtual void setCloseup(const std::string& picture) = 0;
 
     // Sounds by their written names, "wav\key.wav"; called only when sound is on.
-    virtual void playwav(const std::string& name) = 0;
+    virtual void playWav(const std::string& name) = 0;
 
     // Exit was accepted: save the game when asked to, then leave the table.
-    virtual void exittable(bool save) = 0;
+    virtual void exitTable(bool save) = 0;
     // The Rules was accepted: lay the rules screen over the table.
-    virtual void showrules() = 0;
+    virtual void showRules() = 0;
 };
 
 }  // namespace zandoli

@@ -1,4 +1,4 @@
-#include "SaveFile.h"
+#include "savegame/SaveFile.h"
 
 #include <array>
 #include <charconv>
@@ -14,11 +14,11 @@ namespace {
 // Every saved field in the order of the file's lines. The writer and the
 // reader both walk this one list, so they cannot disagree about a position.
 template <typename State>
-auto fieldsinorder(State& state) {
-    std::array<decltype(&state.playsound), SAVE_LINES> fields{};
+auto fieldsInOrder(State& state) {
+    std::array<decltype(&state.playSound), SAVE_LINES> fields{};
     std::size_t line = 0;
-    fields[line++] = &state.playsound;
-    fields[line++] = &state.numplayers;
+    fields[line++] = &state.playSound;
+    fields[line++] = &state.numPlayers;
     fields[line++] = &state.colour;
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
         fields[line++] = &state.handsize[p];
@@ -26,21 +26,21 @@ auto fieldsinorder(State& state) {
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
             fields[line++] = &state.hand[p][s];
-            fields[line++] = &state.turnhand[p][s];
+            fields[line++] = &state.turnHand[p][s];
         }
     }
-    fields[line++] = &state.packpos;
+    fields[line++] = &state.packPos;
     fields[line++] = &state.topcard;
-    fields[line++] = &state.starused;
+    fields[line++] = &state.starUsed;
     fields[line++] = &state.drawn;
-    fields[line++] = &state.turnover;
-    fields[line++] = &state.newslot;
+    fields[line++] = &state.turnOver;
+    fields[line++] = &state.newSlot;
     fields[line++] = &state.spins;
     return fields;
 }
 
 // Cuts the next line off the front of rest; nothing when no line is left.
-std::optional<std::string_view> nextline(std::string_view& rest) {
+std::optional<std::string_view> nextLine(std::string_view& rest) {
     if (rest.empty()) {
         return std::nullopt;
     }
@@ -53,7 +53,7 @@ std::optional<std::string_view> nextline(std::string_view& rest) {
     return line;
 }
 
-std::optional<int16_t> readvalue(std::string_view line) {
+std::optional<int16_t> readValue(std::string_view line) {
     if (line.size() > LONGEST_LINE) {
         return std::nullopt;
     }
@@ -69,15 +69,15 @@ std::optional<int16_t> readvalue(std::string_view line) {
 }
 
 // Each of the first SAVE_LINES lines is at most LONGEST_LINE characters, a CR
-// and an LF, so this much of a file decides everything parsesave does with it.
+// and an LF, so this much of a file decides everything parseSave does with it.
 constexpr std::size_t READ_LIMIT = SAVE_LINES * (LONGEST_LINE + 2);
 
 }  // namespace
 
-std::string formatsave(const GameState& state) {
+std::string formatSave(const GameState& state) {
     std::string text;
     text.reserve(SAVE_LINES * 8);
-    for (const int16_t* field : fieldsinorder(state)) {
+    for (const int16_t* field : fieldsInOrder(state)) {
         std::array<char, 8> digits{};
         const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), *field);
         text.append(digits.data(), result.ptr);
@@ -92,11 +92,11 @@ std::filesystem::path temppath(const std::filesystem::path& file) {
     return temp;
 }
 
-bool writesave(const GameState& state, const std::filesystem::path& file) {
+bool writeSave(const GameState& state, const std::filesystem::path& file) {
     const std::filesystem::path temp = temppath(file);
     bool created = false;
     try {
-        const std::string text = formatsave(state);
+        const std::string text = formatSave(state);
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
             // Whatever stands at the temporary name is not ours to remove.
@@ -129,23 +129,23 @@ bool writesave(const GameState& state, const std::filesystem::path& file) {
     }
 }
 
-bool parsesave(std::string_view text, GameState& state) {
+bool parseSave(std::string_view text, GameState& state) {
     std::string_view rest = text;
-    for (int16_t* field : fieldsinorder(state)) {
-        const auto line = nextline(rest);
+    for (int16_t* field : fieldsInOrder(state)) {
+        const auto line = nextLine(rest);
         if (!line) {
             return false;
         }
-        const auto value = readvalue(*line);
+        const auto value = readValue(*line);
         if (!value) {
             return false;
         }
         *field = *value;
     }
-    return validsave(state);
+    return validSave(state);
 }
 
-bool readsave(const std::filesystem::path& file, GameState& state) {
+bool readSave(const std::filesystem::path& file, GameState& state) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         return false;
@@ -156,7 +156,7 @@ bool readsave(const std::filesystem::path& file, GameState& state) {
         return false;
     }
     text.resize(static_cast<std::size_t>(in.gcount()));
-    return parsesave(text, state);
+    return parseSave(text, state);
 }
 
 }  // namespace zandoli::savegame

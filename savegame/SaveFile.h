@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace zandoli::savegame {
 
@@ -13,12 +13,12 @@ inline constexpr const char* SAVE_FILE = "lastgame.inf";
 inline constexpr int SAVE_LINES = 110;
 
 // The 110 lines of a save, each "%d" followed by CR LF.
-std::string formatsave(const GameState& state);
+std::string formatSave(const GameState& state);
 
 // Writes the save so that the old one is replaced whole or not at all
 // (a temporary file in the same folder, flushed, renamed over). False when
 // anything failed; the previous save is then untouched.
-bool writesave(const GameState& state, const std::filesystem::path& file);
+bool writeSave(const GameState& state, const std::filesystem::path& file);
 
 // Reads the first 110 values into the state, each stored as it is read.
 // False when the text cannot be a save: too few values, a value that is not
@@ -31,8 +31,8 @@ bool writesave(const GameState& state, const std::filesystem::path& file);
 // the last line may lack its ending. A line longer than LONGEST_LINE
 // characters is refused, which lets the reader stop after a bounded prefix of
 // any file however large.
-bool parsesave(std::string_view text, GameState& state);
-bool readsave(const std::filesystem::path& file, GameState& state);
+bool parseSave(std::string_view text, GameState& state);
+bool readSave(const std::filesystem::path& file, GameState& state);
 
 inline constexpr std::size_t LONGEST_LINE = 16;
 
@@ -40,9 +40,9 @@ inline constexpr std::size_t LONGEST_LINE = 16;
 // table can show and fold the restored hands without checking them again:
 // the first handsize(p) slots of each hand hold cards, and the working hand of
 // the player to move still holds handsize(colour) cards within slots 0..11.
-bool validsave(const GameState& state);
+bool validSave(const GameState& state);
 
-// The temporary file writesave fills before renaming it over the save.
+// The temporary file writeSave fills before renaming it over the save.
 std::filesystem::path temppath(const std::filesystem::path& file);
 
 }  // namespace zandoli::savegame

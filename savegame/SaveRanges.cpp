@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "SaveFile.h"
+#include "savegame/SaveFile.h"
 
 namespace zandoli::savegame {
 
@@ -10,11 +10,11 @@ bool between(int value, int lowest, int highest) {
     return value >= lowest && value <= highest;
 }
 
-bool isflag(int value) {
+bool isFlag(int value) {
     return value == 0 || value == 1;
 }
 
-bool holdscards(const GameState& state, int player) {
+bool holdsCards(const GameState& state, int player) {
     for (int s = 0; s < state.handsize[player]; ++s) {
         if (state.hand[player][s] == NO_CARD) {
             return false;
@@ -24,12 +24,12 @@ bool holdscards(const GameState& state, int player) {
 }
 
 // Only the player to move is checked against its working hand. Everyone else
-// had their discards folded into hand at their last hand-over while turnhand
+// had their discards folded into hand at their last hand-over while turnHand
 // kept that turn's copy, so their two rows legitimately disagree until their
 // next turn recopies it.
-bool workinghandfits(const GameState& state) {
+bool workingHandFits(const GameState& state) {
     const auto& hand = state.hand[state.colour];
-    const auto& working = state.turnhand[state.colour];
+    const auto& working = state.turnHand[state.colour];
     const int size = state.handsize[state.colour];
     for (int s = 0; s < size; ++s) {
         if (working[s] != hand[s] && working[s] != NO_CARD) {
@@ -49,9 +49,9 @@ bool workinghandfits(const GameState& state) {
 
 }  // namespace
 
-bool validsave(const GameState& state) {
-    if (!isflag(state.playsound) || !between(state.numplayers, 1, PLAYING_COLOURS) ||
-        !between(state.colour, 0, state.numplayers - 1)) {
+bool validSave(const GameState& state) {
+    if (!isFlag(state.playSound) || !between(state.numPlayers, 1, PLAYING_COLOURS) ||
+        !between(state.colour, 0, state.numPlayers - 1)) {
         return false;
     }
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
@@ -60,24 +60,24 @@ bool validsave(const GameState& state) {
         }
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
             if (!between(state.hand[p][s], 0, NO_CARD) ||
-                !between(state.turnhand[p][s], 0, NO_CARD)) {
+                !between(state.turnHand[p][s], 0, NO_CARD)) {
                 return false;
             }
         }
-        if (!holdscards(state, p)) {
+        if (!holdsCards(state, p)) {
             return false;
         }
     }
-    if (!workinghandfits(state)) {
+    if (!workingHandFits(state)) {
         return false;
     }
-    // newslot may be -1: a draw whose hand is emptied by discards before the
-    // draw delay ends makes addcard store handsize - 1 of an empty hand, and
-    // New Game does not clear it. Nothing reads newslot before the next draw
+    // newSlot may be -1: a draw whose hand is emptied by discards before the
+    // draw delay ends makes showDrawnCard store handsize - 1 of an empty hand, and
+    // New Game does not clear it. Nothing reads newSlot before the next draw
     // sets it again, so such a save is still a good game.
-    return between(state.packpos, 0, PACK_SIZE - 1) && between(state.topcard, 0, PACK_SIZE - 1) &&
-           isflag(state.starused) && isflag(state.drawn) && isflag(state.turnover) &&
-           between(state.newslot, -1, SHOWN_SLOTS - 1) && state.spins >= 0;
+    return between(state.packPos, 0, PACK_SIZE - 1) && between(state.topcard, 0, PACK_SIZE - 1) &&
+           isFlag(state.starUsed) && isFlag(state.drawn) && isFlag(state.turnOver) &&
+           between(state.newSlot, -1, SHOWN_SLOTS - 1) && state.spins >= 0;
 }
 
 }  // namespace zandoli::savegame

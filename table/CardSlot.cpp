@@ -1,10 +1,10 @@
-#include "CardSlot.h"
+#include "table/CardSlot.h"
 
-#include "CardWords.h"
-#include "Cards.h"
-#include "Speech.h"
-#include "TableLook.h"
-#include "Units.h"
+#include "engine/Cards.h"
+#include "platform/Speech.h"
+#include "platform/Units.h"
+#include "table/CardWords.h"
+#include "table/TableLook.h"
 
 namespace zandoli {
 
@@ -30,13 +30,13 @@ constexpr double WHOLE_POINTS = 72;
 constexpr double NUMBER_POINTS = 36;  // decimals, numerators and denominators
 constexpr double PERCENT_POINTS = 30;
 
-QString slotname(const char* control, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(index);
+QString slotName(const char* control, int index) {
+    return QStringLiteral("%1%2").arg(QLatin1String(control)).arg(index);
 }
 
-ClickLabel* buildline(QWidget* window, const char* control, int index) {
+ClickLabel* buildLine(QWidget* window, const char* control, int index) {
     auto* label = new ClickLabel(window);
-    label->setObjectName(slotname(control, index));
+    label->setObjectName(slotName(control, index));
     label->setFont(units::font(look::TEXT_FONT, NUMBER_POINTS, true));
     label->setAlignment(Qt::AlignCenter);
     label->hide();
@@ -45,31 +45,31 @@ ClickLabel* buildline(QWidget* window, const char* control, int index) {
 
 }  // namespace
 
-ShapeWidget* CardSlot::buildframe(QWidget* window, int index) {
+ShapeWidget* CardSlot::buildFrame(QWidget* window, int index) {
     auto* frame = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, window);
-    frame->setObjectName(slotname("Shape4", index));
-    const TwipRect r = slotframe(index);
-    frame->setGeometry(units::pxrect(r.left, r.top, r.width, r.height));
-    frame->setborderwidth(look::FRAME_BORDER_PX);
+    frame->setObjectName(slotName("cardFrame", index));
+    const TwipRect r = slotFrame(index);
+    frame->setGeometry(units::pxRect(r.left, r.top, r.width, r.height));
+    frame->setBorderWidth(look::FRAME_BORDER_PX);
     frame->hide();
     return frame;
 }
 
 CardSlot::CardSlot(QWidget* window, ShapeWidget* frame, int index)
-    : place_(slotframe(index)), frame_(frame) {
-    speech::setdescription(frame_, QStringLiteral("a card in your hand: click it to discard it "
+    : place_(slotFrame(index)), frame_(frame) {
+    speech::setDescription(frame_, QStringLiteral("a card in your hand: click it to discard it "
                                                   "when it matches the spinner"));
-    caption_ = buildline(window, "Label4", index);
-    secondline_ = buildline(window, "Label5", index);
+    caption_ = buildLine(window, "cardCaption", index);
+    secondLine_ = buildLine(window, "cardSecondLine", index);
 
     bar_ = new ShapeWidget(ShapeWidget::Kind::Rectangle, window);
-    bar_->setObjectName(slotname("Shape1", index));
-    bar_->setborderwidth(look::BAR_BORDER_PX);
+    bar_->setObjectName(slotName("fractionBar", index));
+    bar_->setBorderWidth(look::BAR_BORDER_PX);
     bar_->resize(units::px(BAR_WIDTH), units::px(BAR_HEIGHT));
     bar_->hide();
 
     picture_ = new PictureBox(window);
-    picture_->setObjectName(slotname("Image3", index));
+    picture_->setObjectName(slotName("cardPicture", index));
     picture_->resize(units::px(PICTURE_WIDTH), units::px(PICTURE_HEIGHT));
     picture_->hide();
 }
@@ -79,11 +79,11 @@ void CardSlot::setup() {
         return;
     }
     caption_->move(units::px(place_.left + TEXT_LEFT), units::px(place_.top + LOADED_TEXT_TOP));
-    secondline_->move(units::px(place_.left + TEXT_LEFT), units::px(place_.top + SECOND_LINE_TOP));
+    secondLine_->move(units::px(place_.left + TEXT_LEFT), units::px(place_.top + SECOND_LINE_TOP));
     bar_->move(units::px(place_.left + BAR_LEFT), units::px(place_.top + BAR_TOP));
     picture_->move(units::px(place_.left + PICTURE_LEFT), units::px(place_.top + PICTURE_TOP));
     caption_->raise();
-    secondline_->raise();
+    secondLine_->raise();
     bar_->raise();
     picture_->raise();
 }
@@ -93,26 +93,26 @@ void CardSlot::hide() {
         return;
     }
     caption_->hide();
-    secondline_->hide();
+    secondLine_->hide();
     bar_->hide();
     picture_->hide();
     frame_->hide();
-    setspokenname(QString());
+    setSpokenName(QString());
 }
 
-void CardSlot::setspokenname(const QString& words) {
+void CardSlot::setSpokenName(const QString& words) {
     // The frame stands for the card; its parts read the same, so a screen
     // reader that lands on the caption or the picture hears the whole card
     // rather than "3" or "10".
-    speech::setname(frame_, words);
+    speech::setName(frame_, words);
     for (QWidget* part :
-         {static_cast<QWidget*>(caption_.data()), static_cast<QWidget*>(secondline_.data()),
+         {static_cast<QWidget*>(caption_.data()), static_cast<QWidget*>(secondLine_.data()),
           static_cast<QWidget*>(picture_.data())}) {
-        speech::setname(part, words);
+        speech::setName(part, words);
     }
 }
 
-void CardSlot::setline(ClickLabel* label, const QString& text, double points, int top) {
+void CardSlot::setLine(ClickLabel* label, const QString& text, double points, int top) {
     label->setFont(units::font(look::TEXT_FONT, points, true));
     label->setText(text);
     // The text starts just inside the frame whatever its width: the label
@@ -121,59 +121,60 @@ void CardSlot::setline(ClickLabel* label, const QString& text, double points, in
     label->adjustSize();
 }
 
-void CardSlot::drawface(int card, const QColor& playercolour) {
+void CardSlot::drawFace(int card, const QColor& playerColour) {
     if (frame_.isNull() || caption_.isNull() || card < 0 || card >= CATALOGUE_SIZE) {
         return;
     }
-    const CardEntry& entry = cardcatalogue()[static_cast<size_t>(card)];
-    switch (static_cast<CardKind>(entry.cardkind)) {
+    const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
+    switch (static_cast<CardKind>(entry.cardKind)) {
         case CardKind::Whole:
-            setline(caption_, QStringLiteral("1"), WHOLE_POINTS, HIGH_TEXT_TOP);
+            setLine(caption_, QStringLiteral("1"), WHOLE_POINTS, HIGH_TEXT_TOP);
             caption_->show();
             break;
         case CardKind::Decimal:
-            setline(caption_, QString::fromStdString(decimaltext(entry.cardvalue)), NUMBER_POINTS,
+            setLine(caption_, QString::fromStdString(decimalText(entry.cardValue)), NUMBER_POINTS,
                     LOW_TEXT_TOP);
             caption_->show();
             break;
         case CardKind::Percent:
-            setline(caption_, QString::fromStdString(percenttext(entry.cardvalue)), PERCENT_POINTS,
+            setLine(caption_, QString::fromStdString(percentText(entry.cardValue)), PERCENT_POINTS,
                     LOW_TEXT_TOP);
             caption_->show();
             break;
         case CardKind::Fraction:
-            setline(caption_, QString::number(entry.cardnum), NUMBER_POINTS, HIGH_TEXT_TOP);
-            setline(secondline_, QString::number(entry.cardden), NUMBER_POINTS, SECOND_LINE_TOP);
+            setLine(caption_, QString::number(entry.cardNumerator), NUMBER_POINTS, HIGH_TEXT_TOP);
+            setLine(secondLine_, QString::number(entry.cardDenominator), NUMBER_POINTS,
+                    SECOND_LINE_TOP);
             caption_->show();
-            secondline_->show();
+            secondLine_->show();
             bar_->show();
             break;
         case CardKind::Tile:
             // A tile card sits on a black frame bordered in the player colour;
             // the frame stays so until the next turn change recolours it,
             // whatever is drawn in the slot meanwhile.
-            frame_->setbackcolour(Qt::black);
-            frame_->setbordercolour(playercolour);
-            picture_->setpicture(QString::fromStdString(tilepicture(static_cast<int16_t>(card))));
+            frame_->setBackColour(Qt::black);
+            frame_->setBorderColour(playerColour);
+            picture_->setPicture(QString::fromStdString(tilePicture(static_cast<int16_t>(card))));
             picture_->show();
             break;
         default:
             return;
     }
-    setspokenname(QString::fromStdString(cardwords(static_cast<int16_t>(card))));
+    setSpokenName(QString::fromStdString(cardWords(static_cast<int16_t>(card))));
     frame_->show();
 }
 
-void CardSlot::applycolours(const QColor& playercolour, const QColor& textcolour) {
+void CardSlot::applyColours(const QColor& playerColour, const QColor& textColour) {
     if (frame_.isNull() || caption_.isNull()) {
         return;
     }
-    frame_->setbackcolour(playercolour);
-    frame_->setbordercolour(Qt::black);
-    caption_->settextcolour(textcolour);
-    secondline_->settextcolour(textcolour);
-    bar_->setbackcolour(textcolour);
-    bar_->setbordercolour(textcolour);
+    frame_->setBackColour(playerColour);
+    frame_->setBorderColour(Qt::black);
+    caption_->setTextColour(textColour);
+    secondLine_->setTextColour(textColour);
+    bar_->setBackColour(textColour);
+    bar_->setBorderColour(textColour);
 }
 
 }  // namespace zandoli

@@ -5,22 +5,21 @@
 #include <QString>
 #include <QWidget>
 
-#include "ClickLabel.h"
-#include "Layout.h"
-#include "PictureBox.h"
-#include "ShapeWidget.h"
+#include "engine/Layout.h"
+#include "platform/ClickLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/ShapeWidget.h"
 
 namespace zandoli {
 
-// One place of the hand on the table: the frame Shape4(i), the caption
-// Label4(i), the second line Label5(i), the fraction bar Shape1(i) and the
-// picture Image3(i). The widgets belong to the table's window; the slot only
-// points at them, so it is harmless once the window has gone.
+// One place of the hand on the table: the card's frame, its caption, its
+// second line (a fraction's denominator), its fraction bar and its picture. The widgets belong to
+// the table's window; the slot only points at them, so it is harmless once the window has gone.
 class CardSlot {
 public:
     // The frame alone: every frame is built before any front element, so
     // that each caption, bar and picture lies in front of every frame.
-    static ShapeWidget* buildframe(QWidget* window, int index);
+    static ShapeWidget* buildFrame(QWidget* window, int index);
     // The four front elements of the slot whose frame is given, hidden.
     CardSlot(QWidget* window, ShapeWidget* frame, int index);
 
@@ -29,30 +28,30 @@ public:
     void setup();
     void hide();
     // Draws the face of card `card` and shows it; a tile turns the frame
-    // black with a border in `playercolour`. A number outside the pack, or a
+    // black with a border in `playerColour`. A number outside the pack, or a
     // card of no known kind, draws nothing.
-    void drawface(int card, const QColor& playercolour);
+    void drawFace(int card, const QColor& playerColour);
     // The turn change's colours: the frame filled with the player colour and
     // bordered black; texts and bar in the card text colour.
-    void applycolours(const QColor& playercolour, const QColor& textcolour);
+    void applyColours(const QColor& playerColour, const QColor& textColour);
 
     ShapeWidget* frame() const { return frame_; }
     ClickLabel* caption() const { return caption_; }
-    ClickLabel* secondline() const { return secondline_; }
+    ClickLabel* secondLine() const { return secondLine_; }
     ShapeWidget* bar() const { return bar_; }
     PictureBox* picture() const { return picture_; }
 
 private:
     // Sets a text line's font and text and lets it size itself to the text,
     // its left edge fixed inside the frame and its top `top` below the frame's.
-    void setline(ClickLabel* label, const QString& text, double points, int top);
+    void setLine(ClickLabel* label, const QString& text, double points, int top);
     // What a screen reader reads for the slot; nothing for an empty slot.
-    void setspokenname(const QString& words);
+    void setSpokenName(const QString& words);
 
     TwipRect place_;
     QPointer<ShapeWidget> frame_;
     QPointer<ClickLabel> caption_;
-    QPointer<ClickLabel> secondline_;
+    QPointer<ClickLabel> secondLine_;
     QPointer<ShapeWidget> bar_;
     QPointer<PictureBox> picture_;
 };

@@ -1,9 +1,9 @@
-#include "CardWords.h"
+#include "table/CardWords.h"
 
 #include <array>
 
-#include "Cards.h"
-#include "Spinner.h"
+#include "engine/Cards.h"
+#include "engine/Spinner.h"
 
 namespace zandoli {
 
@@ -37,55 +37,55 @@ std::string withoutpercentsign(std::string text) {
 
 }  // namespace
 
-std::string valuewords(double value) {
+std::string valueWords(double value) {
     for (const Named& named : VALUE_WORDS) {
         // The same tolerance the rules match with: card 4 is 3 * 0.1, not 0.3.
-        if (valuesmatch(named.value, value)) {
+        if (valuesMatch(named.value, value)) {
             return named.words;
         }
     }
     return {};
 }
 
-std::string cardwords(int16_t card) {
-    if (!iscard(card)) {
+std::string cardWords(int16_t card) {
+    if (!isCard(card)) {
         return {};
     }
-    const CardEntry& entry = cardcatalogue()[static_cast<size_t>(card)];
-    const std::string words = valuewords(entry.cardvalue);
-    switch (kindof(card)) {
+    const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
+    const std::string words = valueWords(entry.cardValue);
+    switch (kindOf(card)) {
         case CardKind::Whole:
             return "1, " + words;
         case CardKind::Decimal:
-            return words + ", as a decimal: " + decimaltext(entry.cardvalue);
+            return words + ", as a decimal: " + decimalText(entry.cardValue);
         case CardKind::Percent:
             return words +
-                   ", as a percentage: " + withoutpercentsign(percenttext(entry.cardvalue)) +
+                   ", as a percentage: " + withoutpercentsign(percentText(entry.cardValue)) +
                    " percent";
         case CardKind::Fraction:
-            return words + ", as a fraction: " + std::to_string(entry.cardnum) + " over " +
-                   std::to_string(entry.cardden);
+            return words + ", as a fraction: " + std::to_string(entry.cardNumerator) + " over " +
+                   std::to_string(entry.cardDenominator);
         case CardKind::Tile:
-            return words + ", as a tile with " + std::to_string(tileshaded(card)) +
+            return words + ", as a tile with " + std::to_string(tileShaded(card)) +
                    " of 20 squares shaded";
     }
     return {};
 }
 
-std::string spinwords(double result) {
-    if (valuesmatch(RED_STAR, result)) {
+std::string spinWords(double result) {
+    if (valuesMatch(RED_STAR, result)) {
         return "star on red: discard any one card";
     }
-    if (valuesmatch(BLUE_STAR, result)) {
+    if (valuesMatch(BLUE_STAR, result)) {
         return "star on blue: take a card from the pack";
     }
-    if (valuesmatch(0.5, result)) {
+    if (valuesMatch(0.5, result)) {
         return "half shaded";
     }
-    if (valuesmatch(1.0, result)) {
+    if (valuesMatch(1.0, result)) {
         return "all shaded";
     }
-    const std::string words = valuewords(result);
+    const std::string words = valueWords(result);
     return words.empty() ? std::string() : words + " shaded";
 }
 

@@ -2,14 +2,14 @@
 
 #include <QPointer>
 
-#include "ClickLabel.h"
-#include "TableScreen.h"
+#include "platform/ClickLabel.h"
+#include "table/TableScreen.h"
 
 namespace zandoli {
 
-// The one-player table `zandoli1player`: the multi-player table with a spin
-// count beside its caption "Number of Spins", the incorrect-choice message
-// as Label10, no Next Player button in play, and the one-player rules.
+// The one-player table: the multi-player table with a spin count beside its
+// caption "Number of Spins", the incorrect-choice message a little further
+// right, no Next Player button in play, and the one-player rules.
 class OnePlayerTable : public TableScreen {
     Q_OBJECT
 
@@ -17,14 +17,14 @@ public:
     explicit OnePlayerTable(GameState& state);
     OnePlayerTable(GameState& state, Scheduler& scheduler, RandomSource& random);
 
-    void applycolourscheme(int colour) override;
-    void setspincount(const std::string& text) override;
+    void applyColourScheme(int colour) override;
+    void setSpinCount(const std::string& text) override;
 
 protected:
-    QWidget* createwindow() override;
+    QWidget* createWindow() override;
 
 private:
-    QPointer<ClickLabel> spinscaption_;
+    QPointer<ClickLabel> spinsCaption_;
     QPointer<ClickLabel> spincount_;
 };
 

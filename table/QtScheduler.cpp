@@ -1,4 +1,4 @@
-#include "QtScheduler.h"
+#include "table/QtScheduler.h"
 
 namespace zandoli {
 
@@ -9,7 +9,7 @@ QtScheduler::QtScheduler() {
         // A coarse timer may drift by 5% of its interval, which would make
         // the spin uneven; the precise one keeps every step on its beat.
         t.setTimerType(Qt::PreciseTimer);
-        t.setInterval(timerinterval(id));
+        t.setInterval(timerInterval(id));
         QObject::connect(&t, &QTimer::timeout, [this, id] {
             if (callback_) {
                 callback_(id);
@@ -24,7 +24,7 @@ QtScheduler::~QtScheduler() {
     }
 }
 
-void QtScheduler::setcallback(Callback callback) {
+void QtScheduler::setCallback(Callback callback) {
     callback_ = std::move(callback);
 }
 

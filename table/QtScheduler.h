@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <array>
 
-#include "Scheduler.h"
+#include "engine/Scheduler.h"
 
 namespace zandoli {
 
@@ -16,7 +16,7 @@ public:
     QtScheduler(const QtScheduler&) = delete;
     QtScheduler& operator=(const QtScheduler&) = delete;
 
-    void setcallback(Callback callback) override;
+    void setCallback(Callback callback) override;
     void start(TimerId id) override;
     void stop(TimerId id) override;
     bool running(TimerId id) const override;

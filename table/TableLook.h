@@ -3,8 +3,8 @@
 #include <QColor>
 #include <QString>
 
-#include "Colours.h"
-#include "Layout.h"
+#include "engine/Colours.h"
+#include "engine/Layout.h"
 
 // The design of the table screens: every place, size, font, colour and text
 // that the table's controls start with, in twips and points as the layout was
@@ -49,7 +49,7 @@ inline constexpr TwipRect SPIN_RECT{9180, 9840, 5175, 795};
 inline constexpr double BIG_BUTTON_POINTS = 27.75;
 inline constexpr int SMALL_BUTTON_POINTS = 18;
 
-// The four buttons of the Label3 array, by index.
+// The four small buttons, indexed as TableButton counts them.
 inline constexpr int BUTTON_COUNT = 4;
 inline constexpr int EXIT_BUTTON = 0;
 inline constexpr int NEWGAME_BUTTON = 1;

@@ -1,111 +1,102 @@
-#include "TableScreen.h"
+#include "table/TableScreen.h"
 
-#include "Platform.h"
-#include "QtScheduler.h"
-#include "Spinner.h"
-#include "Units.h"
+#include "engine/Spinner.h"
+#include "platform/Platform.h"
+#include "platform/Units.h"
+#include "table/QtScheduler.h"
 
 namespace zandoli {
 
 namespace {
 
-std::unique_ptr<Referee> multiplayerreferee(GameState& state, TableView& view, Scheduler& scheduler,
+std::unique_ptr<Referee> multiPlayerReferee(GameState& state, TableView& view, Scheduler& scheduler,
                                             RandomSource& random) {
     return std::make_unique<Referee>(state, view, scheduler, random);
 }
 
-TableScreen::Design multiplayerdesign() {
-    return {QStringLiteral("Label1"), look::MESSAGE_RECT, look::NEXTPLAYER_RECT};
+TableScreen::Design multiPlayerDesign() {
+    return {QStringLiteral("incorrectChoiceMessage"), look::MESSAGE_RECT, look::NEXTPLAYER_RECT};
 }
 
 }  // namespace
 
 TableScreen::TableScreen(GameState& state)
-    : TableScreen(QStringLiteral("tirra1"), state, nullptr, nullptr, multiplayerreferee,
-                  multiplayerdesign()) {}
+    : TableScreen(QStringLiteral("table"), state, nullptr, nullptr, multiPlayerReferee,
+                  multiPlayerDesign()) {}
 
 TableScreen::TableScreen(GameState& state, Scheduler& scheduler, RandomSource& random)
-    : TableScreen(QStringLiteral("tirra1"), state, &scheduler, &random, multiplayerreferee,
-                  multiplayerdesign()) {}
+    : TableScreen(QStringLiteral("table"), state, &scheduler, &random, multiPlayerReferee,
+                  multiPlayerDesign()) {}
 
 TableScreen::TableScreen(const QString& name, GameState& state, Scheduler* scheduler,
                          RandomSource* random, const RefereeFactory& factory, Design design)
     : Screen(name),
       state_(state),
-      ownscheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
-      ownrandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
-      scheduler_(scheduler == nullptr ? *ownscheduler_ : *scheduler),
-      random_(random == nullptr ? *ownrandom_ : *random),
+      ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
+      ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
+      scheduler_(scheduler == nullptr ? *ownScheduler_ : *scheduler),
+      random_(random == nullptr ? *ownRandom_ : *random),
       referee_(factory(state, *this, scheduler_, random_)),
       design_(std::move(design)) {}
 
 TableScreen::~TableScreen() {
     // The timers must not reach a referee that is going away.
-    scheduler_.stopall();
-    scheduler_.setcallback(nullptr);
+    scheduler_.stopAll();
+    scheduler_.setCallback(nullptr);
 }
 
-void TableScreen::Form_Load() {
-    fitform(window_);
-    window_->setbackground(look::qcolour(look::TABLE_BACK));
-    dial_->setpicture(QString::fromLatin1(DIAL_AT_REST));
-    closeup_->setpicture(QString::fromLatin1(CLOSEUP_AT_REST));
+void TableScreen::onLoad() {
+    fitWindow(window_);
+    window_->setBackground(look::qcolour(look::TABLE_BACK));
+    dial_->setPicture(QString::fromLatin1(DIAL_AT_REST));
+    closeup_->setPicture(QString::fromLatin1(CLOSEUP_AT_REST));
     for (CardSlot& slot : slots_) {
         slot.setup();
     }
-    warmpictures();
-    referee_->Form_Load();
+    warmPictures();
+    referee_->load();
 }
 
-void TableScreen::Form_Unload() {
-    scheduler_.stopall();
+void TableScreen::onUnload() {
+    scheduler_.stopAll();
 }
 
-bool TableScreen::gamerunning() const {
+bool TableScreen::gameRunning() const {
     // During the deal delay the hands are already cleared for the new deal:
     // there is nothing worth keeping yet.
-    return isloaded() && referee_->gameover() == 0 && !referee_->dealing();
+    return isLoaded() && referee_->gameOver() == 0 && !referee_->dealing();
 }
 
 bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && watched == window_.data() && isloaded()) {
-        emit windowclosed();
+    if (event->type() == QEvent::Close && watched == window_.data() && isLoaded()) {
+        emit windowClosed();
     }
     return Screen::eventFilter(watched, event);
 }
 
-void TableScreen::warmpictures() {
+void TableScreen::warmPictures() {
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
-        picture(QString::fromStdString(dialpicture(position)));
-        picture(QString::fromStdString(closeuppicture(position)));
+        picture(QString::fromStdString(dialPicture(position)));
+        picture(QString::fromStdString(closeupPicture(position)));
     }
 }
 
-void TableScreen::Label4_Click(int slot) {
-    referee_->judgecard(slot);
+void TableScreen::cardClicked(int slot) {
+    referee_->cardClicked(slot);
 }
 
-// The second line and the picture are parts of the card like its caption.
-void TableScreen::Label5_Click(int slot) {
-    Label4_Click(slot);
-}
-
-void TableScreen::Image3_Click(int slot) {
-    Label4_Click(slot);
-}
-
-void TableScreen::Form_MouseDown(int button, int shift, QPointF pixels) {
+void TableScreen::tablePressed(QPointF pixels) {
     // The rules hit-test in the table's twips, against the frames' edges.
-    referee_->Form_MouseDown(button, shift, pixels.x() * units::TWIPS_PER_PIXEL,
-                             pixels.y() * units::TWIPS_PER_PIXEL);
+    referee_->tablePressed(pixels.x() * units::TWIPS_PER_PIXEL,
+                           pixels.y() * units::TWIPS_PER_PIXEL);
 }
 
-void TableScreen::Label7_Click() {
-    referee_->Label7_Click();
+void TableScreen::spinPressed() {
+    referee_->spinPressed();
 }
 
-void TableScreen::Label3_Click(int index) {
-    referee_->Label3_Click(index);
+void TableScreen::buttonPressed(TableButton button) {
+    referee_->buttonPressed(button);
 }
 
 }  // namespace zandoli

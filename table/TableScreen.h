@@ -8,25 +8,25 @@
 #include <memory>
 #include <vector>
 
-#include "ButtonLabel.h"
-#include "CardSlot.h"
-#include "ClickLabel.h"
-#include "GameState.h"
-#include "Layout.h"
-#include "PictureBox.h"
-#include "QtScheduler.h"
-#include "Random.h"
-#include "Referee.h"
-#include "Scheduler.h"
-#include "Screen.h"
-#include "ShapeWidget.h"
-#include "TableLook.h"
-#include "TableView.h"
-#include "TableWindow.h"
+#include "engine/GameState.h"
+#include "engine/Layout.h"
+#include "engine/Random.h"
+#include "engine/Referee.h"
+#include "engine/Scheduler.h"
+#include "engine/TableView.h"
+#include "platform/ButtonLabel.h"
+#include "platform/ClickLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/Screen.h"
+#include "platform/ShapeWidget.h"
+#include "table/CardSlot.h"
+#include "table/QtScheduler.h"
+#include "table/TableLook.h"
+#include "table/TableWindow.h"
 
 namespace zandoli {
 
-// The multi-player table `tirra1`: the hand in twelve card slots, the pack
+// The multi-player table `table`: the hand in twelve card slots, the pack
 // card, the spinner, the turn caption and the four buttons. The referee plays
 // the game; this screen shows what it asks for and hands it the clicks. The
 // referee, the timers and the generator live as long as the screen, across
@@ -43,43 +43,43 @@ public:
 
     const Referee& referee() const { return *referee_; }
     // A game is on the table that Exit would save: dealt, and not yet won.
-    bool gamerunning() const;
+    bool gameRunning() const;
 
     // Where the two tables' designs part: the incorrect-choice message's name
     // and place, and the Next Player button's place.
     struct Design {
-        QString messagename;
-        TwipRect messagerect;
-        TwipRect nextplayerrect;
+        QString messageName;
+        TwipRect messageRect;
+        TwipRect nextPlayerRect;
     };
 
-    void hideslot(int slot) override;
-    void drawface(int slot, int card) override;
-    void applycolourscheme(int colour) override;
-    void setturncaption(const std::string& text) override;
-    void setturncaptioncolour(Rgb colour) override;
-    void setturncaptionsize(int points) override;
-    void showturncaption(bool visible) override;
-    void showmessage(bool visible) override;
-    void showpack(bool visible) override;
-    void shownextplayer(bool visible) override;
-    void enablenextplayer(bool enabled) override;
-    void enablespin(bool enabled) override;
-    void setspincount(const std::string& text) override;
-    void setdial(const std::string& picture) override;
-    void setcloseup(const std::string& picture) override;
-    void playwav(const std::string& name) override;
-    void exittable(bool save) override;
-    void showrules() override;
+    void hideSlot(int slot) override;
+    void drawFace(int slot, int card) override;
+    void applyColourScheme(int colour) override;
+    void setTurnCaption(const std::string& text) override;
+    void setTurnCaptionColour(Rgb colour) override;
+    void setTurnCaptionSize(int points) override;
+    void showTurnCaption(bool visible) override;
+    void showMessage(bool visible) override;
+    void showPack(bool visible) override;
+    void showNextPlayer(bool visible) override;
+    void enableNextPlayer(bool enabled) override;
+    void enableSpin(bool enabled) override;
+    void setSpinCount(const std::string& text) override;
+    void setDial(const std::string& picture) override;
+    void setCloseup(const std::string& picture) override;
+    void playWav(const std::string& name) override;
+    void exitTable(bool save) override;
+    void showRules() override;
 
 signals:
-    // Exit was pressed: the shell saves when asked to and leaves the table.
-    void exitrequested(bool save);
+    // Exit was pressed: the registry saves when asked to and leaves the table.
+    void exitRequested(bool save);
     // The window was closed another way than Exit (from its title bar, by
-    // the window manager); the shell leaves the table as Exit would.
-    void windowclosed();
-    // The Rules was pressed: the shell lays the rules over the table.
-    void rulesrequested();
+    // the window manager); the registry leaves the table as Exit would.
+    void windowClosed();
+    // The Rules was pressed: the registry lays the rules over the table.
+    void rulesRequested();
 
 protected:
     using RefereeFactory =
@@ -90,47 +90,45 @@ protected:
     TableScreen(const QString& name, GameState& state, Scheduler* scheduler, RandomSource* random,
                 const RefereeFactory& factory, Design design);
 
-    QWidget* createwindow() override;
-    void Form_Load() override;
-    void Form_Unload() override;
+    QWidget* createWindow() override;
+    void onLoad() override;
+    void onUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The table's own handlers; each passes its event to the referee.
-    void Label4_Click(int slot);
-    void Label5_Click(int slot);
-    void Image3_Click(int slot);
-    void Form_MouseDown(int button, int shift, QPointF pixels);
-    void Label7_Click();
-    void Label3_Click(int index);
+    void cardClicked(int slot);
+    void tablePressed(QPointF pixels);
+    void spinPressed();
+    void buttonPressed(TableButton button);
 
     // For a table that adds controls of its own in the player colour.
-    const QColor& playercolour() const { return playercolour_; }
-    QWidget* tablewindow() const { return window_; }
+    const QColor& playerColour() const { return playerColour_; }
+    QWidget* tableWindow() const { return window_; }
 
 private:
-    void buildcontrols(TableWindow* window);
-    void buildslots(TableWindow* window);
-    ButtonLabel* buildbutton(TableWindow* window, const QString& name, const QString& text,
+    void buildControls(TableWindow* window);
+    void buildSlots(TableWindow* window);
+    ButtonLabel* buildButton(TableWindow* window, const QString& name, const QString& text,
                              const TwipRect& place, double points);
     // Decodes every spin picture once, so a spin step only swaps pictures.
-    static void warmpictures();
+    static void warmPictures();
     // What a screen reader reads for the controls that say nothing by
     // themselves: the dial, the pack card, what each button does.
-    void namecontrols();
+    void nameControls();
     // Names the close-up by the spin's result once the spin has stopped:
     // nothing at rest, "spinning" while it turns.
-    void namecloseup();
-    bool closeupnaming_ = false;
+    void nameCloseup();
+    bool closeupNaming_ = false;
 
     GameState& state_;
-    std::unique_ptr<QtScheduler> ownscheduler_;
-    std::unique_ptr<TimeSeededRandom> ownrandom_;
+    std::unique_ptr<QtScheduler> ownScheduler_;
+    std::unique_ptr<TimeSeededRandom> ownRandom_;
     Scheduler& scheduler_;
     RandomSource& random_;
     std::unique_ptr<Referee> referee_;
     Design design_;
 
-    QColor playercolour_;
+    QColor playerColour_;
     QPointer<TableWindow> window_;
     QPointer<ClickLabel> title_;
     QPointer<ClickLabel> caption_;

@@ -1,19 +1,19 @@
 // What the referee asks of the table, shown on the table's controls. Every
 // step is harmless while the window is not loaded.
-#include "Platform.h"
-#include "Speech.h"
-#include "TableScreen.h"
-#include "Units.h"
+#include "platform/Platform.h"
+#include "platform/Speech.h"
+#include "platform/Units.h"
+#include "table/TableScreen.h"
 
 namespace zandoli {
 
 namespace {
 
-bool validslot(int slot) {
+bool validSlot(int slot) {
     return slot >= 0 && slot < SHOWN_SLOTS;
 }
 
-void setvisible(QWidget* widget, bool visible) {
+void setShown(QWidget* widget, bool visible) {
     if (widget != nullptr) {
         widget->setVisible(visible);
     }
@@ -21,40 +21,40 @@ void setvisible(QWidget* widget, bool visible) {
 
 }  // namespace
 
-void TableScreen::hideslot(int slot) {
-    if (validslot(slot) && static_cast<size_t>(slot) < slots_.size()) {
+void TableScreen::hideSlot(int slot) {
+    if (validSlot(slot) && static_cast<size_t>(slot) < slots_.size()) {
         slots_[static_cast<size_t>(slot)].hide();
     }
 }
 
-void TableScreen::drawface(int slot, int card) {
-    if (validslot(slot) && static_cast<size_t>(slot) < slots_.size()) {
-        slots_[static_cast<size_t>(slot)].drawface(card, playercolour_);
+void TableScreen::drawFace(int slot, int card) {
+    if (validSlot(slot) && static_cast<size_t>(slot) < slots_.size()) {
+        slots_[static_cast<size_t>(slot)].drawFace(card, playerColour_);
     }
 }
 
-void TableScreen::applycolourscheme(int colour) {
+void TableScreen::applyColourScheme(int colour) {
     if (colour < 0 || colour >= PLAYING_COLOURS) {
         return;
     }
     const PlayerLook& player = PLAYERS[static_cast<size_t>(colour)];
-    playercolour_ = look::qcolour(player.playercolour);
+    playerColour_ = look::qcolour(player.playerColour);
     if (window_.isNull()) {
         return;
     }
-    title_->settextcolour(playercolour_);
-    spin_->settextcolour(playercolour_);
-    pack_->setbackcolour(playercolour_);
+    title_->setTextColour(playerColour_);
+    spin_->setTextColour(playerColour_);
+    pack_->setBackColour(playerColour_);
     for (const QPointer<ButtonLabel>& button : buttons_) {
-        button->settextcolour(playercolour_);
+        button->setTextColour(playerColour_);
     }
-    const QColor text = look::qcolour(player.cardtext);
+    const QColor text = look::qcolour(player.cardText);
     for (CardSlot& slot : slots_) {
-        slot.applycolours(playercolour_, text);
+        slot.applyColours(playerColour_, text);
     }
 }
 
-void TableScreen::setturncaption(const std::string& text) {
+void TableScreen::setTurnCaption(const std::string& text) {
     if (caption_.isNull()) {
         return;
     }
@@ -63,19 +63,19 @@ void TableScreen::setturncaption(const std::string& text) {
     caption_->setText(shown);
     caption_->adjustSize();
     // A screen reader hears each new caption; a win is read out at once.
-    speech::setname(caption_, shown);
-    if (referee_->gameover() == 1) {
+    speech::setName(caption_, shown);
+    if (referee_->gameOver() == 1) {
         speech::alert(caption_);
     }
 }
 
-void TableScreen::setturncaptioncolour(Rgb colour) {
+void TableScreen::setTurnCaptionColour(Rgb colour) {
     if (!caption_.isNull()) {
-        caption_->settextcolour(look::qcolour(colour));
+        caption_->setTextColour(look::qcolour(colour));
     }
 }
 
-void TableScreen::setturncaptionsize(int points) {
+void TableScreen::setTurnCaptionSize(int points) {
     if (caption_.isNull()) {
         return;
     }
@@ -83,70 +83,70 @@ void TableScreen::setturncaptionsize(int points) {
     caption_->adjustSize();
 }
 
-void TableScreen::showturncaption(bool visible) {
-    setvisible(caption_, visible);
+void TableScreen::showTurnCaption(bool visible) {
+    setShown(caption_, visible);
 }
 
-void TableScreen::showmessage(bool visible) {
-    setvisible(message_, visible);
+void TableScreen::showMessage(bool visible) {
+    setShown(message_, visible);
     if (visible) {
         speech::alert(message_);
     }
 }
 
-void TableScreen::showpack(bool visible) {
-    setvisible(pack_, visible);
+void TableScreen::showPack(bool visible) {
+    setShown(pack_, visible);
 }
 
-void TableScreen::shownextplayer(bool visible) {
-    setvisible(buttons_[look::NEXTPLAYER_BUTTON], visible);
+void TableScreen::showNextPlayer(bool visible) {
+    setShown(buttons_[look::NEXTPLAYER_BUTTON], visible);
 }
 
-void TableScreen::enablenextplayer(bool enabled) {
+void TableScreen::enableNextPlayer(bool enabled) {
     if (!buttons_[look::NEXTPLAYER_BUTTON].isNull()) {
         buttons_[look::NEXTPLAYER_BUTTON]->setEnabled(enabled);
     }
 }
 
-void TableScreen::enablespin(bool enabled) {
+void TableScreen::enableSpin(bool enabled) {
     if (!spin_.isNull()) {
         spin_->setEnabled(enabled);
     }
 }
 
 // The multi-player table counts no spins; it has no box to show them in.
-void TableScreen::setspincount(const std::string& /*text*/) {}
+void TableScreen::setSpinCount(const std::string& /*text*/) {}
 
-void TableScreen::setdial(const std::string& picture) {
+void TableScreen::setDial(const std::string& picture) {
     if (!dial_.isNull()) {
-        dial_->setpicture(QString::fromStdString(picture));
+        dial_->setPicture(QString::fromStdString(picture));
     }
 }
 
-void TableScreen::setcloseup(const std::string& picture) {
+void TableScreen::setCloseup(const std::string& picture) {
     if (closeup_.isNull()) {
         return;
     }
-    closeup_->setpicture(QString::fromStdString(picture));
+    closeup_->setPicture(QString::fromStdString(picture));
     // The referee stops the spin after it shows the last picture, so the
     // close-up is named once this step is over; one naming serves every
     // step that happened meanwhile.
-    if (!closeupnaming_) {
-        closeupnaming_ = true;
-        QMetaObject::invokeMethod(this, &TableScreen::namecloseup, Qt::QueuedConnection);
+    if (!closeupNaming_) {
+        closeupNaming_ = true;
+        QMetaObject::invokeMethod(this, &TableScreen::nameCloseup, Qt::QueuedConnection);
     }
 }
 
-void TableScreen::playwav(const std::string& name) {
-    zandoli::playwav(QString::fromStdString(name));
+void TableScreen::playWav(const std::string& name) {
+    zandoli::playWav(QString::fromStdString(name));
 }
 
-void TableScreen::exittable(bool save) {
-    emit exitrequested(save);
+void TableScreen::exitTable(bool save) {
+    emit exitRequested(save);
 }
 
-void TableScreen::showrules() {
-    emit rulesrequested();
+void TableScreen::showRules() {
+    emit rulesRequested();
 }
 
 }  // namespace zandoli

@@ -6,17 +6,17 @@
 namespace zandoli {
 
 // The window of a table screen: frameless, 1024 x 768, its own background.
-// A press on the table itself (the frames and shapes let presses through)
-// is reported with its position in pixels.
+// A press of any mouse button on the table itself (the frames and shapes
+// let presses through) is reported with its position in pixels.
 class TableWindow : public QWidget {
     Q_OBJECT
 
 public:
     TableWindow();
-    void setbackground(const QColor& colour);
+    void setBackground(const QColor& colour);
 
 signals:
-    void pressed(int button, int shift, QPointF position);
+    void pressed(QPointF position);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -11,11 +11,11 @@
 #include <set>
 #include <stdexcept>
 
-#include "AreaModel.h"
-#include "PixelMeasure.h"
-#include "RulesDocument.h"
-#include "RulesText.h"
-#include "Spinner.h"
+#include "assets/AreaModel.h"
+#include "assets/RulesDocument.h"
+#include "engine/RulesText.h"
+#include "engine/Spinner.h"
+#include "tests/assets/PixelMeasure.h"
 
 namespace zandoli::testing {
 namespace {
@@ -55,10 +55,10 @@ TEST(RulesDocument, IsBalancedRtfHoldingTheRulesInOrderAndTheTableOfValues) {
 }
 
 TEST(RulesDocument, EscapesControlCharactersAndSpellsOutEverythingBeyondAscii) {
-    EXPECT_EQ(rtfescape("plain 'quoted' \"text\" 50%"), "plain 'quoted' \"text\" 50%");
-    EXPECT_EQ(rtfescape("a{b}\\c"), "a\\{b\\}\\\\c");
-    EXPECT_EQ(rtfescape("\u00bd\u25a0x"), "\\u189?\\u9632?x");
-    EXPECT_EQ(rtfescape("\uff0b"), "\\u-245?");  // RTF reads \u as a signed 16-bit number
+    EXPECT_EQ(rtfEscape("plain 'quoted' \"text\" 50%"), "plain 'quoted' \"text\" 50%");
+    EXPECT_EQ(rtfEscape("a{b}\\c"), "a\\{b\\}\\\\c");
+    EXPECT_EQ(rtfEscape("\u00bd\u25a0x"), "\\u189?\\u9632?x");
+    EXPECT_EQ(rtfEscape("\uff0b"), "\\u-245?");  // RTF reads \u as a signed 16-bit number
 }
 
 TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
@@ -66,14 +66,14 @@ TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
         const double value = SPINVALUES[p];
         if (value != RED_STAR && value != BLUE_STAR) {
-            const AreaModel model = areamodel(value);
+            const AreaModel model = areaModel(value);
             EXPECT_NEAR(model.share(), value, 1e-12) << "position " << p;
             EXPECT_GE(model.parts(), 2) << "position " << p;
             kinds.insert(model.kind);
         }
     }
     EXPECT_EQ(kinds.size(), 3u);  // circles, bars and grids
-    EXPECT_THROW(areamodel(1.0 / 3.0), std::invalid_argument);
+    EXPECT_THROW(areaModel(1.0 / 3.0), std::invalid_argument);
 }
 
 std::map<QString, QByteArray> digests(const QString& folder) {

@@ -7,9 +7,9 @@
 #include <map>
 #include <numbers>
 
-#include "Cards.h"
-#include "PixelMeasure.h"
-#include "Spinner.h"
+#include "engine/Cards.h"
+#include "engine/Spinner.h"
+#include "tests/assets/PixelMeasure.h"
 
 namespace zandoli::testing {
 namespace {
@@ -17,13 +17,13 @@ namespace {
 constexpr double SHARE_TOLERANCE = 0.015;
 const QString SCALES[] = {"", "@2x"};
 
-bool isstar(double value) {
+bool isStar(double value) {
     return value == RED_STAR || value == BLUE_STAR;
 }
 
 // "Images\zandolit03.jpg" as the game names it -> "zandolit03".
-QString bare(const std::string& gamepath) {
-    const QString name = QString::fromStdString(gamepath);
+QString bare(const std::string& gamePath) {
+    const QString name = QString::fromStdString(gamePath);
     return name.mid(name.lastIndexOf('\\') + 1).chopped(4);
 }
 
@@ -33,11 +33,11 @@ TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
                                          {"opening", {320, 240}},
                                          {"logo2", {100, 139}}};
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        pictures[bare(dialpicture(p))] = {400, 400};
-        pictures[bare(closeuppicture(p))] = {160, 160};
+        pictures[bare(dialPicture(p))] = {400, 400};
+        pictures[bare(closeupPicture(p))] = {160, 160};
     }
     for (int16_t card = 36; card <= 47; ++card) {
-        pictures[bare(tilepicture(card))] = {80, 120};
+        pictures[bare(tilePicture(card))] = {80, 120};
     }
     EXPECT_EQ(pictures.size(), 48u);
     for (const auto& [name, size] : pictures) {
@@ -54,11 +54,11 @@ TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
 
 TEST(Shading, EachTileShadesItsNumberOfTwentySquaresInReadingOrder) {
     for (int16_t card = 36; card <= 47; ++card) {
-        const int shaded = tileshaded(card);
+        const int shaded = tileShaded(card);
         for (const QString& scale : SCALES) {
-            const QImage tile = picture(bare(tilepicture(card)) + scale);
+            const QImage tile = picture(bare(tilePicture(card)) + scale);
             ASSERT_FALSE(tile.isNull()) << card;
-            EXPECT_NEAR(countshaded(tile).share(), shaded / 20.0, SHARE_TOLERANCE) << card;
+            EXPECT_NEAR(countShaded(tile).share(), shaded / 20.0, SHARE_TOLERANCE) << card;
             // The squares' area, found from the pixels; 4 across, 5 down.
             QRect area;
             for (int y = 0; y < tile.height(); ++y) {
@@ -83,8 +83,8 @@ TEST(Shading, EachCloseUpAndDialSegmentShadesTheValueOfItsPosition) {
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
         const double value = SPINVALUES[p];
         for (const QString& scale : SCALES) {
-            const ShadedCount count = countshaded(picture(bare(closeuppicture(p)) + scale));
-            if (isstar(value)) {
+            const ShadedCount count = countShaded(picture(bare(closeupPicture(p)) + scale));
+            if (isStar(value)) {
                 EXPECT_LT(count.shaded + count.unshaded, 40) << p;
             } else {
                 EXPECT_GT(count.shaded + count.unshaded,
@@ -93,19 +93,19 @@ TEST(Shading, EachCloseUpAndDialSegmentShadesTheValueOfItsPosition) {
             }
         }
         // The outer part of segment p of the dial at rest: beyond the hub, inside the rim.
-        const ShadedCount segment = countshaded(dial, [&](int x, int y) {
+        const ShadedCount segment = countShaded(dial, [&](int x, int y) {
             const double r = std::hypot(x - c, y - c) / dial.width();
             const double bearing = std::atan2(x - c, c - y) * 180 / std::numbers::pi;
             const double off = std::fmod(std::abs(bearing - p * 22.5) + 360, 360);
             return r > 0.26 && r < 0.43 && std::min(off, 360 - off) < 10;
         });
-        if (isstar(value)) {
+        if (isStar(value)) {
             EXPECT_LT(segment.shaded + segment.unshaded, 30) << "star position " << p;
         } else {
             EXPECT_NEAR(segment.share(), value, 0.02) << "dial position " << p;
         }
     }
-    const ShadedCount blank = countshaded(picture(bare(CLOSEUP_AT_REST)));
+    const ShadedCount blank = countShaded(picture(bare(CLOSEUP_AT_REST)));
     EXPECT_LT(blank.shaded + blank.unshaded, 40);
 }
 
@@ -113,7 +113,7 @@ TEST(Dial, ThePointerFacesTheSpinPosition) {
     const QImage rest = picture(bare(DIAL_AT_REST));
     const double c = rest.width() / 2.0;
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        const QImage spun = picture(bare(dialpicture(p)));
+        const QImage spun = picture(bare(dialPicture(p)));
         ASSERT_EQ(spun.size(), rest.size());
         // Where the picture changed from the dial at rest, weighted by how much.
         double sx = 0, sy = 0;
@@ -134,7 +134,7 @@ TEST(Dial, ThePointerFacesTheSpinPosition) {
 }
 
 // Lightness crossings of a ring round the middle: one per point of the star.
-int starpoints(const QImage& closeup) {
+int starPoints(const QImage& closeup) {
     const double c = closeup.width() / 2.0;
     const double r = closeup.width() * 0.26;
     int points = 0;
@@ -150,13 +150,13 @@ int starpoints(const QImage& closeup) {
 }
 
 TEST(Stars, TheTwoStarsDifferInShapeAndTheRedOnesAreAlike) {
-    const QImage red = picture(bare(closeuppicture(1)));
-    const QImage blue = picture(bare(closeuppicture(9)));
+    const QImage red = picture(bare(closeupPicture(1)));
+    const QImage blue = picture(bare(closeupPicture(9)));
     ASSERT_FALSE(red.isNull() || blue.isNull());
-    EXPECT_EQ(starpoints(red), 5);
-    EXPECT_EQ(starpoints(blue), 8);
+    EXPECT_EQ(starPoints(red), 5);
+    EXPECT_EQ(starPoints(blue), 8);
     for (int p : {5, 13}) {
-        EXPECT_EQ(picture(bare(closeuppicture(p))), red) << p;
+        EXPECT_EQ(picture(bare(closeupPicture(p))), red) << p;
     }
 }
 

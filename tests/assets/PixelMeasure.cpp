@@ -1,9 +1,9 @@
-#include "PixelMeasure.h"
+#include "tests/assets/PixelMeasure.h"
 
 #include <QDir>
 #include <array>
 
-#include "AssetLook.h"
+#include "assets/AssetLook.h"
 
 namespace zandoli::testing {
 
@@ -33,9 +33,9 @@ QImage picture(const QString& name) {
 Ink ink(QRgb pixel) {
     const std::array<QColor, 6> others = {look::OUTLINE,   look::PLATE,    look::TABLE,
                                           look::TILE_BACK, look::TILE_RIM, look::STAR_FILL};
-    const int toshaded = distance2(pixel, look::SHADED);
-    const int tounshaded = distance2(pixel, look::UNSHADED);
-    const int best = std::min(toshaded, tounshaded);
+    const int toShaded = distance2(pixel, look::SHADED);
+    const int toUnshaded = distance2(pixel, look::UNSHADED);
+    const int best = std::min(toShaded, toUnshaded);
     if (best > MAX_DISTANCE * MAX_DISTANCE) {
         return Ink::Other;
     }
@@ -44,10 +44,10 @@ Ink ink(QRgb pixel) {
             return Ink::Other;
         }
     }
-    return toshaded < tounshaded ? Ink::Shaded : Ink::Unshaded;
+    return toShaded < toUnshaded ? Ink::Shaded : Ink::Unshaded;
 }
 
-ShadedCount countshaded(const QImage& image, const std::function<bool(int, int)>& inside) {
+ShadedCount countShaded(const QImage& image, const std::function<bool(int, int)>& inside) {
     ShadedCount count;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

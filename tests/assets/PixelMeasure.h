@@ -27,6 +27,6 @@ struct ShadedCount {
 };
 
 // Counts shaded and unshaded pixels, optionally only where `inside(x, y)` holds.
-ShadedCount countshaded(const QImage& image, const std::function<bool(int, int)>& inside = nullptr);
+ShadedCount countShaded(const QImage& image, const std::function<bool(int, int)>& inside = nullptr);
 
 }  // namespace zandoli::testing

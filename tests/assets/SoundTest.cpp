@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "PixelMeasure.h"
+#include "tests/assets/PixelMeasure.h"
 
 namespace zandoli::testing {
 namespace {
@@ -46,7 +46,7 @@ TEST(Sounds, EverySoundIsAudibleUnclippedAndAsLongAsItsMoment) {
         {"boink.wav", 0.2, 1.0},   {"stapler.wav", 0.05, 0.4}, {"scrape.wav", 0.15, 0.8},
         {"fanf3.wav", 1.5, 3.0},
     };
-    const int minusonedb = int(32767 * std::pow(10.0, -1 / 20.0));
+    const int minusOneDb = int(32767 * std::pow(10.0, -1 / 20.0));
     for (const auto& [name, shortest, longest] : sounds) {
         SCOPED_TRACE(name.toStdString());
         double seconds = 0;
@@ -60,7 +60,7 @@ TEST(Sounds, EverySoundIsAudibleUnclippedAndAsLongAsItsMoment) {
             peak = std::max(peak, std::abs(int(s)));
             energy += double(s) * s;
         }
-        EXPECT_LE(peak, minusonedb) << "peak above -1 dBFS";
+        EXPECT_LE(peak, minusOneDb) << "peak above -1 dBFS";
         EXPECT_GT(peak, 32767 / 10) << "quieter than -20 dBFS";
         EXPECT_GT(std::sqrt(energy / wave.size()), 32767 / 1000.0) << "silent";
         // Starting or stopping away from zero is heard as a click.

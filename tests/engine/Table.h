@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "FixedRandom.h"
-#include "OnePlayerReferee.h"
-#include "RecordingView.h"
-#include "ScriptedPlayer.h"
-#include "VirtualScheduler.h"
+#include "engine/OnePlayerReferee.h"
+#include "tests/support/FixedRandom.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/ScriptedPlayer.h"
+#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
 
@@ -18,48 +18,48 @@ namespace zandoli::testing {
 template <typename R = Referee>
 struct Table {
     explicit Table(int players) {
-        state.numplayers = static_cast<int16_t>(players);
-        state.playsound = 1;
+        state.numPlayers = static_cast<int16_t>(players);
+        state.playSound = 1;
     }
     void deal() {
-        referee.Form_Load();
-        scheduler.advance(timerinterval(TimerId::Timer4));
+        referee.load();
+        scheduler.advance(timerInterval(TimerId::DealDelay));
         view.sounds.clear();
     }
     // Brings back a saved table at Blue's turn with the given hand.
-    void restoreblue(const std::vector<int16_t>& cards) {
+    void restoreBlue(const std::vector<int16_t>& cards) {
         state.hand[0].fill(NO_CARD);
         std::copy(cards.begin(), cards.end(), state.hand[0].begin());
-        state.turnhand[0] = state.hand[0];
+        state.turnHand[0] = state.hand[0];
         state.handsize[0] = static_cast<int16_t>(cards.size());
         state.colour = 0;
         state.restoring = 1;
-        referee.Form_Load();
+        referee.load();
         state.restoring = 0;
         view.sounds.clear();
     }
     // Spins so that the pointer stops at the position, and waits for it.
-    void spinto(int position) {
-        int length = 16 + (position - referee.spinpos() + 16) % 16;
+    void spinTo(int position) {
+        int length = 16 + (position - referee.spinPos() + 16) % 16;
         length += length < 17 ? 16 : 0;
-        random.queue(FixedRandom::forspinlength(length));
-        referee.Label7_Click();
-        scheduler.advance(length * timerinterval(TimerId::Timer1) + 1);
+        random.queue(FixedRandom::forSpinLength(length));
+        referee.spinPressed();
+        scheduler.advance(length * timerInterval(TimerId::SpinStep) + 1);
     }
-    void press(int slot) { ScriptedPlayer::pressslot(referee, slot); }
-    void presspack() { ScriptedPlayer::presspack(referee); }
+    void press(int slot) { ScriptedPlayer::pressSlot(referee, slot); }
+    void pressPack() { ScriptedPlayer::pressPack(referee); }
     std::vector<int16_t> hand(int colour) const {
         return {state.hand[colour].begin(), state.hand[colour].begin() + state.handsize[colour]};
     }
     // What the table shows, in one line: the turn caption, the message, the
     // buttons that can be pressed and the faces in slot order.
     std::string screen() const {
-        std::string s = view.turncaption;
-        s += view.messagevisible ? " | message" : "";
-        s += view.nextplayerenabled ? " | next" : "";
-        s += view.spinenabled ? " | spin" : "";
+        std::string s = view.turnCaption;
+        s += view.messageVisible ? " | message" : "";
+        s += view.nextPlayerEnabled ? " | next" : "";
+        s += view.spinEnabled ? " | spin" : "";
         s += " |";
-        for (int card : view.shownfaces()) {
+        for (int card : view.shownFaces()) {
             s += " " + std::to_string(card);
         }
         return s;

@@ -2,10 +2,10 @@
 // Blue holds 8..14 (0.7, 0.8, 0.9, 0.25, 0.75, 10%, 20%).
 #include <gtest/gtest.h>
 
-#include "Layout.h"
-#include "Pack.h"
-#include "Sounds.h"
-#include "Table.h"
+#include "engine/Layout.h"
+#include "engine/Pack.h"
+#include "engine/Sounds.h"
+#include "tests/engine/Table.h"
 
 namespace zandoli::testing {
 namespace {
@@ -16,9 +16,9 @@ TEST(ShapeTurn, MatchesGoAndAWrongCardEndsTheTurnThreeSecondsLater) {
     Table<> t(2);
     t.deal();
     t.press(0);   // before the spin
-    t.spinto(8);  // 0.7
-    const TwipRect r = slotframe(0);
-    t.referee.Form_MouseDown(1, 0, r.left, r.top + 100);  // on the frame's edge
+    t.spinTo(8);  // 0.7
+    const TwipRect r = slotFrame(0);
+    t.referee.tablePressed(r.left, r.top + 100);  // on the frame's edge
     EXPECT_EQ(t.screen(), "Blue to Play | next | 8 9 10 11 12 13 14");
     t.view.sounds.clear();
     t.press(0);
@@ -39,7 +39,7 @@ TEST(ShapeTurn, MatchesGoAndAWrongCardEndsTheTurnThreeSecondsLater) {
 TEST(RedStarTurn, AnyOneCardGoesAndTheTurnPassesThreeSecondsLater) {
     Table<> t(2);
     t.deal();
-    t.spinto(1);
+    t.spinTo(1);
     t.press(3);
     t.press(4);
     EXPECT_EQ(t.screen(), "Blue to Play | 8 9 10 12 13 14");
@@ -53,11 +53,11 @@ TEST(RedStarTurn, AnyOneCardGoesAndTheTurnPassesThreeSecondsLater) {
 TEST(BlueStarTurn, ThePackGivesTopcardAndTheTurnPasses3400msLater) {
     Table<> t(2);
     t.deal();
-    t.spinto(9);
+    t.spinTo(9);
     t.press(0);
-    t.referee.Label3_Click(2);
-    t.presspack();
-    t.presspack();  // one draw a turn
+    t.referee.buttonPressed(TableButton::NextPlayer);
+    t.pressPack();
+    t.pressPack();  // one draw a turn
     EXPECT_EQ(t.hand(0), (Hand{8, 9, 10, 11, 12, 13, 14, 36}));
     EXPECT_EQ(t.state.topcard, 37);
     EXPECT_TRUE(t.playing(SOUND_DRAW));
@@ -74,17 +74,17 @@ TEST(BlueStarTurn, ThePackGivesTopcardAndTheTurnPasses3400msLater) {
 TEST(BlueStarTurn, OnlyTheCurrentPlayersOwnFinishedSpinDraws) {
     Table<> t(2);
     t.deal();
-    t.random.queue(FixedRandom::forspinlength(20));
-    t.referee.Label7_Click();
+    t.random.queue(FixedRandom::forSpinLength(20));
+    t.referee.spinPressed();
     t.scheduler.advance(9 * 50);
-    ASSERT_EQ(t.referee.spinpos(), 9);
-    t.presspack();  // the pointer only passes the blue star
+    ASSERT_EQ(t.referee.spinPos(), 9);
+    t.pressPack();  // the pointer only passes the blue star
     t.scheduler.advance(11 * 50);
-    t.referee.Label3_Click(2);
-    t.spinto(9);
-    t.presspack();
+    t.referee.buttonPressed(TableButton::NextPlayer);
+    t.spinTo(9);
+    t.pressPack();
     t.scheduler.advance(3400);
-    t.presspack();  // Blue's turn; the blue star was Yellow's
+    t.pressPack();  // Blue's turn; the blue star was Yellow's
     EXPECT_EQ(t.hand(0).size(), 7u);
     EXPECT_EQ(t.hand(1).size(), 8u);
 }
@@ -92,10 +92,10 @@ TEST(BlueStarTurn, OnlyTheCurrentPlayersOwnFinishedSpinDraws) {
 TEST(HandOver, FoldKeepsTheOrderOfTheRemainingCards) {
     GameState state;
     state.hand[2] = {1, 2, 3, 4, 5, 6, 7, 40, 41, 42, 43, 44, 45};
-    state.turnhand[2] = state.hand[2];
-    state.turnhand[2][1] = state.turnhand[2][4] = NO_CARD;
+    state.turnHand[2] = state.hand[2];
+    state.turnHand[2][1] = state.turnHand[2][4] = NO_CARD;
     state.handsize[2] = 5;
-    foldturn(state, 2);
+    foldTurn(state, 2);
     EXPECT_EQ(Hand(state.hand[2].begin(), state.hand[2].begin() + 7), (Hand{1, 3, 4, 6, 7, 6, 7}));
 }
 
@@ -110,15 +110,15 @@ TEST(Draws, AFullHandStaysAtTwelveAndTheTwentyFirstDrawTakesTheFirstDealtCard) {
     for (int draw = 0; draw < 21; ++draw) {
         const int colour = t.state.colour;
         const int slot = std::min<int>(t.state.handsize[colour], 12);
-        t.spinto(9);
-        t.presspack();
+        t.spinTo(9);
+        t.pressPack();
         drawn.push_back(t.state.hand[colour][slot]);
         t.scheduler.advance(3400);
-        EXPECT_LE(t.view.visibleslots(), 12);
+        EXPECT_LE(t.view.visibleSlots(), 12);
     }
     EXPECT_EQ(t.state.handsize[1], 12);
     EXPECT_EQ(drawn[0], 36);
-    EXPECT_EQ(drawn[20], 8);  // packorder(0), Blue's first dealt card
+    EXPECT_EQ(drawn[20], 8);  // packOrder(0), Blue's first dealt card
 }
 
 }  // namespace

@@ -13,12 +13,12 @@
 #include <tuple>
 #include <vector>
 
-#include "FixedRandom.h"
-#include "OnePlayerReferee.h"
-#include "RecordingView.h"
-#include "SaveFile.h"
-#include "ScriptedPlayer.h"
-#include "VirtualScheduler.h"
+#include "engine/OnePlayerReferee.h"
+#include "savegame/SaveFile.h"
+#include "tests/support/FixedRandom.h"
+#include "tests/support/RecordingView.h"
+#include "tests/support/ScriptedPlayer.h"
+#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::savegame {
 namespace {
@@ -38,13 +38,13 @@ GameState sentinel() {
 
 // What a read of a save of `s` gives a sentinel state: the fields the file
 // does not hold (restoring, player 4, slot 12) stay untouched.
-GameState onlysaved(GameState s) {
+GameState onlySaved(GameState s) {
     const GameState blank = sentinel();
     s.restoring = SENTINEL;
-    s.hand[4] = s.turnhand[4] = blank.hand[4];
+    s.hand[4] = s.turnHand[4] = blank.hand[4];
     s.handsize[4] = SENTINEL;
     for (int p = 0; p < 4; ++p) {
-        s.hand[p][12] = s.turnhand[p][12] = SENTINEL;
+        s.hand[p][12] = s.turnHand[p][12] = SENTINEL;
     }
     return s;
 }
@@ -57,21 +57,21 @@ std::array<int16_t, HAND_SLOTS> row(std::initializer_list<int16_t> cards) {
 }
 
 // Magenta to move in a three-player game with sound on: Blue folded two
-// discards at its hand-over (its turnhand row is stale), Magenta has
+// discards at its hand-over (its turnHand row is stale), Magenta has
 // discarded slot 2 this turn.
 GameState magenta() {
     GameState s;
-    s.playsound = 1;
-    s.numplayers = 3;
+    s.playSound = 1;
+    s.numPlayers = 3;
     s.colour = 2;
     s.handsize = {5, 7, 6, 7, 0};
     s.hand[0] = row({8, 3, 40, 22, 17, 22, 17});
-    s.turnhand[0] = row({8, NO_CARD, 3, 40, NO_CARD, 22, 17});
-    s.hand[1] = s.turnhand[1] = row({1, 44, 29, 5, 36, 14, 27});
-    s.hand[2] = s.turnhand[2] = row({0, 19, 33, 46, 2, 38, 24});
-    s.turnhand[2][2] = NO_CARD;
-    s.hand[3] = s.turnhand[3] = row({9, 10, 47, 31, 4, 21, 35});
-    s.packpos = 28;
+    s.turnHand[0] = row({8, NO_CARD, 3, 40, NO_CARD, 22, 17});
+    s.hand[1] = s.turnHand[1] = row({1, 44, 29, 5, 36, 14, 27});
+    s.hand[2] = s.turnHand[2] = row({0, 19, 33, 46, 2, 38, 24});
+    s.turnHand[2][2] = NO_CARD;
+    s.hand[3] = s.turnHand[3] = row({9, 10, 47, 31, 4, 21, 35});
+    s.packPos = 28;
     s.topcard = 13;
     return s;
 }
@@ -96,18 +96,18 @@ std::string join(const Lines& lines, const std::string& ending = "\r\n") {
 
 bool parses(const std::string& text, GameState& state) {
     state = sentinel();
-    return parsesave(text, state);
+    return parseSave(text, state);
 }
 
 // States real tables reach, at every moment Exit could save one: when a spin
 // stops and after every click, in games of one to four players.
-std::vector<GameState> playedstates() {
+std::vector<GameState> playedStates() {
     std::vector<GameState> states;
     for (int players = 1; players <= 4; ++players) {
         for (uint64_t seed : {3u, 8u}) {
             GameState state;
-            state.numplayers = static_cast<int16_t>(players);
-            state.playsound = static_cast<int16_t>(seed % 2);
+            state.numPlayers = static_cast<int16_t>(players);
+            state.playSound = static_cast<int16_t>(seed % 2);
             testing::RecordingView view;
             testing::VirtualScheduler clock;
             testing::SeededRandom random(seed);
@@ -115,9 +115,9 @@ std::vector<GameState> playedstates() {
                                ? std::make_unique<OnePlayerReferee>(state, view, clock, random)
                                : std::make_unique<Referee>(state, view, clock, random);
             testing::ScriptedPlayer player(*referee, state, clock);
-            player.afterclick = [&] { states.push_back(state); };
-            player.startnewgame();
-            player.playtowin(5000);
+            player.afterClick = [&] { states.push_back(state); };
+            player.startNewGame();
+            player.playToWin(5000);
         }
     }
     return states;
@@ -135,26 +135,26 @@ TEST(SaveFormat, AKnownGameIsWrittenByteForByte) {
         "9\r\n9\r\n10\r\n10\r\n47\r\n47\r\n31\r\n31\r\n4\r\n4\r\n21\r\n21\r\n"
         "35\r\n35\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n48\r\n"
         "28\r\n13\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-    EXPECT_EQ(formatsave(magenta()), expected);
+    EXPECT_EQ(formatSave(magenta()), expected);
 }
 
 TEST(SaveRoundTrip, EveryStatePlayedGamesReachComesBackWhole) {
-    const auto states = playedstates();
+    const auto states = playedStates();
     int players = 0;
-    int midturn = 0;
+    int midTurn = 0;
     for (const GameState& saved : states) {
         GameState state;
-        ASSERT_TRUE(parses(formatsave(saved), state)) << formatsave(saved);
-        ASSERT_EQ(state, onlysaved(saved));
-        players |= 1 << saved.numplayers;
-        midturn += saved.turnover == 0 && saved.turnhand[saved.colour] != saved.hand[saved.colour];
+        ASSERT_TRUE(parses(formatSave(saved), state)) << formatSave(saved);
+        ASSERT_EQ(state, onlySaved(saved));
+        players |= 1 << saved.numPlayers;
+        midTurn += saved.turnOver == 0 && saved.turnHand[saved.colour] != saved.hand[saved.colour];
     }
     EXPECT_EQ(players, 0b11110);
-    EXPECT_GT(midturn, 50);
+    EXPECT_GT(midTurn, 50);
 }
 
 TEST(SaveText, OtherEndingsAndLinesAfterThe110thReadButDamagedTextsStoreNothing) {
-    const Lines lines = split(formatsave(magenta()));
+    const Lines lines = split(formatSave(magenta()));
     const std::string whole = join(lines);
     std::string mixed;
     std::string binary(2000, '\0');
@@ -189,14 +189,14 @@ TEST(SaveText, OtherEndingsAndLinesAfterThe110thReadButDamagedTextsStoreNothing)
     for (const auto& [text, good] : texts) {
         GameState state;
         EXPECT_EQ(parses(text, state), good) << text.substr(0, 40);
-        EXPECT_EQ(state, good ? onlysaved(magenta()) : sentinel()) << text.substr(0, 40);
+        EXPECT_EQ(state, good ? onlySaved(magenta()) : sentinel()) << text.substr(0, 40);
     }
     for (std::size_t keep = 0; keep < 110; ++keep) {
         GameState state;
         EXPECT_FALSE(parses(join(Lines(lines.begin(), lines.begin() + long(keep))), state)) << keep;
-        if (keep == 50) {  // the values read stay: line 44 is hand(1, 6), line 51 turnhand(1, 9)
+        if (keep == 50) {  // the values read stay: line 44 is hand(1, 6), line 51 turnHand(1, 9)
             EXPECT_EQ(state.hand[1][6], 27);
-            EXPECT_EQ(state.turnhand[1][9], SENTINEL);
+            EXPECT_EQ(state.turnHand[1][9], SENTINEL);
         }
     }
 }
@@ -205,8 +205,8 @@ TEST(SaveText, OtherEndingsAndLinesAfterThe110thReadButDamagedTextsStoreNothing)
 TEST(SaveRanges, ValuesOutsideTheGameAreRefused) {
     const int hand13 = 8 + 2 * (12 * 1 + 3);  // hand(1, 3): inside Yellow's seven
     const int hand17 = hand13 + 8;            // hand(1, 7): past them
-    const int work20 = 8 + 2 * (12 * 2) + 1;  // turnhand(2, 0): Magenta's, to move
-    const int stale01 = 8 + 1 * 2 + 1;        // turnhand(0, 1): Blue's, stale
+    const int work20 = 8 + 2 * (12 * 2) + 1;  // turnHand(2, 0): Magenta's, to move
+    const int stale01 = 8 + 1 * 2 + 1;        // turnHand(0, 1): Blue's, stale
     const std::tuple<int, const char*, bool> cases[] = {
         {1, "0", true},        {1, "2", false},       {2, "4", true},         {2, "0", false},
         {2, "5", false},       {2, "2", false},       {3, "1", true},         {3, "3", false},
@@ -220,17 +220,17 @@ TEST(SaveRanges, ValuesOutsideTheGameAreRefused) {
         {109, "12", false},    {109, "-2", false},    {110, "32767", true},   {110, "-1", false},
     };
     for (const auto& [line, value, accepted] : cases) {
-        Lines lines = split(formatsave(magenta()));
+        Lines lines = split(formatSave(magenta()));
         lines[std::size_t(line - 1)] = value;
         GameState state;
         EXPECT_EQ(parses(join(lines), state), accepted) << "line " << line << " = " << value;
-        EXPECT_EQ(split(formatsave(state))[std::size_t(line - 1)], value) << "read in full";
+        EXPECT_EQ(split(formatSave(state))[std::size_t(line - 1)], value) << "read in full";
     }
     // Twelve cards fill every shown slot; a thirteenth cannot be counted.
     GameState full = magenta();
-    full.hand[1] = full.turnhand[1] = row({1, 44, 29, 5, 36, 14, 27, 6, 7, 11, 12, 15});
+    full.hand[1] = full.turnHand[1] = row({1, 44, 29, 5, 36, 14, 27, 6, 7, 11, 12, 15});
     full.handsize[1] = 12;
-    Lines lines = split(formatsave(full));
+    Lines lines = split(formatSave(full));
     GameState state;
     EXPECT_TRUE(parses(join(lines), state));
     lines[4] = "13";
@@ -250,7 +250,7 @@ struct Folder {
     Folder() { fs::create_directory(path); }
     ~Folder() { fs::remove_all(path); }
     void put(const std::string& text) const { std::ofstream(save, std::ios::binary) << text; }
-    bool holdsonlythesave() const {
+    bool holdsOnlyTheSave() const {
         return std::distance(fs::directory_iterator(path), fs::directory_iterator()) == 1 &&
                fs::is_regular_file(save);
     }
@@ -260,49 +260,49 @@ TEST(SaveOnDisk, SavesReplaceWholeAndReadsStopAfterABoundedPrefix) {
     const Folder f;
     f.put(std::string(3000, '1'));
     std::ofstream(temppath(f.save)) << "half a save";
-    ASSERT_TRUE(writesave(magenta(), f.save));
-    EXPECT_EQ(contents(f.save), formatsave(magenta()));
-    EXPECT_TRUE(f.holdsonlythesave());
+    ASSERT_TRUE(writeSave(magenta(), f.save));
+    EXPECT_EQ(contents(f.save), formatSave(magenta()));
+    EXPECT_TRUE(f.holdsOnlyTheSave());
     GameState state = sentinel();
     fs::remove(f.save);
-    EXPECT_FALSE(readsave(f.save, state));
-    EXPECT_FALSE(readsave("/dev/zero", state));
+    EXPECT_FALSE(readSave(f.save, state));
+    EXPECT_FALSE(readSave("/dev/zero", state));
     EXPECT_EQ(state, sentinel());
-    f.put(formatsave(magenta()) + std::string(10'000'000, '9'));
-    EXPECT_TRUE(readsave(f.save, state));
-    EXPECT_EQ(state, onlysaved(magenta()));
+    f.put(formatSave(magenta()) + std::string(10'000'000, '9'));
+    EXPECT_TRUE(readSave(f.save, state));
+    EXPECT_EQ(state, onlySaved(magenta()));
     // Every line padded to the longest a value may be still fits the bounded read.
-    Lines lines = split(formatsave(magenta()));
+    Lines lines = split(formatSave(magenta()));
     for (auto& line : lines) {
         line = std::string(LONGEST_LINE - line.size(), '0') + line;
     }
     f.put(join(lines));
-    EXPECT_TRUE(readsave(f.save, state = sentinel()));
+    EXPECT_TRUE(readSave(f.save, state = sentinel()));
     lines.back() = "0" + lines.back();
     f.put(join(lines));
-    EXPECT_FALSE(readsave(f.save, state));
+    EXPECT_FALSE(readSave(f.save, state));
 }
 
 TEST(SaveOnDisk, AFailedSaveLeavesThePreviousWholeAndNoTemporaryFile) {
     const Folder f;
-    ASSERT_TRUE(writesave(magenta(), f.save));
+    ASSERT_TRUE(writeSave(magenta(), f.save));
     GameState later = magenta();
     later.colour = 1;
     // The temporary file lands on a full disk: its write fails after it was made.
     fs::create_symlink("/dev/full", temppath(f.save));
-    EXPECT_FALSE(writesave(later, f.save));
-    EXPECT_EQ(contents(f.save), formatsave(magenta()));
-    EXPECT_TRUE(f.holdsonlythesave());
+    EXPECT_FALSE(writeSave(later, f.save));
+    EXPECT_EQ(contents(f.save), formatSave(magenta()));
+    EXPECT_TRUE(f.holdsOnlyTheSave());
     // Something not ours at the temporary name is left alone.
     fs::create_directory(temppath(f.save));
-    EXPECT_FALSE(writesave(later, f.save));
-    EXPECT_EQ(contents(f.save), formatsave(magenta()));
+    EXPECT_FALSE(writeSave(later, f.save));
+    EXPECT_EQ(contents(f.save), formatSave(magenta()));
     EXPECT_TRUE(fs::is_directory(temppath(f.save)));
 }
 
 // The test's own check of an accepted text: its first 110 lines are plain
-// integers, each within the range of its line, and colour below numplayers.
-bool inranges(const std::string& text) {
+// integers, each within the range of its line, and colour below numPlayers.
+bool inRanges(const std::string& text) {
     static const std::regex integer("-?[0-9]+");
     // The last line of each group, its lowest and its highest value.
     const long ranges[][3] = {{1, 0, 1},   {2, 1, 4},     {3, 0, 3},
@@ -321,14 +321,14 @@ bool inranges(const std::string& text) {
 }
 
 TEST(SaveFuzz, WhatADamagedSaveLetsThroughIsInRangeAndReadAsWritten) {
-    const auto states = playedstates();
+    const auto states = playedStates();
     std::mt19937 random(98765);
     const char* const edges[] = {"-2", "-1", "0",     "1",     "2",      "3",
                                  "4",  "5",  "11",    "12",    "13",     "47",
                                  "48", "49", "32767", "32768", "-32768", "-32769"};
     int accepted = 0;
     for (int round = 0; round < 20000; ++round) {
-        Lines lines = split(formatsave(states[random() % states.size()]));
+        Lines lines = split(formatSave(states[random() % states.size()]));
         for (unsigned edits = random() % 4; edits > 0 && !lines.empty(); --edits) {
             // A value at an edge of the ranges, one off, padded with zeros, or a cut file.
             // Half the edits go to the lines that are not cards: settings, sizes, pack and turn.
@@ -351,12 +351,12 @@ TEST(SaveFuzz, WhatADamagedSaveLetsThroughIsInRangeAndReadAsWritten) {
         }
         GameState state;
         const bool ok = parses(text, state);
-        ASSERT_TRUE(!ok || inranges(text)) << "round " << round << ":\n" << text;
+        ASSERT_TRUE(!ok || inRanges(text)) << "round " << round << ":\n" << text;
         ASSERT_EQ(state.restoring, SENTINEL);
         if (ok) {
             ++accepted;
             const Lines read = split(text);
-            const Lines written = split(formatsave(state));
+            const Lines written = split(formatSave(state));
             for (std::size_t n = 0; n < 110; ++n) {
                 ASSERT_EQ(std::stol(written[n]), std::stol(read[n])) << "line " << n + 1;
             }

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <random>
 
-#include "Random.h"
+#include "engine/Random.h"
 
 namespace zandoli::testing {
 
@@ -26,10 +26,10 @@ public:
 
     void queue(std::initializer_list<double> values) { queued_.insert(queued_.end(), values); }
     void queue(double value) { queued_.push_back(value); }
-    void setconstant(double constant) { constant_ = constant; }
+    void setConstant(double constant) { constant_ = constant; }
 
     // The number r that makes a spin of the given length (17..48).
-    static double forspinlength(int length) { return (length - 17 + 0.5) / 32.0; }
+    static double forSpinLength(int length) { return (length - 17 + 0.5) / 32.0; }
 
     int reseeds() const { return reseeds_; }
     long draws() const { return draws_; }

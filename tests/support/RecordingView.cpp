@@ -1,27 +1,27 @@
-#include "RecordingView.h"
+#include "tests/support/RecordingView.h"
 
 namespace zandoli::testing {
 
-void RecordingView::hideslot(int slot) {
+void RecordingView::hideSlot(int slot) {
     slots.at(slot).visible = false;
 }
 
-void RecordingView::drawface(int slot, int card) {
+void RecordingView::drawFace(int slot, int card) {
     slots.at(slot).visible = true;
     slots.at(slot).card = card;
 }
 
-void RecordingView::shownextplayer(bool visible) {
-    nextplayervisible = visible;
-    nextplayertouched = true;
+void RecordingView::showNextPlayer(bool visible) {
+    nextPlayerVisible = visible;
+    nextPlayerTouched = true;
 }
 
-void RecordingView::enablenextplayer(bool enabled) {
-    nextplayerenabled = enabled;
-    nextplayertouched = true;
+void RecordingView::enableNextPlayer(bool enabled) {
+    nextPlayerEnabled = enabled;
+    nextPlayerTouched = true;
 }
 
-std::vector<int> RecordingView::shownfaces() const {
+std::vector<int> RecordingView::shownFaces() const {
     std::vector<int> faces;
     for (const Slot& s : slots) {
         if (s.visible) {
@@ -31,8 +31,8 @@ std::vector<int> RecordingView::shownfaces() const {
     return faces;
 }
 
-int RecordingView::visibleslots() const {
-    return static_cast<int>(shownfaces().size());
+int RecordingView::visibleSlots() const {
+    return static_cast<int>(shownFaces().size());
 }
 
 }  // namespace zandoli::testing

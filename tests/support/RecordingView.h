@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Spinner.h"
-#include "TableView.h"
+#include "engine/Spinner.h"
+#include "engine/TableView.h"
 
 namespace zandoli::testing {
 
@@ -19,47 +19,47 @@ public:
         int card = -1;  // the last face drawn; hiding keeps it, as a screen does
     };
 
-    void hideslot(int slot) override;
-    void drawface(int slot, int card) override;
-    void applycolourscheme(int colour) override { colourscheme = colour; }
+    void hideSlot(int slot) override;
+    void drawFace(int slot, int card) override;
+    void applyColourScheme(int colour) override { colourScheme = colour; }
 
-    void setturncaption(const std::string& text) override { turncaption = text; }
-    void setturncaptioncolour(Rgb colour) override { turncaptioncolour = colour; }
-    void setturncaptionsize(int points) override { turncaptionsize = points; }
-    void showturncaption(bool visible) override { turncaptionvisible = visible; }
-    void showmessage(bool visible) override { messagevisible = visible; }
-    void showpack(bool visible) override { packvisible = visible; }
-    void shownextplayer(bool visible) override;
-    void enablenextplayer(bool enabled) override;
-    void enablespin(bool enabled) override { spinenabled = enabled; }
-    void setspincount(const std::string& text) override { spincount = text; }
+    void setTurnCaption(const std::string& text) override { turnCaption = text; }
+    void setTurnCaptionColour(Rgb colour) override { turnCaptionColour = colour; }
+    void setTurnCaptionSize(int points) override { turnCaptionSize = points; }
+    void showTurnCaption(bool visible) override { turnCaptionVisible = visible; }
+    void showMessage(bool visible) override { messageVisible = visible; }
+    void showPack(bool visible) override { packVisible = visible; }
+    void showNextPlayer(bool visible) override;
+    void enableNextPlayer(bool enabled) override;
+    void enableSpin(bool enabled) override { spinEnabled = enabled; }
+    void setSpinCount(const std::string& text) override { spincount = text; }
 
-    void setdial(const std::string& picture) override { dial = picture; }
-    void setcloseup(const std::string& picture) override { closeup = picture; }
+    void setDial(const std::string& picture) override { dial = picture; }
+    void setCloseup(const std::string& picture) override { closeup = picture; }
 
-    void playwav(const std::string& name) override { sounds.push_back(name); }
+    void playWav(const std::string& name) override { sounds.push_back(name); }
 
-    void exittable(bool save) override { exits.push_back(save); }
-    void showrules() override { ++rules; }
+    void exitTable(bool save) override { exits.push_back(save); }
+    void showRules() override { ++rules; }
 
     // The cards whose faces show, slot by slot (NO_CARD-free, in slot order).
-    std::vector<int> shownfaces() const;
-    int visibleslots() const;
+    std::vector<int> shownFaces() const;
+    int visibleSlots() const;
 
     std::array<Slot, 12> slots{};
-    int colourscheme = -1;
-    std::string turncaption;
-    Rgb turncaptioncolour{};
-    int turncaptionsize = 36;
-    bool turncaptionvisible = false;
-    bool messagevisible = false;
-    bool packvisible = false;
-    bool nextplayervisible = false;
-    bool nextplayerenabled = false;
+    int colourScheme = -1;
+    std::string turnCaption;
+    Rgb turnCaptionColour{};
+    int turnCaptionSize = 36;
+    bool turnCaptionVisible = false;
+    bool messageVisible = false;
+    bool packVisible = false;
+    bool nextPlayerVisible = false;
+    bool nextPlayerEnabled = false;
     // Whether the Next Player button was ever shown or switched: the
     // one-player table must never touch it.
-    bool nextplayertouched = false;
-    bool spinenabled = true;
+    bool nextPlayerTouched = false;
+    bool spinEnabled = true;
     std::string spincount;
     std::string dial = DIAL_AT_REST;
     std::string closeup = CLOSEUP_AT_REST;

@@ -1,82 +1,82 @@
-#include "ScriptedPlayer.h"
+#include "tests/support/ScriptedPlayer.h"
 
-#include "Cards.h"
-#include "Layout.h"
-#include "Spinner.h"
+#include "engine/Cards.h"
+#include "engine/Layout.h"
+#include "engine/Spinner.h"
 
 namespace zandoli::testing {
 
 namespace {
 
-void pressat(Referee& referee, const TwipRect& r) {
-    referee.Form_MouseDown(1, 0, r.left + r.width / 2.0, r.top + r.height / 2.0);
+void pressAt(Referee& referee, const TwipRect& r) {
+    referee.tablePressed(r.left + r.width / 2.0, r.top + r.height / 2.0);
 }
 
 }  // namespace
 
-void ScriptedPlayer::pressslot(Referee& referee, int slot) {
-    pressat(referee, slotframe(slot));
+void ScriptedPlayer::pressSlot(Referee& referee, int slot) {
+    pressAt(referee, slotFrame(slot));
 }
 
-void ScriptedPlayer::presspack(Referee& referee) {
-    pressat(referee, PACK_FRAME);
+void ScriptedPlayer::pressPack(Referee& referee) {
+    pressAt(referee, PACK_FRAME);
 }
 
-void ScriptedPlayer::startnewgame() {
+void ScriptedPlayer::startNewGame() {
     state_.restoring = 0;
-    referee_.Form_Load();
-    scheduler_.advance(timerinterval(TimerId::Timer4));
+    referee_.load();
+    scheduler_.advance(timerInterval(TimerId::DealDelay));
 }
 
-void ScriptedPlayer::waitforspin() {
-    while (scheduler_.running(TimerId::Timer6) || referee_.spinning()) {
+void ScriptedPlayer::waitForSpin() {
+    while (scheduler_.running(TimerId::TurnStart) || referee_.spinning()) {
         scheduler_.step();
     }
 }
 
-void ScriptedPlayer::playturn() {
-    const bool oneplayer = state_.numplayers == 1;
-    referee_.Label7_Click();
-    waitforspin();
+void ScriptedPlayer::playTurn() {
+    const bool onePlayer = state_.numPlayers == 1;
+    referee_.spinPressed();
+    waitForSpin();
     clicked();
     const double result = referee_.result();
-    if (valuesmatch(result, BLUE_STAR)) {
-        presspack(referee_);
+    if (valuesMatch(result, BLUE_STAR)) {
+        pressPack(referee_);
         clicked();
-        scheduler_.advance(timerinterval(TimerId::Timer5));
-        if (!oneplayer) {
-            scheduler_.advance(timerinterval(TimerId::Timer2));
+        scheduler_.advance(timerInterval(TimerId::DrawDelay));
+        if (!onePlayer) {
+            scheduler_.advance(timerInterval(TimerId::HandOver));
         }
         return;
     }
-    if (valuesmatch(result, RED_STAR)) {
+    if (valuesMatch(result, RED_STAR)) {
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
-            if (referee_.slotshowing(s)) {
-                pressslot(referee_, s);
+            if (referee_.slotShowing(s)) {
+                pressSlot(referee_, s);
                 clicked();
                 break;
             }
         }
-        if (!oneplayer && referee_.gameover() == 0) {
-            scheduler_.advance(timerinterval(TimerId::Timer2));
+        if (!onePlayer && referee_.gameOver() == 0) {
+            scheduler_.advance(timerInterval(TimerId::HandOver));
         }
         return;
     }
-    for (int s = 0; s < SHOWN_SLOTS && referee_.gameover() == 0; ++s) {
-        if (referee_.slotshowing(s) && cardmatches(state_.hand[state_.colour][s], result)) {
-            pressslot(referee_, s);
+    for (int s = 0; s < SHOWN_SLOTS && referee_.gameOver() == 0; ++s) {
+        if (referee_.slotShowing(s) && cardMatches(state_.hand[state_.colour][s], result)) {
+            pressSlot(referee_, s);
             clicked();
         }
     }
-    if (!oneplayer && referee_.gameover() == 0) {
-        referee_.Label3_Click(2);
+    if (!onePlayer && referee_.gameOver() == 0) {
+        referee_.buttonPressed(TableButton::NextPlayer);
     }
 }
 
-int ScriptedPlayer::playtowin(int maxturns) {
-    for (int turn = 1; turn <= maxturns; ++turn) {
-        playturn();
-        if (referee_.gameover() == 1) {
+int ScriptedPlayer::playToWin(int maxTurns) {
+    for (int turn = 1; turn <= maxTurns; ++turn) {
+        playTurn();
+        if (referee_.gameOver() == 1) {
             return turn;
         }
     }

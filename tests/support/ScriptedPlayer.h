@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "GameState.h"
-#include "Referee.h"
-#include "VirtualScheduler.h"
+#include "engine/GameState.h"
+#include "engine/Referee.h"
+#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
 
@@ -19,29 +19,29 @@ public:
         : referee_(referee), state_(state), scheduler_(scheduler) {}
 
     // Loads the table for a new game and waits out the deal.
-    void startnewgame();
+    void startNewGame();
     // One turn from the moment the Spin button can be pressed to the moment
     // it can be pressed again (or the game is won).
-    void playturn();
+    void playTurn();
     // Turns until a win; returns the number of turns, or -1 if there was no
-    // winner within maxturns.
-    int playtowin(int maxturns);
+    // winner within maxTurns.
+    int playToWin(int maxTurns);
 
     // The middle of a slot, and of the pack card, in the table's twips.
-    static void pressslot(Referee& referee, int slot);
-    static void presspack(Referee& referee);
+    static void pressSlot(Referee& referee, int slot);
+    static void pressPack(Referee& referee);
 
     // Called when a spin stops and after every click, for a test that looks
     // at the table in the middle of a turn.
-    std::function<void()> afterclick;
+    std::function<void()> afterClick;
 
 private:
     void clicked() {
-        if (afterclick) {
-            afterclick();
+        if (afterClick) {
+            afterClick();
         }
     }
-    void waitforspin();
+    void waitForSpin();
 
     Referee& referee_;
     GameState& state_;

@@ -1,4 +1,4 @@
-#include "VirtualScheduler.h"
+#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
 
@@ -8,7 +8,7 @@ void VirtualScheduler::start(TimerId id) {
         return;
     }
     t.running = true;
-    t.due = now_ + timerinterval(id);
+    t.due = now_ + timerInterval(id);
     t.armed = ++arming_;
 }
 
@@ -20,7 +20,7 @@ bool VirtualScheduler::running(TimerId id) const {
     return timer(id).running;
 }
 
-VirtualScheduler::Timer* VirtualScheduler::nextdue() {
+VirtualScheduler::Timer* VirtualScheduler::nextDue() {
     Timer* first = nullptr;
     for (Timer& t : timers_) {
         if (t.running && (first == nullptr || t.due < first->due ||
@@ -36,7 +36,7 @@ void VirtualScheduler::fire(Timer& t) {
     const auto id = static_cast<TimerId>(index + 1);
     now_ = t.due;
     // Re-armed before the handler runs, so the handler's own stop or start wins.
-    t.due += timerinterval(id);
+    t.due += timerInterval(id);
     t.armed = ++arming_;
     if (callback_) {
         callback_(id);
@@ -45,14 +45,14 @@ void VirtualScheduler::fire(Timer& t) {
 
 void VirtualScheduler::advance(int64_t ms) {
     const int64_t until = now_ + ms;
-    for (Timer* t = nextdue(); t != nullptr && t->due <= until; t = nextdue()) {
+    for (Timer* t = nextDue(); t != nullptr && t->due <= until; t = nextDue()) {
         fire(*t);
     }
     now_ = until;
 }
 
 bool VirtualScheduler::step() {
-    Timer* t = nextdue();
+    Timer* t = nextDue();
     if (t == nullptr) {
         return false;
     }

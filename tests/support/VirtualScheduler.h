@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Scheduler.h"
+#include "engine/Scheduler.h"
 
 namespace zandoli::testing {
 
@@ -13,7 +13,7 @@ namespace zandoli::testing {
 // handler may stop or start timers, its own included, while it runs.
 class VirtualScheduler : public Scheduler {
 public:
-    void setcallback(Callback callback) override { callback_ = std::move(callback); }
+    void setCallback(Callback callback) override { callback_ = std::move(callback); }
     void start(TimerId id) override;
     void stop(TimerId id) override;
     bool running(TimerId id) const override;
@@ -33,7 +33,7 @@ private:
     Timer& timer(TimerId id) { return timers_[static_cast<int>(id) - 1]; }
     const Timer& timer(TimerId id) const { return timers_[static_cast<int>(id) - 1]; }
     // The running timer due first, or nullptr.
-    Timer* nextdue();
+    Timer* nextDue();
     void fire(Timer& t);
 
     Callback callback_;

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "QtScheduler.h"
+#include "table/QtScheduler.h"
 
 namespace zandoli {
 namespace {
@@ -12,17 +12,17 @@ TEST(QtScheduler, SpinStepsKeepTheirBeatEvenWhenStartedAgain) {
     QtScheduler scheduler;
     QElapsedTimer elapsed;
     std::vector<qint64> ticks;
-    scheduler.setcallback([&](TimerId id) {
-        ticks.push_back(id == TimerId::Timer1 ? elapsed.elapsed() : -1);
+    scheduler.setCallback([&](TimerId id) {
+        ticks.push_back(id == TimerId::SpinStep ? elapsed.elapsed() : -1);
         if (ticks.size() == 20) {
-            scheduler.stop(TimerId::Timer1);
+            scheduler.stop(TimerId::SpinStep);
         }
     });
     elapsed.start();
-    scheduler.start(TimerId::Timer1);
+    scheduler.start(TimerId::SpinStep);
     QTest::qWait(30);
-    scheduler.start(TimerId::Timer1);  // must not push the beat back
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !scheduler.running(TimerId::Timer1); }, 5000));
+    scheduler.start(TimerId::SpinStep);  // must not push the beat back
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !scheduler.running(TimerId::SpinStep); }, 5000));
     ASSERT_EQ(ticks.size(), 20u);
     EXPECT_GE(ticks.front(), 49);
     EXPECT_LT(ticks.front(), 75);  // a restart would put it at 80 or later

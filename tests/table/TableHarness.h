@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "FixedRandom.h"
-#include "OnePlayerTable.h"
-#include "Speech.h"
-#include "VirtualScheduler.h"
+#include "platform/Speech.h"
+#include "table/OnePlayerTable.h"
+#include "tests/support/FixedRandom.h"
+#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
 
@@ -18,7 +18,7 @@ namespace zandoli::testing {
 template <class Table>
 struct Quiet : Table {
     using Table::Table;
-    void playwav(const std::string& name) override { sounds.push_back(name); }
+    void playWav(const std::string& name) override { sounds.push_back(name); }
     std::vector<std::string> sounds;
 };
 
@@ -36,11 +36,11 @@ inline QString spoken(QWidget* control) {
 // Announcements made while the listener lives.
 struct Heard {
     Heard() {
-        speech::setlistener([this](QObject* control, QAccessible::Event kind) {
+        speech::setListener([this](QObject* control, QAccessible::Event kind) {
             events.emplace_back(control->objectName(), kind);
         });
     }
-    ~Heard() { speech::setlistener(nullptr); }
+    ~Heard() { speech::setListener(nullptr); }
     auto count(const char* name, QAccessible::Event kind) const {
         return std::count(events.begin(), events.end(), std::pair(QString::fromLatin1(name), kind));
     }
@@ -52,14 +52,14 @@ struct Heard {
 template <class Table>
 struct Harness {
     explicit Harness(int players) {
-        state.numplayers = static_cast<int16_t>(players);
-        state.playsound = 1;
+        state.numPlayers = static_cast<int16_t>(players);
+        state.playSound = 1;
     }
     ~Harness() { table.unload(); }
 
-    void startnewgame() {
+    void startNewGame() {
         table.show();
-        clock.advance(timerinterval(TimerId::Timer4));
+        clock.advance(timerInterval(TimerId::DealDelay));
     }
     // Opens the table on a saved game in which `colour` holds `cards` and
     // every other colour holds the decimals 0.1 to 0.7.
@@ -72,9 +72,9 @@ struct Harness {
                 state.hand[p][s] = mine ? cards[s] : static_cast<int16_t>(2 + s);
             }
         }
-        state.turnhand = state.hand;
+        state.turnHand = state.hand;
         state.colour = static_cast<int16_t>(colour);
-        state.turnover = 1;
+        state.turnOver = 1;
         state.restoring = 1;
         table.show();
         state.restoring = 0;
@@ -89,27 +89,27 @@ struct Harness {
     }
     template <class W = QWidget>
     W* w(const char* name, int index) {
-        return w<W>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+        return w<W>(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index));
     }
     QString text(const QString& name) { return w<QLabel>(name)->text(); }
     // A click where a person would click: the visible control under the
     // point takes it, or the table itself when there is none.
-    void clickat(QPoint at) {
+    void clickAt(QPoint at) {
         QWidget* window = table.window();
         QWidget* target = window->childAt(at);
         target = target == nullptr ? window : target;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
     }
-    void click(const QString& name) { clickat(w(name)->geometry().center()); }
+    void click(const QString& name) { clickAt(w(name)->geometry().center()); }
     // Spins so that the pointer stops on `position` (or for `length` steps),
     // and waits for the stop.
-    void spinto(int position) {
-        spinfor(17 + ((position - table.referee().spinpos() - 17) % 16 + 32) % 16);
+    void spinTo(int position) {
+        spinFor(17 + ((position - table.referee().spinPos() - 17) % 16 + 32) % 16);
     }
-    void spinfor(int length) {
-        random.queue(FixedRandom::forspinlength(length));
-        click(QStringLiteral("Label7"));
-        while (clock.running(TimerId::Timer6) || table.referee().spinning()) {
+    void spinFor(int length) {
+        random.queue(FixedRandom::forSpinLength(length));
+        click(QStringLiteral("spinButton"));
+        while (clock.running(TimerId::TurnStart) || table.referee().spinning()) {
             clock.step();
         }
     }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 int main(int argc, char** argv) {
     // The widget tests need no display.
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    zandoli::installfontsubstitutions();
+    zandoli::installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

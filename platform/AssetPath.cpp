@@ -1,0 +1,90 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHash>
+#include <QStringList>
+#include <algorithm>
+
+#include "platform/Platform.h"
+
+namespace zandoli {
+
+namespace {
+
+// The entry of `folder` named `name` whatever its case; the name as written
+// when nothing matches, so the path simply does not exist.
+QString matchEntry(const QDir& folder, const QString& name) {
+    if (name == QLatin1String(".") || name == QLatin1String("..") || folder.exists(name)) {
+        return name;
+    }
+    const QStringList entries =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return name;
+}
+
+}  // namespace
+
+QString assetPath(const QString& written) {
+    QString unix = written;
+    unix.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = unix.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path = QDir::currentPath();
+    for (const QString& part : parts) {
+        path += QLatin1Char('/') + matchEntry(QDir(path), part);
+    }
+    return path;
+}
+
+namespace {
+
+// "Images\wdial.jpg" drawn at twice its size: "Images\wdial@2x.jpg".
+QString doubleSized(const QString& written) {
+    const qsizetype dot = written.lastIndexOf(QLatin1Char('.'));
+    const qsizetype folder =
+        std::max(written.lastIndexOf(QLatin1Char('\\')), written.lastIndexOf(QLatin1Char('/')));
+    if (dot <= folder) {
+        return written + QLatin1String("@2x");
+    }
+    return written.left(dot) + QLatin1String("@2x") + written.mid(dot);
+}
+
+// On a display of more than one device pixel to the logical pixel the picture
+// drawn at twice the size is shown in the same logical place, so it is as
+// sharp as the text around it; without one the plain picture does.
+bool sharpDisplay() {
+    return qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+}
+
+bool loadPicture(const QString& path, QPixmap& into) {
+    return QFileInfo(path).isFile() && into.load(path);
+}
+
+}  // namespace
+
+const QPixmap& picture(const QString& written) {
+    // Only pictures that loaded are kept: a missing file is looked for again
+    // next time and costs no more than a failed open.
+    static QHash<QString, QPixmap> cache;
+    static const QPixmap none;
+    const bool sharp = sharpDisplay();
+    const QString path = assetPath(written);
+    const QString key = sharp ? path + QLatin1String("@2x") : path;
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd()) {
+        return *found;
+    }
+    QPixmap loaded;
+    if (sharp && loadPicture(assetPath(doubleSized(written)), loaded)) {
+        loaded.setDevicePixelRatio(2.0);
+    } else if (!loadPicture(path, loaded)) {
+        return none;
+    }
+    return *cache.insert(key, loaded);
+}
+
+}  // namespace zandoli

@@ -1,0 +1,70 @@
+#include "platform/ButtonLabel.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "platform/Speech.h"
+
+namespace zandoli {
+
+namespace {
+
+// A disabled button's text sits half way between its text and back colours,
+// so it reads as switched off in every player's colour scheme.
+QColor dimmed(const QColor& text, const QColor& back) {
+    return QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                  (text.blue() + back.blue()) / 2);
+}
+
+}  // namespace
+
+ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAlignment(Qt::AlignCenter);
+    // The border is drawn in the text colour: on the game's black and
+    // coloured backgrounds a black border would not show.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    restyle();
+    speech::installControlRoles();
+}
+
+void ButtonLabel::press() {
+    if (isEnabled()) {
+        emit clicked();
+    }
+}
+
+void ButtonLabel::setTextColour(const QColor& colour) {
+    text_ = colour;
+    restyle();
+}
+
+void ButtonLabel::setBackColour(const QColor& colour) {
+    back_ = colour;
+    restyle();
+}
+
+void ButtonLabel::restyle() {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, text_);
+    }
+    p.setColor(QPalette::Disabled, QPalette::WindowText, dimmed(text_, back_));
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Window, back_);
+    }
+    setPalette(p);
+}
+
+void ButtonLabel::mousePressEvent(QMouseEvent* event) {
+    clicks_.press(event);
+}
+
+void ButtonLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (clicks_.release(event, *this) && isEnabled()) {
+        emit clicked();
+    }
+}
+
+}  // namespace zandoli

@@ -1,0 +1,7 @@
+#pragma once
+
+// The controls the screens are built from, one header each.
+#include "platform/ButtonLabel.h"
+#include "platform/ClickLabel.h"
+#include "platform/PictureBox.h"
+#include "platform/ShapeWidget.h"

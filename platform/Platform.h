@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+// Services every screen uses.
+namespace zandoli {
+
+// Maps a file name as the game writes it ("Images\opening.jpg",
+// "wav\click.wav", "images\wsq2.jpg") to an absolute path in the working
+// folder: backslashes become slashes and each folder name, and the file name,
+// is matched without regard to case against what exists.
+QString assetPath(const QString& written);
+
+// A picture by its written name, decoded once and kept for the run. A null
+// pixmap when the file is missing or unreadable. On a display with more than
+// one device pixel to the logical pixel it is the picture drawn at twice the
+// size ("Images\wdial@2x.jpg") with a device pixel ratio of 2, so it takes the
+// same logical size; the plain picture when there is no such file.
+const QPixmap& picture(const QString& written);
+
+// Plays a WAV file by its written name without waiting for it; a new sound
+// cuts off the one playing; a missing file is silent. Every sound is loaded
+// once. Callers test playSound == 1 first. (SoundPlayer.h holds the player.)
+void playWav(const QString& written);
+
+// The table size every fitted screen takes, in twips (1024 x 768 pixels).
+inline constexpr int FIT_WIDTH_TWIPS = 15360;
+inline constexpr int FIT_HEIGHT_TWIPS = 11520;
+
+// The position fitWindow gives a screen, in twips: centred on the display, and
+// overhanging every edge alike on a display smaller than the screen.
+QPoint fitPosition(QSize displayTwips, QSize screenTwips);
+// Gives a screen the table size (15360 x 11520 twips, window frame included)
+// and centres it on its display, showing the hourglass while it works.
+void fitWindow(QWidget* screen);
+// Moves a screen, keeping its size, so that it is centred on the display.
+void centreWindow(QWidget* screen);
+// The display size in twips.
+QSize displayTwips();
+
+// Desktop requests; the answer is not looked at and nothing waits.
+void openDocument(const QString& file);  // a file in the working folder
+void openWebsite();
+
+// The makers' short notice shown on the screens, and the web address.
+QString makersNotice();
+QString websiteAddress();
+
+// Font substitutions for the written family names; call once after the
+// application object exists and before any screen is built.
+void installFontSubstitutions();
+
+}  // namespace zandoli

@@ -1,0 +1,62 @@
+#include "platform/Screen.h"
+
+namespace zandoli {
+
+Screen::Screen(const QString& name) : name_(name) {}
+
+Screen::~Screen() {
+    delete window_.data();
+}
+
+void Screen::ensureLoaded() {
+    if (isLoaded()) {
+        return;
+    }
+    QWidget* window = createWindow();
+    window->setObjectName(name_);
+    window->installEventFilter(this);
+    window_ = window;
+    onLoad();
+}
+
+QWidget* Screen::window() {
+    ensureLoaded();
+    return window_.data();
+}
+
+void Screen::show() {
+    ensureLoaded();
+    if (!isLoaded()) {
+        return;  // the load steps unloaded the screen again
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    emit shown();
+}
+
+void Screen::unload() {
+    if (!isLoaded()) {
+        return;
+    }
+    onUnload();
+    QWidget* window = window_.data();
+    window_.clear();
+    window->hide();
+    // A screen is often unloaded from a click on one of its own controls, so
+    // the window goes once that handler has returned; from here on the screen
+    // counts as unloaded and the next show builds a new window.
+    window->deleteLater();
+    emit unloaded();
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched == window_.data()) {
+        // The close itself goes on, so closing the last window still ends
+        // the program.
+        unload();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zandoli

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace zandoli {
+
+// A screen of the program: one instance for the whole run, reached by its
+// program-wide name. Loading builds the window and its controls from their
+// design values and runs the load steps; unloading destroys the window and
+// controls, while the screen's own members (a table's referee, say) live on.
+class Screen : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Screen(const QString& name);
+    ~Screen() override;
+
+    const QString& name() const { return name_; }
+
+    // Loads the screen when it is not loaded, then shows it modeless on top.
+    void show();
+    // Destroys the window and its controls; nothing happens when not loaded.
+    void unload();
+    bool isLoaded() const { return !window_.isNull(); }
+    // The window, loading the screen (without showing it) when needed, as
+    // reading or setting one of its controls does.
+    QWidget* window();
+
+signals:
+    void shown();
+    void unloaded();
+
+protected:
+    // Builds the window and every control with its design values.
+    virtual QWidget* createWindow() = 0;
+    // The screen's load steps, run once the controls exist.
+    virtual void onLoad() {}
+    // Runs just before the window is destroyed.
+    virtual void onUnload() {}
+
+    // A window closed from its title bar counts as unloaded, so the next
+    // show builds it afresh as after any other unload.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ensureLoaded();
+
+    QString name_;
+    QPointer<QWidget> window_;
+};
+
+}  // namespace zandoli

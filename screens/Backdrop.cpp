@@ -1,0 +1,38 @@
+#include "screens/Backdrop.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "screens/ScreenControls.h"
+#include "screens/ScreenLook.h"
+
+namespace zandoli {
+
+Backdrop::Backdrop() : Screen(QStringLiteral("backdrop")) {
+    // Shown means shown beneath: whoever shows the backdrop shows the screen
+    // that belongs on top of it afterwards.
+    connect(this, &Screen::shown, this, [this] { window()->lower(); });
+}
+
+QWidget* Backdrop::createWindow() {
+    QWidget* form =
+        screenControls::makeWindow(QString(), screenLook::BACKDROP, screenLook::BACKDROP_CAPTION);
+    // The window manager is asked to keep it below; without one, lower() on
+    // every show and every click keeps it there.
+    form->setWindowFlag(Qt::WindowStaysOnBottomHint);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        form->setGeometry(screen->availableGeometry());
+    }
+    form->setWindowState(Qt::WindowMaximized);
+    return form;
+}
+
+bool Backdrop::eventFilter(QObject* watched, QEvent* event) {
+    if (isLoaded() && watched == window() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::WindowActivate)) {
+        window()->lower();
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+}  // namespace zandoli

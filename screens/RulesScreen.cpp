@@ -1,0 +1,101 @@
+#include "screens/RulesScreen.h"
+
+#include <array>
+
+#include "engine/RulesText.h"
+#include "platform/Platform.h"
+#include "platform/Units.h"
+#include "screens/ScreenControls.h"
+#include "screens/ScreenLook.h"
+#include "screens/ScreenRegistry.h"
+
+namespace zandoli {
+
+using namespace screenControls;
+using namespace screenLook;
+
+namespace {
+
+// The design client area; the load fits the screen to the table size.
+constexpr int DESIGN_WIDTH = 15330;
+constexpr int DESIGN_HEIGHT = 11580;
+
+const Face HEADING_FACE{ARIAL, 20.25, true};
+const Face SUBHEADING_FACE{ARIAL, 24, true};
+const Face BODY_FACE{ARIAL, 18, false};
+const Face DOCUMENT_FACE{ARIAL, 12, true};
+const Face EXIT_FACE{ARIAL, 18, true};
+
+// Where each rules text stands: its number in the screen's list of texts and
+// its place, in the order of the texts.
+struct BodyPlace {
+    int index;
+    Place place;
+};
+
+constexpr std::array<BodyPlace, RULES_TEXTS.size()> BODY{{
+    {6, {120, 780, 15135, 1605}},
+    {2, {120, 3240, 14775, 1245}},
+    {3, {120, 4440, 14895, 2805}},
+    {4, {120, 6960, 15135, 1605}},
+    {5, {120, 8640, 15135, 1245}},
+    {8, {120, 9840, 15135, 645}},
+    {14, {120, 10680, 15135, 765}},
+}};
+
+QString textName(int index) {
+    return QStringLiteral("rulesText%1").arg(index);
+}
+
+// A heading sized to its text, its top-left corner kept.
+void autosize(ClickLabel* label) {
+    label->adjustSize();
+}
+
+}  // namespace
+
+RulesScreen::RulesScreen(ScreenRegistry& screens)
+    : Screen(QStringLiteral("rules")), screens_(screens) {}
+
+QWidget* RulesScreen::createWindow() {
+    QWidget* form = makeWindow(QString(), RULES_BACK, QString());
+    // Frameless, so the fitted window is all client area and the Exit button
+    // on the bottom row is never cut off by a title bar.
+    form->setWindowFlag(Qt::FramelessWindowHint);
+    form->resize(units::px(DESIGN_WIDTH), units::px(DESIGN_HEIGHT));
+
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    autosize(text(form, textName(0), QString::fromUtf8(RULES_HEADING), {1920, 120, 6075, 480},
+                  HEADING_FACE, left));
+    ButtonLabel* document = button(form, QStringLiteral("printButton"),
+                                   QStringLiteral("Open Rules Document for Printing"),
+                                   {10920, 120, 4275, 375}, DOCUMENT_FACE);
+    connect(document, &ButtonLabel::clicked, this, &RulesScreen::printPressed);
+    autosize(text(form, textName(1), QString::fromUtf8(RULES_SUBHEADING), {120, 2520, 2670, 555},
+                  SUBHEADING_FACE, left));
+    for (size_t i = 0; i < BODY.size(); ++i) {
+        ClickLabel* label = text(form, textName(BODY[i].index), QString::fromUtf8(RULES_TEXTS[i]),
+                                 BODY[i].place, BODY_FACE, left);
+        label->setWordWrap(true);
+    }
+    ButtonLabel* exit = button(form, QStringLiteral("exitButton"), QStringLiteral("Exit"),
+                               {13560, 10920, 1695, 495}, EXIT_FACE);
+    connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
+    return form;
+}
+
+void RulesScreen::onLoad() {
+    fitWindow(window());
+}
+
+void RulesScreen::printPressed() {
+    openDocument(QString::fromUtf8(RULES_DOCUMENT));
+    screens_.click(CLICK);
+}
+
+void RulesScreen::exitPressed() {
+    unload();
+    screens_.click(CLICK);
+}
+
+}  // namespace zandoli

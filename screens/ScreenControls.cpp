@@ -1,0 +1,74 @@
+#include "screens/ScreenControls.h"
+
+#include <QPalette>
+
+#include "platform/Units.h"
+#include "screens/ScreenLook.h"
+
+namespace zandoli::screenControls {
+
+namespace {
+
+QRect pixels(Place place) {
+    return units::pxRect(place.left, place.top, place.width, place.height);
+}
+
+QFont font(const Face& face) {
+    return units::font(face.family, face.points, face.bold);
+}
+
+}  // namespace
+
+QWidget* makeWindow(const QString& name, const QColor& back, const QString& caption) {
+    auto* window = new QWidget(nullptr);
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, back);
+    window->setPalette(p);
+    window->setAutoFillBackground(true);
+    return window;
+}
+
+ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Place place,
+                 const Face& face, Qt::Alignment align) {
+    auto* label = new ClickLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font(face));
+    label->setTextColour(screenLook::YELLOW);
+    label->setAlignment(align);
+    label->setGeometry(pixels(place));
+    return label;
+}
+
+ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, Place place,
+                    const Face& face) {
+    auto* button = new ButtonLabel(text, parent);
+    button->setObjectName(name);
+    button->setFont(font(face));
+    button->setTextColour(screenLook::YELLOW);
+    button->setBackColour(screenLook::BLACK);
+    button->setGeometry(pixels(place));
+    return button;
+}
+
+QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Place place,
+                 const Face& face) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setFont(font(face));
+    QPalette p = box->palette();
+    // A button paints its background in the Button role and its text in
+    // ButtonText, so both pairs are set.
+    p.setColor(QPalette::WindowText, screenLook::YELLOW);
+    p.setColor(QPalette::ButtonText, screenLook::YELLOW);
+    p.setColor(QPalette::Window, screenLook::BLACK);
+    p.setColor(QPalette::Button, screenLook::BLACK);
+    box->setPalette(p);
+    box->setAutoFillBackground(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setGeometry(pixels(place));
+    return box;
+}
+
+}  // namespace zandoli::screenControls

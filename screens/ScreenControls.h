@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QString>
+#include <QWidget>
+
+#include "platform/ButtonLabel.h"
+#include "platform/ClickLabel.h"
+
+// Builders for the title, set-up and rules screens' controls: each takes the design values
+// (name, text, place in twips, face and size in points) and returns the
+// control placed and coloured yellow as those screens draw it.
+namespace zandoli::screenControls {
+
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Face {
+    QString family;
+    double points;
+    bool bold;
+};
+
+// A plain window of those screens: its background colour, caption and name.
+QWidget* makeWindow(const QString& name, const QColor& back, const QString& caption);
+
+// Yellow text on a transparent background.
+ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Place place,
+                 const Face& face, Qt::Alignment align);
+
+// A button: yellow on black, single border, centred.
+ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, Place place,
+                    const Face& face);
+
+// A check box: yellow on black.
+QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Place place,
+                 const Face& face);
+
+}  // namespace zandoli::screenControls

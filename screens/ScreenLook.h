@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The title, set-up and rules screens' colours, faces and file names, each named once.
+namespace zandoli::screenLook {
+
+inline const QColor YELLOW(255, 255, 0);
+inline const QColor BLACK(0, 0, 0);
+inline const QColor BACKDROP(49, 135, 215);
+inline const QColor RULES_BACK(37, 60, 136);
+
+inline const QString ARIAL = QStringLiteral("Arial");
+inline const QString TAHOMA = QStringLiteral("Tahoma");
+inline const QString ROUNDED = QStringLiteral("Arial Rounded MT Bold");
+
+inline const QString TITLE_TEXT = QStringLiteral("Zandoli?");
+inline const QString BLANK_CAPTION = QStringLiteral(" ");
+inline const QString BACKDROP_CAPTION = QStringLiteral("Form1");
+
+inline const QString OPENING_PICTURE = QStringLiteral("Images\\opening.jpg");
+inline const QString LOGO_PICTURE = QStringLiteral("Images\\logo2.jpg");
+inline const QString CLICK = QStringLiteral("wav\\click.wav");
+inline const QString CLICK1 = QStringLiteral("wav\\click1.wav");
+
+// The title and set-up screens' client area.
+inline constexpr int SMALL_WIDTH = 5580;
+inline constexpr int SMALL_HEIGHT = 6570;
+
+// Displays wider than this (800 pixels) offer the Hide Desktop box.
+inline constexpr int HIDE_DESKTOP_MIN_WIDTH = 12000;
+
+}  // namespace zandoli::screenLook

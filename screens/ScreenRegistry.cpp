@@ -1,0 +1,99 @@
+#include "screens/ScreenRegistry.h"
+
+#include "platform/Platform.h"
+#include "savegame/SaveFile.h"
+#include "screens/Backdrop.h"
+#include "screens/RulesScreen.h"
+#include "screens/ScreenLook.h"
+#include "screens/SetupScreen.h"
+#include "screens/TitleScreen.h"
+
+#include "table/OnePlayerTable.h"
+#include "table/TableScreen.h"
+
+namespace zandoli {
+
+namespace {
+const QString CANCEL = QStringLiteral("Cancel");
+}  // namespace
+
+ScreenRegistry::ScreenRegistry()
+    : saveFile_(QString::fromLatin1(savegame::SAVE_FILE)),
+      title_(std::make_unique<TitleScreen>(*this)),
+      backdrop_(std::make_unique<Backdrop>()),
+      setup_(std::make_unique<SetupScreen>(*this)),
+      rules_(std::make_unique<RulesScreen>(*this)),
+      table_(std::make_unique<TableScreen>(state_)),
+      onePlayerTable_(std::make_unique<OnePlayerTable>(state_)) {
+    connectTable(*table_);
+    connectTable(*onePlayerTable_);
+}
+
+ScreenRegistry::~ScreenRegistry() = default;
+
+void ScreenRegistry::connectTable(TableScreen& table) {
+    connect(&table, &TableScreen::exitRequested, this,
+            [this, &table](bool save) { leaveTable(table, save); });
+    // A window closed another way is left as the accepted Exit leaves it,
+    // except that a game still being dealt has nothing to keep yet.
+    connect(&table, &TableScreen::windowClosed, this, [this, &table] {
+        saveRunningGame();
+        leaveTable(table, false);
+    });
+    // The table plays its own click; the registry only lays the rules on top.
+    connect(&table, &TableScreen::rulesRequested, this, [this] { rules().show(); });
+}
+
+void ScreenRegistry::showTable() {
+    if (state_.numPlayers == 1) {
+        onePlayerTable().show();
+    } else {
+        table().show();
+    }
+}
+
+void ScreenRegistry::leaveTable(Screen& table, bool save) {
+    if (save) {
+        // A save that fails is not reported; the table is left all the same.
+        (void)writeGame();
+    }
+    // Touching the caption loads the title screen, whose load turns sound on,
+    // so this click is always heard.
+    title().setStartCaption(CANCEL);
+    title().show();
+    table.unload();
+    click(screenLook::CLICK);
+}
+
+bool ScreenRegistry::saveRunningGame() {
+    for (TableScreen* table : {table_.get(), static_cast<TableScreen*>(onePlayerTable_.get())}) {
+        if (table->gameRunning()) {
+            return writeGame();
+        }
+    }
+    return false;
+}
+
+bool ScreenRegistry::writeGame() {
+    return savegame::writeSave(state_, saveFile_.toStdString());
+}
+
+void ScreenRegistry::click(const QString& written) {
+    if (state_.playSound == 1) {
+        playWav(written);
+    }
+}
+
+void ScreenRegistry::endProgram() {
+    for (Screen* screen :
+         {static_cast<Screen*>(title_.get()), static_cast<Screen*>(setup_.get()),
+          static_cast<Screen*>(rules_.get()), static_cast<Screen*>(table_.get()),
+          static_cast<Screen*>(onePlayerTable_.get()), static_cast<Screen*>(backdrop_.get())}) {
+        if (screen != nullptr) {
+            screen->unload();
+        }
+    }
+    emit programEnded();
+}
+
+}  // namespace zandoli

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "engine/GameState.h"
+#include "platform/Screen.h"
+
+namespace zandoli {
+
+class TitleScreen;
+class Backdrop;
+class SetupScreen;
+class RulesScreen;
+class TableScreen;
+class OnePlayerTable;
+
+// Every screen of the program, one instance each for the whole run, reached
+// by its program-wide name, with the one game state and the program's own
+// `hideDesktop`. Building the registry builds no window: each screen makes
+// its window when it is first shown or its controls are first touched.
+class ScreenRegistry : public QObject {
+    Q_OBJECT
+
+public:
+    ScreenRegistry();
+    ~ScreenRegistry() override;
+
+    GameState& state() { return state_; }
+    int16_t hideDesktop = 0;
+
+    TitleScreen& title() { return *title_; }
+    Backdrop& backdrop() { return *backdrop_; }
+    SetupScreen& setup() { return *setup_; }
+    RulesScreen& rules() { return *rules_; }
+    TableScreen& table() { return *table_; }
+    OnePlayerTable& onePlayerTable() { return *onePlayerTable_; }
+
+    // Shows the table for `numPlayers`: the one-player table for one player,
+    // the multi-player table otherwise.
+    void showTable();
+    // A table's accepted Exit: saves when asked, brings the title screen back
+    // reading "Cancel", unloads the table and clicks.
+    void leaveTable(Screen& table, bool save);
+    // Saves the game on the open table when there is one that Exit would
+    // save: dealt and not won. Every way out of a running game passes here.
+    // True when a game was written.
+    bool saveRunningGame();
+    // Plays a sound when sound is on.
+    void click(const QString& written);
+    // The title screen's Exit: every window goes and the program ends.
+    void endProgram();
+
+    // Where the saved game is kept, relative to the working folder.
+    QString saveFile() const { return saveFile_; }
+
+signals:
+    void programEnded();
+
+private:
+    void connectTable(TableScreen& table);
+    bool writeGame();
+
+    GameState state_;
+    QString saveFile_;
+    std::unique_ptr<TitleScreen> title_;
+    std::unique_ptr<Backdrop> backdrop_;
+    std::unique_ptr<SetupScreen> setup_;
+    std::unique_ptr<RulesScreen> rules_;
+    std::unique_ptr<TableScreen> table_;
+    std::unique_ptr<OnePlayerTable> onePlayerTable_;
+};
+
+}  // namespace zandoli

@@ -1,0 +1,162 @@
+#include "screens/SetupScreen.h"
+
+#include "table/TableScreen.h"
+
+#include <QUrl>
+
+#include "platform/Platform.h"
+#include "platform/Units.h"
+#include "screens/Backdrop.h"
+#include "screens/RulesScreen.h"
+#include "screens/ScreenControls.h"
+#include "screens/ScreenLook.h"
+#include "screens/ScreenRegistry.h"
+#include "screens/TitleScreen.h"
+#include "table/TableScreen.h"
+
+namespace zandoli {
+
+using namespace screenControls;
+using namespace screenLook;
+
+namespace {
+
+const Face TITLE_FACE{ROUNDED, 30, true};
+const Face RULES_FACE{ARIAL, 20.25, true};
+const Face CHECK_FACE{ARIAL, 12, true};
+const Face HEADING_FACE{ARIAL, 20.25, true};
+const Face PLAYERS_FACE{TAHOMA, 32.25, true};
+const Face WEB_FACE{TAHOMA, 12, true};
+const Face EXIT_FACE{ARIAL, 12.75, true};
+const Face NOTICE_FACE{ARIAL, 8.25, false};
+
+constexpr std::array<int, 4> PLAYER_LEFT{360, 1680, 3000, 4320};
+constexpr int PLAYER_TOP = 4680;
+constexpr int PLAYER_WIDTH = 975;
+constexpr int PLAYER_HEIGHT = 855;
+
+// The web label shows the address without its scheme, to fit its width.
+QString shownAddress() {
+    const QUrl url(websiteAddress());
+    return url.host() + (url.path() == QLatin1String("/") ? QString() : url.path());
+}
+
+}  // namespace
+
+SetupScreen::SetupScreen(ScreenRegistry& screens)
+    : Screen(QStringLiteral("setup")), screens_(screens) {}
+
+bool SetupScreen::offersHideDesktop(QSize display) {
+    return display.width() > HIDE_DESKTOP_MIN_WIDTH;
+}
+
+QWidget* SetupScreen::createWindow() {
+    QWidget* form = makeWindow(QString(), screenLook::BLACK, BLANK_CAPTION);
+    form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
+
+    text(form, QStringLiteral("titleText"), TITLE_TEXT, {0, 240, 5595, 1335}, TITLE_FACE,
+         Qt::AlignHCenter | Qt::AlignTop);
+    ButtonLabel* rules = button(form, QStringLiteral("rulesButton"), QStringLiteral("The Rules"),
+                                {600, 1440, 2295, 555}, RULES_FACE);
+    connect(rules, &ButtonLabel::clicked, this, &SetupScreen::rulesPressed);
+
+    logo_ = new PictureBox(form);
+    logo_->setObjectName(QStringLiteral("logo"));
+    logo_->setAccessibleName(QStringLiteral("Zandoli? logo: a half is 0.5 is 50 percent"));
+    logo_->setGeometry(units::pxRect(3600, 1440, 1500, 2085));
+
+    playSoundBox_ = check(form, QStringLiteral("playSoundBox"), QStringLiteral("Play Sound"),
+                          {720, 2160, 1695, 375}, CHECK_FACE);
+    playSoundBox_->setChecked(true);
+    connect(playSoundBox_, &QCheckBox::clicked, this, &SetupScreen::playSoundClicked);
+    // By design hidden and ticked; the load shows it and sets it.
+    hideDesktopBox_ = check(form, QStringLiteral("hideDesktopBox"), QStringLiteral("Hide Desktop"),
+                            {720, 2640, 1935, 375}, CHECK_FACE);
+    hideDesktopBox_->setChecked(true);
+    hideDesktopBox_->setVisible(false);
+    connect(hideDesktopBox_, &QCheckBox::clicked, this, &SetupScreen::hideDesktopClicked);
+
+    ClickLabel* heading =
+        text(form, QStringLiteral("playersHeading"), QStringLiteral("Select Number of Players"),
+             {240, 3960, 5160, 600}, HEADING_FACE, Qt::AlignCenter);
+    connect(heading, &ClickLabel::clicked, this, [this] { websitePressed(); });
+
+    for (int i = 0; i < PLAYER_BUTTONS; ++i) {
+        ButtonLabel* players =
+            button(form, QStringLiteral("playersButton%1").arg(i + 1), QString::number(i + 1),
+                   {PLAYER_LEFT[i], PLAYER_TOP, PLAYER_WIDTH, PLAYER_HEIGHT}, PLAYERS_FACE);
+        connect(players, &ButtonLabel::clicked, this, [this, i] { playersPressed(i + 1); });
+    }
+
+    ButtonLabel* web = button(form, QStringLiteral("websiteButton"), shownAddress(),
+                              {720, 5820, 3315, 375}, WEB_FACE);
+    connect(web, &ButtonLabel::clicked, this, [this] { websitePressed(); });
+    ButtonLabel* exit = button(form, QStringLiteral("exitButton"), QStringLiteral("Exit"),
+                               {4680, 5820, 735, 375}, EXIT_FACE);
+    connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
+
+    text(form, QStringLiteral("notice"), makersNotice(), {0, 6360, 5535, 255}, NOTICE_FACE,
+         Qt::AlignCenter);
+    return form;
+}
+
+void SetupScreen::onLoad() {
+    centreWindow(window());
+    if (!loadSteps()) {
+        // A failed step leaves the rest undone and the screen at table size.
+        fitWindow(window());
+    }
+}
+
+bool SetupScreen::loadSteps() {
+    if (!logo_->setPicture(LOGO_PICTURE)) {
+        return false;
+    }
+    if (offersHideDesktop(displayTwips())) {
+        hideDesktopBox_->setVisible(true);
+    }
+    hideDesktopBox_->setChecked(screens_.hideDesktop != 0);
+    return true;
+}
+
+void SetupScreen::playSoundClicked() {
+    screens_.click(CLICK1);
+}
+
+void SetupScreen::hideDesktopClicked() {
+    screens_.click(CLICK1);
+    if (hideDesktopBox_->isChecked()) {
+        screens_.hideDesktop = 1;
+        screens_.backdrop().show();
+    } else {
+        screens_.hideDesktop = 0;
+        screens_.backdrop().unload();
+    }
+    show();
+}
+
+void SetupScreen::playersPressed(int players) {
+    screens_.table().unload();
+    GameState& state = screens_.state();
+    state.numPlayers = static_cast<int16_t>(players);
+    state.playSound = playSoundBox_->isChecked() ? 1 : 0;
+    screens_.showTable();
+    screens_.rules().unload();
+    unload();
+}
+
+void SetupScreen::websitePressed() {
+    openWebsite();
+}
+
+void SetupScreen::exitPressed() {
+    screens_.title().show();
+    unload();
+}
+
+void SetupScreen::rulesPressed() {
+    screens_.rules().show();
+    screens_.click(CLICK);
+}
+
+}  // namespace zandoli

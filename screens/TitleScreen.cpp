@@ -1,0 +1,126 @@
+#include "screens/TitleScreen.h"
+
+#include <QFrame>
+
+#include "platform/Platform.h"
+#include "platform/Units.h"
+#include "savegame/SaveFile.h"
+#include "screens/Backdrop.h"
+#include "screens/ScreenControls.h"
+#include "screens/ScreenLook.h"
+#include "screens/ScreenRegistry.h"
+#include "screens/SetupScreen.h"
+
+namespace zandoli {
+
+using namespace screenControls;
+using namespace screenLook;
+
+namespace {
+
+// The black frame covering the client area; every control sits in it, so
+// each control's place in the frame is its client place less the frame's.
+const Place FRAME1{-60, -120, 5655, 6720};
+
+Place inFrame(Place client) {
+    return Place{client.left - FRAME1.left, client.top - FRAME1.top, client.width, client.height};
+}
+
+const Face TITLE_FACE{ROUNDED, 30, true};
+const Face BUTTON_FACE{ARIAL, 15.75, true};
+const Face NOTICE_FACE{ARIAL, 8.25, false};
+
+const QString OK = QStringLiteral("OK");
+
+}  // namespace
+
+TitleScreen::TitleScreen(ScreenRegistry& screens)
+    : Screen(QStringLiteral("title")), screens_(screens) {}
+
+QWidget* TitleScreen::createWindow() {
+    QWidget* form = makeWindow(QString(), BLACK, BLANK_CAPTION);
+    form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
+
+    auto* frame = new QFrame(form);
+    frame->setObjectName(QStringLiteral("titleFrame"));
+    frame->setGeometry(units::pxRect(FRAME1.left, FRAME1.top, FRAME1.width, FRAME1.height));
+    QPalette p = frame->palette();
+    p.setColor(QPalette::Window, BLACK);
+    frame->setPalette(p);
+    frame->setAutoFillBackground(true);
+
+    text(frame, QStringLiteral("titleText"), TITLE_TEXT, inFrame({0, 120, 5595, 735}), TITLE_FACE,
+         Qt::AlignCenter);
+    openingPicture_ = new PictureBox(frame);
+    openingPicture_->setObjectName(QStringLiteral("openingPicture"));
+    openingPicture_->setAccessibleName(
+        QStringLiteral("Cards showing 0.5, 50 percent, 1 over 2 and a half-shaded tile, "
+                       "beside the spinner"));
+    const Place picture = inFrame({360, 1320, 4800, 3600});
+    openingPicture_->setGeometry(
+        units::pxRect(picture.left, picture.top, picture.width, picture.height));
+
+    ButtonLabel* restart =
+        button(frame, QStringLiteral("restartButton"), QStringLiteral("Restart Previous Game"),
+               inFrame({780, 5160, 3975, 435}), BUTTON_FACE);
+    okButton_ = button(frame, QStringLiteral("okButton"), OK, inFrame({1260, 5760, 1335, 435}),
+                       BUTTON_FACE);
+    ButtonLabel* exit = button(frame, QStringLiteral("exitButton"), QStringLiteral("Exit"),
+                               inFrame({2940, 5760, 1335, 435}), BUTTON_FACE);
+    text(frame, QStringLiteral("notice"), makersNotice(), inFrame({0, 6300, 5535, 255}),
+         NOTICE_FACE, Qt::AlignCenter);
+
+    connect(okButton_, &ButtonLabel::clicked, this, &TitleScreen::okPressed);
+    connect(restart, &ButtonLabel::clicked, this, &TitleScreen::restartPressed);
+    connect(exit, &ButtonLabel::clicked, this, &TitleScreen::exitPressed);
+    return form;
+}
+
+void TitleScreen::onLoad() {
+    centreWindow(window());
+    screens_.state().playSound = 1;
+    // A missing picture leaves the box empty; the title works without it.
+    openingPicture_->setPicture(OPENING_PICTURE);
+}
+
+void TitleScreen::setStartCaption(const QString& caption) {
+    window();
+    okButton_->setText(caption);
+}
+
+QString TitleScreen::startCaption() {
+    window();
+    return okButton_->text();
+}
+
+void TitleScreen::okPressed() {
+    GameState& state = screens_.state();
+    state.restoring = 0;
+    screens_.hideDesktop = 1;
+    screens_.backdrop().show();
+    screens_.setup().show();
+    unload();
+    screens_.click(CLICK);
+}
+
+void TitleScreen::restartPressed() {
+    GameState& state = screens_.state();
+    if (!savegame::readSave(screens_.saveFile().toStdString(), state)) {
+        state.restoring = 0;
+        return;
+    }
+    state.restoring = 1;
+    screens_.hideDesktop = 1;
+    screens_.backdrop().show();
+    screens_.showTable();
+    unload();
+    // The click follows the Play Sound choice just read from the save.
+    screens_.click(CLICK);
+    state.restoring = 0;
+}
+
+void TitleScreen::exitPressed() {
+    screens_.endProgram();
+}
+
+}  // namespace zandoli

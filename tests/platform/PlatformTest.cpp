@@ -1,0 +1,71 @@
+// The platform layer on its own: file names whatever their case, where a
+// screen is placed and which sound is heard.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "platform/SoundPlayer.h"
+#include "tests/platform/WorkingFolder.h"
+
+namespace zandoli {
+namespace {
+
+TEST(AssetPath, MatchesFoldersAndFilesWhateverTheirCase) {
+    WorkingFolder folder;
+    folder.touch(QStringLiteral("Images/opening.jpg"));
+    folder.touch(QStringLiteral("wav/Click.WAV"));
+    const QString root = QDir::currentPath();
+    EXPECT_EQ(assetPath(QStringLiteral("images\\opening.jpg")), root + "/Images/opening.jpg");
+    EXPECT_EQ(assetPath(QStringLiteral("IMAGES\\OPENING.JPG")), root + "/Images/opening.jpg");
+    EXPECT_EQ(assetPath(QStringLiteral("wav\\click.wav")), root + "/wav/Click.WAV");
+    // A missing name is kept as written, under the folder that is there.
+    EXPECT_EQ(assetPath(QStringLiteral("images\\logo2.jpg")), root + "/Images/logo2.jpg");
+    EXPECT_EQ(assetPath(QStringLiteral("sounds\\x.wav")), root + "/sounds/x.wav");
+}
+
+TEST(FitPosition, CentresTheTableSizeOnDisplaysOfEverySize) {
+    const QSize fitted(15360, 11520);
+    EXPECT_EQ(fitPosition(QSize(15360, 11520), fitted), QPoint(0, 0));
+    EXPECT_EQ(fitPosition(QSize(12000, 9000), fitted), QPoint(-1680, -1260));  // 800 x 600
+    EXPECT_EQ(fitPosition(QSize(28800, 16200), fitted), QPoint(6720, 2340));   // 1920 x 1080
+    EXPECT_EQ(fitPosition(QSize(19200, 15360), QSize(5580, 6570)), QPoint(6810, 4395));
+    // Halved in floating point: -7.5 twips, truncated towards zero.
+    EXPECT_EQ(fitPosition(QSize(15345, 11505), fitted), QPoint(-7, -7));
+}
+
+// A voice that writes what is done to it into a shared log.
+struct LoggedVoice : Voice {
+    LoggedVoice(QString name, QStringList& log) : name(std::move(name)), log(log) {}
+    void start() override { log << "start " + name; }
+    void stop() override { log << "stop " + name; }
+    QString name;
+    QStringList& log;
+};
+
+TEST(SoundPlayer, ANewSoundCutsOffTheOneBeforeEvenWhenItsFileIsMissing) {
+    WorkingFolder folder;
+    folder.touch(QStringLiteral("wav/click.wav"));
+    folder.touch(QStringLiteral("wav/wheel4.wav"));
+    QStringList log;
+    int made = 0;
+    SoundPlayer player([&](const QString& path) -> std::unique_ptr<Voice> {
+        if (!QFileInfo(path).isFile()) {
+            return nullptr;
+        }
+        ++made;
+        return std::make_unique<LoggedVoice>(QDir::current().relativeFilePath(path), log);
+    });
+    player.play(QStringLiteral("wav\\wheel4.wav"));
+    player.play(QStringLiteral("wav\\click.wav"));
+    player.play(QStringLiteral("WAV\\CLICK.WAV"));
+    player.play(QStringLiteral("wav\\fanf3.wav"));
+    EXPECT_EQ(log,
+              QStringList({"start wav/wheel4.wav", "stop wav/wheel4.wav", "start wav/click.wav",
+                           "stop wav/click.wav", "start wav/click.wav", "stop wav/click.wav"}));
+    EXPECT_EQ(made, 2);  // each file is loaded once
+    EXPECT_TRUE(player.current().isEmpty());
+}
+
+}  // namespace
+}  // namespace zandoli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace zandoli {
+
+// A fresh working folder for one test: the game finds its files relative to
+// the current folder, so the test moves into it and back out at the end.
+class WorkingFolder {
+public:
+    WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~WorkingFolder() { QDir::setCurrent(previous_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+    QString path() const { return dir_.path(); }
+
+    void touch(const QString& relative) const {
+        QDir(dir_.path()).mkpath(QFileInfo(relative).path());
+        QFile file(dir_.filePath(relative));
+        (void)file.open(QIODevice::WriteOnly);
+    }
+
+    void writePicture(const QString& relative, QSize size) const {
+        QDir(dir_.path()).mkpath(QFileInfo(relative).path());
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor(200, 40, 40));
+        image.save(dir_.filePath(relative), "JPG");
+    }
+
+private:
+    QString previous_;
+    QTemporaryDir dir_;
+};
+
+}  // namespace zandoli

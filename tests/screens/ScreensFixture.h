@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+#include <numeric>
+
+#include "engine/Pack.h"
+#include "platform/SoundPlayer.h"
+#include "screens/ScreenRegistry.h"
+#include "tests/platform/WorkingFolder.h"
+
+namespace zandoli {
+
+// Every sound started, by its path in the working folder, whether or not
+// the file exists: the tests hear what the screens ask for.
+class SoundLog {
+public:
+    QStringList started;
+    SoundPlayer::VoiceMaker maker() {
+        return [this](const QString& path) -> std::unique_ptr<Voice> {
+            return std::make_unique<Logged>(QDir::current().relativeFilePath(path), started);
+        };
+    }
+
+private:
+    struct Logged : Voice {
+        Logged(QString name, QStringList& log) : name(std::move(name)), log(log) {}
+        void start() override { log << name; }
+        void stop() override {}
+        QString name;
+        QStringList& log;
+    };
+};
+
+// A game just dealt in pack order, the last colour to play: what a table
+// restores and what the save reader accepts.
+inline GameState dealtGame(int16_t players, int16_t sound) {
+    GameState game;
+    game.numPlayers = players;
+    game.playSound = sound;
+    game.colour = static_cast<int16_t>(players - 1);
+    PackOrder pack;
+    std::iota(pack.begin(), pack.end(), int16_t{0});
+    clearHands(game);
+    dealHands(game, pack);
+    return game;
+}
+
+// A run of the program in a fresh working folder holding the two
+// pictures, with the sounds recorded.
+class ScreensTest : public ::testing::Test {
+protected:
+    ScreensTest() {
+        folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(320, 240));
+        folder.writePicture(QStringLiteral("Images/logo2.jpg"), QSize(100, 139));
+        SoundPlayer::instance().setVoiceMaker(sounds.maker());
+        screens = std::make_unique<ScreenRegistry>();
+    }
+    ~ScreensTest() override {
+        screens.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SoundPlayer::instance().setVoiceMaker(makeQtVoice);
+    }
+
+    template <typename T = QWidget>
+    T* control(Screen& screen, const char* name) {
+        T* found = screen.window()->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(Screen& screen, const char* name) {
+        QWidget* widget = control(screen, name);
+        ASSERT_NE(widget, nullptr);
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    GameState& state() { return screens->state(); }
+    // Opens a table on a game as Restart does: no deal delay.
+    void restore(Screen& table, const GameState& game) {
+        state() = game;
+        state().restoring = 1;
+        table.show();
+        state().restoring = 0;
+    }
+
+    WorkingFolder folder;
+    SoundLog sounds;
+    std::unique_ptr<ScreenRegistry> screens;
+};
+
+}  // namespace zandoli

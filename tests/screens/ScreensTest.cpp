@@ -1,0 +1,207 @@
+// The way through the screens: title, set-up, rules, a table and back, with
+// the clicks heard, the saves written and the windows read back.
+#include <QCheckBox>
+#include <QFile>
+#include <QSignalSpy>
+
+#include "platform/ClickLabel.h"
+#include "platform/Platform.h"
+#include "savegame/SaveFile.h"
+#include "screens/Backdrop.h"
+#include "screens/RulesScreen.h"
+#include "screens/SetupScreen.h"
+#include "screens/TitleScreen.h"
+#include "table/OnePlayerTable.h"
+#include "table/TableScreen.h"
+#include "tests/screens/ScreensFixture.h"
+
+namespace zandoli {
+namespace {
+
+using Screens = ScreensTest;
+
+int16_t savedPlayers() {
+    GameState read;
+    return savegame::readSave("lastgame.inf", read) ? read.numPlayers : -1;
+}
+
+TEST_F(Screens, TitleLoadsCentredWithSoundOnAndOkShowsBackdropAndSetUp) {
+    state().playSound = 0;
+    screens->title().show();
+    QWidget* title = screens->title().window();
+    EXPECT_EQ(title->size(), QSize(372, 438));
+    EXPECT_EQ(state().playSound, 1);
+    EXPECT_EQ(control(screens->title(), "openingPicture")->mapTo(title, QPoint()), QPoint(24, 88));
+    const QSize display = displayTwips();
+    EXPECT_EQ(title->pos(),
+              QPoint((display.width() / 15 - 372) / 2, (display.height() / 15 - 438) / 2));
+
+    state().restoring = 1;
+    click(screens->title(), "okButton");
+    EXPECT_EQ(state().restoring, 0);
+    EXPECT_EQ(screens->hideDesktop, 1);
+    EXPECT_TRUE(screens->backdrop().isLoaded());
+    EXPECT_TRUE(screens->setup().window()->isVisible());
+    EXPECT_FALSE(screens->title().isLoaded());
+    EXPECT_EQ(sounds.started, QStringList({"wav/click.wav"}));
+}
+
+TEST_F(Screens, TitleExitEndsTheProgramSilentlyWithoutSaving) {
+    QSignalSpy ended(screens.get(), &ScreenRegistry::programEnded);
+    screens->title().show();
+    click(screens->title(), "exitButton");
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_TRUE(sounds.started.isEmpty());
+    EXPECT_FALSE(QFile::exists("lastgame.inf"));
+}
+
+TEST_F(Screens, RestartDoesNothingWithoutASaveAndOpensTheMatchingTableWithOne) {
+    screens->title().show();
+    click(screens->title(), "restartButton");
+    EXPECT_TRUE(screens->title().isLoaded());
+    EXPECT_FALSE(screens->backdrop().isLoaded());
+    EXPECT_TRUE(sounds.started.isEmpty());
+
+    ASSERT_TRUE(savegame::writeSave(dealtGame(3, 0), "lastgame.inf"));
+    click(screens->title(), "restartButton");
+    EXPECT_TRUE(screens->table().isLoaded());
+    EXPECT_FALSE(screens->onePlayerTable().isLoaded());
+    EXPECT_TRUE(screens->backdrop().isLoaded());
+    EXPECT_EQ(state().numPlayers, 3);
+    EXPECT_TRUE(sounds.started.isEmpty());  // the saved game had sound off
+
+    screens->leaveTable(screens->table(), false);  // as a won game leaves
+    EXPECT_EQ(savedPlayers(), 3);
+    ASSERT_TRUE(savegame::writeSave(dealtGame(1, 1), "lastgame.inf"));
+    sounds.started.clear();
+    click(screens->title(), "restartButton");
+    EXPECT_TRUE(screens->onePlayerTable().isLoaded());
+    EXPECT_FALSE(screens->table().isLoaded());
+    EXPECT_EQ(sounds.started, QStringList({"wav/click.wav"}));
+}
+
+TEST_F(Screens, TableExitSavesAndTheTitleReadsCancelUntilTheSetUpExit) {
+    restore(screens->table(), dealtGame(2, 0));
+    click(screens->table(), "exitButton");
+    EXPECT_FALSE(screens->table().isLoaded());
+    EXPECT_TRUE(screens->title().window()->isVisible());
+    EXPECT_EQ(screens->title().startCaption(), "Cancel");
+    EXPECT_EQ(sounds.started, QStringList({"wav/click.wav"}));  // the title turned sound on
+    EXPECT_EQ(savedPlayers(), 2);
+
+    // "Cancel" does what "OK" does, and the set-up Exit brings back "OK".
+    click(screens->title(), "okButton");
+    ASSERT_TRUE(screens->setup().isLoaded());
+    state().playSound = 0;
+    click(screens->setup(), "exitButton");
+    EXPECT_FALSE(screens->setup().isLoaded());
+    EXPECT_EQ(screens->title().startCaption(), "OK");
+    EXPECT_EQ(state().playSound, 1);
+}
+
+TEST_F(Screens, ClosingATableWindowOrTheSessionSavesAsExitButNotWhileDealing) {
+    restore(screens->table(), dealtGame(2, 0));
+    EXPECT_TRUE(screens->saveRunningGame());  // the session ends: the table stays open
+    EXPECT_TRUE(screens->table().isLoaded());
+    QFile::remove("lastgame.inf");
+    screens->table().window()->close();
+    EXPECT_FALSE(screens->table().isLoaded());
+    EXPECT_EQ(screens->title().startCaption(), "Cancel");
+    GameState read;
+    ASSERT_TRUE(savegame::readSave("lastgame.inf", read));
+    EXPECT_EQ(read.colour, 1);
+    EXPECT_EQ(read.hand[1][6], 13);
+    QFile::remove("lastgame.inf");
+    EXPECT_FALSE(screens->saveRunningGame());  // nothing left open to save
+
+    state().numPlayers = 3;
+    screens->table().show();  // a new game: the hands wait for the deal delay
+    ASSERT_TRUE(screens->table().referee().dealing());
+    EXPECT_FALSE(screens->saveRunningGame());
+    screens->table().window()->close();
+    EXPECT_FALSE(QFile::exists("lastgame.inf"));
+}
+
+TEST_F(Screens, SetUpHideDesktopTakesTheBackdropAwayAndBringsItBack) {
+    screens->title().show();
+    click(screens->title(), "okButton");
+    auto* box = control<QCheckBox>(screens->setup(), "hideDesktopBox");
+    // The tests run on displays 1280 and 800 pixels wide.
+    ASSERT_EQ(box->isVisible(), displayTwips().width() > 12000);
+    if (!box->isVisible()) {
+        GTEST_SKIP() << "the box is hidden on this display";
+    }
+    click(screens->setup(), "hideDesktopBox");
+    EXPECT_EQ(screens->hideDesktop, 0);
+    EXPECT_FALSE(screens->backdrop().isLoaded());
+    QSignalSpy setupShown(&screens->setup(), &Screen::shown);
+    click(screens->setup(), "hideDesktopBox");
+    EXPECT_EQ(screens->hideDesktop, 1);
+    EXPECT_TRUE(screens->backdrop().isLoaded());
+    EXPECT_EQ(setupShown.count(), 1);  // again, on top of the backdrop
+    EXPECT_EQ(sounds.started.mid(1), QStringList({"wav/click1.wav", "wav/click1.wav"}));
+}
+
+TEST_F(Screens, SetUpRulesLieOnTopAndCloseByTheirExitOrAPlayerCount) {
+    const struct {
+        const char* button;
+        int16_t players;
+        bool soundOff;
+    } counts[] = {
+        {"playersButton1", 1, true}, {"playersButton2", 2, false}, {"playersButton4", 4, true}};
+    for (const auto& c : counts) {
+        screens->title().show();
+        click(screens->title(), "okButton");
+        QSignalSpy rulesShown(&screens->rules(), &Screen::shown);
+        click(screens->setup(), "rulesButton");
+        EXPECT_EQ(rulesShown.count(), 1);
+        EXPECT_TRUE(screens->rules().window()->isVisible());
+        sounds.started.clear();
+        click(screens->rules(), "exitButton");
+        EXPECT_FALSE(screens->rules().isLoaded());
+        EXPECT_EQ(sounds.started, QStringList({"wav/click.wav"}));
+        if (c.soundOff) {
+            click(screens->setup(), "playSoundBox");
+        }
+        click(screens->setup(), "rulesButton");
+        click(screens->setup(), c.button);
+        EXPECT_EQ(state().numPlayers, c.players) << c.button;
+        EXPECT_EQ(state().playSound, c.soundOff ? 0 : 1) << c.button;
+        EXPECT_FALSE(screens->rules().isLoaded()) << c.button;
+        EXPECT_FALSE(screens->setup().isLoaded()) << c.button;
+        EXPECT_EQ(screens->onePlayerTable().isLoaded(), c.players == 1) << c.button;
+        EXPECT_EQ(screens->table().isLoaded(), c.players > 1) << c.button;
+        screens->leaveTable(
+            c.players == 1 ? static_cast<Screen&>(screens->onePlayerTable()) : screens->table(),
+            false);
+    }
+}
+
+TEST_F(Screens, SetUpWithoutItsLogoSkipsTheRestAndFitsTheScreen) {
+    QFile::remove("Images/logo2.jpg");
+    screens->hideDesktop = 0;
+    screens->setup().show();
+    QWidget* setup = screens->setup().window();
+    EXPECT_EQ(setup->size(), QSize(1024, 768));
+    EXPECT_FALSE(control(screens->setup(), "hideDesktopBox")->isVisible());
+    const QPoint at = fitPosition(displayTwips(), QSize(15360, 11520));
+    EXPECT_EQ(setup->pos(), QPoint(at.x() / 15, at.y() / 15));
+}
+
+TEST_F(Screens, RulesFitInTheirColourWithBodyTextsThatFitTheirLabels) {
+    screens->rules().show();
+    QWidget* rules = screens->rules().window();
+    EXPECT_EQ(rules->size(), QSize(1024, 768));
+    EXPECT_EQ(rules->palette().color(QPalette::Window), QColor(37, 60, 136));
+    for (int index : {2, 3, 4, 5, 6, 8, 14}) {
+        auto* body = rules->findChild<ClickLabel*>(QStringLiteral("rulesText%1").arg(index));
+        ASSERT_NE(body, nullptr) << index;
+        EXPECT_EQ(body->font().pixelSize(), 24) << index;
+        EXPECT_LE(body->heightForWidth(body->width()), body->height()) << index;
+        EXPECT_EQ(body->textColour(), QColor(255, 255, 0)) << index;
+    }
+    EXPECT_TRUE(rules->rect().contains(control(screens->rules(), "exitButton")->geometry()));
+}
+
+}  // namespace
+}  // namespace zandoli

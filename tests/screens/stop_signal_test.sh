@@ -1,0 +1,93 @@
+#!/bin/sh
+# Plays the real program under its own X server up to a dealt two-player
+# game, sends it a stop signal, and checks that it ended and left a saved
+# game the reader accepts.
+# Usage: stop_signal_test.sh <folder of zandoli, Images/, wav/> <save checker> [signal]
+set -u
+RUN=$(cd "$1" && pwd)
+CHECK=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+SIGNAL=${3:-TERM}
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+XVFB=""
+GAME=""
+cleanup() {
+    [ -n "$GAME" ] && kill -KILL "$GAME" 2>/dev/null
+    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null
+    wait 2>/dev/null
+    [ -n "${KEEP:-}" ] && echo "kept $work" || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Waits up to $1 tenths of a second for the command in the other arguments.
+waitfor() {
+    tries=$1
+    shift
+    while [ "$tries" -gt 0 ]; do
+        "$@" && return 0
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+XVFB=$!
+waitfor 100 test -s "$work/display" || fail "Xvfb did not start"
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
+
+ln -s "$RUN/Images" "$work/Images"
+ln -s "$RUN/wav" "$work/wav"
+cd "$work" || fail "no working folder"
+QT_QPA_PLATFORM=xcb "$RUN/zandoli" >"$work/game.log" 2>&1 &
+GAME=$!
+
+# The top-left corner of the game's visible window of the given size.
+corner() {
+    for id in $(xdotool search --onlyvisible --pid "$GAME" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then
+            echo "$X $Y"
+            return 0
+        fi
+    done
+    return 1
+}
+has() { corner "$@" >/dev/null; }
+
+# Clicks at a place in twips (15 to the pixel) in the window of the given size.
+clickAt() {
+    set -- $(corner "$1" "$2") "$3" "$4"
+    xdotool mousemove $(($1 + $3 / 15)) $(($2 + $4 / 15)) click 1
+}
+
+waitfor 150 has 372 438 || fail "no title screen"
+clickAt 372 438 1927 5977  # OK
+waitfor 50 has 1280 1024 || fail "no backdrop"
+sleep 0.5
+clickAt 372 438 2167 5107  # 2 players
+waitfor 50 has 1024 768 || fail "no table"
+sleep 2.5                  # the deal delay
+
+kill -"$SIGNAL" "$GAME"
+waitfor 100 sh -c "! kill -0 $GAME 2>/dev/null" || fail "still running after SIG$SIGNAL"
+wait "$GAME"
+echo "exit status $?"
+GAME=""
+
+[ -f lastgame.inf ] || fail "no lastgame.inf"
+lines=$(wc -l <lastgame.inf)
+[ "$lines" -eq 110 ] || fail "lastgame.inf has $lines lines"
+players=$("$CHECK" lastgame.inf) || fail "the reader refused lastgame.inf"
+[ "$players" = 2 ] || fail "saved $players players"
+echo "saved a game of $players players in $lines lines"
