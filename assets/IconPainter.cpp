@@ -15,7 +15,7 @@ namespace {
 const QPointF MIDDLE{128, 128};
 constexpr int SMALL_ICON = 32;  // at or below this the icon keeps only four bold segments
 
-QColor qcolour(Rgb rgb) {
+QColor toQColor(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
@@ -47,7 +47,7 @@ void paintIcon(QPainter& painter, int pixels) {
         wedge.moveTo(MIDDLE);
         wedge.arcTo(disc, qtAngle(i * sweep), -sweep);
         wedge.closeSubpath();
-        painter.setBrush(qcolour(PLAYERS[i % PLAYERS.size()].playerColour));
+        painter.setBrush(toQColor(PLAYERS[i % PLAYERS.size()].playerColour));
         painter.drawPath(wedge);
     }
 

@@ -226,7 +226,7 @@ struct Recipe {
 
 }  // namespace
 
-bool writeSounds(const std::string& wavfolder) {
+bool writeSounds(const std::string& wavFolder) {
     const Recipe recipes[] = {
         {"click.wav", click, SOFT_DB, 5},         {"click1.wav", click1, SOFT_DB, 5},
         {"shuffle4.wav", shuffle, MEDIUM_DB, 30}, {"wheel4.wav", wheel, MEDIUM_DB, 30},
@@ -239,7 +239,7 @@ bool writeSounds(const std::string& wavfolder) {
         Samples samples = recipe.make();
         normalise(samples, recipe.peakDb);
         fade(samples, 1, recipe.fadeOutMs);
-        const std::string path = wavfolder + "/" + recipe.file;
+        const std::string path = wavFolder + "/" + recipe.file;
         if (!writeWav(path, samples)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             ok = false;

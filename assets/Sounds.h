@@ -4,8 +4,8 @@
 
 namespace zandoli {
 
-// Synthesises every sound of the game into `wavfolder`. Returns false when a
+// Synthesises every sound of the game into `wavFolder`. Returns false when a
 // file cannot be written.
-bool writeSounds(const std::string& wavfolder);
+bool writeSounds(const std::string& wavFolder);
 
 }  // namespace zandoli

@@ -23,7 +23,7 @@ const QPointF FAN_PIVOT{114, 474};
 constexpr double FAN_REACH = 300;
 constexpr double FAN_ANGLES[] = {-13.5, -4.5, 4.5, 13.5};
 
-QColor qcolour(Rgb rgb) {
+QColor toQColor(Rgb rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
@@ -45,11 +45,11 @@ void paintCard(QPainter& painter, Face face, const PlayerLook& player) {
 
     // A tile card is black with a border in the player's colour, as on the table.
     const bool tile = face == Face::Tile;
-    painter.setPen(QPen(tile ? qcolour(player.playerColour) : QColor(Qt::black), CARD_BORDER));
-    painter.setBrush(tile ? QColor(Qt::black) : qcolour(player.playerColour));
+    painter.setPen(QPen(tile ? toQColor(player.playerColour) : QColor(Qt::black), CARD_BORDER));
+    painter.setBrush(tile ? QColor(Qt::black) : toQColor(player.playerColour));
     painter.drawRoundedRect(card, CARD_RADIUS, CARD_RADIUS);
 
-    const QColor ink = qcolour(player.cardText);
+    const QColor ink = toQColor(player.cardText);
     painter.setPen(ink);
     switch (face) {
         case Face::Decimal:

@@ -35,12 +35,12 @@ void normalise(Samples& samples, double peakDb) {
     }
 }
 
-void fade(Samples& samples, double inMs, double outms) {
+void fade(Samples& samples, double inMs, double outMs) {
     const auto ramp = [&](double ms) {
         return std::min(samples.size() / 2, static_cast<size_t>(ms * SAMPLE_RATE / 1000.0));
     };
     const size_t in = ramp(inMs);
-    const size_t out = ramp(outms);
+    const size_t out = ramp(outMs);
     for (size_t i = 0; i < in; ++i) {
         samples[i] *= static_cast<double>(i) / in;
     }

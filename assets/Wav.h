@@ -13,7 +13,7 @@ inline constexpr int SAMPLE_RATE = 44100;
 void normalise(Samples& samples, double peakDb);
 
 // Ramps the first and last few milliseconds, so no sound starts or stops with a click.
-void fade(Samples& samples, double inMs, double outms);
+void fade(Samples& samples, double inMs, double outMs);
 
 // Writes 16-bit PCM mono. Returns false when the file cannot be written.
 bool writeWav(const std::string& path, const Samples& samples);

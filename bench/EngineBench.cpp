@@ -20,7 +20,7 @@ void BM_dealcards(benchmark::State& bench) {
     for (auto _ : bench) {
         shufflePack(pack, random);
         dealHands(state, pack);
-        benchmark::DoNotOptimize(state.topcard);
+        benchmark::DoNotOptimize(state.topCard);
     }
 }
 BENCHMARK(BM_dealcards)->Unit(benchmark::kMicrosecond);

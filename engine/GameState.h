@@ -27,12 +27,12 @@ struct GameState {
     int16_t restoring = 0;
     Hands hand{};
     Hands turnHand{};
-    std::array<int16_t, PLAYER_SLOTS> handsize{};
+    std::array<int16_t, PLAYER_SLOTS> handSize{};
     int16_t colour = 0;
     int16_t starUsed = 0;
     int16_t drawn = 0;
     int16_t turnOver = 0;
-    int16_t topcard = 0;
+    int16_t topCard = 0;
     int16_t packPos = 0;
     int16_t newSlot = 0;
     int16_t spins = 0;

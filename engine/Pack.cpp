@@ -28,14 +28,14 @@ void shufflePack(PackOrder& pack, RandomSource& random) {
     }
 }
 
-void rebuildPack(PackOrder& pack, int16_t topcard, int16_t packPos, RandomSource& random) {
+void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random) {
     std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
     random.reseed();
     for (int i = PACK_SIZE - 1; i > 0; --i) {
         std::swap(pack[i], pack[pick(random, i + 1)]);
     }
-    if (isCard(topcard) && packPos >= 0 && packPos < PACK_SIZE) {
-        const auto at = std::find(pack.begin(), pack.begin() + PACK_SIZE, topcard);
+    if (isCard(topCard) && packPos >= 0 && packPos < PACK_SIZE) {
+        const auto at = std::find(pack.begin(), pack.begin() + PACK_SIZE, topCard);
         std::swap(*at, pack[packPos]);
     }
 }
@@ -48,7 +48,7 @@ void dealHands(GameState& state, const PackOrder& pack) {
         }
     }
     state.packPos = FIRST_UNDEALT;
-    state.topcard = pack[FIRST_UNDEALT];
+    state.topCard = pack[FIRST_UNDEALT];
 }
 
 void clearHands(GameState& state) {
@@ -57,14 +57,14 @@ void clearHands(GameState& state) {
             state.hand[p][s] = NO_CARD;
             state.turnHand[p][s] = NO_CARD;
         }
-        state.handsize[p] = DEALT_CARDS;
+        state.handSize[p] = DEALT_CARDS;
     }
 }
 
 void foldTurn(GameState& state, int colour) {
     auto& hand = state.hand[colour];
     const auto& turnHand = state.turnHand[colour];
-    const int size = std::clamp<int>(state.handsize[colour], 0, SHOWN_SLOTS);
+    const int size = std::clamp<int>(state.handSize[colour], 0, SHOWN_SLOTS);
     int k = 0;
     for (int s = 0; s < size; ++s) {
         // A hand that counts more cards than it holds (a damaged restore) stops

@@ -21,7 +21,7 @@ void shufflePack(PackOrder& pack, RandomSource& random);
 
 // A saved game keeps only the top of the pack: put every card in once, the
 // saved top card at its saved position and the rest shuffled around it.
-void rebuildPack(PackOrder& pack, int16_t topcard, int16_t packPos, RandomSource& random);
+void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random);
 
 // Deals blocks of seven from the shuffled pack, Blue first, into hand and
 // turnHand, and sets the top of the pack.
@@ -31,7 +31,7 @@ void dealHands(GameState& state, const PackOrder& pack);
 void clearHands(GameState& state);
 
 // Closes the gaps the discards left in a colour's hand, keeping the order of
-// the cards that remain: turnHand is folded into hand for handsize cards.
+// the cards that remain: turnHand is folded into hand for handSize cards.
 void foldTurn(GameState& state, int colour);
 
 }  // namespace zandoli

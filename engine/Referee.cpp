@@ -122,7 +122,7 @@ void Referee::nextColour() {
     view_.setTurnCaption(std::string(look.turnCaption));
     view_.setTurnCaptionColour(look.playerColour);
     view_.applyColourScheme(state_.colour);
-    liveSlots_ = std::clamp<int>(state_.handsize[state_.colour], 0, SHOWN_SLOTS);
+    liveSlots_ = std::clamp<int>(state_.handSize[state_.colour], 0, SHOWN_SLOTS);
     for (int s = 0; s < liveSlots_; ++s) {
         state_.turnHand[state_.colour][s] = state_.hand[state_.colour][s];
     }
@@ -221,7 +221,7 @@ void Referee::cardClicked(int slot) {
         discard(slot);
         afterRedStarDiscard();
     }
-    if (state_.handsize[state_.colour] == 0) {
+    if (state_.handSize[state_.colour] == 0) {
         endGame();
     }
 }
@@ -229,7 +229,7 @@ void Referee::cardClicked(int slot) {
 void Referee::discard(int slot) {
     view_.hideSlot(slot);
     state_.turnHand[state_.colour][slot] = NO_CARD;
-    --state_.handsize[state_.colour];
+    --state_.handSize[state_.colour];
     play(SOUND_DISCARD);
 }
 
@@ -252,13 +252,13 @@ void Referee::drawCard() {
         return;
     }
     state_.drawn = 1;
-    auto& size = state_.handsize[state_.colour];
+    auto& size = state_.handSize[state_.colour];
     const int slot = std::clamp<int>(size, 0, SHOWN_SLOTS);
-    state_.hand[state_.colour][slot] = state_.topcard;
-    state_.turnHand[state_.colour][slot] = state_.topcard;
+    state_.hand[state_.colour][slot] = state_.topCard;
+    state_.turnHand[state_.colour][slot] = state_.topCard;
     size = static_cast<int16_t>(std::min(slot + 1, SHOWN_SLOTS));
     state_.packPos = static_cast<int16_t>((state_.packPos + 1) % PACK_SIZE);
-    state_.topcard = packOrder_[state_.packPos];
+    state_.topCard = packOrder_[state_.packPos];
     play(SOUND_DRAW);
     scheduler_.start(TimerId::DrawDelay);
 }

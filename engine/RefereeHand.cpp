@@ -24,7 +24,7 @@ void Referee::dealCards() {
 }
 
 void Referee::showCards() {
-    const int size = std::clamp<int>(state_.handsize[state_.colour], 0, SHOWN_SLOTS);
+    const int size = std::clamp<int>(state_.handSize[state_.colour], 0, SHOWN_SLOTS);
     for (int j = 0; j < size; ++j) {
         const int16_t card = state_.hand[state_.colour][j];
         if (isCard(card)) {
@@ -34,7 +34,7 @@ void Referee::showCards() {
 }
 
 void Referee::showDrawnCard() {
-    const int slot = std::clamp<int>(state_.handsize[state_.colour] - 1, 0, SHOWN_SLOTS - 1);
+    const int slot = std::clamp<int>(state_.handSize[state_.colour] - 1, 0, SHOWN_SLOTS - 1);
     state_.newSlot = static_cast<int16_t>(slot);
     const int16_t card = state_.hand[state_.colour][slot];
     if (isCard(card)) {
@@ -54,7 +54,7 @@ void Referee::restoreGame() {
     // The save keeps only the top of the pack; every card goes back in once,
     // the saved top card where it was, so the next draw gives it and later
     // draws stay valid.
-    rebuildPack(packOrder_, state_.topcard, state_.packPos, random_);
+    rebuildPack(packOrder_, state_.topCard, state_.packPos, random_);
     // A turn saved half-way comes back as the start of the same player's
     // turn: the discards already made stay discarded and no click is judged
     // against a spin that is gone.

@@ -21,7 +21,7 @@ auto fieldsInOrder(State& state) {
     fields[line++] = &state.numPlayers;
     fields[line++] = &state.colour;
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
-        fields[line++] = &state.handsize[p];
+        fields[line++] = &state.handSize[p];
     }
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
@@ -30,7 +30,7 @@ auto fieldsInOrder(State& state) {
         }
     }
     fields[line++] = &state.packPos;
-    fields[line++] = &state.topcard;
+    fields[line++] = &state.topCard;
     fields[line++] = &state.starUsed;
     fields[line++] = &state.drawn;
     fields[line++] = &state.turnOver;
@@ -86,14 +86,14 @@ std::string formatSave(const GameState& state) {
     return text;
 }
 
-std::filesystem::path temppath(const std::filesystem::path& file) {
+std::filesystem::path tempPath(const std::filesystem::path& file) {
     std::filesystem::path temp = file;
     temp += ".tmp";
     return temp;
 }
 
 bool writeSave(const GameState& state, const std::filesystem::path& file) {
-    const std::filesystem::path temp = temppath(file);
+    const std::filesystem::path temp = tempPath(file);
     bool created = false;
     try {
         const std::string text = formatSave(state);

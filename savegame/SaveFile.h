@@ -38,11 +38,11 @@ inline constexpr std::size_t LONGEST_LINE = 16;
 
 // True when every saved field lies where a running game can put it, so a
 // table can show and fold the restored hands without checking them again:
-// the first handsize(p) slots of each hand hold cards, and the working hand of
-// the player to move still holds handsize(colour) cards within slots 0..11.
+// the first handSize(p) slots of each hand hold cards, and the working hand of
+// the player to move still holds handSize(colour) cards within slots 0..11.
 bool validSave(const GameState& state);
 
 // The temporary file writeSave fills before renaming it over the save.
-std::filesystem::path temppath(const std::filesystem::path& file);
+std::filesystem::path tempPath(const std::filesystem::path& file);
 
 }  // namespace zandoli::savegame

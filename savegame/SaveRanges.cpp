@@ -15,7 +15,7 @@ bool isFlag(int value) {
 }
 
 bool holdsCards(const GameState& state, int player) {
-    for (int s = 0; s < state.handsize[player]; ++s) {
+    for (int s = 0; s < state.handSize[player]; ++s) {
         if (state.hand[player][s] == NO_CARD) {
             return false;
         }
@@ -30,7 +30,7 @@ bool holdsCards(const GameState& state, int player) {
 bool workingHandFits(const GameState& state) {
     const auto& hand = state.hand[state.colour];
     const auto& working = state.turnHand[state.colour];
-    const int size = state.handsize[state.colour];
+    const int size = state.handSize[state.colour];
     for (int s = 0; s < size; ++s) {
         if (working[s] != hand[s] && working[s] != NO_CARD) {
             return false;
@@ -55,7 +55,7 @@ bool validSave(const GameState& state) {
         return false;
     }
     for (int p = 0; p < PLAYING_COLOURS; ++p) {
-        if (!between(state.handsize[p], 0, SHOWN_SLOTS)) {
+        if (!between(state.handSize[p], 0, SHOWN_SLOTS)) {
             return false;
         }
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
@@ -72,10 +72,10 @@ bool validSave(const GameState& state) {
         return false;
     }
     // newSlot may be -1: a draw whose hand is emptied by discards before the
-    // draw delay ends makes showDrawnCard store handsize - 1 of an empty hand, and
+    // draw delay ends makes showDrawnCard store handSize - 1 of an empty hand, and
     // New Game does not clear it. Nothing reads newSlot before the next draw
     // sets it again, so such a save is still a good game.
-    return between(state.packPos, 0, PACK_SIZE - 1) && between(state.topcard, 0, PACK_SIZE - 1) &&
+    return between(state.packPos, 0, PACK_SIZE - 1) && between(state.topCard, 0, PACK_SIZE - 1) &&
            isFlag(state.starUsed) && isFlag(state.drawn) && isFlag(state.turnOver) &&
            between(state.newSlot, -1, SHOWN_SLOTS - 1) && state.spins >= 0;
 }

@@ -28,7 +28,7 @@ constexpr std::array<Named, 12> VALUE_WORDS = {{{0.1, "one tenth"},
                                                 {0.9, "nine tenths"},
                                                 {1.0, "one whole"}}};
 
-std::string withoutpercentsign(std::string text) {
+std::string withoutPercentSign(std::string text) {
     if (!text.empty() && text.back() == '%') {
         text.pop_back();
     }
@@ -60,7 +60,7 @@ std::string cardWords(int16_t card) {
             return words + ", as a decimal: " + decimalText(entry.cardValue);
         case CardKind::Percent:
             return words +
-                   ", as a percentage: " + withoutpercentsign(percentText(entry.cardValue)) +
+                   ", as a percentage: " + withoutPercentSign(percentText(entry.cardValue)) +
                    " percent";
         case CardKind::Fraction:
             return words + ", as a fraction: " + std::to_string(entry.cardNumerator) + " over " +

@@ -22,7 +22,7 @@ ClickLabel* buildLabel(QWidget* window, const QString& name, const QString& text
     auto* label = new ClickLabel(text, window);
     label->setObjectName(name);
     label->setFont(units::font(look::TEXT_FONT, points, true));
-    label->setTextColour(look::qcolour(look::SPINCOUNT_TEXT));
+    label->setTextColour(look::toQColor(look::SPINCOUNT_TEXT));
     label->setAlignment(alignment);
     label->setGeometry(units::pxRect(place.left, place.top, place.width, place.height));
     return label;
@@ -44,10 +44,10 @@ QWidget* OnePlayerTable::createWindow() {
                                look::SPINS_CAPTION_RECT, look::SPINS_CAPTION_POINTS,
                                Qt::AlignLeft | Qt::AlignTop);
     // The count is empty until the first spin of a game stops.
-    spincount_ = buildLabel(window, QStringLiteral("spinCount"), QString(), look::SPINCOUNT_RECT,
+    spinCount_ = buildLabel(window, QStringLiteral("spinCount"), QString(), look::SPINCOUNT_RECT,
                             look::SPINCOUNT_POINTS, Qt::AlignCenter);
-    spincount_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    spincount_->setLineWidth(1);
+    spinCount_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    spinCount_->setLineWidth(1);
     return window;
 }
 
@@ -57,12 +57,12 @@ void OnePlayerTable::applyColourScheme(int colour) {
         return;
     }
     spinsCaption_->setTextColour(playerColour());
-    spincount_->setTextColour(playerColour());
+    spinCount_->setTextColour(playerColour());
 }
 
 void OnePlayerTable::setSpinCount(const std::string& text) {
-    if (!spincount_.isNull()) {
-        spincount_->setText(QString::fromStdString(text));
+    if (!spinCount_.isNull()) {
+        spinCount_->setText(QString::fromStdString(text));
     }
 }
 

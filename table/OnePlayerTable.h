@@ -25,7 +25,7 @@ protected:
 
 private:
     QPointer<ClickLabel> spinsCaption_;
-    QPointer<ClickLabel> spincount_;
+    QPointer<ClickLabel> spinCount_;
 };
 
 }  // namespace zandoli

@@ -16,7 +16,7 @@ ClickLabel* buildLabel(QWidget* window, const QString& name, const QString& text
     auto* label = new ClickLabel(text, window);
     label->setObjectName(name);
     label->setFont(font);
-    label->setTextColour(look::qcolour(colour));
+    label->setTextColour(look::toQColor(colour));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -50,7 +50,7 @@ void TableScreen::buildSlots(TableWindow* window) {
     pack_ = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, window);
     pack_->setObjectName(QStringLiteral("pack"));
     pack_->setGeometry(pxRect(PACK_FRAME));
-    pack_->setBackColour(look::qcolour(look::PACK_BACK));
+    pack_->setBackColour(look::toQColor(look::PACK_BACK));
     pack_->setBorderWidth(look::FRAME_BORDER_PX);
     pack_->hide();
 
@@ -71,7 +71,7 @@ ButtonLabel* TableScreen::buildButton(TableWindow* window, const QString& name, 
     auto* button = new ButtonLabel(text, window);
     button->setObjectName(name);
     button->setFont(units::font(look::TEXT_FONT, points, true));
-    button->setTextColour(look::qcolour(look::BUTTON_TEXT));
+    button->setTextColour(look::toQColor(look::BUTTON_TEXT));
     button->setBackColour(Qt::black);
     button->setGeometry(pxRect(place));
     return button;

@@ -11,7 +11,7 @@
 // drawn. Run-time colours come from the players' looks in Colours.h.
 namespace zandoli::look {
 
-inline QColor qcolour(Rgb c) {
+inline QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 

@@ -47,7 +47,7 @@ TableScreen::~TableScreen() {
 
 void TableScreen::onLoad() {
     fitWindow(window_);
-    window_->setBackground(look::qcolour(look::TABLE_BACK));
+    window_->setBackground(look::toQColor(look::TABLE_BACK));
     dial_->setPicture(QString::fromLatin1(DIAL_AT_REST));
     closeup_->setPicture(QString::fromLatin1(CLOSEUP_AT_REST));
     for (CardSlot& slot : slots_) {

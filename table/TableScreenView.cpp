@@ -38,7 +38,7 @@ void TableScreen::applyColourScheme(int colour) {
         return;
     }
     const PlayerLook& player = PLAYERS[static_cast<size_t>(colour)];
-    playerColour_ = look::qcolour(player.playerColour);
+    playerColour_ = look::toQColor(player.playerColour);
     if (window_.isNull()) {
         return;
     }
@@ -48,7 +48,7 @@ void TableScreen::applyColourScheme(int colour) {
     for (const QPointer<ButtonLabel>& button : buttons_) {
         button->setTextColour(playerColour_);
     }
-    const QColor text = look::qcolour(player.cardText);
+    const QColor text = look::toQColor(player.cardText);
     for (CardSlot& slot : slots_) {
         slot.applyColours(playerColour_, text);
     }
@@ -71,7 +71,7 @@ void TableScreen::setTurnCaption(const std::string& text) {
 
 void TableScreen::setTurnCaptionColour(Rgb colour) {
     if (!caption_.isNull()) {
-        caption_->setTextColour(look::qcolour(colour));
+        caption_->setTextColour(look::toQColor(colour));
     }
 }
 

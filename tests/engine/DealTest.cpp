@@ -50,7 +50,7 @@ TEST(Deal, AlwaysZeroGeneratorGivesTheGoldenPackAfterTheDealDelay) {
         EXPECT_EQ(t.referee.packOrder()[k], (k + 8) % PACK_SIZE) << k;
     }
     EXPECT_EQ(t.hand(3), (std::vector<int16_t>{29, 30, 31, 32, 33, 34, 35}));
-    EXPECT_EQ(t.state.topcard, 36);
+    EXPECT_EQ(t.state.topCard, 36);
     EXPECT_EQ(t.state.packPos, 28);
     // Once as the table opens, once when the deal delay ends: each reseeds.
     EXPECT_EQ(t.random.reseeds(), 2);
@@ -71,7 +71,7 @@ TEST(Deal, EveryDealIsAPermutationDealtInBlocksOfSeven) {
             EXPECT_EQ(state.hand[s / 7][s % 7], pack[s]);
             EXPECT_EQ(state.turnHand[s / 7][s % 7], pack[s]);
         }
-        EXPECT_EQ(state.topcard, pack[28]);
+        EXPECT_EQ(state.topCard, pack[28]);
     }
 }
 

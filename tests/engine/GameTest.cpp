@@ -80,10 +80,10 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
     s.hand[2] = {22, 23, 24, 25, 26, 27, 28, NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD, 0};
     s.turnHand[2] = s.hand[2];
     s.turnHand[2][1] = s.turnHand[2][4] = NO_CARD;
-    s.handsize = {7, 7, 5, 7, 0};
+    s.handSize = {7, 7, 5, 7, 0};
     s.starUsed = s.drawn = 1;
     s.turnOver = 0;
-    s.topcard = 5;
+    s.topCard = 5;
     s.packPos = 40;
     s.restoring = 1;
     t.random.setConstant(0.37);
@@ -99,7 +99,7 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
     EXPECT_EQ(s.turnOver, 1);
     EXPECT_EQ(t.view.colourScheme, 2);
     t.press(0);  // no click is judged against the spin that was not saved
-    EXPECT_EQ(s.handsize[2], 5);
+    EXPECT_EQ(s.handSize[2], 5);
 
     std::vector<int16_t> pack(t.referee.packOrder().begin(), t.referee.packOrder().begin() + 48);
     EXPECT_EQ(pack[40], 5);
@@ -110,7 +110,7 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
     t.spinTo(9);
     t.pressPack();
     EXPECT_EQ(t.hand(2).back(), 5);
-    EXPECT_EQ(s.topcard, t.referee.packOrder()[41]);
+    EXPECT_EQ(s.topCard, t.referee.packOrder()[41]);
     t.referee.buttonPressed(TableButton::Exit);
     EXPECT_EQ(t.view.exits, std::vector<bool>{true});  // a game in play is saved
 }
@@ -137,7 +137,7 @@ TEST(OnePlayer, StarsAndWrongCardsKeepTheTurnAndNextPlayerIsNeverTouched) {
     EXPECT_EQ(t.screen(), "TURN OVER | message | 9 10 12 13 14 36");
     t.scheduler.advance(3000);
     EXPECT_EQ(t.screen(), "Blue to Play | spin | 9 10 12 13 14 36");
-    EXPECT_EQ(t.view.spincount, "3");
+    EXPECT_EQ(t.view.spinCount, "3");
     t.referee.buttonPressed(TableButton::NextPlayer);
     EXPECT_FALSE(t.view.nextPlayerTouched);
 }
@@ -146,18 +146,18 @@ TEST(OnePlayer, ARestoredCountGoesOnToTheWinAndStopsAt32767) {
     Solo t(1);
     t.state.spins = 22;
     t.restoreBlue({24});
-    EXPECT_EQ(t.view.spincount, "22");
+    EXPECT_EQ(t.view.spinCount, "22");
     t.spinTo(14);  // 1
     t.press(0);
     EXPECT_EQ(t.view.turnCaption, "GAME WON IN 23 SPINS!");
     EXPECT_EQ(t.view.turnCaptionSize, 32);
     t.referee.buttonPressed(TableButton::NewGame);
-    EXPECT_EQ(t.view.spincount, "");
+    EXPECT_EQ(t.view.spinCount, "");
     EXPECT_EQ(t.view.turnCaptionSize, 36);
     t.state.spins = 32767;
     t.restoreBlue({8, 9});
     t.spinTo(0);
-    EXPECT_EQ(t.view.spincount, "32767");
+    EXPECT_EQ(t.view.spinCount, "32767");
 }
 
 // Plays to a win, checking after every turn that the turn passed on and the
@@ -180,7 +180,7 @@ struct Game {
             }
             scheduler.advance(3000);
             EXPECT_EQ(state.colour, (colour + 1) % state.numPlayers);
-            EXPECT_EQ(view.visibleSlots(), std::min<int>(state.handsize[state.colour], 12));
+            EXPECT_EQ(view.visibleSlots(), std::min<int>(state.handSize[state.colour], 12));
         }
         return -1;
     }
@@ -198,7 +198,7 @@ TEST(WholeGame, OneToFourPlayersPlayToAWinner) {
             Game g(players, seed * 7919 + players, seed % 2 ? 1 : 0);
             const int turns = g.playToWin();
             ASSERT_GT(turns, 0) << players << " players, seed " << seed;
-            EXPECT_EQ(g.state.handsize[g.state.colour], 0);
+            EXPECT_EQ(g.state.handSize[g.state.colour], 0);
             EXPECT_EQ(g.view.visibleSlots(), 0);
             EXPECT_EQ(g.view.sounds.empty(), seed % 2 == 0);
             if (players == 1) {

@@ -31,7 +31,7 @@ struct Table {
         state.hand[0].fill(NO_CARD);
         std::copy(cards.begin(), cards.end(), state.hand[0].begin());
         state.turnHand[0] = state.hand[0];
-        state.handsize[0] = static_cast<int16_t>(cards.size());
+        state.handSize[0] = static_cast<int16_t>(cards.size());
         state.colour = 0;
         state.restoring = 1;
         referee.load();
@@ -49,7 +49,7 @@ struct Table {
     void press(int slot) { ScriptedPlayer::pressSlot(referee, slot); }
     void pressPack() { ScriptedPlayer::pressPack(referee); }
     std::vector<int16_t> hand(int colour) const {
-        return {state.hand[colour].begin(), state.hand[colour].begin() + state.handsize[colour]};
+        return {state.hand[colour].begin(), state.hand[colour].begin() + state.handSize[colour]};
     }
     // What the table shows, in one line: the turn caption, the message, the
     // buttons that can be pressed and the faces in slot order.

@@ -59,7 +59,7 @@ TEST(BlueStarTurn, ThePackGivesTopcardAndTheTurnPasses3400msLater) {
     t.pressPack();
     t.pressPack();  // one draw a turn
     EXPECT_EQ(t.hand(0), (Hand{8, 9, 10, 11, 12, 13, 14, 36}));
-    EXPECT_EQ(t.state.topcard, 37);
+    EXPECT_EQ(t.state.topCard, 37);
     EXPECT_TRUE(t.playing(SOUND_DRAW));
     t.scheduler.advance(399);
     EXPECT_EQ(t.screen(), "Blue to Play | 8 9 10 11 12 13 14");
@@ -94,7 +94,7 @@ TEST(HandOver, FoldKeepsTheOrderOfTheRemainingCards) {
     state.hand[2] = {1, 2, 3, 4, 5, 6, 7, 40, 41, 42, 43, 44, 45};
     state.turnHand[2] = state.hand[2];
     state.turnHand[2][1] = state.turnHand[2][4] = NO_CARD;
-    state.handsize[2] = 5;
+    state.handSize[2] = 5;
     foldTurn(state, 2);
     EXPECT_EQ(Hand(state.hand[2].begin(), state.hand[2].begin() + 7), (Hand{1, 3, 4, 6, 7, 6, 7}));
 }
@@ -105,18 +105,18 @@ TEST(Draws, AFullHandStaysAtTwelveAndTheTwentyFirstDrawTakesTheFirstDealtCard) {
     for (int s = 7; s < 12; ++s) {  // Yellow comes to its turn with twelve cards
         t.state.hand[1][s] = static_cast<int16_t>(s + 30);
     }
-    t.state.handsize[1] = 12;
+    t.state.handSize[1] = 12;
     std::vector<int16_t> drawn;
     for (int draw = 0; draw < 21; ++draw) {
         const int colour = t.state.colour;
-        const int slot = std::min<int>(t.state.handsize[colour], 12);
+        const int slot = std::min<int>(t.state.handSize[colour], 12);
         t.spinTo(9);
         t.pressPack();
         drawn.push_back(t.state.hand[colour][slot]);
         t.scheduler.advance(3400);
         EXPECT_LE(t.view.visibleSlots(), 12);
     }
-    EXPECT_EQ(t.state.handsize[1], 12);
+    EXPECT_EQ(t.state.handSize[1], 12);
     EXPECT_EQ(drawn[0], 36);
     EXPECT_EQ(drawn[20], 8);  // packOrder(0), Blue's first dealt card
 }

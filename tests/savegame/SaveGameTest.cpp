@@ -42,7 +42,7 @@ GameState onlySaved(GameState s) {
     const GameState blank = sentinel();
     s.restoring = SENTINEL;
     s.hand[4] = s.turnHand[4] = blank.hand[4];
-    s.handsize[4] = SENTINEL;
+    s.handSize[4] = SENTINEL;
     for (int p = 0; p < 4; ++p) {
         s.hand[p][12] = s.turnHand[p][12] = SENTINEL;
     }
@@ -64,7 +64,7 @@ GameState magenta() {
     s.playSound = 1;
     s.numPlayers = 3;
     s.colour = 2;
-    s.handsize = {5, 7, 6, 7, 0};
+    s.handSize = {5, 7, 6, 7, 0};
     s.hand[0] = row({8, 3, 40, 22, 17, 22, 17});
     s.turnHand[0] = row({8, NO_CARD, 3, 40, NO_CARD, 22, 17});
     s.hand[1] = s.turnHand[1] = row({1, 44, 29, 5, 36, 14, 27});
@@ -72,7 +72,7 @@ GameState magenta() {
     s.turnHand[2][2] = NO_CARD;
     s.hand[3] = s.turnHand[3] = row({9, 10, 47, 31, 4, 21, 35});
     s.packPos = 28;
-    s.topcard = 13;
+    s.topCard = 13;
     return s;
 }
 
@@ -229,7 +229,7 @@ TEST(SaveRanges, ValuesOutsideTheGameAreRefused) {
     // Twelve cards fill every shown slot; a thirteenth cannot be counted.
     GameState full = magenta();
     full.hand[1] = full.turnHand[1] = row({1, 44, 29, 5, 36, 14, 27, 6, 7, 11, 12, 15});
-    full.handsize[1] = 12;
+    full.handSize[1] = 12;
     Lines lines = split(formatSave(full));
     GameState state;
     EXPECT_TRUE(parses(join(lines), state));
@@ -259,7 +259,7 @@ struct Folder {
 TEST(SaveOnDisk, SavesReplaceWholeAndReadsStopAfterABoundedPrefix) {
     const Folder f;
     f.put(std::string(3000, '1'));
-    std::ofstream(temppath(f.save)) << "half a save";
+    std::ofstream(tempPath(f.save)) << "half a save";
     ASSERT_TRUE(writeSave(magenta(), f.save));
     EXPECT_EQ(contents(f.save), formatSave(magenta()));
     EXPECT_TRUE(f.holdsOnlyTheSave());
@@ -289,15 +289,15 @@ TEST(SaveOnDisk, AFailedSaveLeavesThePreviousWholeAndNoTemporaryFile) {
     GameState later = magenta();
     later.colour = 1;
     // The temporary file lands on a full disk: its write fails after it was made.
-    fs::create_symlink("/dev/full", temppath(f.save));
+    fs::create_symlink("/dev/full", tempPath(f.save));
     EXPECT_FALSE(writeSave(later, f.save));
     EXPECT_EQ(contents(f.save), formatSave(magenta()));
     EXPECT_TRUE(f.holdsOnlyTheSave());
     // Something not ours at the temporary name is left alone.
-    fs::create_directory(temppath(f.save));
+    fs::create_directory(tempPath(f.save));
     EXPECT_FALSE(writeSave(later, f.save));
     EXPECT_EQ(contents(f.save), formatSave(magenta()));
-    EXPECT_TRUE(fs::is_directory(temppath(f.save)));
+    EXPECT_TRUE(fs::is_directory(tempPath(f.save)));
 }
 
 // The test's own check of an accepted text: its first 110 lines are plain

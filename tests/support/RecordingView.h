@@ -32,7 +32,7 @@ public:
     void showNextPlayer(bool visible) override;
     void enableNextPlayer(bool enabled) override;
     void enableSpin(bool enabled) override { spinEnabled = enabled; }
-    void setSpinCount(const std::string& text) override { spincount = text; }
+    void setSpinCount(const std::string& text) override { spinCount = text; }
 
     void setDial(const std::string& picture) override { dial = picture; }
     void setCloseup(const std::string& picture) override { closeup = picture; }
@@ -60,7 +60,7 @@ public:
     // one-player table must never touch it.
     bool nextPlayerTouched = false;
     bool spinEnabled = true;
-    std::string spincount;
+    std::string spinCount;
     std::string dial = DIAL_AT_REST;
     std::string closeup = CLOSEUP_AT_REST;
     std::vector<std::string> sounds;

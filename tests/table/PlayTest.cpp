@@ -19,18 +19,18 @@ TEST(TablePresses, HitOnlyStrictlyInsideAShowingCardOrThePack) {
     for (QPoint edge : {QPoint(40, 250), QPoint(145, 250), QPoint(41, 184), QPoint(41, 321)}) {
         h.clickAt(edge);
     }
-    EXPECT_EQ(h.state.handsize[0], 7);
+    EXPECT_EQ(h.state.handSize[0], 7);
     h.clickAt(QPoint(41, 320));
-    EXPECT_EQ(h.state.handsize[0], 6);
+    EXPECT_EQ(h.state.handSize[0], 6);
     EXPECT_EQ(spoken(h.w("cardFrame0")), "");  // the discarded card falls silent
     h.clickAt(QPoint(41, 250));                // where the discarded card was
-    EXPECT_EQ(h.state.handsize[0], 6);
+    EXPECT_EQ(h.state.handSize[0], 6);
     EXPECT_FALSE(h.w("incorrectChoiceMessage")->isVisible());
 
     h.click("nextPlayerButton");
     h.spinTo(9);  // Yellow's blue star; the pack card starts at pixel 248
     h.clickAt(QPoint(248, 100));
-    EXPECT_EQ(h.state.handsize[1], 7);
+    EXPECT_EQ(h.state.handSize[1], 7);
     h.clickAt(QPoint(249, 100));
     h.clock.advance(400);
     EXPECT_EQ(h.w<PictureBox>("cardPicture7")->pictureName(), "images\\wsq2.jpg");

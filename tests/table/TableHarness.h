@@ -67,8 +67,8 @@ struct Harness {
         for (size_t p = 0; p < 4; ++p) {
             const bool mine = static_cast<int>(p) == colour;
             state.hand[p].fill(NO_CARD);
-            state.handsize[p] = static_cast<int16_t>(mine ? cards.size() : 7);
-            for (size_t s = 0; s < static_cast<size_t>(state.handsize[p]); ++s) {
+            state.handSize[p] = static_cast<int16_t>(mine ? cards.size() : 7);
+            for (size_t s = 0; s < static_cast<size_t>(state.handSize[p]); ++s) {
                 state.hand[p][s] = mine ? cards[s] : static_cast<int16_t>(2 + s);
             }
         }
