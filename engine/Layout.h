@@ -2,12 +2,22 @@
 
 namespace zandoli {
 
-// The table is laid out in twips: 15 twips to a pixel, 15360 x 11520 in all.
+// Every place on the table, in twips: 15 twips to a pixel, 15360 x 11520 in
+// all. The rules hit-test presses against the same frames the widgets are
+// built at, so the two can never disagree. Standard C++ only: the referee
+// uses this header without Qt.
 struct TwipRect {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
+};
+
+// The corner from which a control sizes itself to its text, growing right
+// and down.
+struct TwipCorner {
+    int left = 0;
+    int top = 0;
 };
 
 inline constexpr int SLOT_WIDTH = 1575;
@@ -25,5 +35,37 @@ inline constexpr TwipRect PACK_FRAME{3720, 960, 1095, 1455};
 constexpr bool strictlyInside(const TwipRect& r, double x, double y) {
     return r.left < x && x < r.left + r.width && r.top < y && y < r.top + r.height;
 }
+
+// The parts of a card, from the top-left corner of its frame. A text line
+// starts at CARD_TEXT_LEFT whatever its width; its top depends on the face.
+inline constexpr int CARD_TEXT_LEFT = 30;
+inline constexpr int CARD_HIGH_TEXT_TOP = 120;    // the "1" and a numerator
+inline constexpr int CARD_LOW_TEXT_TOP = 600;     // decimals and percentages, mid-card
+inline constexpr int CARD_LOADED_TEXT_TOP = 240;  // where a caption waits before its first face
+inline constexpr int CARD_SECOND_LINE_TOP = 1080;
+inline constexpr TwipRect CARD_BAR{360, 960, 855, 105};
+// A tile picture; the box keeps this size when a picture cannot be read.
+inline constexpr TwipRect CARD_PICTURE{180, 120, 1200, 1800};
+
+// The controls around the hand.
+inline constexpr TwipCorner TITLE_CORNER{9060, 0};
+inline constexpr TwipCorner CAPTION_CORNER{2280, 0};
+inline constexpr TwipRect DIAL_RECT{8760, 3600, 6000, 6000};
+inline constexpr TwipRect CLOSEUP_RECT{10560, 960, 2400, 2400};
+inline constexpr TwipRect SPIN_RECT{9180, 9840, 5175, 795};
+inline constexpr TwipRect EXIT_RECT{13560, 10920, 1695, 495};
+inline constexpr TwipRect NEWGAME_RECT{120, 10920, 2055, 495};
+inline constexpr TwipRect RULES_RECT{11160, 10920, 2055, 495};
+inline constexpr TwipRect NOTICE_RECT{2280, 11250, 8760, 240};
+
+// Where the two tables differ: the one-player table moves the wrong-card
+// message a little right and Next Player down, out of the way of its spin
+// count, which stands beside its caption.
+inline constexpr TwipRect MESSAGE_RECT{2280, 10800, 8760, 360};
+inline constexpr TwipRect ONE_PLAYER_MESSAGE_RECT{2400, 10800, 8760, 360};
+inline constexpr TwipRect NEXTPLAYER_RECT{2520, 9840, 3615, 795};
+inline constexpr TwipRect ONE_PLAYER_NEXTPLAYER_RECT{2520, 10560, 3615, 795};
+inline constexpr TwipRect SPINS_CAPTION_RECT{1560, 9840, 4575, 855};
+inline constexpr TwipRect SPINCOUNT_RECT{6240, 9720, 1575, 915};
 
 }  // namespace zandoli

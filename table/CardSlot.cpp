@@ -10,26 +10,6 @@ namespace zandoli {
 
 namespace {
 
-// Offsets of the front elements from their frame, in twips.
-constexpr int TEXT_LEFT = 30;
-constexpr int HIGH_TEXT_TOP = 120;    // the "1" and a numerator
-constexpr int LOW_TEXT_TOP = 600;     // decimals and percentages, mid-card
-constexpr int LOADED_TEXT_TOP = 240;  // where a caption waits before its first face
-constexpr int SECOND_LINE_TOP = 1080;
-constexpr int BAR_LEFT = 360;
-constexpr int BAR_TOP = 960;
-constexpr int BAR_WIDTH = 855;
-constexpr int BAR_HEIGHT = 105;
-constexpr int PICTURE_LEFT = 180;
-constexpr int PICTURE_TOP = 120;
-// A tile picture's size, which the box keeps when a picture cannot be read.
-constexpr int PICTURE_WIDTH = 1200;
-constexpr int PICTURE_HEIGHT = 1800;
-
-constexpr double WHOLE_POINTS = 72;
-constexpr double NUMBER_POINTS = 36;  // decimals, numerators and denominators
-constexpr double PERCENT_POINTS = 30;
-
 QString slotName(const char* control, int index) {
     return QStringLiteral("%1%2").arg(QLatin1String(control)).arg(index);
 }
@@ -37,7 +17,7 @@ QString slotName(const char* control, int index) {
 ClickLabel* buildLine(QWidget* window, const char* control, int index) {
     auto* label = new ClickLabel(window);
     label->setObjectName(slotName(control, index));
-    label->setFont(units::font(look::TEXT_FONT, NUMBER_POINTS, true));
+    label->setFont(units::font(look::TEXT_FONT, look::NUMBER_POINTS, true));
     label->setAlignment(Qt::AlignCenter);
     label->hide();
     return label;
@@ -65,12 +45,12 @@ CardSlot::CardSlot(QWidget* window, ShapeWidget* frame, int index)
     bar_ = new ShapeWidget(ShapeWidget::Kind::Rectangle, window);
     bar_->setObjectName(slotName("fractionBar", index));
     bar_->setBorderWidth(look::BAR_BORDER_PX);
-    bar_->resize(units::px(BAR_WIDTH), units::px(BAR_HEIGHT));
+    bar_->resize(units::px(CARD_BAR.width), units::px(CARD_BAR.height));
     bar_->hide();
 
     picture_ = new PictureBox(window);
     picture_->setObjectName(slotName("cardPicture", index));
-    picture_->resize(units::px(PICTURE_WIDTH), units::px(PICTURE_HEIGHT));
+    picture_->resize(units::px(CARD_PICTURE.width), units::px(CARD_PICTURE.height));
     picture_->hide();
 }
 
@@ -78,10 +58,13 @@ void CardSlot::setup() {
     if (caption_.isNull()) {
         return;
     }
-    caption_->move(units::px(place_.left + TEXT_LEFT), units::px(place_.top + LOADED_TEXT_TOP));
-    secondLine_->move(units::px(place_.left + TEXT_LEFT), units::px(place_.top + SECOND_LINE_TOP));
-    bar_->move(units::px(place_.left + BAR_LEFT), units::px(place_.top + BAR_TOP));
-    picture_->move(units::px(place_.left + PICTURE_LEFT), units::px(place_.top + PICTURE_TOP));
+    caption_->move(units::px(place_.left + CARD_TEXT_LEFT),
+                   units::px(place_.top + CARD_LOADED_TEXT_TOP));
+    secondLine_->move(units::px(place_.left + CARD_TEXT_LEFT),
+                      units::px(place_.top + CARD_SECOND_LINE_TOP));
+    bar_->move(units::px(place_.left + CARD_BAR.left), units::px(place_.top + CARD_BAR.top));
+    picture_->move(units::px(place_.left + CARD_PICTURE.left),
+                   units::px(place_.top + CARD_PICTURE.top));
     caption_->raise();
     secondLine_->raise();
     bar_->raise();
@@ -117,7 +100,7 @@ void CardSlot::setLine(ClickLabel* label, const QString& text, double points, in
     label->setText(text);
     // The text starts just inside the frame whatever its width: the label
     // grows to the right from a fixed left edge.
-    label->move(units::px(place_.left + TEXT_LEFT), units::px(place_.top + top));
+    label->move(units::px(place_.left + CARD_TEXT_LEFT), units::px(place_.top + top));
     label->adjustSize();
 }
 
@@ -126,43 +109,52 @@ void CardSlot::drawFace(int card, const QColor& playerColour) {
         return;
     }
     const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
-    switch (static_cast<CardKind>(entry.cardKind)) {
-        case CardKind::Whole:
-            setLine(caption_, QStringLiteral("1"), WHOLE_POINTS, HIGH_TEXT_TOP);
-            caption_->show();
-            break;
-        case CardKind::Decimal:
-            setLine(caption_, QString::fromStdString(decimalText(entry.cardValue)), NUMBER_POINTS,
-                    LOW_TEXT_TOP);
-            caption_->show();
-            break;
-        case CardKind::Percent:
-            setLine(caption_, QString::fromStdString(percentText(entry.cardValue)), PERCENT_POINTS,
-                    LOW_TEXT_TOP);
-            caption_->show();
-            break;
-        case CardKind::Fraction:
-            setLine(caption_, QString::number(entry.cardNumerator), NUMBER_POINTS, HIGH_TEXT_TOP);
-            setLine(secondLine_, QString::number(entry.cardDenominator), NUMBER_POINTS,
-                    SECOND_LINE_TOP);
-            caption_->show();
-            secondLine_->show();
-            bar_->show();
-            break;
-        case CardKind::Tile:
-            // A tile card sits on a black frame bordered in the player colour;
-            // the frame stays so until the next turn change recolours it,
-            // whatever is drawn in the slot meanwhile.
-            frame_->setBackColour(Qt::black);
-            frame_->setBorderColour(playerColour);
-            picture_->setPicture(QString::fromStdString(tilePicture(static_cast<int16_t>(card))));
-            picture_->show();
-            break;
-        default:
-            return;
+    if (static_cast<CardKind>(entry.cardKind) == CardKind::Tile) {
+        drawTile(static_cast<int16_t>(card), playerColour);
+    } else if (!drawNumber(entry)) {
+        return;
     }
     setSpokenName(QString::fromStdString(cardWords(static_cast<int16_t>(card))));
     frame_->show();
+}
+
+bool CardSlot::drawNumber(const CardEntry& entry) {
+    switch (static_cast<CardKind>(entry.cardKind)) {
+        case CardKind::Whole:
+            setLine(caption_, QStringLiteral("1"), look::WHOLE_POINTS, CARD_HIGH_TEXT_TOP);
+            break;
+        case CardKind::Decimal:
+            setLine(caption_, QString::fromStdString(decimalText(entry.cardValue)),
+                    look::NUMBER_POINTS, CARD_LOW_TEXT_TOP);
+            break;
+        case CardKind::Percent:
+            setLine(caption_, QString::fromStdString(percentText(entry.cardValue)),
+                    look::PERCENT_POINTS, CARD_LOW_TEXT_TOP);
+            break;
+        case CardKind::Fraction:
+            setLine(caption_, QString::number(entry.cardNumerator), look::NUMBER_POINTS,
+                    CARD_HIGH_TEXT_TOP);
+            setLine(secondLine_, QString::number(entry.cardDenominator), look::NUMBER_POINTS,
+                    CARD_SECOND_LINE_TOP);
+            caption_->show();
+            secondLine_->show();
+            bar_->show();
+            return true;
+        default:
+            return false;
+    }
+    caption_->show();
+    return true;
+}
+
+void CardSlot::drawTile(int16_t card, const QColor& playerColour) {
+    // A tile card sits on a black frame bordered in the player colour; the
+    // frame stays so until the next turn change recolours it, whatever is
+    // drawn in the slot meanwhile.
+    frame_->setBackColour(Qt::black);
+    frame_->setBorderColour(playerColour);
+    picture_->setPicture(QString::fromStdString(tilePicture(card)));
+    picture_->show();
 }
 
 void CardSlot::applyColours(const QColor& playerColour, const QColor& textColour) {

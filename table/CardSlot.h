@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "engine/Cards.h"
 #include "engine/Layout.h"
 #include "platform/ClickLabel.h"
 #include "platform/PictureBox.h"
@@ -13,8 +14,9 @@
 namespace zandoli {
 
 // One place of the hand on the table: the card's frame, its caption, its
-// second line (a fraction's denominator), its fraction bar and its picture. The widgets belong to
-// the table's window; the slot only points at them, so it is harmless once the window has gone.
+// second line (a fraction's denominator), its fraction bar and its picture.
+// The widgets belong to the table's window; the slot only points at them, so
+// it is harmless once the window has gone.
 class CardSlot {
 public:
     // The frame alone: every frame is built before any front element, so
@@ -45,6 +47,10 @@ private:
     // Sets a text line's font and text and lets it size itself to the text,
     // its left edge fixed inside the frame and its top `top` below the frame's.
     void setLine(ClickLabel* label, const QString& text, double points, int top);
+    // A face of figures: the caption, and for a fraction its second line and
+    // bar. False for a card of no known kind, which draws nothing.
+    bool drawNumber(const CardEntry& entry);
+    void drawTile(int16_t card, const QColor& playerColour);
     // What a screen reader reads for the slot; nothing for an empty slot.
     void setSpokenName(const QString& words);
 

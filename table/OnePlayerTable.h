@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QPointer>
-
-#include "platform/ClickLabel.h"
 #include "table/TableScreen.h"
 
 namespace zandoli {
@@ -16,16 +13,6 @@ class OnePlayerTable : public TableScreen {
 public:
     explicit OnePlayerTable(GameState& state);
     OnePlayerTable(GameState& state, Scheduler& scheduler, RandomSource& random);
-
-    void applyColourScheme(int colour) override;
-    void setSpinCount(const std::string& text) override;
-
-protected:
-    QWidget* createWindow() override;
-
-private:
-    QPointer<ClickLabel> spinsCaption_;
-    QPointer<ClickLabel> spinCount_;
 };
 
 }  // namespace zandoli

@@ -3,41 +3,29 @@
 #include "engine/Spinner.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
-#include "table/QtScheduler.h"
 
 namespace zandoli {
 
-namespace {
-
-std::unique_ptr<Referee> multiPlayerReferee(GameState& state, TableView& view, Scheduler& scheduler,
-                                            RandomSource& random) {
-    return std::make_unique<Referee>(state, view, scheduler, random);
-}
-
-TableScreen::Design multiPlayerDesign() {
-    return {QStringLiteral("incorrectChoiceMessage"), look::MESSAGE_RECT, look::NEXTPLAYER_RECT};
-}
-
-}  // namespace
-
 TableScreen::TableScreen(GameState& state)
-    : TableScreen(QStringLiteral("table"), state, nullptr, nullptr, multiPlayerReferee,
-                  multiPlayerDesign()) {}
+    : TableScreen(MULTI_PLAYER_TABLE, state, nullptr, nullptr) {}
 
 TableScreen::TableScreen(GameState& state, Scheduler& scheduler, RandomSource& random)
-    : TableScreen(QStringLiteral("table"), state, &scheduler, &random, multiPlayerReferee,
-                  multiPlayerDesign()) {}
+    : TableScreen(MULTI_PLAYER_TABLE, state, &scheduler, &random) {}
 
-TableScreen::TableScreen(const QString& name, GameState& state, Scheduler* scheduler,
-                         RandomSource* random, const RefereeFactory& factory, Design design)
-    : Screen(name),
-      state_(state),
+TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* scheduler,
+                         RandomSource* random)
+    : Screen(kind.screenName),
+      builder_(kind),
+      view_(widgets_),
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
       scheduler_(scheduler == nullptr ? *ownScheduler_ : *scheduler),
       random_(random == nullptr ? *ownRandom_ : *random),
-      referee_(factory(state, *this, scheduler_, random_)),
-      design_(std::move(design)) {}
+      referee_(kind.makeReferee(state, view_, scheduler_, random_)) {
+    view_.attach(*referee_);
+    connect(&view_, &QtTableView::exitRequested, this, &TableScreen::exitRequested);
+    connect(&view_, &QtTableView::rulesRequested, this, &TableScreen::rulesRequested);
+}
 
 TableScreen::~TableScreen() {
     // The timers must not reach a referee that is going away.
@@ -45,14 +33,33 @@ TableScreen::~TableScreen() {
     scheduler_.setCallback(nullptr);
 }
 
-void TableScreen::onLoad() {
-    fitWindow(window_);
-    window_->setBackground(look::toQColor(look::TABLE_BACK));
-    dial_->setPicture(QString::fromLatin1(DIAL_AT_REST));
-    closeup_->setPicture(QString::fromLatin1(CLOSEUP_AT_REST));
-    for (CardSlot& slot : slots_) {
-        slot.setup();
+QWidget* TableScreen::createWindow() {
+    TableWindow* window = builder_.build(widgets_);
+    view_.nameControls();
+    connectControls();
+    return window;
+}
+
+void TableScreen::connectControls() {
+    for (int i = 0; i < SHOWN_SLOTS; ++i) {
+        const CardSlot& slot = widgets_.cardSlots[static_cast<size_t>(i)];
+        // The second line and the picture are parts of the card like its caption.
+        const auto clicked = [this, i] { referee_->cardClicked(i); };
+        connect(slot.caption(), &ClickLabel::clicked, this, clicked);
+        connect(slot.secondLine(), &ClickLabel::clicked, this, clicked);
+        connect(slot.picture(), &PictureBox::clicked, this, clicked);
     }
+    connect(widgets_.spin, &ButtonLabel::clicked, this, [this] { referee_->spinPressed(); });
+    for (TableButton which : TABLE_BUTTONS) {
+        connect(widgets_.button(which), &ButtonLabel::clicked, this,
+                [this, which] { referee_->buttonPressed(which); });
+    }
+    connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
+}
+
+void TableScreen::onLoad() {
+    fitWindow(widgets_.window);
+    TableBuilder::prepare(widgets_);
     warmPictures();
     referee_->load();
 }
@@ -68,7 +75,7 @@ bool TableScreen::gameRunning() const {
 }
 
 bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && watched == window_.data() && isLoaded()) {
+    if (event->type() == QEvent::Close && watched == widgets_.window.data() && isLoaded()) {
         emit windowClosed();
     }
     return Screen::eventFilter(watched, event);
@@ -81,22 +88,10 @@ void TableScreen::warmPictures() {
     }
 }
 
-void TableScreen::cardClicked(int slot) {
-    referee_->cardClicked(slot);
-}
-
 void TableScreen::tablePressed(QPointF pixels) {
     // The rules hit-test in the table's twips, against the frames' edges.
     referee_->tablePressed(pixels.x() * units::TWIPS_PER_PIXEL,
                            pixels.y() * units::TWIPS_PER_PIXEL);
-}
-
-void TableScreen::spinPressed() {
-    referee_->spinPressed();
-}
-
-void TableScreen::buttonPressed(TableButton button) {
-    referee_->buttonPressed(button);
 }
 
 }  // namespace zandoli

@@ -47,7 +47,7 @@ TEST(TablePresses, NoButtonActsDuringTheDealDelay) {
         h.click(b);
     }
     EXPECT_EQ(exits.count() + rules.count(), 0);
-    EXPECT_EQ(h.table.sounds, std::vector<std::string>{"wav\\shuffle4.wav"});
+    EXPECT_EQ(h.sounds.started, QStringList{"wav/shuffle4.wav"});
     h.clock.advance(600);  // the deal still ends on time, and the buttons act
     EXPECT_EQ(h.text("cardCaption0"), "0.7");
     h.click("nextPlayerButton");  // shown now, but disabled until a spin ends

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QDir>
+#include <QStringList>
 #include <QTest>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "platform/SoundPlayer.h"
 #include "platform/Speech.h"
 #include "table/OnePlayerTable.h"
 #include "tests/support/FixedRandom.h"
@@ -14,12 +17,32 @@
 
 namespace zandoli::testing {
 
-// A table that keeps the sounds it is asked to play instead of playing them.
+// A table whose view a test may reach, to show something directly.
 template <class Table>
-struct Quiet : Table {
+struct Open : Table {
     using Table::Table;
-    void playWav(const std::string& name) override { sounds.push_back(name); }
-    std::vector<std::string> sounds;
+    using Table::view;
+};
+
+// Every sound started while the log lives, by its path in the working
+// folder, whether or not the file exists: the tests hear what the table
+// asks for, and nothing plays.
+struct SoundLog {
+    SoundLog() {
+        SoundPlayer::instance().setVoiceMaker([this](const QString& path) {
+            return std::make_unique<Logged>(QDir::current().relativeFilePath(path), started);
+        });
+    }
+    ~SoundLog() { SoundPlayer::instance().setVoiceMaker(makeQtVoice); }
+
+    struct Logged : Voice {
+        Logged(QString name, QStringList& log) : name(std::move(name)), log(log) {}
+        void start() override { log << name; }
+        void stop() override {}
+        QString name;
+        QStringList& log;
+    };
+    QStringList started;
 };
 
 // Twips to pixels worked out by hand, so a slip in the table's own conversion shows.
@@ -114,10 +137,11 @@ struct Harness {
         }
     }
 
+    SoundLog sounds;
     GameState state;
     VirtualScheduler clock;
     FixedRandom random;
-    Quiet<Table> table{state, clock, random};
+    Open<Table> table{state, clock, random};
 };
 
 }  // namespace zandoli::testing

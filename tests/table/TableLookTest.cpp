@@ -8,7 +8,7 @@ namespace {
 
 const QColor BLUE(0, 155, 255), YELLOW(255, 255, 0);
 
-TEST(TableLook, SlotsFormTheGridWithTheirPartsInFrontOfEveryFrame) {
+TEST(TableLook, SlotsFormTheGridWithCaptionsBarsAndPicturesInFrontOfEveryFrame) {
     Harness<TableScreen> h(2);
     h.startNewGame();
     const QObjectList stack = h.table.window()->children();
@@ -64,14 +64,14 @@ TEST(TableLook, ControlsStandAtTheirPlacesWithTheirFonts) {
     EXPECT_EQ(h.w("dial")->pos(), QPoint(584, 240));
     EXPECT_EQ(h.w("closeup")->pos(), QPoint(704, 64));
     // The turn caption grows to the right from a fixed left edge.
-    h.table.setTurnCaption("MAGENTA HAS WON!!!");
+    h.table.view().setTurnCaption("MAGENTA HAS WON!!!");
     auto* caption = h.w<QLabel>("turnCaption");
     EXPECT_EQ(caption->pos(), QPoint(152, 0));
     EXPECT_GE(caption->width(), caption->fontMetrics().horizontalAdvance(caption->text()));
     EXPECT_EQ(caption->font().pixelSize(), 48);
 }
 
-TEST(TableLook, EachKindOfCardShowsItsTextSizeTopAndParts) {
+TEST(TableLook, EachKindOfCardShowsItsTextSizeTopSecondLineAndBar) {
     const struct {
         int16_t card;
         QString caption;

@@ -1,0 +1,56 @@
+// What a screen reader reads at the table beyond the controls' own texts.
+#include "engine/Spinner.h"
+#include "platform/Speech.h"
+#include "table/CardWords.h"
+#include "table/QtTableView.h"
+
+namespace zandoli {
+
+namespace {
+
+QString buttonDescription(TableButton which) {
+    switch (which) {
+        case TableButton::Exit:
+            return QStringLiteral("save this game and go back to the title screen");
+        case TableButton::NewGame:
+            return QStringLiteral("shuffle and deal a new game");
+        case TableButton::NextPlayer:
+            return QStringLiteral("end your turn and hand over to the next player");
+        case TableButton::Rules:
+            return QStringLiteral("show the rules of the game");
+    }
+    return {};
+}
+
+}  // namespace
+
+void QtTableView::nameControls() {
+    speech::setName(widgets_.dial, QStringLiteral("the spinner"));
+    speech::setDescription(widgets_.dial, QStringLiteral("sixteen segments: shaded shapes, stars "
+                                                         "on red and a star on blue"));
+    speech::setDescription(widgets_.closeup,
+                           QStringLiteral("the segment under the spinner's pointer"));
+    speech::setName(widgets_.pack, QStringLiteral("the pack"));
+    speech::setDescription(widgets_.pack, QStringLiteral("take a card from the pack when the "
+                                                         "spinner shows the star on blue"));
+    speech::setDescription(widgets_.spin, QStringLiteral("spin the spinner to start your turn"));
+    for (TableButton which : TABLE_BUTTONS) {
+        speech::setDescription(widgets_.button(which), buttonDescription(which));
+    }
+}
+
+void QtTableView::nameCloseup() {
+    closeupNaming_ = false;
+    if (widgets_.closeup.isNull() || referee_ == nullptr) {
+        return;
+    }
+    QString words;
+    if (referee_->spinning()) {
+        words = QStringLiteral("spinning");
+    } else if (widgets_.closeup->pictureName() != QLatin1String(CLOSEUP_AT_REST)) {
+        words = QString::fromStdString(spinWords(referee_->result()));
+    }
+    speech::setName(widgets_.closeup, words);
+}
+
+}  // namespace zandoli

@@ -1,0 +1,170 @@
+#include "table/TableBuilder.h"
+
+#include "engine/Spinner.h"
+#include "platform/Platform.h"
+#include "platform/Units.h"
+#include "table/TableLook.h"
+
+namespace zandoli {
+
+namespace {
+
+QRect pxRect(const TwipRect& r) {
+    return units::pxRect(r.left, r.top, r.width, r.height);
+}
+
+QPoint pxPoint(const TwipCorner& corner) {
+    return {units::px(corner.left), units::px(corner.top)};
+}
+
+QFont boldFont(double points) {
+    return units::font(look::TEXT_FONT, points, true);
+}
+
+ClickLabel* buildLabel(QWidget* window, const QString& name, const QString& text, const QFont& font,
+                       Rgb colour, Qt::Alignment alignment = Qt::AlignCenter) {
+    auto* label = new ClickLabel(text, window);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setTextColour(look::toQColor(colour));
+    label->setAlignment(alignment);
+    return label;
+}
+
+PictureBox* buildPicture(QWidget* window, const QString& name, const TwipRect& place) {
+    auto* box = new PictureBox(window);
+    box->setObjectName(name);
+    box->setGeometry(pxRect(place));
+    return box;
+}
+
+struct ButtonPlan {
+    QString name;
+    QString text;
+    TwipRect place;
+    double points;
+};
+
+ButtonPlan buttonPlan(TableButton which, const TableKind& kind) {
+    switch (which) {
+        case TableButton::Exit:
+            return {QStringLiteral("exitButton"), look::EXIT_TEXT, EXIT_RECT,
+                    look::SMALL_BUTTON_POINTS};
+        case TableButton::NewGame:
+            return {QStringLiteral("newGameButton"), look::NEWGAME_TEXT, NEWGAME_RECT,
+                    look::SMALL_BUTTON_POINTS};
+        case TableButton::NextPlayer:
+            return {QStringLiteral("nextPlayerButton"), look::NEXTPLAYER_TEXT, kind.nextPlayerRect,
+                    look::BIG_BUTTON_POINTS};
+        case TableButton::Rules:
+            return {QStringLiteral("rulesButton"), look::RULES_TEXT, RULES_RECT,
+                    look::SMALL_BUTTON_POINTS};
+    }
+    return {};
+}
+
+ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
+    auto* button = new ButtonLabel(plan.text, window);
+    button->setObjectName(plan.name);
+    button->setFont(boldFont(plan.points));
+    button->setTextColour(look::toQColor(look::BUTTON_TEXT));
+    button->setBackColour(Qt::black);
+    button->setGeometry(pxRect(plan.place));
+    return button;
+}
+
+}  // namespace
+
+TableWindow* TableBuilder::build(TableWidgets& widgets) const {
+    widgets.window = new TableWindow();
+    buildSlots(widgets);
+    buildTexts(widgets, kind_);
+    buildButtons(widgets, kind_);
+    widgets.notice = buildLabel(widgets.window, QStringLiteral("notice"), makersNotice(),
+                                boldFont(look::NOTICE_POINTS), look::NOTICE_TEXT);
+    widgets.notice->setGeometry(pxRect(NOTICE_RECT));
+    if (kind_.spinCount) {
+        buildSpinCount(widgets);
+    }
+    return widgets.window;
+}
+
+void TableBuilder::buildSlots(TableWidgets& widgets) {
+    // All thirteen frames first: every caption, bar and picture must lie in
+    // front of every frame, the pack card's included.
+    std::array<ShapeWidget*, SHOWN_SLOTS> frames{};
+    for (int i = 0; i < SHOWN_SLOTS; ++i) {
+        frames[static_cast<size_t>(i)] = CardSlot::buildFrame(widgets.window, i);
+    }
+    widgets.pack = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, widgets.window);
+    widgets.pack->setObjectName(QStringLiteral("pack"));
+    widgets.pack->setGeometry(pxRect(PACK_FRAME));
+    widgets.pack->setBackColour(look::toQColor(look::PACK_BACK));
+    widgets.pack->setBorderWidth(look::FRAME_BORDER_PX);
+    widgets.pack->hide();
+
+    widgets.cardSlots.clear();
+    widgets.cardSlots.reserve(SHOWN_SLOTS);
+    for (int i = 0; i < SHOWN_SLOTS; ++i) {
+        widgets.cardSlots.emplace_back(widgets.window, frames[static_cast<size_t>(i)], i);
+    }
+}
+
+void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
+    QWidget* window = widgets.window;
+    widgets.title =
+        buildLabel(window, QStringLiteral("titleText"), look::TITLE_TEXT,
+                   units::font(look::TITLE_FONT, look::TITLE_POINTS, true), look::START_TEXT);
+    widgets.title->move(pxPoint(TITLE_CORNER));
+    widgets.title->adjustSize();
+
+    widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), look::FIRST_CAPTION_TEXT,
+                                 boldFont(look::CAPTION_POINTS), look::START_TEXT);
+    widgets.caption->move(pxPoint(CAPTION_CORNER));
+    widgets.caption->adjustSize();
+    widgets.caption->hide();
+
+    widgets.message = buildLabel(window, QStringLiteral("incorrectChoiceMessage"),
+                                 look::MESSAGE_TEXT, boldFont(look::MESSAGE_POINTS), WHITE);
+    widgets.message->setGeometry(pxRect(kind.messageRect));
+    widgets.message->hide();
+
+    widgets.dial = buildPicture(window, QStringLiteral("dial"), DIAL_RECT);
+    widgets.closeup = buildPicture(window, QStringLiteral("closeup"), CLOSEUP_RECT);
+}
+
+void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
+    widgets.spin = buildButton(widgets.window, {QStringLiteral("spinButton"), look::SPIN_TEXT,
+                                                SPIN_RECT, look::BIG_BUTTON_POINTS});
+    for (TableButton which : TABLE_BUTTONS) {
+        widgets.buttons[buttonIndex(which)] = buildButton(widgets.window, buttonPlan(which, kind));
+    }
+    // Next Player waits, hidden and disabled, for the end of a turn.
+    ButtonLabel* next = widgets.button(TableButton::NextPlayer);
+    next->setEnabled(false);
+    next->hide();
+}
+
+void TableBuilder::buildSpinCount(TableWidgets& widgets) {
+    widgets.spinsCaption = buildLabel(
+        widgets.window, QStringLiteral("spinsCaption"), look::SPINS_CAPTION_TEXT,
+        boldFont(look::SPINS_CAPTION_POINTS), look::SPINCOUNT_TEXT, Qt::AlignLeft | Qt::AlignTop);
+    widgets.spinsCaption->setGeometry(pxRect(SPINS_CAPTION_RECT));
+    // The count is empty until the first spin of a game stops.
+    widgets.spinCount = buildLabel(widgets.window, QStringLiteral("spinCount"), QString(),
+                                   boldFont(look::SPINCOUNT_POINTS), look::SPINCOUNT_TEXT);
+    widgets.spinCount->setGeometry(pxRect(SPINCOUNT_RECT));
+    widgets.spinCount->setFrameStyle(QFrame::Box | QFrame::Plain);
+    widgets.spinCount->setLineWidth(1);
+}
+
+void TableBuilder::prepare(TableWidgets& widgets) {
+    widgets.window->setBackground(look::toQColor(look::TABLE_BACK));
+    widgets.dial->setPicture(QString::fromLatin1(DIAL_AT_REST));
+    widgets.closeup->setPicture(QString::fromLatin1(CLOSEUP_AT_REST));
+    for (CardSlot& slot : widgets.cardSlots) {
+        slot.setup();
+    }
+}
+
+}  // namespace zandoli
