@@ -17,6 +17,7 @@
 #include "engine/Layout.h"
 #include "engine/Scheduler.h"
 #include "platform/Platform.h"
+#include "platform/Units.h"
 #include "table/TableScreen.h"
 
 using namespace zandoli;
@@ -35,12 +36,89 @@ void clickControl(QWidget* window, const char* name) {
 
 // A press on the pack card draws after a blue star.
 void clickPack(QWidget* window) {
-    const QPoint at(static_cast<int>((PACK_FRAME.left + PACK_FRAME.width / 2) / 15),
-                    static_cast<int>((PACK_FRAME.top + PACK_FRAME.height / 2) / 15));
+    const QPoint at(units::px(PACK_FRAME.left + PACK_FRAME.width / 2),
+                    units::px(PACK_FRAME.top + PACK_FRAME.height / 2));
     QWidget* target = window->childAt(at);
     target = target == nullptr ? window : target;
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
 }
+
+// Starts a spin whenever Spin is enabled and times it to its stop, sampled
+// once a millisecond.
+class SpinTimer {
+public:
+    SpinTimer(TableScreen& table, GameState& state, int spins)
+        : window_(table.window()), referee_(table.referee()), state_(state), spins_(spins) {}
+
+    void sample() {
+        if (phase_ == Phase::waiting) {
+            startSpin();
+        } else if (!referee_.spinning()) {
+            spinStopped();
+        }
+    }
+
+private:
+    enum class Phase { waiting, spinning };
+
+    void startSpin() {
+        if (referee_.dealing()) {
+            return;
+        }
+        if (!referee_.spinEnabled()) {
+            // A blue star waits for its draw and the hand-over.
+            if (referee_.result() == BLUE_STAR && state_.drawn == 0) {
+                clickPack(window_);
+            }
+            return;
+        }
+        clickControl(window_, "spinButton");
+        started_ = Clock::now();
+        if (!referee_.spinning()) {
+            std::fprintf(stderr, "spin_bench: Spin did not start a spin\n");
+            std::exit(2);
+        }
+        phase_ = Phase::spinning;
+    }
+
+    void spinStopped() {
+        const double wall =
+            std::chrono::duration<double, std::milli>(Clock::now() - started_).count();
+        const double nominal = referee_.spinLength() * timerInterval(TimerId::SpinStep);
+        const double ratio = wall / nominal;
+        ratios_.push_back(ratio);
+        worst_ = std::max(worst_, std::abs(ratio - 1));
+        std::printf("spin %2d: %2d steps, nominal %5.0f ms, wall %7.1f ms, %+5.2f%%\n", done_ + 1,
+                    referee_.spinLength(), nominal, wall, (ratio - 1) * 100);
+        std::fflush(stdout);
+        phase_ = Phase::waiting;
+        if (++done_ == spins_) {
+            report();
+            QApplication::quit();
+            return;
+        }
+        if (referee_.nextEnabled()) {
+            clickControl(window_, "nextPlayerButton");
+        }
+    }
+
+    void report() {
+        std::sort(ratios_.begin(), ratios_.end());
+        const double median = ratios_[ratios_.size() / 2];
+        std::printf("spins %d: median %+.2f%%, farthest %.2f%% from nominal\n", spins_,
+                    (median - 1) * 100, worst_ * 100);
+    }
+
+    QWidget* window_;
+    const Referee& referee_;
+    GameState& state_;
+    const int spins_;
+    Phase phase_ = Phase::waiting;
+    Clock::time_point started_;
+    int done_ = 0;
+    std::vector<double> ratios_;
+    double worst_ = 0;
+};
 
 }  // namespace
 
@@ -54,63 +132,11 @@ int main(int argc, char** argv) {
     state.playSound = 0;
     TableScreen table(state);
     table.show();
-    QWidget* window = table.window();
-    const Referee& referee = table.referee();
-
-    enum class Phase { waiting, spinning } phase = Phase::waiting;
-    Clock::time_point started;
-    int done = 0;
-    std::vector<double> ratios;
-    double worst = 0;
+    SpinTimer timer(table, state, spins);
 
     QTimer watch;
     watch.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (phase == Phase::waiting) {
-            if (referee.dealing()) {
-                return;
-            }
-            if (!referee.spinEnabled()) {
-                // A blue star waits for its draw and the hand-over.
-                if (referee.result() == BLUE_STAR && state.drawn == 0) {
-                    clickPack(window);
-                }
-                return;
-            }
-            clickControl(window, "spinButton");
-            started = Clock::now();
-            if (!referee.spinning()) {
-                std::fprintf(stderr, "spin_bench: Spin did not start a spin\n");
-                std::exit(2);
-            }
-            phase = Phase::spinning;
-            return;
-        }
-        if (referee.spinning()) {
-            return;
-        }
-        const double wall =
-            std::chrono::duration<double, std::milli>(Clock::now() - started).count();
-        const double nominal = referee.spinLength() * timerInterval(TimerId::SpinStep);
-        const double ratio = wall / nominal;
-        ratios.push_back(ratio);
-        worst = std::max(worst, std::abs(ratio - 1));
-        std::printf("spin %2d: %2d steps, nominal %5.0f ms, wall %7.1f ms, %+5.2f%%\n", done + 1,
-                    referee.spinLength(), nominal, wall, (ratio - 1) * 100);
-        std::fflush(stdout);
-        phase = Phase::waiting;
-        if (++done == spins) {
-            std::sort(ratios.begin(), ratios.end());
-            const double median = ratios[ratios.size() / 2];
-            std::printf("spins %d: median %+.2f%%, farthest %.2f%% from nominal\n", spins,
-                        (median - 1) * 100, worst * 100);
-            QApplication::quit();
-            return;
-        }
-        if (referee.nextEnabled()) {
-            clickControl(window, "nextPlayerButton");
-        }
-    });
+    QObject::connect(&watch, &QTimer::timeout, [&timer] { timer.sample(); });
     watch.start(1);
     return QApplication::exec();
 }
