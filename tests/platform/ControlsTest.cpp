@@ -50,6 +50,9 @@ void checkClicks() {
 
     QTest::mouseClick(control, Qt::RightButton, {}, inside);
     EXPECT_EQ(clicks.count(), 1) << "a right click";
+    QTest::mousePress(control, Qt::RightButton, {}, inside);
+    QTest::mouseRelease(control, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(clicks.count(), 1) << "a right press ended by the left button";
 
     // Pressed here, let go beside the control or over the other one.
     QTest::mousePress(control, Qt::LeftButton, {}, inside);
