@@ -11,8 +11,8 @@ namespace zandoli {
 
 namespace {
 
-// The entry of `folder` named `name` whatever its case; the name as written
-// when nothing matches, so the path simply does not exist.
+// The entry of `folder` named `name` whatever its case; `name` itself when
+// nothing matches, so the path simply does not exist.
 QString matchEntry(const QDir& folder, const QString& name) {
     if (name == QLatin1String(".") || name == QLatin1String("..") || folder.exists(name)) {
         return name;
@@ -29,8 +29,8 @@ QString matchEntry(const QDir& folder, const QString& name) {
 
 }  // namespace
 
-QString assetPath(const QString& written) {
-    QString unix = written;
+QString assetPath(const QString& name) {
+    QString unix = name;
     unix.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QStringList parts = unix.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString path = QDir::currentPath();
@@ -43,14 +43,14 @@ QString assetPath(const QString& written) {
 namespace {
 
 // "Images\wdial.jpg" drawn at twice its size: "Images\wdial@2x.jpg".
-QString doubleSized(const QString& written) {
-    const qsizetype dot = written.lastIndexOf(QLatin1Char('.'));
+QString doubleSized(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const qsizetype folder =
-        std::max(written.lastIndexOf(QLatin1Char('\\')), written.lastIndexOf(QLatin1Char('/')));
+        std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
     if (dot <= folder) {
-        return written + QLatin1String("@2x");
+        return name + QLatin1String("@2x");
     }
-    return written.left(dot) + QLatin1String("@2x") + written.mid(dot);
+    return name.left(dot) + QLatin1String("@2x") + name.mid(dot);
 }
 
 // On a display of more than one device pixel to the logical pixel the picture
@@ -66,20 +66,20 @@ bool loadPicture(const QString& path, QPixmap& into) {
 
 }  // namespace
 
-const QPixmap& picture(const QString& written) {
+const QPixmap& picture(const QString& name) {
     // Only pictures that loaded are kept: a missing file is looked for again
     // next time and costs no more than a failed open.
     static QHash<QString, QPixmap> cache;
     static const QPixmap none;
     const bool sharp = sharpDisplay();
-    const QString path = assetPath(written);
+    const QString path = assetPath(name);
     const QString key = sharp ? path + QLatin1String("@2x") : path;
     auto found = cache.constFind(key);
     if (found != cache.constEnd()) {
         return *found;
     }
     QPixmap loaded;
-    if (sharp && loadPicture(assetPath(doubleSized(written)), loaded)) {
+    if (sharp && loadPicture(assetPath(doubleSized(name)), loaded)) {
         loaded.setDevicePixelRatio(2.0);
     } else if (!loadPicture(path, loaded)) {
         return none;

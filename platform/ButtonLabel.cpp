@@ -1,6 +1,5 @@
 #include "platform/ButtonLabel.h"
 
-#include <QMouseEvent>
 #include <QPalette>
 
 #include "platform/Speech.h"
@@ -18,7 +17,7 @@ QColor dimmed(const QColor& text, const QColor& back) {
 
 }  // namespace
 
-ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : ClickableLabel(text, parent) {
     setAlignment(Qt::AlignCenter);
     // The border is drawn in the text colour: on the game's black and
     // coloured backgrounds a black border would not show.
@@ -27,12 +26,6 @@ ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, pa
     setAutoFillBackground(true);
     restyle();
     speech::installControlRoles();
-}
-
-void ButtonLabel::press() {
-    if (isEnabled()) {
-        emit clicked();
-    }
 }
 
 void ButtonLabel::setTextColour(const QColor& colour) {
@@ -55,16 +48,6 @@ void ButtonLabel::restyle() {
         p.setColor(group, QPalette::Window, back_);
     }
     setPalette(p);
-}
-
-void ButtonLabel::mousePressEvent(QMouseEvent* event) {
-    clicks_.press(event);
-}
-
-void ButtonLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (clicks_.release(event, *this) && isEnabled()) {
-        emit clicked();
-    }
 }
 
 }  // namespace zandoli

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 
-#include "platform/ClickTracker.h"
+#include "platform/ClickableLabel.h"
 
 namespace zandoli {
 
 // A plain text label on a transparent background that reports clicks (card
 // captions, the web heading).
-class ClickLabel : public QLabel {
+class ClickLabel : public ClickableLabel {
     Q_OBJECT
 
 public:
@@ -17,16 +16,6 @@ public:
     explicit ClickLabel(QWidget* parent) : ClickLabel(QString(), parent) {}
     void setTextColour(const QColor& colour);
     QColor textColour() const;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    ClickTracker clicks_;
 };
 
 }  // namespace zandoli

@@ -1,18 +1,16 @@
 #include "platform/PictureBox.h"
 
-#include <QMouseEvent>
-
 #include "platform/Platform.h"
 
 namespace zandoli {
 
-PictureBox::PictureBox(QWidget* parent) : QLabel(parent) {
+PictureBox::PictureBox(QWidget* parent) : ClickableLabel(QString(), parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-bool PictureBox::setPicture(const QString& written) {
-    name_ = written;
-    const QPixmap& shown = zandoli::picture(written);
+bool PictureBox::setPicture(const QString& name) {
+    name_ = name;
+    const QPixmap& shown = zandoli::picture(name);
     if (shown.isNull()) {
         clear();
         return false;
@@ -20,16 +18,6 @@ bool PictureBox::setPicture(const QString& written) {
     setPixmap(shown);
     adjustSize();
     return true;
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    clicks_.press(event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (clicks_.release(event, *this)) {
-        emit clicked();
-    }
 }
 
 }  // namespace zandoli

@@ -9,23 +9,24 @@
 // Services every screen uses.
 namespace zandoli {
 
-// Maps a file name as the game writes it ("Images\opening.jpg",
-// "wav\click.wav", "images\wsq2.jpg") to an absolute path in the working
-// folder: backslashes become slashes and each folder name, and the file name,
-// is matched without regard to case against what exists.
-QString assetPath(const QString& written);
+// The game names its pictures and sounds by paths relative to the working
+// folder, with backslashes and in any case ("Images\opening.jpg",
+// "wav\click.wav", "images\wsq2.jpg"). assetPath maps such a name to an
+// absolute path: backslashes become slashes and each folder name, and the
+// file name, is matched without regard to case against what exists.
+QString assetPath(const QString& name);
 
-// A picture by its written name, decoded once and kept for the run. A null
+// A picture by its name in the game (see assetPath), decoded once and kept for the run. A null
 // pixmap when the file is missing or unreadable. On a display with more than
 // one device pixel to the logical pixel it is the picture drawn at twice the
 // size ("Images\wdial@2x.jpg") with a device pixel ratio of 2, so it takes the
 // same logical size; the plain picture when there is no such file.
-const QPixmap& picture(const QString& written);
+const QPixmap& picture(const QString& name);
 
-// Plays a WAV file by its written name without waiting for it; a new sound
+// Plays a WAV file by its name in the game (see assetPath) without waiting for it; a new sound
 // cuts off the one playing; a missing file is silent. Every sound is loaded
 // once. Callers test playSound == 1 first. (SoundPlayer.h holds the player.)
-void playWav(const QString& written);
+void playWav(const QString& name);
 
 // The table size every fitted screen takes, in twips (1024 x 768 pixels).
 inline constexpr int FIT_WIDTH_TWIPS = 15360;
@@ -50,7 +51,8 @@ void openWebsite();
 QString makersNotice();
 QString websiteAddress();
 
-// Font substitutions for the written family names; call once after the
+// Font substitutions for the family names the screens ask for ("Arial",
+// "Tahoma", "Arial Rounded MT Bold"); call once after the
 // application object exists and before any screen is built.
 void installFontSubstitutions();
 

@@ -9,8 +9,8 @@
 namespace zandoli {
 
 // A screen of the program: one instance for the whole run, reached by its
-// program-wide name. Loading builds the window and its controls from their
-// design values and runs the load steps; unloading destroys the window and
+// program-wide name. Loading builds the window and its controls, each at its
+// fixed place, size, text and colour, and runs the load steps; unloading destroys the window and
 // controls, while the screen's own members (a table's referee, say) live on.
 class Screen : public QObject {
     Q_OBJECT
@@ -35,7 +35,7 @@ signals:
     void unloaded();
 
 protected:
-    // Builds the window and every control with its design values.
+    // Builds the window and every control at its fixed place and look.
     virtual QWidget* createWindow() = 0;
     // The screen's load steps, run once the controls exist.
     virtual void onLoad() {}

@@ -11,7 +11,7 @@ SoundPlayer::SoundPlayer(VoiceMaker maker) : maker_(std::move(maker)) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
-void SoundPlayer::play(const QString& written) {
+void SoundPlayer::play(const QString& name) {
     if (!current_.isEmpty()) {
         auto playing = voices_.constFind(current_);
         if (playing != voices_.constEnd()) {
@@ -19,7 +19,7 @@ void SoundPlayer::play(const QString& written) {
         }
     }
     current_.clear();
-    const QString path = assetPath(written);
+    const QString path = assetPath(name);
     auto found = voices_.constFind(path);
     std::shared_ptr<Voice> voice;
     if (found != voices_.constEnd()) {
@@ -72,8 +72,8 @@ std::unique_ptr<Voice> makeQtVoice(const QString& path) {
     return std::unique_ptr<Voice>(maker != nullptr ? maker(path) : nullptr);
 }
 
-void playWav(const QString& written) {
-    SoundPlayer::instance().play(written);
+void playWav(const QString& name) {
+    SoundPlayer::instance().play(name);
 }
 
 }  // namespace zandoli

@@ -30,8 +30,8 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    // Plays a sound by its written name ("wav\click.wav").
-    void play(const QString& written);
+    // Plays a sound by its name in the game ("wav\click.wav", see assetPath).
+    void play(const QString& name);
     // The path of the sound started last, empty when none or it was silent.
     const QString& current() const { return current_; }
     // Drops every loaded voice and loads later ones with `maker`.

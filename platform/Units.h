@@ -27,7 +27,7 @@ inline int pointPixels(double points) {
     return static_cast<int>(std::lround(points * 4.0 / 3.0));
 }
 
-// A font asked for by its written family name ("Arial", "Tahoma",
+// A font asked for by family name ("Arial", "Tahoma",
 // "Arial Rounded MT Bold"); the substitutions installed at start-up map it
 // onto the free fonts the set-up installs.
 inline QFont font(const QString& family, double points, bool bold) {

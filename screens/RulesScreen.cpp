@@ -16,9 +16,10 @@ using namespace screenLook;
 
 namespace {
 
-// The design client area; the load fits the screen to the table size.
-constexpr int DESIGN_WIDTH = 15330;
-constexpr int DESIGN_HEIGHT = 11580;
+// The client area the window is built at; the load then fits it to the
+// table size.
+constexpr int BUILT_WIDTH = 15330;
+constexpr int BUILT_HEIGHT = 11580;
 
 const Face HEADING_FACE{ARIAL, 20.25, true};
 const Face SUBHEADING_FACE{ARIAL, 24, true};
@@ -26,11 +27,12 @@ const Face BODY_FACE{ARIAL, 18, false};
 const Face DOCUMENT_FACE{ARIAL, 12, true};
 const Face EXIT_FACE{ARIAL, 18, true};
 
-// Where each rules text stands: its number in the screen's list of texts and
-// its place, in the order of the texts.
+// Where each paragraph of the rules stands, in the order of RULES_TEXTS: the
+// number its label's object name ends in (rulesText6, ...), which readers
+// of the window find it by, and its place.
 struct BodyPlace {
     int index;
-    Place place;
+    TwipRect place;
 };
 
 constexpr std::array<BodyPlace, RULES_TEXTS.size()> BODY{{
@@ -62,7 +64,7 @@ QWidget* RulesScreen::createWindow() {
     // Frameless, so the fitted window is all client area and the Exit button
     // on the bottom row is never cut off by a title bar.
     form->setWindowFlag(Qt::FramelessWindowHint);
-    form->resize(units::px(DESIGN_WIDTH), units::px(DESIGN_HEIGHT));
+    form->resize(units::px(BUILT_WIDTH), units::px(BUILT_HEIGHT));
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     autosize(text(form, textName(0), QString::fromUtf8(RULES_HEADING), {1920, 120, 6075, 480},

@@ -9,7 +9,7 @@ namespace zandoli::screenControls {
 
 namespace {
 
-QRect pixels(Place place) {
+QRect pixels(const TwipRect& place) {
     return units::pxRect(place.left, place.top, place.width, place.height);
 }
 
@@ -30,7 +30,7 @@ QWidget* makeWindow(const QString& name, const QColor& back, const QString& capt
     return window;
 }
 
-ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Place place,
+ClickLabel* text(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face, Qt::Alignment align) {
     auto* label = new ClickLabel(text, parent);
     label->setObjectName(name);
@@ -41,7 +41,7 @@ ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Plac
     return label;
 }
 
-ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, Place place,
+ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                     const Face& face) {
     auto* button = new ButtonLabel(text, parent);
     button->setObjectName(name);
@@ -52,7 +52,7 @@ ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, P
     return button;
 }
 
-QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Place place,
+QCheckBox* check(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);

@@ -4,20 +4,14 @@
 #include <QString>
 #include <QWidget>
 
+#include "engine/Layout.h"
 #include "platform/ButtonLabel.h"
 #include "platform/ClickLabel.h"
 
-// Builders for the title, set-up and rules screens' controls: each takes the design values
-// (name, text, place in twips, face and size in points) and returns the
-// control placed and coloured yellow as those screens draw it.
+// Builders for the controls of the title, set-up and rules screens: each
+// takes a control's fixed layout (object name, text, place in twips, face
+// and size in points) and returns it placed, in those screens' yellow.
 namespace zandoli::screenControls {
-
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 struct Face {
     QString family;
@@ -29,15 +23,15 @@ struct Face {
 QWidget* makeWindow(const QString& name, const QColor& back, const QString& caption);
 
 // Yellow text on a transparent background.
-ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Place place,
+ClickLabel* text(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face, Qt::Alignment align);
 
 // A button: yellow on black, single border, centred.
-ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, Place place,
+ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                     const Face& face);
 
 // A check box: yellow on black.
-QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Place place,
+QCheckBox* check(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face);
 
 }  // namespace zandoli::screenControls

@@ -78,9 +78,9 @@ bool ScreenRegistry::writeGame() {
     return savegame::writeSave(state_, saveFile_.toStdString());
 }
 
-void ScreenRegistry::click(const QString& written) {
+void ScreenRegistry::click(const QString& sound) {
     if (state_.playSound == 1) {
-        playWav(written);
+        playWav(sound);
     }
 }
 

@@ -49,7 +49,7 @@ public:
     // True when a game was written.
     bool saveRunningGame();
     // Plays a sound when sound is on.
-    void click(const QString& written);
+    void click(const QString& sound);
     // The title screen's Exit: every window goes and the program ends.
     void endProgram();
 

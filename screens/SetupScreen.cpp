@@ -1,7 +1,5 @@
 #include "screens/SetupScreen.h"
 
-#include "table/TableScreen.h"
-
 #include <QUrl>
 
 #include "platform/Platform.h"
@@ -69,7 +67,8 @@ QWidget* SetupScreen::createWindow() {
                           {720, 2160, 1695, 375}, CHECK_FACE);
     playSoundBox_->setChecked(true);
     connect(playSoundBox_, &QCheckBox::clicked, this, &SetupScreen::playSoundClicked);
-    // By design hidden and ticked; the load shows it and sets it.
+    // Built hidden and ticked: the load shows it only on a display wider than
+    // 800 pixels (offersHideDesktop) and ticks it to match hideDesktop.
     hideDesktopBox_ = check(form, QStringLiteral("hideDesktopBox"), QStringLiteral("Hide Desktop"),
                             {720, 2640, 1935, 375}, CHECK_FACE);
     hideDesktopBox_->setChecked(true);

@@ -20,10 +20,11 @@ namespace {
 
 // The black frame covering the client area; every control sits in it, so
 // each control's place in the frame is its client place less the frame's.
-const Place FRAME1{-60, -120, 5655, 6720};
+constexpr TwipRect TITLE_FRAME{-60, -120, 5655, 6720};
 
-Place inFrame(Place client) {
-    return Place{client.left - FRAME1.left, client.top - FRAME1.top, client.width, client.height};
+constexpr TwipRect inFrame(TwipRect client) {
+    return {client.left - TITLE_FRAME.left, client.top - TITLE_FRAME.top, client.width,
+            client.height};
 }
 
 const Face TITLE_FACE{ROUNDED, 30, true};
@@ -43,7 +44,8 @@ QWidget* TitleScreen::createWindow() {
 
     auto* frame = new QFrame(form);
     frame->setObjectName(QStringLiteral("titleFrame"));
-    frame->setGeometry(units::pxRect(FRAME1.left, FRAME1.top, FRAME1.width, FRAME1.height));
+    frame->setGeometry(
+        units::pxRect(TITLE_FRAME.left, TITLE_FRAME.top, TITLE_FRAME.width, TITLE_FRAME.height));
     QPalette p = frame->palette();
     p.setColor(QPalette::Window, BLACK);
     frame->setPalette(p);
@@ -56,7 +58,7 @@ QWidget* TitleScreen::createWindow() {
     openingPicture_->setAccessibleName(
         QStringLiteral("Cards showing 0.5, 50 percent, 1 over 2 and a half-shaded tile, "
                        "beside the spinner"));
-    const Place picture = inFrame({360, 1320, 4800, 3600});
+    const TwipRect picture = inFrame({360, 1320, 4800, 3600});
     openingPicture_->setGeometry(
         units::pxRect(picture.left, picture.top, picture.width, picture.height));
 

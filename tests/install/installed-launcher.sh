@@ -5,6 +5,8 @@
 # may be written under the prefix.
 #   installed-launcher.sh <build folder> <cmake>
 set -euo pipefail
+# shellcheck source=scripts/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 build=$1
 cmake=$2
 
@@ -13,18 +15,7 @@ for tool in Xvfb xdotool desktop-file-validate appstreamcli file; do
 done
 
 tmp=$(mktemp -d /tmp/zandoli-install-test.XXXXXX)
-pids=()
-cleanup() {
-    # Newest first: the game goes before the display it draws on.
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        timeout 5 tail --pid="${pids[i]}" -f /dev/null 2>/dev/null || kill -KILL "${pids[i]}" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+at_exit rm -rf "$tmp"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 prefix=$tmp/prefix
@@ -47,22 +38,16 @@ done
 snapshot() { (cd "$prefix" && find . -printf '%p %s %T@\n' | sort); }
 snapshot >"$tmp/before"
 
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 20 -u "$fd" number || fail "Xvfb did not start"
-exec {fd}>&-
-export DISPLAY=:$number
-unset QT_QPA_PLATFORM
+start_display 20 || fail "Xvfb did not start"
 
 # One user names XDG_DATA_HOME, the other has only a home.
 # env starts the launcher, which becomes the game: one process id throughout.
 env -C / HOME="$tmp/ann" XDG_DATA_HOME="$tmp/ann-data" "$prefix/bin/zandoli" >/dev/null 2>&1 &
-pids+=($!)
 ann=$!
+track_process "$ann"
 env -C / -u XDG_DATA_HOME HOME="$tmp/ben" "$prefix/bin/zandoli" >/dev/null 2>&1 &
-pids+=($!)
 ben=$!
+track_process "$ben"
 
 # The title opens, in the user's own folder, whose links lead to the prefix.
 user() {
@@ -83,6 +68,8 @@ user "$ben" "$tmp/ben/.local/share/zandoli"
 
 kill "$ann" "$ben"
 wait "$ann" "$ben" 2>/dev/null || true
+untrack_process "$ann"
+untrack_process "$ben"
 snapshot >"$tmp/after"
 diff "$tmp/before" "$tmp/after" >&2 || fail "something was written under the prefix"
 echo "installed launcher: two users, two folders, the title opens, the prefix untouched"

@@ -52,15 +52,15 @@ inline GameState dealtGame(int16_t players, int16_t sound) {
 
 // A run of the program in a fresh working folder holding the two
 // pictures, with the sounds recorded.
-class ScreensTest : public ::testing::Test {
+class Screens : public ::testing::Test {
 protected:
-    ScreensTest() {
+    Screens() {
         folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(320, 240));
         folder.writePicture(QStringLiteral("Images/logo2.jpg"), QSize(100, 139));
         SoundPlayer::instance().setVoiceMaker(sounds.maker());
         screens = std::make_unique<ScreenRegistry>();
     }
-    ~ScreensTest() override {
+    ~Screens() override {
         screens.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         SoundPlayer::instance().setVoiceMaker(makeQtVoice);

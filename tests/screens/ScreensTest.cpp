@@ -18,8 +18,6 @@
 namespace zandoli {
 namespace {
 
-using Screens = ScreensTest;
-
 int16_t savedPlayers() {
     GameState read;
     return savegame::readSave("lastgame.inf", read) ? read.numPlayers : -1;

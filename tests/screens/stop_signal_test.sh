@@ -1,9 +1,11 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Plays the real program under its own X server up to a dealt two-player
 # game, sends it a stop signal, and checks that it ended and left a saved
 # game the reader accepts.
 # Usage: stop_signal_test.sh <folder of zandoli, Images/, wav/> <save checker> [signal]
 set -u
+# shellcheck source=scripts/xvfb.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 RUN=$(cd "$1" && pwd)
 CHECK=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 SIGNAL=${3:-TERM}
@@ -13,18 +15,22 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-XVFB=""
 GAME=""
-cleanup() {
-    [ -n "$GAME" ] && kill -KILL "$GAME" 2>/dev/null
-    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null
-    wait 2>/dev/null
-    [ -n "${KEEP:-}" ] && echo "kept $work" || rm -rf "$work"
+# KEEP=1 keeps the working folder, game log and save, to look at afterwards.
+keepOrRemove() {
+    if [ -n "${KEEP:-}" ]; then
+        echo "kept $work"
+    else
+        rm -rf "$work"
+    fi
 }
-trap cleanup EXIT
+at_exit keepOrRemove
 
+# A game still running when the test fails is killed outright, so it cannot
+# save on its way out and leave a kept folder looking as if it had passed.
 fail() {
     echo "FAIL: $*"
+    [ -n "$GAME" ] && kill -KILL "$GAME" 2>/dev/null && wait "$GAME" 2>/dev/null
     exit 1
 }
 
@@ -40,17 +46,14 @@ waitfor() {
     return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-XVFB=$!
-waitfor 100 test -s "$work/display" || fail "Xvfb did not start"
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
+start_display 10 || fail "Xvfb did not start"
 
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"
 cd "$work" || fail "no working folder"
 QT_QPA_PLATFORM=xcb "$RUN/zandoli" >"$work/game.log" 2>&1 &
 GAME=$!
+track_process "$GAME"
 
 # The top-left corner of the game's visible window of the given size.
 corner() {
@@ -83,6 +86,7 @@ kill -"$SIGNAL" "$GAME"
 waitfor 100 sh -c "! kill -0 $GAME 2>/dev/null" || fail "still running after SIG$SIGNAL"
 wait "$GAME"
 echo "exit status $?"
+untrack_process "$GAME"
 GAME=""
 
 [ -f lastgame.inf ] || fail "no lastgame.inf"

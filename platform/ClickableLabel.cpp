@@ -1,0 +1,30 @@
+#include "platform/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace zandoli {
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void ClickableLabel::press() {
+    if (isEnabled()) {
+        emit clicked();
+    }
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        press();
+    }
+}
+
+}  // namespace zandoli

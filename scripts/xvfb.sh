@@ -1,0 +1,67 @@
+# shellcheck shell=bash
+# A virtual X display for the scripts that drive the real game, sourced by
+# bash scripts with a path relative to their own:
+#   . "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+# Sourcing registers a clean-up that runs at exit: every process handed to
+# track_process is stopped, newest first, so a game goes before the display
+# it draws on; then the commands given to at_exit run, in order.
+#   start_display [seconds]  starts Xvfb (1280 x 1024, 24 bits) on a display
+#                            number it picks itself, so scripts running side
+#                            by side never collide; exports DISPLAY and drops
+#                            QT_QPA_PLATFORM and WAYLAND_DISPLAY, so Qt
+#                            programs started afterwards draw on it. False
+#                            when no display came up within the seconds
+#                            (default 10).
+#   track_process PID        stops PID at exit.
+#   untrack_process PID      forgets PID (one the script has waited for).
+#   at_exit COMMAND [ARG...] runs the command at exit, after the processes.
+
+xvfb_pids=()
+xvfb_exit_commands=()
+
+track_process() {
+    xvfb_pids+=("$@")
+}
+
+untrack_process() {
+    local kept=() pid
+    for pid in "${xvfb_pids[@]}"; do
+        [ "$pid" = "$1" ] || kept+=("$pid")
+    done
+    xvfb_pids=("${kept[@]}")
+}
+
+at_exit() {
+    xvfb_exit_commands+=("$(printf '%q ' "$@")")
+}
+
+xvfb_clean_up() {
+    local i command
+    for ((i = ${#xvfb_pids[@]} - 1; i >= 0; i--)); do
+        kill "${xvfb_pids[i]}" 2>/dev/null || true
+        # A process that ignores the polite signal gets 5 s, then the hard one.
+        timeout 5 tail --pid="${xvfb_pids[i]}" -f /dev/null 2>/dev/null ||
+            kill -KILL "${xvfb_pids[i]}" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    for command in "${xvfb_exit_commands[@]}"; do
+        eval "$command" || true
+    done
+}
+trap xvfb_clean_up EXIT
+
+start_display() {
+    local seconds=${1:-10} fd number
+    # Xvfb writes the number of the display it took to a pipe opened both
+    # ways here, so the read cannot meet an early end of file.
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    track_process $!
+    if ! read -r -t "$seconds" -u "$fd" number; then
+        exec {fd}>&-
+        return 1
+    fi
+    exec {fd}>&-
+    export DISPLAY=:$number
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
