@@ -5,27 +5,15 @@
 namespace zandoli {
 
 // The one-player table: the same turn cycle, played against the number of
-// spins. Every Spin press starts a new turn of Blue, so there is no Next
-// Player button, and neither a red-star discard nor a draw ends the turn.
+// spins (ONE_PLAYER_RULES). Every Spin press begins a new turn of Blue: the
+// turn is laid out a moment after the press, and then the pointer moves.
 class OnePlayerReferee : public Referee {
 public:
-    using Referee::Referee;
+    OnePlayerReferee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random);
 
 protected:
-    void countSpin() override;
-    void launchSpin() override;
-    void startTurn() override;
-    void enableAfterSpin() override;
-    void lockAfterWrongCard() override;
-    void afterRedStarDiscard() override {}
-    void buttonsAtHandOver() override;
-    void afterDrawShown() override;
-    void announceWin() override;
-    void resetSpins() override;
-    void clearSpinCount() override;
-    void showSpinCount() override;
-    void showNextPlayerDisabled() override {}
-    void hideNextPlayer() override {}
+    void startSpinning() override;
+    void otherTimerFired(TimerId id) override;
 };
 
 }  // namespace zandoli

@@ -11,7 +11,7 @@ namespace {
 
 // floor(r * n), kept inside 0..n-1 whatever the generator hands back. r * n
 // is never negative, so truncating is flooring, without a library call.
-int pick(RandomSource& random, int n) {
+int randomIndex(RandomSource& random, int n) {
     const int j = static_cast<int>(random.next() * n);
     return std::clamp(j, 0, n - 1);
 }
@@ -23,7 +23,7 @@ void shufflePack(PackOrder& pack, RandomSource& random) {
     random.reseed();
     for (int pass = 0; pass < SHUFFLE_PASSES; ++pass) {
         for (int i = 0; i < PACK_SIZE; ++i) {
-            std::swap(pack[i], pack[pick(random, PACK_SIZE)]);
+            std::swap(pack[i], pack[randomIndex(random, PACK_SIZE)]);
         }
     }
 }
@@ -32,7 +32,7 @@ void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource
     std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
     random.reseed();
     for (int i = PACK_SIZE - 1; i > 0; --i) {
-        std::swap(pack[i], pack[pick(random, i + 1)]);
+        std::swap(pack[i], pack[randomIndex(random, i + 1)]);
     }
     if (isCard(topCard) && packPos >= 0 && packPos < PACK_SIZE) {
         const auto at = std::find(pack.begin(), pack.begin() + PACK_SIZE, topCard);

@@ -1,6 +1,7 @@
 #include "engine/Referee.h"
 
 #include <algorithm>
+#include <string>
 
 #include "engine/Captions.h"
 #include "engine/Colours.h"
@@ -11,17 +12,13 @@
 namespace zandoli {
 
 Referee::Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random)
-    : state_(state), view_(view), scheduler_(scheduler), random_(random) {
+    : Referee(state, view, scheduler, random, MULTI_PLAYER_RULES) {}
+
+Referee::Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random,
+                 const TableRules& rules)
+    : state_(state), view_(view), scheduler_(scheduler), random_(random), rules_(rules) {
     spinValue_ = SPINVALUES;
     scheduler_.setCallback([this](TimerId id) { timerFired(id); });
-}
-
-bool Referee::dealing() const {
-    return scheduler_.running(TimerId::DealDelay);
-}
-
-bool Referee::spinning() const {
-    return scheduler_.running(TimerId::SpinStep);
 }
 
 bool Referee::slotShowing(int slot) const {
@@ -29,12 +26,44 @@ bool Referee::slotShowing(int slot) const {
            state_.turnHand[state_.colour][slot] != NO_CARD;
 }
 
-const PlayerLook& Referee::player() const {
+const PlayerLook& Referee::currentLook() const {
     return PLAYERS[std::clamp<int>(state_.colour, 0, PLAYING_COLOURS - 1)];
 }
 
 bool Referee::resultIs(double marker) const {
     return valuesMatch(result(), marker);
+}
+
+// Every timer's handler, and the phase each one moves the turn on to.
+void Referee::timerFired(TimerId id) {
+    switch (id) {
+        case TimerId::DealDelay:  // Dealing -> AwaitingSpin
+            scheduler_.stop(TimerId::DealDelay);
+            startPlay();
+            break;
+        case TimerId::SpinStep:  // Spinning -> Playing at the last step
+            stepPointer();
+            break;
+        case TimerId::DrawDelay:  // Drawing -> HandingOver, or AwaitingSpin
+            scheduler_.stop(TimerId::DrawDelay);
+            showDrawnCard();
+            break;
+        case TimerId::HandOver:  // HandingOver -> AwaitingSpin
+            scheduler_.stop(TimerId::HandOver);
+            view_.showMessage(false);
+            // A red star's last card wins before its hand-over is due; the
+            // winner keeps the table.
+            if (phase_ == Phase::HandingOver) {
+                handToNextPlayer();
+            }
+            break;
+        case TimerId::WinFlash:  // Won, until New Game or Exit
+            flashWinCaption();
+            break;
+        default:
+            otherTimerFired(id);
+            break;
+    }
 }
 
 void Referee::load() {
@@ -45,10 +74,10 @@ void Referee::load() {
     // enabled, Next Player hidden and disabled.
     spinEnabled_ = true;
     nextEnabled_ = false;
-    startGame();
+    dealOrRestoreGame();
 }
 
-void Referee::startGame() {
+void Referee::dealOrRestoreGame() {
     view_.setDial(DIAL_AT_REST);
     view_.setCloseup(CLOSEUP_AT_REST);
     spinValue_ = SPINVALUES;
@@ -57,68 +86,47 @@ void Referee::startGame() {
         return;
     }
     resetGame();
-    nextColour();
-    setCards();
+    layOutTurn();
+    dealOrShowHand();
     hideSlots();
-    play(SOUND_SHUFFLE);
+    playSound(SOUND_SHUFFLE);
+    beginDealDelay();
+}
+
+void Referee::beginDealDelay() {
+    phase_ = Phase::Dealing;
     scheduler_.start(TimerId::DealDelay);
 }
 
-void Referee::endDealDelay() {
-    startPlay();
-    scheduler_.stop(TimerId::DealDelay);
-}
-
 void Referee::startPlay() {
-    nextColour();
-    setCards();
+    layOutTurn();
+    dealOrShowHand();
     view_.showTurnCaption(true);
     view_.showPack(true);
-    showNextPlayerDisabled();
+    if (rules_.handOverButton) {
+        view_.showNextPlayer(true);
+        setNextEnabled(false);
+    }
     setSpinEnabled(true);
+    phase_ = Phase::AwaitingSpin;
 }
 
 void Referee::resetGame() {
-    gameOver_ = 0;
     spinPos_ = 0;
     spinStep_ = 0;
     state_.colour = 0;
     state_.starUsed = 0;
     state_.drawn = 0;
     state_.turnOver = 1;
-    resetSpins();
+    if (rules_.countsSpins) {
+        state_.spins = 0;
+    }
     clearHands(state_);
 }
 
-void Referee::timerFired(TimerId id) {
-    switch (id) {
-        case TimerId::SpinStep:
-            spinStepped();
-            break;
-        case TimerId::HandOver:
-            view_.showMessage(false);
-            nextPlayer();
-            scheduler_.stop(TimerId::HandOver);
-            break;
-        case TimerId::WinFlash:
-            flashStep();
-            break;
-        case TimerId::DealDelay:
-            endDealDelay();
-            break;
-        case TimerId::DrawDelay:
-            showDrawnCard();
-            scheduler_.stop(TimerId::DrawDelay);
-            break;
-        case TimerId::TurnStart:
-            startTurn();
-            break;
-    }
-}
-
-void Referee::nextColour() {
+void Referee::layOutTurn() {
     hideSlots();
-    const PlayerLook& look = player();
+    const PlayerLook& look = currentLook();
     view_.setTurnCaption(std::string(look.turnCaption));
     view_.setTurnCaptionColour(look.playerColour);
     view_.applyColourScheme(state_.colour);
@@ -136,50 +144,59 @@ void Referee::hideSlots() {
 }
 
 void Referee::spinPressed() {
-    // A disabled button cannot be pressed.
-    if (spinEnabled_) {
-        spin();
-    }
-}
-
-void Referee::spin() {
-    if (dealing() || gameOver_ == 1) {
+    // Spin stays enabled through a deal and after a one-player win, but only
+    // a turn waiting for its spin, or a one-player turn played out, spins.
+    if (!spinEnabled_ || (phase_ != Phase::AwaitingSpin && phase_ != Phase::Playing)) {
         return;
     }
-    countSpin();
+    // At 32767 the count stops rising; the spin itself is still allowed.
+    if (rules_.countsSpins && state_.spins < MAX_SPINS) {
+        ++state_.spins;
+    }
     setSpinEnabled(false);
     state_.turnOver = 0;
     const int extra = static_cast<int>(random_.next() * SPIN_LENGTHS);
     spinLength_ = static_cast<int16_t>(SHORTEST_SPIN + std::clamp(extra, 0, SPIN_LENGTHS - 1));
-    launchSpin();
+    startSpinning();
 }
 
-void Referee::launchSpin() {
-    play(SOUND_SPIN);
+void Referee::startSpinning() {
+    phase_ = Phase::Spinning;
+    playSound(SOUND_SPIN);
     scheduler_.start(TimerId::SpinStep);
 }
 
-void Referee::startTurn() {
-    // Only the one-player table arms the turn-start timer.
-    scheduler_.stop(TimerId::TurnStart);
-}
-
-void Referee::spinStepped() {
+void Referee::stepPointer() {
     spinPos_ = static_cast<int16_t>((spinPos_ + 1) & (SPIN_POSITIONS - 1));
     view_.setDial(dialPicture(spinPos_));
     view_.setCloseup(closeupPicture(spinPos_));
     ++spinStep_;
-    if (spinStep_ >= spinLength_) {
-        enableAfterSpin();
-        play(SOUND_SPIN_END);
-        scheduler_.stop(TimerId::SpinStep);
-        spinStep_ = 0;
+    if (spinStep_ < spinLength_) {
+        return;
+    }
+    scheduler_.stop(TimerId::SpinStep);
+    spinStep_ = 0;
+    phase_ = Phase::Playing;
+    spinStopped();
+    playSound(SOUND_SPIN_END);
+}
+
+void Referee::spinStopped() {
+    // On the blue star the turn ends only by drawing from the pack.
+    if (!resultIs(BLUE_STAR)) {
+        enableTurnEnd(true);
+    }
+    if (rules_.countsSpins) {
+        showSpinCount();
     }
 }
 
-void Referee::enableAfterSpin() {
-    if (!resultIs(BLUE_STAR)) {
-        setNextEnabled(true);
+void Referee::enableTurnEnd(bool enabled) {
+    if (rules_.handOverButton) {
+        setNextEnabled(enabled);
+    }
+    if (rules_.turnPerSpin) {
+        setSpinEnabled(enabled);
     }
 }
 
@@ -195,12 +212,10 @@ void Referee::tablePressed(double x, double y) {
 }
 
 void Referee::cardClicked(int slot) {
-    if (state_.turnOver == 1 || gameOver_ == 1 || dealing() || spinning()) {
-        return;
-    }
-    // A hidden slot cannot be clicked on screen; this keeps a stray call from
-    // judging an empty or discarded slot.
-    if (!slotShowing(slot)) {
+    // Cards are judged only against the current player's own stopped spin. A
+    // hidden slot cannot be clicked on screen; slotShowing keeps a stray call
+    // from judging an empty or discarded slot.
+    if (phase_ != Phase::Playing || !slotShowing(slot)) {
         return;
     }
     const int16_t card = state_.hand[state_.colour][slot];
@@ -210,19 +225,22 @@ void Referee::cardClicked(int slot) {
         view_.showMessage(true);
         view_.setTurnCaption(CAPTION_TURN_OVER);
         state_.turnOver = 1;
-        lockAfterWrongCard();
-        scheduler_.start(TimerId::HandOver);
-        play(SOUND_WRONG);
+        enableTurnEnd(false);
+        startHandOver();
+        playSound(SOUND_WRONG);
     }
     // Not an else: a star result never matches a card, so this is the red
     // star's one free discard.
     if (resultIs(RED_STAR) && state_.starUsed == 0) {
         state_.starUsed = 1;
         discard(slot);
-        afterRedStarDiscard();
+        if (!rules_.turnPerSpin) {
+            enableTurnEnd(false);
+            startHandOver();
+        }
     }
     if (state_.handSize[state_.colour] == 0) {
-        endGame();
+        win();
     }
 }
 
@@ -230,25 +248,19 @@ void Referee::discard(int slot) {
     view_.hideSlot(slot);
     state_.turnHand[state_.colour][slot] = NO_CARD;
     --state_.handSize[state_.colour];
-    play(SOUND_DISCARD);
+    playSound(SOUND_DISCARD);
 }
 
-void Referee::lockAfterWrongCard() {
-    setNextEnabled(false);
-}
-
-void Referee::afterRedStarDiscard() {
-    setNextEnabled(false);
+void Referee::startHandOver() {
+    phase_ = Phase::HandingOver;
     scheduler_.start(TimerId::HandOver);
 }
 
 void Referee::drawCard() {
-    // A press on the pack draws only after the current player's own finished
-    // spin stopped on the blue star: not while the pointer passes it, and not
-    // on the previous player's result at the start of a turn.
-    const bool ownResult =
-        state_.turnOver == 0 && !spinning() && !scheduler_.running(TimerId::TurnStart);
-    if (!ownResult || !resultIs(BLUE_STAR) || state_.drawn != 0) {
+    // Only the current player's own stopped spin on the blue star draws: not
+    // while the pointer passes it, not on the previous player's result at the
+    // start of a turn, and once a turn, since the draw moves the turn on.
+    if (phase_ != Phase::Playing || !resultIs(BLUE_STAR)) {
         return;
     }
     state_.drawn = 1;
@@ -259,26 +271,24 @@ void Referee::drawCard() {
     size = static_cast<int16_t>(std::min(slot + 1, SHOWN_SLOTS));
     state_.packPos = static_cast<int16_t>((state_.packPos + 1) % PACK_SIZE);
     state_.topCard = packOrder_[state_.packPos];
-    play(SOUND_DRAW);
+    playSound(SOUND_DRAW);
+    phase_ = Phase::Drawing;
     scheduler_.start(TimerId::DrawDelay);
 }
 
-void Referee::afterDrawShown() {
-    scheduler_.start(TimerId::HandOver);
-}
-
-void Referee::nextPlayer() {
-    if (gameOver_ == 1) {
-        return;
-    }
+void Referee::handToNextPlayer() {
     passTurn();
     state_.turnOver = 1;
     view_.setDial(DIAL_AT_REST);
     view_.setCloseup(CLOSEUP_AT_REST);
-    nextColour();
-    showCards();
-    buttonsAtHandOver();
-    play(SOUND_HANDOVER);
+    layOutTurn();
+    showHand();
+    setSpinEnabled(true);
+    if (rules_.handOverButton) {
+        setNextEnabled(false);
+    }
+    playSound(SOUND_HANDOVER);
+    phase_ = Phase::AwaitingSpin;
 }
 
 void Referee::passTurn() {
@@ -288,78 +298,72 @@ void Referee::passTurn() {
     state_.colour = static_cast<int16_t>((state_.colour + 1) % std::max<int>(state_.numPlayers, 1));
 }
 
-void Referee::buttonsAtHandOver() {
-    setSpinEnabled(true);
-    setNextEnabled(false);
-}
-
-void Referee::endGame() {
-    gameOver_ = 1;
-    announceWin();
+void Referee::win() {
+    phase_ = Phase::Won;
+    if (rules_.countsSpins) {
+        view_.setTurnCaptionSize(WIN_COUNT_CAPTION_POINTS);
+        view_.setTurnCaption(CAPTION_WON_IN + std::to_string(state_.spins) + CAPTION_SPINS);
+    } else {
+        view_.setTurnCaption(std::string(currentLook().winCaption));
+    }
     scheduler_.start(TimerId::WinFlash);
-    play(SOUND_WIN);
+    playSound(SOUND_WIN);
 }
 
-void Referee::announceWin() {
-    view_.setTurnCaption(std::string(player().winCaption));
-}
-
-void Referee::flashStep() {
-    flash_ = static_cast<int16_t>((flash_ + 1) % 2);
-    view_.setTurnCaptionColour(flash_ == 1 ? BLACK : player().playerColour);
+void Referee::flashWinCaption() {
+    flash_ = !flash_;
+    view_.setTurnCaptionColour(flash_ ? BLACK : currentLook().playerColour);
 }
 
 void Referee::buttonPressed(TableButton button) {
-    if (dealing()) {
+    if (phase_ == Phase::Dealing) {
         return;
     }
     switch (button) {
         case TableButton::Exit:
-            view_.exitTable(gameOver_ == 0);
+            view_.exitTable(phase_ != Phase::Won);
             break;
         case TableButton::NewGame:
             newGame();
             break;
         case TableButton::NextPlayer:
-            if (nextEnabled_) {
-                nextPlayer();
+            // Next Player stays enabled when the click that enabled it wins.
+            if (nextEnabled_ && phase_ == Phase::Playing) {
+                handToNextPlayer();
             }
             break;
         case TableButton::Rules:
             view_.showRules();
-            play(SOUND_CLICK);
+            playSound(SOUND_CLICK);
             break;
     }
 }
 
 void Referee::newGame() {
-    scheduler_.stop(TimerId::WinFlash);
-    // New Game stops a running spin, draw delay and hand-over delay, so nothing
-    // of the old game acts on the new one.
-    scheduler_.stop(TimerId::SpinStep);
-    scheduler_.stop(TimerId::TurnStart);
-    scheduler_.stop(TimerId::DrawDelay);
-    scheduler_.stop(TimerId::HandOver);
+    // Every timer of the old game stops (a spin, a turn about to start, a
+    // draw or hand-over delay, the win flash), so nothing of it acts on the
+    // new one.
+    scheduler_.stopAll();
     resetGame();
-    clearSpinCount();
+    if (rules_.countsSpins) {
+        view_.setSpinCount("");
+        view_.setTurnCaptionSize(CAPTION_POINTS);
+    }
     view_.setDial(DIAL_AT_REST);
     view_.setCloseup(CLOSEUP_AT_REST);
     view_.showMessage(false);
     view_.showTurnCaption(false);
     view_.showPack(false);
-    hideNextPlayer();
+    if (rules_.handOverButton) {
+        view_.showNextPlayer(false);
+    }
     hideSlots();
-    play(SOUND_SHUFFLE);
-    scheduler_.start(TimerId::DealDelay);
+    playSound(SOUND_SHUFFLE);
+    beginDealDelay();
 }
 
-void Referee::showNextPlayerDisabled() {
-    view_.showNextPlayer(true);
-    setNextEnabled(false);
-}
-
-void Referee::hideNextPlayer() {
-    view_.showNextPlayer(false);
+void Referee::showSpinCount() {
+    view_.setSpinCount(std::to_string(state_.spins));
 }
 
 void Referee::setSpinEnabled(bool enabled) {
@@ -372,7 +376,7 @@ void Referee::setNextEnabled(bool enabled) {
     view_.enableNextPlayer(enabled);
 }
 
-void Referee::play(const char* sound) {
+void Referee::playSound(const char* sound) {
     if (state_.playSound == 1) {
         view_.playWav(sound);
     }

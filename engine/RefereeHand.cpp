@@ -7,23 +7,23 @@
 
 namespace zandoli {
 
-void Referee::setCards() {
+void Referee::dealOrShowHand() {
     // The catalogue is one constant table (cardCatalogue()), so there is
     // nothing to rebuild here.
     if (state_.restoring == 1) {
-        showCards();
+        showHand();
     } else {
-        dealCards();
+        shuffleAndDeal();
     }
 }
 
-void Referee::dealCards() {
+void Referee::shuffleAndDeal() {
     shufflePack(packOrder_, random_);
     dealHands(state_, packOrder_);
-    showCards();
+    showHand();
 }
 
-void Referee::showCards() {
+void Referee::showHand() {
     const int size = std::clamp<int>(state_.handSize[state_.colour], 0, SHOWN_SLOTS);
     for (int j = 0; j < size; ++j) {
         const int16_t card = state_.hand[state_.colour][j];
@@ -34,6 +34,8 @@ void Referee::showCards() {
 }
 
 void Referee::showDrawnCard() {
+    // The drawn card went into the last slot of a non-empty hand, so this is
+    // always one of the slots 0..11.
     const int slot = std::clamp<int>(state_.handSize[state_.colour] - 1, 0, SHOWN_SLOTS - 1);
     state_.newSlot = static_cast<int16_t>(slot);
     const int16_t card = state_.hand[state_.colour][slot];
@@ -41,29 +43,38 @@ void Referee::showDrawnCard() {
         view_.drawFace(slot, card);
     }
     liveSlots_ = std::max(liveSlots_, slot + 1);
-    afterDrawShown();
+    if (rules_.turnPerSpin) {
+        // The turn goes on, but there is nothing left in it but to spin again.
+        setSpinEnabled(true);
+        phase_ = Phase::AwaitingSpin;
+    } else {
+        startHandOver();
+    }
 }
 
 void Referee::restoreGame() {
     // A restored game starts with the spinner at rest on position 0 and no
     // winner: the save keeps neither the pointer nor the flag.
-    gameOver_ = 0;
-    flash_ = 0;
+    flash_ = false;
     spinPos_ = 0;
     spinStep_ = 0;
     // The save keeps only the top of the pack; every card goes back in once,
     // the saved top card where it was, so the next draw gives it and later
     // draws stay valid.
     rebuildPack(packOrder_, state_.topCard, state_.packPos, random_);
-    // A turn saved half-way comes back as the start of the same player's
-    // turn: the discards already made stay discarded and no click is judged
-    // against a spin that is gone.
+    // The save keeps the turn's flags but not the spin they were played
+    // against, so whatever turnOver, starUsed and drawn say, a turn saved
+    // half-way comes back as the start of the same player's turn, waiting for
+    // its spin: the discards already made stay discarded and no click is
+    // judged against a spin that is gone.
     foldTurn(state_, state_.colour);
     state_.starUsed = 0;
     state_.drawn = 0;
     state_.turnOver = 1;
 
-    showSpinCount();
+    if (rules_.countsSpins) {
+        showSpinCount();
+    }
     startPlay();
 }
 

@@ -10,20 +10,31 @@ enum class TimerId { SpinStep = 1, HandOver, WinFlash, DealDelay, DrawDelay, Tur
 
 inline constexpr int TIMER_COUNT = 6;
 
+// How long each timer waits, in milliseconds. These are the table's only
+// durations: the screen's timers and the tests' virtual clock both read them
+// through timerInterval().
+inline constexpr int SPIN_STEP_MS = 50;     // the pointer moves on one position
+inline constexpr int HAND_OVER_MS = 3000;   // a finished turn stays on show
+inline constexpr int WIN_FLASH_MS = 250;    // the win caption changes colour
+inline constexpr int DEAL_DELAY_MS = 1200;  // the shuffle is heard before the hands show
+inline constexpr int DRAW_DELAY_MS = 400;   // the drawn card turns up
+// The one-player turn begins just after the Spin press has been handled.
+inline constexpr int TURN_START_MS = 1;
+
 constexpr int timerInterval(TimerId id) {
     switch (id) {
         case TimerId::SpinStep:
-            return 50;  // spin steps
+            return SPIN_STEP_MS;
         case TimerId::HandOver:
-            return 3000;  // hand-over delay
+            return HAND_OVER_MS;
         case TimerId::WinFlash:
-            return 250;  // win caption flash
+            return WIN_FLASH_MS;
         case TimerId::DealDelay:
-            return 1200;  // deal delay
+            return DEAL_DELAY_MS;
         case TimerId::DrawDelay:
-            return 400;  // draw delay
+            return DRAW_DELAY_MS;
         case TimerId::TurnStart:
-            return 1;  // one-player turn start, run just after the Spin press returns
+            return TURN_START_MS;
     }
     return 0;
 }

@@ -71,10 +71,12 @@ bool validSave(const GameState& state) {
     if (!workingHandFits(state)) {
         return false;
     }
-    // newSlot may be -1: a draw whose hand is emptied by discards before the
-    // draw delay ends makes showDrawnCard store handSize - 1 of an empty hand, and
-    // New Game does not clear it. Nothing reads newSlot before the next draw
-    // sets it again, so such a save is still a good game.
+    // Our tables only ever store 0..11 in newSlot: the slot of the drawn card
+    // is kept within the shown slots, and no card can be discarded between the
+    // draw and its showing, since none matches the blue star. -1 is still
+    // accepted, as it always has been, so that no save file that read before
+    // is refused now; nothing reads newSlot before the next draw sets it
+    // again, so such a save is still a good game.
     return between(state.packPos, 0, PACK_SIZE - 1) && between(state.topCard, 0, PACK_SIZE - 1) &&
            isFlag(state.starUsed) && isFlag(state.drawn) && isFlag(state.turnOver) &&
            between(state.newSlot, -1, SHOWN_SLOTS - 1) && state.spins >= 0;

@@ -98,6 +98,7 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
     EXPECT_EQ(s.starUsed + s.drawn, 0);
     EXPECT_EQ(s.turnOver, 1);
     EXPECT_EQ(t.view.colourScheme, 2);
+    EXPECT_EQ(t.referee.phase(), Referee::Phase::AwaitingSpin);
     t.press(0);  // no click is judged against the spin that was not saved
     EXPECT_EQ(s.handSize[2], 5);
 
@@ -142,6 +143,18 @@ TEST(OnePlayer, StarsAndWrongCardsKeepTheTurnAndNextPlayerIsNeverTouched) {
     EXPECT_FALSE(t.view.nextPlayerTouched);
 }
 
+TEST(OnePlayer, ACardClickedBeforeTheNewTurnBeginsIsNotJudged) {
+    Solo t(1);
+    t.deal();
+    t.spinTo(8);  // 0.7
+    t.random.queue(FixedRandom::forSpinLength(18));
+    t.referee.spinPressed();
+    t.press(0);  // 0.7 is still under the pointer, but its turn is over
+    t.scheduler.advance(1 + 18 * 50);
+    EXPECT_EQ(t.referee.spinPos(), 10);
+    EXPECT_EQ(t.screen(), "Blue to Play | spin | 8 9 10 11 12 13 14");
+}
+
 TEST(OnePlayer, ARestoredCountGoesOnToTheWinAndStopsAt32767) {
     Solo t(1);
     t.state.spins = 22;
@@ -151,6 +164,10 @@ TEST(OnePlayer, ARestoredCountGoesOnToTheWinAndStopsAt32767) {
     t.press(0);
     EXPECT_EQ(t.view.turnCaption, "GAME WON IN 23 SPINS!");
     EXPECT_EQ(t.view.turnCaptionSize, 32);
+    EXPECT_TRUE(t.referee.spinEnabled());
+    t.referee.spinPressed();  // a won game does not spin
+    t.scheduler.advance(3000);
+    EXPECT_EQ(t.view.turnCaption, "GAME WON IN 23 SPINS!");
     t.referee.buttonPressed(TableButton::NewGame);
     EXPECT_EQ(t.view.spinCount, "");
     EXPECT_EQ(t.view.turnCaptionSize, 36);

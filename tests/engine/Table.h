@@ -55,12 +55,12 @@ struct Table {
     // buttons that can be pressed and the faces in slot order.
     std::string screen() const {
         std::string s = view.turnCaption;
-        s += view.messageVisible ? " | message" : "";
-        s += view.nextPlayerEnabled ? " | next" : "";
-        s += view.spinEnabled ? " | spin" : "";
-        s += " |";
+        s.append(view.messageVisible ? " | message" : "");
+        s.append(view.nextPlayerEnabled ? " | next" : "");
+        s.append(view.spinEnabled ? " | spin" : "");
+        s.append(" |");
         for (int card : view.shownFaces()) {
-            s += " " + std::to_string(card);
+            s.append(" ").append(std::to_string(card));
         }
         return s;
     }

@@ -89,6 +89,31 @@ TEST(BlueStarTurn, OnlyTheCurrentPlayersOwnFinishedSpinDraws) {
     EXPECT_EQ(t.hand(1).size(), 8u);
 }
 
+TEST(TurnPhases, NoCardIsJudgedMidSpinAndNothingButTheClockActsDuringAHandOver) {
+    Table<> t(2);
+    t.deal();
+    t.random.queue(FixedRandom::forSpinLength(20));
+    t.referee.spinPressed();
+    t.scheduler.advance(8 * 50);
+    ASSERT_EQ(t.referee.spinPos(), 8);  // 0.7 passes under the pointer
+    t.press(0);
+    t.scheduler.advance(12 * 50);
+    EXPECT_EQ(t.screen(), "Blue to Play | next | 8 9 10 11 12 13 14");
+    t.referee.buttonPressed(TableButton::NextPlayer);
+    t.spinTo(9);
+    t.pressPack();
+    t.scheduler.advance(400);  // Yellow's drawn card is in; the hand-over runs
+    t.view.sounds.clear();
+    t.pressPack();
+    t.press(0);
+    t.referee.spinPressed();
+    t.referee.buttonPressed(TableButton::NextPlayer);
+    EXPECT_TRUE(t.view.sounds.empty());
+    EXPECT_EQ(t.screen(), "Yellow to Play | 15 16 17 18 19 20 21 36");
+    t.scheduler.advance(3000);
+    EXPECT_EQ(t.screen(), "Blue to Play | spin | 8 9 10 11 12 13 14");
+}
+
 TEST(HandOver, FoldKeepsTheOrderOfTheRemainingCards) {
     GameState state;
     state.hand[2] = {1, 2, 3, 4, 5, 6, 7, 40, 41, 42, 43, 44, 45};

@@ -29,7 +29,7 @@ void ScriptedPlayer::startNewGame() {
 }
 
 void ScriptedPlayer::waitForSpin() {
-    while (scheduler_.running(TimerId::TurnStart) || referee_.spinning()) {
+    while (referee_.phase() == Referee::Phase::StartingTurn || referee_.spinning()) {
         scheduler_.step();
     }
 }
@@ -38,11 +38,11 @@ void ScriptedPlayer::playTurn() {
     const bool onePlayer = state_.numPlayers == 1;
     referee_.spinPressed();
     waitForSpin();
-    clicked();
+    reportClick();
     const double result = referee_.result();
     if (valuesMatch(result, BLUE_STAR)) {
         pressPack(referee_);
-        clicked();
+        reportClick();
         scheduler_.advance(timerInterval(TimerId::DrawDelay));
         if (!onePlayer) {
             scheduler_.advance(timerInterval(TimerId::HandOver));
@@ -53,7 +53,7 @@ void ScriptedPlayer::playTurn() {
         for (int s = 0; s < SHOWN_SLOTS; ++s) {
             if (referee_.slotShowing(s)) {
                 pressSlot(referee_, s);
-                clicked();
+                reportClick();
                 break;
             }
         }
@@ -65,7 +65,7 @@ void ScriptedPlayer::playTurn() {
     for (int s = 0; s < SHOWN_SLOTS && referee_.gameOver() == 0; ++s) {
         if (referee_.slotShowing(s) && cardMatches(state_.hand[state_.colour][s], result)) {
             pressSlot(referee_, s);
-            clicked();
+            reportClick();
         }
     }
     if (!onePlayer && referee_.gameOver() == 0) {

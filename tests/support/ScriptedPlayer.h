@@ -36,7 +36,7 @@ public:
     std::function<void()> afterClick;
 
 private:
-    void clicked() {
+    void reportClick() {
         if (afterClick) {
             afterClick();
         }
