@@ -24,13 +24,15 @@ prefix=$tmp/prefix
 # What the desktop finds: the menu entry, the store entry, the icon sizes.
 app=org.zandoli.Zandoli
 desktop-file-validate "$prefix/share/applications/$app.desktop"
+grep -qx "Exec=$prefix/games/zandoli" "$prefix/share/applications/$app.desktop" ||
+    fail "the menu entry does not start the installed launcher"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null ||
     fail "appstreamcli rejects the metainfo"
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$app.png
     file "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not $size x $size"
 done
-for item in bin/zandoli share/zandoli/Images/wdial.jpg share/zandoli/wav \
+for item in games/zandoli share/zandoli/Images/wdial.jpg share/zandoli/wav \
     "share/zandoli/Zandoli Rules.doc"; do
     [ -e "$prefix/$item" ] || fail "$item is not installed"
 done
@@ -42,10 +44,10 @@ start_display 20 || fail "Xvfb did not start"
 
 # One user names XDG_DATA_HOME, the other has only a home.
 # env starts the launcher, which becomes the game: one process id throughout.
-env -C / HOME="$tmp/ann" XDG_DATA_HOME="$tmp/ann-data" "$prefix/bin/zandoli" >/dev/null 2>&1 &
+env -C / HOME="$tmp/ann" XDG_DATA_HOME="$tmp/ann-data" "$prefix/games/zandoli" >/dev/null 2>&1 &
 ann=$!
 track_process "$ann"
-env -C / -u XDG_DATA_HOME HOME="$tmp/ben" "$prefix/bin/zandoli" >/dev/null 2>&1 &
+env -C / -u XDG_DATA_HOME HOME="$tmp/ben" "$prefix/games/zandoli" >/dev/null 2>&1 &
 ben=$!
 track_process "$ben"
 
