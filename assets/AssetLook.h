@@ -3,13 +3,15 @@
 #include <QColor>
 #include <QSize>
 
+#include "engine/Colours.h"
+
 // Every colour and size the generated art shares. The shaded and unshaded
 // colours are also what the asset tests measure, so a shape is only ever
 // painted in these two colours plus its outline.
 namespace zandoli::look {
 
 // The table the dial sits on.
-inline const QColor TABLE{37, 60, 136};
+inline const QColor TABLE = TABLE_BACKGROUND.to<QColor>();
 
 // Area models: a dark shade against a near-white, so the share reads by
 // lightness alone, without colour vision.

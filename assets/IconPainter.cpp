@@ -15,10 +15,6 @@ namespace {
 const QPointF MIDDLE{128, 128};
 constexpr int SMALL_ICON = 32;  // at or below this the icon keeps only four bold segments
 
-QColor toQColor(Rgb rgb) {
-    return {rgb.r, rgb.g, rgb.b};
-}
-
 }  // namespace
 
 void paintIcon(QPainter& painter, int pixels) {
@@ -47,7 +43,7 @@ void paintIcon(QPainter& painter, int pixels) {
         wedge.moveTo(MIDDLE);
         wedge.arcTo(disc, qtAngle(i * sweep), -sweep);
         wedge.closeSubpath();
-        painter.setBrush(toQColor(PLAYERS[i % PLAYERS.size()].playerColour));
+        painter.setBrush(PLAYERS[i % PLAYERS.size()].playerColour.to<QColor>());
         painter.drawPath(wedge);
     }
 

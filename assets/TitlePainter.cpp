@@ -23,10 +23,6 @@ const QPointF FAN_PIVOT{114, 474};
 constexpr double FAN_REACH = 300;
 constexpr double FAN_ANGLES[] = {-13.5, -4.5, 4.5, 13.5};
 
-QColor toQColor(Rgb rgb) {
-    return {rgb.r, rgb.g, rgb.b};
-}
-
 QFont cardFont(int pixels) {
     QFont font(look::CARD_FACE);
     font.setBold(true);
@@ -45,11 +41,11 @@ void paintCard(QPainter& painter, Face face, const PlayerLook& player) {
 
     // A tile card is black with a border in the player's colour, as on the table.
     const bool tile = face == Face::Tile;
-    painter.setPen(QPen(tile ? toQColor(player.playerColour) : QColor(Qt::black), CARD_BORDER));
-    painter.setBrush(tile ? QColor(Qt::black) : toQColor(player.playerColour));
+    painter.setPen(QPen(tile ? player.playerColour.to<QColor>() : QColor(Qt::black), CARD_BORDER));
+    painter.setBrush(tile ? QColor(Qt::black) : player.playerColour.to<QColor>());
     painter.drawRoundedRect(card, CARD_RADIUS, CARD_RADIUS);
 
-    const QColor ink = toQColor(player.cardText);
+    const QColor ink = player.cardText.to<QColor>();
     painter.setPen(ink);
     switch (face) {
         case Face::Decimal:

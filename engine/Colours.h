@@ -11,10 +11,20 @@ struct Rgb {
     uint8_t g = 0;
     uint8_t b = 0;
     bool operator==(const Rgb&) const = default;
+    // The same colour as a toolkit's colour type, e.g. to<QColor>(), so that
+    // no module keeps a conversion of its own.
+    template <class Colour>
+    Colour to() const {
+        return Colour(r, g, b);
+    }
 };
 
 inline constexpr Rgb BLACK{0, 0, 0};
 inline constexpr Rgb WHITE{255, 255, 255};
+
+// The cloth of the table: behind the cards, around the spinner's dial and
+// behind the rules.
+inline constexpr Rgb TABLE_BACKGROUND{37, 60, 136};
 
 // Colour index 0 Blue, 1 Yellow, 2 Magenta, 3 Green: the order of play.
 struct PlayerLook {

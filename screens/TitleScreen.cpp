@@ -39,7 +39,7 @@ TitleScreen::TitleScreen(ScreenRegistry& screens)
     : Screen(QStringLiteral("title")), screens_(screens) {}
 
 QWidget* TitleScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), BLACK, BLANK_CAPTION);
+    QWidget* form = makeWindow(QString(), screenLook::BLACK, BLANK_CAPTION);
     form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
 
     auto* frame = new QFrame(form);
@@ -47,7 +47,7 @@ QWidget* TitleScreen::createWindow() {
     frame->setGeometry(
         units::pxRect(TITLE_FRAME.left, TITLE_FRAME.top, TITLE_FRAME.width, TITLE_FRAME.height));
     QPalette p = frame->palette();
-    p.setColor(QPalette::Window, BLACK);
+    p.setColor(QPalette::Window, screenLook::BLACK);
     frame->setPalette(p);
     frame->setAutoFillBackground(true);
 

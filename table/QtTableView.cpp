@@ -42,7 +42,7 @@ void QtTableView::applyColourScheme(int colour) {
         return;
     }
     const PlayerLook& player = PLAYERS[static_cast<size_t>(colour)];
-    playerColour_ = look::toQColor(player.playerColour);
+    playerColour_ = player.playerColour.to<QColor>();
     if (widgets_.window.isNull()) {
         return;
     }
@@ -52,7 +52,7 @@ void QtTableView::applyColourScheme(int colour) {
     for (TableButton which : TABLE_BUTTONS) {
         widgets_.button(which)->setTextColour(playerColour_);
     }
-    const QColor text = look::toQColor(player.cardText);
+    const QColor text = player.cardText.to<QColor>();
     for (CardSlot& slot : widgets_.cardSlots) {
         slot.applyColours(playerColour_, text);
     }
@@ -80,7 +80,7 @@ void QtTableView::setTurnCaption(const std::string& text) {
 
 void QtTableView::setTurnCaptionColour(Rgb colour) {
     if (!widgets_.caption.isNull()) {
-        widgets_.caption->setTextColour(look::toQColor(colour));
+        widgets_.caption->setTextColour(colour.to<QColor>());
     }
 }
 

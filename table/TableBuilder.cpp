@@ -26,7 +26,7 @@ ClickLabel* buildLabel(QWidget* window, const QString& name, const QString& text
     auto* label = new ClickLabel(text, window);
     label->setObjectName(name);
     label->setFont(font);
-    label->setTextColour(look::toQColor(colour));
+    label->setTextColour(colour.to<QColor>());
     label->setAlignment(alignment);
     return label;
 }
@@ -67,7 +67,7 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
     auto* button = new ButtonLabel(plan.text, window);
     button->setObjectName(plan.name);
     button->setFont(boldFont(plan.points));
-    button->setTextColour(look::toQColor(look::BUTTON_TEXT));
+    button->setTextColour(look::BUTTON_TEXT.to<QColor>());
     button->setBackColour(Qt::black);
     button->setGeometry(pxRect(plan.place));
     return button;
@@ -99,7 +99,7 @@ void TableBuilder::buildSlots(TableWidgets& widgets) {
     widgets.pack = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, widgets.window);
     widgets.pack->setObjectName(QStringLiteral("pack"));
     widgets.pack->setGeometry(pxRect(PACK_FRAME));
-    widgets.pack->setBackColour(look::toQColor(look::PACK_BACK));
+    widgets.pack->setBackColour(look::PACK_BACK.to<QColor>());
     widgets.pack->setBorderWidth(look::FRAME_BORDER_PX);
     widgets.pack->hide();
 
@@ -159,7 +159,7 @@ void TableBuilder::buildSpinCount(TableWidgets& widgets) {
 }
 
 void TableBuilder::prepare(TableWidgets& widgets) {
-    widgets.window->setBackground(look::toQColor(look::TABLE_BACK));
+    widgets.window->setBackground(TABLE_BACKGROUND.to<QColor>());
     widgets.dial->setPicture(QString::fromLatin1(DIAL_AT_REST));
     widgets.closeup->setPicture(QString::fromLatin1(CLOSEUP_AT_REST));
     for (CardSlot& slot : widgets.cardSlots) {

@@ -10,11 +10,6 @@
 // follow the player come from the players' looks in engine/Colours.h.
 namespace zandoli::look {
 
-inline QColor toQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-inline constexpr Rgb TABLE_BACK{37, 60, 136};
 inline constexpr Rgb START_TEXT{192, 192, 255};   // title and turn caption before a turn
 inline constexpr Rgb BUTTON_TEXT{128, 128, 255};  // buttons before the first turn
 inline constexpr Rgb PACK_BACK{255, 128, 0};      // pack card before the first turn
