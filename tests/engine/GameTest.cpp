@@ -183,8 +183,7 @@ struct Game {
     Game(int players, uint64_t seed, int16_t playSound = 1) : random(seed) {
         state.numPlayers = static_cast<int16_t>(players);
         state.playSound = playSound;
-        referee = players == 1 ? std::make_unique<OnePlayerReferee>(state, view, scheduler, random)
-                               : std::make_unique<Referee>(state, view, scheduler, random);
+        referee = refereeFor(players, state, view, scheduler, random);
     }
     int playToWin() {
         ScriptedPlayer player(*referee, state, scheduler);

@@ -40,8 +40,7 @@ struct Table {
     }
     // Spins so that the pointer stops at the position, and waits for it.
     void spinTo(int position) {
-        int length = 16 + (position - referee.spinPos() + 16) % 16;
-        length += length < 17 ? 16 : 0;
+        const int length = spinLengthTo(referee.spinPos(), position);
         random.queue(FixedRandom::forSpinLength(length));
         referee.spinPressed();
         scheduler.advance(length * timerInterval(TimerId::SpinStep) + 1);

@@ -111,9 +111,7 @@ std::vector<GameState> playedStates() {
             testing::RecordingView view;
             testing::VirtualScheduler clock;
             testing::SeededRandom random(seed);
-            auto referee = players == 1
-                               ? std::make_unique<OnePlayerReferee>(state, view, clock, random)
-                               : std::make_unique<Referee>(state, view, clock, random);
+            auto referee = testing::refereeFor(players, state, view, clock, random);
             testing::ScriptedPlayer player(*referee, state, clock);
             player.afterClick = [&] { states.push_back(state); };
             player.startNewGame();

@@ -9,32 +9,11 @@
 #include <numeric>
 
 #include "engine/Pack.h"
-#include "platform/SoundPlayer.h"
 #include "screens/ScreenRegistry.h"
+#include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
 
 namespace zandoli {
-
-// Every sound started, by its path in the working folder, whether or not
-// the file exists: the tests hear what the screens ask for.
-class SoundLog {
-public:
-    QStringList started;
-    SoundPlayer::VoiceMaker maker() {
-        return [this](const QString& path) -> std::unique_ptr<Voice> {
-            return std::make_unique<Logged>(QDir::current().relativeFilePath(path), started);
-        };
-    }
-
-private:
-    struct Logged : Voice {
-        Logged(QString name, QStringList& log) : name(std::move(name)), log(log) {}
-        void start() override { log << name; }
-        void stop() override {}
-        QString name;
-        QStringList& log;
-    };
-};
 
 // A game just dealt in pack order, the last colour to play: what a table
 // restores and what the save reader accepts.
@@ -57,13 +36,11 @@ protected:
     Screens() {
         folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(320, 240));
         folder.writePicture(QStringLiteral("Images/logo2.jpg"), QSize(100, 139));
-        SoundPlayer::instance().setVoiceMaker(sounds.maker());
         screens = std::make_unique<ScreenRegistry>();
     }
     ~Screens() override {
         screens.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SoundPlayer::instance().setVoiceMaker(makeQtVoice);
     }
 
     template <typename T = QWidget>
@@ -87,7 +64,7 @@ protected:
     }
 
     WorkingFolder folder;
-    SoundLog sounds;
+    testing::SoundLog sounds;
     std::unique_ptr<ScreenRegistry> screens;
 };
 

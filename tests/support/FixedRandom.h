@@ -41,6 +41,12 @@ private:
     long draws_ = 0;
 };
 
+// The length of spin, 17 to 32 steps, that moves the pointer from position
+// `from` to position `to`.
+inline int spinLengthTo(int from, int to) {
+    return 17 + ((to - from - 17) % 16 + 32) % 16;
+}
+
 // A repeatable stand-in for the time-seeded generator: reseed() does not
 // touch the sequence, so a run is the same every time.
 class SeededRandom : public RandomSource {

@@ -5,6 +5,7 @@
 
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
+#include "tests/support/ScriptedPlayer.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -59,47 +60,46 @@ TEST(TablePresses, NoButtonActsDuringTheDealDelay) {
     EXPECT_TRUE(exits.front().front().toBool());
 }
 
-// Spins, then does what the result asks: the pack on a blue star, any one
-// card on a red star, every matching card on a shape (by its caption, second
-// line, picture or frame in turn), then hands over.
+// A careful player at the screen: spins of any length, the pack clicked where
+// it lies, and every card clicked by its caption, second line, picture or
+// frame in turn.
 template <class Table>
-void playTurn(Harness<Table>& h, std::mt19937& rng) {
-    const bool one = h.state.numPlayers == 1;
-    h.spinFor(17 + static_cast<int>(rng() % 32));
-    const double result = h.table.referee().result();
-    if (valuesMatch(result, BLUE_STAR)) {
-        h.clickAt(QPoint(284, 112));
-        h.clock.advance(one ? 400 : 3400);
-        return;
+class ClickingPlayer : public CarefulPlayer {
+public:
+    ClickingPlayer(Harness<Table>& h, std::mt19937& rng)
+        : CarefulPlayer(h.table.referee(), h.state, h.clock), h_(h), rng_(rng) {}
+
+protected:
+    void pressSpin() override {
+        h_.random.queue(FixedRandom::forSpinLength(17 + static_cast<int>(rng_() % 32)));
+        h_.click("spinButton");
     }
-    const bool red = valuesMatch(result, RED_STAR);
-    for (int s = 0; s < 12 && h.table.referee().gameOver() == 0; ++s) {
-        const int16_t card = h.state.hand[h.state.colour][s];
-        if (h.table.referee().slotShowing(s) && (red || cardMatches(card, result))) {
-            const char* part = kindOf(card) == CardKind::Tile       ? "cardPicture"
-                               : kindOf(card) == CardKind::Fraction ? "cardSecondLine"
-                               : rng() % 2 == 0                     ? "cardCaption"
-                                                                    : "cardFrame";
-            h.clickAt(h.w(part, s)->geometry().topLeft() + QPoint(1, 1));
-            if (red) {
-                break;
-            }
-        }
+    void clickCard(int slot) override {
+        const int16_t card = h_.state.hand[h_.state.colour][slot];
+        const char* part = kindOf(card) == CardKind::Tile       ? "cardPicture"
+                           : kindOf(card) == CardKind::Fraction ? "cardSecondLine"
+                           : rng_() % 2 == 0                    ? "cardCaption"
+                                                                : "cardFrame";
+        h_.clickAt(h_.w(part, slot)->geometry().topLeft() + QPoint(1, 1));
     }
-    if (!one && h.table.referee().gameOver() == 0) {
-        red ? h.clock.advance(3000) : h.click("nextPlayerButton");
-    }
-}
+    void clickPack() override { h_.clickAt(QPoint(284, 112)); }
+    void pressNextPlayer() override { h_.click("nextPlayerButton"); }
+
+private:
+    Harness<Table>& h_;
+    std::mt19937& rng_;
+};
 
 TEST(WholeGame, ThreePlayersTakeTurnsInOrderUntilOneWinsAndIsAnnounced) {
     Heard heard;
     Harness<TableScreen> h(3);
     h.startNewGame();
     std::mt19937 rng(2024);
+    ClickingPlayer player(h, rng);
     const char* turns[] = {"Blue to Play", "Yellow to Play", "Magenta to Play"};
     for (int turn = 0; turn < 500 && h.table.referee().gameOver() == 0; ++turn) {
         EXPECT_EQ(h.text("turnCaption"), turns[turn % 3]);
-        playTurn(h, rng);
+        player.playTurn();
     }
     ASSERT_EQ(h.table.referee().gameOver(), 1);
     EXPECT_FALSE(h.table.gameRunning());  // a won game is not saved
@@ -125,8 +125,9 @@ TEST(WholeGame, OnePlayerCountsSpinsBesideItsCaptionToTheWin) {
     EXPECT_FALSE(h.w("nextPlayerButton")->isVisible());
     h.clock.advance(3000);
     std::mt19937 rng(7);
+    ClickingPlayer player(h, rng);
     for (int turn = 0; turn < 500 && h.table.referee().gameOver() == 0; ++turn) {
-        playTurn(h, rng);
+        player.playTurn();
     }
     ASSERT_EQ(h.table.referee().gameOver(), 1);
     EXPECT_EQ(h.text("turnCaption"), QString("GAME WON IN %1 SPINS!").arg(h.state.spins));

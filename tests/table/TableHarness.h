@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/SoundPlayer.h"
 #include "platform/Speech.h"
 #include "table/OnePlayerTable.h"
+#include "tests/platform/SoundLog.h"
 #include "tests/support/FixedRandom.h"
 #include "tests/support/VirtualScheduler.h"
 
@@ -22,27 +22,6 @@ template <class Table>
 struct Open : Table {
     using Table::Table;
     using Table::view;
-};
-
-// Every sound started while the log lives, by its path in the working
-// folder, whether or not the file exists: the tests hear what the table
-// asks for, and nothing plays.
-struct SoundLog {
-    SoundLog() {
-        SoundPlayer::instance().setVoiceMaker([this](const QString& path) {
-            return std::make_unique<Logged>(QDir::current().relativeFilePath(path), started);
-        });
-    }
-    ~SoundLog() { SoundPlayer::instance().setVoiceMaker(makeQtVoice); }
-
-    struct Logged : Voice {
-        Logged(QString name, QStringList& log) : name(std::move(name)), log(log) {}
-        void start() override { log << name; }
-        void stop() override {}
-        QString name;
-        QStringList& log;
-    };
-    QStringList started;
 };
 
 // Twips to pixels worked out by hand, so a slip in the table's own conversion shows.
@@ -126,9 +105,7 @@ struct Harness {
     void click(const QString& name) { clickAt(w(name)->geometry().center()); }
     // Spins so that the pointer stops on `position` (or for `length` steps),
     // and waits for the stop.
-    void spinTo(int position) {
-        spinFor(17 + ((position - table.referee().spinPos() - 17) % 16 + 32) % 16);
-    }
+    void spinTo(int position) { spinFor(spinLengthTo(table.referee().spinPos(), position)); }
     void spinFor(int length) {
         random.queue(FixedRandom::forSpinLength(length));
         click(QStringLiteral("spinButton"));
