@@ -13,7 +13,7 @@
 namespace zandoli {
 namespace {
 
-void BM_dealcards(benchmark::State& bench) {
+void BM_DealCards(benchmark::State& bench) {
     TimeSeededRandom random;
     GameState state;
     PackOrder pack{};
@@ -23,9 +23,9 @@ void BM_dealcards(benchmark::State& bench) {
         benchmark::DoNotOptimize(state.topCard);
     }
 }
-BENCHMARK(BM_dealcards)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DealCards)->Unit(benchmark::kMicrosecond);
 
-void BM_fourplayergame(benchmark::State& bench) {
+void BM_FourPlayerGame(benchmark::State& bench) {
     uint64_t seed = 1;
     int64_t turns = 0;
     for (auto _ : bench) {
@@ -48,7 +48,7 @@ void BM_fourplayergame(benchmark::State& bench) {
     bench.counters["turns/game"] =
         benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_fourplayergame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FourPlayerGame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zandoli

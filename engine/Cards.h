@@ -22,9 +22,10 @@ struct CardEntry {
 inline constexpr int CATALOGUE_SIZE = 53;
 using Catalogue = std::array<CardEntry, CATALOGUE_SIZE>;
 
-// The catalogue exactly as the table screens build it: the tenths are
-// computed as (n - base) * 0.1 in double precision, so card 4 is 3 * 0.1 and
-// not the literal 0.3; quarters and fractions are literals.
+// The catalogue of every card's kind and value. The tenths are computed as
+// (n - base) * 0.1 in double precision, so card 4 is 3 * 0.1 and not the
+// literal 0.3 (which is why values are matched with a tolerance); quarters
+// and fractions are literals.
 Catalogue buildCatalogue();
 const Catalogue& cardCatalogue();
 

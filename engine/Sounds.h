@@ -2,7 +2,8 @@
 
 namespace zandoli {
 
-// The table's sounds by their written names; the screen maps them to files.
+// The table's sounds, named as the game names its files: relative to the
+// working folder, with a backslash. The screen maps them to real paths.
 inline constexpr const char* SOUND_SHUFFLE = "wav\\shuffle4.wav";
 inline constexpr const char* SOUND_SPIN = "wav\\wheel4.wav";
 inline constexpr const char* SOUND_SPIN_END = "wav\\key.wav";

@@ -37,11 +37,11 @@ public:
     virtual void enableSpin(bool enabled) = 0;
     virtual void setSpinCount(const std::string& text) = 0;  // one-player count box
 
-    // Pictures by their written names, "Images\zandolit03.jpg".
+    // Pictures by the game's names for them, "Images\zandolit03.jpg".
     virtual void setDial(const std::string& picture) = 0;
     virtual void setCloseup(const std::string& picture) = 0;
 
-    // Sounds by their written names, "wav\key.wav"; called only when sound is on.
+    // Sounds by the game's names for them, "wav\key.wav"; called only when sound is on.
     virtual void playWav(const std::string& name) = 0;
 
     // Exit was accepted: save the game when asked to, then leave the table.

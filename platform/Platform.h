@@ -16,8 +16,8 @@ namespace zandoli {
 // file name, is matched without regard to case against what exists.
 QString assetPath(const QString& name);
 
-// A picture by its name in the game (see assetPath), decoded once and kept for the run. A null
-// pixmap when the file is missing or unreadable. On a display with more than
+// A picture by its name in the game (see assetPath), decoded once and kept
+// for the run. A null pixmap when the file is missing or unreadable. On a display with more than
 // one device pixel to the logical pixel it is the picture drawn at twice the
 // size ("Images\wdial@2x.jpg") with a device pixel ratio of 2, so it takes the
 // same logical size; the plain picture when there is no such file.
