@@ -35,17 +35,17 @@ std::vector<ValueForms> valueForms() {
         if (kindOf(tile) != CardKind::Tile) {
             continue;
         }
-        const double value = cards[tile].cardValue;
+        const double value = cards[tile].value;
         ValueForms form{"1", percentText(value), "1", tileShaded(tile)};
         for (int16_t card = 0; card < PACK_SIZE; ++card) {
             if (!cardMatches(card, value)) {
                 continue;
             }
             if (kindOf(card) == CardKind::Decimal) {
-                form.decimal = decimalText(cards[card].cardValue);
+                form.decimal = decimalText(cards[card].value);
             } else if (kindOf(card) == CardKind::Fraction) {
-                form.fraction = std::to_string(cards[card].cardNumerator) + "/" +
-                                std::to_string(cards[card].cardDenominator);
+                form.fraction = std::to_string(cards[card].numerator) + "/" +
+                                std::to_string(cards[card].denominator);
             }
         }
         forms.push_back(form);

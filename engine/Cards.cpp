@@ -28,14 +28,14 @@ constexpr std::array<FractionCard, 11> FRACTIONS = {{{1, 4, 0.25},
 
 void setTenths(Catalogue& cards, CardKind kind, int first, int last, int base) {
     for (int n = first; n <= last; ++n) {
-        cards[n].cardKind = static_cast<int16_t>(kind);
-        cards[n].cardValue = (n - base) * 0.1;
+        cards[n].kind = static_cast<int16_t>(kind);
+        cards[n].value = (n - base) * 0.1;
     }
 }
 
 void setCard(Catalogue& cards, int n, CardKind kind, double value) {
-    cards[n].cardKind = static_cast<int16_t>(kind);
-    cards[n].cardValue = value;
+    cards[n].kind = static_cast<int16_t>(kind);
+    cards[n].value = value;
 }
 
 }  // namespace
@@ -56,10 +56,10 @@ Catalogue buildCatalogue() {
 
     for (size_t i = 0; i < FRACTIONS.size(); ++i) {
         CardEntry& card = cards[25 + i];
-        card.cardKind = static_cast<int16_t>(CardKind::Fraction);
-        card.cardNumerator = FRACTIONS[i].num;
-        card.cardDenominator = FRACTIONS[i].den;
-        card.cardValue = FRACTIONS[i].value;
+        card.kind = static_cast<int16_t>(CardKind::Fraction);
+        card.numerator = FRACTIONS[i].num;
+        card.denominator = FRACTIONS[i].den;
+        card.value = FRACTIONS[i].value;
     }
 
     setTenths(cards, CardKind::Tile, 36, 45, 35);
@@ -82,11 +82,11 @@ bool isCard(int16_t card) {
 }
 
 bool cardMatches(int16_t card, double target) {
-    return isCard(card) && valuesMatch(cardCatalogue()[card].cardValue, target);
+    return isCard(card) && valuesMatch(cardCatalogue()[card].value, target);
 }
 
 CardKind kindOf(int16_t card) {
-    return static_cast<CardKind>(cardCatalogue()[card].cardKind);
+    return static_cast<CardKind>(cardCatalogue()[card].kind);
 }
 
 std::string decimalText(double value) {
@@ -113,7 +113,7 @@ int tileShaded(int16_t card) {
     if (card < 36 || card > 47) {
         return 0;
     }
-    return static_cast<int>(std::lround(cardCatalogue()[card].cardValue * 20));
+    return static_cast<int>(std::lround(cardCatalogue()[card].value * 20));
 }
 
 std::string tilePicture(int16_t card) {

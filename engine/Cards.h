@@ -13,10 +13,10 @@ enum class CardKind : int16_t { Whole = 0, Decimal = 1, Percent = 2, Fraction = 
 // One entry of the card catalogue. Entries past the pack stay unset: their
 // kind is outside 0..4, so nothing is ever drawn for them.
 struct CardEntry {
-    int16_t cardKind = -1;
-    double cardValue = 0.0;
-    int16_t cardNumerator = 0;    // Fraction cards only
-    int16_t cardDenominator = 0;  // Fraction cards only
+    int16_t kind = -1;
+    double value = 0.0;
+    int16_t numerator = 0;    // Fraction cards only
+    int16_t denominator = 0;  // Fraction cards only
 };
 
 inline constexpr int CATALOGUE_SIZE = 53;

@@ -109,7 +109,7 @@ void CardSlot::drawFace(int card, const QColor& playerColour) {
         return;
     }
     const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
-    if (static_cast<CardKind>(entry.cardKind) == CardKind::Tile) {
+    if (static_cast<CardKind>(entry.kind) == CardKind::Tile) {
         drawTile(static_cast<int16_t>(card), playerColour);
     } else if (!drawNumber(entry)) {
         return;
@@ -119,22 +119,22 @@ void CardSlot::drawFace(int card, const QColor& playerColour) {
 }
 
 bool CardSlot::drawNumber(const CardEntry& entry) {
-    switch (static_cast<CardKind>(entry.cardKind)) {
+    switch (static_cast<CardKind>(entry.kind)) {
         case CardKind::Whole:
             setLine(caption_, QStringLiteral("1"), look::WHOLE_POINTS, CARD_HIGH_TEXT_TOP);
             break;
         case CardKind::Decimal:
-            setLine(caption_, QString::fromStdString(decimalText(entry.cardValue)),
+            setLine(caption_, QString::fromStdString(decimalText(entry.value)),
                     look::NUMBER_POINTS, CARD_LOW_TEXT_TOP);
             break;
         case CardKind::Percent:
-            setLine(caption_, QString::fromStdString(percentText(entry.cardValue)),
+            setLine(caption_, QString::fromStdString(percentText(entry.value)),
                     look::PERCENT_POINTS, CARD_LOW_TEXT_TOP);
             break;
         case CardKind::Fraction:
-            setLine(caption_, QString::number(entry.cardNumerator), look::NUMBER_POINTS,
+            setLine(caption_, QString::number(entry.numerator), look::NUMBER_POINTS,
                     CARD_HIGH_TEXT_TOP);
-            setLine(secondLine_, QString::number(entry.cardDenominator), look::NUMBER_POINTS,
+            setLine(secondLine_, QString::number(entry.denominator), look::NUMBER_POINTS,
                     CARD_SECOND_LINE_TOP);
             caption_->show();
             secondLine_->show();

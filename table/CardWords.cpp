@@ -52,19 +52,19 @@ std::string cardWords(int16_t card) {
         return {};
     }
     const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
-    const std::string words = valueWords(entry.cardValue);
+    const std::string words = valueWords(entry.value);
     switch (kindOf(card)) {
         case CardKind::Whole:
             return "1, " + words;
         case CardKind::Decimal:
-            return words + ", as a decimal: " + decimalText(entry.cardValue);
+            return words + ", as a decimal: " + decimalText(entry.value);
         case CardKind::Percent:
             return words +
-                   ", as a percentage: " + withoutPercentSign(percentText(entry.cardValue)) +
+                   ", as a percentage: " + withoutPercentSign(percentText(entry.value)) +
                    " percent";
         case CardKind::Fraction:
-            return words + ", as a fraction: " + std::to_string(entry.cardNumerator) + " over " +
-                   std::to_string(entry.cardDenominator);
+            return words + ", as a fraction: " + std::to_string(entry.numerator) + " over " +
+                   std::to_string(entry.denominator);
         case CardKind::Tile:
             return words + ", as a tile with " + std::to_string(tileShaded(card)) +
                    " of 20 squares shaded";

@@ -22,7 +22,7 @@ TEST(Cards, FourCardsMatchEachShapeNoneAStarAndNoCardNothing) {
         EXPECT_FALSE(cardMatches(NO_CARD, value));
     }
     // 3 * 0.1 is not the literal 0.3: only the tolerance makes both match.
-    EXPECT_NE(cardCatalogue()[4].cardValue, cardCatalogue()[33].cardValue);
+    EXPECT_NE(cardCatalogue()[4].value, cardCatalogue()[33].value);
     EXPECT_TRUE(cardMatches(4, 0.3) && cardMatches(33, 0.3));
     EXPECT_FALSE(valuesMatch(0.5 + 0.001, 0.5));
 }

@@ -37,7 +37,7 @@ TEST(CardWords, SayTheValueAndTheFormOfEveryKindOfCard) {
     }
     // Every card of the pack is read, and by its own value.
     for (int16_t c = 0; c < 48; ++c) {
-        const std::string value = valueWords(cardCatalogue()[static_cast<size_t>(c)].cardValue);
+        const std::string value = valueWords(cardCatalogue()[static_cast<size_t>(c)].value);
         ASSERT_FALSE(value.empty()) << "card " << c;
         EXPECT_NE(cardWords(c).find(value), std::string::npos) << "card " << c;
     }
