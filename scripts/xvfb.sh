@@ -55,7 +55,10 @@ start_display() {
     # Xvfb writes the number of the display it took to a pipe opened both
     # ways here, so the read cannot meet an early end of file.
     exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: by default the server resets when its last client leaves, and
+    # a program started in that moment cannot connect; scripts that stop one
+    # game and start the next hit it about one time in fifteen.
+    Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     track_process $!
     if ! read -r -t "$seconds" -u "$fd" number; then
         exec {fd}>&-
