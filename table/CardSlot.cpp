@@ -124,8 +124,8 @@ bool CardSlot::drawNumber(const CardEntry& entry) {
             setLine(caption_, QStringLiteral("1"), look::WHOLE_POINTS, CARD_HIGH_TEXT_TOP);
             break;
         case CardKind::Decimal:
-            setLine(caption_, QString::fromStdString(decimalText(entry.value)),
-                    look::NUMBER_POINTS, CARD_LOW_TEXT_TOP);
+            setLine(caption_, QString::fromStdString(decimalText(entry.value)), look::NUMBER_POINTS,
+                    CARD_LOW_TEXT_TOP);
             break;
         case CardKind::Percent:
             setLine(caption_, QString::fromStdString(percentText(entry.value)),

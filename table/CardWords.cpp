@@ -59,8 +59,7 @@ std::string cardWords(int16_t card) {
         case CardKind::Decimal:
             return words + ", as a decimal: " + decimalText(entry.value);
         case CardKind::Percent:
-            return words +
-                   ", as a percentage: " + withoutPercentSign(percentText(entry.value)) +
+            return words + ", as a percentage: " + withoutPercentSign(percentText(entry.value)) +
                    " percent";
         case CardKind::Fraction:
             return words + ", as a fraction: " + std::to_string(entry.numerator) + " over " +
