@@ -92,10 +92,59 @@ std::filesystem::path tempPath(const std::filesystem::path& file) {
     return temp;
 }
 
+namespace {
+
+// Where a save at `file` really lands: the end of its chain of symbolic links,
+// so replacing it keeps the player's link a link. A dangling link gives the
+// place it names. Nothing when the chain loops or cannot be read.
+std::optional<std::filesystem::path> linkTarget(const std::filesystem::path& file) {
+    // The kernel gives up on a chain of links at 40 as well.
+    constexpr int MOST_LINKS = 40;
+    std::filesystem::path target = file;
+    for (int links = 0; links <= MOST_LINKS; ++links) {
+        std::error_code error;
+        const auto type = std::filesystem::symlink_status(target, error).type();
+        if (type == std::filesystem::file_type::none) {
+            return std::nullopt;
+        }
+        if (type != std::filesystem::file_type::symlink) {
+            return target;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error) {
+            return std::nullopt;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool writeSave(const GameState& state, const std::filesystem::path& file) {
-    const std::filesystem::path temp = tempPath(file);
     bool created = false;
+    std::filesystem::path temp;
     try {
+        const auto target = linkTarget(file);
+        if (!target) {
+            return false;
+        }
+        std::error_code error;
+        // A missing file is reported as an error too; its type tells it apart.
+        const std::filesystem::file_status old = std::filesystem::status(*target, error);
+        error.clear();
+        const bool replacing = std::filesystem::exists(old);
+        if (replacing) {
+            // A save the player cannot write to was protected on purpose (a
+            // prepared starting position, say) and is kept as it is, though a
+            // rename would replace it. Opening it to append changes nothing
+            // and lets the system judge the rights.
+            if (!std::filesystem::is_regular_file(old) ||
+                !std::ofstream(*target, std::ios::binary | std::ios::app)) {
+                return false;
+            }
+        }
+        temp = tempPath(*target);
         const std::string text = formatSave(state);
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
@@ -109,12 +158,17 @@ bool writeSave(const GameState& state, const std::filesystem::path& file) {
         // Standard C++ has no fsync; a full flush and a clean close are the
         // most it can confirm before the rename makes the new save visible.
         if (out.fail()) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
+            std::filesystem::remove(temp, error);
             return false;
         }
-        std::error_code error;
-        std::filesystem::rename(temp, file, error);
+        // The new save keeps the rights the player gave the old one.
+        if (replacing) {
+            std::filesystem::permissions(temp, old.permissions(),
+                                         std::filesystem::perm_options::replace, error);
+        }
+        if (!error) {
+            std::filesystem::rename(temp, *target, error);
+        }
         if (error) {
             std::filesystem::remove(temp, error);
             return false;

@@ -18,6 +18,14 @@ std::string formatSave(const GameState& state);
 // Writes the save so that the old one is replaced whole or not at all
 // (a temporary file in the same folder, flushed, renamed over). False when
 // anything failed; the previous save is then untouched.
+//
+// A save the player may not write to is left as it is, and so is anything
+// there that is not a plain file. A replaced save keeps its permissions.
+// When `file` is a symbolic link the link stays and the file it names is
+// replaced, the temporary file beside it. A link that names no file yet gets
+// one: whoever pointed the save elsewhere (a shared folder, a stick) wants the
+// games to land there, as a shell or an editor would write through the link,
+// and turning the link into a plain file would quietly undo their choice.
 bool writeSave(const GameState& state, const std::filesystem::path& file);
 
 // Reads the first 110 values into the state, each stored as it is read.
@@ -42,7 +50,8 @@ inline constexpr std::size_t LONGEST_LINE = 16;
 // the player to move still holds handSize(colour) cards within slots 0..11.
 bool validSave(const GameState& state);
 
-// The temporary file writeSave fills before renaming it over the save.
+// The temporary file writeSave fills before renaming it over the save (over
+// the file a link names, when the save is a link).
 std::filesystem::path tempPath(const std::filesystem::path& file);
 
 }  // namespace zandoli::savegame

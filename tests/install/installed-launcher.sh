@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix and starts the installed
 # launcher as two users at once under Xvfb: each must get a working folder of
 # its own with links to the installed data, the title must open, and nothing
-# may be written under the prefix.
+# may be written under the prefix. One of them played an earlier install that
+# has since been removed: the links it left dangle and must be renewed.
 #   installed-launcher.sh <build folder> <cmake>
 set -euo pipefail
 # shellcheck source=scripts/xvfb.sh
@@ -42,6 +43,14 @@ snapshot >"$tmp/before"
 
 start_display 20 || fail "Xvfb did not start"
 
+# Ann played a copy once installed under another prefix, since removed: her
+# folder still holds the links that copy made, leading nowhere now.
+old=$tmp/old-prefix/share/zandoli
+mkdir -p "$tmp/ann-data/zandoli"
+for item in Images wav "Zandoli Rules.doc"; do
+    ln -s "$old/$item" "$tmp/ann-data/zandoli/$item"
+done
+
 # One user names XDG_DATA_HOME, the other has only a home.
 # env starts the launcher, which becomes the game: one process id throughout.
 env -C / HOME="$tmp/ann" XDG_DATA_HOME="$tmp/ann-data" "$prefix/games/zandoli" >/dev/null 2>&1 &
@@ -61,6 +70,7 @@ user() {
     [ "$(readlink -f "/proc/$pid/cwd")" = "$folder" ] || fail "the game does not run in $folder"
     for item in Images wav "Zandoli Rules.doc"; do
         [ -L "$folder/$item" ] || fail "$folder/$item is not a link"
+        [ -e "$folder/$item" ] || fail "$folder/$item leads nowhere: $(readlink "$folder/$item")"
         [ "$(readlink -f "$folder/$item")" = "$(readlink -f "$prefix/share/zandoli/$item")" ] ||
             fail "$folder/$item does not lead to the installed $item"
     done
@@ -74,4 +84,5 @@ untrack_process "$ann"
 untrack_process "$ben"
 snapshot >"$tmp/after"
 diff "$tmp/before" "$tmp/after" >&2 || fail "something was written under the prefix"
-echo "installed launcher: two users, two folders, the title opens, the prefix untouched"
+echo "installed launcher: two users, two folders, old links renewed, the title opens," \
+    "the prefix untouched"

@@ -1,9 +1,16 @@
 // The saved game: the exact bytes, round trips of played games, damaged
-// files, the atomic save on disk and a fuzz run against an independent check.
+// files, the atomic save on disk (protected and linked saves too) and a fuzz
+// run against an independent check.
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -246,7 +253,11 @@ struct Folder {
         fs::temp_directory_path() / ("zandoli-" + std::to_string(std::random_device()()));
     fs::path save = path / SAVE_FILE;
     Folder() { fs::create_directory(path); }
-    ~Folder() { fs::remove_all(path); }
+    ~Folder() {
+        std::error_code ignored;
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path, ignored);
+    }
     void put(const std::string& text) const { std::ofstream(save, std::ios::binary) << text; }
     bool holdsOnlyTheSave() const {
         return std::distance(fs::directory_iterator(path), fs::directory_iterator()) == 1 &&
@@ -296,6 +307,137 @@ TEST(SaveOnDisk, AFailedSaveLeavesThePreviousWholeAndNoTemporaryFile) {
     EXPECT_FALSE(writeSave(later, f.save));
     EXPECT_EQ(contents(f.save), formatSave(magenta()));
     EXPECT_TRUE(fs::is_directory(tempPath(f.save)));
+}
+
+// Runs the checks as an ordinary user, for whom file rights hold: root may
+// write anywhere, so under root (as on CI) they run in a child that became
+// "nobody" (65534) first and makes its own folders. The child's failures are
+// printed as usual and come back as its exit status.
+void asOrdinaryUser(const std::function<void()>& checks) {
+    if (geteuid() != 0) {
+        checks();
+        return;
+    }
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) {
+            std::fprintf(stderr, "could not become uid 65534\n");
+            _exit(2);
+        }
+        try {
+            checks();
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << error.what();
+        }
+        std::fflush(nullptr);
+        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the checks failed as uid 65534";
+}
+
+// What a link says, empty for anything else.
+std::string linkText(const fs::path& file) {
+    std::error_code notALink;
+    return fs::read_symlink(file, notALink).string();
+}
+
+// A file's rights in the octal digits chmod takes.
+std::string mode(const fs::path& file) {
+    std::ostringstream digits;
+    digits << std::oct << static_cast<int>(fs::status(file).permissions());
+    return digits.str();
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SaveOnDisk, AProtectedSaveOrFolderIsLeftAsItIs) {
+    asOrdinaryUser([] {
+        ASSERT_NE(geteuid(), 0u);
+        const Folder f;
+        GameState later = magenta();
+        later.colour = 1;
+        // A prepared starting position, write-protected by its owner.
+        f.put(formatSave(magenta()));
+        fs::permissions(f.save, fs::perms(0444));
+        EXPECT_FALSE(writeSave(later, f.save));
+        EXPECT_EQ(contents(f.save), formatSave(magenta()));
+        EXPECT_EQ(mode(f.save), "444");
+        EXPECT_TRUE(f.holdsOnlyTheSave());
+        // The same behind a link: the link and the file it names both stay.
+        fs::create_directory(f.path / "class");
+        fs::rename(f.save, f.path / "class" / "start.inf");
+        fs::create_symlink("class/start.inf", f.save);
+        EXPECT_FALSE(writeSave(later, f.save));
+        EXPECT_EQ(linkText(f.save), "class/start.inf");
+        EXPECT_EQ(contents(f.path / "class" / "start.inf"), formatSave(magenta()));
+        EXPECT_EQ(mode(f.save), "444");
+        EXPECT_EQ(namesIn(f.path / "class"), std::vector<std::string>{"start.inf"});
+        // A writable save in a folder the player may not change: no temporary
+        // file can be made beside it, so the save fails and the old one stays.
+        fs::remove(f.save);
+        f.put(formatSave(magenta()));
+        fs::permissions(f.path, fs::perms(0555));
+        EXPECT_FALSE(writeSave(later, f.save));
+        fs::permissions(f.path, fs::perms(0755));
+        EXPECT_EQ(contents(f.save), formatSave(magenta()));
+        EXPECT_EQ(namesIn(f.path), (std::vector<std::string>{"class", "lastgame.inf"}));
+    });
+}
+
+TEST(SaveOnDisk, ALinkedSaveStaysALinkAndAReplacedSaveKeepsItsRights) {
+    const Folder f;
+    GameState later = magenta();
+    later.colour = 1;
+    f.put(formatSave(magenta()));
+    fs::permissions(f.save, fs::perms(0600));
+    ASSERT_TRUE(writeSave(later, f.save));
+    EXPECT_EQ(contents(f.save), formatSave(later));
+    EXPECT_EQ(mode(f.save), "600");
+    // A link to a file not made yet: the first save makes it.
+    const fs::path shared = f.path / "shared";
+    fs::create_directory(shared);
+    fs::remove(f.save);
+    fs::create_symlink("shared/games.inf", f.save);
+    ASSERT_TRUE(writeSave(magenta(), f.save));
+    EXPECT_EQ(linkText(f.save), "shared/games.inf");
+    EXPECT_EQ(contents(shared / "games.inf"), formatSave(magenta()));
+    // A link to a link to it, the second one absolute: the end of the chain is
+    // replaced, with its rights, and no temporary file is left anywhere.
+    fs::permissions(shared / "games.inf", fs::perms(0640));
+    fs::remove(f.save);
+    fs::create_symlink(shared / "games.inf", f.path / "second.inf");
+    fs::create_symlink("second.inf", f.save);
+    ASSERT_TRUE(writeSave(later, f.save));
+    EXPECT_EQ(linkText(f.save), "second.inf");
+    EXPECT_EQ(linkText(f.path / "second.inf"), (shared / "games.inf").string());
+    EXPECT_EQ(contents(shared / "games.inf"), formatSave(later));
+    EXPECT_EQ(mode(shared / "games.inf"), "640");
+    EXPECT_EQ(namesIn(shared), std::vector<std::string>{"games.inf"});
+    EXPECT_EQ(namesIn(f.path), (std::vector<std::string>{"lastgame.inf", "second.inf", "shared"}));
+    // A link into a missing folder, and links round in a circle, cannot be saved to.
+    fs::remove(f.save);
+    fs::create_symlink("gone/games.inf", f.save);
+    EXPECT_FALSE(writeSave(later, f.save));
+    EXPECT_EQ(linkText(f.save), "gone/games.inf");
+    fs::remove(f.save);
+    fs::remove(f.path / "second.inf");
+    fs::create_symlink("second.inf", f.save);
+    fs::create_symlink("lastgame.inf", f.path / "second.inf");
+    EXPECT_FALSE(writeSave(later, f.save));
+    EXPECT_EQ(linkText(f.save), "second.inf");
+    EXPECT_EQ(namesIn(f.path), (std::vector<std::string>{"lastgame.inf", "second.inf", "shared"}));
 }
 
 // The test's own check of an accepted text: its first 110 lines are plain
