@@ -1,11 +1,13 @@
 // Draws every picture, synthesises every sound and writes the rules document
-// into the folder given on the command line (the build folder, where the game runs).
+// and the about page into the folder given on the command line (the build
+// folder, where the game runs).
 
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 
+#include "assets/AboutPage.h"
 #include "assets/PictureSet.h"
 #include "assets/RulesDocument.h"
 #include "assets/Sounds.h"
@@ -30,5 +32,6 @@ int main(int argc, char** argv) {
     bool ok = zandoli::PictureSet(out.filePath("Images"), out.filePath("icons")).writeAll();
     ok &= zandoli::writeSounds(out.filePath("wav").toStdString());
     ok &= zandoli::writeRulesDocument(out.filePath(zandoli::RULES_DOCUMENT).toStdString());
+    ok &= zandoli::writeAboutPage(out.filePath(ZANDOLI_ABOUT_PAGE).toStdString(), ZANDOLI_VERSION);
     return ok ? 0 : 1;
 }

@@ -80,6 +80,7 @@ void Referee::load() {
 void Referee::dealOrRestoreGame() {
     view_.setDial(DIAL_AT_REST);
     view_.setCloseup(CLOSEUP_AT_REST);
+    view_.showTitle(true);
     spinValue_ = SPINVALUES;
     if (state_.restoring == 1) {
         restoreGame();
@@ -300,6 +301,9 @@ void Referee::passTurn() {
 
 void Referee::win() {
     phase_ = Phase::Won;
+    // A win caption is wider than a turn caption and reaches under the title:
+    // the title steps aside until the next game.
+    view_.showTitle(false);
     if (rules_.countsSpins) {
         view_.setTurnCaptionSize(WIN_COUNT_CAPTION_POINTS);
         view_.setTurnCaption(CAPTION_WON_IN + std::to_string(state_.spins) + CAPTION_SPINS);
@@ -353,6 +357,7 @@ void Referee::newGame() {
     view_.setCloseup(CLOSEUP_AT_REST);
     view_.showMessage(false);
     view_.showTurnCaption(false);
+    view_.showTitle(true);
     view_.showPack(false);
     if (rules_.handOverButton) {
         view_.showNextPlayer(false);

@@ -29,6 +29,8 @@ public:
     virtual void setTurnCaptionColour(Rgb colour) = 0;
     virtual void setTurnCaptionSize(int points) = 0;  // one-player win caption only
     virtual void showTurnCaption(bool visible) = 0;
+    // The table's "Zandoli?" title, which a win caption would run into.
+    virtual void showTitle(bool visible) = 0;
     // "YOU HAVE MADE AN INCORRECT CHOICE"
     virtual void showMessage(bool visible) = 0;
     virtual void showPack(bool visible) = 0;

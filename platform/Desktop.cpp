@@ -1,5 +1,6 @@
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 #include "platform/Platform.h"
@@ -8,7 +9,21 @@ namespace zandoli {
 
 namespace {
 const QString NOTICE = QStringLiteral("Zandoli? \u2014 made for classrooms and homes");
-const QString WEBSITE = QStringLiteral(ZANDOLI_WEBSITE);
+const QString WEB_ADDRESS = QStringLiteral(ZANDOLI_WEB_ADDRESS);
+const QString ABOUT_PAGE = QStringLiteral(ZANDOLI_ABOUT_PAGE);
+
+// The about page lies with the game's data, beside its Images folder. Run
+// from the build folder that is the working folder itself; installed, the
+// player's folder holds a link to the installed Images, and the page is
+// found beside the folder the link leads to, so it needs no link of its own.
+QString aboutPagePath() {
+    const QString images = QFileInfo(assetPath(QStringLiteral("Images"))).canonicalFilePath();
+    if (images.isEmpty()) {
+        return assetPath(ABOUT_PAGE);
+    }
+    return QFileInfo(images).dir().absoluteFilePath(ABOUT_PAGE);
+}
+
 }  // namespace
 
 void openDocument(const QString& file) {
@@ -18,7 +33,8 @@ void openDocument(const QString& file) {
 }
 
 void openWebsite() {
-    QDesktopServices::openUrl(QUrl(WEBSITE));
+    QDesktopServices::openUrl(WEB_ADDRESS.isEmpty() ? QUrl::fromLocalFile(aboutPagePath())
+                                                    : QUrl(WEB_ADDRESS));
 }
 
 QString makersNotice() {
@@ -26,7 +42,7 @@ QString makersNotice() {
 }
 
 QString websiteAddress() {
-    return WEBSITE;
+    return WEB_ADDRESS;
 }
 
 }  // namespace zandoli

@@ -33,9 +33,14 @@ constexpr int PLAYER_TOP = 4680;
 constexpr int PLAYER_WIDTH = 975;
 constexpr int PLAYER_HEIGHT = 855;
 
-// The web label shows the address without its scheme, to fit its width.
+// The web label shows the address without its scheme, to fit its width; a
+// build that names no address offers the about page instead.
 QString shownAddress() {
-    const QUrl url(websiteAddress());
+    const QString address = websiteAddress();
+    if (address.isEmpty()) {
+        return QStringLiteral("About Zandoli?");
+    }
+    const QUrl url(address);
     return url.host() + (url.path() == QLatin1String("/") ? QString() : url.path());
 }
 

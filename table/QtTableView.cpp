@@ -96,6 +96,10 @@ void QtTableView::showTurnCaption(bool visible) {
     setShown(widgets_.caption, visible);
 }
 
+void QtTableView::showTitle(bool visible) {
+    setShown(widgets_.title, visible);
+}
+
 void QtTableView::showMessage(bool visible) {
     setShown(widgets_.message, visible);
     if (visible) {

@@ -33,6 +33,7 @@ public:
     void setTurnCaptionColour(Rgb colour) override;
     void setTurnCaptionSize(int points) override;
     void showTurnCaption(bool visible) override;
+    void showTitle(bool visible) override;
     void showMessage(bool visible) override;
     void showPack(bool visible) override;
     void showNextPlayer(bool visible) override;

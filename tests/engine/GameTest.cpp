@@ -46,6 +46,32 @@ TEST(Win, ARedStarWinIgnoresItsPendingHandOver) {
     EXPECT_EQ(t.view.turnCaption, "BLUE HAS WON!!!");
 }
 
+TEST(Win, TheTitleStepsAsideFromTheWinCaptionUntilTheNextGame) {
+    Table<> t(2);
+    t.restoreBlue({4});
+    t.spinTo(12);
+    EXPECT_TRUE(t.view.titleVisible);
+    t.press(0);
+    ASSERT_EQ(t.referee.gameOver(), 1);
+    EXPECT_FALSE(t.view.titleVisible);
+    t.scheduler.advance(2000);  // the flash does not bring it back
+    EXPECT_FALSE(t.view.titleVisible);
+    t.referee.buttonPressed(TableButton::NewGame);
+    EXPECT_TRUE(t.view.titleVisible);
+
+    // A won table opened again shows its title too, whether dealt or restored.
+    for (int16_t restoring : {0, 1}) {
+        t.restoreBlue({4});
+        t.spinTo(12);
+        t.press(0);
+        ASSERT_FALSE(t.view.titleVisible);
+        t.state.restoring = restoring;
+        t.referee.load();
+        t.state.restoring = 0;
+        EXPECT_TRUE(t.view.titleVisible) << restoring;
+    }
+}
+
 TEST(NewGame, StopsWhatTheOldGameLeftRunning) {
     // A spin, a draw delay, a hand-over delay and a win flash, each interrupted.
     const std::vector<std::function<void(Table<>&)>> interrupted = {
@@ -175,6 +201,18 @@ TEST(OnePlayer, ARestoredCountGoesOnToTheWinAndStopsAt32767) {
     t.restoreBlue({8, 9});
     t.spinTo(0);
     EXPECT_EQ(t.view.spinCount, "32767");
+}
+
+TEST(OnePlayer, TheTitleStepsAsideFromTheWinCaptionUntilNewGame) {
+    Solo t(1);
+    t.state.spins = 32766;
+    t.restoreBlue({24});
+    t.spinTo(14);
+    t.press(0);
+    EXPECT_EQ(t.view.turnCaption, "GAME WON IN 32767 SPINS!");
+    EXPECT_FALSE(t.view.titleVisible);
+    t.referee.buttonPressed(TableButton::NewGame);
+    EXPECT_TRUE(t.view.titleVisible);
 }
 
 // Plays to a win, checking after every turn that the turn passed on and the

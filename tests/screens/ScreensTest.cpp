@@ -1,8 +1,10 @@
 // The way through the screens: title, set-up, rules, a table and back, with
 // the clicks heard, the saves written and the windows read back.
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QSignalSpy>
+#include <QUrl>
 
 #include "platform/ClickLabel.h"
 #include "platform/Platform.h"
@@ -201,5 +203,55 @@ TEST_F(Screens, RulesFitInTheirColourWithBodyTextsThatFitTheirLabels) {
     EXPECT_TRUE(rules->rect().contains(control(screens->rules(), "exitButton")->geometry()));
 }
 
+std::string fileUrl(const QString& path) {
+    return QUrl::fromLocalFile(path).toString().toStdString();
+}
+
+// The addresses the desktop was asked to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OpenedUrls(const QString& scheme) : scheme_(scheme) {
+        QDesktopServices::setUrlHandler(scheme_, this, "open");
+    }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(scheme_); }
+
+    std::vector<std::string> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.push_back(url.toString().toStdString()); }
+
+private:
+    QString scheme_;
+};
+
+TEST_F(Screens, SetUpWithoutAWebAddressOpensTheAboutPageBesideTheGamesPictures) {
+    if (!websiteAddress().isEmpty()) {
+        GTEST_SKIP() << "this build names its web address";
+    }
+    OpenedUrls opened(QStringLiteral("file"));
+    screens->setup().show();
+    EXPECT_EQ(control<QLabel>(screens->setup(), "websiteButton")->text(), "About Zandoli?");
+    click(screens->setup(), "websiteButton");
+    click(screens->setup(), "playersHeading");
+    // Run from the build folder, the pictures and the page are in the working folder.
+    const QString here = QFileInfo(folder.path()).canonicalFilePath();
+    EXPECT_EQ(opened.urls, std::vector<std::string>(2, fileUrl(here + "/about.html")));
+
+    // Installed, the player's folder links to the installed pictures, and the
+    // page is found beside them.
+    QTemporaryDir installed;
+    const QString data = QFileInfo(installed.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(data).mkdir(QStringLiteral("Images")));
+    ASSERT_TRUE(QDir(here + "/Images").removeRecursively());
+    ASSERT_TRUE(QFile::link(data + "/Images", here + "/Images"));
+    opened.urls.clear();
+    click(screens->setup(), "websiteButton");
+    EXPECT_EQ(opened.urls, std::vector<std::string>{fileUrl(data + "/about.html")});
+}
+
 }  // namespace
 }  // namespace zandoli
+
+#include "ScreensTest.moc"

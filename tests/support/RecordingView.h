@@ -10,8 +10,8 @@
 namespace zandoli::testing {
 
 // A table screen that only remembers what it shows. It starts as a freshly
-// loaded table: slots, turn caption, message, pack card and Next Player
-// hidden, Next Player disabled, Spin enabled, the dial at rest.
+// loaded table: the title showing; slots, turn caption, message, pack card
+// and Next Player hidden, Next Player disabled, Spin enabled, the dial at rest.
 class RecordingView : public TableView {
 public:
     struct Slot {
@@ -27,6 +27,7 @@ public:
     void setTurnCaptionColour(Rgb colour) override { turnCaptionColour = colour; }
     void setTurnCaptionSize(int points) override { turnCaptionSize = points; }
     void showTurnCaption(bool visible) override { turnCaptionVisible = visible; }
+    void showTitle(bool visible) override { titleVisible = visible; }
     void showMessage(bool visible) override { messageVisible = visible; }
     void showPack(bool visible) override { packVisible = visible; }
     void showNextPlayer(bool visible) override;
@@ -52,6 +53,7 @@ public:
     Rgb turnCaptionColour{};
     int turnCaptionSize = 36;
     bool turnCaptionVisible = false;
+    bool titleVisible = true;
     bool messageVisible = false;
     bool packVisible = false;
     bool nextPlayerVisible = false;

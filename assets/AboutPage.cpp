@@ -1,0 +1,110 @@
+#include "assets/AboutPage.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "engine/RulesText.h"
+
+namespace zandoli {
+
+namespace {
+
+constexpr const char* GAME_NAME = "Zandoli?";
+constexpr const char* LICENCE_NAME = "GPL-3.0-or-later";
+// Debian keeps the licence's full text on every system; the page also names
+// where it can be read on the web, for other systems.
+constexpr const char* LICENCE_ON_THIS_SYSTEM = "file:///usr/share/common-licenses/GPL-3";
+constexpr const char* LICENCE_ON_THE_WEB = "https://www.gnu.org/licenses/gpl-3.0.html";
+
+// The table's own blue for the headings, on white for reading.
+constexpr const char* STYLE =
+    "body { font-family: Arial, sans-serif; max-width: 42em; margin: 2em auto; "
+    "padding: 0 1em; line-height: 1.5; color: #1a1a1a; background: #ffffff; }\n"
+    "h1, h2 { color: #253c88; }\n";
+
+void element(std::ostringstream& out, const char* tag, const std::string& text) {
+    out << '<' << tag << '>' << htmlEscape(text) << "</" << tag << ">\n";
+}
+
+void link(std::ostringstream& out, const std::string& address, const std::string& text) {
+    out << "<a href=\"" << htmlEscape(address) << "\">" << htmlEscape(text) << "</a>";
+}
+
+}  // namespace
+
+std::string htmlEscape(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string aboutPage(const std::string& version) {
+    const std::string title = std::string("About ") + GAME_NAME;
+    std::ostringstream out;
+    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\" />\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n";
+    element(out, "title", title);
+    out << "<style>\n" << STYLE << "</style>\n</head>\n<body>\n";
+    element(out, "h1", GAME_NAME);
+    element(out, "p", "Version " + version);
+    element(out, "p",
+            "A card game for one to four players that teaches that 0.5, 50%, 1/2 and a "
+            "half-shaded tile are the same number.");
+
+    // How to play: the same words as the rules screen and the printable rules.
+    element(out, "h2", "How to play");
+    element(out, "p", RULES_TEXTS[0]);
+    out << "<ol>\n";
+    for (size_t i = 1; i < RULES_TEXTS.size(); ++i) {
+        element(out, "li", RULES_TEXTS[i]);
+    }
+    out << "</ol>\n";
+
+    element(out, "h2", "Licence");
+    element(out, "p",
+            std::string(GAME_NAME) +
+                " is free software: you can redistribute it and/or modify it under the terms of "
+                "the GNU General Public License as published by the Free Software Foundation, "
+                "either version 3 of the License, or (at your option) any later version (" +
+                LICENCE_NAME + "). It comes with no warranty.");
+    out << "<p>" << htmlEscape("Read the licence: ");
+    link(out, LICENCE_ON_THIS_SYSTEM, "on this computer");
+    out << htmlEscape(" (Debian and systems like it) or ");
+    link(out, LICENCE_ON_THE_WEB, "on the web");
+    out << ".</p>\n";
+
+    element(out, "h2", "Credits");
+    out << "<ul>\n";
+    element(out, "li", "Made by the Zandoli developers.");
+    element(out, "li",
+            "Every picture, sound and text of the game, this page and the printable rules "
+            "included, is made by the game's own code.");
+    out << "</ul>\n</body>\n</html>\n";
+    return out.str();
+}
+
+bool writeAboutPage(const std::string& path, const std::string& version) {
+    std::ofstream file(path, std::ios::binary);
+    file << aboutPage(version);
+    return static_cast<bool>(file);
+}
+
+}  // namespace zandoli

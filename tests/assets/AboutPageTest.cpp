@@ -1,0 +1,117 @@
+// The about page the set-up screen opens when the build names no web
+// address: well-formed, in UTF-8, and saying what a player needs to know.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStringList>
+#include <QXmlStreamReader>
+#include <map>
+
+#include "assets/AboutPage.h"
+#include "engine/RulesText.h"
+#include "tests/assets/PixelMeasure.h"
+
+namespace zandoli::testing {
+namespace {
+
+// What a reader of the page sees: the text of each element by its tag, in
+// the page's order, and where its links lead.
+struct ReadPage {
+    std::multimap<QString, QString> texts;
+    QStringList blocks;  // headings, paragraphs and list items in order
+    QStringList links;
+    QString charset;
+    QString error;
+};
+
+ReadPage readPage(const QByteArray& html) {
+    ReadPage page;
+    QXmlStreamReader xml(html);
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (xml.name() == QLatin1String("a")) {
+                // A link's words belong to the paragraph around it.
+                page.links << attributes.value(QLatin1String("href")).toString();
+                continue;
+            }
+            text.clear();
+            if (attributes.hasAttribute(QLatin1String("charset"))) {
+                page.charset = attributes.value(QLatin1String("charset")).toString();
+            }
+        } else if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isEndElement() && xml.name() != QLatin1String("a")) {
+            const QString trimmed = text.trimmed();
+            if (!trimmed.isEmpty()) {
+                page.texts.emplace(xml.name().toString(), trimmed);
+                page.blocks << trimmed;
+            }
+            text.clear();
+        }
+    }
+    if (xml.hasError()) {
+        page.error = xml.errorString();
+    }
+    return page;
+}
+
+bool has(const ReadPage& page, const char* tag, const QString& text) {
+    const auto [from, to] = page.texts.equal_range(QString::fromLatin1(tag));
+    for (auto it = from; it != to; ++it) {
+        if (it->second == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(AboutPage, IsWellFormedUtf8NamingTheGameItsVersionLicenceAndMakers) {
+    QFile file(asset(QStringLiteral(ZANDOLI_ABOUT_PAGE)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QByteArray html = file.readAll();
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
+    const ReadPage page = readPage(html);
+    ASSERT_EQ(page.error, QString());
+    EXPECT_EQ(page.charset, "utf-8");
+    EXPECT_TRUE(has(page, "title", "About Zandoli?"));
+    EXPECT_TRUE(has(page, "h1", "Zandoli?"));
+    EXPECT_TRUE(has(page, "p", QStringLiteral("Version " ZANDOLI_VERSION)));
+    EXPECT_EQ(page.blocks.filter("(GPL-3.0-or-later)").size(), 1);
+    EXPECT_TRUE(page.links.contains("file:///usr/share/common-licenses/GPL-3"));
+    EXPECT_TRUE(page.links.contains("https://www.gnu.org/licenses/gpl-3.0.html"));
+    EXPECT_TRUE(has(page, "li", "Made by the Zandoli developers."));
+    EXPECT_EQ(page.blocks.filter("made by the game's own code").size(), 1);
+}
+
+TEST(AboutPage, TeachesTheRulesInTheRulesScreensWordsAndOrder) {
+    QFile file(asset(QStringLiteral(ZANDOLI_ABOUT_PAGE)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const ReadPage page = readPage(file.readAll());
+    EXPECT_TRUE(has(page, "h2", "How to play"));
+    EXPECT_TRUE(has(page, "p", RULES_TEXTS[0]));
+    qsizetype last = -1;
+    for (std::size_t i = 1; i < RULES_TEXTS.size(); ++i) {
+        EXPECT_TRUE(has(page, "li", RULES_TEXTS[i])) << RULES_TEXTS[i];
+        const qsizetype at = page.blocks.indexOf(QString::fromUtf8(RULES_TEXTS[i]));
+        EXPECT_GT(at, last) << RULES_TEXTS[i];
+        last = at;
+    }
+}
+
+TEST(AboutPage, EscapesMarkupAndKeepsOtherTextAsItIs) {
+    EXPECT_EQ(htmlEscape("0.5 < 3/4 & 75% > 1/2"), "0.5 &lt; 3/4 &amp; 75% &gt; 1/2");
+    EXPECT_EQ(htmlEscape("say \"Next Player\""), "say &quot;Next Player&quot;");
+    EXPECT_EQ(htmlEscape("&amp;"), "&amp;amp;");
+    EXPECT_EQ(htmlEscape("the player's \u00bd \u2014 \u25a0"), "the player's \u00bd \u2014 \u25a0");
+    // What the page is made of is escaped too: a version with markup in it
+    // reads as text.
+    const ReadPage page = readPage(QByteArray::fromStdString(aboutPage("1.0 <beta> & co")));
+    ASSERT_EQ(page.error, QString());
+    EXPECT_TRUE(has(page, "p", "Version 1.0 <beta> & co"));
+}
+
+}  // namespace
+}  // namespace zandoli::testing
