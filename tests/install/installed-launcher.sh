@@ -33,7 +33,7 @@ for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$app.png
     file "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not $size x $size"
 done
-for item in games/zandoli share/zandoli/Images/wdial.jpg share/zandoli/wav \
+for item in games/zandoli share/zandoli/Images/wdial.jpg share/zandoli/wav share/zandoli/about.html \
     "share/zandoli/Zandoli Rules.doc"; do
     [ -e "$prefix/$item" ] || fail "$item is not installed"
 done
