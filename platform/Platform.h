@@ -43,6 +43,10 @@ void centreWindow(QWidget* screen);
 // The display size in twips.
 QSize displayTwips();
 
+// The name every window of the game carries in its title bar and task-bar
+// entry.
+inline const QString WINDOW_TITLE = QStringLiteral("Zandoli?");
+
 // Desktop requests; the answer is not looked at and nothing waits.
 void openDocument(const QString& file);  // a file in the working folder
 void openWebsite();
