@@ -1,5 +1,8 @@
+#include <QEvent>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
+#include <QtGlobal>
 #include <cmath>
 
 #include "platform/Platform.h"
@@ -24,20 +27,106 @@ QSize displayTwips() {
     return QSize(units::twips(pixels.width()), units::twips(pixels.height()));
 }
 
-namespace {
-
-// The window frame around the client area; nothing before the window has
-// been shown once, and nothing for a frameless window.
-QSize frameSize(const QWidget* screen) {
-    return screen->frameGeometry().size() - screen->size();
+bool preferX11(const Environment& environment) {
+    if (!environment.qtPlatform.isEmpty() || environment.display.isEmpty()) {
+        return false;
+    }
+    return !environment.waylandDisplay.isEmpty() || environment.sessionType == "wayland";
 }
 
-void placeCentred(QWidget* screen) {
-    const QSize outer = screen->frameGeometry().size();
-    const QPoint at = fitPosition(displayTwips(),
-                                  QSize(units::twips(outer.width()), units::twips(outer.height())));
-    // A window is moved by its frame's top-left corner.
-    screen->move(units::px(at.x()), units::px(at.y()));
+namespace {
+
+// Runs before main(), and so before the application object picks its
+// platform: the screens centre themselves and keep the backdrop beneath
+// them, which a Wayland compositor does not let a program do, so on a desktop
+// that offers X as well (XWayland) the game asks for X.
+void chooseWindowSystem() {
+    const Environment environment{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
+                                  qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE")};
+    if (preferX11(environment)) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+Q_CONSTRUCTOR_FUNCTION(chooseWindowSystem)
+
+// The frame the window manager put around the last window it framed. The
+// game's framed windows all look alike, so a new one is placed as if it had
+// this frame already, and needs no second move once it is shown. No frame
+// until a window manager has framed one of them.
+QMargins lastFrame;
+
+// A window's frame as the window manager has drawn it, or nothing while
+// it has not framed the window (not shown yet, or no window manager).
+bool drawnFrame(const QWidget* screen, QMargins& frame) {
+    const QRect outer = screen->frameGeometry();
+    const QRect inner = screen->geometry();
+    if (!screen->isVisible() || outer == inner) {
+        return false;
+    }
+    frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return true;
+}
+
+enum class Placement { Centre, Fit };
+
+// Places a window by its outer size, frame included, and places it again
+// once the window manager has drawn a frame other than the one it was placed
+// with (the first framed window of the run, or another window manager's).
+class FramePlacer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FramePlacer(QWidget* screen) : QObject(screen), screen_(screen) {
+        screen->installEventFilter(this);
+    }
+
+    void place(Placement placement) {
+        placement_ = placement;
+        frame_ = QMargins();
+        if (!drawnFrame(screen_, frame_) &&
+            !screen_->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+            frame_ = lastFrame;
+        }
+        if (placement_ == Placement::Fit) {
+            screen_->setFixedSize(units::px(FIT_WIDTH_TWIPS) - frame_.left() - frame_.right(),
+                                  units::px(FIT_HEIGHT_TWIPS) - frame_.top() - frame_.bottom());
+        }
+        const QSize outer = screen_->size().grownBy(frame_);
+        const QPoint at = fitPosition(
+            displayTwips(), QSize(units::twips(outer.width()), units::twips(outer.height())));
+        // A window is moved by its frame's top-left corner.
+        screen_->move(units::px(at.x()), units::px(at.y()));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        QMargins frame;
+        if (watched == screen_ &&
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+            drawnFrame(screen_, frame) && frame != frame_) {
+            lastFrame = frame;
+            // Not from inside the window's own move: the new place is asked
+            // for once this event is done with.
+            QMetaObject::invokeMethod(
+                this, [this] { place(placement_); }, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* screen_;
+    Placement placement_ = Placement::Centre;
+    QMargins frame_;
+};
+
+void placeByFrame(QWidget* screen, Placement placement) {
+    auto* placer = screen->findChild<FramePlacer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (placer == nullptr) {
+        placer = new FramePlacer(screen);
+    }
+    placer->place(placement);
 }
 
 }  // namespace
@@ -46,19 +135,18 @@ void centreWindow(QWidget* screen) {
     if (screen == nullptr) {
         return;
     }
-    placeCentred(screen);
+    placeByFrame(screen, Placement::Centre);
 }
 
 void fitWindow(QWidget* screen) {
     if (screen == nullptr) {
         return;
     }
-    const QSize frame = frameSize(screen);
-    screen->setFixedSize(units::px(FIT_WIDTH_TWIPS) - frame.width(),
-                         units::px(FIT_HEIGHT_TWIPS) - frame.height());
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    placeCentred(screen);
+    placeByFrame(screen, Placement::Fit);
     QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace zandoli
+
+#include "FitForm.moc"

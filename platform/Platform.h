@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>
@@ -40,8 +41,29 @@ QPoint fitPosition(QSize displayTwips, QSize screenTwips);
 void fitWindow(QWidget* screen);
 // Moves a screen, keeping its size, so that it is centred on the display.
 void centreWindow(QWidget* screen);
+// Both centre the window by its outer size. The frame is the window
+// manager's and known only once it has framed a window, so the first framed
+// window of a run is placed again, frame and all, when its frame appears.
 // The display size in twips.
 QSize displayTwips();
+
+// The name every window of the game carries in its title bar and task-bar
+// entry.
+inline const QString WINDOW_TITLE = QStringLiteral("Zandoli?");
+
+// The environment variables that choose the window system: QT_QPA_PLATFORM,
+// DISPLAY, WAYLAND_DISPLAY and XDG_SESSION_TYPE.
+struct Environment {
+    QByteArray qtPlatform;
+    QByteArray display;
+    QByteArray waylandDisplay;
+    QByteArray sessionType;
+};
+// Whether the game asks Qt for X11 rather than its choice: on a Wayland
+// desktop that offers an X display as well, unless the user has named a
+// platform. Only under X can the game place its windows and keep the
+// backdrop beneath them. The game makes this choice before main() runs.
+bool preferX11(const Environment& environment);
 
 // Desktop requests; the answer is not looked at and nothing waits.
 void openDocument(const QString& file);  // a file in the working folder

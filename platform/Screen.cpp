@@ -1,6 +1,31 @@
 #include "platform/Screen.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+
+#include "platform/Platform.h"
+
 namespace zandoli {
+
+namespace {
+
+// The game's icon, for title bars and task bars: the sizes the build writes
+// beside the program, or the installed icon from the desktop's icon theme.
+QIcon gameIcon() {
+    QIcon built;
+    const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = icons.filePath(QStringLiteral("zandoli-%1.png").arg(size));
+        if (QFileInfo::exists(file)) {
+            built.addFile(file, QSize(size, size));
+        }
+    }
+    return built.isNull() ? QIcon::fromTheme(QStringLiteral("org.zandoli.Zandoli")) : built;
+}
+
+}  // namespace
 
 Screen::Screen(const QString& name) : name_(name) {}
 
@@ -14,6 +39,8 @@ void Screen::ensureLoaded() {
     }
     QWidget* window = createWindow();
     window->setObjectName(name_);
+    window->setWindowTitle(WINDOW_TITLE);
+    window->setWindowIcon(gameIcon());
     window->installEventFilter(this);
     window_ = window;
     onLoad();

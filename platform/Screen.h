@@ -10,7 +10,8 @@ namespace zandoli {
 
 // A screen of the program: one instance for the whole run, reached by its
 // program-wide name. Loading builds the window and its controls, each at its
-// fixed place, size, text and colour, and runs the load steps; unloading destroys the window and
+// fixed place, size, text and colour, titles the window "Zandoli?" with the
+// game's icon, and runs the load steps; unloading destroys the window and
 // controls, while the screen's own members (a table's referee, say) live on.
 class Screen : public QObject {
     Q_OBJECT

@@ -15,8 +15,7 @@ Backdrop::Backdrop() : Screen(QStringLiteral("backdrop")) {
 }
 
 QWidget* Backdrop::createWindow() {
-    QWidget* form =
-        screenControls::makeWindow(QString(), screenLook::BACKDROP, screenLook::BACKDROP_CAPTION);
+    QWidget* form = screenControls::makeWindow(QString(), screenLook::BACKDROP);
     // The window manager is asked to keep it below; without one, lower() on
     // every show and every click keeps it there.
     form->setWindowFlag(Qt::WindowStaysOnBottomHint);

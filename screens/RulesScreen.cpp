@@ -60,7 +60,7 @@ RulesScreen::RulesScreen(ScreenRegistry& screens)
     : Screen(QStringLiteral("rules")), screens_(screens) {}
 
 QWidget* RulesScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), RULES_BACK, QString());
+    QWidget* form = makeWindow(QString(), RULES_BACK);
     // Frameless, so the fitted window is all client area and the Exit button
     // on the bottom row is never cut off by a title bar.
     form->setWindowFlag(Qt::FramelessWindowHint);

@@ -19,10 +19,9 @@ QFont font(const Face& face) {
 
 }  // namespace
 
-QWidget* makeWindow(const QString& name, const QColor& back, const QString& caption) {
+QWidget* makeWindow(const QString& name, const QColor& back) {
     auto* window = new QWidget(nullptr);
     window->setObjectName(name);
-    window->setWindowTitle(caption);
     QPalette p = window->palette();
     p.setColor(QPalette::Window, back);
     window->setPalette(p);

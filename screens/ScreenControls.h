@@ -19,8 +19,9 @@ struct Face {
     bool bold;
 };
 
-// A plain window of those screens: its background colour, caption and name.
-QWidget* makeWindow(const QString& name, const QColor& back, const QString& caption);
+// A plain window of those screens: its background colour and name. (Every
+// screen's window is titled when it is loaded; see Screen.)
+QWidget* makeWindow(const QString& name, const QColor& back);
 
 // Yellow text on a transparent background.
 ClickLabel* text(QWidget* parent, const QString& name, const QString& text, TwipRect place,

@@ -18,8 +18,6 @@ inline const QString TAHOMA = QStringLiteral("Tahoma");
 inline const QString ROUNDED = QStringLiteral("Arial Rounded MT Bold");
 
 inline const QString TITLE_TEXT = QStringLiteral("Zandoli?");
-inline const QString BLANK_CAPTION = QStringLiteral(" ");
-inline const QString BACKDROP_CAPTION = QStringLiteral("Form1");
 
 inline const QString OPENING_PICTURE = QStringLiteral("Images\\opening.jpg");
 inline const QString LOGO_PICTURE = QStringLiteral("Images\\logo2.jpg");

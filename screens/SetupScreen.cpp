@@ -54,7 +54,7 @@ bool SetupScreen::offersHideDesktop(QSize display) {
 }
 
 QWidget* SetupScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), screenLook::BLACK, BLANK_CAPTION);
+    QWidget* form = makeWindow(QString(), screenLook::BLACK);
     form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
 
     text(form, QStringLiteral("titleText"), TITLE_TEXT, {0, 240, 5595, 1335}, TITLE_FACE,

@@ -39,7 +39,7 @@ TitleScreen::TitleScreen(ScreenRegistry& screens)
     : Screen(QStringLiteral("title")), screens_(screens) {}
 
 QWidget* TitleScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), screenLook::BLACK, BLANK_CAPTION);
+    QWidget* form = makeWindow(QString(), screenLook::BLACK);
     form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
 
     auto* frame = new QFrame(form);

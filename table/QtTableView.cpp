@@ -71,6 +71,7 @@ void QtTableView::setTurnCaption(const std::string& text) {
     const QString shown = QString::fromStdString(text);
     caption->setText(shown);
     caption->adjustSize();
+    updateWindowTitle();
     // A screen reader hears each new caption; a win is read out at once.
     speech::setName(caption, shown);
     if (referee_ != nullptr && referee_->gameOver() == 1) {
@@ -94,6 +95,19 @@ void QtTableView::setTurnCaptionSize(int points) {
 
 void QtTableView::showTurnCaption(bool visible) {
     setShown(widgets_.caption, visible);
+    updateWindowTitle();
+}
+
+void QtTableView::updateWindowTitle() {
+    if (widgets_.window.isNull() || widgets_.caption.isNull()) {
+        return;
+    }
+    const ClickLabel* caption = widgets_.caption;
+    // Hidden, not merely unseen: the caption counts before the window is
+    // first shown.
+    widgets_.window->setWindowTitle(caption->isHidden()
+                                        ? WINDOW_TITLE
+                                        : WINDOW_TITLE + QStringLiteral(" — ") + caption->text());
 }
 
 void QtTableView::showTitle(bool visible) {

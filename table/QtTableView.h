@@ -55,6 +55,10 @@ private:
     // Names the close-up by the spin's result once the spin has stopped:
     // nothing at rest, "spinning" while it turns.
     void nameCloseup();
+    // The window's title: the game's name, followed by the turn caption
+    // while one is shown ("Zandoli? — Blue to Play"), so a task bar tells
+    // whose turn it is.
+    void updateWindowTitle();
 
     TableWidgets& widgets_;
     const Referee* referee_ = nullptr;
