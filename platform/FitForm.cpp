@@ -34,12 +34,6 @@ bool preferX11(const Environment& environment) {
     return !environment.waylandDisplay.isEmpty() || environment.sessionType == "wayland";
 }
 
-namespace {
-
-// Runs before main(), and so before the application object picks its
-// platform: the screens centre themselves and keep the backdrop beneath
-// them, which a Wayland compositor does not let a program do, so on a desktop
-// that offers X as well (XWayland) the game asks for X.
 void chooseWindowSystem() {
     const Environment environment{qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
                                   qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE")};
@@ -47,7 +41,8 @@ void chooseWindowSystem() {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
 }
-Q_CONSTRUCTOR_FUNCTION(chooseWindowSystem)
+
+namespace {
 
 // The frame the window manager put around the last window it framed. The
 // game's framed windows all look alike, so a new one is placed as if it had

@@ -62,15 +62,20 @@ struct Environment {
 // Whether the game asks Qt for X11 rather than its choice: on a Wayland
 // desktop that offers an X display as well, unless the user has named a
 // platform. Only under X can the game place its windows and keep the
-// backdrop beneath them. The game makes this choice before main() runs.
+// backdrop beneath them.
 bool preferX11(const Environment& environment);
+// Asks Qt for X11 when preferX11 says so; call before the application
+// object exists, which is when Qt picks its platform.
+void chooseWindowSystem();
 
 // Desktop requests; the answer is not looked at and nothing waits.
 void openDocument(const QString& file);  // a file in the working folder
 void openWebsite();
 
-// The makers' short notice shown on the screens, and the web address.
+// The makers' short notice shown on the screens.
 QString makersNotice();
+// The web address the build names (-DZANDOLI_WEB_ADDRESS), or an empty
+// string when it names none and the game offers its about page instead.
 QString websiteAddress();
 
 // Font substitutions for the family names the screens ask for ("Arial",

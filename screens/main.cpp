@@ -31,6 +31,7 @@ void neverLaunchABus() {
 
 int main(int argc, char** argv) {
     neverLaunchABus();
+    zandoli::chooseWindowSystem();
     QApplication app(argc, argv);
     zandoli::installFontSubstitutions();
 
