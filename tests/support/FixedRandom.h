@@ -9,14 +9,13 @@
 namespace zandoli::testing {
 
 // A generator whose numbers the test writes: the queued ones first, in order,
-// then the constant. reseed() changes nothing but is counted.
+// then the constant. reseed() changes nothing.
 class FixedRandom : public RandomSource {
 public:
     explicit FixedRandom(double constant = 0.0) : constant_(constant) {}
 
-    void reseed() override { ++reseeds_; }
+    void reseed() override {}
     double next() override {
-        ++draws_;
         const double value = queued_.empty() ? constant_ : queued_.front();
         if (!queued_.empty()) {
             queued_.pop_front();
@@ -31,14 +30,9 @@ public:
     // The number r that makes a spin of the given length (17..48).
     static double forSpinLength(int length) { return (length - 17 + 0.5) / 32.0; }
 
-    int reseeds() const { return reseeds_; }
-    long draws() const { return draws_; }
-
 private:
     std::deque<double> queued_;
     double constant_;
-    int reseeds_ = 0;
-    long draws_ = 0;
 };
 
 // The length of spin, 17 to 32 steps, that moves the pointer from position
