@@ -53,7 +53,8 @@ struct Golden : ::testing::Test {
     WorkingFolder folder;
 };
 
-// The way in: the title, the set-up screen over the backdrop, the rules.
+// The way in: the title, the set-up screen with Hide Desktop ticked as the
+// title leaves it, the rules.
 TEST_F(Golden, TitleSetUpAndRules) {
     ScreenRegistry screens;
     screens.hideDesktop = 1;
