@@ -1,0 +1,89 @@
+// Every screen as a player sees it, in a fixed state, against a picture kept
+// beside this file: a control that moves, resizes, changes its font or its
+// colour shows as pixels that differ. With ZANDOLI_UPDATE_GOLDENS set the
+// pictures are written instead (scripts/update-goldens), for a change of
+// look that is meant.
+#include <QPainter>
+
+#include "screens/RulesScreen.h"
+#include "screens/ScreenRegistry.h"
+#include "screens/SetupScreen.h"
+#include "screens/TitleScreen.h"
+#include "tests/platform/WorkingFolder.h"
+#include "tests/table/TableHarness.h"
+
+namespace zandoli::testing {
+namespace {
+
+// Pixels whose channels all lie within 8 of the picture's count as the same,
+// and one in a thousand may differ: room for a rounding in a picture decoder,
+// never for a control out of place. On a mismatch the grab and the
+// difference are left in the build folder.
+void looksLikeGolden(QWidget* window, const QString& name) {
+    const QImage seen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString golden = QStringLiteral(ZANDOLI_GOLDEN_DIR "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("ZANDOLI_UPDATE_GOLDENS")) {
+        ASSERT_TRUE(seen.save(golden, "PNG", 0)) << golden.toStdString();
+        return;
+    }
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(seen.size(), expected.size()) << golden.toStdString();
+    // Black where the two agree, the difference where they do not.
+    QImage diff = seen;
+    QPainter painter(&diff);
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.drawImage(0, 0, expected);
+    painter.end();
+    const auto* pixels = reinterpret_cast<const QRgb*>(diff.constBits());
+    const auto differing = std::count_if(pixels, pixels + diff.width() * diff.height(), [](QRgb d) {
+        return std::max({qRed(d), qGreen(d), qBlue(d)}) > 8;
+    });
+    if (differing > seen.width() * seen.height() / 1000) {
+        const QString out = ZANDOLI_GOLDEN_OUT "/" + name;
+        seen.save(out + "-seen.png");
+        diff.save(out + "-diff.png");
+        ADD_FAILURE() << differing << " pixels differ from " << golden.toStdString() << "; see "
+                      << out.toStdString() << "-seen.png and -diff.png";
+    }
+}
+
+// The screens run in a fresh folder that holds the pictures the build made.
+struct Golden : ::testing::Test {
+    Golden() { QFile::link(ZANDOLI_RUN_DIR "/Images", folder.path() + "/Images"); }
+    WorkingFolder folder;
+};
+
+// The way in: the title, the set-up screen with Hide Desktop ticked as the
+// title leaves it, the rules.
+TEST_F(Golden, TitleSetUpAndRules) {
+    ScreenRegistry screens;
+    screens.hideDesktop = 1;
+    for (Screen* screen :
+         std::initializer_list<Screen*>{&screens.title(), &screens.setup(), &screens.rules()}) {
+        screen->show();
+        looksLikeGolden(screen->window(), screen->name());
+    }
+}
+
+// Four players on the deal the always-0 generator gives; one player after a
+// spin of twenty steps; one player who has won, the caption in its first flash.
+TEST_F(Golden, TablesDealtSpunAndWon) {
+    Harness<TableScreen> four(4);
+    four.startNewGame();
+    // Where the window stands no grab shows: centred on the 1280 x 1024 display.
+    EXPECT_EQ(four.table.window()->frameGeometry(), QRect(128, 128, 1024, 768));
+    looksLikeGolden(four.table.window(), "table-four-dealt");
+    Harness<OnePlayerTable> spun(1);
+    spun.startNewGame();
+    spun.spinFor(20);
+    looksLikeGolden(spun.table.window(), "table-one-spun");
+    Harness<OnePlayerTable> won(1);
+    won.state.spins = 32;
+    won.restore({24});             // "100%", the last card
+    won.spinTo(14);                // the whole one
+    won.clickAt(QPoint(41, 320));  // on the card
+    looksLikeGolden(won.table.window(), "table-one-won");
+}
+
+}  // namespace
+}  // namespace zandoli::testing
