@@ -268,6 +268,11 @@ TEST(WholeGame, OneToFourPlayersPlayTwoGamesEachToAWinner) {
                 EXPECT_EQ(g.view.turnCaption,
                           players == 1 ? "GAME WON IN " + std::to_string(turns) + " SPINS!"
                                        : wins[g.state.colour]);
+                if (game == 0) {
+                    // A table's first win flashes to black first.
+                    g.scheduler.advance(250);
+                    EXPECT_EQ(g.view.turnCaptionColour, BLACK);
+                }
             }
         }
     }
