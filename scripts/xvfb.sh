@@ -15,6 +15,8 @@
 #   track_process PID        stops PID at exit.
 #   untrack_process PID      forgets PID (one the script has waited for).
 #   at_exit COMMAND [ARG...] runs the command at exit, after the processes.
+#   waitfor TENTHS COMMAND...  waits up to TENTHS tenths of a second for the
+#                            command to succeed.
 
 xvfb_pids=()
 xvfb_exit_commands=()
@@ -49,6 +51,19 @@ xvfb_clean_up() {
     done
 }
 trap xvfb_clean_up EXIT
+
+# Waits up to $1 tenths of a second for the command in the other arguments
+# to succeed.
+waitfor() {
+    local tries=$1
+    shift
+    while [ "$tries" -gt 0 ]; do
+        "$@" && return 0
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    return 1
+}
 
 start_display() {
     local seconds=${1:-10} fd number

@@ -36,18 +36,6 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command in the other arguments.
-waitfor() {
-    local tries=$1
-    shift
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
 # The desktop: its own runtime folder and socket, so tests side by side and
 # a desktop the developer runs on never meet.
 export XDG_RUNTIME_DIR=$work/runtime

@@ -24,18 +24,6 @@ work=$(mktemp -d)
 at_exit rm -rf "$work"
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Waits up to $1 tenths of a second for the command in the other arguments.
-waitfor() {
-    local tries=$1
-    shift
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
 start_display 10 || fail "Xvfb did not start"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 track_process $!

@@ -27,18 +27,6 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command in the other arguments.
-waitfor() {
-    tries=$1
-    shift
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
 # The bus processes now running, one pid a line.
 buses() { { pgrep -x dbus-daemon; pgrep -x dbus-launch; } | sort; }
 
