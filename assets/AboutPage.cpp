@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/RulesText.h"
+#include "language/RulesText.h"
 
 namespace zandoli {
 
@@ -71,10 +71,11 @@ std::string aboutPage(const std::string& version) {
 
     // How to play: the same words as the rules screen and the printable rules.
     element(out, "h2", "How to play");
-    element(out, "p", RULES_TEXTS[0]);
+    const QStringList rules = rulesText::paragraphs();
+    element(out, "p", rules.front().toStdString());
     out << "<ol>\n";
-    for (size_t i = 1; i < RULES_TEXTS.size(); ++i) {
-        element(out, "li", RULES_TEXTS[i]);
+    for (qsizetype i = 1; i < rules.size(); ++i) {
+        element(out, "li", rules[i].toStdString());
     }
     out << "</ol>\n";
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/Cards.h"
-#include "engine/RulesText.h"
+#include "language/RulesText.h"
 
 namespace zandoli {
 
@@ -117,21 +117,23 @@ std::string rtfEscape(const std::string& utf8) {
 }
 
 std::string rulesDocument() {
+    const std::string heading = rulesText::heading().toStdString();
+    const QStringList rules = rulesText::paragraphs();
     std::ostringstream out;
     out << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
            "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
            "{\\colortbl;\\red37\\green60\\blue136;\\red255\\green236\\blue120;}\n"
            "{\\info{\\title "
-        << rtfEscape(RULES_HEADING)
+        << rtfEscape(heading)
         << "}}\n"
            "\\paperw11906\\paperh16838\\margl1247\\margr1247\\margt1134\\margb1134\n"
            "\\pard\\qc\\sa360\\b\\fs44\\cf1 "
-        << rtfEscape(RULES_HEADING) << "\\b0\\cf0\\par\n";
-    paragraph(out, RULES_TEXTS[0]);
-    out << "\\pard\\sb120\\sa200\\b\\fs32\\cf1 " << rtfEscape(RULES_SUBHEADING)
+        << rtfEscape(heading) << "\\b0\\cf0\\par\n";
+    paragraph(out, rules.front().toStdString());
+    out << "\\pard\\sb120\\sa200\\b\\fs32\\cf1 " << rtfEscape(rulesText::subheading().toStdString())
         << "\\b0\\cf0\\par\n";
-    for (size_t i = 1; i < RULES_TEXTS.size(); ++i) {
-        paragraph(out, RULES_TEXTS[i]);
+    for (qsizetype i = 1; i < rules.size(); ++i) {
+        paragraph(out, rules[i].toStdString());
     }
 
     out << "\\pard\\sb240\\sa200\\b\\fs32\\cf1 " << rtfEscape("The same value, four ways")

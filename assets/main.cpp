@@ -11,7 +11,7 @@
 #include "assets/PictureSet.h"
 #include "assets/RulesDocument.h"
 #include "assets/Sounds.h"
-#include "engine/RulesText.h"
+#include "language/RulesText.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     }
     bool ok = zandoli::PictureSet(out.filePath("Images"), out.filePath("icons")).writeAll();
     ok &= zandoli::writeSounds(out.filePath("wav").toStdString());
-    ok &= zandoli::writeRulesDocument(out.filePath(zandoli::RULES_DOCUMENT).toStdString());
+    ok &= zandoli::writeRulesDocument(out.filePath(zandoli::rulesText::DOCUMENT).toStdString());
     ok &= zandoli::writeAboutPage(out.filePath(ZANDOLI_ABOUT_PAGE).toStdString(), ZANDOLI_VERSION);
     return ok ? 0 : 1;
 }

@@ -4,10 +4,21 @@
 
 namespace zandoli {
 
-// Turn caption texts that do not belong to one player (those are in Colours.h).
-inline constexpr const char* CAPTION_TURN_OVER = "TURN OVER";
-inline constexpr const char* CAPTION_WON_IN = "GAME WON IN ";
-inline constexpr const char* CAPTION_SPINS = " SPINS!";
+// What the turn caption says. The rules choose the caption, its player and
+// its count; the screen words it in the player's language.
+enum class CaptionKind {
+    ToPlay,      // "Blue to Play"
+    TurnOver,    // "TURN OVER", after a wrong card
+    Won,         // "BLUE HAS WON!!!"
+    WonInSpins,  // the one-player win: "GAME WON IN 12 SPINS!"
+};
+
+struct Caption {
+    CaptionKind kind = CaptionKind::ToPlay;
+    int colour = 0;  // the player of ToPlay and Won
+    int spins = 0;   // the count of WonInSpins
+    bool operator==(const Caption&) const = default;
+};
 
 // The turn caption's size in points; only the one-player win caption shrinks it
 // so that the spin count fits.

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace zandoli {
 
@@ -26,20 +25,18 @@ inline constexpr Rgb WHITE{255, 255, 255};
 // behind the rules.
 inline constexpr Rgb TABLE_BACKGROUND{37, 60, 136};
 
-// Colour index 0 Blue, 1 Yellow, 2 Magenta, 3 Green: the order of play.
+// Colour index 0 Blue, 1 Yellow, 2 Magenta, 3 Green: the order of play. The
+// players' names belong to the screen, which words them in its language.
 struct PlayerLook {
-    std::string_view name;
-    std::string_view turnCaption;
-    std::string_view winCaption;
     Rgb playerColour;
     Rgb cardText;  // captions, second lines and fraction bars on that player's cards
 };
 
 inline constexpr std::array<PlayerLook, 4> PLAYERS = {{
-    {"Blue", "Blue to Play", "BLUE HAS WON!!!", {0, 155, 255}, WHITE},
-    {"Yellow", "Yellow to Play", "YELLOW HAS WON!!!", {255, 255, 0}, BLACK},
-    {"Magenta", "Magenta to Play", "MAGENTA HAS WON!!!", {255, 0, 255}, WHITE},
-    {"Green", "Green to Play", "GREEN HAS WON!!!", {0, 255, 0}, BLACK},
+    {{0, 155, 255}, WHITE},
+    {{255, 255, 0}, BLACK},
+    {{255, 0, 255}, WHITE},
+    {{0, 255, 0}, BLACK},
 }};
 
 }  // namespace zandoli

@@ -128,7 +128,7 @@ void Referee::resetGame() {
 void Referee::layOutTurn() {
     hideSlots();
     const PlayerLook& look = currentLook();
-    view_.setTurnCaption(std::string(look.turnCaption));
+    view_.setTurnCaption({CaptionKind::ToPlay, state_.colour});
     view_.setTurnCaptionColour(look.playerColour);
     view_.applyColourScheme(state_.colour);
     liveSlots_ = std::clamp<int>(state_.handSize[state_.colour], 0, SHOWN_SLOTS);
@@ -224,7 +224,7 @@ void Referee::cardClicked(int slot) {
         discard(slot);
     } else if (!resultIs(RED_STAR) && !resultIs(BLUE_STAR)) {
         view_.showMessage(true);
-        view_.setTurnCaption(CAPTION_TURN_OVER);
+        view_.setTurnCaption({CaptionKind::TurnOver, state_.colour});
         state_.turnOver = 1;
         enableTurnEnd(false);
         startHandOver();
@@ -306,9 +306,9 @@ void Referee::win() {
     view_.showTitle(false);
     if (rules_.countsSpins) {
         view_.setTurnCaptionSize(WIN_COUNT_CAPTION_POINTS);
-        view_.setTurnCaption(CAPTION_WON_IN + std::to_string(state_.spins) + CAPTION_SPINS);
+        view_.setTurnCaption({CaptionKind::WonInSpins, state_.colour, state_.spins});
     } else {
-        view_.setTurnCaption(std::string(currentLook().winCaption));
+        view_.setTurnCaption({CaptionKind::Won, state_.colour});
     }
     scheduler_.start(TimerId::WinFlash);
     playSound(SOUND_WIN);
@@ -350,7 +350,7 @@ void Referee::newGame() {
     scheduler_.stopAll();
     resetGame();
     if (rules_.countsSpins) {
-        view_.setSpinCount("");
+        view_.setSpinCount(std::nullopt);
         view_.setTurnCaptionSize(CAPTION_POINTS);
     }
     view_.setDial(DIAL_AT_REST);
@@ -368,7 +368,7 @@ void Referee::newGame() {
 }
 
 void Referee::showSpinCount() {
-    view_.setSpinCount(std::to_string(state_.spins));
+    view_.setSpinCount(state_.spins);
 }
 
 void Referee::setSpinEnabled(bool enabled) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "engine/Captions.h"
 #include "engine/Colours.h"
 
 namespace zandoli {
@@ -25,7 +27,7 @@ public:
     // one-player table, the spin-count caption and box).
     virtual void applyColourScheme(int colour) = 0;
 
-    virtual void setTurnCaption(const std::string& text) = 0;
+    virtual void setTurnCaption(const Caption& caption) = 0;
     virtual void setTurnCaptionColour(Rgb colour) = 0;
     virtual void setTurnCaptionSize(int points) = 0;  // one-player win caption only
     virtual void showTurnCaption(bool visible) = 0;
@@ -37,7 +39,8 @@ public:
     virtual void showNextPlayer(bool visible) = 0;
     virtual void enableNextPlayer(bool enabled) = 0;
     virtual void enableSpin(bool enabled) = 0;
-    virtual void setSpinCount(const std::string& text) = 0;  // one-player count box
+    // The one-player count box: a count of spins, or empty.
+    virtual void setSpinCount(std::optional<int> spins) = 0;
 
     // Pictures by the game's names for them, "Images\zandolit03.jpg".
     virtual void setDial(const std::string& picture) = 0;

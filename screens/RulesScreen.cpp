@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/RulesText.h"
+#include "language/RulesText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "screens/ScreenControls.h"
@@ -27,7 +27,7 @@ const Face BODY_FACE{ARIAL, 18, false};
 const Face DOCUMENT_FACE{ARIAL, 12, true};
 const Face EXIT_FACE{ARIAL, 18, true};
 
-// Where each paragraph of the rules stands, in the order of RULES_TEXTS: the
+// Where each paragraph of the rules stands, in the order of the paragraphs: the
 // number its label's object name ends in (rulesText6, ...), which readers
 // of the window find it by, and its place.
 struct BodyPlace {
@@ -35,7 +35,7 @@ struct BodyPlace {
     TwipRect place;
 };
 
-constexpr std::array<BodyPlace, RULES_TEXTS.size()> BODY{{
+constexpr std::array<BodyPlace, 7> BODY{{
     {6, {120, 780, 15135, 1605}},
     {2, {120, 3240, 14775, 1245}},
     {3, {120, 4440, 14895, 2805}},
@@ -67,16 +67,17 @@ QWidget* RulesScreen::createWindow() {
     form->resize(units::px(BUILT_WIDTH), units::px(BUILT_HEIGHT));
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    autosize(text(form, textName(0), QString::fromUtf8(RULES_HEADING), {1920, 120, 6075, 480},
-                  HEADING_FACE, left));
+    autosize(
+        text(form, textName(0), rulesText::heading(), {1920, 120, 6075, 480}, HEADING_FACE, left));
     ButtonLabel* document = button(form, QStringLiteral("printButton"),
                                    QStringLiteral("Open Rules Document for Printing"),
                                    {10920, 120, 4275, 375}, DOCUMENT_FACE);
     connect(document, &ButtonLabel::clicked, this, &RulesScreen::printPressed);
-    autosize(text(form, textName(1), QString::fromUtf8(RULES_SUBHEADING), {120, 2520, 2670, 555},
+    autosize(text(form, textName(1), rulesText::subheading(), {120, 2520, 2670, 555},
                   SUBHEADING_FACE, left));
+    const QStringList rules = rulesText::paragraphs();
     for (size_t i = 0; i < BODY.size(); ++i) {
-        ClickLabel* label = text(form, textName(BODY[i].index), QString::fromUtf8(RULES_TEXTS[i]),
+        ClickLabel* label = text(form, textName(BODY[i].index), rules[static_cast<qsizetype>(i)],
                                  BODY[i].place, BODY_FACE, left);
         label->setWordWrap(true);
     }
@@ -91,7 +92,7 @@ void RulesScreen::onLoad() {
 }
 
 void RulesScreen::printPressed() {
-    openDocument(QString::fromUtf8(RULES_DOCUMENT));
+    openDocument(QString::fromUtf8(rulesText::DOCUMENT));
     screens_.click(CLICK);
 }
 

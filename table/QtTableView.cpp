@@ -1,5 +1,6 @@
 #include "table/QtTableView.h"
 
+#include "language/CaptionText.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
@@ -62,13 +63,13 @@ void QtTableView::applyColourScheme(int colour) {
     }
 }
 
-void QtTableView::setTurnCaption(const std::string& text) {
+void QtTableView::setTurnCaption(const Caption& wanted) {
     ClickLabel* caption = widgets_.caption;
     if (caption == nullptr) {
         return;
     }
     // The caption grows to the right from its fixed left edge.
-    const QString shown = QString::fromStdString(text);
+    const QString shown = captionText(wanted);
     caption->setText(shown);
     caption->adjustSize();
     updateWindowTitle();
@@ -142,9 +143,9 @@ void QtTableView::enableSpin(bool enabled) {
 }
 
 // Only the one-player table has a box to count spins in.
-void QtTableView::setSpinCount(const std::string& text) {
+void QtTableView::setSpinCount(std::optional<int> spins) {
     if (!widgets_.spinCount.isNull()) {
-        widgets_.spinCount->setText(QString::fromStdString(text));
+        widgets_.spinCount->setText(spins ? QString::number(*spins) : QString());
     }
 }
 

@@ -29,7 +29,7 @@ public:
     void hideSlot(int slot) override;
     void drawFace(int slot, int card) override;
     void applyColourScheme(int colour) override;
-    void setTurnCaption(const std::string& text) override;
+    void setTurnCaption(const Caption& caption) override;
     void setTurnCaptionColour(Rgb colour) override;
     void setTurnCaptionSize(int points) override;
     void showTurnCaption(bool visible) override;
@@ -39,7 +39,7 @@ public:
     void showNextPlayer(bool visible) override;
     void enableNextPlayer(bool enabled) override;
     void enableSpin(bool enabled) override;
-    void setSpinCount(const std::string& text) override;
+    void setSpinCount(std::optional<int> spins) override;
     void setDial(const std::string& picture) override;
     void setCloseup(const std::string& picture) override;
     void playWav(const std::string& name) override;

@@ -23,7 +23,7 @@ public:
     void drawFace(int slot, int card) override;
     void applyColourScheme(int colour) override { colourScheme = colour; }
 
-    void setTurnCaption(const std::string& text) override { turnCaption = text; }
+    void setTurnCaption(const Caption& caption) override;
     void setTurnCaptionColour(Rgb colour) override { turnCaptionColour = colour; }
     void setTurnCaptionSize(int points) override { turnCaptionSize = points; }
     void showTurnCaption(bool visible) override { turnCaptionVisible = visible; }
@@ -33,7 +33,7 @@ public:
     void showNextPlayer(bool visible) override;
     void enableNextPlayer(bool enabled) override;
     void enableSpin(bool enabled) override { spinEnabled = enabled; }
-    void setSpinCount(const std::string& text) override { spinCount = text; }
+    void setSpinCount(std::optional<int> spins) override;
 
     void setDial(const std::string& picture) override { dial = picture; }
     void setCloseup(const std::string& picture) override { closeup = picture; }
@@ -49,6 +49,8 @@ public:
 
     std::array<Slot, 12> slots{};
     int colourScheme = -1;
+    // The caption the rules chose, and in the English words of the screen.
+    Caption caption;
     std::string turnCaption;
     Rgb turnCaptionColour{};
     int turnCaptionSize = 36;
@@ -62,7 +64,7 @@ public:
     // one-player table must never touch it.
     bool nextPlayerTouched = false;
     bool spinEnabled = true;
-    std::string spinCount;
+    std::string spinCount;  // as the box shows it: the count, or empty
     std::string dial = DIAL_AT_REST;
     std::string closeup = CLOSEUP_AT_REST;
     std::vector<std::string> sounds;
