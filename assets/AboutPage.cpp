@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "language/Language.h"
 #include "language/RulesText.h"
 
 namespace zandoli {
@@ -59,7 +60,8 @@ std::string htmlEscape(const std::string& text) {
 std::string aboutPage(const std::string& version) {
     const std::string title = std::string("About ") + GAME_NAME;
     std::ostringstream out;
-    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\" />\n"
+    out << "<!DOCTYPE html>\n<html lang=\"" << language::current().toStdString()
+        << "\">\n<head>\n<meta charset=\"utf-8\" />\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />\n";
     element(out, "title", title);
     out << "<style>\n" << STYLE << "</style>\n</head>\n<body>\n";

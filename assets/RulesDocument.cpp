@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/Cards.h"
+#include "language/Numbers.h"
 #include "language/RulesText.h"
 
 namespace zandoli {
@@ -36,16 +37,18 @@ std::vector<ValueForms> valueForms() {
             continue;
         }
         const double value = cards[tile].value;
-        ValueForms form{"1", percentText(value), "1", tileShaded(tile)};
+        ValueForms form{numbers::count(1).toStdString(), numbers::percent(value).toStdString(),
+                        numbers::count(1).toStdString(), tileShaded(tile)};
         for (int16_t card = 0; card < PACK_SIZE; ++card) {
             if (!cardMatches(card, value)) {
                 continue;
             }
             if (kindOf(card) == CardKind::Decimal) {
-                form.decimal = decimalText(cards[card].value);
+                form.decimal = numbers::decimal(cards[card].value).toStdString();
             } else if (kindOf(card) == CardKind::Fraction) {
-                form.fraction = std::to_string(cards[card].numerator) + "/" +
-                                std::to_string(cards[card].denominator);
+                form.fraction = (numbers::count(cards[card].numerator) + QLatin1Char('/') +
+                                 numbers::count(cards[card].denominator))
+                                    .toStdString();
             }
         }
         forms.push_back(form);

@@ -11,6 +11,7 @@
 #include "assets/PictureSet.h"
 #include "assets/RulesDocument.h"
 #include "assets/Sounds.h"
+#include "language/Language.h"
 #include "language/RulesText.h"
 
 int main(int argc, char** argv) {
@@ -31,7 +32,16 @@ int main(int argc, char** argv) {
     }
     bool ok = zandoli::PictureSet(out.filePath("Images"), out.filePath("icons")).writeAll();
     ok &= zandoli::writeSounds(out.filePath("wav").toStdString());
-    ok &= zandoli::writeRulesDocument(out.filePath(zandoli::rulesText::DOCUMENT).toStdString());
-    ok &= zandoli::writeAboutPage(out.filePath(ZANDOLI_ABOUT_PAGE).toStdString(), ZANDOLI_VERSION);
+    // The rules document and the about page in every language the game
+    // speaks: "Zandoli Rules.doc" in English, "Zandoli Rules.fr.doc" in French.
+    for (const QString& code : zandoli::language::available()) {
+        zandoli::language::use(code, QLocale::c());
+        const auto path = [&](const char* file) {
+            return out.filePath(zandoli::language::localised(QString::fromUtf8(file), code))
+                .toStdString();
+        };
+        ok &= zandoli::writeRulesDocument(path(zandoli::rulesText::DOCUMENT));
+        ok &= zandoli::writeAboutPage(path(ZANDOLI_ABOUT_PAGE), ZANDOLI_VERSION);
+    }
     return ok ? 0 : 1;
 }

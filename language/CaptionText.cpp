@@ -38,6 +38,8 @@ QString captionText(const Caption& caption) {
         case CaptionKind::Won:
             return QCoreApplication::translate("Table", forPlayer(HAS_WON, caption.colour));
         case CaptionKind::WonInSpins:
+            // %n picks the language's plural and writes the count as
+            // numbers::count does: digits with no grouping.
             return QCoreApplication::translate("Table", "GAME WON IN %n SPINS!", nullptr,
                                                caption.spins);
     }

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "engine/Cards.h"
+#include "language/Numbers.h"
 
 namespace zandoli::rulesText {
 
@@ -35,8 +35,7 @@ QStringList paragraphs() {
             "the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card "
             "to discard them. If the player clicks on an incorrect card, their turn ends and the "
             "turn passes to the next player.")
-            .arg(QString::fromStdString(decimalText(0.5)),
-                 QString::fromStdString(percentText(0.5))),
+            .arg(numbers::decimal(0.5), numbers::percent(0.5)),
         QCoreApplication::translate(
             "Rules",
             "If the spinner points to a star on a blue background, the player must pick up "

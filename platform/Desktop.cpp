@@ -1,14 +1,15 @@
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
+#include "language/Language.h"
 #include "platform/Platform.h"
 
 namespace zandoli {
 
 namespace {
-const QString NOTICE = QStringLiteral("Zandoli? \u2014 made for classrooms and homes");
 const QString WEB_ADDRESS = QStringLiteral(ZANDOLI_WEB_ADDRESS);
 const QString ABOUT_PAGE = QStringLiteral(ZANDOLI_ABOUT_PAGE);
 
@@ -17,11 +18,12 @@ const QString ABOUT_PAGE = QStringLiteral(ZANDOLI_ABOUT_PAGE);
 // player's folder holds a link to the installed Images, and the page is
 // found beside the folder the link leads to, so it needs no link of its own.
 QString aboutPagePath() {
+    const QString page = language::localised(ABOUT_PAGE);
     const QString images = QFileInfo(assetPath(QStringLiteral("Images"))).canonicalFilePath();
     if (images.isEmpty()) {
-        return assetPath(ABOUT_PAGE);
+        return assetPath(page);
     }
-    return QFileInfo(images).dir().absoluteFilePath(ABOUT_PAGE);
+    return QFileInfo(images).dir().absoluteFilePath(page);
 }
 
 }  // namespace
@@ -38,7 +40,7 @@ void openWebsite() {
 }
 
 QString makersNotice() {
-    return NOTICE;
+    return QCoreApplication::translate("Zandoli", "Zandoli? \u2014 made for classrooms and homes");
 }
 
 QString websiteAddress() {

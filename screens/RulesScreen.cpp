@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "language/Language.h"
 #include "language/RulesText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
@@ -92,7 +93,7 @@ void RulesScreen::onLoad() {
 }
 
 void RulesScreen::printPressed() {
-    openDocument(QString::fromUtf8(rulesText::DOCUMENT));
+    openDocument(language::localised(QString::fromUtf8(rulesText::DOCUMENT)));
     screens_.click(CLICK);
 }
 

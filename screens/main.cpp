@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFileInfo>
 
+#include "language/Language.h"
 #include "platform/Platform.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/Shutdown.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     neverLaunchABus();
     zandoli::chooseWindowSystem();
     QApplication app(argc, argv);
+    zandoli::language::use(zandoli::language::choose(QCoreApplication::arguments()));
     zandoli::installFontSubstitutions();
 
     zandoli::ScreenRegistry screens;

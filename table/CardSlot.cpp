@@ -1,6 +1,7 @@
 #include "table/CardSlot.h"
 
 #include "engine/Cards.h"
+#include "language/Numbers.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "table/CardWords.h"
@@ -114,27 +115,27 @@ void CardSlot::drawFace(int card, const QColor& playerColour) {
     } else if (!drawNumber(entry)) {
         return;
     }
-    setSpokenName(QString::fromStdString(cardWords(static_cast<int16_t>(card))));
+    setSpokenName(cardWords(static_cast<int16_t>(card)));
     frame_->show();
 }
 
 bool CardSlot::drawNumber(const CardEntry& entry) {
     switch (static_cast<CardKind>(entry.kind)) {
         case CardKind::Whole:
-            setLine(caption_, QStringLiteral("1"), look::WHOLE_POINTS, CARD_HIGH_TEXT_TOP);
+            setLine(caption_, numbers::count(1), look::WHOLE_POINTS, CARD_HIGH_TEXT_TOP);
             break;
         case CardKind::Decimal:
-            setLine(caption_, QString::fromStdString(decimalText(entry.value)), look::NUMBER_POINTS,
+            setLine(caption_, numbers::decimal(entry.value), look::NUMBER_POINTS,
                     CARD_LOW_TEXT_TOP);
             break;
         case CardKind::Percent:
-            setLine(caption_, QString::fromStdString(percentText(entry.value)),
-                    look::PERCENT_POINTS, CARD_LOW_TEXT_TOP);
+            setLine(caption_, numbers::percent(entry.value), look::PERCENT_POINTS,
+                    CARD_LOW_TEXT_TOP);
             break;
         case CardKind::Fraction:
-            setLine(caption_, QString::number(entry.numerator), look::NUMBER_POINTS,
+            setLine(caption_, numbers::count(entry.numerator), look::NUMBER_POINTS,
                     CARD_HIGH_TEXT_TOP);
-            setLine(secondLine_, QString::number(entry.denominator), look::NUMBER_POINTS,
+            setLine(secondLine_, numbers::count(entry.denominator), look::NUMBER_POINTS,
                     CARD_SECOND_LINE_TOP);
             caption_->show();
             secondLine_->show();

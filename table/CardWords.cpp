@@ -1,9 +1,12 @@
 #include "table/CardWords.h"
 
+#include <QCoreApplication>
 #include <array>
+#include <cmath>
 
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
+#include "language/Numbers.h"
 
 namespace zandoli {
 
@@ -14,78 +17,85 @@ struct Named {
     const char* words;
 };
 
-// Every value a card or a shaded shape can have.
-constexpr std::array<Named, 12> VALUE_WORDS = {{{0.1, "one tenth"},
-                                                {0.2, "one fifth"},
-                                                {0.25, "one quarter"},
-                                                {0.3, "three tenths"},
-                                                {0.4, "two fifths"},
-                                                {0.5, "one half"},
-                                                {0.6, "three fifths"},
-                                                {0.7, "seven tenths"},
-                                                {0.75, "three quarters"},
-                                                {0.8, "four fifths"},
-                                                {0.9, "nine tenths"},
-                                                {1.0, "one whole"}}};
+// Every value a card or a shaded shape can have. Each is translated whole,
+// so a language says "trois dixièmes" or "drei Zehntel" with its own
+// plurals and genders.
+constexpr std::array<Named, 12> VALUE_WORDS = {{
+    {0.1, QT_TRANSLATE_NOOP("Cards", "one tenth")},
+    {0.2, QT_TRANSLATE_NOOP("Cards", "one fifth")},
+    {0.25, QT_TRANSLATE_NOOP("Cards", "one quarter")},
+    {0.3, QT_TRANSLATE_NOOP("Cards", "three tenths")},
+    {0.4, QT_TRANSLATE_NOOP("Cards", "two fifths")},
+    {0.5, QT_TRANSLATE_NOOP("Cards", "one half")},
+    {0.6, QT_TRANSLATE_NOOP("Cards", "three fifths")},
+    {0.7, QT_TRANSLATE_NOOP("Cards", "seven tenths")},
+    {0.75, QT_TRANSLATE_NOOP("Cards", "three quarters")},
+    {0.8, QT_TRANSLATE_NOOP("Cards", "four fifths")},
+    {0.9, QT_TRANSLATE_NOOP("Cards", "nine tenths")},
+    {1.0, QT_TRANSLATE_NOOP("Cards", "one whole")},
+}};
 
-std::string withoutPercentSign(std::string text) {
-    if (!text.empty() && text.back() == '%') {
-        text.pop_back();
-    }
-    return text;
+QString say(const char* text) {
+    return QCoreApplication::translate("Cards", text);
 }
 
 }  // namespace
 
-std::string valueWords(double value) {
+QString valueWords(double value) {
     for (const Named& named : VALUE_WORDS) {
         // The same tolerance the rules match with: card 4 is 3 * 0.1, not 0.3.
         if (valuesMatch(named.value, value)) {
-            return named.words;
+            return say(named.words);
         }
     }
     return {};
 }
 
-std::string cardWords(int16_t card) {
+QString cardWords(int16_t card) {
     if (!isCard(card)) {
         return {};
     }
     const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
-    const std::string words = valueWords(entry.value);
+    const QString words = valueWords(entry.value);
     switch (kindOf(card)) {
         case CardKind::Whole:
-            return "1, " + words;
+            return QCoreApplication::translate("Cards", "%1, as a whole number: %2")
+                .arg(words, numbers::count(1));
         case CardKind::Decimal:
-            return words + ", as a decimal: " + decimalText(entry.value);
+            return QCoreApplication::translate("Cards", "%1, as a decimal: %2")
+                .arg(words, numbers::decimal(entry.value));
         case CardKind::Percent:
-            return words + ", as a percentage: " + withoutPercentSign(percentText(entry.value)) +
-                   " percent";
+            // "30 percent": the sign in words, as it is read aloud.
+            return QCoreApplication::translate("Cards", "%1, as a percentage: %2 percent")
+                .arg(words, numbers::count(static_cast<int>(std::lround(entry.value * 100))));
         case CardKind::Fraction:
-            return words + ", as a fraction: " + std::to_string(entry.numerator) + " over " +
-                   std::to_string(entry.denominator);
+            return QCoreApplication::translate("Cards", "%1, as a fraction: %2 over %3")
+                .arg(words, numbers::count(entry.numerator), numbers::count(entry.denominator));
         case CardKind::Tile:
-            return words + ", as a tile with " + std::to_string(tileShaded(card)) +
-                   " of 20 squares shaded";
+            return QCoreApplication::translate("Cards",
+                                               "%1, as a tile with %n of 20 squares shaded",
+                                               nullptr, tileShaded(card))
+                .arg(words);
     }
     return {};
 }
 
-std::string spinWords(double result) {
+QString spinWords(double result) {
     if (valuesMatch(RED_STAR, result)) {
-        return "star on red: discard any one card";
+        return QCoreApplication::translate("Cards", "star on red: discard any one card");
     }
     if (valuesMatch(BLUE_STAR, result)) {
-        return "star on blue: take a card from the pack";
+        return QCoreApplication::translate("Cards", "star on blue: take a card from the pack");
     }
     if (valuesMatch(0.5, result)) {
-        return "half shaded";
+        return QCoreApplication::translate("Cards", "half shaded");
     }
     if (valuesMatch(1.0, result)) {
-        return "all shaded";
+        return QCoreApplication::translate("Cards", "all shaded");
     }
-    const std::string words = valueWords(result);
-    return words.empty() ? std::string() : words + " shaded";
+    const QString words = valueWords(result);
+    return words.isEmpty() ? QString()
+                           : QCoreApplication::translate("Cards", "%1 shaded").arg(words);
 }
 
 }  // namespace zandoli

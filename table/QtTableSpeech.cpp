@@ -48,7 +48,7 @@ void QtTableView::nameCloseup() {
     if (referee_->spinning()) {
         words = QStringLiteral("spinning");
     } else if (widgets_.closeup->pictureName() != QLatin1String(CLOSEUP_AT_REST)) {
-        words = QString::fromStdString(spinWords(referee_->result()));
+        words = spinWords(referee_->result());
     }
     speech::setName(widgets_.closeup, words);
 }

@@ -1,6 +1,7 @@
 #include "table/QtTableView.h"
 
 #include "language/CaptionText.h"
+#include "language/Numbers.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
@@ -145,7 +146,7 @@ void QtTableView::enableSpin(bool enabled) {
 // Only the one-player table has a box to count spins in.
 void QtTableView::setSpinCount(std::optional<int> spins) {
     if (!widgets_.spinCount.isNull()) {
-        widgets_.spinCount->setText(spins ? QString::number(*spins) : QString());
+        widgets_.spinCount->setText(spins ? numbers::count(*spins) : QString());
     }
 }
 

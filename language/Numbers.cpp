@@ -1,0 +1,49 @@
+#include "language/Numbers.h"
+
+#include <cmath>
+
+#include "language/Language.h"
+
+namespace zandoli::numbers {
+
+namespace {
+
+// English writes "25%"; French, Spanish and German put a space between the
+// number and the sign, one that never breaks a line ("25 %"): the CLDR's
+// percent patterns, the French and German typographic rules (Imprimerie
+// nationale, DIN 5008) and the Spanish Academy's Ortografía (2010) agree.
+bool spacedPercent(const QLocale& locale) {
+    return locale.language() != QLocale::English;
+}
+
+QLocale plain() {
+    return language::locale();
+}
+
+}  // namespace
+
+QString decimal(double value) {
+    const QLocale locale = plain();
+    QString text = locale.toString(value, 'f', 2);
+    const QString zero = locale.zeroDigit();
+    while (text.endsWith(zero)) {
+        text.chop(zero.size());
+    }
+    if (text.endsWith(locale.decimalPoint())) {
+        text.chop(locale.decimalPoint().size());
+    }
+    return text;
+}
+
+QString percent(double value) {
+    const QLocale locale = plain();
+    const QString number = locale.toString(std::lround(value * 100));
+    return number + (spacedPercent(locale) ? QStringLiteral("\u00a0") : QString()) +
+           locale.percent();
+}
+
+QString count(int whole) {
+    return plain().toString(whole);
+}
+
+}  // namespace zandoli::numbers
