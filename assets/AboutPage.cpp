@@ -3,7 +3,10 @@
 #include <fstream>
 #include <sstream>
 
+#include <QCoreApplication>
+
 #include "language/Language.h"
+#include "language/Numbers.h"
 #include "language/RulesText.h"
 
 namespace zandoli {
@@ -58,7 +61,9 @@ std::string htmlEscape(const std::string& text) {
 }
 
 std::string aboutPage(const std::string& version) {
-    const std::string title = std::string("About ") + GAME_NAME;
+    const std::string title = QCoreApplication::translate("About", "About %1")
+                                  .arg(QString::fromUtf8(GAME_NAME))
+                                  .toStdString();
     std::ostringstream out;
     out << "<!DOCTYPE html>\n<html lang=\"" << language::current().toStdString()
         << "\">\n<head>\n<meta charset=\"utf-8\" />\n"
@@ -66,13 +71,19 @@ std::string aboutPage(const std::string& version) {
     element(out, "title", title);
     out << "<style>\n" << STYLE << "</style>\n</head>\n<body>\n";
     element(out, "h1", GAME_NAME);
-    element(out, "p", "Version " + version);
     element(out, "p",
-            "A card game for one to four players that teaches that 0.5, 50%, 1/2 and a "
-            "half-shaded tile are the same number.");
+            QCoreApplication::translate("About", "Version %1")
+                .arg(QString::fromStdString(version))
+                .toStdString());
+    element(out, "p",
+            QCoreApplication::translate("About",
+                                        "A card game for one to four players that teaches that "
+                                        "%1, %2, 1/2 and a half-shaded tile are the same number.")
+                .arg(numbers::decimal(0.5), numbers::percent(0.5))
+                .toStdString());
 
     // How to play: the same words as the rules screen and the printable rules.
-    element(out, "h2", "How to play");
+    element(out, "h2", QCoreApplication::translate("About", "How to play").toStdString());
     const QStringList rules = rulesText::paragraphs();
     element(out, "p", rules.front().toStdString());
     out << "<ol>\n";
@@ -81,25 +92,35 @@ std::string aboutPage(const std::string& version) {
     }
     out << "</ol>\n";
 
-    element(out, "h2", "Licence");
+    element(out, "h2", QCoreApplication::translate("About", "Licence").toStdString());
     element(out, "p",
-            std::string(GAME_NAME) +
-                " is free software: you can redistribute it and/or modify it under the terms of "
+            QCoreApplication::translate(
+                "About",
+                "%1 is free software: you can redistribute it and/or modify it under the terms of "
                 "the GNU General Public License as published by the Free Software Foundation, "
-                "either version 3 of the License, or (at your option) any later version (" +
-                LICENCE_NAME + "). It comes with no warranty.");
-    out << "<p>" << htmlEscape("Read the licence: ");
-    link(out, LICENCE_ON_THIS_SYSTEM, "on this computer");
-    out << htmlEscape(" (Debian and systems like it) or ");
-    link(out, LICENCE_ON_THE_WEB, "on the web");
+                "either version 3 of the License, or (at your option) any later version (%2). It "
+                "comes with no warranty.")
+                .arg(QString::fromUtf8(GAME_NAME), QString::fromUtf8(LICENCE_NAME))
+                .toStdString());
+    out << "<p>"
+        << htmlEscape(QCoreApplication::translate("About", "Read the licence: ").toStdString());
+    link(out, LICENCE_ON_THIS_SYSTEM,
+         QCoreApplication::translate("About", "on this computer").toStdString());
+    out << htmlEscape(
+        QCoreApplication::translate("About", " (Debian and systems like it) or ").toStdString());
+    link(out, LICENCE_ON_THE_WEB, QCoreApplication::translate("About", "on the web").toStdString());
     out << ".</p>\n";
 
-    element(out, "h2", "Credits");
+    element(out, "h2", QCoreApplication::translate("About", "Credits").toStdString());
     out << "<ul>\n";
-    element(out, "li", "Made by the Zandoli developers.");
     element(out, "li",
-            "Every picture, sound and text of the game, this page and the printable rules "
-            "included, is made by the game's own code.");
+            QCoreApplication::translate("About", "Made by the Zandoli developers.").toStdString());
+    element(out, "li",
+            QCoreApplication::translate("About",
+                                        "Every picture, sound and text of the game, this page "
+                                        "and the printable rules included, is made by the game's "
+                                        "own code.")
+                .toStdString());
     out << "</ul>\n</body>\n</html>\n";
     return out.str();
 }

@@ -5,7 +5,9 @@
 #include <sstream>
 #include <vector>
 
+#include <QCoreApplication>
 #include "engine/Cards.h"
+
 #include "language/Numbers.h"
 #include "language/RulesText.h"
 
@@ -139,13 +141,23 @@ std::string rulesDocument() {
         paragraph(out, rules[i].toStdString());
     }
 
-    out << "\\pard\\sb240\\sa200\\b\\fs32\\cf1 " << rtfEscape("The same value, four ways")
+    out << "\\pard\\sb240\\sa200\\b\\fs32\\cf1 "
+        << rtfEscape(
+               QCoreApplication::translate("Rules", "The same value, four ways").toStdString())
         << "\\b0\\cf0\\par\n\\fs24\n";
-    tableRow(out, {"Decimal", "Percentage", "Fraction", "Shaded squares out of 20"}, true);
+    tableRow(out,
+             {QCoreApplication::translate("Rules", "Decimal").toStdString(),
+              QCoreApplication::translate("Rules", "Percentage").toStdString(),
+              QCoreApplication::translate("Rules", "Fraction").toStdString(),
+              QCoreApplication::translate("Rules", "Shaded squares out of 20").toStdString()},
+             true);
     for (const ValueForms& form : valueForms()) {
         tableRow(out,
                  {form.decimal, form.percent, form.fraction,
-                  std::to_string(form.squares) + " of 20  " + squaresRow(form.squares)},
+                  (QCoreApplication::translate("Rules", "%1 of %2")
+                       .arg(numbers::count(form.squares), numbers::count(ALL_SQUARES))
+                       .toStdString() +
+                   "  " + squaresRow(form.squares))},
                  false);
     }
     out << "\\pard\\par\n}\n";

@@ -27,7 +27,7 @@ Spoken& spoken() {
 }
 
 // Per user, under the desktop's configuration folder
-// ($XDG_CONFIG_HOME/zandoli/zandoli.conf).
+// ($XDG_CONFIG_HOME/zandoli/zandoli.ini).
 QSettings settings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zandoli"),
                      QStringLiteral("zandoli"));

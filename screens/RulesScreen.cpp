@@ -1,9 +1,11 @@
 #include "screens/RulesScreen.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "language/Language.h"
 #include "language/RulesText.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "screens/ScreenControls.h"
@@ -50,8 +52,11 @@ QString textName(int index) {
     return QStringLiteral("rulesText%1").arg(index);
 }
 
-// A heading sized to its text, its top-left corner kept.
-void autosize(ClickLabel* label) {
+// A heading sized to its text, its top-left corner kept. It is built empty
+// and then filled, so its type stays whole: it grows to its text instead of
+// shrinking into the place it was built at.
+void autosize(ClickLabel* label, const QString& text) {
+    label->setText(text);
     label->adjustSize();
 }
 
@@ -68,22 +73,27 @@ QWidget* RulesScreen::createWindow() {
     form->resize(units::px(BUILT_WIDTH), units::px(BUILT_HEIGHT));
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    autosize(
-        text(form, textName(0), rulesText::heading(), {1920, 120, 6075, 480}, HEADING_FACE, left));
-    ButtonLabel* document = button(form, QStringLiteral("printButton"),
-                                   QStringLiteral("Open Rules Document for Printing"),
-                                   {10920, 120, 4275, 375}, DOCUMENT_FACE);
+    autosize(text(form, textName(0), QString(), {1920, 120, 6075, 480}, HEADING_FACE, left),
+             rulesText::heading());
+    ButtonLabel* document =
+        button(form, QStringLiteral("printButton"),
+               QCoreApplication::translate("Rules", "Open Rules Document for Printing"),
+               {10920, 120, 4275, 375}, DOCUMENT_FACE);
     connect(document, &ButtonLabel::clicked, this, &RulesScreen::printPressed);
-    autosize(text(form, textName(1), rulesText::subheading(), {120, 2520, 2670, 555},
-                  SUBHEADING_FACE, left));
+    autosize(text(form, textName(1), QString(), {120, 2520, 2670, 555}, SUBHEADING_FACE, left),
+             rulesText::subheading());
     const QStringList rules = rulesText::paragraphs();
     for (size_t i = 0; i < BODY.size(); ++i) {
-        ClickLabel* label = text(form, textName(BODY[i].index), rules[static_cast<qsizetype>(i)],
-                                 BODY[i].place, BODY_FACE, left);
+        // Wrapped before it is filled, so a long paragraph fits by its lines.
+        ClickLabel* label =
+            text(form, textName(BODY[i].index), QString(), BODY[i].place, BODY_FACE, left);
         label->setWordWrap(true);
+        label->setText(rules[static_cast<qsizetype>(i)]);
+        fitText(label);
     }
-    ButtonLabel* exit = button(form, QStringLiteral("exitButton"), QStringLiteral("Exit"),
-                               {13560, 10920, 1695, 495}, EXIT_FACE);
+    ButtonLabel* exit =
+        button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Rules", "Exit"),
+               {13560, 10920, 1695, 495}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
     return form;
 }

@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+#include "platform/FitText.h"
 #include "platform/Units.h"
 #include "screens/ScreenLook.h"
 
@@ -37,6 +38,7 @@ ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Twip
     label->setTextColour(screenLook::YELLOW);
     label->setAlignment(align);
     label->setGeometry(pixels(place));
+    fitText(label);
     return label;
 }
 
@@ -48,6 +50,7 @@ ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, T
     button->setTextColour(screenLook::YELLOW);
     button->setBackColour(screenLook::BLACK);
     button->setGeometry(pixels(place));
+    fitText(button);
     return button;
 }
 
@@ -67,6 +70,7 @@ QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Twip
     box->setAutoFillBackground(true);
     box->setFocusPolicy(Qt::NoFocus);
     box->setGeometry(pixels(place));
+    fitText(box);
     return box;
 }
 

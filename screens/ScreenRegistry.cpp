@@ -1,5 +1,7 @@
 #include "screens/ScreenRegistry.h"
 
+#include <QCoreApplication>
+
 #include "platform/Platform.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
@@ -12,10 +14,6 @@
 #include "table/TableScreen.h"
 
 namespace zandoli {
-
-namespace {
-const QString CANCEL = QStringLiteral("Cancel");
-}  // namespace
 
 ScreenRegistry::ScreenRegistry()
     : saveFile_(QString::fromLatin1(savegame::SAVE_FILE)),
@@ -59,7 +57,7 @@ void ScreenRegistry::leaveTable(Screen& table, bool save) {
     }
     // Touching the caption loads the title screen, whose load turns sound on,
     // so this click is always heard.
-    title().setStartCaption(CANCEL);
+    title().setStartCaption(QCoreApplication::translate("Title", "Cancel"));
     title().show();
     table.unload();
     click(screenLook::CLICK);

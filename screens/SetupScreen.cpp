@@ -1,7 +1,9 @@
 #include "screens/SetupScreen.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
+#include "language/Numbers.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "screens/Backdrop.h"
@@ -38,7 +40,7 @@ constexpr int PLAYER_HEIGHT = 855;
 QString shownAddress() {
     const QString address = websiteAddress();
     if (address.isEmpty()) {
-        return QStringLiteral("About Zandoli?");
+        return QCoreApplication::translate("Setup", "About Zandoli?");
     }
     const QUrl url(address);
     return url.host() + (url.path() == QLatin1String("/") ? QString() : url.path());
@@ -59,35 +61,40 @@ QWidget* SetupScreen::createWindow() {
 
     text(form, QStringLiteral("titleText"), TITLE_TEXT, {0, 240, 5595, 1335}, TITLE_FACE,
          Qt::AlignHCenter | Qt::AlignTop);
-    ButtonLabel* rules = button(form, QStringLiteral("rulesButton"), QStringLiteral("The Rules"),
+    ButtonLabel* rules = button(form, QStringLiteral("rulesButton"),
+                                QCoreApplication::translate("Setup", "The Rules"),
                                 {600, 1440, 2295, 555}, RULES_FACE);
     connect(rules, &ButtonLabel::clicked, this, &SetupScreen::rulesPressed);
 
     logo_ = new PictureBox(form);
     logo_->setObjectName(QStringLiteral("logo"));
-    logo_->setAccessibleName(QStringLiteral("Zandoli? logo: a half is 0.5 is 50 percent"));
+    logo_->setAccessibleName(
+        QCoreApplication::translate("Setup", "Zandoli? logo: a half is %1 is %2 percent")
+            .arg(numbers::decimal(0.5), numbers::count(50)));
     logo_->setGeometry(units::pxRect(3600, 1440, 1500, 2085));
 
-    playSoundBox_ = check(form, QStringLiteral("playSoundBox"), QStringLiteral("Play Sound"),
+    playSoundBox_ = check(form, QStringLiteral("playSoundBox"),
+                          QCoreApplication::translate("Setup", "Play Sound"),
                           {720, 2160, 1695, 375}, CHECK_FACE);
     playSoundBox_->setChecked(true);
     connect(playSoundBox_, &QCheckBox::clicked, this, &SetupScreen::playSoundClicked);
     // Built hidden and ticked: the load shows it only on a display wider than
     // 800 pixels (offersHideDesktop) and ticks it to match hideDesktop.
-    hideDesktopBox_ = check(form, QStringLiteral("hideDesktopBox"), QStringLiteral("Hide Desktop"),
+    hideDesktopBox_ = check(form, QStringLiteral("hideDesktopBox"),
+                            QCoreApplication::translate("Setup", "Hide Desktop"),
                             {720, 2640, 1935, 375}, CHECK_FACE);
     hideDesktopBox_->setChecked(true);
     hideDesktopBox_->setVisible(false);
     connect(hideDesktopBox_, &QCheckBox::clicked, this, &SetupScreen::hideDesktopClicked);
 
-    ClickLabel* heading =
-        text(form, QStringLiteral("playersHeading"), QStringLiteral("Select Number of Players"),
-             {240, 3960, 5160, 600}, HEADING_FACE, Qt::AlignCenter);
+    ClickLabel* heading = text(form, QStringLiteral("playersHeading"),
+                               QCoreApplication::translate("Setup", "Select Number of Players"),
+                               {240, 3960, 5160, 600}, HEADING_FACE, Qt::AlignCenter);
     connect(heading, &ClickLabel::clicked, this, [this] { websitePressed(); });
 
     for (int i = 0; i < PLAYER_BUTTONS; ++i) {
         ButtonLabel* players =
-            button(form, QStringLiteral("playersButton%1").arg(i + 1), QString::number(i + 1),
+            button(form, QStringLiteral("playersButton%1").arg(i + 1), numbers::count(i + 1),
                    {PLAYER_LEFT[i], PLAYER_TOP, PLAYER_WIDTH, PLAYER_HEIGHT}, PLAYERS_FACE);
         connect(players, &ButtonLabel::clicked, this, [this, i] { playersPressed(i + 1); });
     }
@@ -95,8 +102,9 @@ QWidget* SetupScreen::createWindow() {
     ButtonLabel* web = button(form, QStringLiteral("websiteButton"), shownAddress(),
                               {720, 5820, 3315, 375}, WEB_FACE);
     connect(web, &ButtonLabel::clicked, this, [this] { websitePressed(); });
-    ButtonLabel* exit = button(form, QStringLiteral("exitButton"), QStringLiteral("Exit"),
-                               {4680, 5820, 735, 375}, EXIT_FACE);
+    ButtonLabel* exit =
+        button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Setup", "Exit"),
+               {4680, 5820, 735, 375}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
 
     text(form, QStringLiteral("notice"), makersNotice(), {0, 6360, 5535, 255}, NOTICE_FACE,

@@ -1,7 +1,10 @@
 #include "screens/TitleScreen.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
+#include "language/Numbers.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "savegame/SaveFile.h"
@@ -31,8 +34,6 @@ const Face TITLE_FACE{ROUNDED, 30, true};
 const Face BUTTON_FACE{ARIAL, 15.75, true};
 const Face NOTICE_FACE{ARIAL, 8.25, false};
 
-const QString OK = QStringLiteral("OK");
-
 }  // namespace
 
 TitleScreen::TitleScreen(ScreenRegistry& screens)
@@ -56,19 +57,23 @@ QWidget* TitleScreen::createWindow() {
     openingPicture_ = new PictureBox(frame);
     openingPicture_->setObjectName(QStringLiteral("openingPicture"));
     openingPicture_->setAccessibleName(
-        QStringLiteral("Cards showing 0.5, 50 percent, 1 over 2 and a half-shaded tile, "
-                       "beside the spinner"));
+        QCoreApplication::translate("Title",
+                                    "Cards showing %1, %2 percent, 1 over 2 and a half-shaded "
+                                    "tile, beside the spinner")
+            .arg(numbers::decimal(0.5), numbers::count(50)));
     const TwipRect picture = inFrame({360, 1320, 4800, 3600});
     openingPicture_->setGeometry(
         units::pxRect(picture.left, picture.top, picture.width, picture.height));
 
-    ButtonLabel* restart =
-        button(frame, QStringLiteral("restartButton"), QStringLiteral("Restart Previous Game"),
-               inFrame({780, 5160, 3975, 435}), BUTTON_FACE);
-    okButton_ = button(frame, QStringLiteral("okButton"), OK, inFrame({1260, 5760, 1335, 435}),
-                       BUTTON_FACE);
-    ButtonLabel* exit = button(frame, QStringLiteral("exitButton"), QStringLiteral("Exit"),
-                               inFrame({2940, 5760, 1335, 435}), BUTTON_FACE);
+    ButtonLabel* restart = button(frame, QStringLiteral("restartButton"),
+                                  QCoreApplication::translate("Title", "Restart Previous Game"),
+                                  inFrame({780, 5160, 3975, 435}), BUTTON_FACE);
+    okButton_ =
+        button(frame, QStringLiteral("okButton"), QCoreApplication::translate("Title", "OK"),
+               inFrame({1260, 5760, 1335, 435}), BUTTON_FACE);
+    ButtonLabel* exit =
+        button(frame, QStringLiteral("exitButton"), QCoreApplication::translate("Title", "Exit"),
+               inFrame({2940, 5760, 1335, 435}), BUTTON_FACE);
     text(frame, QStringLiteral("notice"), makersNotice(), inFrame({0, 6300, 5535, 255}),
          NOTICE_FACE, Qt::AlignCenter);
 
@@ -88,6 +93,7 @@ void TitleScreen::onLoad() {
 void TitleScreen::setStartCaption(const QString& caption) {
     window();
     okButton_->setText(caption);
+    fitText(okButton_);
 }
 
 QString TitleScreen::startCaption() {

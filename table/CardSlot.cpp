@@ -1,5 +1,7 @@
 #include "table/CardSlot.h"
 
+#include <QCoreApplication>
+
 #include "engine/Cards.h"
 #include "language/Numbers.h"
 #include "platform/Speech.h"
@@ -38,8 +40,10 @@ ShapeWidget* CardSlot::buildFrame(QWidget* window, int index) {
 
 CardSlot::CardSlot(QWidget* window, ShapeWidget* frame, int index)
     : place_(slotFrame(index)), frame_(frame) {
-    speech::setDescription(frame_, QStringLiteral("a card in your hand: click it to discard it "
-                                                  "when it matches the spinner"));
+    speech::setDescription(
+        frame_, QCoreApplication::translate("Table",
+                                            "a card in your hand: click it to discard it "
+                                            "when it matches the spinner"));
     caption_ = buildLine(window, "cardCaption", index);
     secondLine_ = buildLine(window, "cardSecondLine", index);
 

@@ -2,6 +2,7 @@
 
 #include "language/CaptionText.h"
 #include "language/Numbers.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
@@ -71,8 +72,11 @@ void QtTableView::setTurnCaption(const Caption& wanted) {
     }
     // The caption grows to the right from its fixed left edge.
     const QString shown = captionText(wanted);
+    caption->setFont(units::font(look::TEXT_FONT, captionPoints_, true));
     caption->setText(shown);
-    caption->adjustSize();
+    if (!widgets_.window.isNull()) {
+        fitToRight(caption, widgets_.window->width());
+    }
     updateWindowTitle();
     // A screen reader hears each new caption; a win is read out at once.
     speech::setName(caption, shown);
@@ -91,6 +95,7 @@ void QtTableView::setTurnCaptionSize(int points) {
     if (widgets_.caption.isNull()) {
         return;
     }
+    captionPoints_ = points;
     widgets_.caption->setFont(units::font(look::TEXT_FONT, points, true));
     widgets_.caption->adjustSize();
 }
@@ -147,6 +152,7 @@ void QtTableView::enableSpin(bool enabled) {
 void QtTableView::setSpinCount(std::optional<int> spins) {
     if (!widgets_.spinCount.isNull()) {
         widgets_.spinCount->setText(spins ? numbers::count(*spins) : QString());
+        fitText(widgets_.spinCount);
     }
 }
 

@@ -64,6 +64,9 @@ private:
     const Referee* referee_ = nullptr;
     QColor playerColour_;
     bool closeupNaming_ = false;
+    // The caption's size the rules asked for; a long caption in another
+    // language may be shown smaller, and the next one starts from it again.
+    int captionPoints_ = CAPTION_POINTS;
 };
 
 }  // namespace zandoli

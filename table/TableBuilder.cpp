@@ -1,6 +1,8 @@
 #include "table/TableBuilder.h"
 
 #include "engine/Spinner.h"
+#include "language/CaptionText.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/TableLook.h"
@@ -48,16 +50,16 @@ struct ButtonPlan {
 ButtonPlan buttonPlan(TableButton which, const TableKind& kind) {
     switch (which) {
         case TableButton::Exit:
-            return {QStringLiteral("exitButton"), look::EXIT_TEXT, EXIT_RECT,
+            return {QStringLiteral("exitButton"), look::exitText(), EXIT_RECT,
                     look::SMALL_BUTTON_POINTS};
         case TableButton::NewGame:
-            return {QStringLiteral("newGameButton"), look::NEWGAME_TEXT, NEWGAME_RECT,
+            return {QStringLiteral("newGameButton"), look::newGameText(), NEWGAME_RECT,
                     look::SMALL_BUTTON_POINTS};
         case TableButton::NextPlayer:
-            return {QStringLiteral("nextPlayerButton"), look::NEXTPLAYER_TEXT, kind.nextPlayerRect,
+            return {QStringLiteral("nextPlayerButton"), look::nextPlayerText(), kind.nextPlayerRect,
                     look::BIG_BUTTON_POINTS};
         case TableButton::Rules:
-            return {QStringLiteral("rulesButton"), look::RULES_TEXT, RULES_RECT,
+            return {QStringLiteral("rulesButton"), look::rulesText(), RULES_RECT,
                     look::SMALL_BUTTON_POINTS};
     }
     return {};
@@ -70,6 +72,7 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
     button->setTextColour(look::BUTTON_TEXT.to<QColor>());
     button->setBackColour(Qt::black);
     button->setGeometry(pxRect(plan.place));
+    fitText(button);
     return button;
 }
 
@@ -83,6 +86,7 @@ TableWindow* TableBuilder::build(TableWidgets& widgets) const {
     widgets.notice = buildLabel(widgets.window, QStringLiteral("notice"), makersNotice(),
                                 boldFont(look::NOTICE_POINTS), look::NOTICE_TEXT);
     widgets.notice->setGeometry(pxRect(NOTICE_RECT));
+    fitText(widgets.notice);
     if (kind_.spinCount) {
         buildSpinCount(widgets);
     }
@@ -118,15 +122,16 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
     widgets.title->move(pxPoint(TITLE_CORNER));
     widgets.title->adjustSize();
 
-    widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), look::FIRST_CAPTION_TEXT,
+    widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), captionText({}),
                                  boldFont(look::CAPTION_POINTS), look::START_TEXT);
     widgets.caption->move(pxPoint(CAPTION_CORNER));
     widgets.caption->adjustSize();
     widgets.caption->hide();
 
     widgets.message = buildLabel(window, QStringLiteral("incorrectChoiceMessage"),
-                                 look::MESSAGE_TEXT, boldFont(look::MESSAGE_POINTS), WHITE);
+                                 look::messageText(), boldFont(look::MESSAGE_POINTS), WHITE);
     widgets.message->setGeometry(pxRect(kind.messageRect));
+    fitText(widgets.message);
     widgets.message->hide();
 
     widgets.dial = buildPicture(window, QStringLiteral("dial"), DIAL_RECT);
@@ -134,7 +139,7 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
 }
 
 void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
-    widgets.spin = buildButton(widgets.window, {QStringLiteral("spinButton"), look::SPIN_TEXT,
+    widgets.spin = buildButton(widgets.window, {QStringLiteral("spinButton"), look::spinText(),
                                                 SPIN_RECT, look::BIG_BUTTON_POINTS});
     for (TableButton which : TABLE_BUTTONS) {
         widgets.buttons[buttonIndex(which)] = buildButton(widgets.window, buttonPlan(which, kind));
@@ -147,9 +152,10 @@ void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
 
 void TableBuilder::buildSpinCount(TableWidgets& widgets) {
     widgets.spinsCaption = buildLabel(
-        widgets.window, QStringLiteral("spinsCaption"), look::SPINS_CAPTION_TEXT,
+        widgets.window, QStringLiteral("spinsCaption"), look::spinsCaptionText(),
         boldFont(look::SPINS_CAPTION_POINTS), look::SPINCOUNT_TEXT, Qt::AlignLeft | Qt::AlignTop);
     widgets.spinsCaption->setGeometry(pxRect(SPINS_CAPTION_RECT));
+    fitText(widgets.spinsCaption);
     // The count is empty until the first spin of a game stops.
     widgets.spinCount = buildLabel(widgets.window, QStringLiteral("spinCount"), QString(),
                                    boldFont(look::SPINCOUNT_POINTS), look::SPINCOUNT_TEXT);

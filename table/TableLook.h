@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 
 #include "engine/Colours.h"
@@ -38,13 +39,27 @@ inline constexpr int FRAME_BORDER_PX = 4;
 inline constexpr int BAR_BORDER_PX = 1;
 
 inline const QString TITLE_TEXT = QStringLiteral("Zandoli?");
-inline const QString FIRST_CAPTION_TEXT = QStringLiteral("Blue to Play");
-inline const QString MESSAGE_TEXT = QStringLiteral("YOU HAVE MADE AN INCORRECT CHOICE");
-inline const QString SPIN_TEXT = QStringLiteral("Spin the Spinner");
-inline const QString EXIT_TEXT = QStringLiteral("Exit");
-inline const QString NEWGAME_TEXT = QStringLiteral("New Game");
-inline const QString NEXTPLAYER_TEXT = QStringLiteral("Next Player");
-inline const QString RULES_TEXT = QStringLiteral("The Rules");
-inline const QString SPINS_CAPTION_TEXT = QStringLiteral("Number of Spins");
+// The texts in the current language, so asked for when a window is built.
+inline QString messageText() {
+    return QCoreApplication::translate("Table", "YOU HAVE MADE AN INCORRECT CHOICE");
+}
+inline QString spinText() {
+    return QCoreApplication::translate("Table", "Spin the Spinner");
+}
+inline QString exitText() {
+    return QCoreApplication::translate("Table", "Exit");
+}
+inline QString newGameText() {
+    return QCoreApplication::translate("Table", "New Game");
+}
+inline QString nextPlayerText() {
+    return QCoreApplication::translate("Table", "Next Player");
+}
+inline QString rulesText() {
+    return QCoreApplication::translate("Table", "The Rules");
+}
+inline QString spinsCaptionText() {
+    return QCoreApplication::translate("Table", "Number of Spins");
+}
 
 }  // namespace zandoli::look

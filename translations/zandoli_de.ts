@@ -2,88 +2,406 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
+        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1, %2, 1/2 und eine zur Hälfte gefärbte Kachel dieselbe Zahl sind.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>%1 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (%2). It comes with no warranty.</source>
+        <translation>%1 ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version (%2). Es wird ohne jede Gewährleistung bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>Read the licence: </source>
+        <translation>Die Lizenz lesen: </translation>
+    </message>
+    <message>
+        <source>on this computer</source>
+        <translation>auf diesem Computer</translation>
+    </message>
+    <message>
+        <source> (Debian and systems like it) or </source>
+        <translation> (Debian und ähnliche Systeme) oder </translation>
+    </message>
+    <message>
+        <source>on the web</source>
+        <translation>im Web</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Mitwirkende</translation>
+    </message>
+    <message>
+        <source>Made by the Zandoli developers.</source>
+        <translation>Gemacht von den Entwicklern von Zandoli.</translation>
+    </message>
+    <message>
+        <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
+        <translation>Jedes Bild, jeder Klang und jeder Text des Spiels, diese Seite und die Spielregeln zum Drucken eingeschlossen, wird vom eigenen Code des Spiels erzeugt.</translation>
+    </message>
+</context>
+<context>
+    <name>Cards</name>
+    <message>
+        <source>one tenth</source>
+        <translation>ein Zehntel</translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>ein Fünftel</translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>ein Viertel</translation>
+    </message>
+    <message>
+        <source>three tenths</source>
+        <translation>drei Zehntel</translation>
+    </message>
+    <message>
+        <source>two fifths</source>
+        <translation>zwei Fünftel</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>ein Halb</translation>
+    </message>
+    <message>
+        <source>three fifths</source>
+        <translation>drei Fünftel</translation>
+    </message>
+    <message>
+        <source>seven tenths</source>
+        <translation>sieben Zehntel</translation>
+    </message>
+    <message>
+        <source>three quarters</source>
+        <translation>drei Viertel</translation>
+    </message>
+    <message>
+        <source>four fifths</source>
+        <translation>vier Fünftel</translation>
+    </message>
+    <message>
+        <source>nine tenths</source>
+        <translation>neun Zehntel</translation>
+    </message>
+    <message>
+        <source>one whole</source>
+        <translation>ein Ganzes</translation>
+    </message>
+    <message>
+        <source>%1, as a whole number: %2</source>
+        <translation>%1, als ganze Zahl: %2</translation>
+    </message>
+    <message>
+        <source>%1, as a decimal: %2</source>
+        <translation>%1, als Dezimalzahl: %2</translation>
+    </message>
+    <message>
+        <source>%1, as a percentage: %2 percent</source>
+        <translation>%1, in Prozent: %2 Prozent</translation>
+    </message>
+    <message>
+        <source>%1, as a fraction: %2 over %3</source>
+        <translation>%1, als Bruch: Zähler %2, Nenner %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, as a tile with %n of 20 squares shaded</source>
+        <translation>
+            <numerusform>%1, als Kachel mit %n von 20 Kästchen gefärbt</numerusform>
+            <numerusform>%1, als Kachel mit %n von 20 Kästchen gefärbt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>star on red: discard any one card</source>
+        <translation>Stern auf Rot: leg eine beliebige Karte ab</translation>
+    </message>
+    <message>
+        <source>star on blue: take a card from the pack</source>
+        <translation>Stern auf Blau: nimm eine Karte vom Stapel</translation>
+    </message>
+    <message>
+        <source>half shaded</source>
+        <translation>zur Hälfte gefärbt</translation>
+    </message>
+    <message>
+        <source>all shaded</source>
+        <translation>ganz gefärbt</translation>
+    </message>
+    <message>
+        <source>%1 shaded</source>
+        <translation>%1 gefärbt</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielregeln von Zandoli?</translation>
     </message>
     <message>
         <source>THE RULES</source>
-        <translation type="unfinished"></translation>
+        <translation>DIE SPIELREGELN</translation>
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandoli? ist für 1 bis 4 Spieler. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer mischt die Karten und teilt jedem Spieler 7 Karten aus. Die kleinere Karte oben auf dem Bildschirm steht für den Rest des Kartenstapels.</translation>
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieler drehen reihum das Glücksrad. Zeigt das Rad auf eine gefärbte Form, darf der Spieler alle Karten mit demselben Wert ablegen. Dazu klickt er auf die Karte, und sie verschwindet. Ist die Form zum Beispiel zur Hälfte gefärbt, kann der Spieler die Karten mit %1, %2, 1/2 oder die zur Hälfte gefärbte Kachel anklicken, um sie abzulegen. Klickt der Spieler auf eine falsche Karte, ist sein Zug zu Ende und der nächste Spieler ist an der Reihe.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Rad auf einen Stern auf blauem Grund, muss der Spieler eine weitere Karte vom Stapel ziehen. Dazu klickt er auf die kleine Karte oben auf dem Bildschirm, die für den Stapel steht.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a red background, the player can discard any one of their cards by clicking on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Rad auf einen Stern auf rotem Grund, darf der Spieler eine beliebige seiner Karten ablegen, indem er sie anklickt.</translation>
     </message>
     <message>
         <source>When a player has completed their turn, they should click the &apos;Next Player&apos; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ein Spieler seinen Zug beendet hat, klickt er auf die Schaltfläche „Nächster Spieler“.</translation>
     </message>
     <message>
         <source>The first player to get rid of all their cards wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer als Erster alle seine Karten los ist, gewinnt das Spiel.</translation>
+    </message>
+    <message>
+        <source>The same value, four ways</source>
+        <translation>Derselbe Wert auf vier Arten</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Bruch</translation>
+    </message>
+    <message>
+        <source>Shaded squares out of 20</source>
+        <translation>Gefärbte Kästchen von 20</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Open Rules Document for Printing</source>
+        <translation>Spielregeln zum Drucken öffnen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>About Zandoli?</source>
+        <translation>Über Zandoli?</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>Zandoli? logo: a half is %1 is %2 percent</source>
+        <translation>Logo von Zandoli?: ein Halb ist %1 ist %2 Prozent</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Hide Desktop</source>
+        <translation>Desktop ausblenden</translation>
+    </message>
+    <message>
+        <source>Select Number of Players</source>
+        <translation>Wähle die Zahl der Spieler</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Blue to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau ist dran</translation>
     </message>
     <message>
         <source>Yellow to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb ist dran</translation>
     </message>
     <message>
         <source>Magenta to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ist dran</translation>
     </message>
     <message>
         <source>Green to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün ist dran</translation>
     </message>
     <message>
         <source>BLUE HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>BLAU HAT GEWONNEN!!!</translation>
     </message>
     <message>
         <source>YELLOW HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>GELB HAT GEWONNEN!!!</translation>
     </message>
     <message>
         <source>MAGENTA HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>MAGENTA HAT GEWONNEN!!!</translation>
     </message>
     <message>
         <source>GREEN HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>GRÜN HAT GEWONNEN!!!</translation>
     </message>
     <message>
         <source>TURN OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUG VORBEI</translation>
     </message>
     <message numerus="yes">
-        <source>GAME WON IN %Ln SPINS!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>GAME WON IN %n SPINS!</source>
+        <translation>
+            <numerusform>SPIEL IN %n DREHUNG GEWONNEN!</numerusform>
+            <numerusform>SPIEL IN %n DREHUNGEN GEWONNEN!</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a card in your hand: click it to discard it when it matches the spinner</source>
+        <translation>eine Karte auf deiner Hand: klicke sie an, um sie abzulegen, wenn sie zum Glücksrad passt</translation>
+    </message>
+    <message>
+        <source>save this game and go back to the title screen</source>
+        <translation>dieses Spiel speichern und zum Startbildschirm zurückkehren</translation>
+    </message>
+    <message>
+        <source>shuffle and deal a new game</source>
+        <translation>mischen und ein neues Spiel austeilen</translation>
+    </message>
+    <message>
+        <source>end your turn and hand over to the next player</source>
+        <translation>deinen Zug beenden und an den nächsten Spieler abgeben</translation>
+    </message>
+    <message>
+        <source>show the rules of the game</source>
+        <translation>die Spielregeln zeigen</translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation>das Glücksrad</translation>
+    </message>
+    <message>
+        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
+        <translation>sechzehn Felder: gefärbte Formen, Sterne auf Rot und ein Stern auf Blau</translation>
+    </message>
+    <message>
+        <source>the segment under the spinner&apos;s pointer</source>
+        <translation>das Feld unter dem Zeiger des Glücksrads</translation>
+    </message>
+    <message>
+        <source>the pack</source>
+        <translation>der Stapel</translation>
+    </message>
+    <message>
+        <source>take a card from the pack when the spinner shows the star on blue</source>
+        <translation>eine Karte vom Stapel nehmen, wenn das Glücksrad den Stern auf Blau zeigt</translation>
+    </message>
+    <message>
+        <source>spin the spinner to start your turn</source>
+        <translation>das Glücksrad drehen, um deinen Zug zu beginnen</translation>
+    </message>
+    <message>
+        <source>spinning</source>
+        <translation>das Glücksrad dreht sich</translation>
+    </message>
+    <message>
+        <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
+        <translation>DU HAST FALSCH GEWÄHLT</translation>
+    </message>
+    <message>
+        <source>Spin the Spinner</source>
+        <translation>Glücksrad drehen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Nächster Spieler</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>Number of Spins</source>
+        <translation>Anzahl der Drehungen</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cards showing %1, %2 percent, 1 over 2 and a half-shaded tile, beside the spinner</source>
+        <translation>Karten mit %1, %2 Prozent, dem Bruch ein Halb und einer zur Hälfte gefärbten Kachel, neben dem Glücksrad</translation>
+    </message>
+    <message>
+        <source>Restart Previous Game</source>
+        <translation>Letztes Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Zandoli</name>
+    <message>
+        <source>Zandoli? — made for classrooms and homes</source>
+        <translation>Zandoli? — für Schule und Zuhause</translation>
     </message>
 </context>
 </TS>

@@ -2,88 +2,406 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
+        <translation>Un juego de cartas para uno a cuatro jugadores que enseña que %1, %2, 1/2 y una cuadrícula sombreada a la mitad son el mismo número.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>%1 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (%2). It comes with no warranty.</source>
+        <translation>%1 es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General de GNU publicada por la Free Software Foundation, ya sea la versión 3 de la Licencia o (a su elección) cualquier versión posterior (%2). Se distribuye sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>Read the licence: </source>
+        <translation>Lea la licencia: </translation>
+    </message>
+    <message>
+        <source>on this computer</source>
+        <translation>en este equipo</translation>
+    </message>
+    <message>
+        <source> (Debian and systems like it) or </source>
+        <translation> (Debian y sistemas similares) o </translation>
+    </message>
+    <message>
+        <source>on the web</source>
+        <translation>en la web</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>Made by the Zandoli developers.</source>
+        <translation>Hecho por los desarrolladores de Zandoli.</translation>
+    </message>
+    <message>
+        <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
+        <translation>Cada imagen, sonido y texto del juego, incluidas esta página y las reglas para imprimir, está hecho por el propio código del juego.</translation>
+    </message>
+</context>
+<context>
+    <name>Cards</name>
+    <message>
+        <source>one tenth</source>
+        <translation>una décima</translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>un quinto</translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>un cuarto</translation>
+    </message>
+    <message>
+        <source>three tenths</source>
+        <translation>tres décimas</translation>
+    </message>
+    <message>
+        <source>two fifths</source>
+        <translation>dos quintos</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>un medio</translation>
+    </message>
+    <message>
+        <source>three fifths</source>
+        <translation>tres quintos</translation>
+    </message>
+    <message>
+        <source>seven tenths</source>
+        <translation>siete décimas</translation>
+    </message>
+    <message>
+        <source>three quarters</source>
+        <translation>tres cuartos</translation>
+    </message>
+    <message>
+        <source>four fifths</source>
+        <translation>cuatro quintos</translation>
+    </message>
+    <message>
+        <source>nine tenths</source>
+        <translation>nueve décimas</translation>
+    </message>
+    <message>
+        <source>one whole</source>
+        <translation>una unidad</translation>
+    </message>
+    <message>
+        <source>%1, as a whole number: %2</source>
+        <translation>%1, como número entero: %2</translation>
+    </message>
+    <message>
+        <source>%1, as a decimal: %2</source>
+        <translation>%1, como número decimal: %2</translation>
+    </message>
+    <message>
+        <source>%1, as a percentage: %2 percent</source>
+        <translation>%1, como porcentaje: %2 por ciento</translation>
+    </message>
+    <message>
+        <source>%1, as a fraction: %2 over %3</source>
+        <translation>%1, como fracción: %2 sobre %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, as a tile with %n of 20 squares shaded</source>
+        <translation>
+            <numerusform>%1, como cuadrícula con %n cuadrado sombreado de 20</numerusform>
+            <numerusform>%1, como cuadrícula con %n cuadrados sombreados de 20</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>star on red: discard any one card</source>
+        <translation>estrella sobre fondo rojo: descarta la carta que quieras</translation>
+    </message>
+    <message>
+        <source>star on blue: take a card from the pack</source>
+        <translation>estrella sobre fondo azul: roba una carta del mazo</translation>
+    </message>
+    <message>
+        <source>half shaded</source>
+        <translation>figura sombreada a la mitad</translation>
+    </message>
+    <message>
+        <source>all shaded</source>
+        <translation>figura sombreada por completo</translation>
+    </message>
+    <message>
+        <source>%1 shaded</source>
+        <translation>figura sombreada: %1</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las reglas de Zandoli?</translation>
     </message>
     <message>
         <source>THE RULES</source>
-        <translation type="unfinished"></translation>
+        <translation>LAS REGLAS</translation>
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandoli? es un juego para 1 a 4 jugadores. Para empezar la partida, haz clic en el botón que indica el número de jugadores. Se juega en este orden: Azul, Amarillo, Magenta, Verde.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador baraja las cartas y reparte 7 cartas a cada jugador. La carta más pequeña, en la parte superior de la pantalla, representa el resto del mazo.</translation>
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas sus cartas equivalentes. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1, %2, 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la ruleta señala una estrella sobre fondo azul, el jugador debe robar otra carta del mazo. Para ello, hace clic en la carta pequeña de la parte superior de la pantalla, que representa el mazo.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a red background, the player can discard any one of their cards by clicking on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la ruleta señala una estrella sobre fondo rojo, el jugador puede descartar la carta que quiera haciendo clic en ella.</translation>
     </message>
     <message>
         <source>When a player has completed their turn, they should click the &apos;Next Player&apos; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando un jugador ha terminado su turno, debe hacer clic en el botón «Siguiente jugador».</translation>
     </message>
     <message>
         <source>The first player to get rid of all their cards wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer jugador que se quede sin cartas gana la partida.</translation>
+    </message>
+    <message>
+        <source>The same value, four ways</source>
+        <translation>El mismo valor, de cuatro maneras</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Número decimal</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fracción</translation>
+    </message>
+    <message>
+        <source>Shaded squares out of 20</source>
+        <translation>Cuadrados sombreados de 20</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Open Rules Document for Printing</source>
+        <translation>Abrir las reglas para imprimir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>About Zandoli?</source>
+        <translation>Acerca de Zandoli?</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Las reglas</translation>
+    </message>
+    <message>
+        <source>Zandoli? logo: a half is %1 is %2 percent</source>
+        <translation>logo de Zandoli?: un medio es %1, es %2 por ciento</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Activar sonido</translation>
+    </message>
+    <message>
+        <source>Hide Desktop</source>
+        <translation>Ocultar escritorio</translation>
+    </message>
+    <message>
+        <source>Select Number of Players</source>
+        <translation>Elige el número de jugadores</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Blue to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de Azul</translation>
     </message>
     <message>
         <source>Yellow to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de Amarillo</translation>
     </message>
     <message>
         <source>Magenta to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de Magenta</translation>
     </message>
     <message>
         <source>Green to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de Verde</translation>
     </message>
     <message>
         <source>BLUE HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡AZUL HA GANADO!!!</translation>
     </message>
     <message>
         <source>YELLOW HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡AMARILLO HA GANADO!!!</translation>
     </message>
     <message>
         <source>MAGENTA HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡MAGENTA HA GANADO!!!</translation>
     </message>
     <message>
         <source>GREEN HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡VERDE HA GANADO!!!</translation>
     </message>
     <message>
         <source>TURN OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN DEL TURNO</translation>
     </message>
     <message numerus="yes">
-        <source>GAME WON IN %Ln SPINS!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>GAME WON IN %n SPINS!</source>
+        <translation>
+            <numerusform>¡PARTIDA GANADA EN %n GIRO!</numerusform>
+            <numerusform>¡PARTIDA GANADA EN %n GIROS!</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a card in your hand: click it to discard it when it matches the spinner</source>
+        <translation>una carta de tu mano: haz clic en ella para descartarla cuando coincida con la ruleta</translation>
+    </message>
+    <message>
+        <source>save this game and go back to the title screen</source>
+        <translation>guardar esta partida y volver a la pantalla de inicio</translation>
+    </message>
+    <message>
+        <source>shuffle and deal a new game</source>
+        <translation>barajar y repartir una partida nueva</translation>
+    </message>
+    <message>
+        <source>end your turn and hand over to the next player</source>
+        <translation>terminar tu turno y pasar al siguiente jugador</translation>
+    </message>
+    <message>
+        <source>show the rules of the game</source>
+        <translation>mostrar las reglas del juego</translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation>la ruleta</translation>
+    </message>
+    <message>
+        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
+        <translation>dieciséis casillas: figuras sombreadas, estrellas sobre fondo rojo y una estrella sobre fondo azul</translation>
+    </message>
+    <message>
+        <source>the segment under the spinner&apos;s pointer</source>
+        <translation>la casilla bajo la flecha de la ruleta</translation>
+    </message>
+    <message>
+        <source>the pack</source>
+        <translation>el mazo</translation>
+    </message>
+    <message>
+        <source>take a card from the pack when the spinner shows the star on blue</source>
+        <translation>robar una carta del mazo cuando la ruleta muestra la estrella sobre fondo azul</translation>
+    </message>
+    <message>
+        <source>spin the spinner to start your turn</source>
+        <translation>hacer girar la ruleta para empezar tu turno</translation>
+    </message>
+    <message>
+        <source>spinning</source>
+        <translation>la ruleta está girando</translation>
+    </message>
+    <message>
+        <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
+        <translation>HAS HECHO UNA ELECCIÓN INCORRECTA</translation>
+    </message>
+    <message>
+        <source>Spin the Spinner</source>
+        <translation>Girar la ruleta</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Siguiente jugador</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Las reglas</translation>
+    </message>
+    <message>
+        <source>Number of Spins</source>
+        <translation>Número de giros</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cards showing %1, %2 percent, 1 over 2 and a half-shaded tile, beside the spinner</source>
+        <translation>cartas que muestran %1, %2 por ciento, 1 sobre 2 y una cuadrícula sombreada a la mitad, junto a la ruleta</translation>
+    </message>
+    <message>
+        <source>Restart Previous Game</source>
+        <translation>Reanudar la partida</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>Zandoli</name>
+    <message>
+        <source>Zandoli? — made for classrooms and homes</source>
+        <translation>Zandoli? — para el aula y el hogar</translation>
     </message>
 </context>
 </TS>

@@ -2,88 +2,406 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>About</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
+        <translation>Un jeu de cartes pour un à quatre joueurs, qui apprend que %1, %2, 1/2 et un carreau colorié à moitié sont le même nombre.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>%1 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (%2). It comes with no warranty.</source>
+        <translation>%1 est un logiciel libre&#xa0;: vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU telle que publiée par la Free Software Foundation, soit la version 3 de la licence, soit (à votre choix) toute version ultérieure (%2). Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>Read the licence: </source>
+        <translation>Lire la licence&#xa0;: </translation>
+    </message>
+    <message>
+        <source>on this computer</source>
+        <translation>sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source> (Debian and systems like it) or </source>
+        <translation> (Debian et les systèmes semblables) ou </translation>
+    </message>
+    <message>
+        <source>on the web</source>
+        <translation>sur le Web</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Made by the Zandoli developers.</source>
+        <translation>Réalisé par les développeurs de Zandoli.</translation>
+    </message>
+    <message>
+        <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
+        <translation>Chaque image, chaque son et chaque texte du jeu, y compris cette page et les règles à imprimer, sont créés par le code du jeu lui-même.</translation>
+    </message>
+</context>
+<context>
+    <name>Cards</name>
+    <message>
+        <source>one tenth</source>
+        <translation>un dixième</translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>un cinquième</translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>un quart</translation>
+    </message>
+    <message>
+        <source>three tenths</source>
+        <translation>trois dixièmes</translation>
+    </message>
+    <message>
+        <source>two fifths</source>
+        <translation>deux cinquièmes</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>un demi</translation>
+    </message>
+    <message>
+        <source>three fifths</source>
+        <translation>trois cinquièmes</translation>
+    </message>
+    <message>
+        <source>seven tenths</source>
+        <translation>sept dixièmes</translation>
+    </message>
+    <message>
+        <source>three quarters</source>
+        <translation>trois quarts</translation>
+    </message>
+    <message>
+        <source>four fifths</source>
+        <translation>quatre cinquièmes</translation>
+    </message>
+    <message>
+        <source>nine tenths</source>
+        <translation>neuf dixièmes</translation>
+    </message>
+    <message>
+        <source>one whole</source>
+        <translation>une unité</translation>
+    </message>
+    <message>
+        <source>%1, as a whole number: %2</source>
+        <translation>%1, en nombre entier&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, as a decimal: %2</source>
+        <translation>%1, en écriture décimale&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, as a percentage: %2 percent</source>
+        <translation>%1, en pourcentage&#xa0;: %2 pour cent</translation>
+    </message>
+    <message>
+        <source>%1, as a fraction: %2 over %3</source>
+        <translation>%1, en fraction&#xa0;: %2 sur %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, as a tile with %n of 20 squares shaded</source>
+        <translation>
+            <numerusform>%1, en carreau avec %n case coloriée sur 20</numerusform>
+            <numerusform>%1, en carreau avec %n cases coloriées sur 20</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>star on red: discard any one card</source>
+        <translation>étoile sur fond rouge&#xa0;: défausse une carte de ton choix</translation>
+    </message>
+    <message>
+        <source>star on blue: take a card from the pack</source>
+        <translation>étoile sur fond bleu&#xa0;: prends une carte dans la pioche</translation>
+    </message>
+    <message>
+        <source>half shaded</source>
+        <translation>forme coloriée à moitié</translation>
+    </message>
+    <message>
+        <source>all shaded</source>
+        <translation>forme entièrement coloriée</translation>
+    </message>
+    <message>
+        <source>%1 shaded</source>
+        <translation>forme coloriée&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les règles de Zandoli?</translation>
     </message>
     <message>
         <source>THE RULES</source>
-        <translation type="unfinished"></translation>
+        <translation>LES RÈGLES</translation>
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandoli? se joue de 1 à 4 joueurs. Pour commencer la partie, clique sur le bouton qui indique le nombre de joueurs. On joue dans l’ordre suivant&#xa0;: Bleu, Jaune, Magenta, Vert.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur mélange les cartes et en distribue 7 à chaque joueur. La petite carte en haut de l’écran représente le reste de la pioche.</translation>
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacun à son tour, les joueurs font tourner la roue. Si la flèche s’arrête sur une forme coloriée, le joueur peut se défausser de toutes ses cartes de même valeur. Pour cela, il clique sur la carte, qui disparaît. Par exemple, si la forme est coloriée à moitié, le joueur peut cliquer sur les cartes qui montrent %1, %2, 1/2 ou le carreau colorié à moitié pour s’en défausser. Si le joueur clique sur une mauvaise carte, son tour s’arrête et c’est au joueur suivant de jouer.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la flèche s’arrête sur une étoile sur fond bleu, le joueur doit piocher une carte. Pour cela, il clique sur la petite carte en haut de l’écran, qui représente la pioche.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a red background, the player can discard any one of their cards by clicking on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la flèche s’arrête sur une étoile sur fond rouge, le joueur peut se défausser d’une carte de son choix en cliquant dessus.</translation>
     </message>
     <message>
         <source>When a player has completed their turn, they should click the &apos;Next Player&apos; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand un joueur a fini son tour, il clique sur le bouton «&#xa0;Joueur suivant&#xa0;».</translation>
     </message>
     <message>
         <source>The first player to get rid of all their cards wins the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le premier joueur qui se débarrasse de toutes ses cartes gagne la partie.</translation>
+    </message>
+    <message>
+        <source>The same value, four ways</source>
+        <translation>La même valeur, de quatre façons</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Nombre décimal</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Shaded squares out of 20</source>
+        <translation>Cases coloriées sur 20</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Open Rules Document for Printing</source>
+        <translation>Ouvrir les règles à imprimer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>About Zandoli?</source>
+        <translation>À propos de Zandoli?</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Les règles</translation>
+    </message>
+    <message>
+        <source>Zandoli? logo: a half is %1 is %2 percent</source>
+        <translation>logo de Zandoli?&#xa0;: un demi, c’est %1, c’est %2 pour cent</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Activer le son</translation>
+    </message>
+    <message>
+        <source>Hide Desktop</source>
+        <translation>Masquer le bureau</translation>
+    </message>
+    <message>
+        <source>Select Number of Players</source>
+        <translation>Choisis le nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Blue to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de Bleu</translation>
     </message>
     <message>
         <source>Yellow to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de Jaune</translation>
     </message>
     <message>
         <source>Magenta to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de Magenta</translation>
     </message>
     <message>
         <source>Green to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de Vert</translation>
     </message>
     <message>
         <source>BLUE HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>BLEU A GAGNÉ&#xa0;!!!</translation>
     </message>
     <message>
         <source>YELLOW HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>JAUNE A GAGNÉ&#xa0;!!!</translation>
     </message>
     <message>
         <source>MAGENTA HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>MAGENTA A GAGNÉ&#xa0;!!!</translation>
     </message>
     <message>
         <source>GREEN HAS WON!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>VERT A GAGNÉ&#xa0;!!!</translation>
     </message>
     <message>
         <source>TURN OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUR TERMINÉ</translation>
     </message>
     <message numerus="yes">
-        <source>GAME WON IN %Ln SPINS!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>GAME WON IN %n SPINS!</source>
+        <translation>
+            <numerusform>PARTIE GAGNÉE EN %n LANCER&#xa0;!</numerusform>
+            <numerusform>PARTIE GAGNÉE EN %n LANCERS&#xa0;!</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a card in your hand: click it to discard it when it matches the spinner</source>
+        <translation>une carte de ta main&#xa0;: clique dessus pour t’en défausser si elle correspond à la roue</translation>
+    </message>
+    <message>
+        <source>save this game and go back to the title screen</source>
+        <translation>enregistrer cette partie et revenir à l’écran d’accueil</translation>
+    </message>
+    <message>
+        <source>shuffle and deal a new game</source>
+        <translation>mélanger et distribuer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>end your turn and hand over to the next player</source>
+        <translation>finir ton tour et passer la main au joueur suivant</translation>
+    </message>
+    <message>
+        <source>show the rules of the game</source>
+        <translation>afficher les règles du jeu</translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation>la roue</translation>
+    </message>
+    <message>
+        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
+        <translation>seize cases&#xa0;: des formes coloriées, des étoiles sur fond rouge et une étoile sur fond bleu</translation>
+    </message>
+    <message>
+        <source>the segment under the spinner&apos;s pointer</source>
+        <translation>la case sous la flèche de la roue</translation>
+    </message>
+    <message>
+        <source>the pack</source>
+        <translation>la pioche</translation>
+    </message>
+    <message>
+        <source>take a card from the pack when the spinner shows the star on blue</source>
+        <translation>prendre une carte dans la pioche quand la roue montre l’étoile sur fond bleu</translation>
+    </message>
+    <message>
+        <source>spin the spinner to start your turn</source>
+        <translation>faire tourner la roue pour commencer ton tour</translation>
+    </message>
+    <message>
+        <source>spinning</source>
+        <translation>la roue tourne</translation>
+    </message>
+    <message>
+        <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
+        <translation>TU AS FAIT UN MAUVAIS CHOIX</translation>
+    </message>
+    <message>
+        <source>Spin the Spinner</source>
+        <translation>Faire tourner la roue</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Next Player</source>
+        <translation>Joueur suivant</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Les règles</translation>
+    </message>
+    <message>
+        <source>Number of Spins</source>
+        <translation>Nombre de lancers</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cards showing %1, %2 percent, 1 over 2 and a half-shaded tile, beside the spinner</source>
+        <translation>des cartes qui montrent %1, %2 pour cent, 1 sur 2 et un carreau colorié à moitié, à côté de la roue</translation>
+    </message>
+    <message>
+        <source>Restart Previous Game</source>
+        <translation>Reprendre la partie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>Zandoli</name>
+    <message>
+        <source>Zandoli? — made for classrooms and homes</source>
+        <translation>Zandoli? — pour la classe et la maison</translation>
     </message>
 </context>
 </TS>
