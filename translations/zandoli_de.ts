@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Desktop ausblenden</translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>
