@@ -9,10 +9,12 @@ namespace zandoli {
 void paintTile(QPainter& painter, int shaded);
 
 // The title picture, logical 320 x 240: the cards 0.5, 50%, 1/2 and a half
-// shaded tile fanned beside the spinner stopped on one half.
+// shaded tile fanned beside the spinner stopped on one half. The numbers are
+// written as the language in use writes them (language::use): "0,5", "50 %".
 void paintOpening(QPainter& painter);
 
-// The set-up screen's logo card, logical 100 x 139.
+// The set-up screen's logo card, logical 100 x 139, reading "1/2 = 0.5 = 50%"
+// in the notation of the language in use, as the title picture does.
 void paintLogo(QPainter& painter);
 
 // The application icon in logical coordinates 0..256; `pixels` is the size it

@@ -10,6 +10,7 @@
 #include "assets/DialPainter.h"
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
+#include "language/Language.h"
 
 namespace zandoli {
 
@@ -32,7 +33,8 @@ QString bareName(const std::string& gamePath) {
 PictureSet::PictureSet(QString imagesFolder, QString iconsFolder)
     : images(std::move(imagesFolder)), icons(std::move(iconsFolder)) {}
 
-bool PictureSet::writePicture(const QString& name, QSize logical, const Paint& paint) {
+bool PictureSet::writePicture(const QString& name, QSize logical, const Paint& paint,
+                              const QString& code) {
     bool ok = true;
     for (int scale : SCALES) {
         QImage image(logical * scale, QImage::Format_RGB32);
@@ -43,8 +45,13 @@ bool PictureSet::writePicture(const QString& name, QSize logical, const Paint& p
             painter.scale(scale, scale);
             paint(painter);
         }
-        const QString file = QDir(images).filePath(
-            name + (scale == 1 ? QString() : QString("@%1x").arg(scale)) + ".jpg");
+        // The game looks for the language's own file the way it looks for
+        // the rules document, then for the plain one (see picture()).
+        QString file = name + (scale == 1 ? QString() : QString("@%1x").arg(scale)) + ".jpg";
+        if (!code.isEmpty()) {
+            file = language::localised(file, code);
+        }
+        file = QDir(images).filePath(file);
         if (!image.save(file, "JPG", look::JPEG_QUALITY)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             ok = false;
@@ -88,11 +95,15 @@ bool PictureSet::writeAll() {
         ok &= writePicture(bareName(tilePicture(static_cast<int16_t>(card))), look::TILE_SIZE,
                            [=](QPainter& p) { paintTile(p, shaded); });
     }
-    ok &= writePicture("opening", look::OPENING_SIZE, paintOpening);
-    ok &= writePicture("logo2", look::LOGO_SIZE, paintLogo);
     for (int pixels : look::ICON_SIZES) {
         ok &= writeIcon(pixels);
     }
+    return ok;
+}
+
+bool PictureSet::writeNumbered(const QString& code) {
+    bool ok = writePicture("opening", look::OPENING_SIZE, paintOpening, code);
+    ok &= writePicture("logo2", look::LOGO_SIZE, paintLogo, code);
     return ok;
 }
 

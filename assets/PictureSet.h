@@ -16,11 +16,19 @@ public:
 
     PictureSet(QString imagesFolder, QString iconsFolder);
 
-    // Returns false (and carries on) when a file cannot be written.
+    // Both return false (and carry on) when a file cannot be written.
+    // Every picture that shows no number, the same in every language.
     bool writeAll();
+    // The pictures with numbers on them (the title picture and the logo), in
+    // the notation of the language in use (language::use), named for the
+    // language `code` as its rules document is: "opening.jpg" in English,
+    // "opening.fr.jpg" and "opening@2x.fr.jpg" in French.
+    bool writeNumbered(const QString& code);
 
 private:
-    bool writePicture(const QString& name, QSize logical, const Paint& paint);
+    // `code` names the file for one language; an empty one, for all.
+    bool writePicture(const QString& name, QSize logical, const Paint& paint,
+                      const QString& code = QString());
     bool writeIcon(int pixels);
 
     QString images;

@@ -1,4 +1,5 @@
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -6,8 +7,8 @@
 #include "assets/ArtPainter.h"
 #include "assets/AssetLook.h"
 #include "assets/DialPainter.h"
-#include "engine/Cards.h"
 #include "engine/Colours.h"
+#include "language/Numbers.h"
 
 namespace zandoli {
 
@@ -23,11 +24,27 @@ const QPointF FAN_PIVOT{114, 474};
 constexpr double FAN_REACH = 300;
 constexpr double FAN_ANGLES[] = {-13.5, -4.5, 4.5, 13.5};
 
+// The next card of the fan hides this one's right edge: about 35 pixels
+// about the centre stay in sight where the value is written.
+constexpr double WIDTH_IN_SIGHT = 35;
+
 QFont cardFont(int pixels) {
     QFont font(look::CARD_FACE);
     font.setBold(true);
     font.setPixelSize(pixels);
     return font;
+}
+
+// A value centred on its card, smaller than `pixels` only if it would
+// otherwise run under the next card ("50 %" takes a space that "50%" does not).
+void drawValue(QPainter& painter, const QRectF& card, int pixels, const QString& value) {
+    QFont font = cardFont(pixels);
+    while (pixels > 1 &&
+           QFontMetricsF(font, painter.device()).horizontalAdvance(value) > WIDTH_IN_SIGHT) {
+        font.setPixelSize(--pixels);
+    }
+    painter.setFont(font);
+    painter.drawText(card, Qt::AlignCenter, value);
 }
 
 enum class Face { Decimal, Percent, Fraction, Tile };
@@ -49,12 +66,10 @@ void paintCard(QPainter& painter, Face face, const PlayerLook& player) {
     painter.setPen(ink);
     switch (face) {
         case Face::Decimal:
-            painter.setFont(cardFont(22));
-            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(decimalText(0.5)));
+            drawValue(painter, card, 22, numbers::decimal(0.5));
             break;
         case Face::Percent:
-            painter.setFont(cardFont(17));
-            painter.drawText(card, Qt::AlignCenter, QString::fromStdString(percentText(0.5)));
+            drawValue(painter, card, 17, numbers::percent(0.5));
             break;
         case Face::Fraction:
             painter.setFont(cardFont(24));
@@ -141,7 +156,8 @@ void paintLogo(QPainter& painter) {
     painter.setFont(cardFont(10));
     painter.setPen(Qt::white);
     painter.drawText(QRectF(0, 114, 100, 16), Qt::AlignCenter,
-                     QString::fromUtf8("\u00bd = 0.5 = 50%"));
+                     QString::fromUtf8("\u00bd = ") + numbers::decimal(0.5) +
+                         QStringLiteral(" = ") + numbers::percent(0.5));
     painter.restore();
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "language/Language.h"
 #include "platform/Platform.h"
 
 namespace zandoli {
@@ -64,6 +65,15 @@ bool loadPicture(const QString& path, QPixmap& into) {
     return QFileInfo(path).isFile() && into.load(path);
 }
 
+// A picture with numbers on it is drawn in each notation the languages write
+// them in, and named as the rules document is: "Images\opening.fr.jpg",
+// "Images\opening@2x.fr.jpg". The language's own file when there is one, else
+// the plain one: a language that writes its numbers as English does has none.
+QString inLanguage(const QString& path) {
+    const QString own = language::localised(path);
+    return own != path && QFileInfo(own).isFile() ? own : path;
+}
+
 }  // namespace
 
 const QPixmap& picture(const QString& name) {
@@ -72,14 +82,14 @@ const QPixmap& picture(const QString& name) {
     static QHash<QString, QPixmap> cache;
     static const QPixmap none;
     const bool sharp = sharpDisplay();
-    const QString path = assetPath(name);
+    const QString path = inLanguage(assetPath(name));
     const QString key = sharp ? path + QLatin1String("@2x") : path;
     auto found = cache.constFind(key);
     if (found != cache.constEnd()) {
         return *found;
     }
     QPixmap loaded;
-    if (sharp && loadPicture(assetPath(doubleSized(name)), loaded)) {
+    if (sharp && loadPicture(inLanguage(assetPath(doubleSized(name))), loaded)) {
         loaded.setDevicePixelRatio(2.0);
     } else if (!loadPicture(path, loaded)) {
         return none;
