@@ -85,6 +85,62 @@ TEST(NumberNotation, CardsAndCaptionsWriteAndReadNumbersAsTheLanguageTeaches) {
     }
 }
 
+// The title picture and the set-up logo show one half as "0.5" and "50%" in
+// English, "0,5" and "50 %" elsewhere: each language other than English has
+// pictures of its own, which its screens show; a language without them is
+// shown the English ones.
+TEST(NumberPictures, EachLanguageShowsItsOwnNotationElseTheEnglishPictures) {
+    const QString built = ZANDOLI_RUN_DIR "/Images/";
+    const auto image = [](const QString& file) {
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
+    };
+    const std::pair<const char*, const char*> pairs[] = {{"opening.fr.jpg", "opening.jpg"},
+                                                         {"logo2.fr.jpg", "logo2.jpg"},
+                                                         {"opening@2x.es.jpg", "opening@2x.jpg"},
+                                                         {"logo2@2x.de.jpg", "logo2@2x.jpg"}};
+    for (const auto& [own, english] : pairs) {
+        EXPECT_EQ(image(built + own).size(), image(built + english).size()) << own;
+        EXPECT_NE(image(built + own), image(built + english)) << own;
+    }
+
+    struct Case {
+        const char* code;
+        bool ownPictures;  // the folder holds the language's pictures
+        const char* opening;
+        const char* logo;
+    };
+    const Case cases[] = {
+        {"en", true, "opening.jpg", "logo2.jpg"},
+        {"fr", true, "opening.fr.jpg", "logo2.fr.jpg"},
+        {"de", true, "opening.de.jpg", "logo2.de.jpg"},
+        {"fr", false, "opening.jpg", "logo2.jpg"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.code) + (c.ownPictures ? "" : " without its pictures"));
+        WorkingFolder folder;
+        if (c.ownPictures) {
+            QFile::link(ZANDOLI_RUN_DIR "/Images", folder.path() + "/Images");
+        } else {
+            QDir(folder.path()).mkdir("Images");
+            for (const QString file : {"opening.jpg", "logo2.jpg"}) {
+                QFile::link(built + file, folder.path() + "/Images/" + file);
+            }
+        }
+        Speaking speaking(c.code);
+        ScreenRegistry screens;
+        screens.hideDesktop = 1;
+        screens.title().show();
+        screens.setup().show();
+        const auto shown = [&](Screen* screen, const char* name) {
+            const auto* box = screen->window()->findChild<QLabel*>(name);
+            return box == nullptr ? QImage()
+                                  : box->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        EXPECT_EQ(shown(&screens.title(), "openingPicture"), image(built + c.opening));
+        EXPECT_EQ(shown(&screens.setup(), "logo"), image(built + c.logo));
+    }
+}
+
 TEST(LanguageChoice, TheOptionWinsIsRememberedAndAnUnknownOneChangesNothing) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
