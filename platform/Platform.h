@@ -21,7 +21,9 @@ QString assetPath(const QString& name);
 // for the run. A null pixmap when the file is missing or unreadable. On a display with more than
 // one device pixel to the logical pixel it is the picture drawn at twice the
 // size ("Images\wdial@2x.jpg") with a device pixel ratio of 2, so it takes the
-// same logical size; the plain picture when there is no such file.
+// same logical size; the plain picture when there is no such file. A picture
+// that shows numbers comes in the language's notation where the game has one
+// ("Images\opening.fr.jpg"), else in English.
 const QPixmap& picture(const QString& name);
 
 // Plays a WAV file by its name in the game (see assetPath) without waiting for it; a new sound
