@@ -4,6 +4,7 @@
 
 #include "engine/RulesText.h"
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 #include "platform/Units.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenLook.h"
@@ -83,6 +84,9 @@ QWidget* RulesScreen::createWindow() {
     ButtonLabel* exit = button(form, QStringLiteral("exitButton"), QStringLiteral("Exit"),
                                {13560, 10920, 1695, 495}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
+    bindKey(exit, QKeySequence(Qt::Key_Escape), tr("close the rules"));
+    speech::setDescription(document, tr("open the rules document to print it"));
+    speech::setWindowPurpose(form, tr("The Rules"));
     return form;
 }
 
