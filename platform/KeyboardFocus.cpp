@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 
 #include "platform/Speech.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 const char* const MARK_COLOUR = "zandoliFocusMarkColour";
 const char* const TAB_STOP = "zandoliTabStop";
+const char* const READING_ORDER = "zandoliReadingOrder";
 
 // How far the mark stands out from the control's edges, and how thick its
 // coloured line is.
@@ -74,7 +76,9 @@ protected:
             case QEvent::KeyPress:
                 used = true;
                 placeLater();
-                return tab(static_cast<QKeyEvent*>(event));
+                // A key reaches the window's QWindow before the widget with
+                // the focus; Tab moves the focus once, at the widget.
+                return watched->isWidgetType() && tab(static_cast<QKeyEvent*>(event));
             case QEvent::ShortcutOverride:
             case QEvent::Shortcut:
                 if (!used) {
@@ -121,22 +125,30 @@ private:
         if (window == nullptr) {
             return false;
         }
-        QWidget* from = window->focusWidget();
-        from = from == nullptr ? window : from;
-        for (QWidget* w = step(from, forward); w != nullptr && w != from; w = step(w, forward)) {
-            if (w->window() == window && w != window && w->isVisible() && w->isEnabled() &&
-                isTabStop(w)) {
+        // The window's controls in the focus chain's order, those given a
+        // reading order first, in it.
+        QList<QWidget*> stops;
+        for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window;
+             w = w->nextInFocusChain()) {
+            if (w->window() == window && isTabStop(w)) {
+                stops.append(w);
+            }
+        }
+        std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
+            return a->property(READING_ORDER).toInt() < b->property(READING_ORDER).toInt();
+        });
+        const qsizetype count = stops.size();
+        const qsizetype at = stops.indexOf(window->focusWidget());
+        for (qsizetype i = 1; i <= count; ++i) {
+            const qsizetype next = at < 0 ? (forward ? i - 1 : count - i)
+                                          : ((at + (forward ? i : -i)) % count + count) % count;
+            QWidget* w = stops[next];
+            if (w->isVisible() && w->isEnabled()) {
                 w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
                 return true;
             }
-            if (w == window && from == window) {
-                break;
-            }
         }
         return true;
-    }
-    static QWidget* step(QWidget* w, bool forward) {
-        return forward ? w->nextInFocusChain() : w->previousInFocusChain();
     }
 
     // After the event: a key may move the focus, a click may close a window.
@@ -210,6 +222,17 @@ void makeTabStop(QWidget* control) {
 bool isTabStop(const QWidget* control) {
     return control->property(TAB_STOP).toBool() ||
            (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
+void setReadingOrder(const std::vector<QWidget*>& controls) {
+    // Negative, so they come before every control left at 0.
+    int order = -static_cast<int>(controls.size());
+    for (QWidget* control : controls) {
+        if (control != nullptr) {
+            control->setProperty(READING_ORDER, order);
+        }
+        ++order;
+    }
 }
 
 void setMarkColour(QWidget* window, const QColor& colour) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <vector>
 
 class QKeyEvent;
 class QWidget;
@@ -30,6 +31,9 @@ bool isPressKey(const QKeyEvent& event);
 // shown and enabled.
 void makeTabStop(QWidget* control);
 bool isTabStop(const QWidget* control);
+// Tab goes through these controls of one window in this order, before any
+// other control of the window (which follow in the order they were made).
+void setReadingOrder(const std::vector<QWidget*>& controls);
 
 // The colour of the focus mark in a window (yellow when none is set).
 void setMarkColour(QWidget* window, const QColor& colour);

@@ -14,6 +14,8 @@ namespace zandoli::speech {
 namespace {
 
 const char* const NEWS = "zandoliNews";
+// A control's own description, kept while its description reads news.
+const char* const OWN_DESCRIPTION = "zandoliOwnDescription";
 const char* const HIDDEN = "zandoliHiddenFromReader";
 const char* const PURPOSE = "zandoliPurpose";
 
@@ -28,15 +30,15 @@ void tell(QWidget* control, QAccessible::Event kind) {
     }
 }
 
-void describeAgain(QWidget* control) {
-    QAccessibleEvent event(control, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+// Qt tells a listening screen reader of the change itself.
+void describe(QWidget* control, const QString& description) {
+    control->setAccessibleDescription(description);
     tell(control, QAccessible::DescriptionChanged);
 }
 
 // A control that acts when pressed: a button to a screen reader, named by
-// its accessible name (or `fallbackName` when it has none), described by
-// its news while it has some, with a Press action.
+// its accessible name (or `fallbackName` when it has none), with a Press
+// action.
 template <class Control>
 class PressableAccessible : public QAccessibleWidget {
 public:
@@ -47,10 +49,6 @@ public:
         const QString given = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Name && given.isEmpty()) {
             return fallbackName(control());
-        }
-        if (kind == QAccessible::Description) {
-            const QString pending = news(control());
-            return pending.isEmpty() ? given : pending;
         }
         return given;
     }
@@ -155,8 +153,13 @@ void setName(QWidget* control, const QString& name) {
 }
 
 void setDescription(QWidget* control, const QString& description) {
-    if (control != nullptr) {
+    if (control == nullptr) {
+        return;
+    }
+    if (news(control).isEmpty()) {
         control->setAccessibleDescription(description);
+    } else {
+        control->setProperty(OWN_DESCRIPTION, description);
     }
 }
 
@@ -173,8 +176,11 @@ void announce(QWidget* control, const QString& news) {
     if (control == nullptr || news.isEmpty()) {
         return;
     }
+    if (speech::news(control).isEmpty()) {
+        control->setProperty(OWN_DESCRIPTION, control->accessibleDescription());
+    }
     control->setProperty(NEWS, news);
-    describeAgain(control);
+    describe(control, news);
 }
 
 QString news(const QWidget* control) {
@@ -190,7 +196,7 @@ void forgetNewsLater(QWidget* control) {
         [control] {
             if (!control->hasFocus() && !news(control).isEmpty()) {
                 control->setProperty(NEWS, QString());
-                describeAgain(control);
+                describe(control, control->property(OWN_DESCRIPTION).toString());
             }
         },
         Qt::QueuedConnection);

@@ -19,13 +19,14 @@ void setDescription(QWidget* control, const QString& description);
 // Asks a screen reader to read a control out now (a message, a win).
 void alert(QWidget* control);
 
-// Tells a screen reader's user what just happened on the table, at the
-// control the focus is on or is about to move to. Until that control loses
-// the focus, its description reads `news`: a screen reader speaks the
-// description of a control that takes the focus, and speaks a new
-// description of the control that has it. (Qt before 6.8 has no way to
-// announce text by itself, and a change of name or an alert on a control
-// without the focus is not spoken.)
+// Tells a screen reader's user what just happened on the table, through
+// the control the focus is about to move to: until that control loses the
+// focus, its description reads `news`, and a screen reader speaks the name,
+// role and description of a control that takes the focus. Qt before 6.8
+// has no way to announce text by itself; Orca 43 speaks a change of name or
+// description only of the control with the focus, and with Qt 6.4 not even
+// then, as Qt sends the control rather than its new text with the change.
+// So every piece of news comes with a move of the focus.
 void announce(QWidget* control, const QString& news);
 // What announce() last gave the control and it still reads; empty once the
 // control has lost the focus.

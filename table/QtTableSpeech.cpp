@@ -123,11 +123,6 @@ void QtTableView::settle() {
     const Phase now = seenPhase_;
     const QString caption = widgets_.caption->isHidden() ? QString() : widgets_.caption->text();
     if (now == before) {
-        // Nothing moved on but something was shown: the control with the
-        // focus says it (a one-player wrong card, a caption changed).
-        if (!news.isEmpty()) {
-            speech::announce(widgets_.window->focusWidget(), news.join(QStringLiteral(". ")));
-        }
         return;
     }
     switch (now) {
@@ -135,7 +130,6 @@ void QtTableView::settle() {
             moveFocus(widgets_.spin, caption);
             break;
         case Phase::Spinning:
-            speech::announce(widgets_.window->focusWidget(), tr("spinning"));
             break;
         case Phase::Playing:
             if (before == Phase::Spinning) {
@@ -150,13 +144,18 @@ void QtTableView::settle() {
         case Phase::Won:
             moveFocus(widgets_.button(TableButton::NewGame), caption);
             break;
-        case Phase::HandingOver:
+        case Phase::HandingOver: {
+            // A wrong card: the focus goes to the message, which reads what
+            // else the table now says ("TURN OVER").
+            QStringList rest = news;
+            if (rest.removeAll(widgets_.message->text()) > 0) {
+                moveFocus(widgets_.message, rest.join(QStringLiteral(". ")));
+            }
+            break;
+        }
         case Phase::Drawing:
         case Phase::Dealing:
         case Phase::StartingTurn:
-            if (!news.isEmpty()) {
-                speech::announce(widgets_.window->focusWidget(), news.join(QStringLiteral(". ")));
-            }
             break;
     }
 }

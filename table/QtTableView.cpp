@@ -14,9 +14,15 @@ namespace zandoli {
 namespace {
 
 void setShown(QWidget* widget, bool visible) {
-    if (widget != nullptr) {
-        widget->setVisible(visible);
+    if (widget == nullptr) {
+        return;
     }
+    // Qt would hand the focus of a control being hidden to the next one, and
+    // a screen reader would read that out; settle() places it instead.
+    if (!visible && widget->hasFocus()) {
+        widget->clearFocus();
+    }
+    widget->setVisible(visible);
 }
 
 }  // namespace
@@ -184,6 +190,7 @@ void QtTableView::enableSpin(bool enabled) {
     // Qt would pass the focus of a button being switched off on to the next
     // control, which might be Exit; through the spin it rests on the dial.
     if (!enabled && spin->hasFocus() && !widgets_.dial.isNull()) {
+        speech::announce(widgets_.dial, tr("spinning"));
         widgets_.dial->setFocus(Qt::OtherFocusReason);
     }
     spin->setEnabled(enabled);

@@ -17,9 +17,10 @@ namespace zandoli {
 // The focus follows the game, so a keyboard player's next key and a screen
 // reader's next words are where the game now is: when a spin stops, to the
 // first card (to the pack on the star on blue); when a turn begins, to Spin;
-// after a win, to New Game. The view sees where the turn has got to by
-// asking the referee once each step of the game is over (settle()), and
-// tells the control the focus lands on what happened (speech::announce).
+// after a win, to New Game; after a wrong card, to the message. The view
+// sees where the turn has got to by asking the referee once each step of
+// the game is over (settle()), and tells the control the focus lands on
+// what happened (speech::announce), which a screen reader reads with it.
 class QtTableView : public QObject, public TableView {
     Q_OBJECT
 

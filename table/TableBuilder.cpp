@@ -1,6 +1,7 @@
 #include "table/TableBuilder.h"
 
 #include "engine/Spinner.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/TableLook.h"
@@ -104,9 +105,7 @@ void TableBuilder::setReadingOrder(TableWidgets& widgets) {
                              static_cast<QWidget*>(widgets.button(TableButton::Exit))}) {
         order.push_back(control);
     }
-    for (size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
+    keyboard::setReadingOrder(order);
 }
 
 void TableBuilder::buildSlots(TableWidgets& widgets) {

@@ -115,7 +115,8 @@ bool TableScreen::moveAmongCards(QWidget* from, int key) {
         const int along = d.x() * dx + d.y() * dy;
         const int across = std::abs(d.x() * dy) + std::abs(d.y() * dx);
         const int score = along + 3 * across;
-        if (along > 0 && (best == nullptr || score < bestScore)) {
+        // Only cards within 45 degrees of the arrow's way count.
+        if (along > 0 && across <= along && (best == nullptr || score < bestScore)) {
             best = card;
             bestScore = score;
         }
