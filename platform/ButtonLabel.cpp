@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+#include "platform/KeyboardFocus.h"
 #include "platform/Speech.h"
 
 namespace zandoli {
@@ -25,7 +26,12 @@ ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : ClickableLabel(
     setLineWidth(1);
     setAutoFillBackground(true);
     restyle();
+    // Tab reaches a button. Qt's own focus policy is left off: a label that
+    // takes the focus lays its text out a pixel differently, and a mouse
+    // player must see the buttons exactly as before.
+    keyboard::makeTabStop(this);
     speech::installControlRoles();
+    keyboard::install();
 }
 
 void ButtonLabel::setTextColour(const QColor& colour) {

@@ -9,8 +9,9 @@ namespace zandoli {
 
 // A button: a bordered, centred text label on a filled background that acts
 // on a click. A disabled button ignores clicks and looks disabled (its text
-// dimmed), whatever its text colour. To a screen reader it is a button whose
-// press action is press() (see Speech.cpp).
+// dimmed), whatever its text colour. It takes the focus from Tab and a click,
+// and acts on Space and Enter. To a screen reader it is a button whose press
+// action is press() (see Speech.cpp).
 class ButtonLabel : public ClickableLabel {
     Q_OBJECT
 

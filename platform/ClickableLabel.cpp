@@ -1,6 +1,9 @@
 #include "platform/ClickableLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include "platform/KeyboardFocus.h"
 
 namespace zandoli {
 
@@ -25,6 +28,15 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (click) {
         press();
     }
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    if (keyboard::isPressKey(*event)) {
+        event->accept();
+        press();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 }  // namespace zandoli

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 
 namespace zandoli {
 
@@ -37,6 +39,9 @@ void Screen::ensureLoaded() {
     if (isLoaded()) {
         return;
     }
+    // A screen reader and the keyboard find every window the same way.
+    speech::installControlRoles();
+    keyboard::install();
     QWidget* window = createWindow();
     window->setObjectName(name_);
     window->setWindowTitle(WINDOW_TITLE);

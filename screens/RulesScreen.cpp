@@ -7,6 +7,7 @@
 #include "language/RulesText.h"
 #include "platform/FitText.h"
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 #include "platform/Units.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenLook.h"
@@ -95,6 +96,9 @@ QWidget* RulesScreen::createWindow() {
         button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Rules", "Exit"),
                {13560, 10920, 1695, 495}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
+    bindKey(exit, QKeySequence(Qt::Key_Escape), tr("close the rules"));
+    speech::setDescription(document, tr("open the rules document to print it"));
+    speech::setWindowPurpose(form, tr("The Rules"));
     return form;
 }
 

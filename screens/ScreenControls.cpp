@@ -1,8 +1,12 @@
 #include "screens/ScreenControls.h"
 
+#include <QCoreApplication>
 #include <QPalette>
+#include <QShortcut>
 
+#include "platform/CheckBox.h"
 #include "platform/FitText.h"
+#include "platform/Speech.h"
 #include "platform/Units.h"
 #include "screens/ScreenLook.h"
 
@@ -54,9 +58,21 @@ ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, T
     return button;
 }
 
+void bindKey(ButtonLabel* button, const QKeySequence& key, const QString& description) {
+    const QString shown = key.toString(QKeySequence::NativeText);
+    auto* shortcut = new QShortcut(key, button->window());
+    QObject::connect(shortcut, &QShortcut::activated, button, &ButtonLabel::press);
+    button->setToolTip(
+        QCoreApplication::translate("Zandoli", "%1 (key: %2)")
+            .arg(button->accessibleName().isEmpty() ? button->text() : button->accessibleName(),
+                 shown));
+    speech::setDescription(
+        button, QCoreApplication::translate("Zandoli", "%1. Key: %2").arg(description, shown));
+}
+
 QCheckBox* check(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face) {
-    auto* box = new QCheckBox(text, parent);
+    auto* box = new CheckBox(text, parent);
     box->setObjectName(name);
     box->setFont(font(face));
     QPalette p = box->palette();
@@ -68,7 +84,6 @@ QCheckBox* check(QWidget* parent, const QString& name, const QString& text, Twip
     p.setColor(QPalette::Button, screenLook::BLACK);
     box->setPalette(p);
     box->setAutoFillBackground(true);
-    box->setFocusPolicy(Qt::NoFocus);
     box->setGeometry(pixels(place));
     fitText(box);
     return box;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
 
@@ -30,6 +31,10 @@ ClickLabel* text(QWidget* parent, const QString& name, const QString& text, Twip
 // A button: yellow on black, single border, centred.
 ButtonLabel* button(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                     const Face& face);
+
+// A key that presses a button while its window is active, shown in the
+// button's tooltip and read with its description.
+void bindKey(ButtonLabel* button, const QKeySequence& key, const QString& description);
 
 // A check box: yellow on black.
 QCheckBox* check(QWidget* parent, const QString& name, const QString& text, TwipRect place,

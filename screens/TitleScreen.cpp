@@ -6,6 +6,7 @@
 #include "language/Numbers.h"
 #include "platform/FitText.h"
 #include "platform/Platform.h"
+#include "platform/Speech.h"
 #include "platform/Units.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
@@ -51,6 +52,9 @@ QWidget* TitleScreen::createWindow() {
     p.setColor(QPalette::Window, screenLook::BLACK);
     frame->setPalette(p);
     frame->setAutoFillBackground(true);
+    // The frame only paints the background: the reader finds the window's
+    // controls without it in between.
+    speech::setName(frame, tr("title screen"));
 
     text(frame, QStringLiteral("titleText"), TITLE_TEXT, inFrame({0, 120, 5595, 735}), TITLE_FACE,
          Qt::AlignCenter);
@@ -80,6 +84,11 @@ QWidget* TitleScreen::createWindow() {
     connect(okButton_, &ButtonLabel::clicked, this, &TitleScreen::okPressed);
     connect(restart, &ButtonLabel::clicked, this, &TitleScreen::restartPressed);
     connect(exit, &ButtonLabel::clicked, this, &TitleScreen::exitPressed);
+    // Enter starts a game straight away, as a click on OK does.
+    okButton_->setFocus(Qt::OtherFocusReason);
+    speech::setDescription(restart, tr("go back to the last game saved on the way out"));
+    speech::setDescription(okButton_, tr("choose the players and start a new game"));
+    speech::setDescription(exit, tr("end the program"));
     return form;
 }
 

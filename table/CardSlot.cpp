@@ -28,8 +28,8 @@ ClickLabel* buildLine(QWidget* window, const char* control, int index) {
 
 }  // namespace
 
-ShapeWidget* CardSlot::buildFrame(QWidget* window, int index) {
-    auto* frame = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, window);
+ShapeButton* CardSlot::buildFrame(QWidget* window, int index) {
+    auto* frame = new ShapeButton(ShapeWidget::Kind::RoundedRectangle, window);
     frame->setObjectName(slotName("cardFrame", index));
     const TwipRect r = slotFrame(index);
     frame->setGeometry(units::pxRect(r.left, r.top, r.width, r.height));
@@ -38,12 +38,13 @@ ShapeWidget* CardSlot::buildFrame(QWidget* window, int index) {
     return frame;
 }
 
-CardSlot::CardSlot(QWidget* window, ShapeWidget* frame, int index)
+CardSlot::CardSlot(QWidget* window, ShapeButton* frame, int index)
     : place_(slotFrame(index)), frame_(frame) {
     speech::setDescription(
         frame_, QCoreApplication::translate("Table",
-                                            "a card in your hand: click it to discard it "
-                                            "when it matches the spinner"));
+                                            "a card in your hand: press it to discard it when it "
+                                            "matches the spinner. Keys: arrows to move between "
+                                            "cards, Space or Enter to press"));
     caption_ = buildLine(window, "cardCaption", index);
     secondLine_ = buildLine(window, "cardSecondLine", index);
 
@@ -57,6 +58,11 @@ CardSlot::CardSlot(QWidget* window, ShapeWidget* frame, int index)
     picture_->setObjectName(slotName("cardPicture", index));
     picture_->resize(units::px(CARD_PICTURE.width), units::px(CARD_PICTURE.height));
     picture_->hide();
+    for (QWidget* part :
+         {static_cast<QWidget*>(caption_.data()), static_cast<QWidget*>(secondLine_.data()),
+          static_cast<QWidget*>(bar_.data()), static_cast<QWidget*>(picture_.data())}) {
+        speech::hideFromReader(part);
+    }
 }
 
 void CardSlot::setup() {

@@ -9,21 +9,24 @@
 #include "engine/Layout.h"
 #include "platform/ClickLabel.h"
 #include "platform/PictureBox.h"
+#include "platform/ShapeButton.h"
 #include "platform/ShapeWidget.h"
 
 namespace zandoli {
 
 // One place of the hand on the table: the card's frame, its caption, its
 // second line (a fraction's denominator), its fraction bar and its picture.
+// The frame is the card to the keyboard and to a screen reader: it takes the
+// focus and reads the whole card; the parts are hidden from the reader.
 // The widgets belong to the table's window; the slot only points at them, so
 // it is harmless once the window has gone.
 class CardSlot {
 public:
     // The frame alone: every frame is built before any front element, so
     // that each caption, bar and picture lies in front of every frame.
-    static ShapeWidget* buildFrame(QWidget* window, int index);
+    static ShapeButton* buildFrame(QWidget* window, int index);
     // The four front elements of the slot whose frame is given, hidden.
-    CardSlot(QWidget* window, ShapeWidget* frame, int index);
+    CardSlot(QWidget* window, ShapeButton* frame, int index);
 
     // Slot set-up at table load: the front elements go to their offsets from
     // the frame and come to the front as caption, second line, bar, picture.
@@ -37,7 +40,7 @@ public:
     // bordered black; texts and bar in the card text colour.
     void applyColours(const QColor& playerColour, const QColor& textColour);
 
-    ShapeWidget* frame() const { return frame_; }
+    ShapeButton* frame() const { return frame_; }
     ClickLabel* caption() const { return caption_; }
     ClickLabel* secondLine() const { return secondLine_; }
     ShapeWidget* bar() const { return bar_; }
@@ -55,7 +58,7 @@ private:
     void setSpokenName(const QString& words);
 
     TwipRect place_;
-    QPointer<ShapeWidget> frame_;
+    QPointer<ShapeButton> frame_;
     QPointer<ClickLabel> caption_;
     QPointer<ClickLabel> secondLine_;
     QPointer<ShapeWidget> bar_;

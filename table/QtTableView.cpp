@@ -1,8 +1,11 @@
 #include "table/QtTableView.h"
 
+#include <QApplication>
+
 #include "language/CaptionText.h"
 #include "language/Numbers.h"
 #include "platform/FitText.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
@@ -13,9 +16,15 @@ namespace zandoli {
 namespace {
 
 void setShown(QWidget* widget, bool visible) {
-    if (widget != nullptr) {
-        widget->setVisible(visible);
+    if (widget == nullptr) {
+        return;
     }
+    // Qt would hand the focus of a control being hidden to the next one, and
+    // a screen reader would read that out; settle() places it instead.
+    if (!visible && widget->hasFocus()) {
+        widget->clearFocus();
+    }
+    widget->setVisible(visible);
 }
 
 }  // namespace
@@ -29,9 +38,39 @@ CardSlot* QtTableView::slot(int index) {
 }
 
 void QtTableView::hideSlot(int slot) {
-    if (CardSlot* shown = this->slot(slot)) {
-        shown->hide();
+    CardSlot* shown = this->slot(slot);
+    if (shown == nullptr) {
+        return;
     }
+    // A discarded card hands the focus on to the next card of the hand. When
+    // the whole hand goes, the focus is let go rather than passed along each
+    // card in turn; settle() then places it.
+    if (ShapeButton* frame = shown->frame(); frame != nullptr && frame->hasFocus()) {
+        if (QWidget* next = nextCard(slot)) {
+            next->setFocus(Qt::OtherFocusReason);
+        } else {
+            frame->clearFocus();
+        }
+    }
+    shown->hide();
+    settleLater();
+}
+
+QWidget* QtTableView::nextCard(int from) const {
+    if (referee_ == nullptr) {
+        return nullptr;
+    }
+    for (int step = 1; step <= SHOWN_SLOTS; ++step) {
+        const int s = (from + step) % SHOWN_SLOTS;
+        if (s == from) {
+            break;
+        }
+        const CardSlot& other = widgets_.cardSlots[static_cast<size_t>(s)];
+        if (referee_->slotShowing(s) && other.frame() != nullptr && other.frame()->isVisible()) {
+            return other.frame();
+        }
+    }
+    return nullptr;
 }
 
 void QtTableView::drawFace(int slot, int card) {
@@ -49,6 +88,7 @@ void QtTableView::applyColourScheme(int colour) {
     if (widgets_.window.isNull()) {
         return;
     }
+    keyboard::setMarkColour(widgets_.window, playerColour_);
     widgets_.title->setTextColour(playerColour_);
     widgets_.spin->setTextColour(playerColour_);
     widgets_.pack->setBackColour(playerColour_);
@@ -83,6 +123,10 @@ void QtTableView::setTurnCaption(const Caption& wanted) {
     if (referee_ != nullptr && referee_->gameOver() == 1) {
         speech::alert(caption);
     }
+    if (!caption->isHidden()) {
+        news_.append(shown);
+    }
+    settleLater();
 }
 
 void QtTableView::setTurnCaptionColour(Rgb colour) {
@@ -125,6 +169,8 @@ void QtTableView::showMessage(bool visible) {
     setShown(widgets_.message, visible);
     if (visible) {
         speech::alert(widgets_.message);
+        news_.append(widgets_.message->text());
+        settleLater();
     }
 }
 
@@ -143,9 +189,18 @@ void QtTableView::enableNextPlayer(bool enabled) {
 }
 
 void QtTableView::enableSpin(bool enabled) {
-    if (!widgets_.spin.isNull()) {
-        widgets_.spin->setEnabled(enabled);
+    ButtonLabel* spin = widgets_.spin;
+    if (spin == nullptr) {
+        return;
     }
+    // Qt would pass the focus of a button being switched off on to the next
+    // control, which might be Exit; through the spin it rests on the dial.
+    if (!enabled && spin->hasFocus() && !widgets_.dial.isNull()) {
+        speech::announce(widgets_.dial, tr("spinning"));
+        widgets_.dial->setFocus(Qt::OtherFocusReason);
+    }
+    spin->setEnabled(enabled);
+    settleLater();
 }
 
 // Only the one-player table has a box to count spins in.
@@ -170,10 +225,7 @@ void QtTableView::setCloseup(const std::string& picture) {
     // The referee stops the spin after it shows the last picture, so the
     // close-up is named once this step is over; one naming serves every
     // step that happened meanwhile.
-    if (!closeupNaming_) {
-        closeupNaming_ = true;
-        QMetaObject::invokeMethod(this, &QtTableView::nameCloseup, Qt::QueuedConnection);
-    }
+    settleLater();
 }
 
 void QtTableView::playWav(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QStringList>
 
 #include "engine/Referee.h"
 #include "engine/TableView.h"
@@ -12,6 +13,14 @@ namespace zandoli {
 // Shows what the referee asks on a table's controls, and keeps what a
 // screen reader finds there in step with it. Every step is harmless while
 // the window is not loaded: the controls it points at are then null.
+//
+// The focus follows the game, so a keyboard player's next key and a screen
+// reader's next words are where the game now is: when a spin stops, to the
+// first card (to the pack on the star on blue); when a turn begins, to Spin;
+// after a win, to New Game; after a wrong card, to the message. The view
+// sees where the turn has got to by asking the referee once each step of
+// the game is over (settle()), and tells the control the focus lands on
+// what happened (speech::announce), which a screen reader reads with it.
 class QtTableView : public QObject, public TableView {
     Q_OBJECT
 
@@ -25,6 +34,7 @@ public:
     // Names the controls that say nothing by themselves (the dial, the pack
     // card) and describes what each button does; once per built window.
     void nameControls();
+    // What the screen reader was last told at a control, for tests.
 
     void hideSlot(int slot) override;
     void drawFace(int slot, int card) override;
@@ -53,8 +63,16 @@ signals:
 private:
     CardSlot* slot(int index);
     // Names the close-up by the spin's result once the spin has stopped:
-    // nothing at rest, "spinning" while it turns.
+    // "spinning" while it turns, and what it is while at rest.
     void nameCloseup();
+    // Runs settle() once the step of the game under way is over.
+    void settleLater();
+    // Moves the focus and tells the news the turn's new phase calls for.
+    void settle();
+    void moveFocus(QWidget* control, const QString& news);
+    // The first card showing in slot order after `from`, wrapping round;
+    // null when no other card shows. From -1, the first card of the hand.
+    QWidget* nextCard(int from) const;
     // The window's title: the game's name, followed by the turn caption
     // while one is shown ("Zandoli? — Blue to Play"), so a task bar tells
     // whose turn it is.
@@ -63,10 +81,15 @@ private:
     TableWidgets& widgets_;
     const Referee* referee_ = nullptr;
     QColor playerColour_;
-    bool closeupNaming_ = false;
     // The caption's size the rules asked for; a long caption in another
     // language may be shown smaller, and the next one starts from it again.
     int captionPoints_ = CAPTION_POINTS;
+    bool settling_ = false;
+    // The phase settle() last saw; Dealing for a window just built.
+    Referee::Phase seenPhase_ = Referee::Phase::Dealing;
+    // What the table showed during this step that a player must hear: the
+    // wrong-card message, a new caption.
+    QStringList news_;
 };
 
 }  // namespace zandoli

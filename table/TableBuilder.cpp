@@ -3,6 +3,7 @@
 #include "engine/Spinner.h"
 #include "language/CaptionText.h"
 #include "platform/FitText.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/TableLook.h"
@@ -90,17 +91,35 @@ TableWindow* TableBuilder::build(TableWidgets& widgets) const {
     if (kind_.spinCount) {
         buildSpinCount(widgets);
     }
+    setReadingOrder(widgets);
     return widgets.window;
+}
+
+void TableBuilder::setReadingOrder(TableWidgets& widgets) {
+    // Tab goes as a page is read: the pack at the top, the hand row by row,
+    // Next Player and Spin below it, then the bottom row left to right.
+    std::vector<QWidget*> order{widgets.pack};
+    for (const CardSlot& slot : widgets.cardSlots) {
+        order.push_back(slot.frame());
+    }
+    for (QWidget* control : {static_cast<QWidget*>(widgets.button(TableButton::NextPlayer)),
+                             static_cast<QWidget*>(widgets.spin.data()),
+                             static_cast<QWidget*>(widgets.button(TableButton::NewGame)),
+                             static_cast<QWidget*>(widgets.button(TableButton::Rules)),
+                             static_cast<QWidget*>(widgets.button(TableButton::Exit))}) {
+        order.push_back(control);
+    }
+    keyboard::setReadingOrder(order);
 }
 
 void TableBuilder::buildSlots(TableWidgets& widgets) {
     // All thirteen frames first: every caption, bar and picture must lie in
     // front of every frame, the pack card's included.
-    std::array<ShapeWidget*, SHOWN_SLOTS> frames{};
+    std::array<ShapeButton*, SHOWN_SLOTS> frames{};
     for (int i = 0; i < SHOWN_SLOTS; ++i) {
         frames[static_cast<size_t>(i)] = CardSlot::buildFrame(widgets.window, i);
     }
-    widgets.pack = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, widgets.window);
+    widgets.pack = new ShapeButton(ShapeWidget::Kind::RoundedRectangle, widgets.window);
     widgets.pack->setObjectName(QStringLiteral("pack"));
     widgets.pack->setGeometry(pxRect(PACK_FRAME));
     widgets.pack->setBackColour(look::PACK_BACK.to<QColor>());

@@ -1,8 +1,12 @@
 #include "table/TableScreen.h"
 
+#include <QKeyEvent>
+#include <QShortcut>
+
 #include "engine/Spinner.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
+#include "table/TableKeys.h"
 
 namespace zandoli {
 
@@ -48,13 +52,79 @@ void TableScreen::connectControls() {
         connect(slot.caption(), &ClickLabel::clicked, this, clicked);
         connect(slot.secondLine(), &ClickLabel::clicked, this, clicked);
         connect(slot.picture(), &PictureBox::clicked, this, clicked);
+        connect(slot.frame(), &ShapeButton::pressed, this, clicked);
+        slot.frame()->installEventFilter(this);
     }
+    connect(widgets_.pack, &ShapeButton::pressed, this, &TableScreen::packPressed);
     connect(widgets_.spin, &ButtonLabel::clicked, this, [this] { referee_->spinPressed(); });
     for (TableButton which : TABLE_BUTTONS) {
         connect(widgets_.button(which), &ButtonLabel::clicked, this,
                 [this, which] { referee_->buttonPressed(which); });
     }
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
+    bindKeys();
+}
+
+void TableScreen::bindKeys() {
+    const auto bind = [this](const QKeySequence& key, auto press) {
+        auto* shortcut = new QShortcut(key, widgets_.window);
+        connect(shortcut, &QShortcut::activated, this, press);
+    };
+    bind(tableKeys::SPIN, [this] { widgets_.spin->press(); });
+    bind(tableKeys::NEXT_PLAYER, [this] { widgets_.button(TableButton::NextPlayer)->press(); });
+    bind(tableKeys::TAKE_CARD, [this] { widgets_.pack->press(); });
+    bind(tableKeys::NEW_GAME, [this] { widgets_.button(TableButton::NewGame)->press(); });
+    bind(tableKeys::RULES, [this] { widgets_.button(TableButton::Rules)->press(); });
+}
+
+void TableScreen::packPressed() {
+    const QPoint middle = widgets_.pack->geometry().center();
+    tablePressed(QPointF(middle));
+}
+
+bool TableScreen::moveAmongCards(QWidget* from, int key) {
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Up:
+            dy = -1;
+            break;
+        case Qt::Key_Down:
+            dy = 1;
+            break;
+        default:
+            return false;
+    }
+    // The nearest card whose middle lies that way; a card off the line
+    // counts as three times as far for every pixel it is off it.
+    const QPoint start = from->geometry().center();
+    QWidget* best = nullptr;
+    int bestScore = 0;
+    for (const CardSlot& slot : widgets_.cardSlots) {
+        QWidget* card = slot.frame();
+        if (card == nullptr || card == from || !card->isVisible()) {
+            continue;
+        }
+        const QPoint d = card->geometry().center() - start;
+        const int along = d.x() * dx + d.y() * dy;
+        const int across = std::abs(d.x() * dy) + std::abs(d.y() * dx);
+        const int score = along + 3 * across;
+        // Only cards within 45 degrees of the arrow's way count.
+        if (along > 0 && across <= along && (best == nullptr || score < bestScore)) {
+            best = card;
+            bestScore = score;
+        }
+    }
+    if (best != nullptr) {
+        best->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
 }
 
 void TableScreen::onLoad() {
@@ -75,6 +145,11 @@ bool TableScreen::gameRunning() const {
 }
 
 bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched != widgets_.window.data() &&
+        watched->isWidgetType() &&
+        moveAmongCards(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
     if (event->type() == QEvent::Close && watched == widgets_.window.data() && isLoaded()) {
         emit windowClosed();
     }

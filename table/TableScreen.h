@@ -60,9 +60,17 @@ protected:
     QtTableView& view() { return view_; }
 
 private:
-    // Hands every click on the window's controls to the referee.
+    // Hands every click on the window's controls, and every press of them
+    // by keyboard or screen reader, to the referee.
     void connectControls();
+    // The table's shortcut keys (see TableKeys.h).
+    void bindKeys();
+    // An arrow key on a card moves the focus to the nearest card showing
+    // that way, as the hand lies on the table; false for any other key.
+    bool moveAmongCards(QWidget* from, int key);
     void tablePressed(QPointF pixels);
+    // The pack pressed by keyboard or screen reader: a click on its middle.
+    void packPressed();
     // Decodes every spin picture once, so a spin step only swaps pictures.
     static void warmPictures();
 

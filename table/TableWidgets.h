@@ -8,6 +8,7 @@
 #include "platform/ButtonLabel.h"
 #include "platform/ClickLabel.h"
 #include "platform/PictureBox.h"
+#include "platform/ShapeButton.h"
 #include "platform/ShapeWidget.h"
 #include "table/CardSlot.h"
 #include "table/TableWindow.h"
@@ -35,7 +36,7 @@ struct TableWidgets {
     QPointer<PictureBox> closeup;
     QPointer<ButtonLabel> spin;
     std::array<QPointer<ButtonLabel>, TABLE_BUTTONS.size()> buttons;
-    QPointer<ShapeWidget> pack;
+    QPointer<ShapeButton> pack;
     QPointer<ClickLabel> notice;
     // The spin count and its caption; null at the multi-player table.
     QPointer<ClickLabel> spinsCaption;

@@ -56,7 +56,7 @@ TEST(TableSpeech, ShowingCardsReadTheirWordsAndHiddenSlotsStaySilent) {
             EXPECT_EQ(spoken(part), words) << "slot " << s;
         }
     }
-    EXPECT_EQ(spoken(h.w("pack")), "the pack");
+    EXPECT_EQ(spoken(h.w("pack")), "take a card from the pack");
 }
 
 TEST(TableSpeech, TheCloseUpReadsTheResultOnceTheSpinStops) {
@@ -68,7 +68,7 @@ TEST(TableSpeech, TheCloseUpReadsTheResultOnceTheSpinStops) {
     for (const auto& [position, words] : stops) {
         h.click("nextPlayerButton");  // hand over (the first time Next Player is not yet enabled)
         QCoreApplication::processEvents();
-        EXPECT_EQ(spoken(h.w("closeup")), "") << words;
+        EXPECT_EQ(spoken(h.w("closeup")), "the spinner's pointer, not spun yet") << words;
         h.spinTo(position);
         QCoreApplication::processEvents();
         EXPECT_EQ(spoken(h.w("closeup")), words);

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Plays a four-player game to a win in the real program under its own X
+# server and its own accessibility bus: by screen reader alone ("press": the
+# Press action of each control) or by keyboard alone ("keys": xdotool), with
+# tests/keyboard/play.py reading the table on the bus. Skipped (77) where a
+# tool is missing.
+# Usage: game_test.sh <folder of zandoli, Images/, wav/> press|keys [tree file]
+set -u
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+RUN=$(cd "$1" && pwd)
+MODE=$2
+TREE=${3:-}
+LAUNCHER=/usr/libexec/at-spi-bus-launcher
+PYTHON=/usr/bin/python3
+
+for tool in Xvfb dbus-run-session xdotool "$LAUNCHER" "$PYTHON"; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
+done
+"$PYTHON" -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi: skipped"; exit 77; }
+
+# A private session bus, so the accessibility bus and registry the test
+# starts are its own and go with it.
+if [ -z "${ZANDOLI_PRIVATE_BUS:-}" ]; then
+    ZANDOLI_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+# shellcheck source=scripts/xvfb.sh
+. "$HERE/../../scripts/xvfb.sh"
+work=$(mktemp -d)
+at_exit rm -rf "$work"
+fail() {
+    echo "FAIL: $*"
+    echo "-- game log"
+    cat "$work/game.log" 2>/dev/null
+    exit 1
+}
+
+start_display 10 || fail "Xvfb did not start"
+"$LAUNCHER" --launch-immediately >"$work/bus.log" 2>&1 &
+track_process $!
+waitfor 50 "$PYTHON" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
+    fail "no accessibility bus"
+
+ln -s "$RUN/Images" "$work/Images"
+ln -s "$RUN/wav" "$work/wav"
+cd "$work" || fail "no working folder"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$RUN/zandoli" >"$work/game.log" 2>&1 &
+track_process $!
+
+PYTHONPATH=$HERE "$PYTHON" -u "$HERE/play.py" "$MODE" $TREE || fail "the game was not played to a win"
