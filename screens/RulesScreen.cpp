@@ -96,9 +96,11 @@ QWidget* RulesScreen::createWindow() {
         button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Rules", "Exit"),
                {13560, 10920, 1695, 495}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
-    bindKey(exit, QKeySequence(Qt::Key_Escape), tr("close the rules"));
-    speech::setDescription(document, tr("open the rules document to print it"));
-    speech::setWindowPurpose(form, tr("The Rules"));
+    bindKey(exit, QKeySequence(Qt::Key_Escape),
+            QCoreApplication::translate("Rules", "close the rules"));
+    speech::setDescription(
+        document, QCoreApplication::translate("Rules", "open the rules document to print it"));
+    speech::setWindowPurpose(form, QCoreApplication::translate("Rules", "The Rules"));
     return form;
 }
 

@@ -67,7 +67,8 @@ QWidget* SetupScreen::createWindow() {
                                 QCoreApplication::translate("Setup", "The Rules"),
                                 {600, 1440, 2295, 555}, RULES_FACE);
     connect(rules, &ButtonLabel::clicked, this, &SetupScreen::rulesPressed);
-    speech::setDescription(rules, tr("show the rules of the game"));
+    speech::setDescription(rules,
+                           QCoreApplication::translate("Setup", "show the rules of the game"));
 
     logo_ = new PictureBox(form);
     logo_->setObjectName(QStringLiteral("logo"));
@@ -101,10 +102,14 @@ QWidget* SetupScreen::createWindow() {
                    {PLAYER_LEFT[i], PLAYER_TOP, PLAYER_WIDTH, PLAYER_HEIGHT}, PLAYERS_FACE);
         connect(players, &ButtonLabel::clicked, this, [this, i] { playersPressed(i + 1); });
         // The button shows a bare figure; the reader says what it counts.
-        const QString count = i == 0 ? tr("1 player") : tr("%1 players").arg(i + 1);
+        const QString count = i == 0
+                                  ? QCoreApplication::translate("Setup", "1 player")
+                                  : QCoreApplication::translate("Setup", "%1 players").arg(i + 1);
         speech::setName(players, count);
-        bindKey(players, QKeySequence(Qt::Key_1 + i),
-                tr("Select Number of Players: start a game for %1").arg(count));
+        bindKey(
+            players, QKeySequence(Qt::Key_1 + i),
+            QCoreApplication::translate("Setup", "Select Number of Players: start a game for %1")
+                .arg(count));
         auto* keypad = new QShortcut(QKeySequence(Qt::KeypadModifier | (Qt::Key_1 + i)), form);
         connect(keypad, &QShortcut::activated, players, &ButtonLabel::press);
     }
@@ -119,8 +124,10 @@ QWidget* SetupScreen::createWindow() {
 
     text(form, QStringLiteral("notice"), makersNotice(), {0, 6360, 5535, 255}, NOTICE_FACE,
          Qt::AlignCenter);
-    speech::setDescription(exit, tr("go back to the title screen"));
-    speech::setWindowPurpose(form, tr("choose the number of players"));
+    speech::setDescription(exit,
+                           QCoreApplication::translate("Setup", "go back to the title screen"));
+    speech::setWindowPurpose(form,
+                             QCoreApplication::translate("Setup", "choose the number of players"));
     return form;
 }
 

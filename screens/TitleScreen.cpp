@@ -54,7 +54,7 @@ QWidget* TitleScreen::createWindow() {
     frame->setAutoFillBackground(true);
     // The frame only paints the background: the reader finds the window's
     // controls without it in between.
-    speech::setName(frame, tr("title screen"));
+    speech::setName(frame, QCoreApplication::translate("Title", "title screen"));
 
     text(frame, QStringLiteral("titleText"), TITLE_TEXT, inFrame({0, 120, 5595, 735}), TITLE_FACE,
          Qt::AlignCenter);
@@ -86,9 +86,11 @@ QWidget* TitleScreen::createWindow() {
     connect(exit, &ButtonLabel::clicked, this, &TitleScreen::exitPressed);
     // Enter starts a game straight away, as a click on OK does.
     okButton_->setFocus(Qt::OtherFocusReason);
-    speech::setDescription(restart, tr("go back to the last game saved on the way out"));
-    speech::setDescription(okButton_, tr("choose the players and start a new game"));
-    speech::setDescription(exit, tr("end the program"));
+    speech::setDescription(restart, QCoreApplication::translate(
+                                        "Title", "go back to the last game saved on the way out"));
+    speech::setDescription(
+        okButton_, QCoreApplication::translate("Title", "choose the players and start a new game"));
+    speech::setDescription(exit, QCoreApplication::translate("Title", "end the program"));
     return form;
 }
 

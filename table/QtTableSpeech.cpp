@@ -56,19 +56,26 @@ QString withKey(const QString& text, const QString& key) {
 void QtTableView::nameControls() {
     seenPhase_ = Referee::Phase::Dealing;
     news_.clear();
-    speech::setName(widgets_.dial, tr("the spinner"));
-    speech::setDescription(widgets_.dial, tr("sixteen segments: shaded shapes, stars "
-                                             "on red and a star on blue"));
-    speech::setDescription(widgets_.closeup, tr("the segment under the spinner's pointer"));
-    speech::setName(widgets_.pack, tr("take a card from the pack"));
+    speech::setName(widgets_.dial, QCoreApplication::translate("Table", "the spinner"));
+    speech::setDescription(widgets_.dial,
+                           QCoreApplication::translate("Table",
+                                                       "sixteen segments: shaded shapes, stars "
+                                                       "on red and a star on blue"));
+    speech::setDescription(
+        widgets_.closeup,
+        QCoreApplication::translate("Table", "the segment under the spinner's pointer"));
+    speech::setName(widgets_.pack,
+                    QCoreApplication::translate("Table", "take a card from the pack"));
     speech::setDescription(widgets_.pack,
-                           tr("press it when the spinner shows the star on blue. Key: %1")
+                           QCoreApplication::translate(
+                               "Table", "press it when the spinner shows the star on blue. Key: %1")
                                .arg(tableKeys::shown(tableKeys::TAKE_CARD)));
-    widgets_.pack->setToolTip(
-        tr("Take a card (key: %1)").arg(tableKeys::shown(tableKeys::TAKE_CARD)));
+    widgets_.pack->setToolTip(QCoreApplication::translate("Table", "Take a card (key: %1)")
+                                  .arg(tableKeys::shown(tableKeys::TAKE_CARD)));
     speech::setDescription(
         widgets_.spin,
-        tr("spin the spinner to start your turn. Key: %1").arg(tableKeys::shown(tableKeys::SPIN)));
+        QCoreApplication::translate("Table", "spin the spinner to start your turn. Key: %1")
+            .arg(tableKeys::shown(tableKeys::SPIN)));
     widgets_.spin->setToolTip(withKey(widgets_.spin->text(), tableKeys::shown(tableKeys::SPIN)));
     for (TableButton which : TABLE_BUTTONS) {
         ButtonLabel* button = widgets_.button(which);
@@ -76,7 +83,7 @@ void QtTableView::nameControls() {
         button->setToolTip(withKey(button->text(), buttonKey(which)));
     }
     if (!widgets_.spinCount.isNull()) {
-        speech::setName(widgets_.spinCount, tr("no spins yet"));
+        speech::setName(widgets_.spinCount, QCoreApplication::translate("Table", "no spins yet"));
     }
     nameCloseup();
 }
@@ -87,11 +94,11 @@ void QtTableView::nameCloseup() {
     }
     QString words;
     if (referee_->spinning()) {
-        words = tr("spinning");
+        words = QCoreApplication::translate("Table", "spinning");
     } else if (widgets_.closeup->pictureName() != QLatin1String(CLOSEUP_AT_REST)) {
         words = spinWords(referee_->result());
     } else {
-        words = tr("the spinner's pointer, not spun yet");
+        words = QCoreApplication::translate("Table", "the spinner's pointer, not spun yet");
     }
     speech::setName(widgets_.closeup, words);
 }
@@ -133,7 +140,8 @@ void QtTableView::settle() {
             break;
         case Phase::Playing:
             if (before == Phase::Spinning) {
-                const QString result = tr("spinner: %1").arg(widgets_.closeup->accessibleName());
+                const QString result = QCoreApplication::translate("Table", "spinner: %1")
+                                           .arg(widgets_.closeup->accessibleName());
                 if (valuesMatch(referee_->result(), BLUE_STAR)) {
                     moveFocus(widgets_.pack, result);
                 } else {

@@ -196,7 +196,7 @@ void QtTableView::enableSpin(bool enabled) {
     // Qt would pass the focus of a button being switched off on to the next
     // control, which might be Exit; through the spin it rests on the dial.
     if (!enabled && spin->hasFocus() && !widgets_.dial.isNull()) {
-        speech::announce(widgets_.dial, tr("spinning"));
+        speech::announce(widgets_.dial, QCoreApplication::translate("Table", "spinning"));
         widgets_.dial->setFocus(Qt::OtherFocusReason);
     }
     spin->setEnabled(enabled);

@@ -220,6 +220,18 @@
         <source>Exit</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>close the rules</source>
+        <translation>die Spielregeln schließen</translation>
+    </message>
+    <message>
+        <source>open the rules document to print it</source>
+        <translation>das Dokument mit den Spielregeln zum Drucken öffnen</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Spielregeln</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -250,6 +262,30 @@
     <message>
         <source>Exit</source>
         <translation>Ende</translation>
+    </message>
+    <message>
+        <source>show the rules of the game</source>
+        <translation>die Spielregeln zeigen</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 Spieler</translation>
+    </message>
+    <message>
+        <source>%1 players</source>
+        <translation>%1 Spieler</translation>
+    </message>
+    <message>
+        <source>Select Number of Players: start a game for %1</source>
+        <translation>Wähle die Zahl der Spieler: ein Spiel für %1 beginnen</translation>
+    </message>
+    <message>
+        <source>go back to the title screen</source>
+        <translation>zum Startbildschirm zurückkehren</translation>
+    </message>
+    <message>
+        <source>choose the number of players</source>
+        <translation>die Zahl der Spieler wählen</translation>
     </message>
 </context>
 <context>
@@ -298,52 +334,8 @@
         </translation>
     </message>
     <message>
-        <source>a card in your hand: click it to discard it when it matches the spinner</source>
-        <translation>eine Karte auf deiner Hand: klicke sie an, um sie abzulegen, wenn sie zum Glücksrad passt</translation>
-    </message>
-    <message>
         <source>save this game and go back to the title screen</source>
         <translation>dieses Spiel speichern und zum Startbildschirm zurückkehren</translation>
-    </message>
-    <message>
-        <source>shuffle and deal a new game</source>
-        <translation>mischen und ein neues Spiel austeilen</translation>
-    </message>
-    <message>
-        <source>end your turn and hand over to the next player</source>
-        <translation>deinen Zug beenden und an den nächsten Spieler abgeben</translation>
-    </message>
-    <message>
-        <source>show the rules of the game</source>
-        <translation>die Spielregeln zeigen</translation>
-    </message>
-    <message>
-        <source>the spinner</source>
-        <translation>das Glücksrad</translation>
-    </message>
-    <message>
-        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
-        <translation>sechzehn Felder: gefärbte Formen, Sterne auf Rot und ein Stern auf Blau</translation>
-    </message>
-    <message>
-        <source>the segment under the spinner&apos;s pointer</source>
-        <translation>das Feld unter dem Zeiger des Glücksrads</translation>
-    </message>
-    <message>
-        <source>the pack</source>
-        <translation>der Stapel</translation>
-    </message>
-    <message>
-        <source>take a card from the pack when the spinner shows the star on blue</source>
-        <translation>eine Karte vom Stapel nehmen, wenn das Glücksrad den Stern auf Blau zeigt</translation>
-    </message>
-    <message>
-        <source>spin the spinner to start your turn</source>
-        <translation>das Glücksrad drehen, um deinen Zug zu beginnen</translation>
-    </message>
-    <message>
-        <source>spinning</source>
-        <translation>das Glücksrad dreht sich</translation>
     </message>
     <message>
         <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
@@ -373,6 +365,66 @@
         <source>Number of Spins</source>
         <translation>Anzahl der Drehungen</translation>
     </message>
+    <message>
+        <source>a card in your hand: press it to discard it when it matches the spinner. Keys: arrows to move between cards, Space or Enter to press</source>
+        <translation>eine Karte auf deiner Hand: drücke sie, um sie abzulegen, wenn sie zum Glücksrad passt. Tasten: die Pfeiltasten, um von Karte zu Karte zu gehen, Leertaste oder Eingabetaste zum Drücken</translation>
+    </message>
+    <message>
+        <source>shuffle and deal a new game. Key: %1</source>
+        <translation>mischen und ein neues Spiel austeilen. Taste: %1</translation>
+    </message>
+    <message>
+        <source>end your turn and hand over to the next player. Key: %1</source>
+        <translation>deinen Zug beenden und an den nächsten Spieler abgeben. Taste: %1</translation>
+    </message>
+    <message>
+        <source>show the rules of the game. Key: %1</source>
+        <translation>die Spielregeln zeigen. Taste: %1</translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation>das Glücksrad</translation>
+    </message>
+    <message>
+        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
+        <translation>sechzehn Felder: gefärbte Formen, Sterne auf Rot und ein Stern auf Blau</translation>
+    </message>
+    <message>
+        <source>the segment under the spinner&apos;s pointer</source>
+        <translation>das Feld unter dem Zeiger des Glücksrads</translation>
+    </message>
+    <message>
+        <source>take a card from the pack</source>
+        <translation>eine Karte vom Stapel nehmen</translation>
+    </message>
+    <message>
+        <source>press it when the spinner shows the star on blue. Key: %1</source>
+        <translation>drücke ihn, wenn das Glücksrad den Stern auf Blau zeigt. Taste: %1</translation>
+    </message>
+    <message>
+        <source>Take a card (key: %1)</source>
+        <translation>Karte nehmen (Taste: %1)</translation>
+    </message>
+    <message>
+        <source>spin the spinner to start your turn. Key: %1</source>
+        <translation>das Glücksrad drehen, um deinen Zug zu beginnen. Taste: %1</translation>
+    </message>
+    <message>
+        <source>no spins yet</source>
+        <translation>noch keine Drehung</translation>
+    </message>
+    <message>
+        <source>spinning</source>
+        <translation>das Glücksrad dreht sich</translation>
+    </message>
+    <message>
+        <source>the spinner&apos;s pointer, not spun yet</source>
+        <translation>der Zeiger des Glücksrads, noch nicht gedreht</translation>
+    </message>
+    <message>
+        <source>spinner: %1</source>
+        <translation>Glücksrad: %1</translation>
+    </message>
 </context>
 <context>
     <name>Title</name>
@@ -396,12 +448,40 @@
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>title screen</source>
+        <translation>Startbildschirm</translation>
+    </message>
+    <message>
+        <source>go back to the last game saved on the way out</source>
+        <translation>das letzte Spiel fortsetzen, das beim Verlassen gespeichert wurde</translation>
+    </message>
+    <message>
+        <source>choose the players and start a new game</source>
+        <translation>die Spieler wählen und ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>end the program</source>
+        <translation>das Programm beenden</translation>
+    </message>
 </context>
 <context>
     <name>Zandoli</name>
     <message>
         <source>Zandoli? — made for classrooms and homes</source>
         <translation>Zandoli? — für Schule und Zuhause</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (key: %2)</source>
+        <translation>%1 (Taste: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Key: %2</source>
+        <translation>%1. Taste: %2</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,18 @@
         <source>Exit</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>close the rules</source>
+        <translation>cerrar las reglas</translation>
+    </message>
+    <message>
+        <source>open the rules document to print it</source>
+        <translation>abrir el documento de las reglas para imprimirlo</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Las reglas</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -250,6 +262,30 @@
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>show the rules of the game</source>
+        <translation>mostrar las reglas del juego</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 jugador</translation>
+    </message>
+    <message>
+        <source>%1 players</source>
+        <translation>%1 jugadores</translation>
+    </message>
+    <message>
+        <source>Select Number of Players: start a game for %1</source>
+        <translation>Elige el número de jugadores: empezar una partida para %1</translation>
+    </message>
+    <message>
+        <source>go back to the title screen</source>
+        <translation>volver a la pantalla de inicio</translation>
+    </message>
+    <message>
+        <source>choose the number of players</source>
+        <translation>elegir el número de jugadores</translation>
     </message>
 </context>
 <context>
@@ -298,52 +334,8 @@
         </translation>
     </message>
     <message>
-        <source>a card in your hand: click it to discard it when it matches the spinner</source>
-        <translation>una carta de tu mano: haz clic en ella para descartarla cuando coincida con la ruleta</translation>
-    </message>
-    <message>
         <source>save this game and go back to the title screen</source>
         <translation>guardar esta partida y volver a la pantalla de inicio</translation>
-    </message>
-    <message>
-        <source>shuffle and deal a new game</source>
-        <translation>barajar y repartir una partida nueva</translation>
-    </message>
-    <message>
-        <source>end your turn and hand over to the next player</source>
-        <translation>terminar tu turno y pasar al siguiente jugador</translation>
-    </message>
-    <message>
-        <source>show the rules of the game</source>
-        <translation>mostrar las reglas del juego</translation>
-    </message>
-    <message>
-        <source>the spinner</source>
-        <translation>la ruleta</translation>
-    </message>
-    <message>
-        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
-        <translation>dieciséis casillas: figuras sombreadas, estrellas sobre fondo rojo y una estrella sobre fondo azul</translation>
-    </message>
-    <message>
-        <source>the segment under the spinner&apos;s pointer</source>
-        <translation>la casilla bajo la flecha de la ruleta</translation>
-    </message>
-    <message>
-        <source>the pack</source>
-        <translation>el mazo</translation>
-    </message>
-    <message>
-        <source>take a card from the pack when the spinner shows the star on blue</source>
-        <translation>robar una carta del mazo cuando la ruleta muestra la estrella sobre fondo azul</translation>
-    </message>
-    <message>
-        <source>spin the spinner to start your turn</source>
-        <translation>hacer girar la ruleta para empezar tu turno</translation>
-    </message>
-    <message>
-        <source>spinning</source>
-        <translation>la ruleta está girando</translation>
     </message>
     <message>
         <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
@@ -373,6 +365,66 @@
         <source>Number of Spins</source>
         <translation>Número de giros</translation>
     </message>
+    <message>
+        <source>a card in your hand: press it to discard it when it matches the spinner. Keys: arrows to move between cards, Space or Enter to press</source>
+        <translation>una carta de tu mano: púlsala para descartarla cuando coincida con la ruleta. Teclas: las flechas para pasar de una carta a otra, Espacio o Intro para pulsar</translation>
+    </message>
+    <message>
+        <source>shuffle and deal a new game. Key: %1</source>
+        <translation>barajar y repartir una partida nueva. Tecla: %1</translation>
+    </message>
+    <message>
+        <source>end your turn and hand over to the next player. Key: %1</source>
+        <translation>terminar tu turno y pasar al siguiente jugador. Tecla: %1</translation>
+    </message>
+    <message>
+        <source>show the rules of the game. Key: %1</source>
+        <translation>mostrar las reglas del juego. Tecla: %1</translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation>la ruleta</translation>
+    </message>
+    <message>
+        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
+        <translation>dieciséis casillas: figuras sombreadas, estrellas sobre fondo rojo y una estrella sobre fondo azul</translation>
+    </message>
+    <message>
+        <source>the segment under the spinner&apos;s pointer</source>
+        <translation>la casilla bajo la flecha de la ruleta</translation>
+    </message>
+    <message>
+        <source>take a card from the pack</source>
+        <translation>robar una carta del mazo</translation>
+    </message>
+    <message>
+        <source>press it when the spinner shows the star on blue. Key: %1</source>
+        <translation>púlsalo cuando la ruleta muestre la estrella sobre fondo azul. Tecla: %1</translation>
+    </message>
+    <message>
+        <source>Take a card (key: %1)</source>
+        <translation>Robar una carta (tecla: %1)</translation>
+    </message>
+    <message>
+        <source>spin the spinner to start your turn. Key: %1</source>
+        <translation>hacer girar la ruleta para empezar tu turno. Tecla: %1</translation>
+    </message>
+    <message>
+        <source>no spins yet</source>
+        <translation>todavía ningún giro</translation>
+    </message>
+    <message>
+        <source>spinning</source>
+        <translation>la ruleta está girando</translation>
+    </message>
+    <message>
+        <source>the spinner&apos;s pointer, not spun yet</source>
+        <translation>la flecha de la ruleta, que aún no ha girado</translation>
+    </message>
+    <message>
+        <source>spinner: %1</source>
+        <translation>ruleta: %1</translation>
+    </message>
 </context>
 <context>
     <name>Title</name>
@@ -396,12 +448,40 @@
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>title screen</source>
+        <translation>pantalla de inicio</translation>
+    </message>
+    <message>
+        <source>go back to the last game saved on the way out</source>
+        <translation>reanudar la última partida, guardada al salir</translation>
+    </message>
+    <message>
+        <source>choose the players and start a new game</source>
+        <translation>elegir los jugadores y empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>end the program</source>
+        <translation>cerrar el programa</translation>
+    </message>
 </context>
 <context>
     <name>Zandoli</name>
     <message>
         <source>Zandoli? — made for classrooms and homes</source>
         <translation>Zandoli? — para el aula y el hogar</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (key: %2)</source>
+        <translation>%1 (tecla: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Key: %2</source>
+        <translation>%1. Tecla: %2</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,18 @@
         <source>Exit</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>close the rules</source>
+        <translation>fermer les règles</translation>
+    </message>
+    <message>
+        <source>open the rules document to print it</source>
+        <translation>ouvrir le document des règles pour l’imprimer</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Les règles</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -250,6 +262,30 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>show the rules of the game</source>
+        <translation>afficher les règles du jeu</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 joueur</translation>
+    </message>
+    <message>
+        <source>%1 players</source>
+        <translation>%1 joueurs</translation>
+    </message>
+    <message>
+        <source>Select Number of Players: start a game for %1</source>
+        <translation>Choisis le nombre de joueurs&#xa0;: commencer une partie à %1</translation>
+    </message>
+    <message>
+        <source>go back to the title screen</source>
+        <translation>revenir à l’écran d’accueil</translation>
+    </message>
+    <message>
+        <source>choose the number of players</source>
+        <translation>choisir le nombre de joueurs</translation>
     </message>
 </context>
 <context>
@@ -298,52 +334,8 @@
         </translation>
     </message>
     <message>
-        <source>a card in your hand: click it to discard it when it matches the spinner</source>
-        <translation>une carte de ta main&#xa0;: clique dessus pour t’en défausser si elle correspond à la roue</translation>
-    </message>
-    <message>
         <source>save this game and go back to the title screen</source>
         <translation>enregistrer cette partie et revenir à l’écran d’accueil</translation>
-    </message>
-    <message>
-        <source>shuffle and deal a new game</source>
-        <translation>mélanger et distribuer une nouvelle partie</translation>
-    </message>
-    <message>
-        <source>end your turn and hand over to the next player</source>
-        <translation>finir ton tour et passer la main au joueur suivant</translation>
-    </message>
-    <message>
-        <source>show the rules of the game</source>
-        <translation>afficher les règles du jeu</translation>
-    </message>
-    <message>
-        <source>the spinner</source>
-        <translation>la roue</translation>
-    </message>
-    <message>
-        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
-        <translation>seize cases&#xa0;: des formes coloriées, des étoiles sur fond rouge et une étoile sur fond bleu</translation>
-    </message>
-    <message>
-        <source>the segment under the spinner&apos;s pointer</source>
-        <translation>la case sous la flèche de la roue</translation>
-    </message>
-    <message>
-        <source>the pack</source>
-        <translation>la pioche</translation>
-    </message>
-    <message>
-        <source>take a card from the pack when the spinner shows the star on blue</source>
-        <translation>prendre une carte dans la pioche quand la roue montre l’étoile sur fond bleu</translation>
-    </message>
-    <message>
-        <source>spin the spinner to start your turn</source>
-        <translation>faire tourner la roue pour commencer ton tour</translation>
-    </message>
-    <message>
-        <source>spinning</source>
-        <translation>la roue tourne</translation>
     </message>
     <message>
         <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
@@ -373,6 +365,66 @@
         <source>Number of Spins</source>
         <translation>Nombre de lancers</translation>
     </message>
+    <message>
+        <source>a card in your hand: press it to discard it when it matches the spinner. Keys: arrows to move between cards, Space or Enter to press</source>
+        <translation>une carte de ta main&#xa0;: appuie dessus pour t’en défausser si elle correspond à la roue. Touches&#xa0;: les flèches pour passer d’une carte à l’autre, Espace ou Entrée pour appuyer</translation>
+    </message>
+    <message>
+        <source>shuffle and deal a new game. Key: %1</source>
+        <translation>mélanger et distribuer une nouvelle partie. Touche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>end your turn and hand over to the next player. Key: %1</source>
+        <translation>finir ton tour et passer la main au joueur suivant. Touche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>show the rules of the game. Key: %1</source>
+        <translation>afficher les règles du jeu. Touche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the spinner</source>
+        <translation>la roue</translation>
+    </message>
+    <message>
+        <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
+        <translation>seize cases&#xa0;: des formes coloriées, des étoiles sur fond rouge et une étoile sur fond bleu</translation>
+    </message>
+    <message>
+        <source>the segment under the spinner&apos;s pointer</source>
+        <translation>la case sous la flèche de la roue</translation>
+    </message>
+    <message>
+        <source>take a card from the pack</source>
+        <translation>prendre une carte dans la pioche</translation>
+    </message>
+    <message>
+        <source>press it when the spinner shows the star on blue. Key: %1</source>
+        <translation>appuie dessus quand la roue montre l’étoile sur fond bleu. Touche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Take a card (key: %1)</source>
+        <translation>Prendre une carte (touche&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>spin the spinner to start your turn. Key: %1</source>
+        <translation>faire tourner la roue pour commencer ton tour. Touche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no spins yet</source>
+        <translation>pas encore de lancer</translation>
+    </message>
+    <message>
+        <source>spinning</source>
+        <translation>la roue tourne</translation>
+    </message>
+    <message>
+        <source>the spinner&apos;s pointer, not spun yet</source>
+        <translation>la flèche de la roue, qui n’a pas encore tourné</translation>
+    </message>
+    <message>
+        <source>spinner: %1</source>
+        <translation>roue&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Title</name>
@@ -396,12 +448,40 @@
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>title screen</source>
+        <translation>écran d’accueil</translation>
+    </message>
+    <message>
+        <source>go back to the last game saved on the way out</source>
+        <translation>reprendre la dernière partie, enregistrée en quittant</translation>
+    </message>
+    <message>
+        <source>choose the players and start a new game</source>
+        <translation>choisir les joueurs et commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>end the program</source>
+        <translation>quitter le programme</translation>
+    </message>
 </context>
 <context>
     <name>Zandoli</name>
     <message>
         <source>Zandoli? — made for classrooms and homes</source>
         <translation>Zandoli? — pour la classe et la maison</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (key: %2)</source>
+        <translation>%1 (touche&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Key: %2</source>
+        <translation>%1. Touche&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
