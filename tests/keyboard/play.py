@@ -321,17 +321,15 @@ def spin():
     return one(table_window(), BUTTON, "Spin the Spinner")
 
 
-# The game the second half restores, near its end: a red star (three of the
-# sixteen stops) or the one stop matching a player's value lets them discard
-# their last card. Green holds two cards of one value, which one matching
-# spin clears together.
-NEAR_THE_END = [[0], [6], [22], [34, 42]]
+# The game the second half restores, near its end: each colour holds one
+# card, which a red star (three of the sixteen stops) or the one stop of its
+# value lets it discard and win, so a win comes within a few turns.
+NEAR_THE_END = [[0], [6], [22], [42]]
 NEAR_THE_END_SHOWN = {
     "Blue": ["one whole, as a whole number: 1"],
     "Yellow": ["one half, as a decimal: 0.5"],
     "Magenta": ["one quarter, as a percentage: 25 percent"],
-    "Green": ["seven tenths, as a fraction: 7 over 10",
-              "seven tenths, as a tile with 14 of 20 squares shaded"],
+    "Green": ["seven tenths, as a tile with 14 of 20 squares shaded"],
 }
 # On top of its pack, so the first draw after the restore must give it.
 TOP_CARD, TOP_CARD_SHOWN = 5, "two fifths, as a decimal: 0.4"
