@@ -53,4 +53,4 @@ cd "$work" || fail "no working folder"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$RUN/zandoli" >"$work/game.log" 2>&1 &
 track_process $!
 
-PYTHONPATH=$HERE "$PYTHON" -u "$HERE/play.py" "$MODE" $TREE || fail "the game was not played to a win"
+PYTHONPATH=$HERE "$PYTHON" -u "$HERE/play.py" "$MODE" ${TREE:+"$TREE"} || fail "the game was not played to a win"
