@@ -125,8 +125,8 @@
     <message numerus="yes">
         <source>%1, as a tile with %n of 20 squares shaded</source>
         <translation>
-            <numerusform>%1, als Kachel mit %n von 20 Kästchen gefärbt</numerusform>
-            <numerusform>%1, als Kachel mit %n von 20 Kästchen gefärbt</numerusform>
+            <numerusform>%1, als Kachel, auf der %n von 20 Kästchen gefärbt ist</numerusform>
+            <numerusform>%1, als Kachel, auf der %n von 20 Kästchen gefärbt sind</numerusform>
         </translation>
     </message>
     <message>

@@ -59,7 +59,7 @@ TEST(NumberNotation, CardsAndCaptionsWriteAndReadNumbersAsTheLanguageTeaches) {
          {"0,3", "30\u00a0%", "0,25", "25\u00a0%"},
          {"drei Zehntel, in Prozent: 30 Prozent", "ein Viertel, als Dezimalzahl: 0,25",
           "ein Ganzes, als ganze Zahl: 1", "drei Zehntel, als Bruch: Zähler 3, Nenner 10",
-          "drei Zehntel, als Kachel mit 6 von 20 Kästchen gefärbt"},
+          "drei Zehntel, als Kachel, auf der 6 von 20 Kästchen gefärbt sind"},
          "SPIEL IN 33 DREHUNGEN GEWONNEN!"},
     };
     for (const Case& c : cases) {
