@@ -1,4 +1,4 @@
-// The cards, the spinner, the deal, the fold of a hand at its hand-over and
+// The cards, the spinner (spinner.txt), the deal, the fold of a hand at its hand-over and
 // the draws, each stated as a table a player could check against the rules.
 #include <gtest/gtest.h>
 
@@ -44,48 +44,8 @@ TEST(Cards, EachCardShowsAndMatchesItsOwnValueOnly) {
     EXPECT_FALSE(valuesMatch(0.5 + 0.001, 0.5) || valuesMatch(0.5 - 0.001, 0.5));
 }
 
-// Clockwise from the top; the dial and close-up pictures of each position
-// show its value (tests/assets measure them).
-TEST(Spinner, SixteenPositionsEachWithItsValueAndPictures) {
-    const char* const positions[] = {"0.1", "red",  "0.75", "0.8", "0.9", "red", "0.5", "0.6",
-                                     "0.7", "blue", "0.25", "0.4", "0.3", "red", "1",   "0.2"};
-    for (int p = 0; p < 16; ++p) {
-        SCOPED_TRACE(p);
-        Table t(2);
-        t.play("deal");
-        t.spinTo(p);
-        const std::string two = (p < 10 ? "0" : "") + std::to_string(p);
-        EXPECT_EQ(t.view.dial, "Images\\zandolit" + two + ".jpg");
-        EXPECT_EQ(t.view.closeup, "Images\\zandolic" + two + ".jpg");
-        const std::string value = positions[p];
-        if (value == "red") {  // any one card goes, and the turn is over
-            EXPECT_EQ(t.play("click 6"), "Blue to Play | 8 9 10 11 12 13 | dealcard");
-        } else if (value == "blue") {  // no card goes; the pack must be drawn from
-            EXPECT_EQ(t.play("click 0"), "Blue to Play | 8 9 10 11 12 13 14 |");
-            EXPECT_EQ(t.play("pack"), "Blue to Play | 8 9 10 11 12 13 14 | stapler");
-        } else {
-            EXPECT_TRUE(valuesMatch(t.referee->result(), std::stod(value)));
-            EXPECT_EQ(t.screen(), "Blue to Play | next | 8 9 10 11 12 13 14");
-        }
-    }
-}
-
-TEST(Spinner, ASpinRuns17To48StepsFromWhereThePointerStands) {
-    // The generator's number and the steps it makes.
-    for (const auto& [r, steps] :
-         {std::pair{0.0, 17}, {0.03, 17}, {0.5, 33}, {0.97, 48}, {0.99999, 48}}) {
-        Table t(2);
-        t.play("deal");
-        t.random.queue(r);
-        EXPECT_EQ(t.play("spinbutton"), "Blue to Play | 8 9 10 11 12 13 14 | wheel4");
-        std::vector<std::string> dials;
-        while (t.referee->spinning() && t.scheduler.step()) {
-            dials.push_back(t.view.dial);
-        }
-        EXPECT_EQ(static_cast<int>(dials.size()), steps) << r;
-        EXPECT_EQ(dials[0] + " " + dials[1], "Images\\zandolit01.jpg Images\\zandolit02.jpg");
-        EXPECT_EQ(t.view.sounds.back(), "wav\\key.wav");
-    }
+TEST(Spinner, SixteenPositionsEachWithItsValueAndPicturesAndSpinsOf17To48Steps) {
+    playTranscript("spinner.txt");
 }
 
 TEST(Deal, EveryDealIsThePackOnceDealtInBlocksOfSevenFromTheTop) {

@@ -66,7 +66,8 @@ struct Table {
     // spin of 20 steps, no wait), "click 3" (slot 3), "press 600 2860" (at
     // twips), "pack", "next", "rules", "newgame", "exit", "wait 400"
     // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
-    // "spins 22" (the saved count). "dial", "closeup", "colour", "count",
+    // "spins 22" (the saved count), "random 0.5" (the generator's next
+    // number). "dial", "closeup", "colour", "count",
     // "points", "title" and "flags" (the turn's saved flags) give only what
     // they name.
     std::string play(const std::string& step) {
@@ -120,6 +121,8 @@ struct Table {
             restore(n[0], std::vector<int16_t>(n.begin() + 1, n.end()));
         } else if (verb == "spins") {
             state.spins = static_cast<int16_t>(n[0]);
+        } else if (verb == "random") {
+            random.queue(std::stod(step.substr(7)));
         } else {
             throw std::invalid_argument(step);
         }

@@ -201,38 +201,11 @@ struct Folder {
         fs::remove_all(path, ignored);
     }
     void put(const std::string& text) const { std::ofstream(save, std::ios::binary) << text; }
-    // The names in a folder of it, sorted.
-    std::string names(const fs::path& folder = {}) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path / folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return join(names, " ");
-    }
 };
 
-// What a link says, empty for anything else.
-std::string linkText(const fs::path& file) {
-    std::error_code notALink;
-    return fs::read_symlink(file, notALink).string();
-}
-
-// A file's rights in the octal digits chmod takes.
-std::string mode(const fs::path& file) {
-    return (std::ostringstream() << std::oct << static_cast<int>(fs::status(file).permissions()))
-        .str();
-}
-
-TEST(SaveOnDisk, SavesReplaceWholeAndReadsStopAfterABoundedPrefix) {
+TEST(SaveOnDisk, ReadsStopAfterABoundedPrefix) {
     const Folder f;
-    f.put(std::string(3000, '1'));
-    std::ofstream(tempPath(f.save)) << "half a save";
-    ASSERT_TRUE(writeSave(sample(), f.save));
-    EXPECT_EQ(contents(f.save), formatSave(sample()));
-    EXPECT_EQ(f.names(), "lastgame.inf ");
     GameState state = sentinel();
-    fs::remove(f.save);
     EXPECT_FALSE(readSave(f.save, state));
     EXPECT_FALSE(readSave("/dev/zero", state));
     EXPECT_EQ(state, sentinel());
@@ -249,23 +222,6 @@ TEST(SaveOnDisk, SavesReplaceWholeAndReadsStopAfterABoundedPrefix) {
     lines.back() = "0" + lines.back();
     f.put(join(lines));
     EXPECT_FALSE(readSave(f.save, state));
-}
-
-TEST(SaveOnDisk, AFailedSaveLeavesThePreviousWholeAndNoTemporaryFile) {
-    const Folder f;
-    ASSERT_TRUE(writeSave(sample(), f.save));
-    GameState later = sample();
-    later.colour = 1;
-    // The temporary file lands on a full disk: its write fails after it was made.
-    fs::create_symlink("/dev/full", tempPath(f.save));
-    EXPECT_FALSE(writeSave(later, f.save));
-    EXPECT_EQ(contents(f.save), formatSave(sample()));
-    EXPECT_EQ(f.names(), "lastgame.inf ");
-    // Something not ours at the temporary name is left alone.
-    fs::create_directory(tempPath(f.save));
-    EXPECT_FALSE(writeSave(later, f.save));
-    EXPECT_EQ(contents(f.save), formatSave(sample()));
-    EXPECT_TRUE(fs::is_directory(tempPath(f.save)));
 }
 
 // Runs the checks as an ordinary user, for whom file rights hold: root may
@@ -292,92 +248,88 @@ void asOrdinaryUser(const std::function<void()>& checks) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failed as uid 65534: " << status;
 }
 
-TEST(SaveOnDisk, AProtectedSaveOrFolderIsLeftAsItIs) {
-    asOrdinaryUser([] {
-        ASSERT_NE(geteuid(), 0u);
-        const Folder f;
-        GameState later = sample();
-        later.colour = 1;
-        // A prepared starting position, write-protected by its owner, and the
-        // same behind a link: the link and the file it names both stay.
-        f.put(formatSave(sample()));
-        fs::permissions(f.save, fs::perms(0444));
-        EXPECT_FALSE(writeSave(later, f.save));
-        EXPECT_EQ(mode(f.save) + " " + f.names(), "444 lastgame.inf ");
-        fs::create_directory(f.path / "class");
-        fs::rename(f.save, f.path / "class" / "start.inf");
-        fs::create_symlink("class/start.inf", f.save);
-        EXPECT_FALSE(writeSave(later, f.save));
-        EXPECT_EQ(linkText(f.save), "class/start.inf");
-        EXPECT_EQ(contents(f.save), formatSave(sample()));
-        EXPECT_EQ(mode(f.save) + " " + f.names("class"), "444 start.inf ");
-        // A writable save in a folder the player may not change: no temporary
-        // file can be made beside it, so the save fails and the old one stays.
-        fs::remove(f.save);
-        f.put(formatSave(sample()));
-        fs::permissions(f.path, fs::perms(0555));
-        EXPECT_FALSE(writeSave(later, f.save));
-        fs::permissions(f.path, fs::perms(0755));
-        EXPECT_EQ(contents(f.save), formatSave(sample()));
-        EXPECT_EQ(f.names(), "class lastgame.inf ");
-    });
-}
-
-TEST(SaveOnDisk, ALinkedSaveStaysALinkAndAReplacedSaveKeepsItsRights) {
-    const Folder f;
+// One step of on-disk.txt in the folder; what it gives.
+std::string onDisk(const Folder& f, const std::string& step) {
+    std::istringstream words(step);
+    std::string verb, name, arg;
+    words >> verb >> name >> std::ws;
+    std::getline(words, arg);
+    const fs::path file = f.path / name;
+    const std::string folder = f.path.string();
     GameState later = sample();
     later.colour = 1;
-    f.put(formatSave(sample()));
-    fs::permissions(f.save, fs::perms(0600));
-    ASSERT_TRUE(writeSave(later, f.save));
-    EXPECT_EQ(contents(f.save), formatSave(later));
-    EXPECT_EQ(mode(f.save), "600");
-    // A link to a file not made yet: the first save makes it.
-    const fs::path shared = f.path / "shared";
-    fs::create_directory(shared);
-    fs::remove(f.save);
-    fs::create_symlink("shared/games.inf", f.save);
-    ASSERT_TRUE(writeSave(sample(), f.save));
-    EXPECT_EQ(linkText(f.save), "shared/games.inf");
-    EXPECT_EQ(contents(shared / "games.inf"), formatSave(sample()));
-    // A link to a link to it, the second one absolute: the end of the chain is
-    // replaced, with its rights, and no temporary file is left anywhere.
-    fs::permissions(shared / "games.inf", fs::perms(0640));
-    fs::remove(f.save);
-    fs::create_symlink(shared / "games.inf", f.path / "second.inf");
-    fs::create_symlink("second.inf", f.save);
-    ASSERT_TRUE(writeSave(later, f.save));
-    EXPECT_EQ(linkText(f.save) + " " + linkText(f.path / "second.inf"),
-              "second.inf " + (shared / "games.inf").string());
-    EXPECT_EQ(contents(shared / "games.inf"), formatSave(later));
-    EXPECT_EQ(mode(shared / "games.inf") + " " + f.names("shared"), "640 games.inf ");
-    EXPECT_EQ(f.names(), "lastgame.inf second.inf shared ");
-    // A link into a missing folder, and links round in a circle, cannot be saved to.
-    fs::remove(f.save);
-    fs::create_symlink("gone/games.inf", f.save);
-    EXPECT_FALSE(writeSave(later, f.save));
-    EXPECT_EQ(linkText(f.save), "gone/games.inf");
-    fs::remove(f.save);
-    fs::remove(f.path / "second.inf");
-    fs::create_symlink("second.inf", f.save);
-    fs::create_symlink("lastgame.inf", f.path / "second.inf");
-    EXPECT_FALSE(writeSave(later, f.save));
-    EXPECT_EQ(linkText(f.save), "second.inf");
-    EXPECT_EQ(f.names(), "lastgame.inf second.inf shared ");
+    if (verb == "save") {
+        return writeSave(name == "mid" ? sample() : later, f.save) ? "saved" : "refused";
+    } else if (verb == "write") {
+        std::ofstream(file, std::ios::binary) << (arg == "mid"     ? formatSave(sample())
+                                                  : arg == "later" ? formatSave(later)
+                                                                   : arg);
+    } else if (verb == "read") {
+        const std::string text = contents(file);
+        return text == formatSave(sample()) ? "mid"
+               : text == formatSave(later)  ? "later"
+               : text.empty()               ? "nothing"
+                                            : "other";
+    } else if (verb == "folder") {
+        fs::create_directory(file);
+    } else if (verb == "link") {
+        fs::create_symlink(arg.starts_with("@") ? folder + arg.substr(1) : arg, file);
+    } else if (verb == "chain") {
+        for (int i = std::stoi(name); i > 0; --i) {
+            fs::create_symlink(
+                i > 1 ? "link" + std::to_string(i - 1) : "end.inf",
+                i == std::stoi(name) ? f.save : f.path / ("link" + std::to_string(i)));
+        }
+    } else if (verb == "chmod") {
+        fs::permissions(file, fs::perms(std::stoi(arg, nullptr, 8)));
+    } else if (verb == "rm" || verb == "mv") {
+        verb == "rm" ? void(fs::remove(file)) : fs::rename(file, f.path / arg);
+    } else if (verb == "mode") {
+        return (std::ostringstream() << std::oct << int(fs::status(file).permissions())).str();
+    } else if (verb == "linktext") {
+        const std::string target = fs::read_symlink(file).string();
+        return target.starts_with(folder) ? "@" + target.substr(folder.size()) : target;
+    } else if (verb == "names") {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(file)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return join(names, " ").substr(0, join(names, " ").size() - 1);
+    } else {
+        throw std::invalid_argument(step);
+    }
+    return "";
 }
 
-// A chain of links is followed as far as the system itself follows one: 40 links.
-TEST(SaveOnDisk, AChainOfFortyLinksIsFollowedAndOneOfFortyOneIsNot) {
-    for (const int links : {40, 41}) {
-        const Folder f;
-        fs::path link = f.save;
-        for (int i = 1; i < links; ++i) {
-            fs::create_symlink("link" + std::to_string(i), link);
-            link = f.path / ("link" + std::to_string(i));
+// on-disk.txt: saves replace the old one whole or not at all, protected saves
+// and folders stay as they are, and linked saves stay links.
+TEST(SaveOnDisk, EveryScenarioEndsAsItsStepsSay) {
+    std::ifstream file(ZANDOLI_SAVE_SCENARIOS);
+    std::vector<std::vector<std::string>> scenarios;
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with("== ")) {
+            scenarios.emplace_back(1, line);
+        } else if (!line.empty() && !line.starts_with("#")) {
+            scenarios.back().push_back(line);
         }
-        fs::create_symlink("end.inf", link);
-        EXPECT_EQ(writeSave(sample(), f.save), links == 40) << links;
-        EXPECT_EQ(contents(f.path / "end.inf"), links == 40 ? formatSave(sample()) : "") << links;
+    }
+    for (const auto& scenario : scenarios) {
+        const auto play = [&] {
+            const Folder f;
+            for (const std::string& line : scenario) {
+                const auto arrow = line.find(" => ");
+                const std::string shown = line.starts_with("==") || line == "as nobody"
+                                              ? ""
+                                              : onDisk(f, line.substr(0, arrow));
+                if (arrow != std::string::npos) {
+                    EXPECT_EQ(shown, line.substr(arrow + 4)) << line << "\n" << scenario[0];
+                }
+            }
+        };
+        std::find(scenario.begin(), scenario.end(), "as nobody") == scenario.end()
+            ? play()
+            : asOrdinaryUser(play);
     }
 }
 

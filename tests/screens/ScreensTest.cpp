@@ -28,11 +28,9 @@ int16_t savedPlayers() {
 TEST_F(Screens, TitleLoadsCentredWithSoundOnAndOkShowsBackdropAndSetUp) {
     state().playSound = 0;
     screens->title().show();
-    QWidget* title = screens->title().window();
     EXPECT_EQ(state().playSound, 1);
-    const QSize display = displayTwips();
-    EXPECT_EQ(title->pos(), QPoint((display.width() / 15 - title->width()) / 2,
-                                   (display.height() / 15 - title->height()) / 2));
+    // 372 x 438 pixels, centred on the 1280 x 1024 display.
+    EXPECT_EQ(screens->title().window()->geometry(), QRect(454, 293, 372, 438));
 
     state().restoring = 1;
     click(screens->title(), "okButton");
@@ -180,8 +178,10 @@ TEST_F(Screens, SetUpWithoutItsLogoSkipsTheRestAndFitsTheScreen) {
     screens->hideDesktop = 0;
     screens->setup().show();
     EXPECT_FALSE(control(screens->setup(), "hideDesktopBox")->isVisible());
-    const QPoint at = fitPosition(displayTwips(), QSize(15360, 11520));
-    EXPECT_EQ(screens->setup().window()->pos(), QPoint(at.x() / 15, at.y() / 15));
+    // The 1024 x 768 window centred on a 1280 x 1024 display, or from the top
+    // left corner on an 800 x 600 one, where it cannot fit.
+    const QPoint at = displayTwips().width() > 12000 ? QPoint(128, 128) : QPoint(-112, -84);
+    EXPECT_EQ(screens->setup().window()->pos(), at);
 }
 
 TEST_F(Screens, RulesBodyTextsFitTheirLabelsAndExitLiesInTheWindow) {
