@@ -1,6 +1,8 @@
 // What the table's widgets tell a player beyond the pictures tests/golden
-// keeps: one place worked out by hand, the card parts in front of the frames,
-// and the card texts of the colours no picture shows.
+// keeps: one place worked out by hand, every place on whole pixels, the card
+// parts in front of the frames, and the card texts of the colours no picture
+// shows.
+#include "engine/Layout.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -25,6 +27,38 @@ TEST(TableLook, TwipsBecomePixelsAndCardPartsStandInFrontOfEveryFrameAndThePack)
     EXPECT_EQ(h.text("incorrectChoiceMessage"), "YOU HAVE MADE AN INCORRECT CHOICE");
 }
 
+// Every place on the table is a whole number of pixels of 15 twips: a figure
+// between two pixels is cut to the one below, so a control would stand where
+// no one put it, and a slip of a few twips would pass unseen.
+TEST(TableLook, EveryPlaceIsAWholeNumberOfPixels) {
+    const TwipRect places[] = {
+        slotFrame(0),
+        slotFrame(11),
+        PACK_FRAME,
+        CARD_BAR,
+        CARD_PICTURE,
+        DIAL_RECT,
+        CLOSEUP_RECT,
+        SPIN_RECT,
+        EXIT_RECT,
+        NEWGAME_RECT,
+        RULES_RECT,
+        NOTICE_RECT,
+        MESSAGE_RECT,
+        ONE_PLAYER_MESSAGE_RECT,
+        NEXTPLAYER_RECT,
+        ONE_PLAYER_NEXTPLAYER_RECT,
+        SPINS_CAPTION_RECT,
+        SPINCOUNT_RECT,
+        {CARD_TEXT_LEFT, CARD_HIGH_TEXT_TOP, CARD_LOW_TEXT_TOP, CARD_LOADED_TEXT_TOP},
+        {TITLE_CORNER.left, TITLE_CORNER.top, CAPTION_CORNER.left, CAPTION_CORNER.top},
+        {CARD_SECOND_LINE_TOP, 0, 0, 0}};
+    for (const TwipRect& r : places) {
+        EXPECT_EQ((r.left % 15) + (r.top % 15) + (r.width % 15) + (r.height % 15), 0)
+            << r.left << " " << r.top << " " << r.width << " " << r.height;
+    }
+}
+
 TEST(TableLook, CardTextsAreBlackOnYellowAndGreenAndWhiteOtherwise) {
     const QColor expected[] = {Qt::white, Qt::black, Qt::white, Qt::black};
     for (int colour = 0; colour < 4; ++colour) {
@@ -33,6 +67,7 @@ TEST(TableLook, CardTextsAreBlackOnYellowAndGreenAndWhiteOtherwise) {
         EXPECT_EQ(h.w<ClickLabel>("cardCaption", 0)->textColour(), expected[colour]) << colour;
         EXPECT_EQ(h.w<ClickLabel>("cardSecondLine", 0)->textColour(), expected[colour]) << colour;
         EXPECT_EQ(h.w<ShapeWidget>("fractionBar", 0)->backColour(), expected[colour]) << colour;
+        EXPECT_EQ(h.w<ShapeWidget>("fractionBar", 0)->borderColour(), expected[colour]) << colour;
     }
 }
 
