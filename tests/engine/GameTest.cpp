@@ -64,7 +64,7 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
         t.play("wait 3000");
         t.spinTo(9);
         t.play("pack");
-        EXPECT_EQ(t.hand(0).back(), 5);
+        EXPECT_EQ(s.hand[0][s.handSize[0] - 1], 5);  // Blue drew it
         EXPECT_EQ(s.topCard, t.referee->packOrder()[41]);
     }
 }

@@ -43,9 +43,6 @@ struct Table {
         referee->spinPressed();
         scheduler.advance(length * 50 + 1);
     }
-    std::vector<int16_t> hand(int colour) const {
-        return {state.hand[colour].begin(), state.hand[colour].begin() + state.handSize[colour]};
-    }
     // What the table shows, in one line: the turn caption ("-" while hidden),
     // the message, the buttons that show and can be pressed, and the faces in slot order.
     std::string screen() const {
@@ -67,9 +64,8 @@ struct Table {
     // twips), "pack", "next", "rules", "newgame", "exit", "wait 400"
     // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
     // "spins 22" (the saved count), "random 0.5" (the generator's next
-    // number). "dial", "closeup", "colour", "count",
-    // "points", "title" and "flags" (the turn's saved flags) give only what
-    // they name.
+    // number). "dial", "closeup", "colour", "count", "points", "title" and
+    // "flags" (the turn's saved flags) give only what they name.
     std::string play(const std::string& step) {
         view.sounds.clear();
         view.exits.clear();
@@ -163,7 +159,7 @@ inline std::unique_ptr<Table> playTranscript(const std::string& name,
     std::unique_ptr<Table> t;
     std::string part;
     int number = 0;
-    for (std::string line; std::getline(in, line) && (line != stopBefore || line.empty());) {
+    for (std::string line; std::getline(in, line) && (stopBefore.empty() || line != stopBefore);) {
         ++number;
         const auto arrow = line.find(" =>");
         const std::string step = line.substr(0, arrow);
