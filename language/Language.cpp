@@ -15,9 +15,15 @@ const QString OPTION = QStringLiteral("--language");
 const QString SETTING = QStringLiteral("language");
 const QString ENGLISH = QStringLiteral("en");
 
+// No count the game shows has a group separator ("32767 spins").
+QLocale ungrouped(QLocale locale) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 struct Spoken {
     QString code = ENGLISH;
-    QLocale locale{QLocale::English, QLocale::UnitedStates};
+    QLocale locale = ungrouped(QLocale(QLocale::English, QLocale::UnitedStates));
     std::unique_ptr<QTranslator> translator;
 };
 
@@ -96,9 +102,8 @@ void use(const QString& wanted, const QLocale& desktop) {
         }
     }
     now.code = code;
-    now.locale = QLocale(desktop.language() == QLocale(code).language() ? desktop.name() : code);
-    // The spin count never showed a group separator; neither does any count.
-    now.locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    now.locale =
+        ungrouped(QLocale(desktop.language() == QLocale(code).language() ? desktop.name() : code));
     // Any number written without a locale named follows the language too.
     QLocale::setDefault(now.locale);
 }

@@ -7,8 +7,6 @@
 #include <map>
 #include <numbers>
 
-#include "engine/Cards.h"
-#include "engine/Spinner.h"
 #include "tests/assets/PixelMeasure.h"
 
 namespace zandoli::testing {
@@ -27,30 +25,35 @@ bool isStar(double value) {
     return value == RED || value == BLUE;
 }
 
-// "Images\zandolit03.jpg" as the game names it -> "zandolit03".
-QString bare(const std::string& gamePath) {
-    const QString name = QString::fromStdString(gamePath);
-    return name.mid(name.lastIndexOf('\\') + 1).chopped(4);
+// How far, in degrees, a point seen from the middle (dx right, dy down) lies
+// from the bearing of spinner position p, clockwise from the top.
+double offPosition(double dx, double dy, int p) {
+    const double off =
+        std::fmod(std::abs(std::atan2(dx, -dy) * 180 / std::numbers::pi - p * 22.5) + 360, 360);
+    return std::min(off, 360 - off);
 }
 
+// The picture of a spinner position: at("zandolit", 3) is zandolit03, the dial.
+QImage at(const char* name, int position, const QString& scale = "") {
+    return picture(QString("%1%2").arg(QLatin1String(name)).arg(position, 2, 10, QChar('0')) +
+                   scale);
+}
+
+// The tiles shade 2, 4, ... 20 of their twenty squares, and 5 and 15.
+const int TILES[] = {2, 4, 5, 6, 8, 10, 12, 14, 15, 16, 18, 20};
+
 TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
-    std::map<QString, QSize> pictures = {{bare(DIAL_AT_REST), {400, 400}},
-                                         {bare(CLOSEUP_AT_REST), {160, 160}},
+    std::map<QString, QSize> pictures = {{"wdial", {400, 400}},
+                                         {"wblank", {160, 160}},
                                          {"opening", {320, 240}},
                                          {"logo2", {100, 139}}};
-    for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        pictures[bare(dialPicture(p))] = {400, 400};
-        pictures[bare(closeupPicture(p))] = {160, 160};
+    for (int p = 0; p < 16; ++p) {
+        pictures[QString("zandolit%1").arg(p, 2, 10, QChar('0'))] = {400, 400};
+        pictures[QString("zandolic%1").arg(p, 2, 10, QChar('0'))] = {160, 160};
     }
-    for (int16_t card = 36; card <= 47; ++card) {
-        pictures[bare(tilePicture(card))] = {80, 120};
+    for (int shaded : TILES) {
+        pictures["wsq" + QString::number(shaded)] = {80, 120};
     }
-    // Every spinner position has a dial and a close-up, every tile value a
-    // picture of its own: 2, 4, ... 20 shaded squares, and 5 and 15.
-    for (int shaded : {2, 4, 5, 6, 8, 10, 12, 14, 15, 16, 18, 20}) {
-        EXPECT_TRUE(pictures.contains("wsq" + QString::number(shaded))) << shaded;
-    }
-    EXPECT_TRUE(pictures.contains("zandolit15") && pictures.contains("zandolic00"));
     for (const auto& [name, size] : pictures) {
         EXPECT_EQ(picture(name).size(), size) << name.toStdString();
         EXPECT_EQ(picture(name + "@2x").size(), size * 2) << name.toStdString();
@@ -64,12 +67,11 @@ TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
 }
 
 TEST(Shading, EachTileShadesItsNumberOfTwentySquaresInReadingOrder) {
-    for (int16_t card = 36; card <= 47; ++card) {
-        const int shaded = tileShaded(card);
+    for (int shaded : TILES) {
         for (const QString& scale : SCALES) {
-            const QImage tile = picture(bare(tilePicture(card)) + scale);
-            ASSERT_FALSE(tile.isNull()) << card;
-            EXPECT_NEAR(countShaded(tile).share(), shaded / 20.0, SHARE_TOLERANCE) << card;
+            const QImage tile = picture("wsq" + QString::number(shaded) + scale);
+            ASSERT_FALSE(tile.isNull()) << shaded;
+            EXPECT_NEAR(countShaded(tile).share(), shaded / 20.0, SHARE_TOLERANCE) << shaded;
             // The squares' area, found from the pixels; 4 across, 5 down.
             QRect area;
             for (int y = 0; y < tile.height(); ++y) {
@@ -81,7 +83,7 @@ TEST(Shading, EachTileShadesItsNumberOfTwentySquaresInReadingOrder) {
                 const int x = area.left() + int((square % 4 + 0.5) * area.width() / 4);
                 const int y = area.top() + int((square / 4 + 0.5) * area.height() / 5);
                 EXPECT_EQ(ink(tile.pixel(x, y)), square < shaded ? Ink::Shaded : Ink::Unshaded)
-                    << card << scale.toStdString() << " square " << square;
+                    << shaded << scale.toStdString() << " square " << square;
             }
         }
     }
@@ -91,10 +93,10 @@ TEST(Shading, EachCloseUpAndDialSegmentShadesTheValueOfItsPosition) {
     const QImage dial = picture("wdial@2x");
     ASSERT_FALSE(dial.isNull());
     const double c = dial.width() / 2.0;
-    for (int p = 0; p < SPIN_POSITIONS; ++p) {
+    for (int p = 0; p < 16; ++p) {
         const double value = POSITIONS[p];
         for (const QString& scale : SCALES) {
-            const ShadedCount count = countShaded(picture(bare(closeupPicture(p)) + scale));
+            const ShadedCount count = countShaded(at("zandolic", p, scale));
             if (isStar(value)) {
                 EXPECT_LT(count.shaded + count.unshaded, 40) << p;
             } else {
@@ -106,9 +108,7 @@ TEST(Shading, EachCloseUpAndDialSegmentShadesTheValueOfItsPosition) {
         // The outer part of segment p of the dial at rest: beyond the hub, inside the rim.
         const ShadedCount segment = countShaded(dial, [&](int x, int y) {
             const double r = std::hypot(x - c, y - c) / dial.width();
-            const double bearing = std::atan2(x - c, c - y) * 180 / std::numbers::pi;
-            const double off = std::fmod(std::abs(bearing - p * 22.5) + 360, 360);
-            return r > 0.26 && r < 0.43 && std::min(off, 360 - off) < 10;
+            return r > 0.26 && r < 0.43 && offPosition(x - c, y - c, p) < 10;
         });
         if (isStar(value)) {
             EXPECT_LT(segment.shaded + segment.unshaded, 30) << "star position " << p;
@@ -116,15 +116,15 @@ TEST(Shading, EachCloseUpAndDialSegmentShadesTheValueOfItsPosition) {
             EXPECT_NEAR(segment.share(), value, 0.02) << "dial position " << p;
         }
     }
-    const ShadedCount blank = countShaded(picture(bare(CLOSEUP_AT_REST)));
+    const ShadedCount blank = countShaded(picture("wblank"));
     EXPECT_LT(blank.shaded + blank.unshaded, 40);
 }
 
 TEST(Dial, ThePointerFacesTheSpinPosition) {
-    const QImage rest = picture(bare(DIAL_AT_REST));
+    const QImage rest = picture("wdial");
     const double c = rest.width() / 2.0;
-    for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        const QImage spun = picture(bare(dialPicture(p)));
+    for (int p = 0; p < 16; ++p) {
+        const QImage spun = at("zandolit", p);
         ASSERT_EQ(spun.size(), rest.size());
         // Where the picture changed from the dial at rest, weighted by how much.
         double sx = 0, sy = 0;
@@ -138,9 +138,7 @@ TEST(Dial, ThePointerFacesTheSpinPosition) {
                 sy += change > 60 ? change * (y - c) : 0;
             }
         }
-        const double bearing = std::atan2(sx, -sy) * 180 / std::numbers::pi;
-        const double off = std::fmod(std::abs(bearing - p * 22.5) + 360, 360);
-        EXPECT_LT(std::min(off, 360 - off), 22.5 / 2) << "position " << p;
+        EXPECT_LT(offPosition(sx, sy, p), 22.5 / 2) << "position " << p;
     }
 }
 
@@ -161,13 +159,13 @@ int starPoints(const QImage& closeup) {
 }
 
 TEST(Stars, TheTwoStarsDifferInShapeAndTheRedOnesAreAlike) {
-    const QImage red = picture(bare(closeupPicture(1)));
-    const QImage blue = picture(bare(closeupPicture(9)));
+    const QImage red = at("zandolic", 1);
+    const QImage blue = at("zandolic", 9);
     ASSERT_FALSE(red.isNull() || blue.isNull());
     EXPECT_EQ(starPoints(red), 5);
     EXPECT_EQ(starPoints(blue), 8);
     for (int p : {5, 13}) {
-        EXPECT_EQ(picture(bare(closeupPicture(p))), red) << p;
+        EXPECT_EQ(at("zandolic", p), red) << p;
     }
 }
 

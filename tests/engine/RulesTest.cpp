@@ -1,5 +1,5 @@
-// The cards, the spinner and the deal, each stated as a table a player could
-// check against the printed rules.
+// The cards, the spinner (spinner.txt), the deal, the fold of a hand at its hand-over and
+// the draws, each stated as a table a player could check against the rules.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,106 +11,45 @@
 namespace zandoli::testing {
 namespace {
 
-TEST(Cards, EachValueIsOnFourCardsAWholeOneOnFour) {
-    const std::vector<std::pair<double, std::vector<int>>> values = {{0.1, {2, 13, 32, 36}},
-                                                                     {0.2, {3, 14, 28, 37}},
-                                                                     {0.25, {11, 22, 25, 46}},
-                                                                     {0.3, {4, 15, 33, 38}},
-                                                                     {0.4, {5, 16, 29, 39}},
-                                                                     {0.5, {6, 17, 26, 40}},
-                                                                     {0.6, {7, 18, 30, 41}},
-                                                                     {0.7, {8, 19, 34, 42}},
-                                                                     {0.75, {12, 23, 27, 47}},
-                                                                     {0.8, {9, 20, 31, 43}},
-                                                                     {0.9, {10, 21, 35, 44}},
-                                                                     {1, {0, 1, 24, 45}},
-                                                                     {0.35, {}},
-                                                                     {-1, {}},
-                                                                     {2, {}}};
-    for (const auto& [value, cards] : values) {
-        std::vector<int> matching;
-        for (int16_t card = 0; card <= NO_CARD; ++card) {
-            if (cardMatches(card, value)) {
-                matching.push_back(card);
-            }
-        }
-        EXPECT_EQ(matching, cards) << value;
+// cards.txt lists the pack card by card: its kind, the one value it matches
+// and its face. A card matching no value, or two, shows as a changed line.
+TEST(Cards, EachCardShowsAndMatchesItsOwnValueOnly) {
+    std::ifstream file(ZANDOLI_TRANSCRIPTS "/cards.txt");
+    std::string expected;
+    for (std::string line; std::getline(file, line);) {
+        expected += line.starts_with("#") ? "" : line + "\n";
     }
+    const double values[] = {0.1,  0.2, 0.25, 0.3, 0.4,  0.5, 0.6, 0.7,
+                             0.75, 0.8, 0.9,  1,   0.35, -1,  2};
+    const char* const kinds[] = {"whole", "decimal", "percent", "fraction", "tile"};
+    std::string pack;
+    for (int16_t card = 0; card <= NO_CARD; ++card) {
+        const CardEntry& entry = cardCatalogue()[card];
+        const CardKind kind = isCard(card) ? kindOf(card) : CardKind::Whole;
+        pack += std::to_string(card) + (isCard(card) ? std::string(" ") + kinds[int(kind)] : "");
+        for (double value : values) {
+            pack += cardMatches(card, value) ? " " + decimalText(value) : "";
+        }
+        pack += !isCard(card)                ? ""
+                : kind == CardKind::Percent  ? " " + percentText(entry.value)
+                : kind == CardKind::Fraction ? " " + std::to_string(entry.numerator) + "/" +
+                                                   std::to_string(entry.denominator)
+                : kind == CardKind::Tile ? " " + tilePicture(card)
+                                         : " " + decimalText(entry.value);
+        pack += "\n";
+    }
+    EXPECT_EQ(pack, expected);
     // Strictly within a thousandth, and 3 * 0.1 matches 0.3 though it is not 0.3.
     EXPECT_TRUE(valuesMatch(0.5009, 0.5) && valuesMatch(0.4991, 0.5) && valuesMatch(3 * 0.1, 0.3));
     EXPECT_FALSE(valuesMatch(0.5 + 0.001, 0.5) || valuesMatch(0.5 - 0.001, 0.5));
 }
 
-TEST(Cards, FacesAreWholeDecimalPercentFractionOrTile) {
-    std::string kinds;
-    std::string fractions;
-    std::string tiles;
-    for (int16_t card = 0; card < PACK_SIZE; ++card) {
-        kinds += "WDPFT"[static_cast<int>(kindOf(card))];
-        const CardEntry& entry = cardCatalogue()[card];
-        if (kindOf(card) == CardKind::Fraction) {
-            fractions +=
-                std::to_string(entry.numerator) + "/" + std::to_string(entry.denominator) + " ";
-        }
-        tiles += tilePicture(card).empty() ? "" : tilePicture(card).substr(10) + " ";
-    }
-    EXPECT_EQ(kinds, "WWDDDDDDDDDDDPPPPPPPPPPPPFFFFFFFFFFFTTTTTTTTTTTT");
-    EXPECT_EQ(fractions, "1/4 1/2 3/4 1/5 2/5 3/5 4/5 1/10 3/10 7/10 9/10 ");
-    EXPECT_EQ(tiles,
-              "2.jpg 4.jpg 6.jpg 8.jpg 10.jpg 12.jpg 14.jpg 16.jpg 18.jpg 20.jpg 5.jpg 15.jpg ");
-    EXPECT_EQ(tilePicture(36), "images\\wsq2.jpg");
-    EXPECT_EQ(decimalText(cardCatalogue()[4].value) + " " + percentText(cardCatalogue()[15].value),
-              "0.3 30%");
-}
-
-// Clockwise from the top; the dial and close-up pictures of each position
-// show its value (tests/assets measure them).
-TEST(Spinner, SixteenPositionsEachWithItsValueAndPictures) {
-    const char* const positions[] = {"0.1", "red",  "0.75", "0.8", "0.9", "red", "0.5", "0.6",
-                                     "0.7", "blue", "0.25", "0.4", "0.3", "red", "1",   "0.2"};
-    for (int p = 0; p < 16; ++p) {
-        SCOPED_TRACE(p);
-        Table<> t(2);
-        t.deal();
-        t.spinTo(p);
-        const std::string two = (p < 10 ? "0" : "") + std::to_string(p);
-        EXPECT_EQ(t.view.dial, "Images\\zandolit" + two + ".jpg");
-        EXPECT_EQ(t.view.closeup, "Images\\zandolic" + two + ".jpg");
-        const std::string value = positions[p];
-        if (value == "red") {  // any one card goes, and the turn is over
-            EXPECT_EQ(t.play("click 6"), "Blue to Play | 8 9 10 11 12 13 | dealcard");
-        } else if (value == "blue") {  // no card goes; the pack must be drawn from
-            EXPECT_EQ(t.play("click 0"), "Blue to Play | 8 9 10 11 12 13 14 |");
-            EXPECT_EQ(t.play("pack"), "Blue to Play | 8 9 10 11 12 13 14 | stapler");
-        } else {
-            EXPECT_TRUE(valuesMatch(t.referee.result(), std::stod(value)));
-            EXPECT_EQ(t.screen(), "Blue to Play | next | 8 9 10 11 12 13 14");
-        }
-    }
-}
-
-TEST(Spinner, ASpinRuns17To48StepsFromWhereThePointerStands) {
-    // The generator's number, the steps it makes, the picture at each of the first two.
-    const std::vector<std::pair<double, int>> spins = {
-        {0.0, 17}, {0.03, 17}, {0.5, 33}, {0.97, 48}, {0.99999, 48}};
-    for (const auto& [r, steps] : spins) {
-        Table<> t(2);
-        t.deal();
-        t.random.queue(r);
-        EXPECT_EQ(t.play("spinbutton"), "Blue to Play | 8 9 10 11 12 13 14 | wheel4");
-        std::vector<std::string> dials;
-        while (t.referee.spinning() && t.scheduler.step()) {
-            dials.push_back(t.view.dial);
-        }
-        EXPECT_EQ(static_cast<int>(dials.size()), steps) << r;
-        EXPECT_EQ(dials[0], "Images\\zandolit01.jpg");
-        EXPECT_EQ(dials[1], "Images\\zandolit02.jpg");
-        EXPECT_EQ(t.view.sounds.back(), "wav\\key.wav");
-    }
+TEST(Spinner, SixteenPositionsEachWithItsValueAndPicturesAndSpinsOf17To48Steps) {
+    playTranscript("spinner.txt");
 }
 
 TEST(Deal, EveryDealIsThePackOnceDealtInBlocksOfSevenFromTheTop) {
-    std::vector<int16_t> everyCard(PACK_SIZE);
+    std::vector<int16_t> everyCard(48);
     std::iota(everyCard.begin(), everyCard.end(), int16_t{0});
     std::vector<std::unique_ptr<RandomSource>> generators;
     for (uint64_t seed = 1; seed <= 10; ++seed) {
@@ -122,16 +61,67 @@ TEST(Deal, EveryDealIsThePackOnceDealtInBlocksOfSevenFromTheTop) {
     for (const auto& random : generators) {
         PackOrder pack{};
         GameState state;
+        clearHands(state);
         shufflePack(pack, *random);
         dealHands(state, pack);
         ASSERT_TRUE(std::is_permutation(pack.begin(), pack.begin() + 48, everyCard.begin()));
-        for (int s = 0; s < 28; ++s) {
-            EXPECT_EQ(state.hand[s / 7][s % 7], pack[s]);
-            EXPECT_EQ(state.turnHand[s / 7][s % 7], pack[s]);
+        for (int s = 0; s < 4 * 8; ++s) {
+            const int16_t card = s % 8 == 7 ? NO_CARD : pack[s / 8 * 7 + s % 8];
+            EXPECT_EQ(state.hand[s / 8][s % 8], card);
+            EXPECT_EQ(state.turnHand[s / 8][s % 8], card);
         }
         EXPECT_EQ(state.topCard, pack[28]);
         EXPECT_EQ(state.packPos, 28);
     }
+}
+
+TEST(HandOver, TheCardsLeftCloseUpInTheirOrder) {
+    using Hand = std::vector<int16_t>;
+    // The turn's hand, the count left, and the hand after the fold.
+    const std::vector<std::tuple<Hand, int, Hand>> folds = {
+        {{1, 2, 3, 4, 5, 6, 7}, 7, {1, 2, 3, 4, 5, 6, 7}},
+        {{1, 48, 3, 4, 48, 6, 7}, 5, {1, 3, 4, 6, 7, 6, 7}},
+        {{48, 48, 3, 48, 48, 48, 7, 8}, 3, {3, 7, 8, 4, 5, 6, 7, 0}},
+        {{48, 2, 48}, 1, {2, 2, 3, 4, 5, 6, 7}},
+        {{48, 2, 48}, 0, {1, 2, 3, 4, 5, 6, 7}},
+        // A hand that counts more cards than it holds runs out of cards.
+        {{48, 2, 48, 4}, 4, {2, 4, 48, 48, 5, 6, 7}},
+    };
+    for (const auto& [turn, left, after] : folds) {
+        GameState state;
+        state.hand[2] = {1, 2, 3, 4, 5, 6, 7, 0, 0, 0, 0, 0, 0};
+        state.turnHand[2].fill(NO_CARD);
+        std::copy(turn.begin(), turn.end(), state.turnHand[2].begin());
+        state.turnHand[3].fill(9);  // the next row is not read
+        state.handSize[2] = static_cast<int16_t>(left);
+        foldTurn(state, 2);
+        EXPECT_EQ(Hand(state.hand[2].begin(), state.hand[2].begin() + long(after.size())), after)
+            << left;
+    }
+}
+
+TEST(Draws, AFullHandStaysAtTwelveAndTheTwentyFirstDrawTakesTheFirstDealtCard) {
+    Table t(2);
+    t.play("deal");
+    for (int s = 7; s < 12; ++s) {  // Yellow comes to its turn with twelve cards
+        t.state.hand[1][s] = static_cast<int16_t>(s + 30);
+    }
+    t.state.handSize[1] = 12;
+    std::vector<int16_t> drawn;
+    for (int draw = 0; draw < 21; ++draw) {
+        const int colour = t.state.colour;
+        const int slot = std::min<int>(t.state.handSize[colour], 12);
+        t.spinTo(9);
+        t.play("pack");
+        drawn.push_back(t.state.hand[colour][slot]);
+        t.scheduler.advance(3400);
+        EXPECT_LE(t.view.visibleSlots(), 12);
+        EXPECT_EQ(t.state.colour, 1 - colour);
+    }
+    EXPECT_EQ(t.state.handSize[1], 12);
+    // The pack goes round to Blue's first dealt card, 8.
+    EXPECT_EQ(drawn, (std::vector<int16_t>{36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
+                                           47, 0,  1,  2,  3,  4,  5,  6,  7,  8}));
 }
 
 }  // namespace

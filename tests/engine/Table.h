@@ -1,13 +1,14 @@
 #pragma once
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "engine/OnePlayerReferee.h"
 #include "tests/support/FixedRandom.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/ScriptedPlayer.h"
@@ -15,21 +16,15 @@
 
 namespace zandoli::testing {
 
-// A table with its fakes. The generator returns 0 unless told otherwise, so
-// a deal never moves a card: the pack runs 8, 9, ... 47, 0, 1, ... 7, Blue
-// holds 8..14 (0.7, 0.8, 0.9, 0.25, 0.75, 10%, 20%), Yellow 15..21 (30%..90%),
-// Magenta 22..28, Green 29..35, and the pack's top card is 36 (two of twenty).
-template <typename R = Referee>
+// A table with its fakes; one player plays by the one-player rules. The
+// generator returns 0 unless told otherwise, so a deal never moves a card:
+// the pack runs 8, 9, ... 47, 0, 1, ... 7, Blue holds 8..14 (0.7, 0.8, 0.9,
+// 0.25, 0.75, 10%, 20%), Yellow 15..21 (30%..90%), Magenta 22..28, Green
+// 29..35, and the pack's top card is 36 (two of twenty).
 struct Table {
-    explicit Table(int players) {
-        state.numPlayers = static_cast<int16_t>(players);
-        state.playSound = 1;
-    }
-    void deal() {
-        referee.load();
-        scheduler.advance(1200);
-        view.sounds.clear();
-    }
+    explicit Table(int players)
+        : referee(refereeFor(players, withPlayers(players), view, scheduler, random)) {}
+
     // Brings back a saved table at the turn of `colour` with the given hand.
     void restore(int colour, const std::vector<int16_t>& cards) {
         state.hand[colour].fill(NO_CARD);
@@ -38,21 +33,15 @@ struct Table {
         state.handSize[colour] = static_cast<int16_t>(cards.size());
         state.colour = static_cast<int16_t>(colour);
         state.restoring = 1;
-        referee.load();
+        referee->load();
         state.restoring = 0;
-        view.sounds.clear();
     }
     // Spins so that the pointer stops at the position, and waits for it.
     void spinTo(int position) {
-        const int length = spinLengthTo(referee.spinPos(), position);
+        const int length = spinLengthTo(referee->spinPos(), position);
         random.queue(FixedRandom::forSpinLength(length));
-        referee.spinPressed();
+        referee->spinPressed();
         scheduler.advance(length * 50 + 1);
-    }
-    void press(int slot) { ScriptedPlayer::pressSlot(referee, slot); }
-    void pressPack() { ScriptedPlayer::pressPack(referee); }
-    std::vector<int16_t> hand(int colour) const {
-        return {state.hand[colour].begin(), state.hand[colour].begin() + state.handSize[colour]};
     }
     // What the table shows, in one line: the turn caption ("-" while hidden),
     // the message, the buttons that show and can be pressed, and the faces in slot order.
@@ -67,35 +56,69 @@ struct Table {
         }
         return s;
     }
-    // Plays one step of a script and returns the table line followed by the
-    // sounds heard meanwhile, "wav\key.wav" written "key". Steps: "load",
-    // "spin 8" (to position 8, waiting for the stop), "click 3" (slot 3),
-    // "pack", "next", "rules", "newgame", "exit", "wait 400" (milliseconds),
-    // "spinbutton" (a press with no wait). An accepted Exit ends the line.
+    // Plays one step and returns the table line followed by the sounds heard
+    // meanwhile, "wav\key.wav" written "key", and an accepted Exit. Steps:
+    // "load", "deal" (load and wait out the deal), "spin 8" (to position 8,
+    // waiting for the stop), "spinbutton" or "spinbutton 20" (a press for a
+    // spin of 20 steps, no wait), "click 3" (slot 3), "press 600 2860" (at
+    // twips), "pack", "next", "rules", "newgame", "exit", "wait 400"
+    // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
+    // "spins 22" (the saved count), "random 0.5" (the generator's next
+    // number). "dial", "closeup", "colour", "count", "points", "title" and
+    // "flags" (the turn's saved flags) give only what they name.
     std::string play(const std::string& step) {
         view.sounds.clear();
         view.exits.clear();
         std::istringstream words(step);
         std::string verb;
-        int n = 0;
-        words >> verb >> n;
-        if (verb == "load") {
-            referee.load();
+        std::vector<int> n;
+        words >> verb;
+        for (int i = 0; words >> i;) {
+            n.push_back(i);
+        }
+        n.resize(std::max<std::size_t>(n.size(), 2), -1);
+        if (verb == "dial" || verb == "closeup") {
+            return verb == "dial" ? view.dial : view.closeup;
+        } else if (verb == "colour") {
+            const Rgb c = view.turnCaptionColour;
+            return std::to_string(c.r) + " " + std::to_string(c.g) + " " + std::to_string(c.b);
+        } else if (verb == "count" || verb == "points") {
+            return verb == "count" ? view.spinCount : std::to_string(view.turnCaptionSize);
+        } else if (verb == "title") {
+            return view.titleVisible ? "shown" : "hidden";
+        } else if (verb == "flags") {
+            return "star " + std::to_string(state.starUsed) + ", drawn " +
+                   std::to_string(state.drawn) + ", turn over " + std::to_string(state.turnOver);
+        } else if (verb == "load" || verb == "deal") {
+            referee->load();
+            scheduler.advance(verb == "deal" ? 1200 : 0);
         } else if (verb == "spin") {
-            spinTo(n);
+            spinTo(n[0]);
         } else if (verb == "spinbutton") {
-            referee.spinPressed();
+            if (n[0] >= 0) {
+                random.queue(FixedRandom::forSpinLength(n[0]));
+            }
+            referee->spinPressed();
         } else if (verb == "click") {
-            press(n);
+            ScriptedPlayer::pressSlot(*referee, n[0]);
+        } else if (verb == "press") {
+            referee->tablePressed(n[0], n[1]);
         } else if (verb == "pack") {
-            pressPack();
+            ScriptedPlayer::pressPack(*referee);
         } else if (verb == "next" || verb == "rules" || verb == "newgame" || verb == "exit") {
-            referee.buttonPressed(verb == "next"      ? TableButton::NextPlayer
-                                  : verb == "rules"   ? TableButton::Rules
-                                  : verb == "newgame" ? TableButton::NewGame
-                                                      : TableButton::Exit);
+            referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
+                                   : verb == "rules"   ? TableButton::Rules
+                                   : verb == "newgame" ? TableButton::NewGame
+                                                       : TableButton::Exit);
         } else if (verb == "wait") {
-            scheduler.advance(n);
+            scheduler.advance(n[0]);
+        } else if (verb == "restore") {
+            n.erase(std::remove(n.begin(), n.end(), -1), n.end());
+            restore(n[0], std::vector<int16_t>(n.begin() + 1, n.end()));
+        } else if (verb == "spins") {
+            state.spins = static_cast<int16_t>(n[0]);
+        } else if (verb == "random") {
+            random.queue(std::stod(step.substr(7)));
         } else {
             throw std::invalid_argument(step);
         }
@@ -114,47 +137,45 @@ struct Table {
     RecordingView view;
     VirtualScheduler scheduler;
     FixedRandom random;
-    R referee{state, view, scheduler, random};
+    std::unique_ptr<Referee> referee;
+
+private:
+    GameState& withPlayers(int players) {
+        state.numPlayers = static_cast<int16_t>(players);
+        state.playSound = 1;
+        return state;
+    }
 };
 
-using Script = std::vector<std::pair<std::string, std::string>>;
-
-// Two players from the deal to Blue's second turn, each step with what the
-// table shows after it and what was heard. Blue plays its 0.7 on 0.7 and then
-// a wrong card; Yellow draws on the blue star; Blue discards a card on the
-// red star, and the game is saved then (tests/savegame/mid-game.inf).
-inline const Script SHORT_GAME = {
-    {"load", "- | spin | | shuffle4"},
-    {"spinbutton", "- | spin | |"},  // nothing acts while the cards are dealt
-    {"rules", "- | spin | |"},
-    {"exit", "- | spin | |"},
-    {"wait 1199", "- | spin | |"},
-    {"wait 1", "Blue to Play | spin | 8 9 10 11 12 13 14 |"},
-    {"spin 8", "Blue to Play | next | 8 9 10 11 12 13 14 | wheel4 key"},
-    {"click 0", "Blue to Play | next | 9 10 11 12 13 14 | dealcard"},
-    {"rules", "Blue to Play | next | 9 10 11 12 13 14 | click"},
-    {"click 1", "TURN OVER | message | 9 10 11 12 13 14 | boink"},
-    {"click 2", "TURN OVER | message | 9 10 11 12 13 14 |"},
-    {"wait 2999", "TURN OVER | message | 9 10 11 12 13 14 |"},
-    {"wait 1", "Yellow to Play | spin | 15 16 17 18 19 20 21 | scrape"},
-    {"spin 9", "Yellow to Play | 15 16 17 18 19 20 21 | wheel4 key"},
-    {"next", "Yellow to Play | 15 16 17 18 19 20 21 |"},
-    {"pack", "Yellow to Play | 15 16 17 18 19 20 21 | stapler"},
-    {"pack", "Yellow to Play | 15 16 17 18 19 20 21 |"},
-    {"wait 399", "Yellow to Play | 15 16 17 18 19 20 21 |"},
-    {"wait 1", "Yellow to Play | 15 16 17 18 19 20 21 36 |"},
-    {"wait 3000", "Blue to Play | spin | 9 10 11 12 13 14 | scrape"},
-    {"spin 1", "Blue to Play | next | 9 10 11 12 13 14 | wheel4 key"},
-    {"click 2", "Blue to Play | 9 10 12 13 14 | dealcard"},
-};
-
-// The rest of that game's turn: the red star gave its one card, and the hand-over follows.
-inline const Script SHORT_GAME_END = {
-    {"click 3", "Blue to Play | 9 10 12 13 14 |"},
-    {"next", "Blue to Play | 9 10 12 13 14 |"},
-    {"wait 2999", "Blue to Play | 9 10 12 13 14 |"},
-    {"wait 1", "Yellow to Play | spin | 15 16 17 18 19 20 21 36 | scrape"},
-    {"exit", "Yellow to Play | spin | 15 16 17 18 19 20 21 36 | | exit, saving"},
-};
+// Plays a transcript kept beside the engine tests. A line "table N" sets a
+// fresh table of N players; any other line is a step for play(), and after
+// "=>" comes what the step must give. Lines starting with "#" or "==" (the
+// heading of a part, named in failures) are read by people only. Stops
+// before the line `stopBefore`; returns the table played last.
+inline std::unique_ptr<Table> playTranscript(const std::string& name,
+                                             const std::string& stopBefore = "") {
+    std::ifstream in(ZANDOLI_TRANSCRIPTS "/" + name);
+    EXPECT_TRUE(in.is_open()) << name;
+    std::unique_ptr<Table> t;
+    std::string part;
+    int number = 0;
+    for (std::string line; std::getline(in, line) && (stopBefore.empty() || line != stopBefore);) {
+        ++number;
+        const auto arrow = line.find(" =>");
+        const std::string step = line.substr(0, arrow);
+        if (line.starts_with("==")) {
+            part = line;
+        } else if (line.starts_with("table ")) {
+            t = std::make_unique<Table>(std::stoi(line.substr(6)));
+        } else if (!line.empty() && !line.starts_with("#")) {
+            const std::string shown = t->play(step);
+            if (arrow != std::string::npos) {
+                const std::string expected = line.substr(std::min(arrow + 4, line.size()));
+                EXPECT_EQ(shown, expected) << name << ":" << number << ": " << step << "\n" << part;
+            }
+        }
+    }
+    return t;
+}
 
 }  // namespace zandoli::testing

@@ -65,24 +65,36 @@ TEST_F(Golden, TitleSetUpAndRules) {
     }
 }
 
-// Four players on the deal the always-0 generator gives; one player after a
-// spin of twenty steps; one player who has won, the caption in its first flash.
-TEST_F(Golden, TablesDealtSpunAndWon) {
+// Four players on the deal the always-0 generator gives; Magenta's turn of a
+// saved game with twelve cards of every kind (1, 0.3, 0.25, 30%, 25%, 100%,
+// 1/4, 1/10, 3/4 and the tiles of 0.1, 0.25 and 0.75); Magenta's win, the
+// widest caption of a colour; one player after a spin of twenty steps; one
+// player who has won in 32767 spins, the widest caption of all. Each win as
+// it first shows: no other control on it, the title stepped aside.
+TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
     Harness<TableScreen> four(4);
     four.startNewGame();
     // Where the window stands no grab shows: centred on the 1280 x 1024 display.
     EXPECT_EQ(four.table.window()->frameGeometry(), QRect(128, 128, 1024, 768));
     looksLikeGolden(four.table.window(), "table-four-dealt");
+    Harness<TableScreen> restored(4);
+    restored.restore({0, 4, 11, 15, 22, 24, 25, 32, 27, 36, 46, 47}, 2);
+    looksLikeGolden(restored.table.window(), "table-four-restored");
+    Harness<TableScreen> won(4);
+    won.restore({24}, 2);          // "100%", the last card
+    won.spinTo(14);                // the whole one
+    won.clickAt(QPoint(41, 320));  // on the card
+    looksLikeGolden(won.table.window(), "table-four-won");
     Harness<OnePlayerTable> spun(1);
     spun.startNewGame();
     spun.spinFor(20);
     looksLikeGolden(spun.table.window(), "table-one-spun");
-    Harness<OnePlayerTable> won(1);
-    won.state.spins = 32;
-    won.restore({24});             // "100%", the last card
-    won.spinTo(14);                // the whole one
-    won.clickAt(QPoint(41, 320));  // on the card
-    looksLikeGolden(won.table.window(), "table-one-won");
+    Harness<OnePlayerTable> oneWon(1);
+    oneWon.state.spins = 32766;
+    oneWon.restore({24});
+    oneWon.spinTo(14);
+    oneWon.clickAt(QPoint(41, 320));
+    looksLikeGolden(oneWon.table.window(), "table-one-won");
 }
 
 }  // namespace

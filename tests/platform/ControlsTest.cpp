@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <tuple>
 
 #include "platform/ButtonLabel.h"
 #include "platform/ClickLabel.h"
@@ -37,31 +38,31 @@ struct Picture : PictureBox {
     Picture(const QString&, QWidget* parent) : PictureBox(parent) {}
 };
 
+// Presses and releases on the control and beside it, each with the number
+// of clicks counted after it, then the same while disabled and enabled again.
 template <typename Control>
 void checkClicks() {
+    SCOPED_TRACE(typeid(Control).name());
     Bench<Control> bench;
     Control* control = bench.control;
     QSignalSpy clicks(control, &Control::clicked);
     QSignalSpy otherClicks(bench.other, &Control::clicked);
-    const QPoint inside(50, 20);
-
-    QTest::mouseClick(control, Qt::LeftButton, {}, inside);
-    EXPECT_EQ(clicks.count(), 1) << "a left click inside";
-
-    QTest::mouseClick(control, Qt::RightButton, {}, inside);
-    EXPECT_EQ(clicks.count(), 1) << "a right click";
-    QTest::mousePress(control, Qt::RightButton, {}, inside);
-    QTest::mouseRelease(control, Qt::LeftButton, {}, inside);
-    EXPECT_EQ(clicks.count(), 1) << "a right press ended by the left button";
-
-    // Pressed here, let go beside the control or over the other one.
-    QTest::mousePress(control, Qt::LeftButton, {}, inside);
-    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(120, 20));
-    QTest::mousePress(control, Qt::LeftButton, {}, inside);
-    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(190, 20));
-    EXPECT_EQ(clicks.count(), 1) << "a press let go outside";
+    const QPoint inside(50, 20), beside(120, 20), overOther(190, 20);
+    const std::tuple<Qt::MouseButton, QPoint, Qt::MouseButton, QPoint, int, const char*> presses[] =
+        {
+            {Qt::LeftButton, inside, Qt::LeftButton, inside, 1, "a left click inside"},
+            {Qt::RightButton, inside, Qt::RightButton, inside, 1, "a right click"},
+            {Qt::RightButton, inside, Qt::LeftButton, inside, 1,
+             "a right press ended by the left button"},
+            {Qt::LeftButton, inside, Qt::LeftButton, beside, 1, "a press let go beside it"},
+            {Qt::LeftButton, inside, Qt::LeftButton, overOther, 1, "a press let go over the other"},
+        };
+    for (const auto& [down, at, up, to, count, what] : presses) {
+        QTest::mousePress(control, down, {}, at);
+        QTest::mouseRelease(control, up, {}, to);
+        EXPECT_EQ(clicks.count(), count) << what;
+    }
     EXPECT_EQ(otherClicks.count(), 0) << "a release over a control not pressed";
-
     control->setEnabled(false);
     QTest::mouseClick(control, Qt::LeftButton, {}, inside);
     EXPECT_EQ(clicks.count(), 1) << "a click while disabled";
@@ -71,18 +72,9 @@ void checkClicks() {
 }
 
 TEST(Controls, AClickIsTheLeftButtonPressedAndReleasedInsideTheSameEnabledControl) {
-    {
-        SCOPED_TRACE("ButtonLabel");
-        checkClicks<ButtonLabel>();
-    }
-    {
-        SCOPED_TRACE("ClickLabel");
-        checkClicks<ClickLabel>();
-    }
-    {
-        SCOPED_TRACE("PictureBox");
-        checkClicks<Picture>();
-    }
+    checkClicks<ButtonLabel>();
+    checkClicks<ClickLabel>();
+    checkClicks<Picture>();
 }
 
 TEST(Controls, AScreenReaderSeesAButtonNamedByItsCaptionThatItCanPressUnlessDisabled) {

@@ -9,7 +9,13 @@
 #include <numeric>
 
 #include "engine/Pack.h"
+#include "screens/Backdrop.h"
+#include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/SetupScreen.h"
+#include "screens/TitleScreen.h"
+#include "table/OnePlayerTable.h"
+#include "table/TableScreen.h"
 #include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
 
@@ -55,6 +61,24 @@ protected:
         QTest::mouseClick(widget, Qt::LeftButton);
     }
     GameState& state() { return screens->state(); }
+    // The screens open, in a fixed order, and the sounds heard since the last
+    // call, e.g. "backdrop setup | wav/click.wav".
+    std::string seen() {
+        std::string seen;
+        const std::pair<const char*, Screen*> all[] = {
+            {"title", &screens->title()}, {"backdrop", &screens->backdrop()},
+            {"setup", &screens->setup()}, {"rules", &screens->rules()},
+            {"table", &screens->table()}, {"one", &screens->onePlayerTable()}};
+        for (const auto& [name, screen] : all) {
+            seen += screen->isLoaded() ? std::string(name) + " " : "";
+        }
+        seen += "|";
+        for (const QString& sound : sounds.started) {
+            seen += " " + sound.toStdString();
+        }
+        sounds.started.clear();
+        return seen;
+    }
     // Opens a table on a game as Restart does: no deal delay.
     void restore(Screen& table, const GameState& game) {
         state() = game;

@@ -23,61 +23,6 @@ std::unique_ptr<Referee> refereeFor(int players, GameState& state, TableView& vi
     return std::make_unique<Referee>(state, view, scheduler, random);
 }
 
-void CarefulPlayer::waitForSpin() {
-    while (referee_.phase() == Referee::Phase::StartingTurn || referee_.spinning()) {
-        scheduler_.step();
-    }
-}
-
-void CarefulPlayer::playTurn() {
-    const bool onePlayer = state_.numPlayers == 1;
-    pressSpin();
-    waitForSpin();
-    reportClick();
-    const double result = referee_.result();
-    if (valuesMatch(result, BLUE_STAR)) {
-        clickPack();
-        reportClick();
-        scheduler_.advance(timerInterval(TimerId::DrawDelay));
-        if (!onePlayer) {
-            scheduler_.advance(timerInterval(TimerId::HandOver));
-        }
-        return;
-    }
-    if (valuesMatch(result, RED_STAR)) {
-        for (int s = 0; s < SHOWN_SLOTS; ++s) {
-            if (referee_.slotShowing(s)) {
-                clickCard(s);
-                reportClick();
-                break;
-            }
-        }
-        if (!onePlayer && referee_.gameOver() == 0) {
-            scheduler_.advance(timerInterval(TimerId::HandOver));
-        }
-        return;
-    }
-    for (int s = 0; s < SHOWN_SLOTS && referee_.gameOver() == 0; ++s) {
-        if (referee_.slotShowing(s) && cardMatches(state_.hand[state_.colour][s], result)) {
-            clickCard(s);
-            reportClick();
-        }
-    }
-    if (!onePlayer && referee_.gameOver() == 0) {
-        pressNextPlayer();
-    }
-}
-
-int CarefulPlayer::playToWin(int maxTurns) {
-    for (int turn = 1; turn <= maxTurns; ++turn) {
-        playTurn();
-        if (referee_.gameOver() == 1) {
-            return turn;
-        }
-    }
-    return -1;
-}
-
 void ScriptedPlayer::pressSlot(Referee& referee, int slot) {
     pressAt(referee, slotFrame(slot));
 }
@@ -87,9 +32,62 @@ void ScriptedPlayer::pressPack(Referee& referee) {
 }
 
 void ScriptedPlayer::startNewGame() {
-    state_.restoring = 0;
     referee_.load();
     scheduler_.advance(timerInterval(TimerId::DealDelay));
+}
+
+void ScriptedPlayer::clickSlot(int slot) {
+    pressSlot(referee_, slot);
+    if (afterClick) {
+        afterClick();
+    }
+}
+
+void ScriptedPlayer::playTurn() {
+    const bool onePlayer = state_.numPlayers == 1;
+    referee_.spinPressed();
+    while (referee_.phase() == Referee::Phase::StartingTurn || referee_.spinning()) {
+        scheduler_.step();
+    }
+    if (afterClick) {
+        afterClick();
+    }
+    const double result = referee_.result();
+    if (valuesMatch(result, BLUE_STAR)) {
+        pressPack(referee_);
+        if (afterClick) {
+            afterClick();
+        }
+        scheduler_.advance(timerInterval(TimerId::DrawDelay));
+    }
+    // Every matching card, or on the red star the first card showing.
+    for (int s = 0; s < SHOWN_SLOTS && referee_.gameOver() == 0; ++s) {
+        const bool red = valuesMatch(result, RED_STAR);
+        if (referee_.slotShowing(s) &&
+            (red || cardMatches(state_.hand[state_.colour][s], result))) {
+            clickSlot(s);
+            if (red) {
+                break;
+            }
+        }
+    }
+    if (!onePlayer && referee_.gameOver() == 0) {
+        if (valuesMatch(result, BLUE_STAR) || valuesMatch(result, RED_STAR)) {
+            scheduler_.advance(timerInterval(TimerId::HandOver));
+        } else {
+            referee_.buttonPressed(TableButton::NextPlayer);
+        }
+    }
+}
+
+int ScriptedPlayer::playToWin(int maxTurns) {
+    for (int turn = 1; turn <= maxTurns; ++turn) {
+        playTurn();
+        if (referee_.gameOver() == 1) {
+            return turn;
+        }
+    }
+    return -1;
 }
 
 }  // namespace zandoli::testing

@@ -24,11 +24,6 @@ struct Open : Table {
     using Table::view;
 };
 
-// Twips to pixels worked out by hand, so a slip in the table's own conversion shows.
-inline QRect pixels(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 // What a screen reader takes as a control's name.
 inline QString spoken(QWidget* control) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
