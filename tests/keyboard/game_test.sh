@@ -50,7 +50,10 @@ waitfor 50 "$PYTHON" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"
 cd "$work" || fail "no working folder"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$RUN/zandoli" >"$work/game.log" 2>&1 &
+# The game in English whatever this desktop speaks or a user chose before:
+# the script reads the English names.
+XDG_CONFIG_HOME="$work/config" LANGUAGE= LC_ALL=C.UTF-8 \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$RUN/zandoli" >"$work/game.log" 2>&1 &
 track_process $!
 
 PYTHONPATH=$HERE "$PYTHON" -u "$HERE/play.py" "$MODE" ${TREE:+"$TREE"} || fail "the game was not played to a win"
