@@ -47,6 +47,12 @@ for item in Images wav "Zandoli Rules.doc" "Zandoli Rules.fr.doc"; do ln -s "$bu
 } >"$tmp/lastgame.inf"
 
 start_display 20 || fail "Xvfb did not start"
+# The accessibility bus is up before anything asks for it, rather than
+# started on demand by whichever process asks first: the readers below must
+# never find it half started.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$tmp/bus.log" 2>&1 &
+track_process $!
+waitfor 50 "$py" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' || fail "no accessibility bus"
 mkdir -p "$tmp/config"
 export XDG_CONFIG_HOME=$tmp/config QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL= LANG=C.UTF-8
 
@@ -66,7 +72,7 @@ stop_game() {
 }
 seen() { "$py" "$here/atspi.py" dump >"$tmp/seen" 2>/dev/null && grep -qF -- "$1" "$tmp/seen"; }
 expect() { waitfor 100 seen "$1" || { cat "$tmp/seen" "$tmp/game.log" >&2; fail "$2: no \"$1\""; }; }
-press() { "$py" "$here/atspi.py" press "$1" || fail "cannot press \"$1\""; }
+press() { waitfor 50 "$py" "$here/atspi.py" press "$1" 2>>"$tmp/press.log" || { cat "$tmp/press.log" >&2; fail "cannot press \"$1\""; }; }
 shot() {
     [ -n "${ZANDOLI_LANG_SHOTS:-}" ] || return 0
     mkdir -p "$ZANDOLI_LANG_SHOTS"
