@@ -14,9 +14,9 @@ enum class CaptionKind {
 };
 
 struct Caption {
-    CaptionKind kind = CaptionKind::ToPlay;
-    int colour = 0;  // the player of ToPlay and Won
-    int spins = 0;   // the count of WonInSpins
+    CaptionKind kind;
+    int colour;     // the player of ToPlay and Won
+    int spins = 0;  // the count of WonInSpins
     bool operator==(const Caption&) const = default;
 };
 

@@ -7,17 +7,17 @@ namespace zandoli {
 // built at, so the two can never disagree. Standard C++ only: the referee
 // uses this header without Qt.
 struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    int left;
+    int top;
+    int width;
+    int height;
 };
 
 // The corner from which a control sizes itself to its text, growing right
 // and down.
 struct TwipCorner {
-    int left = 0;
-    int top = 0;
+    int left;
+    int top;
 };
 
 inline constexpr int SLOT_WIDTH = 1575;

@@ -22,8 +22,7 @@ Referee::Referee(GameState& state, TableView& view, Scheduler& scheduler, Random
 }
 
 bool Referee::slotShowing(int slot) const {
-    return slot >= 0 && slot < liveSlots_ && slot < SHOWN_SLOTS &&
-           state_.turnHand[state_.colour][slot] != NO_CARD;
+    return slot >= 0 && slot < liveSlots_ && state_.turnHand[state_.colour][slot] != NO_CARD;
 }
 
 const PlayerLook& Referee::currentLook() const {

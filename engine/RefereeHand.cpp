@@ -34,9 +34,9 @@ void Referee::showHand() {
 }
 
 void Referee::showDrawnCard() {
-    // The drawn card went into the last slot of a non-empty hand, so this is
-    // always one of the slots 0..11.
-    const int slot = std::clamp<int>(state_.handSize[state_.colour] - 1, 0, SHOWN_SLOTS - 1);
+    // The drawn card went into the last slot of a non-empty hand, and a hand
+    // never counts more than the twelve slots that show.
+    const int slot = std::max(state_.handSize[state_.colour] - 1, 0);
     state_.newSlot = static_cast<int16_t>(slot);
     const int16_t card = state_.hand[state_.colour][slot];
     if (isCard(card)) {

@@ -122,8 +122,9 @@ std::optional<std::filesystem::path> linkTarget(const std::filesystem::path& fil
 }  // namespace
 
 bool writeSave(const GameState& state, const std::filesystem::path& file) {
-    bool created = false;
-    std::filesystem::path temp;
+    // What can throw here is running out of memory while the paths and the
+    // text are built, before the temporary file is made; the file calls
+    // report their errors instead.
     try {
         const auto target = linkTarget(file);
         if (!target) {
@@ -144,19 +145,17 @@ bool writeSave(const GameState& state, const std::filesystem::path& file) {
                 return false;
             }
         }
-        temp = tempPath(*target);
+        const std::filesystem::path temp = tempPath(*target);
         const std::string text = formatSave(state);
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
             // Whatever stands at the temporary name is not ours to remove.
             return false;
         }
-        created = true;
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
         out.close();
-        // Standard C++ has no fsync; a full flush and a clean close are the
-        // most it can confirm before the rename makes the new save visible.
+        // Standard C++ has no fsync; the flush that close() makes, and a clean
+        // close, are the most it can confirm before the rename makes the new save visible.
         if (out.fail()) {
             std::filesystem::remove(temp, error);
             return false;
@@ -175,10 +174,6 @@ bool writeSave(const GameState& state, const std::filesystem::path& file) {
         }
         return true;
     } catch (...) {
-        if (created) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-        }
         return false;
     }
 }

@@ -50,7 +50,7 @@ public:
     std::array<Slot, 12> slots{};
     int colourScheme = -1;
     // The caption the rules chose, and in the English words of the screen.
-    Caption caption;
+    Caption caption{};
     std::string turnCaption;
     Rgb turnCaptionColour{};
     int turnCaptionSize = 36;

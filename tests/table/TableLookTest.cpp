@@ -8,18 +8,21 @@
 namespace zandoli::testing {
 namespace {
 
-TEST(TableLook, TwipsBecomePixelsAndCardPartsStandInFrontOfEveryFrameAndThePack) {
+TEST(TableLook, TwipsBecomePixelsAndCardPartsStandInsideTheirFrameInFrontOfEveryFrame) {
     Harness<TableScreen> h(2);
     h.startNewGame();
     // Spin the Spinner stands at 9180, 9840 twips, 5175 x 795: 15 twips a pixel.
     EXPECT_EQ(h.w("spinButton")->geometry(), QRect(612, 656, 345, 53));
-    // Every caption, bar and picture lies in front of every card frame and the pack.
+    // Every caption, bar and picture lies inside its own card's frame, and in
+    // front of every card frame and the pack.
     const QObjectList stack = h.table.window()->children();
     qsizetype backmostPart = stack.size(), frontmostFrame = stack.indexOf(h.w("pack"));
     for (int i = 0; i < 12; ++i) {
         frontmostFrame = std::max(frontmostFrame, stack.indexOf(h.w("cardFrame", i)));
         for (const char* part : {"cardCaption", "cardSecondLine", "fractionBar", "cardPicture"}) {
             backmostPart = std::min(backmostPart, stack.indexOf(h.w(part, i)));
+            EXPECT_TRUE(h.w("cardFrame", i)->geometry().contains(h.w(part, i)->geometry()))
+                << part << " " << i;
         }
     }
     EXPECT_GT(backmostPart, frontmostFrame);
