@@ -76,7 +76,6 @@ constexpr std::size_t READ_LIMIT = SAVE_LINES * (LONGEST_LINE + 2);
 
 std::string formatSave(const GameState& state) {
     std::string text;
-    text.reserve(SAVE_LINES * 8);
     for (const int16_t* field : fieldsInOrder(state)) {
         std::array<char, 8> digits{};
         const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), *field);
