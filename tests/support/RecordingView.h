@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -19,21 +20,34 @@ public:
         int card = -1;  // the last face drawn; hiding keeps it, as a screen does
     };
 
-    void hideSlot(int slot) override;
-    void drawFace(int slot, int card) override;
+    void hideSlot(int slot) override { slots.at(slot).visible = false; }
+    void drawFace(int slot, int card) override { slots.at(slot) = {true, card}; }
     void applyColourScheme(int colour) override { colourScheme = colour; }
 
-    void setTurnCaption(const Caption& caption) override;
+    // The caption in the English words of the screen.
+    void setTurnCaption(const Caption& shown) override {
+        static const std::array<std::string, 4> names = {"Blue", "Yellow", "Magenta", "Green"};
+        const std::string& name = names.at(static_cast<size_t>(shown.colour));
+        std::string upper = name;
+        std::transform(name.begin(), name.end(), upper.begin(), ::toupper);
+        turnCaption = shown.kind == CaptionKind::ToPlay     ? name + " to Play"
+                      : shown.kind == CaptionKind::TurnOver ? "TURN OVER"
+                      : shown.kind == CaptionKind::Won
+                          ? upper + " HAS WON!!!"
+                          : "GAME WON IN " + std::to_string(shown.spins) + " SPINS!";
+    }
     void setTurnCaptionColour(Rgb colour) override { turnCaptionColour = colour; }
     void setTurnCaptionSize(int points) override { turnCaptionSize = points; }
     void showTurnCaption(bool visible) override { turnCaptionVisible = visible; }
     void showTitle(bool visible) override { titleVisible = visible; }
     void showMessage(bool visible) override { messageVisible = visible; }
     void showPack(bool visible) override { packVisible = visible; }
-    void showNextPlayer(bool visible) override;
-    void enableNextPlayer(bool enabled) override;
+    void showNextPlayer(bool visible) override { nextPlayerVisible = visible; }
+    void enableNextPlayer(bool enabled) override { nextPlayerEnabled = enabled; }
     void enableSpin(bool enabled) override { spinEnabled = enabled; }
-    void setSpinCount(std::optional<int> spins) override;
+    void setSpinCount(std::optional<int> spins) override {
+        spinCount = spins ? std::to_string(*spins) : std::string();
+    }
 
     void setDial(const std::string& picture) override { dial = picture; }
     void setCloseup(const std::string& picture) override { closeup = picture; }
@@ -43,14 +57,20 @@ public:
     void exitTable(bool save) override { exits.push_back(save); }
     void showRules() override { ++rules; }
 
-    // The cards whose faces show, slot by slot (NO_CARD-free, in slot order).
-    std::vector<int> shownFaces() const;
-    int visibleSlots() const;
+    // The cards whose faces show, in slot order.
+    std::vector<int> shownFaces() const {
+        std::vector<int> faces;
+        for (const Slot& s : slots) {
+            if (s.visible) {
+                faces.push_back(s.card);
+            }
+        }
+        return faces;
+    }
+    int visibleSlots() const { return static_cast<int>(shownFaces().size()); }
 
     std::array<Slot, 12> slots{};
     int colourScheme = -1;
-    // The caption the rules chose, and in the English words of the screen.
-    Caption caption{};
     std::string turnCaption;
     Rgb turnCaptionColour{};
     int turnCaptionSize = 36;
@@ -60,9 +80,6 @@ public:
     bool packVisible = false;
     bool nextPlayerVisible = false;
     bool nextPlayerEnabled = false;
-    // Whether the Next Player button was ever shown or switched: the
-    // one-player table must never touch it.
-    bool nextPlayerTouched = false;
     bool spinEnabled = true;
     std::string spinCount;  // as the box shows it: the count, or empty
     std::string dial = DIAL_AT_REST;
