@@ -1,45 +1,72 @@
-// The printable rules and the area models behind the shaded shapes. That the
-// generator writes the same bytes on every run is same_bytes_test.sh.
+// The printable rules and the about page, read from the files the build
+// wrote and held against the English rules document as a reader sees it,
+// written out in rules_en.txt; and the area models behind the shaded shapes.
+// That the generator writes the same bytes on every run is same_bytes_test.sh.
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QStringList>
+#include <QXmlStreamReader>
 #include <set>
 #include <stdexcept>
 
+#include "assets/AboutPage.h"
 #include "assets/AreaModel.h"
 #include "assets/RulesDocument.h"
-#include "engine/Spinner.h"
-#include "tests/assets/PixelMeasure.h"
 
 namespace zandoli::testing {
 namespace {
 
-// The heading, the introduction, the subheading and how each rule begins, in order.
-const std::vector<const char*> ENGLISH_RULES = {
-    "The Rules of Zandoli?",
-    "Zandoli? is designed for 1 - 4 players. To begin the game",
-    "THE RULES",
-    "The computer shuffles the cards and deals 7 cards to each player.",
-    "the player can click on the cards showing 0.5, 50%, 1/2 or the half shaded tile card",
-    "If the spinner points to a star on a blue background, the player must pick up",
-    "If the spinner points to a star on a red background, the player can discard any one",
-    "they should click the 'Next Player' button.",
-    "The first player to get rid of all their cards wins the game.",
-};
+QString readText(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromUtf8(file.readAll());
+}
 
-TEST(RulesDocument, IsBalancedRtfHoldingTheRulesInOrderAndTheTableOfValues) {
-    QFile file(asset("Zandoli Rules.doc"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string rtf = file.readAll().toStdString();
-    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
-    std::size_t last = 0;
-    for (const char* text : ENGLISH_RULES) {
-        const std::size_t at = rtf.find(text, last);
-        EXPECT_NE(at, std::string::npos) << "missing or out of order: " << text;
-        last = at == std::string::npos ? last : at;
+// The rules document's lines: the heading, the introduction, the subheading,
+// the six rules, then the table of values with its cells split by " | ".
+QStringList englishRules() {
+    return readText(ZANDOLI_TEST_DATA "/rules_en.txt").split('\n', Qt::SkipEmptyParts);
+}
+
+// What a reader of a page sees, in order: each heading, paragraph and list
+// item as "tag: text" (a link's words belong to the block around it) and
+// each attribute as "tag attribute: value". Markup that is not well formed
+// fails the test.
+QStringList readPage(const QString& html) {
+    QStringList seen;
+    QXmlStreamReader xml(html);
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+            seen << QString("%1 %2: %3").arg(xml.name(), attribute.name(), attribute.value());
+        }
+        if (xml.isStartElement() && xml.name() != QLatin1String("a")) {
+            text.clear();
+        } else if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isEndElement() && xml.name() != QLatin1String("a") &&
+                   !text.trimmed().isEmpty()) {
+            seen << QString("%1: %2").arg(xml.name(), text.trimmed());
+            text.clear();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return seen;
+}
+
+TEST(RulesDocument, IsBalancedRtfHoldingTheRulesAndTheTableOfValuesInOrder) {
+    const QString rtf = readText(ZANDOLI_ASSET_DIR "/Zandoli Rules.doc");
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    qsizetype last = 0;
+    for (QString text : englishRules()) {
+        const qsizetype at = rtf.indexOf(text.replace(" | ", "\\cell "), last);
+        EXPECT_GE(at, last) << "missing or out of order: " << text.toStdString();
+        last = std::max(at, last);
     }
     int depth = 0;
-    for (std::size_t i = 0; i < rtf.size(); ++i) {
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
         if (rtf[i] == '\\') {
             ++i;  // an escaped brace or backslash does not nest
         } else {
@@ -48,22 +75,44 @@ TEST(RulesDocument, IsBalancedRtfHoldingTheRulesInOrderAndTheTableOfValues) {
         }
     }
     EXPECT_EQ(depth, 0);
-    for (const char* row :
-         {" 0.1\\cell 10%\\cell 1/10\\cell 2 of 20", " 0.2\\cell 20%\\cell 1/5\\cell 4 of 20",
-          " 0.25\\cell 25%\\cell 1/4\\cell 5 of 20", " 0.3\\cell 30%\\cell 3/10\\cell 6 of 20",
-          " 0.4\\cell 40%\\cell 2/5\\cell 8 of 20", " 0.5\\cell 50%\\cell 1/2\\cell 10 of 20",
-          " 0.6\\cell 60%\\cell 3/5\\cell 12 of 20", " 0.7\\cell 70%\\cell 7/10\\cell 14 of 20",
-          " 0.75\\cell 75%\\cell 3/4\\cell 15 of 20", " 0.8\\cell 80%\\cell 4/5\\cell 16 of 20",
-          " 0.9\\cell 90%\\cell 9/10\\cell 18 of 20", " 1\\cell 100%\\cell 1\\cell 20 of 20"}) {
-        EXPECT_NE(rtf.find(row), std::string::npos) << row;
-    }
 }
 
-TEST(RulesDocument, EscapesControlCharactersAndSpellsOutEverythingBeyondAscii) {
-    EXPECT_EQ(rtfEscape("plain 'quoted' \"text\" 50%"), "plain 'quoted' \"text\" 50%");
-    EXPECT_EQ(rtfEscape("a{b}\\c"), "a\\{b\\}\\\\c");
-    EXPECT_EQ(rtfEscape("\u00bd\u25a0x"), "\\u189?\\u9632?x");
+TEST(AboutPage, IsWellFormedUtf8TeachingTheRulesAndNamingVersionLicenceAndMakers) {
+    const QString html = readText(ZANDOLI_ASSET_DIR "/" ZANDOLI_ABOUT_PAGE);
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
+    const QStringList page = readPage(html);
+    // How to play: the introduction, then each rule as an item, whole and in
+    // the rules screen's order.
+    const QStringList rules = englishRules();
+    ASSERT_GE(rules.size(), 9);
+    QStringList howToPlay = {"h2: How to play", "p: " + rules[1]};
+    for (const QString& rule : rules.mid(3, 6)) {
+        howToPlay << "li: " + rule;
+    }
+    EXPECT_EQ(page.mid(page.indexOf(howToPlay.front()), howToPlay.size()), howToPlay);
+    for (const char* seen :
+         {"meta charset: utf-8", "title: About Zandoli?", "h1: Zandoli?",
+          "p: Version " ZANDOLI_VERSION, "li: Made by the Zandoli developers."}) {
+        EXPECT_TRUE(page.contains(seen)) << seen;
+    }
+    EXPECT_EQ(page.filter("(GPL-3.0-or-later)").size(), 1);
+    EXPECT_EQ(page.filter("made by the game's own code").size(), 1);
+    EXPECT_EQ(page.filter("a href: "),
+              QStringList({"a href: file:///usr/share/common-licenses/GPL-3",
+                           "a href: https://www.gnu.org/licenses/gpl-3.0.html"}));
+}
+
+TEST(Escaping, MarkupAndRtfControlsAreEscapedAndOtherTextIsKeptAsItIs) {
+    EXPECT_EQ(
+        htmlEscape("0.5 < 3/4 & \"75%\" > 1/2 &amp; the player's \u00bd \u2014 \u25a0"),
+        "0.5 &lt; 3/4 &amp; &quot;75%&quot; &gt; 1/2 &amp;amp; the player's \u00bd \u2014 \u25a0");
+    EXPECT_EQ(rtfEscape("plain 'quoted' \"text\" 50% a{b}\\c \u00bd\u25a0x"),
+              "plain 'quoted' \"text\" 50% a\\{b\\}\\\\c \\u189?\\u9632?x");
     EXPECT_EQ(rtfEscape("\uff0b"), "\\u-245?");  // RTF reads \u as a signed 16-bit number
+    // What the about page is made of is escaped too: a version with markup
+    // in it reads as text.
+    EXPECT_TRUE(readPage(QString::fromStdString(aboutPage("1.0 <beta> & co")))
+                    .contains("p: Version 1.0 <beta> & co"));
 }
 
 TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
