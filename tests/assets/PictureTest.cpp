@@ -1,15 +1,18 @@
 // The generated pictures, measured from their pixels: every file at its size
 // and twice it, the shading of tiles, close-ups and dial, the pointer, the
-// stars and the icons.
+// stars and the icons; and the area models behind the shaded shapes.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 #include <functional>
-#include <map>
 #include <numbers>
+#include <set>
+#include <stdexcept>
 
+#include "assets/AreaModel.h"
 #include "assets/AssetLook.h"
 
 namespace zandoli::testing {
@@ -23,17 +26,16 @@ constexpr double POSITIONS[16] = {0.1, RED,  0.75, 0.8, 0.9, RED, 0.5, 0.6,
                                   0.7, BLUE, 0.25, 0.4, 0.3, RED, 1,   0.2};
 // The tiles shade 2, 4, ... 20 of their twenty squares, and 5 and 15.
 const int TILES[] = {2, 4, 5, 6, 8, 10, 12, 14, 15, 16, 18, 20};
-const QString SCALES[] = {"", "@2x"};
 
-// "Images/<name>.jpg" as the build wrote it; a null image when it is missing.
-QImage picture(const QString& name) {
-    return QImage(ZANDOLI_ASSET_DIR "/Images/" + name + ".jpg");
+// "Images/<name>.jpg" as the build wrote it, or "<name>@2x.jpg" for a factor
+// of 2; a null image when it is missing.
+QImage picture(const QString& name, int factor = 1) {
+    return QImage(ZANDOLI_ASSET_DIR "/Images/" + name + (factor == 2 ? "@2x" : "") + ".jpg");
 }
 
 // The picture of a spinner position: at("zandolit", 3) is zandolit03, the dial.
-QImage at(const char* name, int position, const QString& scale = "") {
-    return picture(QString("%1%2").arg(QLatin1String(name)).arg(position, 2, 10, QChar('0')) +
-                   scale);
+QImage at(const char* name, int position, int factor = 1) {
+    return picture(QString(name) + QString("%1").arg(position, 2, 10, QChar('0')), factor);
 }
 
 void eachPixel(const QImage& image, const std::function<void(int x, int y, QRgb)>& visit) {
@@ -44,27 +46,23 @@ void eachPixel(const QImage& image, const std::function<void(int x, int y, QRgb)
     }
 }
 
+// How far apart two colours lie, in the cube of their red, green and blue.
+double distance(QRgb a, QRgb b) {
+    return std::hypot(qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b));
+}
+
 enum class Ink { Shaded, Unshaded, Other };
 
-// Which of the two area-model colours a pixel shows: one it lies within 48
-// of and closer to than to any other colour the art uses next to a shape.
+// Which of the two area-model colours a pixel shows: the one it lies within
+// 48 of, when no other colour the art uses next to a shape is nearer.
 // Outlines and edges blended by anti-aliasing or JPEG count as neither.
 Ink ink(QRgb pixel) {
-    const auto distance = [pixel](const QColor& c) {
-        return std::hypot(qRed(pixel) - c.red(), qGreen(pixel) - c.green(),
-                          qBlue(pixel) - c.blue());
-    };
-    const double best = std::min(distance(look::SHADED), distance(look::UNSHADED));
-    for (const QColor& other : {look::OUTLINE, look::PLATE, look::TABLE, look::TILE_BACK,
-                                look::TILE_RIM, look::STAR_FILL}) {
-        if (distance(other) < best) {
-            return Ink::Other;
-        }
-    }
-    if (best > 48) {
-        return Ink::Other;
-    }
-    return distance(look::SHADED) < distance(look::UNSHADED) ? Ink::Shaded : Ink::Unshaded;
+    const QColor colours[] = {look::SHADED, look::UNSHADED,  look::OUTLINE,  look::PLATE,
+                              look::TABLE,  look::TILE_BACK, look::TILE_RIM, look::STAR_FILL};
+    const QColor* nearest = std::ranges::min_element(
+        colours, {}, [pixel](const QColor& c) { return distance(pixel, c.rgb()); });
+    // Shaded and Unshaded are the first two colours; the others are Other.
+    return distance(pixel, nearest->rgb()) > 48 ? Ink::Other : Ink(std::min(nearest - colours, 2L));
 }
 
 struct Shading {
@@ -109,22 +107,14 @@ int starPoints(const QImage& closeup) {
     return points;
 }
 
-TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
-    std::map<QString, QSize> pictures = {{"wdial", {400, 400}},
-                                         {"wblank", {160, 160}},
-                                         {"opening", {320, 240}},
-                                         {"logo2", {100, 139}}};
-    for (int p = 0; p < 16; ++p) {
-        pictures[QString("zandolit%1").arg(p, 2, 10, QChar('0'))] = {400, 400};
-        pictures[QString("zandolic%1").arg(p, 2, 10, QChar('0'))] = {160, 160};
+// The sizes of the tiles, close-ups and dials are checked with their shading.
+TEST(Pictures, TheOtherPicturesAreAtTheirSizeAndTwiceItAndEveryIconIsRound) {
+    for (int factor : {1, 2}) {
+        EXPECT_EQ(picture("wblank", factor).size(), QSize(160, 160) * factor);
+        EXPECT_EQ(picture("opening", factor).size(), QSize(320, 240) * factor);
+        EXPECT_EQ(picture("logo2", factor).size(), QSize(100, 139) * factor);
     }
-    for (int shaded : TILES) {
-        pictures["wsq" + QString::number(shaded)] = {80, 120};
-    }
-    for (const auto& [name, size] : pictures) {
-        EXPECT_EQ(picture(name).size(), size) << name.toStdString();
-        EXPECT_EQ(picture(name + "@2x").size(), size * 2) << name.toStdString();
-    }
+    EXPECT_LT(shading(picture("wblank")).area(), 40);
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon(QString(ZANDOLI_ASSET_DIR "/icons/zandoli-%1.png").arg(size));
         ASSERT_EQ(icon.size(), QSize(size, size)) << size;
@@ -135,10 +125,10 @@ TEST(Pictures, EveryNamedPictureExistsAtItsSizeAndTwiceItAndEveryIconIsRound) {
 
 TEST(Shading, EachTileShadesItsNumberOfTwentySquaresInReadingOrder) {
     for (int shaded : TILES) {
-        for (const QString& scale : SCALES) {
-            SCOPED_TRACE(QString("wsq%1%2").arg(shaded).arg(scale).toStdString());
-            const QImage tile = picture("wsq" + QString::number(shaded) + scale);
-            ASSERT_FALSE(tile.isNull());
+        for (int factor : {1, 2}) {
+            SCOPED_TRACE(QString("wsq%1 at %2x").arg(shaded).arg(factor).toStdString());
+            const QImage tile = picture("wsq" + QString::number(shaded), factor);
+            ASSERT_EQ(tile.size(), QSize(80, 120) * factor);
             EXPECT_NEAR(shading(tile).share(), shaded / 20.0, 0.015);
             // The squares' area, found from the pixels; 4 across, 5 down.
             QRect area;
@@ -160,23 +150,25 @@ TEST(Shading, EachTileShadesItsNumberOfTwentySquaresInReadingOrder) {
 // dial faces it.
 TEST(Shading, EachSpinPositionShowsItsValueOnCloseUpAndDialAndThePointerFacesIt) {
     const QImage rest = picture("wdial");
-    const QImage dial = picture("wdial@2x");
-    ASSERT_FALSE(rest.isNull() || dial.isNull());
+    const QImage dial = picture("wdial", 2);
+    ASSERT_EQ(rest.size(), QSize(400, 400));
+    ASSERT_EQ(dial.size(), QSize(800, 800));
     const double c = dial.width() / 2.0;
     for (int p = 0; p < 16; ++p) {
         SCOPED_TRACE(p);
         const double value = POSITIONS[p];
         const bool star = value == RED || value == BLUE;
-        for (const QString& scale : SCALES) {
-            const QImage closeup = at("zandolic", p, scale);
+        for (int factor : {1, 2}) {
+            const QImage closeup = at("zandolic", p, factor);
+            ASSERT_EQ(closeup.size(), QSize(160, 160) * factor);
             const Shading shape = shading(closeup);
             if (star) {
                 EXPECT_LT(shape.area(), 40);
-                EXPECT_EQ(starPoints(closeup), value == RED ? 5 : 8) << scale.toStdString();
-                EXPECT_EQ(closeup, at("zandolic", value == RED ? 1 : 9, scale));
+                EXPECT_EQ(starPoints(closeup), value == RED ? 5 : 8) << factor;
+                EXPECT_EQ(closeup, at("zandolic", value == RED ? 1 : 9, factor));
             } else {
                 EXPECT_GT(shape.area(), closeup.width() * closeup.height() / 6);
-                EXPECT_NEAR(shape.share(), value, 0.015) << scale.toStdString();
+                EXPECT_NEAR(shape.share(), value, 0.015) << factor;
             }
         }
         // The outer part of segment p of the dial at rest: beyond the hub, inside the rim.
@@ -189,18 +181,27 @@ TEST(Shading, EachSpinPositionShowsItsValueOnCloseUpAndDialAndThePointerFacesIt)
         // Where the spun dial differs from the dial at rest, weighted by how much.
         const QImage spun = at("zandolit", p);
         ASSERT_EQ(spun.size(), rest.size());
+        EXPECT_EQ(at("zandolit", p, 2).size(), dial.size());
         double sx = 0, sy = 0;
         eachPixel(rest, [&](int x, int y, QRgb was) {
-            const QRgb now = spun.pixel(x, y);
-            const int change = std::abs(qRed(was) - qRed(now)) +
-                               std::abs(qGreen(was) - qGreen(now)) +
-                               std::abs(qBlue(was) - qBlue(now));
-            sx += change > 60 ? change * (x - rest.width() / 2.0) : 0;
-            sy += change > 60 ? change * (y - rest.height() / 2.0) : 0;
+            const double change = distance(was, spun.pixel(x, y));
+            sx += change > 40 ? change * (x - rest.width() / 2.0) : 0;
+            sy += change > 40 ? change * (y - rest.height() / 2.0) : 0;
         });
         EXPECT_LT(offPosition(sx, sy, p), 22.5 / 2) << "pointer";
     }
-    EXPECT_LT(shading(picture("wblank")).area(), 40);
+}
+
+TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
+    std::set<AreaModel::Kind> kinds;
+    for (double value : {0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9, 1.0}) {
+        const AreaModel model = areaModel(value);
+        EXPECT_NEAR(model.share(), value, 1e-12) << value;
+        EXPECT_GE(model.parts(), 2) << value;
+        kinds.insert(model.kind);
+    }
+    EXPECT_EQ(kinds.size(), 3u);  // circles, bars and grids
+    EXPECT_THROW(areaModel(1.0 / 3.0), std::invalid_argument);
 }
 
 }  // namespace

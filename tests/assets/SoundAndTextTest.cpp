@@ -1,32 +1,34 @@
-// The printable rules and the about page, read from the files the build
-// wrote and held against the English rules document as a reader sees it,
-// written out in rules_en.txt; and the area models behind the shaded shapes.
-// That the generator writes the same bytes on every run is same_bytes_test.sh.
+// The generated sounds, printable rules and about page, read back from the
+// files the build wrote: the sounds as the plain 16-bit PCM files they must
+// be, the texts against the English rules document as a reader sees it,
+// written out in rules_en.txt. That the generator writes the same bytes on
+// every run is same_bytes_test.sh.
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
-#include <set>
-#include <stdexcept>
+#include <QtEndian>
+#include <cmath>
 
 #include "assets/AboutPage.h"
-#include "assets/AreaModel.h"
 #include "assets/RulesDocument.h"
 
 namespace zandoli::testing {
 namespace {
 
-QString readText(const QString& path) {
+QByteArray readAll(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return QString::fromUtf8(file.readAll());
+    return file.readAll();
 }
 
 // The rules document's lines: the heading, the introduction, the subheading,
 // the six rules, then the table of values with its cells split by " | ".
 QStringList englishRules() {
-    return readText(ZANDOLI_TEST_DATA "/rules_en.txt").split('\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(readAll(ZANDOLI_TEST_DATA "/rules_en.txt"))
+        .split('\n', Qt::SkipEmptyParts);
 }
 
 // What a reader of a page sees, in order: each heading, paragraph and list
@@ -57,7 +59,7 @@ QStringList readPage(const QString& html) {
 }
 
 TEST(RulesDocument, IsBalancedRtfHoldingTheRulesAndTheTableOfValuesInOrder) {
-    const QString rtf = readText(ZANDOLI_ASSET_DIR "/Zandoli Rules.doc");
+    QString rtf = QString::fromUtf8(readAll(ZANDOLI_ASSET_DIR "/Zandoli Rules.doc"));
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     qsizetype last = 0;
     for (QString text : englishRules()) {
@@ -65,20 +67,18 @@ TEST(RulesDocument, IsBalancedRtfHoldingTheRulesAndTheTableOfValuesInOrder) {
         EXPECT_GE(at, last) << "missing or out of order: " << text.toStdString();
         last = std::max(at, last);
     }
+    // The braces nest and close; an escaped brace or backslash does not count.
     int depth = 0;
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        if (rtf[i] == '\\') {
-            ++i;  // an escaped brace or backslash does not nest
-        } else {
-            depth += (rtf[i] == '{') - (rtf[i] == '}');
-            EXPECT_GE(depth, 0);
-        }
+    rtf.remove(QRegularExpression(R"(\\[\\{}])"));
+    for (QChar c : rtf) {
+        depth += (c == '{') - (c == '}');
+        EXPECT_GE(depth, 0);
     }
     EXPECT_EQ(depth, 0);
 }
 
 TEST(AboutPage, IsWellFormedUtf8TeachingTheRulesAndNamingVersionLicenceAndMakers) {
-    const QString html = readText(ZANDOLI_ASSET_DIR "/" ZANDOLI_ABOUT_PAGE);
+    const QString html = QString::fromUtf8(readAll(ZANDOLI_ASSET_DIR "/" ZANDOLI_ABOUT_PAGE));
     EXPECT_TRUE(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
     const QStringList page = readPage(html);
     // How to play: the introduction, then each rule as an item, whole and in
@@ -106,25 +106,52 @@ TEST(Escaping, MarkupAndRtfControlsAreEscapedAndOtherTextIsKeptAsItIs) {
     EXPECT_EQ(
         htmlEscape("0.5 < 3/4 & \"75%\" > 1/2 &amp; the player's \u00bd \u2014 \u25a0"),
         "0.5 &lt; 3/4 &amp; &quot;75%&quot; &gt; 1/2 &amp;amp; the player's \u00bd \u2014 \u25a0");
-    EXPECT_EQ(rtfEscape("plain 'quoted' \"text\" 50% a{b}\\c \u00bd\u25a0x"),
-              "plain 'quoted' \"text\" 50% a\\{b\\}\\\\c \\u189?\\u9632?x");
-    EXPECT_EQ(rtfEscape("\uff0b"), "\\u-245?");  // RTF reads \u as a signed 16-bit number
+    // RTF reads \u as a signed 16-bit number.
+    EXPECT_EQ(rtfEscape("plain 'quoted' \"text\" 50% a{b}\\c \u00bd\u25a0\uff0bx"),
+              "plain 'quoted' \"text\" 50% a\\{b\\}\\\\c \\u189?\\u9632?\\u-245?x");
     // What the about page is made of is escaped too: a version with markup
     // in it reads as text.
     EXPECT_TRUE(readPage(QString::fromStdString(aboutPage("1.0 <beta> & co")))
                     .contains("p: Version 1.0 <beta> & co"));
 }
 
-TEST(AreaModel, EveryShapeIsCutIntoEqualPartsShadingExactlyItsValue) {
-    std::set<AreaModel::Kind> kinds;
-    for (double value : {0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9, 1.0}) {
-        const AreaModel model = areaModel(value);
-        EXPECT_NEAR(model.share(), value, 1e-12) << value;
-        EXPECT_GE(model.parts(), 2) << value;
-        kinds.insert(model.kind);
+TEST(Sounds, EverySoundIsAudibleUnclippedAndAsLongAsItsMoment) {
+    const std::tuple<const char*, double, double> sounds[] = {
+        {"click.wav", 0.01, 0.15}, {"click1.wav", 0.01, 0.15}, {"shuffle4.wav", 1.0, 1.4},
+        {"wheel4.wav", 2.2, 2.6},  {"key.wav", 0.3, 1.5},      {"dealcard.wav", 0.1, 0.6},
+        {"boink.wav", 0.2, 1.0},   {"stapler.wav", 0.05, 0.4}, {"scrape.wav", 0.15, 0.8},
+        {"fanf3.wav", 1.5, 3.0},
+    };
+    const int minusOneDb = int(32767 * std::pow(10.0, -1 / 20.0));
+    for (const auto& [name, shortest, longest] : sounds) {
+        SCOPED_TRACE(name);
+        const QByteArray b = readAll(ZANDOLI_ASSET_DIR "/wav/" + QString(name));
+        const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+        const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+        ASSERT_TRUE(b.size() > 44 && b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " &&
+                    u16(20) == 1 && u16(22) == 1 && u16(34) == 16 &&
+                    (u32(24) == 22050 || u32(24) == 44100) && b.mid(36, 4) == "data" &&
+                    u32(40) == b.size() - 44 && u32(4) == b.size() - 8)
+            << "not a mono 16-bit PCM file";
+        QList<int> wave;
+        int peak = 0;
+        double energy = 0;
+        for (qsizetype at = 44; at < b.size(); at += 2) {
+            wave << qFromLittleEndian<qint16>(b.constData() + at);
+            peak = std::max(peak, std::abs(wave.back()));
+            energy += double(wave.back()) * wave.back();
+        }
+        EXPECT_GE(double(wave.size()) / u32(24), shortest);
+        EXPECT_LE(double(wave.size()) / u32(24), longest);
+        EXPECT_LE(peak, minusOneDb) << "peak above -1 dBFS";
+        EXPECT_GT(peak, 32767 / 10) << "quieter than -20 dBFS";
+        EXPECT_GT(std::sqrt(energy / wave.size()), 32767 / 1000.0) << "silent";
+        // Starting or stopping away from zero is heard as a click.
+        EXPECT_LT(std::abs(wave.front()), 330);
+        EXPECT_LT(std::abs(wave.back()), 330);
     }
-    EXPECT_EQ(kinds.size(), 3u);  // circles, bars and grids
-    EXPECT_THROW(areaModel(1.0 / 3.0), std::invalid_argument);
+    EXPECT_NE(readAll(ZANDOLI_ASSET_DIR "/wav/click.wav"),
+              readAll(ZANDOLI_ASSET_DIR "/wav/click1.wav"));
 }
 
 }  // namespace
