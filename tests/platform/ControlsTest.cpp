@@ -18,8 +18,8 @@ namespace {
 // In a shown window, a 100 x 40 control at (10, 10) and beside it, at
 // (150, 10), another of the same kind, each made from `made` (a caption, or
 // nothing for a picture) and the window. Presses and releases on the first
-// and beside it, each with the number of clicks counted after it, then the
-// same while disabled and enabled again.
+// and beside it, of which only the first is a click, then the same while
+// disabled and enabled again.
 template <typename Control, typename... Made>
 void checkClicks(const Made&... made) {
     SCOPED_TRACE(typeid(Control).name());
@@ -34,19 +34,17 @@ void checkClicks(const Made&... made) {
     QSignalSpy clicks(control, &Control::clicked);
     QSignalSpy otherClicks(other, &Control::clicked);
     const QPoint inside(50, 20), beside(120, 20), overOther(190, 20);
-    const std::tuple<Qt::MouseButton, QPoint, Qt::MouseButton, QPoint, int, const char*> presses[] =
-        {
-            {Qt::LeftButton, inside, Qt::LeftButton, inside, 1, "a left click inside"},
-            {Qt::RightButton, inside, Qt::RightButton, inside, 1, "a right click"},
-            {Qt::RightButton, inside, Qt::LeftButton, inside, 1,
-             "a right press ended by the left button"},
-            {Qt::LeftButton, inside, Qt::LeftButton, beside, 1, "a press let go beside it"},
-            {Qt::LeftButton, inside, Qt::LeftButton, overOther, 1, "a press let go over the other"},
-        };
-    for (const auto& [down, at, up, to, count, what] : presses) {
+    const std::tuple<Qt::MouseButton, QPoint, Qt::MouseButton, QPoint, const char*> presses[] = {
+        {Qt::LeftButton, inside, Qt::LeftButton, inside, "a left click inside"},
+        {Qt::RightButton, inside, Qt::RightButton, inside, "a right click"},
+        {Qt::RightButton, inside, Qt::LeftButton, inside, "a right press ended by the left button"},
+        {Qt::LeftButton, inside, Qt::LeftButton, beside, "a press let go beside it"},
+        {Qt::LeftButton, inside, Qt::LeftButton, overOther, "a press let go over the other"},
+    };
+    for (const auto& [down, at, up, to, what] : presses) {
         QTest::mousePress(control, down, {}, at);
         QTest::mouseRelease(control, up, {}, to);
-        EXPECT_EQ(clicks.count(), count) << what;
+        EXPECT_EQ(clicks.count(), 1) << what;
     }
     EXPECT_EQ(otherClicks.count(), 0) << "a release over a control not pressed";
     control->setEnabled(false);

@@ -15,8 +15,9 @@ namespace {
 
 TEST(AssetPath, MatchesFoldersAndFilesWhateverTheirCase) {
     WorkingFolder folder;
-    folder.touch(QStringLiteral("Images/opening.jpg"));
-    folder.touch(QStringLiteral("wav/Click.WAV"));
+    folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(1, 1));
+    // Any file will do where only the name is looked at.
+    folder.writePicture(QStringLiteral("wav/Click.WAV"), QSize(1, 1));
     const QString root = QDir::currentPath();
     EXPECT_EQ(assetPath(QStringLiteral("images\\opening.jpg")), root + "/Images/opening.jpg");
     EXPECT_EQ(assetPath(QStringLiteral("IMAGES\\OPENING.JPG")), root + "/Images/opening.jpg");
@@ -47,8 +48,8 @@ struct LoggedVoice : Voice {
 
 TEST(SoundPlayer, ANewSoundCutsOffTheOneBeforeEvenWhenItsFileIsMissing) {
     WorkingFolder folder;
-    folder.touch(QStringLiteral("wav/click.wav"));
-    folder.touch(QStringLiteral("wav/wheel4.wav"));
+    folder.writePicture(QStringLiteral("wav/click.wav"), QSize(1, 1));
+    folder.writePicture(QStringLiteral("wav/wheel4.wav"), QSize(1, 1));
     QStringList log;
     int made = 0;
     SoundPlayer player([&](const QString& path) -> std::unique_ptr<Voice> {
