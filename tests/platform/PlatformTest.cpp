@@ -1,9 +1,11 @@
 // The platform layer on its own: file names whatever their case, where a
-// screen is placed and which sound is heard.
+// screen is placed, which sound is heard and which picture is shown.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDir>
 #include <memory>
 
+#include "platform/PictureBox.h"
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
 #include "tests/platform/WorkingFolder.h"
@@ -13,8 +15,9 @@ namespace {
 
 TEST(AssetPath, MatchesFoldersAndFilesWhateverTheirCase) {
     WorkingFolder folder;
-    folder.touch(QStringLiteral("Images/opening.jpg"));
-    folder.touch(QStringLiteral("wav/Click.WAV"));
+    folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(1, 1));
+    // Any file will do where only the name is looked at.
+    folder.writePicture(QStringLiteral("wav/Click.WAV"), QSize(1, 1));
     const QString root = QDir::currentPath();
     EXPECT_EQ(assetPath(QStringLiteral("images\\opening.jpg")), root + "/Images/opening.jpg");
     EXPECT_EQ(assetPath(QStringLiteral("IMAGES\\OPENING.JPG")), root + "/Images/opening.jpg");
@@ -45,8 +48,8 @@ struct LoggedVoice : Voice {
 
 TEST(SoundPlayer, ANewSoundCutsOffTheOneBeforeEvenWhenItsFileIsMissing) {
     WorkingFolder folder;
-    folder.touch(QStringLiteral("wav/click.wav"));
-    folder.touch(QStringLiteral("wav/wheel4.wav"));
+    folder.writePicture(QStringLiteral("wav/click.wav"), QSize(1, 1));
+    folder.writePicture(QStringLiteral("wav/wheel4.wav"), QSize(1, 1));
     QStringList log;
     int made = 0;
     SoundPlayer player([&](const QString& path) -> std::unique_ptr<Voice> {
@@ -65,6 +68,29 @@ TEST(SoundPlayer, ANewSoundCutsOffTheOneBeforeEvenWhenItsFileIsMissing) {
                            "stop wav/click.wav", "start wav/click.wav", "stop wav/click.wav"}));
     EXPECT_EQ(made, 2);  // each file is loaded once
     EXPECT_TRUE(player.current().isEmpty());
+}
+
+// On a display of two device pixels to the logical pixel (the suite is run
+// again with QT_SCALE_FACTOR=2 for this) the picture drawn at twice the size
+// is shown, at the logical size; without one, or on an ordinary display, the
+// plain picture at its own size.
+TEST(PictureBox, ShowsTheDoubleSizedPictureOnASharpDisplayAtTheLogicalSize) {
+    const double ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    ASSERT_EQ(qApp->devicePixelRatio(), ratio);
+    WorkingFolder folder;
+    folder.writePicture(QStringLiteral("Images/wdial.jpg"), QSize(400, 400));
+    folder.writePicture(QStringLiteral("Images/wdial@2x.jpg"), QSize(800, 800));
+    folder.writePicture(QStringLiteral("Images/wsq6.jpg"), QSize(80, 120));
+    QWidget window;
+    PictureBox box(&window);
+    ASSERT_TRUE(box.setPicture(QStringLiteral("Images\\wdial.jpg")));
+    EXPECT_EQ(box.pixmap().devicePixelRatio(), ratio);
+    EXPECT_EQ(box.pixmap().size(), QSize(400, 400) * ratio);
+    EXPECT_EQ(box.size(), QSize(400, 400));
+    PictureBox tile(&window);
+    ASSERT_TRUE(tile.setPicture(QStringLiteral("images\\WSQ6.jpg")));
+    EXPECT_EQ(tile.pixmap().devicePixelRatio(), 1.0);
+    EXPECT_EQ(tile.size(), QSize(80, 120));
 }
 
 }  // namespace

@@ -20,8 +20,7 @@ public:
         });
     }
     ~SoundLog() { SoundPlayer::instance().setVoiceMaker(makeQtVoice); }
-    SoundLog(const SoundLog&) = delete;
-    SoundLog& operator=(const SoundLog&) = delete;
+    Q_DISABLE_COPY(SoundLog)
 
     QStringList started;
 

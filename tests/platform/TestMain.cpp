@@ -10,18 +10,17 @@
 // the fake window frames.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    const QList<QByteArray> size = qgetenv("ZANDOLI_TEST_DISPLAY").split('x');
+    const QStringList size = qEnvironmentVariable("ZANDOLI_TEST_DISPLAY", "1280x1024").split('x');
     QTemporaryDir dir;
     QFile config(dir.filePath(QStringLiteral("display.json")));
     if (!config.open(QIODevice::WriteOnly)) {
         return 1;
     }
-    config.write(
-        "{\"windowFrameMargins\": false, \"screens\": [{\"name\": \"test\", \"x\": 0, "
-        "\"y\": 0, \"width\": " +
-        (size.size() == 2 ? size[0] : "1280") +
-        ", \"height\": " + (size.size() == 2 ? size[1] : "1024") +
-        ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}");
+    config.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "test", )"
+                                R"("x": 0, "y": 0, "width": %1, "height": %2, "logicalDpi": 96, )"
+                                R"("logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(size.value(0), size.value(1))
+                     .toUtf8());
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
     QApplication app(argc, argv);

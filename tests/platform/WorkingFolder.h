@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QSize>
@@ -17,16 +16,9 @@ class WorkingFolder {
 public:
     WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
     ~WorkingFolder() { QDir::setCurrent(previous_); }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    Q_DISABLE_COPY(WorkingFolder)
 
     QString path() const { return dir_.path(); }
-
-    void touch(const QString& relative) const {
-        QDir(dir_.path()).mkpath(QFileInfo(relative).path());
-        QFile file(dir_.filePath(relative));
-        (void)file.open(QIODevice::WriteOnly);
-    }
 
     void writePicture(const QString& relative, QSize size) const {
         QDir(dir_.path()).mkpath(QFileInfo(relative).path());
