@@ -1,6 +1,7 @@
 // Turns, wins and new games as transcripts of what the table shows and
-// sounds (turns.txt, games.txt), a saved game brought back, and whole games
-// played to a win by the scripted player.
+// sounds (turns.txt, games.txt), and a saved game brought back. Whole games
+// played to a win are in the saved game's tests, which save every state
+// they pass through.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,50 +73,6 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
 // The scheduler calls back the referee that set its callback: a copy would
 // never hear its timers.
 static_assert(!std::is_copy_constructible_v<Referee>);
-
-// Two games after each other at each table, each turn passing the table on
-// to the next player with that player's hand showing.
-TEST(WholeGame, OneToFourPlayersPlayTwoGamesEachToAWinner) {
-    const char* const wins[] = {"BLUE HAS WON!!!", "YELLOW HAS WON!!!", "MAGENTA HAS WON!!!",
-                                "GREEN HAS WON!!!"};
-    for (int players = 1; players <= 4; ++players) {
-        for (uint64_t seed = 1; seed <= 2; ++seed) {
-            SeededRandom random(seed * 7919 + players);
-            GameState state;
-            state.numPlayers = static_cast<int16_t>(players);
-            state.playSound = seed % 2 ? 1 : 0;
-            RecordingView view;
-            VirtualScheduler scheduler;
-            const auto referee = refereeFor(players, state, view, scheduler, random);
-            ScriptedPlayer player(*referee, state, scheduler);
-            for (int game = 0; game < 2; ++game) {
-                player.startNewGame();
-                int turns = 0;
-                while (referee->gameOver() == 0 && ++turns < 2000) {
-                    const int colour = state.colour;
-                    player.playTurn();
-                    if (referee->gameOver() == 0) {
-                        scheduler.advance(3000);
-                        EXPECT_EQ(state.colour, (colour + 1) % players);
-                        EXPECT_EQ(view.visibleSlots(),
-                                  std::min<int>(state.handSize[state.colour], 12));
-                    }
-                }
-                ASSERT_EQ(referee->gameOver(), 1) << players << " players, seed " << seed;
-                EXPECT_EQ(view.visibleSlots(), 0);
-                EXPECT_EQ(view.sounds.empty(), seed % 2 == 0);
-                // One player: every turn is one spin, and the count is this game's.
-                EXPECT_EQ(view.turnCaption, players == 1
-                                                ? "GAME WON IN " + std::to_string(turns) + " SPINS!"
-                                                : wins[state.colour]);
-                if (game == 0) {  // a table's first win flashes to black first
-                    scheduler.advance(250);
-                    EXPECT_EQ(view.turnCaptionColour, BLACK);
-                }
-            }
-        }
-    }
-}
 
 }  // namespace
 }  // namespace zandoli::testing
