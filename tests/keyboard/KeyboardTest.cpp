@@ -1,6 +1,6 @@
-// Playing by keyboard: the reading order of Tab, the keys of the table and
-// the set-up screen, the focus mark, and the focus following the game with
-// what it tells a screen reader.
+// Playing by keyboard: the reading order of Tab, the keys of the table, the
+// focus mark, and the focus following the game with what it tells a screen
+// reader.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QSignalSpy>
@@ -8,11 +8,7 @@
 
 #include "platform/KeyboardFocus.h"
 #include "platform/Speech.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/SetupScreen.h"
-#include "screens/TitleScreen.h"
 #include "table/TableScreen.h"
-#include "tests/platform/WorkingFolder.h"
 #include "tests/support/FixedRandom.h"
 #include "tests/support/VirtualScheduler.h"
 
@@ -135,32 +131,6 @@ TEST_F(Table, ShortcutsPressTheirButtonsAndTheMarkShowsOnlyForTheKeyboard) {
     QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(5, 5));
     settle();
     EXPECT_EQ(keyboard::shownMark(), nullptr);
-}
-
-TEST(SetUpKeys, TheFiguresPickTheNumberOfPlayersThatTheButtonsName) {
-    WorkingFolder folder;
-    folder.writePicture(QStringLiteral("Images/logo2.jpg"), QSize(100, 139));
-    ScreenRegistry screens;
-    screens.title().show();
-    QWidget* title = screens.title().window();
-    title->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(title));
-    EXPECT_EQ(focusName(), "okButton");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QWidget* setup = screens.setup().window();
-    setup->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
-    const char* names[] = {"1 player", "2 players", "3 players", "4 players"};
-    for (int i = 0; i < 4; ++i) {
-        QWidget* button = setup->findChild<QWidget*>(QStringLiteral("playersButton%1").arg(i + 1));
-        EXPECT_EQ(
-            QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).toStdString(),
-            names[i]);
-    }
-    QTest::keyClick(setup, Qt::Key_3);
-    EXPECT_EQ(screens.state().numPlayers, 3);
-    EXPECT_TRUE(screens.table().isLoaded());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
