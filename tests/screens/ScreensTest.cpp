@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTest>
 #include <QUrl>
-#include <fstream>
 #include <memory>
 #include <numeric>
 #include <set>
@@ -25,6 +24,7 @@
 #include "table/TableScreen.h"
 #include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
+#include "tests/screens/Transcript.h"
 
 namespace zandoli {
 namespace {
@@ -214,33 +214,14 @@ private:
     bool ended_ = false;
 };
 
-// Each section of the transcript starts a fresh run; "only" leaves out the
-// rest of a section on another display, or in a build that names its web
-// address.
+// "only" leaves out the rest of a section on another display, or in a build
+// that names its web address.
 TEST(Screens, TheWayThroughTheScreens) {
     const std::string display = displayTwips().width() > 12000 ? "1280x1024" : "800x600";
     const std::string site = websiteAddress().isEmpty() ? "about-page" : "web-address";
-    std::ifstream file(ZANDOLI_TRANSCRIPTS "/screens.txt");
-    ASSERT_TRUE(file.is_open());
-    std::unique_ptr<Program> run;
-    std::string section;
-    bool skipping = false;
-    for (std::string line; std::getline(file, line);) {
-        if (line.rfind("==", 0) == 0) {
-            run.reset();
-            run = std::make_unique<Program>();
-            section = line;
-            skipping = false;
-        } else if (line.rfind("only ", 0) == 0) {
-            skipping = skipping || (line.substr(5) != display && line.substr(5) != site);
-        } else if (!skipping && !line.empty() && line[0] != '#') {
-            const size_t arrow = line.find(" => ");
-            const std::string seen = run->play(line.substr(0, arrow));
-            if (arrow != std::string::npos) {
-                EXPECT_EQ(seen, line.substr(arrow + 4)) << section << "\n" << line;
-            }
-        }
-    }
+    testing::playTranscript<Program>(
+        ZANDOLI_TRANSCRIPTS "/screens.txt",
+        [&](const std::string& what) { return what == display || what == site; });
 }
 
 }  // namespace
