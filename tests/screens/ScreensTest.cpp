@@ -113,8 +113,6 @@ public:
             return words({at.x(), at.y(), at.width(), at.height()});
         } else if (verb == "visible") {
             return control(a, b)->isVisible() ? "shown" : "hidden";
-        } else if (verb == "text") {
-            return qobject_cast<QLabel*>(control(a, b))->text().toStdString();
         } else if (verb == "name") {
             return QAccessible::queryAccessibleInterface(control(a, b))
                 ->text(QAccessible::Name)
@@ -134,11 +132,6 @@ public:
             screens_->leaveTable(screen(a), false);
         } else if (verb == "save") {
             EXPECT_TRUE(savegame::writeSave(dealtGame(std::stoi(a), std::stoi(b)), "lastgame.inf"));
-        } else if (verb == "restore") {
-            state = dealtGame(std::stoi(a), 0);
-            state.restoring = 1;
-            screen(a == "1" ? "onePlayerTable" : "table").show();
-            state.restoring = 0;
         } else if (verb == "remove") {
             QFile::remove(QString::fromStdString(a));
         } else if (verb == "set") {
