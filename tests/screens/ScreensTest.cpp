@@ -1,216 +1,220 @@
-// The way through the screens: title, set-up, rules, a table and back, with
-// the clicks heard, the saves written and the windows read back.
+// The way through the screens as a transcript (screens.txt): title, set-up,
+// rules, a table and back, with the screens open, the clicks heard, the
+// saves written and the pages opened after each step.
+#include <gtest/gtest.h>
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QFile>
-#include <QSignalSpy>
+#include <QTest>
 #include <QUrl>
+#include <memory>
+#include <numeric>
+#include <set>
+#include <sstream>
 
-#include "platform/ClickLabel.h"
+#include "engine/Pack.h"
 #include "platform/Platform.h"
 #include "savegame/SaveFile.h"
-#include "tests/screens/ScreensFixture.h"
+#include "screens/Backdrop.h"
+#include "screens/RulesScreen.h"
+#include "screens/ScreenRegistry.h"
+#include "screens/SetupScreen.h"
+#include "screens/TitleScreen.h"
+#include "table/OnePlayerTable.h"
+#include "table/TableScreen.h"
+#include "tests/platform/SoundLog.h"
+#include "tests/platform/WorkingFolder.h"
+#include "tests/screens/Transcript.h"
 
 namespace zandoli {
 namespace {
 
-int16_t savedPlayers() {
-    GameState read;
-    return savegame::readSave("lastgame.inf", read) ? read.numPlayers : -1;
+// A game just dealt in pack order, the last colour to play: what a table
+// restores and what the save reader accepts.
+GameState dealtGame(int players, int sound) {
+    GameState game;
+    game.numPlayers = static_cast<int16_t>(players);
+    game.playSound = static_cast<int16_t>(sound);
+    game.colour = static_cast<int16_t>(players - 1);
+    PackOrder pack;
+    std::iota(pack.begin(), pack.end(), int16_t{0});
+    clearHands(game);
+    dealHands(game, pack);
+    return game;
 }
 
-TEST_F(Screens, TitleLoadsCentredWithSoundOnAndOkShowsBackdropAndSetUp) {
-    state().playSound = 0;
-    screens->title().show();
-    EXPECT_EQ(state().playSound, 1);
-    // 372 x 438 pixels, centred on the 1280 x 1024 display.
-    EXPECT_EQ(screens->title().window()->geometry(), QRect(454, 293, 372, 438));
-    state().restoring = 1;
-    click(screens->title(), "okButton");
-    EXPECT_EQ(state().restoring, 0);
-    EXPECT_EQ(screens->hideDesktop, 1);
-    EXPECT_TRUE(screens->setup().window()->isVisible());
-    EXPECT_EQ(seen(), "backdrop setup | wav/click.wav");
-}
-
-TEST_F(Screens, TitleExitEndsTheProgramSilentlyWithoutSaving) {
-    QSignalSpy ended(screens.get(), &ScreenRegistry::programEnded);
-    screens->title().show();
-    click(screens->title(), "exitButton");
-    EXPECT_EQ(ended.count(), 1);
-    EXPECT_EQ(seen(), "|");
-    EXPECT_FALSE(QFile::exists("lastgame.inf"));
-}
-
-TEST_F(Screens, RestartDoesNothingWithoutASaveAndOpensTheMatchingTableWithOne) {
-    screens->title().show();
-    click(screens->title(), "restartButton");
-    EXPECT_EQ(seen(), "title |");
-    ASSERT_TRUE(savegame::writeSave(dealtGame(3, 0), "lastgame.inf"));
-    click(screens->title(), "restartButton");
-    EXPECT_EQ(state().numPlayers, 3);
-    EXPECT_EQ(seen(), "backdrop table |");         // the saved game had sound off
-    screens->leaveTable(screens->table(), false);  // as a won game leaves
-    EXPECT_EQ(savedPlayers(), 3);
-    ASSERT_TRUE(savegame::writeSave(dealtGame(1, 1), "lastgame.inf"));
-    seen();
-    click(screens->title(), "restartButton");
-    EXPECT_EQ(seen(), "backdrop one | wav/click.wav");
-}
-
-TEST_F(Screens, TableExitSavesAndTheTitleReadsCancelUntilTheSetUpExit) {
-    restore(screens->table(), dealtGame(2, 0));
-    click(screens->table(), "exitButton");
-    EXPECT_TRUE(screens->title().window()->isVisible());
-    EXPECT_EQ(screens->title().startCaption(), "Cancel");
-    EXPECT_EQ(seen(), "title | wav/click.wav");  // the title turned sound on
-    EXPECT_EQ(savedPlayers(), 2);
-    // "Cancel" does what "OK" does, and the set-up Exit brings back "OK".
-    click(screens->title(), "okButton");
-    ASSERT_TRUE(screens->setup().isLoaded());
-    state().playSound = 0;
-    click(screens->setup(), "exitButton");
-    EXPECT_FALSE(screens->setup().isLoaded());
-    EXPECT_EQ(screens->title().startCaption(), "OK");
-    EXPECT_EQ(state().playSound, 1);
-}
-
-TEST_F(Screens, ClosingATableWindowOrTheSessionSavesAsExitButNotWhileDealing) {
-    restore(screens->table(), dealtGame(2, 0));
-    EXPECT_TRUE(screens->saveRunningGame());  // the session ends: the table stays open
-    EXPECT_TRUE(screens->table().isLoaded());
-    QFile::remove("lastgame.inf");
-    screens->table().window()->close();
-    EXPECT_FALSE(screens->table().isLoaded());
-    EXPECT_EQ(screens->title().startCaption(), "Cancel");
-    GameState read;
-    ASSERT_TRUE(savegame::readSave("lastgame.inf", read));
-    EXPECT_EQ(read.colour * 100 + read.hand[1][6], 113);  // Yellow to play, holding card 13
-    QFile::remove("lastgame.inf");
-    EXPECT_FALSE(screens->saveRunningGame());  // nothing left open to save
-    state().numPlayers = 3;
-    screens->table().show();  // a new game: the hands wait for the deal delay
-    ASSERT_TRUE(screens->table().referee().dealing());
-    EXPECT_FALSE(screens->saveRunningGame());
-    screens->table().window()->close();
-    EXPECT_FALSE(QFile::exists("lastgame.inf"));
-}
-
-TEST_F(Screens, SetUpHideDesktopTakesTheBackdropAwayAndBringsItBack) {
-    screens->title().show();
-    click(screens->title(), "okButton");
-    // The tests run on displays 1280 and 800 pixels wide.
-    const bool offered = control(screens->setup(), "hideDesktopBox")->isVisible();
-    ASSERT_EQ(offered, displayTwips().width() > 12000);
-    if (!offered) {
-        GTEST_SKIP() << "the box is hidden on this display";
+// Words and numbers, spaced.
+std::string words(const QVariantList& items) {
+    QStringList texts;
+    for (const QVariant& item : items) {
+        texts << item.toString();
     }
-    seen();
-    click(screens->setup(), "hideDesktopBox");
-    EXPECT_EQ(screens->hideDesktop, 0);
-    EXPECT_EQ(seen(), "setup | wav/click1.wav");
-    QSignalSpy setupShown(&screens->setup(), &Screen::shown);
-    click(screens->setup(), "hideDesktopBox");
-    EXPECT_EQ(screens->hideDesktop, 1);
-    EXPECT_EQ(seen(), "backdrop setup | wav/click1.wav");
-    EXPECT_EQ(setupShown.count(), 1);  // again, on top of the backdrop
+    return texts.join(' ').toStdString();
 }
 
-TEST_F(Screens, SetUpRulesLieOnTopAndCloseByTheirExitOrAPlayerCount) {
-    for (const auto& [button, players, soundOff, opened] :
-         {std::tuple{"playersButton1", 1, true, "backdrop one |"},
-          {"playersButton2", 2, false, "backdrop table | wav/shuffle4.wav"},
-          {"playersButton4", 4, true, "backdrop table |"}}) {
-        screens->title().show();
-        click(screens->title(), "okButton");
-        QSignalSpy rulesShown(&screens->rules(), &Screen::shown);
-        click(screens->setup(), "rulesButton");
-        EXPECT_EQ(rulesShown.count(), 1);
-        EXPECT_TRUE(screens->rules().window()->isVisible());
-        seen();
-        click(screens->rules(), "exitButton");
-        EXPECT_EQ(seen(), "backdrop setup | wav/click.wav");
-        if (soundOff) {
-            click(screens->setup(), "playSoundBox");
-        }
-        click(screens->setup(), "rulesButton");
-        seen();
-        click(screens->setup(), button);
-        EXPECT_EQ(state().numPlayers * 10 + state().playSound, players * 10 + !soundOff) << button;
-        EXPECT_EQ(seen(), opened);
-        screens->leaveTable(
-            players == 1 ? static_cast<Screen&>(screens->onePlayerTable()) : screens->table(),
-            false);
-    }
-}
-
-TEST_F(Screens, SetUpWithoutItsLogoSkipsTheRestAndFitsTheScreen) {
-    QFile::remove("Images/logo2.jpg");
-    screens->hideDesktop = 0;
-    screens->setup().show();
-    EXPECT_FALSE(control(screens->setup(), "hideDesktopBox")->isVisible());
-    // The 1024 x 768 window centred on a 1280 x 1024 display, or from the top
-    // left corner on an 800 x 600 one, where it cannot fit.
-    const QPoint at = displayTwips().width() > 12000 ? QPoint(128, 128) : QPoint(-112, -84);
-    EXPECT_EQ(screens->setup().window()->pos(), at);
-}
-
-TEST_F(Screens, RulesBodyTextsFitTheirLabelsAndExitLiesInTheWindow) {
-    screens->rules().show();
-    QWidget* rules = screens->rules().window();
-    for (int index : {2, 3, 4, 5, 6, 8, 14}) {
-        auto* body = rules->findChild<ClickLabel*>(QStringLiteral("rulesText%1").arg(index));
-        ASSERT_NE(body, nullptr) << index;
-        EXPECT_LE(body->heightForWidth(body->width()), body->height()) << index;
-    }
-    EXPECT_TRUE(rules->rect().contains(control(screens->rules(), "exitButton")->geometry()));
-}
-
-std::string fileUrl(const QString& path) {
-    return QUrl::fromLocalFile(path).toString().toStdString();
-}
-
-// The addresses the desktop was asked to open.
-class OpenedUrls : public QObject {
+// The files the desktop is asked to open.
+class OpenedFiles : public QObject {
     Q_OBJECT
 
 public:
-    explicit OpenedUrls(const QString& scheme) : scheme_(scheme) {
-        QDesktopServices::setUrlHandler(scheme_, this, "open");
-    }
-    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(scheme_); }
+    OpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
-    std::vector<std::string> urls;
+    QStringList paths;
 
 public slots:
-    void open(const QUrl& url) { urls.push_back(url.toString().toStdString()); }
-
-private:
-    QString scheme_;
+    void open(const QUrl& url) { paths << url.toLocalFile(); }
 };
 
-TEST_F(Screens, SetUpWithoutAWebAddressOpensTheAboutPageBesideTheGamesPictures) {
-    if (!websiteAddress().isEmpty()) {
-        GTEST_SKIP() << "this build names its web address";
+// A run of the program in a fresh working folder holding the two pictures,
+// played one step of the transcript at a time.
+class Program {
+public:
+    Program() {
+        folder_.writePicture(QStringLiteral("Images/opening.jpg"), QSize(320, 240));
+        folder_.writePicture(QStringLiteral("Images/logo2.jpg"), QSize(100, 139));
+        screens_ = std::make_unique<ScreenRegistry>();
+        for (Screen* screen : all()) {
+            QObject::connect(screen, &Screen::shown, screen,
+                             [this, screen] { shown_.insert(screen); });
+        }
+        QObject::connect(screens_.get(), &ScreenRegistry::programEnded, [this] { ended_ = true; });
     }
-    OpenedUrls opened(QStringLiteral("file"));
-    screens->setup().show();
-    EXPECT_EQ(control<QLabel>(screens->setup(), "websiteButton")->text(), "About Zandoli?");
-    click(screens->setup(), "websiteButton");
-    click(screens->setup(), "playersHeading");
-    // Run from the build folder, the pictures and the page are in the working folder.
-    const QString here = QFileInfo(folder.path()).canonicalFilePath();
-    EXPECT_EQ(opened.urls, std::vector<std::string>(2, fileUrl(here + "/about.html")));
+    ~Program() {
+        screens_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
-    // Installed, the player's folder links to the installed pictures, and the
-    // page is found beside them.
-    QTemporaryDir installed;
-    const QString data = QFileInfo(installed.path()).canonicalFilePath();
-    ASSERT_TRUE(QDir(data).mkdir(QStringLiteral("Images")));
-    ASSERT_TRUE(QDir(here + "/Images").removeRecursively());
-    ASSERT_TRUE(QFile::link(data + "/Images", here + "/Images"));
-    opened.urls.clear();
-    click(screens->setup(), "websiteButton");
-    EXPECT_EQ(opened.urls, std::vector<std::string>{fileUrl(data + "/about.html")});
+    // The verbs are listed at the top of screens.txt.
+    std::string play(const std::string& step) {
+        std::istringstream in(step);
+        std::string verb, a, b;
+        in >> verb >> a >> b;
+        GameState& state = screens_->state();
+        if (verb == "state") {
+            return words({"players", state.numPlayers, "sound", state.playSound, "restoring",
+                          state.restoring, "desktop", screens_->hideDesktop, "start",
+                          // Asked of a closed title, the caption would open it.
+                          screens_->title().isLoaded() ? screens_->title().startCaption() : "-"});
+        } else if (verb == "saved") {
+            GameState read;
+            if (!savegame::readSave("lastgame.inf", read)) {
+                return "nothing";
+            }
+            std::string saved = words({"players", read.numPlayers, "colour", read.colour, "holds"});
+            for (int slot = 0; slot < read.handSize[read.colour]; ++slot) {
+                saved += " " + std::to_string(read.hand[read.colour][slot]);
+            }
+            return saved;
+        } else if (verb == "session") {
+            return screens_->saveRunningGame() ? "saved" : "nothing";
+        } else if (verb == "where") {
+            const QRect at = screen(a).window()->geometry();
+            return words({at.x(), at.y(), at.width(), at.height()});
+        } else if (verb == "visible") {
+            return control(a, b)->isVisible() ? "shown" : "hidden";
+        } else if (verb == "name") {
+            return QAccessible::queryAccessibleInterface(control(a, b))
+                ->text(QAccessible::Name)
+                .toStdString();
+        } else if (verb == "key") {
+            // A shortcut needs its window active, as a player's would be.
+            screen(a).window()->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(screen(a).window()));
+            QTest::keyClick(screen(a).window(), b[0]);
+        } else if (verb == "show") {
+            screen(a).show();
+        } else if (verb == "click") {
+            QTest::mouseClick(control(a, b), Qt::LeftButton);
+        } else if (verb == "close") {
+            screen(a).window()->close();
+        } else if (verb == "leave") {
+            screens_->leaveTable(screen(a), false);
+        } else if (verb == "save") {
+            EXPECT_TRUE(savegame::writeSave(dealtGame(std::stoi(a), std::stoi(b)), "lastgame.inf"));
+        } else if (verb == "remove") {
+            QFile::remove(QString::fromStdString(a));
+        } else if (verb == "set") {
+            (a == "sound"       ? state.playSound
+             : a == "players"   ? state.numPlayers
+             : a == "restoring" ? state.restoring
+                                : screens_->hideDesktop) = static_cast<int16_t>(std::stoi(b));
+        } else if (verb == "install") {
+            const QString here = QDir::currentPath();
+            EXPECT_TRUE(QDir(installed_.path()).mkdir(QStringLiteral("Images")));
+            EXPECT_TRUE(QDir(here + "/Images").removeRecursively());
+            EXPECT_TRUE(QFile::link(installed_.path() + "/Images", here + "/Images"));
+        } else {
+            throw std::invalid_argument("no step " + step);
+        }
+        return seen();
+    }
+
+private:
+    std::vector<Screen*> all() {
+        return {&screens_->title(), &screens_->backdrop(), &screens_->setup(),
+                &screens_->rules(), &screens_->table(),    &screens_->onePlayerTable()};
+    }
+    Screen& screen(const std::string& name) {
+        for (Screen* screen : all()) {
+            if (screen->name().toStdString() == name) {
+                return *screen;
+            }
+        }
+        throw std::invalid_argument("no screen " + name);
+    }
+    QWidget* control(const std::string& screen, const std::string& name) {
+        auto* found =
+            this->screen(screen).window()->findChild<QWidget*>(QString::fromStdString(name));
+        if (found == nullptr) {
+            throw std::invalid_argument("no control " + name);
+        }
+        return found;
+    }
+    // The screens open, a star on those shown since the last step, then the
+    // sounds heard, the files opened and the end of the program.
+    std::string seen() {
+        std::string seen;
+        for (Screen* screen : all()) {
+            if (screen->isLoaded()) {
+                seen += screen->name().toStdString() + (shown_.count(screen) ? "* " : " ");
+            }
+        }
+        seen += "|";
+        for (const QString& sound : sounds_.started) {
+            seen += " " + sound.toStdString();
+        }
+        const QString here = QFileInfo(folder_.path()).canonicalFilePath();
+        const QString installed = QFileInfo(installed_.path()).canonicalFilePath();
+        for (QString path : opened_.paths) {
+            seen += " | opened " +
+                    path.replace(installed, "<installed>").replace(here, "<here>").toStdString();
+        }
+        seen += ended_ ? " | ended" : "";
+        shown_.clear();
+        sounds_.started.clear();
+        opened_.paths.clear();
+        ended_ = false;
+        return seen;
+    }
+
+    WorkingFolder folder_;
+    QTemporaryDir installed_;
+    testing::SoundLog sounds_;
+    OpenedFiles opened_;
+    std::unique_ptr<ScreenRegistry> screens_;
+    std::set<Screen*> shown_;
+    bool ended_ = false;
+};
+
+// "only" leaves out the rest of a section on another display, or in a build
+// that names its web address.
+TEST(Screens, TheWayThroughTheScreens) {
+    const std::string display = displayTwips().width() > 12000 ? "1280x1024" : "800x600";
+    const std::string site = websiteAddress().isEmpty() ? "about-page" : "web-address";
+    testing::playTranscript<Program>(
+        ZANDOLI_TRANSCRIPTS "/screens.txt",
+        [&](const std::string& what) { return what == display || what == site; });
 }
 
 }  // namespace
