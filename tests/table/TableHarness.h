@@ -17,13 +17,6 @@
 
 namespace zandoli::testing {
 
-// A table whose view a test may reach, to show something directly.
-template <class Table>
-struct Open : Table {
-    using Table::Table;
-    using Table::view;
-};
-
 // What a screen reader takes as a control's name.
 inline QString spoken(QWidget* control) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
@@ -113,7 +106,7 @@ struct Harness {
     GameState state;
     VirtualScheduler clock;
     FixedRandom random;
-    Open<Table> table{state, clock, random};
+    Table table{state, clock, random};
 };
 
 }  // namespace zandoli::testing
