@@ -15,7 +15,7 @@
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
 #include "tests/platform/WorkingFolder.h"
-#include "tests/screens/Transcript.h"
+#include "tests/support/Transcript.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -193,7 +193,7 @@ private:
 };
 
 TEST(Languages, EachSpeaksItsNumbersPicturesAndChoiceAndFitsItsTexts) {
-    playTranscript<Speaker>(ZANDOLI_LANG_DATA "/lang.txt", [](const std::string&) { return true; });
+    playParts<Speaker>(ZANDOLI_LANG_DATA "/lang.txt");
 }
 
 }  // namespace
