@@ -110,10 +110,10 @@ public:
         } else if (verb == "pictures") {
             open(a == "own");
         } else if (verb == "picture") {
-            Screen& screen =
-                a == "title" ? static_cast<Screen&>(screens_->title()) : screens_->setup();
+            QWidget* window =
+                a == "title" ? screens_->title().window() : screens_->setup().window();
             const QImage shown =
-                screen.window()->findChild<QLabel*>(QString::fromStdString(b))->pixmap().toImage();
+                window->findChild<QLabel*>(QString::fromStdString(b))->pixmap().toImage();
             QStringList names = QDir(BUILT).entryList({"opening*", "logo2*"});
             names.removeIf([&](const QString& file) {
                 return image(BUILT + file) != shown.convertToFormat(QImage::Format_RGB32);
@@ -149,17 +149,12 @@ private:
     // Every screen, and the tables with the longest captions: Magenta's wrong
     // card and her win, and the one-player table at its largest count, likewise.
     void layout() {
-        WorkingFolder folder;
-        QFile::link(ZANDOLI_RUN_DIR "/Images", folder.path() + "/Images");
-        {
-            ScreenRegistry screens;
-            screens.hideDesktop = 1;
-            screens.title().setStartCaption(QCoreApplication::translate("Title", "Cancel"));
-            for (Screen* screen : std::initializer_list<Screen*>{&screens.title(), &screens.setup(),
-                                                                 &screens.rules()}) {
-                screen->show();
-                expectFits(screen->window(), code_, screen->name());
-            }
+        open(true);
+        screens_->title().setStartCaption(QCoreApplication::translate("Title", "Cancel"));
+        screens_->rules().show();
+        for (Screen* screen : std::initializer_list<Screen*>{&screens_->title(), &screens_->setup(),
+                                                             &screens_->rules()}) {
+            expectFits(screen->window(), code_, screen->name());
         }
         for (const std::vector<int16_t>& hand : {std::vector<int16_t>{24, 4}, {24}}) {
             const QString won = hand.size() == 1 ? "-won" : "";
