@@ -87,10 +87,8 @@ private:
                 mark->geometry() == around.marginsAdded({margin, margin, margin, margin});
             seen += " | mark " + std::to_string(margin) + (even ? " all round" : " askew");
         }
-        seen += rules_ ? " | rules" : "";
-        seen += table_.table.referee().dealing() ? " | dealing" : "";
-        rules_ = false;
-        return seen;
+        seen += std::exchange(rules_, false) ? " | rules" : "";
+        return seen + (table_.table.referee().dealing() ? " | dealing" : "");
     }
 
     Harness<TableScreen> table_{2};

@@ -34,8 +34,7 @@ QImage image(const QString& file) {
 // <language>-<screen>.png, for a person to look at.
 void expectFits(QWidget* window, const QString& code, const QString& name) {
     const QString where = code + ' ' + name;
-    if (qEnvironmentVariableIsSet("ZANDOLI_LANG_SHOTS")) {
-        const QString folder = qEnvironmentVariable("ZANDOLI_LANG_SHOTS");
+    if (const QString folder = qEnvironmentVariable("ZANDOLI_LANG_SHOTS"); !folder.isEmpty()) {
         QDir().mkpath(folder);
         window->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, code, name));
     }
