@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -12,6 +11,7 @@
 #include "tests/support/FixedRandom.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/ScriptedPlayer.h"
+#include "tests/support/Transcript.h"
 #include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
@@ -147,34 +147,19 @@ private:
     }
 };
 
-// Plays a transcript kept beside the engine tests. A line "table N" sets a
-// fresh table of N players; any other line is a step for play(), and after
-// "=>" comes what the step must give. Lines starting with "#" or "==" (the
-// heading of a part, named in failures) are read by people only. Stops
-// before the line `stopBefore`; returns the table played last.
+// Plays a transcript kept beside the engine tests, up to the line
+// `stopBefore`. A line "table N" sets a fresh table of N players; the "=="
+// headings only name their parts. Returns the table played last.
 inline std::unique_ptr<Table> playTranscript(const std::string& name,
                                              const std::string& stopBefore = "") {
-    std::ifstream in(ZANDOLI_TRANSCRIPTS "/" + name);
-    EXPECT_TRUE(in.is_open()) << name;
     std::unique_ptr<Table> t;
-    std::string part;
-    int number = 0;
-    for (std::string line; std::getline(in, line) && (stopBefore.empty() || line != stopBefore);) {
-        ++number;
-        const auto arrow = line.find(" =>");
-        const std::string step = line.substr(0, arrow);
-        if (line.starts_with("==")) {
-            part = line;
-        } else if (line.starts_with("table ")) {
-            t = std::make_unique<Table>(std::stoi(line.substr(6)));
-        } else if (!line.empty() && !line.starts_with("#")) {
-            const std::string shown = t->play(step);
-            if (arrow != std::string::npos) {
-                const std::string expected = line.substr(std::min(arrow + 4, line.size()));
-                EXPECT_EQ(shown, expected) << name << ":" << number << ": " << step << "\n" << part;
-            }
+    const auto play = [&t](const std::string& step) {
+        if (step.starts_with("table ")) {
+            t = std::make_unique<Table>(std::stoi(step.substr(6)));
         }
-    }
+        return step.starts_with("table ") || step.starts_with("==") ? std::string() : t->play(step);
+    };
+    runTranscript(ZANDOLI_TRANSCRIPTS "/" + name, play, stopBefore);
     return t;
 }
 

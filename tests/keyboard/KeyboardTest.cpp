@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "platform/KeyboardFocus.h"
-#include "tests/screens/Transcript.h"
+#include "tests/support/Transcript.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -87,10 +87,8 @@ private:
                 mark->geometry() == around.marginsAdded({margin, margin, margin, margin});
             seen += " | mark " + std::to_string(margin) + (even ? " all round" : " askew");
         }
-        seen += rules_ ? " | rules" : "";
-        seen += table_.table.referee().dealing() ? " | dealing" : "";
-        rules_ = false;
-        return seen;
+        seen += std::exchange(rules_, false) ? " | rules" : "";
+        return seen + (table_.table.referee().dealing() ? " | dealing" : "");
     }
 
     Harness<TableScreen> table_{2};
@@ -98,8 +96,7 @@ private:
 };
 
 TEST(Keyboard, TheTableIsPlayedByKeysAndReadAloud) {
-    playTranscript<Keyboard>(ZANDOLI_TRANSCRIPTS "/keys.txt",
-                             [](const std::string&) { return true; });
+    playParts<Keyboard>(ZANDOLI_TRANSCRIPTS "/keys.txt");
 }
 
 }  // namespace

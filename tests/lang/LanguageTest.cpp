@@ -15,7 +15,7 @@
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
 #include "tests/platform/WorkingFolder.h"
-#include "tests/screens/Transcript.h"
+#include "tests/support/Transcript.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -34,8 +34,7 @@ QImage image(const QString& file) {
 // <language>-<screen>.png, for a person to look at.
 void expectFits(QWidget* window, const QString& code, const QString& name) {
     const QString where = code + ' ' + name;
-    if (qEnvironmentVariableIsSet("ZANDOLI_LANG_SHOTS")) {
-        const QString folder = qEnvironmentVariable("ZANDOLI_LANG_SHOTS");
+    if (const QString folder = qEnvironmentVariable("ZANDOLI_LANG_SHOTS"); !folder.isEmpty()) {
         QDir().mkpath(folder);
         window->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, code, name));
     }
@@ -47,16 +46,13 @@ void expectFits(QWidget* window, const QString& code, const QString& name) {
         const std::string what = (where + ' ' + label->objectName()).toStdString();
         const QFontMetrics metrics(label->font());
         const QRect room = label->contentsRect();
-        QRect drawn;
-        if (label->wordWrap()) {
-            drawn =
-                metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
-            EXPECT_LE(drawn.height(), room.height()) << what;
-        } else {
-            const QSize line(metrics.horizontalAdvance(label->text()), metrics.height());
-            EXPECT_LE(line.width(), room.width()) << what;
-            drawn = QStyle::alignedRect(Qt::LeftToRight, label->alignment(), line, room);
-        }
+        const QSize line(metrics.horizontalAdvance(label->text()), metrics.height());
+        QRect drawn =
+            label->wordWrap()
+                ? metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text())
+                : QStyle::alignedRect(Qt::LeftToRight, label->alignment(), line, room);
+        const QSize over = drawn.size() - room.size();
+        EXPECT_LE(label->wordWrap() ? over.height() : over.width(), 0) << what;
         // The text as drawn, wherever its control reaches, stays on the window.
         drawn.translate(label->mapTo(window, QPoint(0, 0)));
         EXPECT_TRUE(window->rect().contains(drawn)) << what;
@@ -69,6 +65,15 @@ void expectFits(QWidget* window, const QString& code, const QString& name) {
     for (QCheckBox* box : window->findChildren<QCheckBox*>()) {
         EXPECT_LE(box->sizeHint().width(), box->width()) << where.toStdString();
     }
+}
+
+// Opens the table with `colour` holding `hand`, spins to the half and plays
+// the hand's last card: a wrong card, or the win when the half is all it holds.
+template <class Table>
+void playLast(Harness<Table>& table, const std::vector<int16_t>& hand, int colour = 0) {
+    table.restore(hand, colour);
+    table.spinTo(14);
+    table.click(QStringLiteral("cardCaption%1").arg(hand.size() - 1));
 }
 
 // The steps are listed at the top of lang.txt.
@@ -90,36 +95,28 @@ public:
             // The one-player table's count and win, as the rules' golden game leaves them.
             one_.emplace(1);
             one_->state.spins = 32;
-            one_->restore({24});
-            one_->spinTo(14);
-            one_->clickAt(QPoint(41, 320));
+            playLast(*one_, {24});
         } else if (verb == "shows" || verb == "says") {
             QWidget* control = (a == "one" ? one_->w(b.c_str()) : two_->w(b.c_str()));
             return (verb == "says" ? spoken(control) : qobject_cast<QLabel*>(control)->text())
                 .toStdString();
         } else if (verb == "choose") {
-            QStringList arguments{"zandoli"};
-            for (const std::string& word : {a, b}) {
-                arguments << QString::fromStdString(word);
-            }
-            arguments.removeAll(QString());
-            return language::choose(arguments).toStdString();
+            const std::string line = "zandoli " + a + " " + b;
+            return language::choose(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts))
+                .toStdString();
         } else if (verb == "remembered") {
             return QFile::exists(config_.path() + "/zandoli/zandoli.ini") ? "yes" : "no";
         } else if (verb == "pictures") {
             open(a == "own");
         } else if (verb == "picture") {
-            Screen& screen =
-                a == "title" ? static_cast<Screen&>(screens_->title()) : screens_->setup();
+            QWidget* window =
+                a == "title" ? screens_->title().window() : screens_->setup().window();
             const QImage shown =
-                screen.window()->findChild<QLabel*>(QString::fromStdString(b))->pixmap().toImage();
-            QStringList names;
-            for (const QString& file : QDir(BUILT).entryList({"opening*", "logo2*"})) {
-                names << (image(BUILT + file) == shown.convertToFormat(QImage::Format_RGB32)
-                              ? file
-                              : QString());
-            }
-            names.removeAll(QString());
+                window->findChild<QLabel*>(QString::fromStdString(b))->pixmap().toImage();
+            QStringList names = QDir(BUILT).entryList({"opening*", "logo2*"});
+            names.removeIf([&](const QString& file) {
+                return image(BUILT + file) != shown.convertToFormat(QImage::Format_RGB32);
+            });
             return names.join(' ').toStdString();
         } else if (verb == "differ") {
             const QImage first = image(BUILT + a.c_str()), second = image(BUILT + b.c_str());
@@ -137,15 +134,11 @@ private:
     // pictures, or only the English ones.
     void open(bool own) {
         screens_.reset();
-        folder_.reset();
         folder_.emplace();
-        if (own) {
-            QFile::link(ZANDOLI_RUN_DIR "/Images", folder_->path() + "/Images");
-        } else {
-            QDir(folder_->path()).mkdir("Images");
-            for (const QString file : {"opening.jpg", "logo2.jpg"}) {
-                QFile::link(BUILT + file, folder_->path() + "/Images/" + file);
-            }
+        QDir(folder_->path()).mkdir("Images");
+        for (const QString& file :
+             own ? QDir(BUILT).entryList(QDir::Files) : QStringList{"opening.jpg", "logo2.jpg"}) {
+            QFile::link(BUILT + file, folder_->path() + "/Images/" + file);
         }
         screens_ = std::make_unique<ScreenRegistry>();
         screens_->hideDesktop = 1;
@@ -155,32 +148,22 @@ private:
     // Every screen, and the tables with the longest captions: Magenta's wrong
     // card and her win, and the one-player table at its largest count, likewise.
     void layout() {
-        WorkingFolder folder;
-        QFile::link(ZANDOLI_RUN_DIR "/Images", folder.path() + "/Images");
-        {
-            ScreenRegistry screens;
-            screens.hideDesktop = 1;
-            screens.title().setStartCaption(QCoreApplication::translate("Title", "Cancel"));
-            for (Screen* screen : std::initializer_list<Screen*>{&screens.title(), &screens.setup(),
-                                                                 &screens.rules()}) {
-                screen->show();
-                expectFits(screen->window(), code_, screen->name());
-            }
+        open(true);
+        screens_->title().setStartCaption(QCoreApplication::translate("Title", "Cancel"));
+        screens_->rules().show();
+        for (Screen* screen : std::initializer_list<Screen*>{&screens_->title(), &screens_->setup(),
+                                                             &screens_->rules()}) {
+            expectFits(screen->window(), code_, screen->name());
         }
-        for (const bool win : {false, true}) {
-            const std::vector<int16_t> hand =
-                win ? std::vector<int16_t>{24} : std::vector<int16_t>{24, 4};
+        for (const std::vector<int16_t>& hand : {std::vector<int16_t>{24, 4}, {24}}) {
+            const QString won = hand.size() == 1 ? "-won" : "";
             Harness<TableScreen> four(4);
-            four.restore(hand, 2);
-            four.spinTo(14);
-            four.click(QStringLiteral("cardCaption%1").arg(win ? 0 : 1));
-            expectFits(four.table.window(), code_, win ? "table-won" : "table");
+            playLast(four, hand, 2);
+            expectFits(four.table.window(), code_, "table" + won);
             Harness<OnePlayerTable> one(1);
             one.state.spins = 32766;
-            one.restore(hand);
-            one.spinTo(14);
-            one.click(QStringLiteral("cardCaption%1").arg(win ? 0 : 1));
-            expectFits(one.table.window(), code_, win ? "one-player-won" : "one-player");
+            playLast(one, hand);
+            expectFits(one.table.window(), code_, "one-player" + won);
         }
     }
 
@@ -193,7 +176,7 @@ private:
 };
 
 TEST(Languages, EachSpeaksItsNumbersPicturesAndChoiceAndFitsItsTexts) {
-    playTranscript<Speaker>(ZANDOLI_LANG_DATA "/lang.txt", [](const std::string&) { return true; });
+    playParts<Speaker>(ZANDOLI_LANG_DATA "/lang.txt");
 }
 
 }  // namespace
