@@ -37,9 +37,11 @@ TEST(FitPosition, CentresTheTableSizeOnDisplaysOfEverySize) {
     EXPECT_EQ(fitPosition(QSize(15345, 11505), fitted), QPoint(-7, -7));
 }
 
-// A voice that writes what is done to it into a shared log.
+// A voice that writes its loading and what is done to it into a shared log.
 struct LoggedVoice : Voice {
-    LoggedVoice(QString name, QStringList& log) : name(std::move(name)), log(log) {}
+    LoggedVoice(QString name, QStringList& log) : name(std::move(name)), log(log) {
+        log << "load " + this->name;
+    }
     void start() override { log << "start " + name; }
     void stop() override { log << "stop " + name; }
     QString name;
@@ -51,22 +53,20 @@ TEST(SoundPlayer, ANewSoundCutsOffTheOneBeforeEvenWhenItsFileIsMissing) {
     folder.writePicture(QStringLiteral("wav/click.wav"), QSize(1, 1));
     folder.writePicture(QStringLiteral("wav/wheel4.wav"), QSize(1, 1));
     QStringList log;
-    int made = 0;
+    // A missing file makes no voice.
     SoundPlayer player([&](const QString& path) -> std::unique_ptr<Voice> {
-        if (!QFileInfo(path).isFile()) {
-            return nullptr;
-        }
-        ++made;
-        return std::make_unique<LoggedVoice>(QDir::current().relativeFilePath(path), log);
+        const QString name = QDir::current().relativeFilePath(path);
+        return QFileInfo(path).isFile() ? std::make_unique<LoggedVoice>(name, log) : nullptr;
     });
     player.play(QStringLiteral("wav\\wheel4.wav"));
     player.play(QStringLiteral("wav\\click.wav"));
     player.play(QStringLiteral("WAV\\CLICK.WAV"));
     player.play(QStringLiteral("wav\\fanf3.wav"));
+    // Each file is loaded once.
     EXPECT_EQ(log,
-              QStringList({"start wav/wheel4.wav", "stop wav/wheel4.wav", "start wav/click.wav",
-                           "stop wav/click.wav", "start wav/click.wav", "stop wav/click.wav"}));
-    EXPECT_EQ(made, 2);  // each file is loaded once
+              QStringList({"load wav/wheel4.wav", "start wav/wheel4.wav", "stop wav/wheel4.wav",
+                           "load wav/click.wav", "start wav/click.wav", "stop wav/click.wav",
+                           "start wav/click.wav", "stop wav/click.wav"}));
     EXPECT_TRUE(player.current().isEmpty());
 }
 
@@ -87,10 +87,9 @@ TEST(PictureBox, ShowsTheDoubleSizedPictureOnASharpDisplayAtTheLogicalSize) {
     EXPECT_EQ(box.pixmap().devicePixelRatio(), ratio);
     EXPECT_EQ(box.pixmap().size(), QSize(400, 400) * ratio);
     EXPECT_EQ(box.size(), QSize(400, 400));
-    PictureBox tile(&window);
-    ASSERT_TRUE(tile.setPicture(QStringLiteral("images\\WSQ6.jpg")));
-    EXPECT_EQ(tile.pixmap().devicePixelRatio(), 1.0);
-    EXPECT_EQ(tile.size(), QSize(80, 120));
+    ASSERT_TRUE(box.setPicture(QStringLiteral("images\\WSQ6.jpg")));
+    EXPECT_EQ(box.pixmap().devicePixelRatio(), 1.0);
+    EXPECT_EQ(box.size(), QSize(80, 120));
 }
 
 }  // namespace

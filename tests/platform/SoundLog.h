@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QStringList>
-#include <memory>
-#include <utility>
 
 #include "platform/SoundPlayer.h"
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include "platform/Platform.h"
 
@@ -11,9 +10,8 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const QStringList size = qEnvironmentVariable("ZANDOLI_TEST_DISPLAY", "1280x1024").split('x');
-    QTemporaryDir dir;
-    QFile config(dir.filePath(QStringLiteral("display.json")));
-    if (!config.open(QIODevice::WriteOnly)) {
+    QTemporaryFile config;
+    if (!config.open()) {
         return 1;
     }
     config.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "test", )"

@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QSize>
-#include <QString>
 #include <QTemporaryDir>
 
 namespace zandoli {
 
 // A fresh working folder for one test: the game finds its files relative to
 // the current folder, so the test moves into it and back out at the end.
+// Like its folder, it cannot be copied.
 class WorkingFolder {
 public:
     WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
     ~WorkingFolder() { QDir::setCurrent(previous_); }
-    Q_DISABLE_COPY(WorkingFolder)
 
     QString path() const { return dir_.path(); }
 
