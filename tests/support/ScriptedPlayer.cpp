@@ -80,14 +80,4 @@ void ScriptedPlayer::playTurn() {
     }
 }
 
-int ScriptedPlayer::playToWin(int maxTurns) {
-    for (int turn = 1; turn <= maxTurns; ++turn) {
-        playTurn();
-        if (referee_.gameOver() == 1) {
-            return turn;
-        }
-    }
-    return -1;
-}
-
 }  // namespace zandoli::testing

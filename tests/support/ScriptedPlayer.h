@@ -31,9 +31,6 @@ public:
     // One turn from the moment the Spin button can be pressed to the moment
     // it can be pressed again (or the game is won).
     void playTurn();
-    // Turns until a win; returns the number of turns, or -1 if there was no
-    // winner within maxTurns.
-    int playToWin(int maxTurns);
 
     static void pressSlot(Referee& referee, int slot);
     static void pressPack(Referee& referee);
