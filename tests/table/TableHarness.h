@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QStringList>
 #include <QTest>
-#include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "platform/Speech.h"
@@ -23,32 +21,14 @@ inline QString spoken(QWidget* control) {
     return face == nullptr ? QStringLiteral("<none>") : face->text(QAccessible::Name);
 }
 
-// Announcements made while the listener lives.
-struct Heard {
-    Heard() {
-        speech::setListener([this](QObject* control, QAccessible::Event kind) {
-            events.emplace_back(control->objectName(), kind);
-        });
-    }
-    ~Heard() { speech::setListener(nullptr); }
-    auto count(const char* name, QAccessible::Event kind) const {
-        return std::count(events.begin(), events.end(), std::pair(QString::fromLatin1(name), kind));
-    }
-    std::vector<std::pair<QString, QAccessible::Event>> events;
-};
-
 // A real table screen on a virtual clock; the generator gives 0 (the golden
-// deal) unless a test queues numbers.
-template <class Table>
-struct Harness {
-    explicit Harness(int players) {
-        state.numPlayers = static_cast<int16_t>(players);
-        state.playSound = 1;
-    }
-    ~Harness() { table.unload(); }
+// deal) unless a test queues numbers. Harness<Table> below owns the screen.
+struct TableRig {
+    virtual ~TableRig() = default;
+    virtual TableScreen& screen() = 0;
 
     void startNewGame() {
-        table.show();
+        screen().show();
         clock.advance(timerInterval(TimerId::DealDelay));
     }
     // Opens the table on a saved game in which `colour` holds `cards` and
@@ -66,12 +46,12 @@ struct Harness {
         state.colour = static_cast<int16_t>(colour);
         state.turnOver = 1;
         state.restoring = 1;
-        table.show();
+        screen().show();
         state.restoring = 0;
     }
     template <class W = QWidget>
     W* w(const QString& name) {
-        W* found = table.window()->template findChild<W*>(name);
+        W* found = screen().window()->template findChild<W*>(name);
         if (found == nullptr) {
             throw std::runtime_error("no control " + name.toStdString());
         }
@@ -81,11 +61,10 @@ struct Harness {
     W* w(const char* name, int index) {
         return w<W>(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index));
     }
-    QString text(const QString& name) { return w<QLabel>(name)->text(); }
     // A click where a person would click: the visible control under the
     // point takes it, or the table itself when there is none.
     void clickAt(QPoint at) {
-        QWidget* window = table.window();
+        QWidget* window = screen().window();
         QWidget* target = window->childAt(at);
         target = target == nullptr ? window : target;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
@@ -93,11 +72,11 @@ struct Harness {
     void click(const QString& name) { clickAt(w(name)->geometry().center()); }
     // Spins so that the pointer stops on `position` (or for `length` steps),
     // and waits for the stop.
-    void spinTo(int position) { spinFor(spinLengthTo(table.referee().spinPos(), position)); }
+    void spinTo(int position) { spinFor(spinLengthTo(screen().referee().spinPos(), position)); }
     void spinFor(int length) {
         random.queue(FixedRandom::forSpinLength(length));
         click(QStringLiteral("spinButton"));
-        while (clock.running(TimerId::TurnStart) || table.referee().spinning()) {
+        while (clock.running(TimerId::TurnStart) || screen().referee().spinning()) {
             clock.step();
         }
     }
@@ -106,6 +85,17 @@ struct Harness {
     GameState state;
     VirtualScheduler clock;
     FixedRandom random;
+};
+
+template <class Table>
+struct Harness : TableRig {
+    explicit Harness(int players) {
+        state.numPlayers = static_cast<int16_t>(players);
+        state.playSound = 1;
+    }
+    ~Harness() override { table.unload(); }
+    TableScreen& screen() override { return table; }
+
     Table table{state, clock, random};
 };
 

@@ -27,7 +27,7 @@ TEST(TableLook, TwipsBecomePixelsAndCardPartsStandInsideTheirFrameInFrontOfEvery
     }
     EXPECT_GT(backmostPart, frontmostFrame);
     // The one text no picture shows: the wrong-card message waits hidden.
-    EXPECT_EQ(h.text("incorrectChoiceMessage"), "YOU HAVE MADE AN INCORRECT CHOICE");
+    EXPECT_EQ(h.w<QLabel>("incorrectChoiceMessage")->text(), "YOU HAVE MADE AN INCORRECT CHOICE");
 }
 
 // Every place on the table is a whole number of pixels of 15 twips: a figure

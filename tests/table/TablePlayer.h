@@ -1,0 +1,167 @@
+#pragma once
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QRegularExpression>
+#include <memory>
+#include <sstream>
+
+#include "platform/KeyboardFocus.h"
+#include "tests/table/TableHarness.h"
+
+namespace zandoli::testing {
+
+// Plays a real table one transcript step at a time: tests/table/table.txt
+// lists the steps at its top, and keys.txt and lang.txt play them too.
+class TablePlayer {
+public:
+    TablePlayer() {
+        // A new name is "named", an alert "alert", as "heard" tells them.
+        speech::setListener([this](QObject* control, QAccessible::Event kind) {
+            if (kind == QAccessible::NameChanged || kind == QAccessible::Alert) {
+                heard_ << control->objectName() +
+                              (kind == QAccessible::Alert ? " alert" : " named");
+            }
+        });
+    }
+    ~TablePlayer() { speech::setListener(nullptr); }
+
+    std::string play(const std::string& step) {
+        std::istringstream in(step);
+        std::string verb, a, b;
+        in >> verb >> a;
+        const QString name = QString::fromStdString(a);
+        if (verb == "table") {
+            open(std::stoi(a));
+            rig_->state.spins = static_cast<int16_t>(in >> b ? std::stoi(b) : 0);
+        } else if (verb == "deal") {
+            show();
+            rig_->clock.advance(timerInterval(TimerId::DealDelay));
+        } else if (verb == "show") {
+            show();
+        } else if (verb == "restore") {
+            std::vector<int16_t> cards;
+            for (int card = 0; in >> card;) {
+                cards.push_back(static_cast<int16_t>(card));
+            }
+            rig_->restore(cards, std::stoi(a));
+            activate();
+        } else if (verb == "key") {
+            key(QKeySequence(name)[0]);
+        } else if (verb == "spin") {
+            const int length = spinLengthTo(rig_->screen().referee().spinPos(), std::stoi(a));
+            rig_->random.queue(FixedRandom::forSpinLength(length));
+            key(Qt::Key_S);
+            while (rig_->clock.running(TimerId::TurnStart) || rig_->screen().referee().spinning()) {
+                rig_->clock.step();
+            }
+        } else if (verb == "wait") {
+            rig_->clock.advance(std::stoi(a));
+        } else if (verb == "click" && (in >> b)) {
+            rig_->clickAt(QPoint(std::stoi(a), std::stoi(b)));
+        } else if (verb == "click") {
+            rig_->click(name);
+        } else {
+            return ask(verb, name);
+        }
+        settle();
+        return seen();
+    }
+
+    QWidget* window() { return rig_->screen().window(); }
+
+private:
+    // The questions, which change nothing.
+    std::string ask(const std::string& verb, const QString& name) {
+        QString answer;
+        if (verb == "read") {
+            answer = focusName() + ": " + QApplication::focusWidget()->accessibleDescription();
+        } else if (verb == "about") {
+            answer = rig_->w(name)->accessibleDescription();
+        } else if (verb == "says") {
+            answer = spoken(rig_->w(name));
+        } else if (verb == "shows") {
+            QWidget* control = rig_->w(name);
+            const auto* picture = qobject_cast<PictureBox*>(control);
+            answer = !control->isVisible() ? "hidden"
+                     : picture             ? picture->pictureName()
+                                           : qobject_cast<QLabel*>(control)->text();
+        } else if (verb == "showing") {
+            for (QWidget* part :
+                 window()->findChildren<QWidget*>(QRegularExpression("^card|^fr"))) {
+                answer += part->isVisible() ? part->objectName() + " " : QString();
+            }
+        } else if (verb == "heard") {
+            const QStringList told = heard_.filter(QRegularExpression('^' + name + ' '));
+            heard_.removeIf([&](const QString& news) { return told.contains(news); });
+            answer = told.join(' ').remove(name + ' ');
+        } else if (verb == "hands") {
+            answer =
+                QStringLiteral("%1 %2").arg(rig_->state.handSize[0]).arg(rig_->state.handSize[1]);
+        } else if (verb == "running") {
+            answer = rig_->screen().gameRunning() ? "yes" : "no";
+        } else if (verb == "sounds") {
+            answer = rig_->sounds.started.join(' ');
+        } else {
+            throw std::invalid_argument("no step " + verb);
+        }
+        return answer.trimmed().toStdString();
+    }
+    // One player means the one-player table.
+    void open(int players) {
+        if (players == 1) {
+            rig_ = std::make_unique<Harness<OnePlayerTable>>(1);
+        } else {
+            rig_ = std::make_unique<Harness<TableScreen>>(players);
+        }
+        TableScreen* table = &rig_->screen();
+        QObject::connect(table, &TableScreen::rulesRequested, [this] { news_ += " | rules"; });
+        QObject::connect(table, &TableScreen::exitRequested,
+                         [this](bool save) { news_ += save ? " | exit, saved" : " | exit"; });
+    }
+    // The table's window shown and active, as a player's would be.
+    void show() {
+        rig_->screen().show();
+        activate();
+    }
+    void activate() {
+        window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window()));
+        settle();
+    }
+    static QString focusName() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == nullptr ? "<none>" : focus->objectName();
+    }
+    void key(QKeyCombination key) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window(), key.key(), key.keyboardModifiers());
+        settle();
+    }
+    // The view settles once a step is over, and the mark follows the focus
+    // once that has moved.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    // The focus, the mark around it, what the table asked of the game (the
+    // rules, to leave), a deal under way.
+    std::string seen() {
+        QString seen = focusName();
+        if (const QWidget* mark = keyboard::shownMark()) {
+            const QRect around = QApplication::focusWidget()->geometry();
+            const int margin = around.x() - mark->x();
+            const bool even =
+                mark->geometry() == around.marginsAdded({margin, margin, margin, margin});
+            seen += QStringLiteral(" | mark %1%2").arg(margin).arg(even ? " all round" : " askew");
+        }
+        seen += std::exchange(news_, {});
+        return (seen + (rig_->screen().referee().dealing() ? " | dealing" : "")).toStdString();
+    }
+
+    std::unique_ptr<TableRig> rig_;
+    QStringList heard_;
+    QString news_;
+};
+
+}  // namespace zandoli::testing
