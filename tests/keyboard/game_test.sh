@@ -3,15 +3,10 @@
 # server and its own accessibility bus: by screen reader alone ("press": the
 # Press action of each control) or by keyboard alone ("keys": xdotool), with
 # tests/keyboard/play.py reading the table on the bus. It plays in real time
-# (half a minute or more), so it runs only when ZANDOLI_WHOLE_GAMES=1 asks
-# for it; skipped (77) otherwise, and where a tool is missing.
+# (half a minute or more); ctest runs it as a system test, when
+# ZANDOLI_SYSTEM_TESTS=1 asks for it. Skipped (77) where a tool is missing.
 # Usage: game_test.sh <folder of zandoli, Images/, wav/> press|keys [tree file]
 set -u
-if [ "${ZANDOLI_WHOLE_GAMES:-}" != 1 ]; then
-    echo "skipped: a whole game played in real time; run it with" \
-        "ZANDOLI_WHOLE_GAMES=1 ctest --test-dir build -R play-by"
-    exit 77
-fi
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 RUN=$(cd "$1" && pwd)
 MODE=$2
