@@ -76,10 +76,6 @@ void CardSlot::setup() {
     bar_->move(units::px(place_.left + CARD_BAR.left), units::px(place_.top + CARD_BAR.top));
     picture_->move(units::px(place_.left + CARD_PICTURE.left),
                    units::px(place_.top + CARD_PICTURE.top));
-    caption_->raise();
-    secondLine_->raise();
-    bar_->raise();
-    picture_->raise();
 }
 
 void CardSlot::hide() {

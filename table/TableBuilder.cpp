@@ -1,5 +1,6 @@
 #include "table/TableBuilder.h"
 
+#include "engine/Captions.h"
 #include "engine/Spinner.h"
 #include "language/CaptionText.h"
 #include "platform/FitText.h"
@@ -70,7 +71,6 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
     auto* button = new ButtonLabel(plan.text, window);
     button->setObjectName(plan.name);
     button->setFont(boldFont(plan.points));
-    button->setTextColour(look::BUTTON_TEXT.to<QColor>());
     button->setBackColour(Qt::black);
     button->setGeometry(pxRect(plan.place));
     fitText(button);
@@ -122,7 +122,6 @@ void TableBuilder::buildSlots(TableWidgets& widgets) {
     widgets.pack = new ShapeButton(ShapeWidget::Kind::RoundedRectangle, widgets.window);
     widgets.pack->setObjectName(QStringLiteral("pack"));
     widgets.pack->setGeometry(pxRect(PACK_FRAME));
-    widgets.pack->setBackColour(look::PACK_BACK.to<QColor>());
     widgets.pack->setBorderWidth(look::FRAME_BORDER_PX);
     widgets.pack->hide();
 
@@ -142,7 +141,7 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
     widgets.title->adjustSize();
 
     widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), captionText({}),
-                                 boldFont(look::CAPTION_POINTS), look::START_TEXT);
+                                 boldFont(CAPTION_POINTS), look::START_TEXT);
     widgets.caption->move(pxPoint(CAPTION_CORNER));
     widgets.caption->adjustSize();
     widgets.caption->hide();
@@ -180,7 +179,6 @@ void TableBuilder::buildSpinCount(TableWidgets& widgets) {
                                    boldFont(look::SPINCOUNT_POINTS), look::SPINCOUNT_TEXT);
     widgets.spinCount->setGeometry(pxRect(SPINCOUNT_RECT));
     widgets.spinCount->setFrameStyle(QFrame::Box | QFrame::Plain);
-    widgets.spinCount->setLineWidth(1);
 }
 
 void TableBuilder::prepare(TableWidgets& widgets) {

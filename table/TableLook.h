@@ -11,9 +11,7 @@
 // follow the player come from the players' looks in engine/Colours.h.
 namespace zandoli::look {
 
-inline constexpr Rgb START_TEXT{192, 192, 255};   // title and turn caption before a turn
-inline constexpr Rgb BUTTON_TEXT{128, 128, 255};  // buttons before the first turn
-inline constexpr Rgb PACK_BACK{255, 128, 0};      // pack card before the first turn
+inline constexpr Rgb START_TEXT{192, 192, 255};  // title and turn caption before a turn
 inline constexpr Rgb NOTICE_TEXT{255, 255, 0};
 inline constexpr Rgb SPINCOUNT_TEXT{0, 0, 255};  // one-player caption and count box
 
@@ -21,7 +19,6 @@ inline const QString TEXT_FONT = QStringLiteral("Arial");
 inline const QString TITLE_FONT = QStringLiteral("Arial Rounded MT Bold");
 
 inline constexpr double TITLE_POINTS = 32.25;
-inline constexpr int CAPTION_POINTS = 36;
 inline constexpr double MESSAGE_POINTS = 14.25;
 inline constexpr double BIG_BUTTON_POINTS = 27.75;  // Spin and Next Player
 inline constexpr int SMALL_BUTTON_POINTS = 18;
