@@ -39,6 +39,8 @@ public:
             rig_->clock.advance(timerInterval(TimerId::DealDelay));
         } else if (verb == "show") {
             show();
+        } else if (verb == "leave") {
+            rig_->screen().unload();
         } else if (verb == "restore") {
             std::vector<int16_t> cards;
             for (int card = 0; in >> card;) {
@@ -98,6 +100,8 @@ private:
         } else if (verb == "hands") {
             answer =
                 QStringLiteral("%1 %2").arg(rig_->state.handSize[0]).arg(rig_->state.handSize[1]);
+        } else if (verb == "title") {
+            answer = window()->windowTitle();
         } else if (verb == "running") {
             answer = rig_->screen().gameRunning() ? "yes" : "no";
         } else if (verb == "sounds") {
