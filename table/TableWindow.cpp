@@ -9,8 +9,8 @@
 namespace zandoli {
 
 TableWindow::TableWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    // A window always paints its palette's background colour first.
     resize(units::px(FIT_WIDTH_TWIPS), units::px(FIT_HEIGHT_TWIPS));
-    setAutoFillBackground(true);
 }
 
 void TableWindow::setBackground(const QColor& colour) {
