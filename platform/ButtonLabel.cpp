@@ -49,7 +49,11 @@ void ButtonLabel::restyle() {
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(group, QPalette::WindowText, text_);
     }
-    p.setColor(QPalette::Disabled, QPalette::WindowText, dimmed(text_, back_));
+    // A label whose text is laid out as rich text draws it, disabled, in the
+    // Text role rather than WindowText.
+    for (auto role : {QPalette::WindowText, QPalette::Text}) {
+        p.setColor(QPalette::Disabled, role, dimmed(text_, back_));
+    }
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(group, QPalette::Window, back_);
     }

@@ -80,6 +80,8 @@ TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
     // Where the window stands no grab shows: centred on the 1280 x 1024 display.
     EXPECT_EQ(four.table.window()->frameGeometry(), QRect(128, 128, 1024, 768));
     looksLikeGolden(four.table.window(), "table-four-dealt");
+    four.spinTo(8);  // 0.7: Spin is switched off, dimmed, until the next turn
+    looksLikeGolden(four.table.window(), "table-four-spun");
     Harness<TableScreen> restored(4);
     restored.restore({0, 4, 11, 15, 22, 24, 25, 32, 27, 36, 46, 47}, 2);
     looksLikeGolden(restored.table.window(), "table-four-restored");
