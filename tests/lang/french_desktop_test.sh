@@ -70,9 +70,9 @@ stop_game() {
     wait "$game" 2>/dev/null || true
     untrack_process "$game"
 }
-seen() { "$py" "$here/atspi.py" dump >"$tmp/seen" 2>/dev/null && grep -qF -- "$1" "$tmp/seen"; }
+seen() { "$py" "$here/../keyboard/atspi.py" dump >"$tmp/seen" 2>/dev/null && grep -qF -- "$1" "$tmp/seen"; }
 expect() { waitfor 100 seen "$1" || { cat "$tmp/seen" "$tmp/game.log" >&2; fail "$2: no \"$1\""; }; }
-press() { waitfor 50 "$py" "$here/atspi.py" press "$1" 2>>"$tmp/press.log" || { cat "$tmp/press.log" >&2; fail "cannot press \"$1\""; }; }
+press() { waitfor 50 "$py" "$here/../keyboard/atspi.py" press "$1" 2>>"$tmp/press.log" || { cat "$tmp/press.log" >&2; fail "cannot press \"$1\""; }; }
 shot() {
     [ -n "${ZANDOLI_LANG_SHOTS:-}" ] || return 0
     mkdir -p "$ZANDOLI_LANG_SHOTS"
