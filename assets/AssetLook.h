@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QSize>
 
-#include "engine/Colours.h"
+#include "look/Colours.h"
 
 // Every colour and size the generated art shares. The shaded and unshaded
 // colours are also what the asset tests measure, so a shape is only ever

@@ -6,7 +6,7 @@
 #include "assets/ArtPainter.h"
 #include "assets/AssetLook.h"
 #include "assets/Geometry.h"
-#include "engine/Colours.h"
+#include "look/Colours.h"
 
 namespace zandoli {
 
@@ -43,7 +43,7 @@ void paintIcon(QPainter& painter, int pixels) {
         wedge.moveTo(MIDDLE);
         wedge.arcTo(disc, qtAngle(i * sweep), -sweep);
         wedge.closeSubpath();
-        painter.setBrush(PLAYERS[i % PLAYERS.size()].playerColour.to<QColor>());
+        painter.setBrush(look::PLAYERS[i % look::PLAYERS.size()].colour.to<QColor>());
         painter.drawPath(wedge);
     }
 

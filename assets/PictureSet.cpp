@@ -11,6 +11,7 @@
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
 #include "language/Language.h"
+#include "look/TableArt.h"
 
 namespace zandoli {
 
@@ -78,21 +79,22 @@ bool PictureSet::writeIcon(int pixels) {
 
 bool PictureSet::writeAll() {
     bool ok = true;
-    ok &= writePicture(bareName(DIAL_AT_REST), look::DIAL_SIZE, [](QPainter& p) {
+    ok &= writePicture(bareName(look::DIAL_AT_REST), look::DIAL_SIZE, [](QPainter& p) {
         paintDial(p, DialScene{0, -1, true});
     });
-    ok &= writePicture(bareName(CLOSEUP_AT_REST), look::CLOSEUP_SIZE,
+    ok &= writePicture(bareName(look::CLOSEUP_AT_REST), look::CLOSEUP_SIZE,
                        [](QPainter& p) { paintCloseup(p, -1); });
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
-        ok &= writePicture(bareName(dialPicture(position)), look::DIAL_SIZE, [=](QPainter& p) {
-            paintDial(p, DialScene{position, position, true});
-        });
-        ok &= writePicture(bareName(closeupPicture(position)), look::CLOSEUP_SIZE,
+        ok &=
+            writePicture(bareName(look::dialPicture(position)), look::DIAL_SIZE, [=](QPainter& p) {
+                paintDial(p, DialScene{position, position, true});
+            });
+        ok &= writePicture(bareName(look::closeupPicture(position)), look::CLOSEUP_SIZE,
                            [=](QPainter& p) { paintCloseup(p, position); });
     }
     for (int card = FIRST_TILE; card <= LAST_TILE; ++card) {
         const int shaded = tileShaded(static_cast<int16_t>(card));
-        ok &= writePicture(bareName(tilePicture(static_cast<int16_t>(card))), look::TILE_SIZE,
+        ok &= writePicture(bareName(look::tilePicture(static_cast<int16_t>(card))), look::TILE_SIZE,
                            [=](QPainter& p) { paintTile(p, shaded); });
     }
     for (int pixels : look::ICON_SIZES) {

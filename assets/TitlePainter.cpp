@@ -7,8 +7,8 @@
 #include "assets/ArtPainter.h"
 #include "assets/AssetLook.h"
 #include "assets/DialPainter.h"
-#include "engine/Colours.h"
 #include "language/Numbers.h"
+#include "look/Colours.h"
 
 namespace zandoli {
 
@@ -50,7 +50,7 @@ void drawValue(QPainter& painter, const QRectF& card, int pixels, const QString&
 enum class Face { Decimal, Percent, Fraction, Tile };
 
 // One card of the fan, drawn upright around the origin.
-void paintCard(QPainter& painter, Face face, const PlayerLook& player) {
+void paintCard(QPainter& painter, Face face, const look::Player& player) {
     const QRectF card(-CARD_WIDTH / 2, -CARD_HEIGHT / 2, CARD_WIDTH, CARD_HEIGHT);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 100));
@@ -58,8 +58,8 @@ void paintCard(QPainter& painter, Face face, const PlayerLook& player) {
 
     // A tile card is black with a border in the player's colour, as on the table.
     const bool tile = face == Face::Tile;
-    painter.setPen(QPen(tile ? player.playerColour.to<QColor>() : QColor(Qt::black), CARD_BORDER));
-    painter.setBrush(tile ? QColor(Qt::black) : player.playerColour.to<QColor>());
+    painter.setPen(QPen(tile ? player.colour.to<QColor>() : QColor(Qt::black), CARD_BORDER));
+    painter.setBrush(tile ? QColor(Qt::black) : player.colour.to<QColor>());
     painter.drawRoundedRect(card, CARD_RADIUS, CARD_RADIUS);
 
     const QColor ink = player.cardText.to<QColor>();
@@ -118,7 +118,7 @@ void paintOpening(QPainter& painter) {
         painter.translate(FAN_PIVOT);
         painter.rotate(FAN_ANGLES[i]);
         painter.translate(0, -FAN_REACH);
-        paintCard(painter, faces[i], PLAYERS[i]);
+        paintCard(painter, faces[i], look::PLAYERS[i]);
         painter.restore();
     }
     painter.restore();

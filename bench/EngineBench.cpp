@@ -39,11 +39,11 @@ void BM_FourPlayerGame(benchmark::State& bench) {
         testing::ScriptedPlayer player(referee, state, scheduler);
         player.startNewGame();
         int played = 0;
-        while (referee.gameOver() == 0 && played < 100000) {
+        while (!referee.gameOver() && played < 100000) {
             player.playTurn();
             ++played;
         }
-        if (referee.gameOver() == 0) {
+        if (!referee.gameOver()) {
             bench.SkipWithError("no winner");
             break;
         }

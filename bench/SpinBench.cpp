@@ -14,10 +14,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "engine/Layout.h"
 #include "engine/Scheduler.h"
 #include "platform/Platform.h"
-#include "platform/Units.h"
+#include "table/TableKind.h"
 #include "table/TableScreen.h"
 
 using namespace zandoli;
@@ -34,15 +33,6 @@ void clickControl(QWidget* window, const char* name) {
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
-// A press on the pack card draws after a blue star.
-void clickPack(QWidget* window) {
-    const QPoint at(units::px(PACK_FRAME.left + PACK_FRAME.width / 2),
-                    units::px(PACK_FRAME.top + PACK_FRAME.height / 2));
-    QWidget* target = window->childAt(at);
-    target = target == nullptr ? window : target;
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
-}
-
 // Starts a spin whenever Spin is enabled and times it to its stop, sampled
 // once a millisecond.
 class SpinTimer {
@@ -51,34 +41,33 @@ public:
         : window_(table.window()), referee_(table.referee()), state_(state), spins_(spins) {}
 
     void sample() {
-        if (phase_ == Phase::waiting) {
+        if (!timing_) {
             startSpin();
-        } else if (!referee_.spinning()) {
+        } else if (referee_.phase() != Phase::Spinning) {
             spinStopped();
         }
     }
 
 private:
-    enum class Phase { waiting, spinning };
-
     void startSpin() {
-        if (referee_.dealing()) {
+        const TableState shown = referee_.tableState();
+        if (shown.phase == Phase::Dealing) {
             return;
         }
-        if (!referee_.spinEnabled()) {
+        if (!shown.spinEnabled) {
             // A blue star waits for its draw and the hand-over.
             if (referee_.result() == BLUE_STAR && state_.drawn == 0) {
-                clickPack(window_);
+                clickControl(window_, "pack");
             }
             return;
         }
         clickControl(window_, "spinButton");
         started_ = Clock::now();
-        if (!referee_.spinning()) {
+        if (referee_.phase() != Phase::Spinning) {
             std::fprintf(stderr, "spin_bench: Spin did not start a spin\n");
             std::exit(2);
         }
-        phase_ = Phase::spinning;
+        timing_ = true;
     }
 
     void spinStopped() {
@@ -91,13 +80,13 @@ private:
         std::printf("spin %2d: %2d steps, nominal %5.0f ms, wall %7.1f ms, %+5.2f%%\n", done_ + 1,
                     referee_.spinLength(), nominal, wall, (ratio - 1) * 100);
         std::fflush(stdout);
-        phase_ = Phase::waiting;
+        timing_ = false;
         if (++done_ == spins_) {
             report();
             QApplication::quit();
             return;
         }
-        if (referee_.nextEnabled()) {
+        if (referee_.tableState().nextPlayerEnabled) {
             clickControl(window_, "nextPlayerButton");
         }
     }
@@ -113,7 +102,7 @@ private:
     const Referee& referee_;
     GameState& state_;
     const int spins_;
-    Phase phase_ = Phase::waiting;
+    bool timing_ = false;
     Clock::time_point started_;
     int done_ = 0;
     std::vector<double> ratios_;
@@ -130,7 +119,7 @@ int main(int argc, char** argv) {
     GameState state;
     state.numPlayers = 4;
     state.playSound = 0;
-    TableScreen table(state);
+    TableScreen table(MULTI_PLAYER_TABLE, state);
     table.show();
     SpinTimer timer(table, state, spins);
 

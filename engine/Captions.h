@@ -14,16 +14,11 @@ enum class CaptionKind {
 };
 
 struct Caption {
-    CaptionKind kind;
-    int colour;     // the player of ToPlay and Won
-    int spins = 0;  // the count of WonInSpins
+    CaptionKind kind = CaptionKind::ToPlay;
+    int colour = 0;  // the player of ToPlay and Won
+    int spins = 0;   // the count of WonInSpins
     bool operator==(const Caption&) const = default;
 };
-
-// The turn caption's size in points; only the one-player win caption shrinks it
-// so that the spin count fits.
-inline constexpr int CAPTION_POINTS = 36;
-inline constexpr int WIN_COUNT_CAPTION_POINTS = 32;
 
 // The one-player spin counter is a 16-bit count.
 inline constexpr int16_t MAX_SPINS = 32767;

@@ -1,30 +1,16 @@
 #include "engine/Cards.h"
 
-#include <charconv>
-#include <cmath>
+#include <cstddef>
+
+#include "engine/Values.h"
 
 namespace zandoli {
 
 namespace {
 
-struct FractionCard {
-    int16_t num;
-    int16_t den;
-    double value;
-};
-
-// Cards 25..35 in catalogue order; the values are literals on purpose.
-constexpr std::array<FractionCard, 11> FRACTIONS = {{{1, 4, 0.25},
-                                                     {1, 2, 0.5},
-                                                     {3, 4, 0.75},
-                                                     {1, 5, 0.2},
-                                                     {2, 5, 0.4},
-                                                     {3, 5, 0.6},
-                                                     {4, 5, 0.8},
-                                                     {1, 10, 0.1},
-                                                     {3, 10, 0.3},
-                                                     {7, 10, 0.7},
-                                                     {9, 10, 0.9}}};
+// Cards 25..35 in catalogue order, by their entries in CARD_VALUES: quarters
+// and the half, fifths, then tenths. Their values are the table's literals.
+constexpr std::array<int, 11> FRACTION_VALUES = {2, 5, 8, 1, 4, 6, 9, 0, 3, 7, 10};
 
 void setTenths(Catalogue& cards, CardKind kind, int first, int last, int base) {
     for (int n = first; n <= last; ++n) {
@@ -54,12 +40,13 @@ Catalogue buildCatalogue() {
     setCard(cards, 23, CardKind::Percent, 0.75);
     setCard(cards, 24, CardKind::Percent, 1);
 
-    for (size_t i = 0; i < FRACTIONS.size(); ++i) {
+    for (std::size_t i = 0; i < FRACTION_VALUES.size(); ++i) {
+        const CardValue& value = CARD_VALUES[static_cast<std::size_t>(FRACTION_VALUES[i])];
         CardEntry& card = cards[25 + i];
         card.kind = static_cast<int16_t>(CardKind::Fraction);
-        card.numerator = FRACTIONS[i].num;
-        card.denominator = FRACTIONS[i].den;
-        card.value = FRACTIONS[i].value;
+        card.numerator = value.numerator;
+        card.denominator = value.denominator;
+        card.value = value.value;
     }
 
     setTenths(cards, CardKind::Tile, 36, 45, 35);
@@ -89,38 +76,21 @@ CardKind kindOf(int16_t card) {
     return static_cast<CardKind>(cardCatalogue()[card].kind);
 }
 
-std::string decimalText(double value) {
-    // "0.##": at most two decimals, no trailing zeros, at least one digit before the point.
-    // to_chars ignores the C locale, which a GUI toolkit may have switched to the user's.
-    char text[32];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2).ptr;
-    std::string s(text, end);
-    while (s.back() == '0') {
-        s.pop_back();
-    }
-    if (s.back() == '.') {
-        s.pop_back();
-    }
-    return s;
-}
-
-std::string percentText(double value) {
-    return std::to_string(static_cast<long>(std::lround(value * 100))) + "%";
-}
-
 int tileShaded(int16_t card) {
-    if (card < 36 || card > 47) {
+    if (!isCard(card) || kindOf(card) != CardKind::Tile) {
         return 0;
     }
-    return static_cast<int>(std::lround(cardCatalogue()[card].value * 20));
+    const CardValue* value = cardValue(cardCatalogue()[card].value);
+    return value == nullptr ? 0 : value->tileShaded();
 }
 
-std::string tilePicture(int16_t card) {
-    if (card < 36 || card > 47) {
-        return {};
+const CardValue* cardValue(double value) {
+    for (const CardValue& entry : CARD_VALUES) {
+        if (valuesMatch(entry.value, value)) {
+            return &entry;
+        }
     }
-    return "images\\wsq" + std::to_string(tileShaded(card)) + ".jpg";
+    return nullptr;
 }
 
 }  // namespace zandoli

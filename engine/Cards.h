@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "engine/GameState.h"
 
@@ -38,12 +37,7 @@ bool cardMatches(int16_t card, double target);
 bool isCard(int16_t card);
 CardKind kindOf(int16_t card);
 
-// Face texts: "0.##" and "0%" with a point, whatever the locale.
-std::string decimalText(double value);
-std::string percentText(double value);
-
-// Tile cards 36..47: how many of the 20 squares are shaded, and the picture.
+// How many of a tile card's 20 squares are shaded; 0 for any other card.
 int tileShaded(int16_t card);
-std::string tilePicture(int16_t card);  // "images\wsq6.jpg"; empty for other cards
 
 }  // namespace zandoli

@@ -3,13 +3,15 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/Cards.h"
 #include "engine/GameState.h"
 #include "engine/Random.h"
 
 namespace zandoli {
 
-// Positions 0..47 hold the shuffled pack; 48..52 are never used.
-using PackOrder = std::array<int16_t, 53>;
+// Positions 0..47 hold the shuffled pack; the rest, as many as the
+// catalogue has entries past the pack, are never used.
+using PackOrder = std::array<int16_t, CATALOGUE_SIZE>;
 
 inline constexpr int SHUFFLE_PASSES = 1000;
 // Where the undealt pack starts after seven cards to each of the four colours.

@@ -1,23 +1,28 @@
 #include "engine/Referee.h"
 
 #include <algorithm>
-#include <string>
-
-#include "engine/Captions.h"
-#include "engine/Colours.h"
-#include "engine/Layout.h"
-#include "engine/Pack.h"
-#include "engine/Sounds.h"
+#include <utility>
 
 namespace zandoli {
 
-Referee::Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random)
-    : Referee(state, view, scheduler, random, MULTI_PLAYER_RULES) {}
+class Referee::Step {
+public:
+    explicit Step(Referee& referee) : referee_(referee) { ++referee_.depth_; }
+    ~Step() {
+        if (--referee_.depth_ == 0) {
+            referee_.publish();
+        }
+    }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+private:
+    Referee& referee_;
+};
 
 Referee::Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random,
                  const TableRules& rules)
     : state_(state), view_(view), scheduler_(scheduler), random_(random), rules_(rules) {
-    spinValue_ = SPINVALUES;
     scheduler_.setCallback([this](TimerId id) { timerFired(id); });
 }
 
@@ -25,16 +30,89 @@ bool Referee::slotShowing(int slot) const {
     return slot >= 0 && slot < liveSlots_ && state_.turnHand[state_.colour][slot] != NO_CARD;
 }
 
-const PlayerLook& Referee::currentLook() const {
-    return PLAYERS[std::clamp<int>(state_.colour, 0, PLAYING_COLOURS - 1)];
-}
-
 bool Referee::resultIs(double marker) const {
     return valuesMatch(result(), marker);
 }
 
+void Referee::enter(Phase phase) {
+    phase_ = phase;
+}
+
+void Referee::tell(TableEvent event) {
+    events_.push_back(event);
+}
+
+void Referee::publish() {
+    view_.show(tableState());
+    for (const TableEvent& event : std::exchange(events_, {})) {
+        view_.happened(event);
+    }
+}
+
+bool Referee::spinLit() const {
+    switch (phase_) {
+        case Phase::Dealing:
+            return spinLitThroughDeal_;
+        case Phase::AwaitingSpin:
+            return true;
+        case Phase::Playing:
+            // On the blue star the turn goes on only by drawing from the pack.
+            return rules_.turnPerSpin && !resultIs(BLUE_STAR);
+        case Phase::Won:
+            // Only a spin that stopped on a value can win, and it lit Spin.
+            return rules_.turnPerSpin;
+        case Phase::StartingTurn:
+        case Phase::Spinning:
+        case Phase::Drawing:
+        case Phase::HandingOver:
+            break;
+    }
+    return false;
+}
+
+bool Referee::nextLit() const {
+    if (!rules_.handOverButton) {
+        return false;
+    }
+    switch (phase_) {
+        case Phase::Playing:
+            return !resultIs(BLUE_STAR);
+        case Phase::Won:
+            // The matching card that wins leaves Next Player lit; a red star's
+            // discard had already handed over.
+            return !resultIs(RED_STAR);
+        default:
+            return false;
+    }
+}
+
+TableState Referee::tableState() const {
+    TableState shown;
+    shown.phase = phase_;
+    shown.player = laidOutFor_;
+    shown.caption = caption_;
+    shown.captionShown = phase_ != Phase::Dealing;
+    shown.captionDark = captionDark_;
+    shown.titleShown = phase_ != Phase::Won;
+    shown.messageShown = phase_ == Phase::HandingOver && caption_.kind == CaptionKind::TurnOver;
+    shown.packShown = phase_ != Phase::Dealing;
+    shown.nextPlayerShown = rules_.handOverButton && phase_ != Phase::Dealing;
+    shown.spinEnabled = spinLit();
+    shown.nextPlayerEnabled = nextLit();
+    if (!dialAtRest_) {
+        shown.pointer = spinPos_;
+    }
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        const int16_t card = state_.turnHand[state_.colour][s];
+        shown.faces[s] = slotShowing(s) && isCard(card) ? card : NO_CARD;
+    }
+    shown.spinCount = spinCount_;
+    return shown;
+}
+
 // Every timer's handler, and the phase each one moves the turn on to.
 void Referee::timerFired(TimerId id) {
+    Step step(*this);
     switch (id) {
         case TimerId::DealDelay:  // Dealing -> AwaitingSpin
             scheduler_.stop(TimerId::DealDelay);
@@ -49,7 +127,6 @@ void Referee::timerFired(TimerId id) {
             break;
         case TimerId::HandOver:  // HandingOver -> AwaitingSpin
             scheduler_.stop(TimerId::HandOver);
-            view_.showMessage(false);
             // A red star's last card wins before its hand-over is due; the
             // winner keeps the table.
             if (phase_ == Phase::HandingOver) {
@@ -57,58 +134,57 @@ void Referee::timerFired(TimerId id) {
             }
             break;
         case TimerId::WinFlash:  // Won, until New Game or Exit
-            flashWinCaption();
+            flash_ = !flash_;
+            captionDark_ = flash_;
             break;
-        default:
-            otherTimerFired(id);
+        case TimerId::TurnStart:  // one-player: StartingTurn -> Spinning
+            scheduler_.stop(TimerId::TurnStart);
+            if (phase_ == Phase::StartingTurn) {
+                beginTurnOfSpin();
+            }
             break;
     }
 }
 
 void Referee::load() {
+    Step step(*this);
     // A table left by Exit took its timers down with its window; the referee
     // outlives the window, so start from none running.
     scheduler_.stopAll();
-    // The window has just been built with these: the dial at rest, Spin
-    // enabled, Next Player hidden and disabled.
-    spinEnabled_ = true;
-    nextEnabled_ = false;
+    // The window has just been built with Spin lit and no count shown.
+    spinLitThroughDeal_ = true;
+    spinCount_.reset();
     dealOrRestoreGame();
 }
 
 void Referee::dealOrRestoreGame() {
-    view_.setDial(DIAL_AT_REST);
-    view_.setCloseup(CLOSEUP_AT_REST);
-    view_.showTitle(true);
-    spinValue_ = SPINVALUES;
+    dialAtRest_ = true;
     if (state_.restoring == 1) {
         restoreGame();
         return;
     }
     resetGame();
+    // The cards are dealt once while the shuffle is heard and again when
+    // they show; only the second deal is played.
+    shuffleAndDeal();
     layOutTurn();
-    dealOrShowHand();
-    hideSlots();
-    playSound(SOUND_SHUFFLE);
-    beginDealDelay();
+    liveSlots_ = 0;
+    beginDeal();
 }
 
-void Referee::beginDealDelay() {
-    phase_ = Phase::Dealing;
+void Referee::beginDeal() {
+    enter(Phase::Dealing);
+    tell({.moment = Moment::Dealt});
     scheduler_.start(TimerId::DealDelay);
 }
 
 void Referee::startPlay() {
-    layOutTurn();
-    dealOrShowHand();
-    view_.showTurnCaption(true);
-    view_.showPack(true);
-    if (rules_.handOverButton) {
-        view_.showNextPlayer(true);
-        setNextEnabled(false);
+    if (state_.restoring != 1) {
+        shuffleAndDeal();
     }
-    setSpinEnabled(true);
-    phase_ = Phase::AwaitingSpin;
+    layOutTurn();
+    enter(Phase::AwaitingSpin);
+    tell({.moment = Moment::TurnBegan, .player = state_.colour});
 }
 
 void Referee::resetGame() {
@@ -124,97 +200,77 @@ void Referee::resetGame() {
     clearHands(state_);
 }
 
+void Referee::shuffleAndDeal() {
+    shufflePack(packOrder_, random_);
+    dealHands(state_, packOrder_);
+}
+
 void Referee::layOutTurn() {
-    hideSlots();
-    const PlayerLook& look = currentLook();
-    view_.setTurnCaption({CaptionKind::ToPlay, state_.colour});
-    view_.setTurnCaptionColour(look.playerColour);
-    view_.applyColourScheme(state_.colour);
+    laidOutFor_ = state_.colour;
+    caption_ = {CaptionKind::ToPlay, state_.colour};
+    captionDark_ = false;
     liveSlots_ = std::clamp<int>(state_.handSize[state_.colour], 0, SHOWN_SLOTS);
     for (int s = 0; s < liveSlots_; ++s) {
         state_.turnHand[state_.colour][s] = state_.hand[state_.colour][s];
     }
 }
 
-void Referee::hideSlots() {
-    liveSlots_ = 0;
-    for (int s = 0; s < SHOWN_SLOTS; ++s) {
-        view_.hideSlot(s);
-    }
-}
-
 void Referee::spinPressed() {
-    // Spin stays enabled through a deal and after a one-player win, but only
-    // a turn waiting for its spin, or a one-player turn played out, spins.
-    if (!spinEnabled_ || (phase_ != Phase::AwaitingSpin && phase_ != Phase::Playing)) {
+    Step step(*this);
+    // Spin stays lit through a deal and after a one-player win, but only a
+    // turn waiting for its spin, or a one-player turn played out, spins.
+    if (!spinLit() || (phase_ != Phase::AwaitingSpin && phase_ != Phase::Playing)) {
         return;
     }
     // At 32767 the count stops rising; the spin itself is still allowed.
     if (rules_.countsSpins && state_.spins < MAX_SPINS) {
         ++state_.spins;
     }
-    setSpinEnabled(false);
     state_.turnOver = 0;
     const int extra = static_cast<int>(random_.next() * SPIN_LENGTHS);
     spinLength_ = static_cast<int16_t>(SHORTEST_SPIN + std::clamp(extra, 0, SPIN_LENGTHS - 1));
+    if (rules_.turnPerSpin) {
+        // The new turn begins just after this press has been handled.
+        enter(Phase::StartingTurn);
+        scheduler_.start(TimerId::TurnStart);
+    } else {
+        startSpinning();
+    }
+}
+
+void Referee::beginTurnOfSpin() {
+    passTurn();
+    layOutTurn();
+    tell({.moment = Moment::TurnBegan, .player = state_.colour});
     startSpinning();
 }
 
 void Referee::startSpinning() {
-    phase_ = Phase::Spinning;
-    playSound(SOUND_SPIN);
+    enter(Phase::Spinning);
+    tell({.moment = Moment::SpinStarted});
     scheduler_.start(TimerId::SpinStep);
 }
 
 void Referee::stepPointer() {
-    spinPos_ = static_cast<int16_t>((spinPos_ + 1) & (SPIN_POSITIONS - 1));
-    view_.setDial(dialPicture(spinPos_));
-    view_.setCloseup(closeupPicture(spinPos_));
+    spinPos_ = static_cast<int16_t>((spinPos_ + 1) % SPIN_POSITIONS);
+    dialAtRest_ = false;
     ++spinStep_;
     if (spinStep_ < spinLength_) {
         return;
     }
     scheduler_.stop(TimerId::SpinStep);
     spinStep_ = 0;
-    phase_ = Phase::Playing;
-    spinStopped();
-    playSound(SOUND_SPIN_END);
-}
-
-void Referee::spinStopped() {
-    // On the blue star the turn ends only by drawing from the pack.
-    if (!resultIs(BLUE_STAR)) {
-        enableTurnEnd(true);
-    }
+    enter(Phase::Playing);
     if (rules_.countsSpins) {
-        showSpinCount();
+        spinCount_ = state_.spins;
     }
-}
-
-void Referee::enableTurnEnd(bool enabled) {
-    if (rules_.handOverButton) {
-        setNextEnabled(enabled);
-    }
-    if (rules_.turnPerSpin) {
-        setSpinEnabled(enabled);
-    }
-}
-
-void Referee::tablePressed(double x, double y) {
-    for (int s = 0; s < SHOWN_SLOTS; ++s) {
-        if (slotShowing(s) && strictlyInside(slotFrame(s), x, y)) {
-            cardClicked(s);
-        }
-    }
-    if (strictlyInside(PACK_FRAME, x, y)) {
-        drawCard();
-    }
+    tell({.moment = Moment::SpinStopped, .player = state_.colour, .position = spinPos_});
 }
 
 void Referee::cardClicked(int slot) {
-    // Cards are judged only against the current player's own stopped spin. A
-    // hidden slot cannot be clicked on screen; slotShowing keeps a stray call
-    // from judging an empty or discarded slot.
+    Step step(*this);
+    // Cards are judged only against the current player's own stopped spin; a
+    // stray call for an empty or discarded slot judges nothing.
     if (phase_ != Phase::Playing || !slotShowing(slot)) {
         return;
     }
@@ -222,12 +278,14 @@ void Referee::cardClicked(int slot) {
     if (cardMatches(card, result())) {
         discard(slot);
     } else if (!resultIs(RED_STAR) && !resultIs(BLUE_STAR)) {
-        view_.showMessage(true);
-        view_.setTurnCaption({CaptionKind::TurnOver, state_.colour});
+        caption_ = {CaptionKind::TurnOver, state_.colour};
         state_.turnOver = 1;
-        enableTurnEnd(false);
         startHandOver();
-        playSound(SOUND_WRONG);
+        tell({.moment = Moment::WrongCard,
+              .player = state_.colour,
+              .slot = slot,
+              .card = card,
+              .position = spinPos_});
     }
     // Not an else: a star result never matches a card, so this is the red
     // star's one free discard.
@@ -235,7 +293,6 @@ void Referee::cardClicked(int slot) {
         state_.starUsed = 1;
         discard(slot);
         if (!rules_.turnPerSpin) {
-            enableTurnEnd(false);
             startHandOver();
         }
     }
@@ -245,15 +302,24 @@ void Referee::cardClicked(int slot) {
 }
 
 void Referee::discard(int slot) {
-    view_.hideSlot(slot);
+    const int16_t card = state_.turnHand[state_.colour][slot];
     state_.turnHand[state_.colour][slot] = NO_CARD;
     --state_.handSize[state_.colour];
-    playSound(SOUND_DISCARD);
+    tell({.moment = Moment::CardDiscarded,
+          .player = state_.colour,
+          .slot = slot,
+          .card = card,
+          .position = spinPos_});
 }
 
 void Referee::startHandOver() {
-    phase_ = Phase::HandingOver;
+    enter(Phase::HandingOver);
     scheduler_.start(TimerId::HandOver);
+}
+
+void Referee::packClicked() {
+    Step step(*this);
+    drawCard();
 }
 
 void Referee::drawCard() {
@@ -266,32 +332,54 @@ void Referee::drawCard() {
     state_.drawn = 1;
     auto& size = state_.handSize[state_.colour];
     const int slot = std::clamp<int>(size, 0, SHOWN_SLOTS);
-    state_.hand[state_.colour][slot] = state_.topCard;
-    state_.turnHand[state_.colour][slot] = state_.topCard;
+    const int16_t card = state_.topCard;
+    state_.hand[state_.colour][slot] = card;
+    state_.turnHand[state_.colour][slot] = card;
     size = static_cast<int16_t>(std::min(slot + 1, SHOWN_SLOTS));
     state_.packPos = static_cast<int16_t>((state_.packPos + 1) % PACK_SIZE);
     state_.topCard = packOrder_[state_.packPos];
-    playSound(SOUND_DRAW);
-    phase_ = Phase::Drawing;
+    enter(Phase::Drawing);
+    tell(
+        {.moment = Moment::CardDrawn, .player = state_.colour, .card = card, .position = spinPos_});
     scheduler_.start(TimerId::DrawDelay);
+}
+
+void Referee::showDrawnCard() {
+    // The drawn card went into the last slot of a non-empty hand, and a hand
+    // never counts more than the twelve slots that show.
+    const int slot = std::max(state_.handSize[state_.colour] - 1, 0);
+    state_.newSlot = static_cast<int16_t>(slot);
+    liveSlots_ = std::max(liveSlots_, slot + 1);
+    if (rules_.turnPerSpin) {
+        // The turn goes on, but there is nothing left in it but to spin again.
+        enter(Phase::AwaitingSpin);
+    } else {
+        startHandOver();
+    }
+    tell({.moment = Moment::CardTurnedUp,
+          .player = state_.colour,
+          .slot = slot,
+          .card = state_.hand[state_.colour][slot]});
 }
 
 void Referee::handToNextPlayer() {
     passTurn();
     state_.turnOver = 1;
-    view_.setDial(DIAL_AT_REST);
-    view_.setCloseup(CLOSEUP_AT_REST);
+    dialAtRest_ = true;
     layOutTurn();
-    showHand();
-    setSpinEnabled(true);
-    if (rules_.handOverButton) {
-        setNextEnabled(false);
-    }
-    playSound(SOUND_HANDOVER);
-    phase_ = Phase::AwaitingSpin;
+    enter(Phase::AwaitingSpin);
+    tell({.moment = Moment::HandedOver, .player = state_.colour});
+    tell({.moment = Moment::TurnBegan, .player = state_.colour});
 }
 
 void Referee::passTurn() {
+    TableEvent ended{.moment = Moment::TurnEnded,
+                     .player = state_.colour,
+                     .position = dialAtRest_ ? -1 : spinPos_};
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        ended.hand[s] = slotShowing(s) ? state_.turnHand[state_.colour][s] : NO_CARD;
+    }
+    tell(ended);
     foldTurn(state_, state_.colour);
     state_.starUsed = 0;
     state_.drawn = 0;
@@ -299,45 +387,35 @@ void Referee::passTurn() {
 }
 
 void Referee::win() {
-    phase_ = Phase::Won;
-    // A win caption is wider than a turn caption and reaches under the title:
-    // the title steps aside until the next game.
-    view_.showTitle(false);
-    if (rules_.countsSpins) {
-        view_.setTurnCaptionSize(WIN_COUNT_CAPTION_POINTS);
-        view_.setTurnCaption({CaptionKind::WonInSpins, state_.colour, state_.spins});
-    } else {
-        view_.setTurnCaption({CaptionKind::Won, state_.colour});
-    }
+    enter(Phase::Won);
+    caption_ = rules_.countsSpins ? Caption{CaptionKind::WonInSpins, state_.colour, state_.spins}
+                                  : Caption{CaptionKind::Won, state_.colour};
     scheduler_.start(TimerId::WinFlash);
-    playSound(SOUND_WIN);
-}
-
-void Referee::flashWinCaption() {
-    flash_ = !flash_;
-    view_.setTurnCaptionColour(flash_ ? BLACK : currentLook().playerColour);
+    tell({.moment = Moment::Won,
+          .player = state_.colour,
+          .spins = rules_.countsSpins ? state_.spins : 0});
 }
 
 void Referee::buttonPressed(TableButton button) {
+    Step step(*this);
     if (phase_ == Phase::Dealing) {
         return;
     }
     switch (button) {
         case TableButton::Exit:
-            view_.exitTable(phase_ != Phase::Won);
+            tell({.moment = Moment::ExitAccepted, .save = phase_ != Phase::Won});
             break;
         case TableButton::NewGame:
             newGame();
             break;
         case TableButton::NextPlayer:
-            // Next Player stays enabled when the click that enabled it wins.
-            if (nextEnabled_ && phase_ == Phase::Playing) {
+            // Next Player stays lit when the click that lit it wins.
+            if (phase_ == Phase::Playing && nextLit()) {
                 handToNextPlayer();
             }
             break;
         case TableButton::Rules:
-            view_.showRules();
-            playSound(SOUND_CLICK);
+            tell({.moment = Moment::RulesShown});
             break;
     }
 }
@@ -347,43 +425,37 @@ void Referee::newGame() {
     // draw or hand-over delay, the win flash), so nothing of it acts on the
     // new one.
     scheduler_.stopAll();
+    spinLitThroughDeal_ = spinLit();
     resetGame();
+    spinCount_.reset();
+    dialAtRest_ = true;
+    liveSlots_ = 0;
+    beginDeal();
+}
+
+void Referee::restoreGame() {
+    // A restored game starts with the spinner at rest on position 0 and no
+    // winner: the save keeps neither the pointer nor the flag.
+    flash_ = false;
+    spinPos_ = 0;
+    spinStep_ = 0;
+    // The save keeps only the top of the pack; every card goes back in once,
+    // the saved top card where it was, so the next draw gives it and later
+    // draws stay valid.
+    rebuildPack(packOrder_, state_.topCard, state_.packPos, random_);
+    // The save keeps the turn's flags but not the spin they were played
+    // against, so whatever turnOver, starUsed and drawn say, a turn saved
+    // half-way comes back as the start of the same player's turn, waiting for
+    // its spin: the discards already made stay discarded and no click is
+    // judged against a spin that is gone.
+    foldTurn(state_, state_.colour);
+    state_.starUsed = 0;
+    state_.drawn = 0;
+    state_.turnOver = 1;
     if (rules_.countsSpins) {
-        view_.setSpinCount(std::nullopt);
-        view_.setTurnCaptionSize(CAPTION_POINTS);
+        spinCount_ = state_.spins;
     }
-    view_.setDial(DIAL_AT_REST);
-    view_.setCloseup(CLOSEUP_AT_REST);
-    view_.showMessage(false);
-    view_.showTurnCaption(false);
-    view_.showTitle(true);
-    view_.showPack(false);
-    if (rules_.handOverButton) {
-        view_.showNextPlayer(false);
-    }
-    hideSlots();
-    playSound(SOUND_SHUFFLE);
-    beginDealDelay();
-}
-
-void Referee::showSpinCount() {
-    view_.setSpinCount(state_.spins);
-}
-
-void Referee::setSpinEnabled(bool enabled) {
-    spinEnabled_ = enabled;
-    view_.enableSpin(enabled);
-}
-
-void Referee::setNextEnabled(bool enabled) {
-    nextEnabled_ = enabled;
-    view_.enableNextPlayer(enabled);
-}
-
-void Referee::playSound(const char* sound) {
-    if (state_.playSound == 1) {
-        view_.playWav(sound);
-    }
+    startPlay();
 }
 
 }  // namespace zandoli

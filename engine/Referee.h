@@ -1,148 +1,116 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "engine/Cards.h"
-#include "engine/Colours.h"
 #include "engine/GameState.h"
+#include "engine/Pack.h"
 #include "engine/Random.h"
 #include "engine/Scheduler.h"
 #include "engine/Spinner.h"
-#include "engine/TableRules.h"
 #include "engine/TableView.h"
 
 namespace zandoli {
 
-// The referee of a table: it owns the table's own variables and the enabled
-// state of its timers and buttons, and runs the turn cycle. Its public
-// operations are the table's events. It outlives the table's window: the
-// screen loads and unloads around it.
+// What sets one table's rules apart from another's, as plain data.
+struct TableRules {
+    // Next Player shows on the table: a player who has finished presses it to
+    // hand over, and a red-star discard or a drawn card hands over by itself.
+    bool handOverButton;
+    // Every Spin press begins a new turn, laid out a moment after the press,
+    // so Spin is what a player who has finished presses; a red-star discard
+    // and a drawn card keep the turn.
+    bool turnPerSpin;
+    // The spins are counted and shown, and the game is won in so many spins.
+    bool countsSpins;
+};
+
+inline constexpr TableRules MULTI_PLAYER_RULES{true, false, false};
+inline constexpr TableRules ONE_PLAYER_RULES{false, true, true};
+
+// The referee of a table: it owns the table's own variables and runs the turn
+// cycle. Its public operations are the table's events, said as what was
+// pressed. After each it shows the table through its view and tells what
+// happened. It outlives the table's window: the screen loads and unloads
+// around it.
 //
-// Where a turn stands is one Phase, and every event asks the phase whether it
-// may act. The multi-player table is this class as it is; the one-player table
-// reads other TableRules and overrides how a spin begins.
+// Where a turn stands is one Phase, entered only through enter(); which
+// buttons can be pressed follows from it.
 class Referee {
 public:
-    // Where the turn stands. The arrows are the events that move it on.
-    enum class Phase {
-        // The shuffle is heard; no button, click or press acts.
-        // The deal delay -> AwaitingSpin.
-        Dealing,
-        // A turn has begun, or a one-player turn has been played out: only Spin
-        // acts. Spin -> Spinning (one-player: -> StartingTurn).
-        AwaitingSpin,
-        // One-player only: Spin was pressed and the new turn is laid out a
-        // moment later, when it begins to spin. A card clicked meanwhile is
-        // not judged: the result under the pointer belongs to the turn that
-        // is over. -> Spinning.
-        StartingTurn,
-        // The pointer is moving. Its last step -> Playing.
-        Spinning,
-        // The spin has stopped: cards are judged and a blue star draws.
-        // Next Player -> AwaitingSpin; a wrong card or a red-star discard ->
-        // HandingOver; the pack -> Drawing; the last card -> Won; one-player
-        // Spin -> StartingTurn.
-        Playing,
-        // The drawn card turns up after the draw delay. -> HandingOver
-        // (one-player: -> AwaitingSpin).
-        Drawing,
-        // The turn is over; the hand-over delay ends it. -> AwaitingSpin.
-        HandingOver,
-        // The winner's caption flashes until New Game or Exit.
-        Won,
-    };
-
-    Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random);
-    virtual ~Referee() = default;
+    Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random,
+            const TableRules& rules = MULTI_PLAYER_RULES);
     Referee(const Referee&) = delete;
     Referee& operator=(const Referee&) = delete;
 
-    // The table's window has been built: fill the spinner table and start a
-    // new game, or rebuild a restored one when state.restoring == 1.
+    // The table's window has been built: start a new game, or rebuild a
+    // restored one when state.restoring == 1.
     void load();
 
     void spinPressed();
     void buttonPressed(TableButton button);
-    // A click on a card in a slot: on its caption, second line or picture.
+    // A press on the card in a slot, on any part of it or its frame.
     void cardClicked(int slot);
-    // A press on the table itself, in the table's twips: on a card's frame or the pack.
-    void tablePressed(double x, double y);
+    // A press on the pack card.
+    void packClicked();
 
     // Timer handlers; the scheduler's callback lands here.
     void timerFired(TimerId id);
 
-    // Read-only views of the table's own state, for the screen and for tests.
     Phase phase() const { return phase_; }
-    int16_t gameOver() const { return phase_ == Phase::Won ? 1 : 0; }
+    bool gameOver() const { return phase_ == Phase::Won; }
     int16_t spinPos() const { return spinPos_; }
-    int16_t spinStep() const { return spinStep_; }
-    int16_t spinLength() const { return spinLength_; }
-    int16_t flash() const { return flash_ ? 1 : 0; }
-    const std::array<int16_t, 53>& packOrder() const { return packOrder_; }
-    bool dealing() const { return phase_ == Phase::Dealing; }
-    bool spinning() const { return phase_ == Phase::Spinning; }
-    bool spinEnabled() const { return spinEnabled_; }
-    bool nextEnabled() const { return nextEnabled_; }
+    // The steps of the spin under way, or of the last one.
+    int spinLength() const { return spinLength_; }
+    const PackOrder& packOrder() const { return packOrder_; }
+    // The spin result under the pointer.
+    double result() const { return SPINVALUES[static_cast<size_t>(spinPos_)]; }
     // A slot shows a card: it was filled at the start of the turn or by a
     // draw since, and its card has not been discarded.
     bool slotShowing(int slot) const;
-    // The spin result under the pointer.
-    double result() const { return spinValue_[spinPos_]; }
+    // What the table shows now.
+    TableState tableState() const;
 
-protected:
-    Referee(GameState& state, TableView& view, Scheduler& scheduler, RandomSource& random,
-            const TableRules& rules);
+private:
+    // Every public operation is one step: the table is shown and its events
+    // told once, when the outermost step ends.
+    class Step;
 
-    // Sets the pointer going for a spin whose length is already chosen. The
-    // one-player table first lays out the new turn.
-    virtual void startSpinning();
-    // A timer the base rules never arm fired.
-    virtual void otherTimerFired(TimerId /*id*/) {}
+    // The one place the phase changes.
+    void enter(Phase phase);
+    void tell(TableEvent event);
+    void publish();
+    bool spinLit() const;
+    bool nextLit() const;
 
     void dealOrRestoreGame();
     void restoreGame();
     // The reset every new game starts with, at the table's load and at New Game.
     void resetGame();
-    // The shuffle sound has been started; the hands show when the delay ends.
-    void beginDealDelay();
+    void beginDeal();
     // The dealt or restored hand goes on the table and the first player may spin.
     void startPlay();
-    // Deals a new game, or shows the hand of a restored one.
-    void dealOrShowHand();
     void shuffleAndDeal();
-    // Draws the current colour's hand in slots 0..handSize-1.
-    void showHand();
-    // The drawn card turns up; the turn hands over, or at a table where every
-    // spin begins a turn, waits for the next spin.
-    void showDrawnCard();
-    // The current colour's caption and colours, and a fresh copy of its hand
-    // to play this turn from; every slot hidden until the hand is shown.
+    // The current colour's turn: its caption, and a fresh copy of its hand
+    // to play this turn from, slots 0..handSize-1 showing.
     void layOutTurn();
+    void startSpinning();
+    // One-player: the turn the Spin press began is laid out, and it spins.
+    void beginTurnOfSpin();
     void stepPointer();
-    void spinStopped();
     void drawCard();
+    void showDrawnCard();
     void handToNextPlayer();
     void win();
-    void flashWinCaption();
     void newGame();
-
     void discard(int slot);
-    // The button a player who has finished presses: Next Player, or Spin at a
-    // table where every spin begins a turn.
-    void enableTurnEnd(bool enabled);
     void startHandOver();
     // Folds the discards into the hand, clears the turn's flags and moves on
-    // to the next colour in play.
+    // to the next colour in play, after telling what the turn left.
     void passTurn();
-    void hideSlots();
-    void showSpinCount();
-    void setSpinEnabled(bool enabled);
-    void setNextEnabled(bool enabled);
-    void playSound(const char* sound);
     bool resultIs(double marker) const;
-    // The current colour's captions and colours.
-    const PlayerLook& currentLook() const;
 
     GameState& state_;
     TableView& view_;
@@ -150,19 +118,29 @@ protected:
     RandomSource& random_;
     const TableRules rules_;
 
-    Phase phase_ = Phase::AwaitingSpin;
-    // The win caption shows in black rather than the player's colour. A new
-    // game does not reset it: the next win flashes on from where it stopped.
+    Phase phase_ = Phase::Dealing;
+    // Spin keeps through a deal the look it had when the deal began; a
+    // freshly built table starts with it lit.
+    bool spinLitThroughDeal_ = true;
+    // The win caption's flash: a new game does not reset it, so the next win
+    // flashes on from where it stopped.
     bool flash_ = false;
+    // The caption shows the flash's dark half; a turn laid out shows it in
+    // the player's colour again.
+    bool captionDark_ = false;
+    Caption caption_{};
+    bool dialAtRest_ = true;
+    // The player whose turn the table was last laid out for: its colours show.
+    int laidOutFor_ = 0;
+    std::optional<int> spinCount_;
     int16_t spinPos_ = 0;
     int16_t spinStep_ = 0;
     int16_t spinLength_ = 0;
-    std::array<int16_t, 53> packOrder_{};
-    std::array<double, 17> spinValue_{};
-    bool spinEnabled_ = false;
-    bool nextEnabled_ = false;
+    PackOrder packOrder_{};
     // Slots 0..liveSlots_-1 were filled at the start of the turn or by a draw since.
     int liveSlots_ = 0;
+    int depth_ = 0;
+    std::vector<TableEvent> events_;
 };
 
 }  // namespace zandoli

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 namespace zandoli {
 
@@ -11,8 +10,8 @@ inline constexpr double BLUE_STAR = 2;
 
 inline constexpr int SPIN_POSITIONS = 16;
 
-// The value under each of the 16 positions, clockwise from the top. Entry 16
-// exists but is never reached.
+// The value under each of the 16 positions, clockwise from the top: a value
+// of CARD_VALUES or a star. Entry 16 exists but is never reached.
 inline constexpr std::array<double, 17> SPINVALUES = {
     0.1,       RED_STAR, 0.75, 0.8, 0.9,      RED_STAR, 0.5, 0.6, 0.7,
     BLUE_STAR, 0.25,     0.4,  0.3, RED_STAR, 1,        0.2, 0};
@@ -21,12 +20,5 @@ inline constexpr std::array<double, 17> SPINVALUES = {
 // round the 16 positions, so every stop is equally likely too.
 inline constexpr int SHORTEST_SPIN = 17;
 inline constexpr int SPIN_LENGTHS = 32;
-
-inline constexpr const char* DIAL_AT_REST = "Images\\wdial.jpg";
-inline constexpr const char* CLOSEUP_AT_REST = "Images\\wblank.jpg";
-
-// "Images\zandolit07.jpg" and "Images\zandolic07.jpg" for position 7.
-std::string dialPicture(int position);
-std::string closeupPicture(int position);
 
 }  // namespace zandoli

@@ -1,58 +1,118 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
-#include <string>
 
 #include "engine/Captions.h"
-#include "engine/Colours.h"
+#include "engine/GameState.h"
 
 namespace zandoli {
+
+// Where a turn stands. The arrows are the events that move it on.
+enum class Phase {
+    // The shuffle is heard; no button, click or press acts.
+    // The deal delay -> AwaitingSpin.
+    Dealing,
+    // A turn has begun, or a one-player turn has been played out: only Spin
+    // acts. Spin -> Spinning (one-player: -> StartingTurn).
+    AwaitingSpin,
+    // One-player only: Spin was pressed and the new turn is laid out a
+    // moment later, when it begins to spin. A card clicked meanwhile is not
+    // judged: the result under the pointer belongs to the turn that is over.
+    // -> Spinning.
+    StartingTurn,
+    // The pointer is moving. Its last step -> Playing.
+    Spinning,
+    // The spin has stopped: cards are judged and a blue star draws.
+    // Next Player -> AwaitingSpin; a wrong card or a red-star discard ->
+    // HandingOver; the pack -> Drawing; the last card -> Won; one-player
+    // Spin -> StartingTurn.
+    Playing,
+    // The drawn card turns up after the draw delay. -> HandingOver
+    // (one-player: -> AwaitingSpin).
+    Drawing,
+    // The turn is over; the hand-over delay ends it. -> AwaitingSpin.
+    HandingOver,
+    // The winner's caption flashes until New Game or Exit.
+    Won,
+};
 
 // The table's four small buttons.
 enum class TableButton { Exit, NewGame, NextPlayer, Rules };
 
-// Everything the rules ask of a table screen. The Qt table implements it;
-// tests implement it with a recording fake. Slots are 0..11.
+// A row of slots that show no card.
+inline constexpr std::array<int16_t, SHOWN_SLOTS> NO_FACES = [] {
+    std::array<int16_t, SHOWN_SLOTS> none{};
+    none.fill(NO_CARD);
+    return none;
+}();
+
+// What the table shows, as the rules see it. The screen decides how each
+// part looks; slots are 0..11.
+struct TableState {
+    Phase phase = Phase::Dealing;
+    int player = 0;  // whose turn it is: the colours of every control
+    Caption caption{};
+    bool captionShown = false;
+    // The win caption's flash is in its dark half.
+    bool captionDark = false;
+    bool titleShown = true;
+    // "YOU HAVE MADE AN INCORRECT CHOICE"
+    bool messageShown = false;
+    bool packShown = false;
+    bool nextPlayerShown = false;
+    bool spinEnabled = true;
+    bool nextPlayerEnabled = false;
+    // The spinner's position while it shows one; empty while it is at rest.
+    std::optional<int> pointer;
+    // The card each slot shows, NO_CARD for a slot that shows none.
+    std::array<int16_t, SHOWN_SLOTS> faces = NO_FACES;
+    // The one-player count of spins, once there is one to show.
+    std::optional<int> spinCount;
+
+    bool operator==(const TableState&) const = default;
+};
+
+// The moments a player, a screen reader or the learning record must know of.
+enum class Moment {
+    Dealt,          // a new game is shuffled and dealt
+    TurnBegan,      // `player`'s turn waits for its spin
+    SpinStarted,    // the pointer begins to turn
+    SpinStopped,    // the pointer came to rest on `position`
+    CardDiscarded,  // the card in `slot` matched, or went on a red star
+    WrongCard,      // the card in `slot` did not match: the turn is over
+    CardDrawn,      // `card` was taken from the pack on the blue star
+    CardTurnedUp,   // the drawn card shows in `slot`
+    TurnEnded,      // `player` hands over with `hand` left to play
+    HandedOver,     // the next player's turn is laid out
+    Won,            // `player` has no card left; `spins` at the one-player table
+    RulesShown,     // The Rules was accepted
+    ExitAccepted,   // Exit was accepted: leave, saving if `save`
+};
+
+struct TableEvent {
+    Moment moment;
+    int player = 0;
+    int slot = -1;
+    int16_t card = NO_CARD;
+    int position = -1;  // the spin's position, 0..15, for the moments of a spun turn
+    int spins = 0;
+    bool save = false;
+    // TurnEnded: what the turn's hand still holds, slot by slot.
+    std::array<int16_t, SHOWN_SLOTS> hand = NO_FACES;
+};
+
+// The rules' one way to a table screen. The Qt table shows the state and
+// turns the moments into sound, speech and focus; tests print both.
 class TableView {
 public:
     virtual ~TableView() = default;
 
-    // Hides the frame, caption, second line, fraction bar and picture of a slot.
-    virtual void hideSlot(int slot) = 0;
-    // Draws the face of a card in a slot and shows it. A tile card also turns
-    // its frame black with a border in the player colour.
-    virtual void drawFace(int slot, int card) = 0;
-    // The colour scheme of a player: title, Spin button text, the four buttons'
-    // texts, the pack card, every slot's frame and text colours (and, at the
-    // one-player table, the spin-count caption and box).
-    virtual void applyColourScheme(int colour) = 0;
-
-    virtual void setTurnCaption(const Caption& caption) = 0;
-    virtual void setTurnCaptionColour(Rgb colour) = 0;
-    virtual void setTurnCaptionSize(int points) = 0;  // one-player win caption only
-    virtual void showTurnCaption(bool visible) = 0;
-    // The table's "Zandoli?" title, which a win caption would run into.
-    virtual void showTitle(bool visible) = 0;
-    // "YOU HAVE MADE AN INCORRECT CHOICE"
-    virtual void showMessage(bool visible) = 0;
-    virtual void showPack(bool visible) = 0;
-    virtual void showNextPlayer(bool visible) = 0;
-    virtual void enableNextPlayer(bool enabled) = 0;
-    virtual void enableSpin(bool enabled) = 0;
-    // The one-player count box: a count of spins, or empty.
-    virtual void setSpinCount(std::optional<int> spins) = 0;
-
-    // Pictures by the game's names for them, "Images\zandolit03.jpg".
-    virtual void setDial(const std::string& picture) = 0;
-    virtual void setCloseup(const std::string& picture) = 0;
-
-    // Sounds by the game's names for them, "wav\key.wav"; called only when sound is on.
-    virtual void playWav(const std::string& name) = 0;
-
-    // Exit was accepted: save the game when asked to, then leave the table.
-    virtual void exitTable(bool save) = 0;
-    // The Rules was accepted: lay the rules screen over the table.
-    virtual void showRules() = 0;
+    // The whole table after a step of the game.
+    virtual void show(const TableState& state) = 0;
+    // What happened in that step, in order, after the step's show().
+    virtual void happened(const TableEvent& event) = 0;
 };
 
 }  // namespace zandoli

@@ -76,18 +76,35 @@ QString inLanguage(const QString& path) {
 
 }  // namespace
 
+namespace {
+
+QHash<QString, QPixmap>& keptPictures() {
+    static QHash<QString, QPixmap> kept;
+    return kept;
+}
+
+}  // namespace
+
+void forgetPictures() {
+    keptPictures().clear();
+}
+
 const QPixmap& picture(const QString& name) {
     // Only pictures that loaded are kept: a missing file is looked for again
     // next time and costs no more than a failed open.
-    static QHash<QString, QPixmap> cache;
+    // Kept by the game's name for the picture in the working folder, in the
+    // language of the run and at the display's sharpness, so a picture drawn
+    // again costs no look at the disk.
+    QHash<QString, QPixmap>& cache = keptPictures();
     static const QPixmap none;
     const bool sharp = sharpDisplay();
-    const QString path = inLanguage(assetPath(name));
-    const QString key = sharp ? path + QLatin1String("@2x") : path;
+    const QString key = QDir::currentPath() + QLatin1Char('|') + language::localised(name) +
+                        (sharp ? QLatin1String("@2x") : QLatin1String(""));
     auto found = cache.constFind(key);
     if (found != cache.constEnd()) {
         return *found;
     }
+    const QString path = inLanguage(assetPath(name));
     QPixmap loaded;
     if (sharp && loadPicture(inLanguage(assetPath(doubleSized(name))), loaded)) {
         loaded.setDevicePixelRatio(2.0);

@@ -25,6 +25,9 @@ QString assetPath(const QString& name);
 // that shows numbers comes in the language's notation where the game has one
 // ("Images\opening.fr.jpg"), else in English.
 const QPixmap& picture(const QString& name);
+// Forgets the pictures kept, so that the next use of each reads its file
+// again: for a working folder whose files have changed during the run.
+void forgetPictures();
 
 // Plays a WAV file by its name in the game (see assetPath) without waiting for it; a new sound
 // cuts off the one playing; a missing file is silent. Every sound is loaded
@@ -43,9 +46,11 @@ QPoint fitPosition(QSize displayTwips, QSize screenTwips);
 void fitWindow(QWidget* screen);
 // Moves a screen, keeping its size, so that it is centred on the display.
 void centreWindow(QWidget* screen);
-// Both centre the window by its outer size. The frame is the window
-// manager's and known only once it has framed a window, so the first framed
-// window of a run is placed again, frame and all, when its frame appears.
+// fitWindow and centreWindow both centre the window by its outer size. The
+// frame is the window manager's and known only once it has framed a window,
+// so the first framed window of a run is placed again, frame and all, when
+// its frame appears.
+
 // The display size in twips.
 QSize displayTwips();
 

@@ -14,7 +14,7 @@ namespace {
 // Every saved field in the order of the file's lines. The writer and the
 // reader both walk this one list, so they cannot disagree about a position.
 template <typename State>
-auto fieldsInOrder(State& state) {
+constexpr auto fieldsInOrder(State& state) {
     std::array<decltype(&state.playSound), SAVE_LINES> fields{};
     std::size_t line = 0;
     fields[line++] = &state.playSound;
@@ -38,6 +38,12 @@ auto fieldsInOrder(State& state) {
     fields[line++] = &state.spins;
     return fields;
 }
+
+// The list fills every line and runs past none, or this does not compile.
+static_assert([] {
+    GameState state;
+    return fieldsInOrder(state).back() == &state.spins;
+}());
 
 // Cuts the next line off the front of rest; nothing when no line is left.
 std::optional<std::string_view> nextLine(std::string_view& rest) {

@@ -10,7 +10,11 @@
 namespace zandoli::savegame {
 
 inline constexpr const char* SAVE_FILE = "lastgame.inf";
-inline constexpr int SAVE_LINES = 110;
+// Sound, players and colour; each colour's hand size, and its hand and the
+// turn's copy of it slot by slot; the pack's position and top card, the
+// turn's three flags, the drawn card's slot and the spin count.
+inline constexpr int SAVE_LINES = 3 + PLAYING_COLOURS * (1 + 2 * SHOWN_SLOTS) + 7;
+static_assert(SAVE_LINES == 110, "every saved game is 110 lines");
 
 // The 110 lines of a save, each "%d" followed by CR LF.
 std::string formatSave(const GameState& state);

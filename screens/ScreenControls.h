@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/Layout.h"
+#include "look/TableLayout.h"
 #include "platform/ButtonLabel.h"
 #include "platform/ClickLabel.h"
 
@@ -13,6 +13,8 @@
 // takes a control's fixed layout (object name, text, place in twips, face
 // and size in points) and returns it placed, in those screens' yellow.
 namespace zandoli::screenControls {
+
+using look::TwipRect;
 
 struct Face {
     QString family;

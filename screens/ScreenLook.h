@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QString>
 
-#include "engine/Colours.h"
+#include "look/Colours.h"
 
 // The title, set-up and rules screens' colours, faces and file names, each named once.
 namespace zandoli::screenLook {
@@ -11,7 +11,7 @@ namespace zandoli::screenLook {
 inline const QColor YELLOW(255, 255, 0);
 inline const QColor BLACK(0, 0, 0);
 inline const QColor BACKDROP(49, 135, 215);
-inline const QColor RULES_BACK = TABLE_BACKGROUND.to<QColor>();
+inline const QColor RULES_BACK = look::TABLE_BACKGROUND.to<QColor>();
 
 inline const QString ARIAL = QStringLiteral("Arial");
 inline const QString TAHOMA = QStringLiteral("Tahoma");

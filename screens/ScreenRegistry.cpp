@@ -10,7 +10,6 @@
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
 
-#include "table/OnePlayerTable.h"
 #include "table/TableScreen.h"
 
 namespace zandoli {
@@ -21,10 +20,15 @@ ScreenRegistry::ScreenRegistry()
       backdrop_(std::make_unique<Backdrop>()),
       setup_(std::make_unique<SetupScreen>(*this)),
       rules_(std::make_unique<RulesScreen>(*this)),
-      table_(std::make_unique<TableScreen>(state_)),
-      onePlayerTable_(std::make_unique<OnePlayerTable>(state_)) {
-    connectTable(*table_);
-    connectTable(*onePlayerTable_);
+      table_(std::make_unique<TableScreen>(MULTI_PLAYER_TABLE, state_)),
+      onePlayerTable_(std::make_unique<TableScreen>(ONE_PLAYER_TABLE, state_)),
+      // Every screen, in the order the program's end unloads them.
+      every_{title_.get(), setup_.get(),          rules_.get(),
+             table_.get(), onePlayerTable_.get(), backdrop_.get()},
+      tables_{table_.get(), onePlayerTable_.get()} {
+    for (TableScreen* table : tables_) {
+        connectTable(*table);
+    }
 }
 
 ScreenRegistry::~ScreenRegistry() = default;
@@ -64,7 +68,7 @@ void ScreenRegistry::leaveTable(Screen& table, bool save) {
 }
 
 bool ScreenRegistry::saveRunningGame() {
-    for (TableScreen* table : {table_.get(), static_cast<TableScreen*>(onePlayerTable_.get())}) {
+    for (TableScreen* table : tables_) {
         if (table->gameRunning()) {
             return writeGame();
         }
@@ -83,13 +87,8 @@ void ScreenRegistry::click(const QString& sound) {
 }
 
 void ScreenRegistry::endProgram() {
-    for (Screen* screen :
-         {static_cast<Screen*>(title_.get()), static_cast<Screen*>(setup_.get()),
-          static_cast<Screen*>(rules_.get()), static_cast<Screen*>(table_.get()),
-          static_cast<Screen*>(onePlayerTable_.get()), static_cast<Screen*>(backdrop_.get())}) {
-        if (screen != nullptr) {
-            screen->unload();
-        }
+    for (Screen* screen : every_) {
+        screen->unload();
     }
     emit programEnded();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "engine/GameState.h"
 #include "platform/Screen.h"
@@ -15,7 +16,6 @@ class Backdrop;
 class SetupScreen;
 class RulesScreen;
 class TableScreen;
-class OnePlayerTable;
 
 // Every screen of the program, one instance each for the whole run, reached
 // by its program-wide name, with the one game state and the program's own
@@ -36,7 +36,7 @@ public:
     SetupScreen& setup() { return *setup_; }
     RulesScreen& rules() { return *rules_; }
     TableScreen& table() { return *table_; }
-    OnePlayerTable& onePlayerTable() { return *onePlayerTable_; }
+    TableScreen& onePlayerTable() { return *onePlayerTable_; }
 
     // Shows the table for `numPlayers`: the one-player table for one player,
     // the multi-player table otherwise.
@@ -70,7 +70,9 @@ private:
     std::unique_ptr<SetupScreen> setup_;
     std::unique_ptr<RulesScreen> rules_;
     std::unique_ptr<TableScreen> table_;
-    std::unique_ptr<OnePlayerTable> onePlayerTable_;
+    std::unique_ptr<TableScreen> onePlayerTable_;
+    std::vector<Screen*> every_;
+    std::vector<TableScreen*> tables_;
 };
 
 }  // namespace zandoli

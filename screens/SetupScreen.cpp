@@ -32,7 +32,9 @@ const Face WEB_FACE{TAHOMA, 12, true};
 const Face EXIT_FACE{ARIAL, 12.75, true};
 const Face NOTICE_FACE{ARIAL, 8.25, false};
 
-constexpr std::array<int, 4> PLAYER_LEFT{360, 1680, 3000, 4320};
+// One button for each number of players, side by side.
+constexpr int PLAYER_LEFT = 360;
+constexpr int PLAYER_STEP = 1320;
 constexpr int PLAYER_TOP = 4680;
 constexpr int PLAYER_WIDTH = 975;
 constexpr int PLAYER_HEIGHT = 855;
@@ -97,9 +99,9 @@ QWidget* SetupScreen::createWindow() {
     connect(heading, &ClickLabel::clicked, this, [this] { websitePressed(); });
 
     for (int i = 0; i < PLAYER_BUTTONS; ++i) {
-        ButtonLabel* players =
-            button(form, QStringLiteral("playersButton%1").arg(i + 1), numbers::count(i + 1),
-                   {PLAYER_LEFT[i], PLAYER_TOP, PLAYER_WIDTH, PLAYER_HEIGHT}, PLAYERS_FACE);
+        ButtonLabel* players = button(
+            form, QStringLiteral("playersButton%1").arg(i + 1), numbers::count(i + 1),
+            {PLAYER_LEFT + i * PLAYER_STEP, PLAYER_TOP, PLAYER_WIDTH, PLAYER_HEIGHT}, PLAYERS_FACE);
         connect(players, &ButtonLabel::clicked, this, [this, i] { playersPressed(i + 1); });
         // The button shows a bare figure; the reader says what it counts.
         const QString count = i == 0

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <array>
 
+#include "engine/GameState.h"
 #include "platform/ButtonLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Screen.h"
@@ -37,7 +38,7 @@ protected:
     void onLoad() override;
 
 private:
-    static constexpr int PLAYER_BUTTONS = 4;
+    static constexpr int PLAYER_BUTTONS = PLAYING_COLOURS;
 
     // The load steps after the position; false when one failed.
     bool loadSteps();

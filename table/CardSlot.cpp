@@ -4,12 +4,15 @@
 
 #include "engine/Cards.h"
 #include "language/Numbers.h"
+#include "look/TableArt.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "table/CardWords.h"
 #include "table/TableLook.h"
 
 namespace zandoli {
+
+using namespace look;
 
 namespace {
 
@@ -87,6 +90,7 @@ void CardSlot::hide() {
     bar_->hide();
     picture_->hide();
     frame_->hide();
+    card_ = NO_CARD;
     setSpokenName(QString());
 }
 
@@ -123,6 +127,7 @@ void CardSlot::drawFace(int card, const QColor& playerColour) {
     }
     setSpokenName(cardWords(static_cast<int16_t>(card)));
     frame_->show();
+    card_ = static_cast<int16_t>(card);
 }
 
 bool CardSlot::drawNumber(const CardEntry& entry) {
@@ -160,7 +165,7 @@ void CardSlot::drawTile(int16_t card, const QColor& playerColour) {
     // drawn in the slot meanwhile.
     frame_->setBackColour(Qt::black);
     frame_->setBorderColour(playerColour);
-    picture_->setPicture(QString::fromStdString(tilePicture(card)));
+    picture_->setPicture(QString::fromStdString(look::tilePicture(card)));
     picture_->show();
 }
 

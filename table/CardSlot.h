@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "engine/Cards.h"
-#include "engine/Layout.h"
+#include "look/TableLayout.h"
 #include "platform/ClickLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/ShapeButton.h"
@@ -40,6 +40,8 @@ public:
     // bordered black; texts and bar in the card text colour.
     void applyColours(const QColor& playerColour, const QColor& textColour);
 
+    // The card whose face the slot shows; NO_CARD while it shows none.
+    int16_t card() const { return card_; }
     ShapeButton* frame() const { return frame_; }
     ClickLabel* caption() const { return caption_; }
     ClickLabel* secondLine() const { return secondLine_; }
@@ -57,7 +59,8 @@ private:
     // What a screen reader reads for the slot; nothing for an empty slot.
     void setSpokenName(const QString& words);
 
-    TwipRect place_;
+    look::TwipRect place_;
+    int16_t card_ = NO_CARD;
     QPointer<ShapeButton> frame_;
     QPointer<ClickLabel> caption_;
     QPointer<ClickLabel> secondLine_;

@@ -6,34 +6,12 @@
 
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
+#include "engine/Values.h"
 #include "language/Numbers.h"
 
 namespace zandoli {
 
 namespace {
-
-struct Named {
-    double value;
-    const char* words;
-};
-
-// Every value a card or a shaded shape can have. Each is translated whole,
-// so a language says "trois dixièmes" or "drei Zehntel" with its own
-// plurals and genders.
-constexpr std::array<Named, 12> VALUE_WORDS = {{
-    {0.1, QT_TRANSLATE_NOOP("Cards", "one tenth")},
-    {0.2, QT_TRANSLATE_NOOP("Cards", "one fifth")},
-    {0.25, QT_TRANSLATE_NOOP("Cards", "one quarter")},
-    {0.3, QT_TRANSLATE_NOOP("Cards", "three tenths")},
-    {0.4, QT_TRANSLATE_NOOP("Cards", "two fifths")},
-    {0.5, QT_TRANSLATE_NOOP("Cards", "one half")},
-    {0.6, QT_TRANSLATE_NOOP("Cards", "three fifths")},
-    {0.7, QT_TRANSLATE_NOOP("Cards", "seven tenths")},
-    {0.75, QT_TRANSLATE_NOOP("Cards", "three quarters")},
-    {0.8, QT_TRANSLATE_NOOP("Cards", "four fifths")},
-    {0.9, QT_TRANSLATE_NOOP("Cards", "nine tenths")},
-    {1.0, QT_TRANSLATE_NOOP("Cards", "one whole")},
-}};
 
 QString say(const char* text) {
     return QCoreApplication::translate("Cards", text);
@@ -42,13 +20,10 @@ QString say(const char* text) {
 }  // namespace
 
 QString valueWords(double value) {
-    for (const Named& named : VALUE_WORDS) {
-        // The same tolerance the rules match with: card 4 is 3 * 0.1, not 0.3.
-        if (valuesMatch(named.value, value)) {
-            return say(named.words);
-        }
-    }
-    return {};
+    // Each value is translated whole, so a language says "trois dixièmes" or
+    // "drei Zehntel" with its own plurals and genders.
+    const CardValue* named = cardValue(value);
+    return named == nullptr ? QString() : say(named->words);
 }
 
 QString cardWords(int16_t card) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "engine/Spinner.h"
+#include "look/TableArt.h"
 #include "platform/Speech.h"
 #include "table/CardWords.h"
 #include "table/QtTableView.h"
@@ -54,8 +55,12 @@ QString withKey(const QString& text, const QString& key) {
 }  // namespace
 
 void QtTableView::nameControls() {
-    seenPhase_ = Referee::Phase::Dealing;
-    news_.clear();
+    // The window was just built: nothing of a game shows on it yet.
+    shown_ = TableState{};
+    shown_.faces.fill(NO_CARD);
+    shownColours_ = -1;
+    shownCaption_.clear();
+    focusTarget_ = nullptr;
     speech::setName(widgets_.dial, QCoreApplication::translate("Table", "the spinner"));
     speech::setDescription(widgets_.dial,
                            QCoreApplication::translate("Table",
@@ -89,83 +94,18 @@ void QtTableView::nameControls() {
 }
 
 void QtTableView::nameCloseup() {
-    if (widgets_.closeup.isNull() || referee_ == nullptr) {
+    if (widgets_.closeup.isNull()) {
         return;
     }
     QString words;
-    if (referee_->spinning()) {
+    if (shown_.phase == Phase::Spinning) {
         words = QCoreApplication::translate("Table", "spinning");
-    } else if (widgets_.closeup->pictureName() != QLatin1String(CLOSEUP_AT_REST)) {
-        words = spinWords(referee_->result());
+    } else if (shown_.pointer) {
+        words = spinWords(SPINVALUES[static_cast<size_t>(*shown_.pointer)]);
     } else {
         words = QCoreApplication::translate("Table", "the spinner's pointer, not spun yet");
     }
     speech::setName(widgets_.closeup, words);
-}
-
-void QtTableView::settleLater() {
-    if (!settling_) {
-        settling_ = true;
-        QMetaObject::invokeMethod(this, &QtTableView::settle, Qt::QueuedConnection);
-    }
-}
-
-void QtTableView::moveFocus(QWidget* control, const QString& news) {
-    if (control == nullptr || !control->isVisible() || !control->isEnabled()) {
-        return;
-    }
-    speech::announce(control, news);
-    control->setFocus(Qt::OtherFocusReason);
-}
-
-void QtTableView::settle() {
-    settling_ = false;
-    nameCloseup();
-    const QStringList news = std::exchange(news_, {});
-    if (widgets_.window.isNull() || referee_ == nullptr) {
-        return;
-    }
-    using Phase = Referee::Phase;
-    const Phase before = std::exchange(seenPhase_, referee_->phase());
-    const Phase now = seenPhase_;
-    const QString caption = widgets_.caption->isHidden() ? QString() : widgets_.caption->text();
-    if (now == before) {
-        return;
-    }
-    switch (now) {
-        case Phase::AwaitingSpin:
-            moveFocus(widgets_.spin, caption);
-            break;
-        case Phase::Spinning:
-            break;
-        case Phase::Playing:
-            if (before == Phase::Spinning) {
-                const QString result = QCoreApplication::translate("Table", "spinner: %1")
-                                           .arg(widgets_.closeup->accessibleName());
-                if (valuesMatch(referee_->result(), BLUE_STAR)) {
-                    moveFocus(widgets_.pack, result);
-                } else {
-                    moveFocus(nextCard(-1), result);
-                }
-            }
-            break;
-        case Phase::Won:
-            moveFocus(widgets_.button(TableButton::NewGame), caption);
-            break;
-        case Phase::HandingOver: {
-            // A wrong card: the focus goes to the message, which reads what
-            // else the table now says ("TURN OVER").
-            QStringList rest = news;
-            if (rest.removeAll(widgets_.message->text()) > 0) {
-                moveFocus(widgets_.message, rest.join(QStringLiteral(". ")));
-            }
-            break;
-        }
-        case Phase::Drawing:
-        case Phase::Dealing:
-        case Phase::StartingTurn:
-            break;
-    }
 }
 
 }  // namespace zandoli

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
+#include "engine/Spinner.h"
 #include "language/CaptionText.h"
 #include "language/Numbers.h"
+#include "look/TableArt.h"
 #include "platform/FitText.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
@@ -20,7 +22,7 @@ void setShown(QWidget* widget, bool visible) {
         return;
     }
     // Qt would hand the focus of a control being hidden to the next one, and
-    // a screen reader would read that out; settle() places it instead.
+    // a screen reader would read that out; the view places it instead.
     if (!visible && widget->hasFocus()) {
         widget->clearFocus();
     }
@@ -37,160 +39,135 @@ CardSlot* QtTableView::slot(int index) {
     return &widgets_.cardSlots[static_cast<size_t>(index)];
 }
 
-void QtTableView::hideSlot(int slot) {
-    CardSlot* shown = this->slot(slot);
-    if (shown == nullptr) {
+void QtTableView::show(const TableState& state) {
+    if (widgets_.window.isNull()) {
         return;
     }
-    // A discarded card hands the focus on to the next card of the hand. When
-    // the whole hand goes, the focus is let go rather than passed along each
-    // card in turn; settle() then places it.
-    if (ShapeButton* frame = shown->frame(); frame != nullptr && frame->hasFocus()) {
-        if (QWidget* next = nextCard(slot)) {
-            next->setFocus(Qt::OtherFocusReason);
-        } else {
-            frame->clearFocus();
+    const TableState was = std::exchange(shown_, state);
+    const bool recoloured = state.player != shownColours_;
+    if (recoloured) {
+        applyColourScheme(state.player);
+    }
+    if (recoloured || state.captionDark != was.captionDark) {
+        widgets_.caption->setTextColour(state.captionDark
+                                            ? look::BLACK.to<QColor>()
+                                            : look::player(state.player).colour.to<QColor>());
+    }
+    showCaption(state);
+    setShown(widgets_.caption, state.captionShown);
+    setShown(widgets_.title, state.titleShown);
+    if (state.messageShown && !was.messageShown) {
+        setShown(widgets_.message, true);
+        speech::alert(widgets_.message);
+    } else if (!state.messageShown) {
+        setShown(widgets_.message, false);
+    }
+    setShown(widgets_.pack, state.packShown);
+    ButtonLabel* next = widgets_.button(TableButton::NextPlayer);
+    setShown(next, state.nextPlayerShown);
+    next->setEnabled(state.nextPlayerEnabled);
+    enableSpin(state.spinEnabled);
+    // Only the one-player table has a box to count spins in.
+    if (!widgets_.spinCount.isNull() && state.spinCount != was.spinCount) {
+        widgets_.spinCount->setText(state.spinCount ? numbers::count(*state.spinCount) : QString());
+        fitText(widgets_.spinCount);
+    }
+    if (state.pointer != was.pointer) {
+        showPointer(state.pointer);
+    }
+    showFaces(state, recoloured);
+    updateWindowTitle();
+    nameCloseup();
+}
+
+void QtTableView::showCaption(const TableState& state) {
+    ClickLabel* caption = widgets_.caption;
+    const QString text = captionText(state.caption);
+    if (text == shownCaption_) {
+        return;
+    }
+    shownCaption_ = text;
+    // The caption grows to the right from its fixed left edge; a long
+    // caption in another language may be shown smaller, and the next one
+    // starts from the design's size again.
+    const int points = state.caption.kind == CaptionKind::WonInSpins
+                           ? look::WIN_COUNT_CAPTION_POINTS
+                           : look::CAPTION_POINTS;
+    caption->setFont(units::font(look::TEXT_FONT, points, true));
+    caption->setText(text);
+    fitToRight(caption, widgets_.window->width());
+    // A screen reader hears each new caption.
+    speech::setName(caption, text);
+}
+
+void QtTableView::showFaces(const TableState& state, bool recoloured) {
+    const QColor colour = look::player(state.player).colour.to<QColor>();
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        CardSlot* shown = slot(s);
+        const int16_t card = state.faces[static_cast<size_t>(s)];
+        if (shown != nullptr && card != NO_CARD && (recoloured || shown->card() != card)) {
+            shown->drawFace(card, colour);
         }
     }
-    shown->hide();
-    settleLater();
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        CardSlot* shown = slot(s);
+        if (shown == nullptr || state.faces[static_cast<size_t>(s)] != NO_CARD ||
+            shown->card() == NO_CARD) {
+            continue;
+        }
+        // A discarded card hands the focus on to the next card of the hand.
+        // When the whole hand goes, the focus is let go rather than passed
+        // along each card in turn, and placed once the step is over.
+        if (ShapeButton* frame = shown->frame(); frame != nullptr && frame->hasFocus()) {
+            if (QWidget* next = nextCard(s)) {
+                next->setFocus(Qt::OtherFocusReason);
+            } else {
+                frame->clearFocus();
+            }
+        }
+        shown->hide();
+    }
 }
 
 QWidget* QtTableView::nextCard(int from) const {
-    if (referee_ == nullptr) {
-        return nullptr;
-    }
     for (int step = 1; step <= SHOWN_SLOTS; ++step) {
         const int s = (from + step) % SHOWN_SLOTS;
         if (s == from) {
             break;
         }
         const CardSlot& other = widgets_.cardSlots[static_cast<size_t>(s)];
-        if (referee_->slotShowing(s) && other.frame() != nullptr && other.frame()->isVisible()) {
+        if (shown_.faces[static_cast<size_t>(s)] != NO_CARD && other.frame() != nullptr &&
+            other.frame()->isVisible()) {
             return other.frame();
         }
     }
     return nullptr;
 }
 
-void QtTableView::drawFace(int slot, int card) {
-    if (CardSlot* shown = this->slot(slot)) {
-        shown->drawFace(card, playerColour_);
-    }
-}
-
 void QtTableView::applyColourScheme(int colour) {
-    if (colour < 0 || colour >= PLAYING_COLOURS) {
-        return;
-    }
-    const PlayerLook& player = PLAYERS[static_cast<size_t>(colour)];
-    playerColour_ = player.playerColour.to<QColor>();
-    if (widgets_.window.isNull()) {
-        return;
-    }
-    keyboard::setMarkColour(widgets_.window, playerColour_);
-    widgets_.title->setTextColour(playerColour_);
-    widgets_.spin->setTextColour(playerColour_);
-    widgets_.pack->setBackColour(playerColour_);
+    shownColours_ = colour;
+    const look::Player& player = look::player(colour);
+    const QColor playerColour = player.colour.to<QColor>();
+    keyboard::setMarkColour(widgets_.window, playerColour);
+    widgets_.title->setTextColour(playerColour);
+    widgets_.spin->setTextColour(playerColour);
+    widgets_.pack->setBackColour(playerColour);
     for (TableButton which : TABLE_BUTTONS) {
-        widgets_.button(which)->setTextColour(playerColour_);
+        widgets_.button(which)->setTextColour(playerColour);
     }
     const QColor text = player.cardText.to<QColor>();
     for (CardSlot& slot : widgets_.cardSlots) {
-        slot.applyColours(playerColour_, text);
+        slot.applyColours(playerColour, text);
     }
     if (!widgets_.spinsCaption.isNull()) {
-        widgets_.spinsCaption->setTextColour(playerColour_);
-        widgets_.spinCount->setTextColour(playerColour_);
-    }
-}
-
-void QtTableView::setTurnCaption(const Caption& wanted) {
-    ClickLabel* caption = widgets_.caption;
-    if (caption == nullptr) {
-        return;
-    }
-    // The caption grows to the right from its fixed left edge.
-    const QString shown = captionText(wanted);
-    caption->setFont(units::font(look::TEXT_FONT, captionPoints_, true));
-    caption->setText(shown);
-    if (!widgets_.window.isNull()) {
-        fitToRight(caption, widgets_.window->width());
-    }
-    updateWindowTitle();
-    // A screen reader hears each new caption; a win is read out at once.
-    speech::setName(caption, shown);
-    if (referee_ != nullptr && referee_->gameOver() == 1) {
-        speech::alert(caption);
-    }
-    if (!caption->isHidden()) {
-        news_.append(shown);
-    }
-    settleLater();
-}
-
-void QtTableView::setTurnCaptionColour(Rgb colour) {
-    if (!widgets_.caption.isNull()) {
-        widgets_.caption->setTextColour(colour.to<QColor>());
-    }
-}
-
-void QtTableView::setTurnCaptionSize(int points) {
-    if (widgets_.caption.isNull()) {
-        return;
-    }
-    captionPoints_ = points;
-    widgets_.caption->setFont(units::font(look::TEXT_FONT, points, true));
-    widgets_.caption->adjustSize();
-}
-
-void QtTableView::showTurnCaption(bool visible) {
-    setShown(widgets_.caption, visible);
-    updateWindowTitle();
-}
-
-void QtTableView::updateWindowTitle() {
-    if (widgets_.window.isNull() || widgets_.caption.isNull()) {
-        return;
-    }
-    const ClickLabel* caption = widgets_.caption;
-    // Hidden, not merely unseen: the caption counts before the window is
-    // first shown.
-    widgets_.window->setWindowTitle(caption->isHidden()
-                                        ? WINDOW_TITLE
-                                        : WINDOW_TITLE + QStringLiteral(" — ") + caption->text());
-}
-
-void QtTableView::showTitle(bool visible) {
-    setShown(widgets_.title, visible);
-}
-
-void QtTableView::showMessage(bool visible) {
-    setShown(widgets_.message, visible);
-    if (visible) {
-        speech::alert(widgets_.message);
-        news_.append(widgets_.message->text());
-        settleLater();
-    }
-}
-
-void QtTableView::showPack(bool visible) {
-    setShown(widgets_.pack, visible);
-}
-
-void QtTableView::showNextPlayer(bool visible) {
-    setShown(widgets_.button(TableButton::NextPlayer), visible);
-}
-
-void QtTableView::enableNextPlayer(bool enabled) {
-    if (ButtonLabel* next = widgets_.button(TableButton::NextPlayer)) {
-        next->setEnabled(enabled);
+        widgets_.spinsCaption->setTextColour(playerColour);
+        widgets_.spinCount->setTextColour(playerColour);
     }
 }
 
 void QtTableView::enableSpin(bool enabled) {
     ButtonLabel* spin = widgets_.spin;
-    if (spin == nullptr) {
+    if (spin->isEnabled() == enabled) {
         return;
     }
     // Qt would pass the focus of a button being switched off on to the next
@@ -200,44 +177,103 @@ void QtTableView::enableSpin(bool enabled) {
         widgets_.dial->setFocus(Qt::OtherFocusReason);
     }
     spin->setEnabled(enabled);
-    settleLater();
 }
 
-// Only the one-player table has a box to count spins in.
-void QtTableView::setSpinCount(std::optional<int> spins) {
-    if (!widgets_.spinCount.isNull()) {
-        widgets_.spinCount->setText(spins ? numbers::count(*spins) : QString());
-        fitText(widgets_.spinCount);
+void QtTableView::showPointer(const std::optional<int>& pointer) {
+    widgets_.dial->setPicture(
+        QString::fromStdString(pointer ? look::dialPicture(*pointer) : look::DIAL_AT_REST));
+    widgets_.closeup->setPicture(
+        QString::fromStdString(pointer ? look::closeupPicture(*pointer) : look::CLOSEUP_AT_REST));
+}
+
+void QtTableView::updateWindowTitle() {
+    const ClickLabel* caption = widgets_.caption;
+    // Hidden, not merely unseen: the caption counts before the window is
+    // first shown.
+    widgets_.window->setWindowTitle(caption->isHidden()
+                                        ? WINDOW_TITLE
+                                        : WINDOW_TITLE + QStringLiteral(" — ") + caption->text());
+}
+
+QString QtTableView::captionNews() const {
+    return widgets_.caption->isHidden() ? QString() : widgets_.caption->text();
+}
+
+void QtTableView::happened(const TableEvent& event) {
+    if (const char* sound = look::momentSound(event.moment);
+        sound != nullptr && game_.playSound == 1) {
+        // The rules' click follows the rules screen it opens.
+        if (event.moment != Moment::RulesShown) {
+            playWav(QString::fromLatin1(sound));
+        }
     }
-}
-
-void QtTableView::setDial(const std::string& picture) {
-    if (!widgets_.dial.isNull()) {
-        widgets_.dial->setPicture(QString::fromStdString(picture));
-    }
-}
-
-void QtTableView::setCloseup(const std::string& picture) {
-    if (widgets_.closeup.isNull()) {
+    if (widgets_.window.isNull()) {
+        if (event.moment == Moment::ExitAccepted) {
+            emit exitRequested(event.save);
+        }
         return;
     }
-    widgets_.closeup->setPicture(QString::fromStdString(picture));
-    // The referee stops the spin after it shows the last picture, so the
-    // close-up is named once this step is over; one naming serves every
-    // step that happened meanwhile.
-    settleLater();
+    switch (event.moment) {
+        case Moment::TurnBegan:
+        case Moment::CardTurnedUp:
+            if (shown_.spinEnabled) {
+                moveFocusLater(widgets_.spin, captionNews());
+            }
+            break;
+        case Moment::SpinStopped: {
+            const QString result = QCoreApplication::translate("Table", "spinner: %1")
+                                       .arg(widgets_.closeup->accessibleName());
+            if (valuesMatch(SPINVALUES[static_cast<size_t>(event.position)], BLUE_STAR)) {
+                moveFocusLater(widgets_.pack, result);
+            } else {
+                moveFocusLater(nextCard(-1), result);
+            }
+            break;
+        }
+        case Moment::WrongCard:
+            // The message reads what else the table now says ("TURN OVER").
+            moveFocusLater(widgets_.message, captionNews());
+            break;
+        case Moment::Won:
+            speech::alert(widgets_.caption);
+            moveFocusLater(widgets_.button(TableButton::NewGame), captionNews());
+            break;
+        case Moment::RulesShown:
+            emit rulesRequested();
+            if (game_.playSound == 1) {
+                playWav(QString::fromLatin1(look::SOUND_CLICK));
+            }
+            break;
+        case Moment::ExitAccepted:
+            emit exitRequested(event.save);
+            break;
+        case Moment::Dealt:
+        case Moment::SpinStarted:
+        case Moment::CardDiscarded:
+        case Moment::CardDrawn:
+        case Moment::TurnEnded:
+        case Moment::HandedOver:
+            break;
+    }
 }
 
-void QtTableView::playWav(const std::string& name) {
-    zandoli::playWav(QString::fromStdString(name));
+void QtTableView::moveFocusLater(QWidget* control, const QString& news) {
+    focusTarget_ = control;
+    focusNews_ = news;
+    if (!settling_) {
+        settling_ = true;
+        QMetaObject::invokeMethod(this, &QtTableView::settle, Qt::QueuedConnection);
+    }
 }
 
-void QtTableView::exitTable(bool save) {
-    emit exitRequested(save);
-}
-
-void QtTableView::showRules() {
-    emit rulesRequested();
+void QtTableView::settle() {
+    settling_ = false;
+    QWidget* control = std::exchange(focusTarget_, nullptr);
+    if (control == nullptr || !control->isVisible() || !control->isEnabled()) {
+        return;
+    }
+    speech::announce(control, focusNews_);
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zandoli

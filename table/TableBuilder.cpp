@@ -1,8 +1,7 @@
 #include "table/TableBuilder.h"
 
-#include "engine/Captions.h"
-#include "engine/Spinner.h"
 #include "language/CaptionText.h"
+#include "look/TableArt.h"
 #include "platform/FitText.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
@@ -10,6 +9,8 @@
 #include "table/TableLook.h"
 
 namespace zandoli {
+
+using namespace look;
 
 namespace {
 
@@ -88,7 +89,7 @@ TableWindow* TableBuilder::build(TableWidgets& widgets) const {
                                 boldFont(look::NOTICE_POINTS), look::NOTICE_TEXT);
     widgets.notice->setGeometry(pxRect(NOTICE_RECT));
     fitText(widgets.notice);
-    if (kind_.spinCount) {
+    if (kind_.rules.countsSpins) {
         buildSpinCount(widgets);
     }
     setReadingOrder(widgets);
@@ -141,7 +142,7 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
     widgets.title->adjustSize();
 
     widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), captionText({}),
-                                 boldFont(CAPTION_POINTS), look::START_TEXT);
+                                 boldFont(look::CAPTION_POINTS), look::START_TEXT);
     widgets.caption->move(pxPoint(CAPTION_CORNER));
     widgets.caption->adjustSize();
     widgets.caption->hide();

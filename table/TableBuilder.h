@@ -5,7 +5,7 @@
 
 namespace zandoli {
 
-// Makes a table's window and every control at its place (engine/Layout.h)
+// Makes a table's window and every control at its place (look/TableLayout.h)
 // with its starting look (table/TableLook.h). It only builds: the screen
 // connects the controls, the view changes them during play.
 class TableBuilder {

@@ -1,23 +1,11 @@
 #include "table/TableKind.h"
 
-#include "engine/OnePlayerReferee.h"
-
 namespace zandoli {
 
-namespace {
+const TableKind MULTI_PLAYER_TABLE{QStringLiteral("table"), MULTI_PLAYER_RULES, look::MESSAGE_RECT,
+                                   look::NEXTPLAYER_RECT};
 
-template <class Rules>
-std::unique_ptr<Referee> makeReferee(GameState& state, TableView& view, Scheduler& scheduler,
-                                     RandomSource& random) {
-    return std::make_unique<Rules>(state, view, scheduler, random);
-}
-
-}  // namespace
-
-const TableKind MULTI_PLAYER_TABLE{QStringLiteral("table"), MESSAGE_RECT, NEXTPLAYER_RECT,
-                                   makeReferee<Referee>, false};
-
-const TableKind ONE_PLAYER_TABLE{QStringLiteral("onePlayerTable"), ONE_PLAYER_MESSAGE_RECT,
-                                 ONE_PLAYER_NEXTPLAYER_RECT, makeReferee<OnePlayerReferee>, true};
+const TableKind ONE_PLAYER_TABLE{QStringLiteral("onePlayerTable"), ONE_PLAYER_RULES,
+                                 look::ONE_PLAYER_MESSAGE_RECT, look::ONE_PLAYER_NEXTPLAYER_RECT};
 
 }  // namespace zandoli

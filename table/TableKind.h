@@ -1,30 +1,21 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
-#include "engine/GameState.h"
-#include "engine/Layout.h"
-#include "engine/Random.h"
 #include "engine/Referee.h"
-#include "engine/Scheduler.h"
-#include "engine/TableView.h"
+#include "look/TableLayout.h"
 
 namespace zandoli {
 
-// What sets one table screen apart from the other: its screen name, where
-// its wrong-card message and Next Player button stand, the rules it plays
-// by, and whether it counts spins.
+// What sets one table apart from the other, as a card game's list of
+// variants does: its screen name, the rules it plays by, and where its
+// wrong-card message and Next Player button stand. The one-player table
+// counts its spins in a box beside a caption, because its rules count them.
 struct TableKind {
-    using RefereeFactory = std::unique_ptr<Referee> (*)(GameState&, TableView&, Scheduler&,
-                                                        RandomSource&);
-
     QString screenName;
-    TwipRect messageRect;
-    TwipRect nextPlayerRect;
-    RefereeFactory makeReferee = nullptr;
-    // The one-player table shows its number of spins beside a caption.
-    bool spinCount = false;
+    TableRules rules;
+    look::TwipRect messageRect;
+    look::TwipRect nextPlayerRect;
 };
 
 // The table for two to four players, and the one-player table.

@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "engine/Colours.h"
+#include "look/Colours.h"
 
 // How the table's controls start out: colours, fonts, point sizes, border
-// widths and texts. Their places are in engine/Layout.h; the colours that
-// follow the player come from the players' looks in engine/Colours.h.
+// widths and texts. Their places are in look/TableLayout.h; the colours that
+// follow the player come from the players' looks in look/Colours.h.
 namespace zandoli::look {
 
 inline constexpr Rgb START_TEXT{192, 192, 255};  // title and turn caption before a turn
@@ -19,6 +19,10 @@ inline const QString TEXT_FONT = QStringLiteral("Arial");
 inline const QString TITLE_FONT = QStringLiteral("Arial Rounded MT Bold");
 
 inline constexpr double TITLE_POINTS = 32.25;
+// The turn caption; only the one-player win caption is smaller, so that its
+// spin count fits.
+inline constexpr int CAPTION_POINTS = 36;
+inline constexpr int WIN_COUNT_CAPTION_POINTS = 32;
 inline constexpr double MESSAGE_POINTS = 14.25;
 inline constexpr double BIG_BUTTON_POINTS = 27.75;  // Spin and Next Player
 inline constexpr int SMALL_BUTTON_POINTS = 18;

@@ -4,29 +4,31 @@
 #include <QShortcut>
 
 #include "engine/Spinner.h"
+#include "look/TableArt.h"
+#include "look/TableLayout.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/TableKeys.h"
 
 namespace zandoli {
 
-TableScreen::TableScreen(GameState& state)
-    : TableScreen(MULTI_PLAYER_TABLE, state, nullptr, nullptr) {}
+TableScreen::TableScreen(const TableKind& kind, GameState& state)
+    : TableScreen(kind, state, nullptr, nullptr) {}
 
-TableScreen::TableScreen(GameState& state, Scheduler& scheduler, RandomSource& random)
-    : TableScreen(MULTI_PLAYER_TABLE, state, &scheduler, &random) {}
+TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler& scheduler,
+                         RandomSource& random)
+    : TableScreen(kind, state, &scheduler, &random) {}
 
 TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* scheduler,
                          RandomSource* random)
     : Screen(kind.screenName),
       builder_(kind),
-      view_(widgets_),
+      view_(widgets_, state),
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
       scheduler_(scheduler == nullptr ? *ownScheduler_ : *scheduler),
       random_(random == nullptr ? *ownRandom_ : *random),
-      referee_(kind.makeReferee(state, view_, scheduler_, random_)) {
-    view_.attach(*referee_);
+      referee_(std::make_unique<Referee>(state, view_, scheduler_, random_, kind.rules)) {
     connect(&view_, &QtTableView::exitRequested, this, &TableScreen::exitRequested);
     connect(&view_, &QtTableView::rulesRequested, this, &TableScreen::rulesRequested);
 }
@@ -55,7 +57,7 @@ void TableScreen::connectControls() {
         connect(slot.frame(), &ShapeButton::pressed, this, clicked);
         slot.frame()->installEventFilter(this);
     }
-    connect(widgets_.pack, &ShapeButton::pressed, this, &TableScreen::packPressed);
+    connect(widgets_.pack, &ShapeButton::pressed, this, [this] { referee_->packClicked(); });
     connect(widgets_.spin, &ButtonLabel::clicked, this, [this] { referee_->spinPressed(); });
     for (TableButton which : TABLE_BUTTONS) {
         connect(widgets_.button(which), &ButtonLabel::clicked, this,
@@ -75,11 +77,6 @@ void TableScreen::bindKeys() {
     bind(tableKeys::TAKE_CARD, [this] { widgets_.pack->press(); });
     bind(tableKeys::NEW_GAME, [this] { widgets_.button(TableButton::NewGame)->press(); });
     bind(tableKeys::RULES, [this] { widgets_.button(TableButton::Rules)->press(); });
-}
-
-void TableScreen::packPressed() {
-    const QPoint middle = widgets_.pack->geometry().center();
-    tablePressed(QPointF(middle));
 }
 
 bool TableScreen::moveAmongCards(QWidget* from, int key) {
@@ -141,7 +138,7 @@ void TableScreen::onUnload() {
 bool TableScreen::gameRunning() const {
     // During the deal delay the hands are already cleared for the new deal:
     // there is nothing worth keeping yet.
-    return isLoaded() && referee_->gameOver() == 0 && !referee_->dealing();
+    return isLoaded() && !referee_->gameOver() && referee_->phase() != Phase::Dealing;
 }
 
 bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -158,15 +155,23 @@ bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void TableScreen::warmPictures() {
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
-        picture(QString::fromStdString(dialPicture(position)));
-        picture(QString::fromStdString(closeupPicture(position)));
+        picture(QString::fromStdString(look::dialPicture(position)));
+        picture(QString::fromStdString(look::closeupPicture(position)));
     }
 }
 
 void TableScreen::tablePressed(QPointF pixels) {
-    // The rules hit-test in the table's twips, against the frames' edges.
-    referee_->tablePressed(pixels.x() * units::TWIPS_PER_PIXEL,
-                           pixels.y() * units::TWIPS_PER_PIXEL);
+    // In the table's twips, against the frames' edges.
+    const double x = pixels.x() * units::TWIPS_PER_PIXEL;
+    const double y = pixels.y() * units::TWIPS_PER_PIXEL;
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        if (look::strictlyInside(look::slotFrame(s), x, y)) {
+            referee_->cardClicked(s);
+        }
+    }
+    if (look::strictlyInside(look::PACK_FRAME, x, y)) {
+        referee_->packClicked();
+    }
 }
 
 }  // namespace zandoli

@@ -16,20 +16,21 @@
 
 namespace zandoli {
 
-// The multi-player table `table`: the hand in twelve card slots, the pack
-// card, the spinner, the turn caption and the four buttons. The referee plays
-// the game, the view shows what it asks for, and this screen loads and
-// unloads the window and hands the referee the clicks. The referee, the
-// timers and the generator live as long as the screen, across loads of its
-// window.
+// A table screen of either kind (TableKind.h): the hand in twelve card
+// slots, the pack card, the spinner, the turn caption and the four buttons.
+// The referee plays the game, the view shows what it describes, and this
+// screen loads and unloads the window and tells the referee what was pressed.
+// The referee, the timers and the generator live as long as the screen,
+// across loads of its window.
 class TableScreen : public Screen {
     Q_OBJECT
 
 public:
-    explicit TableScreen(GameState& state);
+    TableScreen(const TableKind& kind, GameState& state);
     // The same table on a caller's clock and generator, so that time can be
     // driven from outside (the widget tests advance it virtually).
-    TableScreen(GameState& state, Scheduler& scheduler, RandomSource& random);
+    TableScreen(const TableKind& kind, GameState& state, Scheduler& scheduler,
+                RandomSource& random);
     ~TableScreen() override;
 
     const Referee& referee() const { return *referee_; }
@@ -46,11 +47,6 @@ signals:
     void rulesRequested();
 
 protected:
-    // A table of the given kind. A null scheduler or generator means the
-    // table's own (Qt timers, time-seeded).
-    TableScreen(const TableKind& kind, GameState& state, Scheduler* scheduler,
-                RandomSource* random);
-
     QWidget* createWindow() override;
     void onLoad() override;
     void onUnload() override;
@@ -60,6 +56,11 @@ protected:
     QtTableView& view() { return view_; }
 
 private:
+    // A null scheduler or generator means the table's own (Qt timers,
+    // time-seeded).
+    TableScreen(const TableKind& kind, GameState& state, Scheduler* scheduler,
+                RandomSource* random);
+
     // Hands every click on the window's controls, and every press of them
     // by keyboard or screen reader, to the referee.
     void connectControls();
@@ -68,9 +69,9 @@ private:
     // An arrow key on a card moves the focus to the nearest card showing
     // that way, as the hand lies on the table; false for any other key.
     bool moveAmongCards(QWidget* from, int key);
+    // A press on the table itself: on a card's frame where no part of the
+    // card covers it, or on the pack, strictly inside the frame's edges.
     void tablePressed(QPointF pixels);
-    // The pack pressed by keyboard or screen reader: a click on its middle.
-    void packPressed();
     // Decodes every spin picture once, so a spin step only swaps pictures.
     static void warmPictures();
 

@@ -44,17 +44,18 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
         s.packPos = 40;
         s.restoring = 1;
         t.random.setConstant(0.37);
-        EXPECT_EQ(t.play("load"), "Magenta to Play | spin | 22 24 25 27 28 |");
+        EXPECT_EQ(t.play("load"), "Magenta to Play | spin | 22 24 25 27 28 | turn");
         s.restoring = 0;
-        EXPECT_EQ(t.view.dial, "Images\\wdial.jpg");
-        EXPECT_EQ(t.view.colourScheme, 2);
-        EXPECT_TRUE(t.view.titleVisible && t.view.packVisible && t.view.nextPlayerVisible);
+        EXPECT_EQ(t.play("pointer"), "at rest");
+        EXPECT_EQ(t.view.state.player, 2);
+        EXPECT_TRUE(t.view.state.titleShown && t.view.state.packShown &&
+                    t.view.state.nextPlayerShown);
         EXPECT_EQ(t.play("click 0"), "Magenta to Play | spin | 22 24 25 27 28 |");
         EXPECT_EQ(t.play("flags"), "star 0, drawn 0, turn over 1");
         // The pointer starts at the top, and the saved red star's card is there again.
         t.play("spinbutton 17");
-        EXPECT_EQ(t.play("wait 850"), "Magenta to Play | next | 22 24 25 27 28 | key");
-        EXPECT_EQ(t.play("click 0"), "Magenta to Play | 24 25 27 28 | dealcard");
+        EXPECT_EQ(t.play("wait 850"), "Magenta to Play | next | 22 24 25 27 28 | stop 1");
+        EXPECT_EQ(t.play("click 0"), "Magenta to Play | 24 25 27 28 | discard 0");
         // The pack holds every card once, and the next draw gives the saved top card.
         std::vector<int16_t> pack(t.referee->packOrder().begin(),
                                   t.referee->packOrder().begin() + 48);

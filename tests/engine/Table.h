@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "engine/Scheduler.h"
 #include "tests/support/FixedRandom.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/ScriptedPlayer.h"
@@ -41,57 +43,94 @@ struct Table {
         const int length = spinLengthTo(referee->spinPos(), position);
         random.queue(FixedRandom::forSpinLength(length));
         referee->spinPressed();
-        scheduler.advance(length * 50 + 1);
+        scheduler.advance(length * timerInterval(TimerId::SpinStep) + 1);
     }
     // What the table shows, in one line: the turn caption ("-" while hidden),
     // the message, the buttons that show and can be pressed, and the faces in slot order.
     std::string screen() const {
-        std::string s = view.turnCaptionVisible ? view.turnCaption : "-";
-        s.append(view.messageVisible ? " | message" : "");
-        s.append(view.nextPlayerVisible && view.nextPlayerEnabled ? " | next" : "");
-        s.append(view.spinEnabled ? " | spin" : "");
+        const TableState& shown = view.state;
+        std::string s = shown.captionShown ? captionWords(shown.caption) : "-";
+        s.append(shown.messageShown ? " | message" : "");
+        s.append(shown.nextPlayerShown && shown.nextPlayerEnabled ? " | next" : "");
+        s.append(shown.spinEnabled ? " | spin" : "");
         s.append(" |");
         for (int card : view.shownFaces()) {
             s.append(" ").append(std::to_string(card));
         }
         return s;
     }
-    // Plays one step and returns the table line followed by the sounds heard
-    // meanwhile, "wav\key.wav" written "key", and an accepted Exit. Steps:
-    // "load", "deal" (load and wait out the deal), "spin 8" (to position 8,
-    // waiting for the stop), "spinbutton" or "spinbutton 20" (a press for a
-    // spin of 20 steps, no wait), "click 3" (slot 3), "press 600 2860" (at
-    // twips), "pack", "next", "rules", "newgame", "exit", "wait 400"
+    // A moment in the transcripts' words: "stop 8" (the position), "discard 3"
+    // and "wrong 3" (the slot), "draw 36" (the card), "up 7" (the slot the
+    // drawn card shows in), "won in 12" (a one-player count).
+    static std::string words(const TableEvent& e) {
+        switch (e.moment) {
+            case Moment::Dealt:
+                return "dealt";
+            case Moment::TurnBegan:
+                return "turn";
+            case Moment::SpinStarted:
+                return "spin";
+            case Moment::SpinStopped:
+                return "stop " + std::to_string(e.position);
+            case Moment::CardDiscarded:
+                return "discard " + std::to_string(e.slot);
+            case Moment::WrongCard:
+                return "wrong " + std::to_string(e.slot);
+            case Moment::CardDrawn:
+                return "draw " + std::to_string(e.card);
+            case Moment::CardTurnedUp:
+                return "up " + std::to_string(e.slot);
+            case Moment::TurnEnded:
+                return "ended";
+            case Moment::HandedOver:
+                return "handover";
+            case Moment::Won:
+                return e.spins > 0 ? "won in " + std::to_string(e.spins) : "won";
+            case Moment::RulesShown:
+                return "rules";
+            case Moment::ExitAccepted:
+                break;
+        }
+        return e.save ? "| exit, saving" : "| exit";
+    }
+    // Plays one step and returns the table line followed by what happened
+    // meanwhile, in words(). Steps: "load", "deal" (load and wait out the
+    // deal), "spin 8" (to position 8, waiting for the stop), "spinbutton" or
+    // "spinbutton 20" (a press for a spin of 20 steps, no wait), "click 3"
+    // (slot 3), "pack", "next", "rules", "newgame", "exit", "wait 400"
     // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
     // "spins 22" (the saved count), "random 0.5" (the generator's next
-    // number). "dial", "closeup", "colour", "count", "points", "title" and
-    // "flags" (the turn's saved flags) give only what they name.
+    // number). "pointer" (its position, or "at rest"), "colour" (the
+    // caption's: a player's name, or "black"), "count", "title" and "flags"
+    // (the turn's saved flags) give only what they name.
     std::string play(const std::string& step) {
-        view.sounds.clear();
-        view.exits.clear();
-        std::istringstream words(step);
+        view.events.clear();
+        std::istringstream in(step);
         std::string verb;
         std::vector<int> n;
-        words >> verb;
-        for (int i = 0; words >> i;) {
+        in >> verb;
+        for (int i = 0; in >> i;) {
             n.push_back(i);
         }
         n.resize(std::max<std::size_t>(n.size(), 2), -1);
-        if (verb == "dial" || verb == "closeup") {
-            return verb == "dial" ? view.dial : view.closeup;
+        const TableState& shown = view.state;
+        if (verb == "pointer") {
+            return shown.pointer ? std::to_string(*shown.pointer) : "at rest";
         } else if (verb == "colour") {
-            const Rgb c = view.turnCaptionColour;
-            return std::to_string(c.r) + " " + std::to_string(c.g) + " " + std::to_string(c.b);
-        } else if (verb == "count" || verb == "points") {
-            return verb == "count" ? view.spinCount : std::to_string(view.turnCaptionSize);
+            std::string name = captionWords({CaptionKind::ToPlay, shown.player});
+            name = name.substr(0, name.find(' '));
+            std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+            return shown.captionDark ? "black" : name;
+        } else if (verb == "count") {
+            return shown.spinCount ? std::to_string(*shown.spinCount) : "";
         } else if (verb == "title") {
-            return view.titleVisible ? "shown" : "hidden";
+            return shown.titleShown ? "shown" : "hidden";
         } else if (verb == "flags") {
             return "star " + std::to_string(state.starUsed) + ", drawn " +
                    std::to_string(state.drawn) + ", turn over " + std::to_string(state.turnOver);
         } else if (verb == "load" || verb == "deal") {
             referee->load();
-            scheduler.advance(verb == "deal" ? 1200 : 0);
+            scheduler.advance(verb == "deal" ? timerInterval(TimerId::DealDelay) : 0);
         } else if (verb == "spin") {
             spinTo(n[0]);
         } else if (verb == "spinbutton") {
@@ -100,11 +139,9 @@ struct Table {
             }
             referee->spinPressed();
         } else if (verb == "click") {
-            ScriptedPlayer::pressSlot(*referee, n[0]);
-        } else if (verb == "press") {
-            referee->tablePressed(n[0], n[1]);
+            referee->cardClicked(n[0]);
         } else if (verb == "pack") {
-            ScriptedPlayer::pressPack(*referee);
+            referee->packClicked();
         } else if (verb == "next" || verb == "rules" || verb == "newgame" || verb == "exit") {
             referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
                                    : verb == "rules"   ? TableButton::Rules
@@ -123,12 +160,8 @@ struct Table {
             throw std::invalid_argument(step);
         }
         std::string line = screen() + " |";
-        for (const std::string& sound : view.sounds) {
-            const bool named = sound.starts_with("wav\\") && sound.ends_with(".wav");
-            line += " " + (named ? sound.substr(4, sound.size() - 8) : sound);
-        }
-        for (bool saved : view.exits) {
-            line += saved ? " | exit, saving" : " | exit";
+        for (const TableEvent& e : view.events) {
+            line += " " + words(e);
         }
         return line;
     }

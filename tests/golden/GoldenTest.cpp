@@ -73,7 +73,7 @@ TEST_F(Golden, TitleSetUpAndRules) {
 // widest caption of all. Each win as it first shows: no other control on it,
 // the title stepped aside.
 TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
-    Harness<TableScreen> four(4);
+    Harness four(4);
     four.table.show();  // the cards are being shuffled: only the title and the buttons show
     looksLikeGolden(four.table.window(), "table-four-dealing");
     four.clock.advance(timerInterval(TimerId::DealDelay));
@@ -82,19 +82,19 @@ TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
     looksLikeGolden(four.table.window(), "table-four-dealt");
     four.spinTo(8);  // 0.7: Spin is switched off, dimmed, until the next turn
     looksLikeGolden(four.table.window(), "table-four-spun");
-    Harness<TableScreen> restored(4);
+    Harness restored(4);
     restored.restore({0, 4, 11, 15, 22, 24, 25, 32, 27, 36, 46, 47}, 2);
     looksLikeGolden(restored.table.window(), "table-four-restored");
-    Harness<TableScreen> won(4);
+    Harness won(4);
     won.restore({24}, 2);          // "100%", the last card
     won.spinTo(14);                // the whole one
     won.clickAt(QPoint(41, 320));  // on the card
     looksLikeGolden(won.table.window(), "table-four-won");
-    Harness<OnePlayerTable> spun(1);
+    Harness spun(1);
     spun.startNewGame();
     spun.spinFor(20);
     looksLikeGolden(spun.table.window(), "table-one-spun");
-    Harness<OnePlayerTable> oneWon(1);
+    Harness oneWon(1);
     oneWon.state.spins = 32766;
     oneWon.restore({24});
     oneWon.spinTo(14);

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "language/Language.h"
+#include "platform/Platform.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
@@ -90,6 +91,7 @@ public:
             return QFile::exists(config_.path() + "/zandoli/zandoli.ini") ? "yes" : "no";
         } else if (verb == "pictures") {
             open(a == "own");
+            forgetPictures();
         } else if (verb == "picture") {
             QWidget* window =
                 a == "title" ? screens_->title().window() : screens_->setup().window();

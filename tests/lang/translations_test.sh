@@ -4,21 +4,27 @@
 # unfinished, vanished or obsolete and changes nothing; every translation
 # keeps the placeholders (%1, %n) of its English; and no string that reads
 # like words is left outside the translation system.
-#   translations_test.sh <source dir> <lupdate>
+# The build passes lupdate's options and the sources it reads, as the
+# update_translations target uses them:
+#   translations_test.sh <source dir> <lupdate> <option>... -- <source>...
 set -euo pipefail
 src=$1
 lupdate=$2
+shift 2
+options=()
+while [ "$1" != "--" ]; do
+    options+=("$1")
+    shift
+done
+shift
+sources=("$@")
 here=$(dirname "${BASH_SOURCE[0]}")
 folders=(language assets platform table screens)
 
 tmp=$(mktemp -d /tmp/zandoli-translations.XXXXXX)
 trap 'rm -rf "$tmp"' EXIT
 cp "$src"/translations/*.ts "$tmp/"
-sources=()
-for folder in "${folders[@]}"; do
-    sources+=("$src/$folder"/*.cpp "$src/$folder"/*.h)
-done
-"$lupdate" -silent -locations none "${sources[@]}" -ts "$tmp"/*.ts
+"$lupdate" -silent "${options[@]}" "${sources[@]}" -ts "$tmp"/*.ts
 
 fail=0
 for ts in "$tmp"/*.ts; do

@@ -20,7 +20,6 @@
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
-#include "table/OnePlayerTable.h"
 #include "table/TableScreen.h"
 #include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
@@ -126,6 +125,7 @@ public:
             EXPECT_TRUE(savegame::writeSave(game, "lastgame.inf"));
         } else if (verb == "remove") {
             QFile::remove(QString::fromStdString(a));
+            forgetPictures();
         } else if (verb == "set") {
             (a == "sound"       ? state.playSound
              : a == "players"   ? state.numPlayers

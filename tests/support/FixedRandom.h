@@ -5,6 +5,7 @@
 #include <random>
 
 #include "engine/Random.h"
+#include "engine/Spinner.h"
 
 namespace zandoli::testing {
 
@@ -28,17 +29,20 @@ public:
     void setConstant(double constant) { constant_ = constant; }
 
     // The number r that makes a spin of the given length (17..48).
-    static double forSpinLength(int length) { return (length - 17 + 0.5) / 32.0; }
+    static double forSpinLength(int length) {
+        return (length - SHORTEST_SPIN + 0.5) / SPIN_LENGTHS;
+    }
 
 private:
     std::deque<double> queued_;
     double constant_;
 };
 
-// The length of spin, 17 to 32 steps, that moves the pointer from position
+// The shortest spin, of 17 to 32 steps, that moves the pointer from position
 // `from` to position `to`.
 inline int spinLengthTo(int from, int to) {
-    return 17 + ((to - from - 17) % 16 + 32) % 16;
+    const int ahead = (to - from - SHORTEST_SPIN) % SPIN_POSITIONS;
+    return SHORTEST_SPIN + (ahead + SPIN_POSITIONS) % SPIN_POSITIONS;
 }
 
 // A repeatable stand-in for the time-seeded generator: reseed() does not

@@ -1,34 +1,14 @@
 #include "tests/support/ScriptedPlayer.h"
 
 #include "engine/Cards.h"
-#include "engine/Layout.h"
-#include "engine/OnePlayerReferee.h"
 #include "engine/Spinner.h"
 
 namespace zandoli::testing {
 
-namespace {
-
-void pressAt(Referee& referee, const TwipRect& r) {
-    referee.tablePressed(r.left + r.width / 2.0, r.top + r.height / 2.0);
-}
-
-}  // namespace
-
 std::unique_ptr<Referee> refereeFor(int players, GameState& state, TableView& view,
                                     Scheduler& scheduler, RandomSource& random) {
-    if (players == 1) {
-        return std::make_unique<OnePlayerReferee>(state, view, scheduler, random);
-    }
-    return std::make_unique<Referee>(state, view, scheduler, random);
-}
-
-void ScriptedPlayer::pressSlot(Referee& referee, int slot) {
-    pressAt(referee, slotFrame(slot));
-}
-
-void ScriptedPlayer::pressPack(Referee& referee) {
-    pressAt(referee, PACK_FRAME);
+    return std::make_unique<Referee>(state, view, scheduler, random,
+                                     players == 1 ? ONE_PLAYER_RULES : MULTI_PLAYER_RULES);
 }
 
 void ScriptedPlayer::startNewGame() {
@@ -37,7 +17,7 @@ void ScriptedPlayer::startNewGame() {
 }
 
 void ScriptedPlayer::clickSlot(int slot) {
-    pressSlot(referee_, slot);
+    referee_.cardClicked(slot);
     if (afterClick) {
         afterClick();
     }
@@ -46,7 +26,7 @@ void ScriptedPlayer::clickSlot(int slot) {
 void ScriptedPlayer::playTurn() {
     const bool onePlayer = state_.numPlayers == 1;
     referee_.spinPressed();
-    while (referee_.phase() == Referee::Phase::StartingTurn || referee_.spinning()) {
+    while (referee_.phase() == Phase::StartingTurn || referee_.phase() == Phase::Spinning) {
         scheduler_.step();
     }
     if (afterClick) {
@@ -54,14 +34,14 @@ void ScriptedPlayer::playTurn() {
     }
     const double result = referee_.result();
     if (valuesMatch(result, BLUE_STAR)) {
-        pressPack(referee_);
+        referee_.packClicked();
         if (afterClick) {
             afterClick();
         }
         scheduler_.advance(timerInterval(TimerId::DrawDelay));
     }
     // Every matching card, or on the red star the first card showing.
-    for (int s = 0; s < SHOWN_SLOTS && referee_.gameOver() == 0; ++s) {
+    for (int s = 0; s < SHOWN_SLOTS && !referee_.gameOver(); ++s) {
         const bool red = valuesMatch(result, RED_STAR);
         if (referee_.slotShowing(s) &&
             (red || cardMatches(state_.hand[state_.colour][s], result))) {
@@ -71,7 +51,7 @@ void ScriptedPlayer::playTurn() {
             }
         }
     }
-    if (!onePlayer && referee_.gameOver() == 0) {
+    if (!onePlayer && !referee_.gameOver()) {
         if (valuesMatch(result, BLUE_STAR) || valuesMatch(result, RED_STAR)) {
             scheduler_.advance(timerInterval(TimerId::HandOver));
         } else {

@@ -19,8 +19,7 @@ std::unique_ptr<Referee> refereeFor(int players, GameState& state, TableView& vi
 // What a careful player does in a turn: spin, click every matching card (or
 // one card on a red star, the pack on a blue star), then hand over, waiting
 // out every delay in virtual time. With one player it plays the one-player
-// rules (no Next Player; the next spin is the next turn). It presses on the
-// middle of a card's frame and of the pack, in the table's twips.
+// rules (no Next Player; the next spin is the next turn).
 class ScriptedPlayer {
 public:
     ScriptedPlayer(Referee& referee, const GameState& state, VirtualScheduler& scheduler)
@@ -31,9 +30,6 @@ public:
     // One turn from the moment the Spin button can be pressed to the moment
     // it can be pressed again (or the game is won).
     void playTurn();
-
-    static void pressSlot(Referee& referee, int slot);
-    static void pressPack(Referee& referee);
 
     // Called when a spin stops and after every click, for a test that looks
     // at the table in the middle of a turn.

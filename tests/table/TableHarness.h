@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Speech.h"
-#include "table/OnePlayerTable.h"
+#include "table/TableScreen.h"
 #include "tests/platform/SoundLog.h"
 #include "tests/support/FixedRandom.h"
 #include "tests/support/VirtualScheduler.h"
@@ -22,7 +22,7 @@ inline QString spoken(QWidget* control) {
 }
 
 // A real table screen on a virtual clock; the generator gives 0 (the golden
-// deal) unless a test queues numbers. Harness<Table> below owns the screen.
+// deal) unless a test queues numbers. Harness below owns the screen.
 struct TableRig {
     virtual ~TableRig() = default;
     virtual TableScreen& screen() = 0;
@@ -76,7 +76,7 @@ struct TableRig {
     void spinFor(int length) {
         random.queue(FixedRandom::forSpinLength(length));
         click(QStringLiteral("spinButton"));
-        while (clock.running(TimerId::TurnStart) || screen().referee().spinning()) {
+        while (clock.running(TimerId::TurnStart) || screen().referee().phase() == Phase::Spinning) {
             clock.step();
         }
     }
@@ -87,16 +87,17 @@ struct TableRig {
     FixedRandom random;
 };
 
-template <class Table>
+// One player plays at the one-player table.
 struct Harness : TableRig {
-    explicit Harness(int players) {
+    explicit Harness(int players)
+        : table(players == 1 ? ONE_PLAYER_TABLE : MULTI_PLAYER_TABLE, state, clock, random) {
         state.numPlayers = static_cast<int16_t>(players);
         state.playSound = 1;
     }
     ~Harness() override { table.unload(); }
     TableScreen& screen() override { return table; }
 
-    Table table{state, clock, random};
+    TableScreen table;
 };
 
 }  // namespace zandoli::testing

@@ -2,14 +2,21 @@
 // keeps: one place worked out by hand, every place on whole pixels, the card
 // parts in front of the frames, and the card texts of the colours no picture
 // shows.
-#include "engine/Layout.h"
+#include <array>
+#include <charconv>
+#include <fstream>
+
+#include "look/TableLayout.h"
+#include "table/CardSlot.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
 namespace {
 
+using namespace look;
+
 TEST(TableLook, TwipsBecomePixelsAndCardPartsStandInsideTheirFrameInFrontOfEveryFrame) {
-    Harness<TableScreen> h(2);
+    Harness h(2);
     h.startNewGame();
     // Spin the Spinner stands at 9180, 9840 twips, 5175 x 795: 15 twips a pixel.
     EXPECT_EQ(h.w("spinButton")->geometry(), QRect(612, 656, 345, 53));
@@ -65,13 +72,53 @@ TEST(TableLook, EveryPlaceIsAWholeNumberOfPixels) {
 TEST(TableLook, CardTextsAreBlackOnYellowAndGreenAndWhiteOtherwise) {
     const QColor expected[] = {Qt::white, Qt::black, Qt::white, Qt::black};
     for (int colour = 0; colour < 4; ++colour) {
-        Harness<TableScreen> h(4);
+        Harness h(4);
         h.restore({30}, colour);
         EXPECT_EQ(h.w<ClickLabel>("cardCaption", 0)->textColour(), expected[colour]) << colour;
         EXPECT_EQ(h.w<ClickLabel>("cardSecondLine", 0)->textColour(), expected[colour]) << colour;
         EXPECT_EQ(h.w<ShapeWidget>("fractionBar", 0)->backColour(), expected[colour]) << colour;
         EXPECT_EQ(h.w<ShapeWidget>("fractionBar", 0)->borderColour(), expected[colour]) << colour;
     }
+}
+
+// cards.txt lists the pack card by card: its kind, the one value it matches
+// and the face a slot draws for it. A card matching no value, or two, shows
+// as a changed line.
+TEST(Cards, EachCardShowsItsFaceAndMatchesItsOwnValueOnly) {
+    std::ifstream file(ZANDOLI_TABLE_DATA "/cards.txt");
+    std::string expected;
+    for (std::string line; std::getline(file, line);) {
+        expected += line.starts_with("#") ? "" : line + "\n";
+    }
+    const double values[] = {0.1,  0.2, 0.25, 0.3, 0.4,  0.5,      0.6,      0.7,
+                             0.75, 0.8, 0.9,  1,   0.35, RED_STAR, BLUE_STAR};
+    const char* const kinds[] = {"whole", "decimal", "percent", "fraction", "tile"};
+    QWidget window;
+    CardSlot slot(&window, CardSlot::buildFrame(&window, 0), 0);
+    slot.setup();
+    std::string pack;
+    for (int16_t card = 0; card <= NO_CARD; ++card) {
+        pack += std::to_string(card);
+        if (isCard(card)) {
+            pack += std::string(" ") + kinds[static_cast<int>(kindOf(card))];
+        }
+        for (double value : values) {
+            std::array<char, 16> shortest{};
+            *std::to_chars(shortest.begin(), shortest.end(), value).ptr = '\0';
+            pack += cardMatches(card, value) ? std::string(" ") + shortest.data() : "";
+        }
+        slot.hide();
+        slot.drawFace(card, Qt::blue);
+        if (slot.card() != NO_CARD) {
+            const QString face = !slot.picture()->isHidden() ? slot.picture()->pictureName()
+                                 : !slot.secondLine()->isHidden()
+                                     ? slot.caption()->text() + '/' + slot.secondLine()->text()
+                                     : slot.caption()->text();
+            pack += " " + face.toStdString();
+        }
+        pack += "\n";
+    }
+    EXPECT_EQ(pack, expected);
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ public:
             const int length = spinLengthTo(rig_->screen().referee().spinPos(), std::stoi(a));
             rig_->random.queue(FixedRandom::forSpinLength(length));
             key(Qt::Key_S);
-            while (rig_->clock.running(TimerId::TurnStart) || rig_->screen().referee().spinning()) {
+            while (rig_->clock.running(TimerId::TurnStart) ||
+                   rig_->screen().referee().phase() == Phase::Spinning) {
                 rig_->clock.step();
             }
         } else if (verb == "wait") {
@@ -113,11 +114,7 @@ private:
     }
     // One player means the one-player table.
     void open(int players) {
-        if (players == 1) {
-            rig_ = std::make_unique<Harness<OnePlayerTable>>(1);
-        } else {
-            rig_ = std::make_unique<Harness<TableScreen>>(players);
-        }
+        rig_ = std::make_unique<Harness>(players);
         TableScreen* table = &rig_->screen();
         QObject::connect(table, &TableScreen::rulesRequested, [this] { news_ += " | rules"; });
         QObject::connect(table, &TableScreen::exitRequested,
@@ -160,7 +157,8 @@ private:
             seen += QStringLiteral(" | mark %1%2").arg(margin).arg(even ? " all round" : " askew");
         }
         seen += std::exchange(news_, {});
-        return (seen + (rig_->screen().referee().dealing() ? " | dealing" : "")).toStdString();
+        return (seen + (rig_->screen().referee().phase() == Phase::Dealing ? " | dealing" : ""))
+            .toStdString();
     }
 
     std::unique_ptr<TableRig> rig_;

@@ -1,11 +1,10 @@
 #pragma once
 
-namespace zandoli {
+namespace zandoli::look {
 
 // Every place on the table, in twips: 15 twips to a pixel, 15360 x 11520 in
-// all. The rules hit-test presses against the same frames the widgets are
-// built at, so the two can never disagree. Standard C++ only: the referee
-// uses this header without Qt.
+// all. The table builds its controls at these places and hit-tests a press
+// on the table itself against the same frames, so the two never disagree.
 struct TwipRect {
     int left;
     int top;
@@ -68,4 +67,4 @@ inline constexpr TwipRect ONE_PLAYER_NEXTPLAYER_RECT{2520, 10560, 3615, 795};
 inline constexpr TwipRect SPINS_CAPTION_RECT{1560, 9840, 4575, 855};
 inline constexpr TwipRect SPINCOUNT_RECT{6240, 9720, 1575, 915};
 
-}  // namespace zandoli
+}  // namespace zandoli::look
