@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "language/LanguageTable.h"
+
 namespace zandoli::language {
 
 namespace {
@@ -59,7 +61,21 @@ QString named(const QStringList& arguments) {
 }  // namespace
 
 QStringList available() {
-    return {ENGLISH, QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("de")};
+    QStringList codes;
+    for (const LanguageEntry& entry : LANGUAGES) {
+        codes.append(QLatin1String(entry.code));
+    }
+    return codes;
+}
+
+bool spacedPercent(const QLocale& locale) {
+    const QString code = locale.name().section(QLatin1Char('_'), 0, 0);
+    for (const LanguageEntry& entry : LANGUAGES) {
+        if (code == QLatin1String(entry.code)) {
+            return entry.spacedPercent;
+        }
+    }
+    return false;
 }
 
 QString choose(const QStringList& arguments) {

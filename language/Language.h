@@ -9,6 +9,9 @@ namespace zandoli::language {
 // The languages the game speaks by their ISO 639-1 codes, English first: it
 // is the language the texts are written in.
 QStringList available();
+// Whether the locale's language puts a no-break space before the percent
+// sign ("25 %"); false for a language the game does not speak.
+bool spacedPercent(const QLocale& locale);
 
 // The language to speak: the one named by "--language xx" (which is then
 // remembered for this user), else the one remembered, else the first of the

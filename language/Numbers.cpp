@@ -8,14 +8,6 @@ namespace zandoli::numbers {
 
 namespace {
 
-// English writes "25%"; French, Spanish and German put a space between the
-// number and the sign, one that never breaks a line ("25 %"): the CLDR's
-// percent patterns, the French and German typographic rules (Imprimerie
-// nationale, DIN 5008) and the Spanish Academy's Ortografía (2010) agree.
-bool spacedPercent(const QLocale& locale) {
-    return locale.language() != QLocale::English;
-}
-
 QLocale plain() {
     return language::locale();
 }
@@ -38,7 +30,7 @@ QString decimal(double value) {
 QString percent(double value) {
     const QLocale locale = plain();
     const QString number = locale.toString(std::lround(value * 100));
-    return number + (spacedPercent(locale) ? QStringLiteral("\u00a0") : QString()) +
+    return number + (language::spacedPercent(locale) ? QStringLiteral("\u00a0") : QString()) +
            locale.percent();
 }
 
