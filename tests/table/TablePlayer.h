@@ -39,6 +39,8 @@ public:
             rig_->clock.advance(timerInterval(TimerId::DealDelay));
         } else if (verb == "show") {
             show();
+        } else if (verb == "quiet") {
+            rig_->state.playSound = 0;
         } else if (verb == "leave") {
             rig_->screen().unload();
         } else if (verb == "restore") {
