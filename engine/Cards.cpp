@@ -8,9 +8,10 @@ namespace zandoli {
 
 namespace {
 
-// Cards 25..35 in catalogue order, by their entries in CARD_VALUES: quarters
-// and the half, fifths, then tenths. Their values are the table's literals.
-constexpr std::array<int, 11> FRACTION_VALUES = {2, 5, 8, 1, 4, 6, 9, 0, 3, 7, 10};
+// Cards 25..35 in catalogue order: quarters and the half, fifths, then
+// tenths. Their numerators, denominators and values are CARD_VALUES' own.
+constexpr std::array<double, 11> FRACTION_VALUES = {0.25, 0.5, 0.75, 0.2, 0.4, 0.6,
+                                                    0.8,  0.1, 0.3,  0.7, 0.9};
 
 void setTenths(Catalogue& cards, CardKind kind, int first, int last, int base) {
     for (int n = first; n <= last; ++n) {
@@ -41,12 +42,12 @@ Catalogue buildCatalogue() {
     setCard(cards, 24, CardKind::Percent, 1);
 
     for (std::size_t i = 0; i < FRACTION_VALUES.size(); ++i) {
-        const CardValue& value = CARD_VALUES[static_cast<std::size_t>(FRACTION_VALUES[i])];
+        const CardValue* value = cardValue(FRACTION_VALUES[i]);
         CardEntry& card = cards[25 + i];
         card.kind = static_cast<int16_t>(CardKind::Fraction);
-        card.numerator = value.numerator;
-        card.denominator = value.denominator;
-        card.value = value.value;
+        card.numerator = value->numerator;
+        card.denominator = value->denominator;
+        card.value = value->value;
     }
 
     setTenths(cards, CardKind::Tile, 36, 45, 35);
