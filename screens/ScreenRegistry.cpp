@@ -20,15 +20,22 @@ ScreenRegistry::ScreenRegistry()
       backdrop_(std::make_unique<Backdrop>()),
       setup_(std::make_unique<SetupScreen>(*this)),
       rules_(std::make_unique<RulesScreen>(*this)),
-      table_(std::make_unique<TableScreen>(MULTI_PLAYER_TABLE, state_)),
-      onePlayerTable_(std::make_unique<TableScreen>(ONE_PLAYER_TABLE, state_)),
-      // Every screen, in the order the program's end unloads them.
-      every_{title_.get(), setup_.get(),          rules_.get(),
-             table_.get(), onePlayerTable_.get(), backdrop_.get()},
-      tables_{table_.get(), onePlayerTable_.get()} {
-    for (TableScreen* table : tables_) {
-        connectTable(*table);
+      every_{title_.get(), setup_.get(), rules_.get()} {
+    for (const TableKind* kind : TABLE_KINDS) {
+        tables_.push_back(std::make_unique<TableScreen>(*kind, state_));
+        connectTable(*tables_.back());
+        every_.push_back(tables_.back().get());
     }
+    every_.push_back(backdrop_.get());
+}
+
+TableScreen& ScreenRegistry::tableFor(int players) {
+    for (const auto& table : tables_) {
+        if (table->kind().forOnePlayer == (players == 1)) {
+            return *table;
+        }
+    }
+    return *tables_.front();
 }
 
 ScreenRegistry::~ScreenRegistry() = default;
@@ -47,11 +54,7 @@ void ScreenRegistry::connectTable(TableScreen& table) {
 }
 
 void ScreenRegistry::showTable() {
-    if (state_.numPlayers == 1) {
-        onePlayerTable().show();
-    } else {
-        table().show();
-    }
+    tableFor(state_.numPlayers).show();
 }
 
 void ScreenRegistry::leaveTable(Screen& table, bool save) {
@@ -68,7 +71,7 @@ void ScreenRegistry::leaveTable(Screen& table, bool save) {
 }
 
 bool ScreenRegistry::saveRunningGame() {
-    for (TableScreen* table : tables_) {
+    for (const auto& table : tables_) {
         if (table->gameRunning()) {
             return writeGame();
         }

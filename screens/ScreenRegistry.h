@@ -35,8 +35,10 @@ public:
     Backdrop& backdrop() { return *backdrop_; }
     SetupScreen& setup() { return *setup_; }
     RulesScreen& rules() { return *rules_; }
-    TableScreen& table() { return *table_; }
-    TableScreen& onePlayerTable() { return *onePlayerTable_; }
+    // The table a game of so many players is played at.
+    TableScreen& tableFor(int players);
+    TableScreen& table() { return tableFor(2); }
+    TableScreen& onePlayerTable() { return tableFor(1); }
 
     // Shows the table for `numPlayers`: the one-player table for one player,
     // the multi-player table otherwise.
@@ -69,10 +71,10 @@ private:
     std::unique_ptr<Backdrop> backdrop_;
     std::unique_ptr<SetupScreen> setup_;
     std::unique_ptr<RulesScreen> rules_;
-    std::unique_ptr<TableScreen> table_;
-    std::unique_ptr<TableScreen> onePlayerTable_;
+    // One screen for each kind of table.
+    std::vector<std::unique_ptr<TableScreen>> tables_;
+    // Every screen, in the order the program's end unloads them.
     std::vector<Screen*> every_;
-    std::vector<TableScreen*> tables_;
 };
 
 }  // namespace zandoli

@@ -22,6 +22,7 @@ TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler& sch
 TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* scheduler,
                          RandomSource* random)
     : Screen(kind.screenName),
+      kind_(kind),
       builder_(kind),
       view_(widgets_, state),
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),

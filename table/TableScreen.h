@@ -34,6 +34,7 @@ public:
     ~TableScreen() override;
 
     const Referee& referee() const { return *referee_; }
+    const TableKind& kind() const { return kind_; }
     // A game is on the table that Exit would save: dealt, and not yet won.
     bool gameRunning() const;
 
@@ -75,6 +76,7 @@ private:
     // Decodes every spin picture once, so a spin step only swaps pictures.
     static void warmPictures();
 
+    const TableKind& kind_;
     TableBuilder builder_;
     TableWidgets widgets_;
     QtTableView view_;
