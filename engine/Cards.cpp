@@ -25,8 +25,6 @@ void setCard(Catalogue& cards, int n, CardKind kind, double value) {
     cards[n].value = value;
 }
 
-}  // namespace
-
 Catalogue buildCatalogue() {
     Catalogue cards{};
     setCard(cards, 0, CardKind::Whole, 1);
@@ -55,6 +53,8 @@ Catalogue buildCatalogue() {
     setCard(cards, 47, CardKind::Tile, 0.75);
     return cards;
 }
+
+}  // namespace
 
 const Catalogue& cardCatalogue() {
     static const Catalogue cards = buildCatalogue();

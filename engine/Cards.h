@@ -25,7 +25,6 @@ using Catalogue = std::array<CardEntry, CATALOGUE_SIZE>;
 // (n - base) * 0.1 in double precision, so card 4 is 3 * 0.1 and not the
 // literal 0.3 (which is why values are matched with a tolerance); quarters
 // and fractions are literals.
-Catalogue buildCatalogue();
 const Catalogue& cardCatalogue();
 
 // Values are compared strictly within 0.001, never for equality.

@@ -73,7 +73,9 @@ TEST(Restore, AHalfWayTurnComesBackAsTheStartOfThatTurnWithThePackRebuilt) {
 
 // The scheduler calls back the referee that set its callback: a copy would
 // never hear its timers.
-static_assert(!std::is_copy_constructible_v<Referee>);
+static_assert(!std::is_copy_constructible_v<Referee> && !std::is_copy_assignable_v<Referee>);
+// Views are owned and deleted through the interface.
+static_assert(std::has_virtual_destructor_v<TableView>);
 
 }  // namespace
 }  // namespace zandoli::testing

@@ -22,6 +22,46 @@ TEST(Spinner, SixteenPositionsEachWithItsValueAndPicturesAndSpinsOf17To48Steps) 
     playTranscript("spinner.txt");
 }
 
+// A generator at the top of its range swaps every position with the last:
+// each pass turns the pack one place, so 1000 passes turn it by 40 (1000 mod
+// 48), and the shuffle reseeds once. At 0 the rebuild of a saved pack turns
+// it one place the other way, and then brings the saved top card to its
+// position, when that position is in the pack.
+TEST(Deal, TheShuffleAndTheRebuildOfASavedPackMoveEveryCardAsWorkedOutByHand) {
+    struct Counting : FixedRandom {
+        using FixedRandom::FixedRandom;
+        void reseed() override { ++reseeds; }
+        int reseeds = 0;
+    };
+    const auto first48 = [](const PackOrder& pack) {
+        return std::vector<int16_t>(pack.begin(), pack.begin() + 48);
+    };
+    std::vector<int16_t> turned(48);
+    std::iota(turned.begin(), turned.end(), int16_t{0});
+    std::rotate(turned.begin(), turned.begin() + 8, turned.end());  // 8, 9, ... 47, 0, ... 7
+    Counting high(0.9999999999);
+    PackOrder pack{};
+    shufflePack(pack, high);
+    EXPECT_EQ(first48(pack), turned);
+    EXPECT_EQ(high.reseeds, 1);
+
+    std::vector<int16_t> back(48);
+    std::iota(back.begin(), back.end(), int16_t{1});
+    back[47] = 0;  // 1, 2, ... 47, 0
+    for (const auto& [packPos, atFront] : {std::pair{0, 5}, {47, 1}, {48, 1}, {-1, 1}}) {
+        Counting low(0.0);
+        pack.fill(99);
+        rebuildPack(pack, 5, static_cast<int16_t>(packPos), low);
+        EXPECT_EQ(low.reseeds, 1);
+        std::vector<int16_t> expected = back;
+        if (packPos >= 0 && packPos < 48) {
+            std::swap(expected[4], expected[static_cast<size_t>(packPos)]);
+        }
+        EXPECT_EQ(first48(pack), expected) << packPos;
+        EXPECT_EQ(pack[0], atFront) << packPos;
+    }
+}
+
 TEST(Deal, EveryDealIsThePackOnceDealtInBlocksOfSevenFromTheTop) {
     std::vector<int16_t> everyCard(48);
     std::iota(everyCard.begin(), everyCard.end(), int16_t{0});
