@@ -79,16 +79,20 @@ bool RecordStore::openFile() {
         status_ = Status::Off;
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    if (!db.isValid()) {
-        qWarning("zandoli: no record this time: Qt's SQLite driver is not installed");
-        close();
-        status_ = Status::Off;
-        return false;
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+        if (!db.isValid()) {
+            qWarning("zandoli: no record this time: Qt's SQLite driver is not installed");
+            db = QSqlDatabase();
+            close();
+            status_ = Status::Off;
+            return false;
+        }
+        db.setDatabaseName(path_);
+        db.setConnectOptions(CONNECT_OPTIONS);
+        error = db.open() ? prepare(db) : db.lastError();
     }
-    db.setDatabaseName(path_);
-    db.setConnectOptions(CONNECT_OPTIONS);
-    const QSqlError error = db.open() ? prepare(db) : db.lastError();
     if (!error.isValid()) {
         status_ = Status::Open;
         return true;

@@ -86,8 +86,7 @@ void Recorder::record(Happening what, const TableEvent& event) {
                       .colour = colour_,
                       .turn = turn_,
                       .position = event.position,
-                      .card = event.card,
-                      .mistake = std::nullopt};
+                      .card = event.card};
     if (what == Happening::Wrong) {
         entry.mistake = nameMistake(spunAt(event.position), event.card, true);
     }

@@ -41,7 +41,7 @@ struct RecordEntry {
     int turn = 0;       // the game's turns counted from 1
     int position = -1;  // where the spinner stopped, 0..15
     int16_t card = NO_CARD;
-    std::optional<MistakeRule> mistake;
+    std::optional<MistakeRule> mistake = std::nullopt;
 };
 
 // A game won, or left on Exit to be saved. A game the record sees no end
