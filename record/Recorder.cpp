@@ -31,10 +31,12 @@ void Recorder::happened(const TableEvent& event) {
             if (!gameOpen_) {
                 startGame(true);
             }
-            ++turn_;
             colour_ = event.player;
             break;
         case Moment::SpinStopped:
+            // A turn is counted by its spin: the one-player table begins a
+            // turn at each Spin press, after one that waited for the first.
+            ++turn_;
             record(Happening::Spin, event);
             break;
         case Moment::CardDiscarded:

@@ -38,7 +38,7 @@ struct RecordEntry {
     int64_t atMs = 0;
     Happening what = Happening::Spin;
     int colour = 0;
-    int turn = 0;       // the game's turns counted from 1
+    int turn = 0;       // the game's spun turns counted from 1
     int position = -1;  // where the spinner stopped, 0..15
     int16_t card = NO_CARD;
     std::optional<MistakeRule> mistake = std::nullopt;

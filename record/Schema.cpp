@@ -36,7 +36,7 @@ const std::vector<std::vector<const char*>> MIGRATIONS = {
         R"(CREATE TABLE event (
             id INTEGER PRIMARY KEY,
             game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE,
-            turn INTEGER NOT NULL,        -- the game's turns counted from 1
+            turn INTEGER NOT NULL,        -- the game's spun turns counted from 1
             at_ms INTEGER NOT NULL,
             colour INTEGER NOT NULL,
             what TEXT NOT NULL,           -- spin, match, wrong, miss, red star, blue star

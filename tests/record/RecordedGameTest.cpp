@@ -22,15 +22,15 @@ namespace {
 // The record's clock starts at 2023-11-14 22:13:20 UTC and runs in virtual time.
 constexpr int64_t START_MS = 1'700'000'000'000;
 
-// Two players at the referee through a tee of a screen and the recorder,
+// Players at the referee through a tee of a screen and the recorder,
 // written to a record in a folder of its own. The generator returns 0 unless
 // told otherwise, so the deal moves no card: Blue holds 0.7, 0.8, 0.9, 0.25,
 // 0.75, 10%, 20%; Yellow 30%, 40%, ... 90%; the pack's top card is a tile
 // with 2 of 20 squares shaded; and every spin is of 17 steps, one position on.
 struct RecordedTable {
-    RecordedTable() {
-        state.numPlayers = 2;
-        referee = refereeFor(2, state, tee, scheduler, random);
+    explicit RecordedTable(int players = 2) {
+        state.numPlayers = static_cast<int16_t>(players);
+        referee = refereeFor(players, state, tee, scheduler, random);
     }
     void spinTo(int position) {
         const int length = spinLengthTo(referee->spinPos(), position);
@@ -92,6 +92,70 @@ TEST(RecordedGame, EveryChoiceMissAndStarOfAWholeGameIsARowWithItsMistakeNamed) 
     rows.insert(rows.end(), seats.begin(), seats.end());
     rows.insert(rows.end(), events.begin(), events.end());
     EXPECT_EQ(rows, expectedRows("game.txt"));
+}
+
+// Blue alone with cards 8..14 (0.7, 0.8, 0.9, 0.25, 0.75, 10%, 20%), every
+// spin one position on: the red stars at 1, 5 and 13 take the first card
+// showing, the blue star at 9 draws card 36 (a tile of 2 of 20 squares), and
+// the last card goes on one tenth at position 0, the sixteenth spin.
+TEST(RecordedGame, AOnePlayerGameIsRecordedTurnByTurnToItsCountOfSpins) {
+    RecordedTable t(1);
+    ScriptedPlayer player(*t.referee, t.state, t.scheduler);
+    player.startNewGame();
+    while (!t.referee->gameOver()) {
+        ASSERT_LT(t.state.spins, 100);
+        player.playTurn();
+    }
+    EXPECT_EQ(t.rows("SELECT players, one_player, restored, ending, winner, spins FROM game"),
+              (std::vector<std::string>{"1 | 1 | 0 | won | 0 | 16"}));
+    EXPECT_EQ(t.rows("SELECT turn, group_concat(what || coalesce(' ' || card, ''), ', ') FROM "
+                     "event GROUP BY turn ORDER BY turn"),
+              (std::vector<std::string>{
+                  "1 | spin, red star 8",
+                  "2 | spin, match 12",
+                  "3 | spin, match 9",
+                  "4 | spin, match 10",
+                  "5 | spin, red star 11",
+                  "6 | spin",
+                  "7 | spin",
+                  "8 | spin",
+                  "9 | spin, blue star 36",
+                  "10 | spin",
+                  "11 | spin",
+                  "12 | spin",
+                  "13 | spin, red star 13",
+                  "14 | spin",
+                  "15 | spin, match 14",
+                  "16 | spin, match 36",
+              }));
+}
+
+// A saved game taken up again is a game of its own, marked restored; a game
+// left on Exit ends saved, and one left for a new deal keeps no end.
+TEST(RecordedGame, RestoredSavedAndAbandonedGamesEachKeepTheirEnd) {
+    RecordedTable t;
+    t.state.hand[0] = {13,      NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD,
+                       NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD};
+    t.state.hand[1] = t.state.hand[0];
+    t.state.hand[1][0] = 15;
+    t.state.turnHand = t.state.hand;
+    t.state.handSize = {1, 1, 0, 0, 0};
+    t.state.colour = 1;
+    t.state.restoring = 1;
+    t.referee->load();
+    t.state.restoring = 0;
+    // Yellow's 30% on 0.3 wins the restored game.
+    t.spinTo(12);
+    t.referee->cardClicked(0);
+    ASSERT_TRUE(t.referee->gameOver());
+    for (TableButton press : {TableButton::NewGame, TableButton::NewGame, TableButton::Exit}) {
+        t.scheduler.advance(timerInterval(TimerId::DealDelay));
+        t.referee->buttonPressed(press);
+    }
+    EXPECT_EQ(t.rows("SELECT id, restored, ending, winner FROM game"),
+              (std::vector<std::string>{"1 | 1 | won | 1", "2 | 0 | - | -", "3 | 0 | saved | -"}));
+    EXPECT_EQ(t.rows("SELECT game, turn, colour, what, card FROM event"),
+              (std::vector<std::string>{"1 | 1 | 1 | spin | -", "1 | 1 | 1 | match | 15"}));
 }
 
 }  // namespace
