@@ -1,5 +1,6 @@
 #include "table/TableScreen.h"
 
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QShortcut>
 
@@ -25,11 +26,13 @@ TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* sch
       kind_(kind),
       builder_(kind),
       view_(widgets_, state),
+      recorder_(state, record_, [] { return QDateTime::currentMSecsSinceEpoch(); }),
+      tee_(view_, recorder_),
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
       scheduler_(scheduler == nullptr ? *ownScheduler_ : *scheduler),
       random_(random == nullptr ? *ownRandom_ : *random),
-      referee_(std::make_unique<Referee>(state, view_, scheduler_, random_, kind.rules)) {
+      referee_(std::make_unique<Referee>(state, tee_, scheduler_, random_, kind.rules)) {
     connect(&view_, &QtTableView::exitRequested, this, &TableScreen::exitRequested);
     connect(&view_, &QtTableView::rulesRequested, this, &TableScreen::rulesRequested);
 }

@@ -8,6 +8,9 @@
 #include "engine/Referee.h"
 #include "engine/Scheduler.h"
 #include "platform/Screen.h"
+#include "record/RecordStore.h"
+#include "record/Recorder.h"
+#include "record/TeeView.h"
 #include "table/QtScheduler.h"
 #include "table/QtTableView.h"
 #include "table/TableBuilder.h"
@@ -80,6 +83,11 @@ private:
     TableBuilder builder_;
     TableWidgets widgets_;
     QtTableView view_;
+    // The learning record: the referee tells the view and the recorder alike,
+    // and the user's record file is opened at the first row, not before.
+    RecordStore record_;
+    Recorder recorder_;
+    TeeView tee_;
     std::unique_ptr<QtScheduler> ownScheduler_;
     std::unique_ptr<TimeSeededRandom> ownRandom_;
     Scheduler& scheduler_;

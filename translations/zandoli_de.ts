@@ -151,6 +151,33 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Took the unshaded part for the shaded part</source>
+        <translation>Den ungefärbten Teil für den gefärbten gehalten</translation>
+    </message>
+    <message>
+        <source>Read the digits of a fraction as a decimal</source>
+        <translation>Die Ziffern eines Bruchs als Dezimalzahl gelesen</translation>
+    </message>
+    <message>
+        <source>One tenth away from the value</source>
+        <translation>Ein Zehntel neben dem Wert</translation>
+    </message>
+    <message>
+        <source>Confused a percentage or decimal with another of the same tenths</source>
+        <translation>Eine Prozent- oder Dezimalzahl mit einer anderen mit denselben Zehnteln verwechselt</translation>
+    </message>
+    <message>
+        <source>Another value</source>
+        <translation>Ein anderer Wert</translation>
+    </message>
+    <message>
+        <source>Passed by a card of the value</source>
+        <translation>Eine Karte des Werts liegen gelassen</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>

@@ -151,6 +151,33 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Took the unshaded part for the shaded part</source>
+        <translation>Tomó la parte sin sombrear por la parte sombreada</translation>
+    </message>
+    <message>
+        <source>Read the digits of a fraction as a decimal</source>
+        <translation>Leyó las cifras de una fracción como un número decimal</translation>
+    </message>
+    <message>
+        <source>One tenth away from the value</source>
+        <translation>A una décima del valor</translation>
+    </message>
+    <message>
+        <source>Confused a percentage or decimal with another of the same tenths</source>
+        <translation>Confundió un porcentaje o un número decimal con otro de las mismas décimas</translation>
+    </message>
+    <message>
+        <source>Another value</source>
+        <translation>Otro valor</translation>
+    </message>
+    <message>
+        <source>Passed by a card of the value</source>
+        <translation>Dejó pasar una carta del valor</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>

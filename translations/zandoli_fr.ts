@@ -151,6 +151,33 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>Took the unshaded part for the shaded part</source>
+        <translation>A pris la partie non coloriée pour la partie coloriée</translation>
+    </message>
+    <message>
+        <source>Read the digits of a fraction as a decimal</source>
+        <translation>A lu les chiffres d’une fraction comme un nombre décimal</translation>
+    </message>
+    <message>
+        <source>One tenth away from the value</source>
+        <translation>À un dixième de la valeur</translation>
+    </message>
+    <message>
+        <source>Confused a percentage or decimal with another of the same tenths</source>
+        <translation>A confondu un pourcentage ou un nombre décimal avec un autre de mêmes dixièmes</translation>
+    </message>
+    <message>
+        <source>Another value</source>
+        <translation>Une autre valeur</translation>
+    </message>
+    <message>
+        <source>Passed by a card of the value</source>
+        <translation>A laissé passer une carte de la valeur</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>

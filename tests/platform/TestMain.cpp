@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include "platform/Platform.h"
@@ -21,6 +22,13 @@ int main(int argc, char** argv) {
                      .toUtf8());
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+    // The tables played here keep a learning record: in a folder of the
+    // tests' own, never in the user's.
+    QTemporaryDir data;
+    if (!data.isValid()) {
+        return 1;
+    }
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
     zandoli::installFontSubstitutions();
     return RUN_ALL_TESTS();

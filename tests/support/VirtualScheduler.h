@@ -18,6 +18,9 @@ public:
     void stop(TimerId id) override;
     bool running(TimerId id) const override;
 
+    // Milliseconds since the scheduler was made: a clock for what the tests
+    // time-stamp.
+    int64_t now() const { return now_; }
     // Moves the clock on by ms, firing every timer that falls due on the way.
     void advance(int64_t ms);
     // Moves the clock to the next firing and fires that one timer; false when

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "engine/GameState.h"
+#include "engine/TableView.h"
+#include "record/Records.h"
+
+namespace zandoli {
+
+// Writes down what the referee tells a table: the game's start and end,
+// every spin, every judged card, the red and blue stars' cards, and the
+// cards of the spin's value a turn left in the hand. It reads nothing from
+// the table's state but the number of players, and keeps no widget.
+class Recorder : public TableView {
+public:
+    // Milliseconds since 1970, UTC.
+    using Clock = std::function<int64_t()>;
+
+    Recorder(const GameState& state, RecordSink& sink, Clock clock);
+
+    void show(const TableState&) override {}
+    void happened(const TableEvent& event) override;
+
+private:
+    void startGame(bool restored);
+    void record(Happening what, const TableEvent& event);
+    // The cards of the turn's value still showing when it ended.
+    void recordMisses(const TableEvent& ended);
+    void endGame(const GameEnd& end);
+
+    const GameState& state_;
+    RecordSink& sink_;
+    Clock clock_;
+    bool gameOpen_ = false;
+    int turn_ = 0;
+    int colour_ = 0;
+};
+
+}  // namespace zandoli

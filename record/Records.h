@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/GameState.h"
+#include "record/Mistakes.h"
+
+namespace zandoli {
+
+// A game as it begins: dealt, or a saved game taken up again.
+struct GameStart {
+    int64_t atMs = 0;  // milliseconds since 1970, UTC
+    int players = 0;
+    bool onePlayer = false;
+    bool restored = false;
+    // A name for each colour in play; an empty one leaves the colour as the name.
+    std::array<std::string, PLAYING_COLOURS> names{};
+};
+
+// What a row of the record says happened in a turn.
+enum class Happening {
+    Spin,      // the pointer stopped
+    Match,     // a card of the spin's value was discarded
+    Wrong,     // a card of another value was pressed
+    Miss,      // a card of the spin's value was still in the hand at the turn's end
+    RedStar,   // a card discarded on the star on red
+    BlueStar,  // a card taken from the pack on the star on blue
+};
+
+// How the record names what happened: stable across versions and languages.
+const char* happeningKey(Happening what);
+
+// One row of the record, in the game last started.
+struct RecordEntry {
+    int64_t atMs = 0;
+    Happening what = Happening::Spin;
+    int colour = 0;
+    int turn = 0;       // the game's spun turns counted from 1
+    int position = -1;  // where the spinner stopped, 0..15
+    int16_t card = NO_CARD;
+    std::optional<MistakeRule> mistake = std::nullopt;
+};
+
+// A game won, or left on Exit to be saved. A game the record sees no end
+// of (a new deal, a closed window) keeps no end.
+struct GameEnd {
+    int64_t atMs = 0;
+    bool won = false;
+    int winner = -1;
+    int spins = 0;  // the one-player count of a win
+};
+
+// Where the recorder's rows go: the store, or a test's list.
+class RecordSink {
+public:
+    virtual ~RecordSink() = default;
+    virtual void gameStarted(const GameStart& start) = 0;
+    virtual void recorded(const RecordEntry& entry) = 0;
+    virtual void gameEnded(const GameEnd& end) = 0;
+};
+
+}  // namespace zandoli

@@ -1,0 +1,229 @@
+// The record on disk: where it lives, what a round trip keeps, a record of
+// the first version taken up, a damaged file set aside, a locked one left
+// alone, and the file as the sqlite3 tool reads it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "record/RecordStore.h"
+#include "tests/record/RecordFile.h"
+
+namespace zandoli::testing {
+namespace {
+
+// A user whose data folder is a fresh temporary one.
+class Store : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(data_.isValid());
+        saved_ = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+        QDir().mkpath(folder());
+    }
+    void TearDown() override { qputenv("XDG_DATA_HOME", saved_); }
+
+    QString folder() const { return data_.path() + "/zandoli"; }
+    QString file() const { return folder() + "/record.sqlite"; }
+    // The folder's files by name, the log of a record closed by all gone.
+    std::string files() const {
+        return QDir(folder()).entryList(QDir::Files).join(' ').toStdString();
+    }
+    std::vector<std::string> rows(const char* sql) const {
+        return readRows(file(), QString::fromUtf8(sql));
+    }
+    // A short game of two: Blue names no one, Yellow is Ana.
+    static void playShortGame(RecordStore& store, int64_t at) {
+        store.gameStarted({.atMs = at, .players = 2, .names = {"", "Ana"}});
+        store.recorded({.atMs = at + 1, .what = Happening::Spin, .turn = 1, .position = 11});
+        store.recorded({.atMs = at + 2,
+                        .what = Happening::Wrong,
+                        .turn = 1,
+                        .position = 11,
+                        .card = 25,
+                        .mistake = MistakeRule::FractionDigits});
+        store.recorded({.atMs = at + 3,
+                        .what = Happening::Miss,
+                        .turn = 1,
+                        .position = 11,
+                        .card = 16,
+                        .mistake = MistakeRule::Missed});
+        store.recorded(
+            {.atMs = at + 4, .what = Happening::Spin, .colour = 1, .turn = 2, .position = 9});
+        store.recorded({.atMs = at + 5,
+                        .what = Happening::BlueStar,
+                        .colour = 1,
+                        .turn = 2,
+                        .position = 9,
+                        .card = 47});
+        store.gameEnded({.atMs = at + 6, .won = true, .winner = 1});
+    }
+    static QByteArray contents(const QString& path) {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
+    }
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+private:
+    QTemporaryDir data_;
+    QByteArray saved_;
+};
+
+TEST_F(Store, TheUsersRecordIsMadeAtItsFirstRowAndKeepsEveryRowAcrossRuns) {
+    {
+        RecordStore store;
+        EXPECT_EQ(store.path(), file());
+        EXPECT_FALSE(QFile::exists(file())) << "made before it was needed";
+        playShortGame(store, 1000);
+    }
+    {
+        RecordStore nextRun;
+        nextRun.gameStarted({.atMs = 9000, .players = 1, .onePlayer = true, .restored = true});
+        nextRun.gameEnded({.atMs = 9500});
+    }
+    EXPECT_EQ(rows("SELECT id, started_ms, players, one_player, restored, ended_ms, ending, "
+                   "winner, spins FROM game"),
+              (std::vector<std::string>{"1 | 1000 | 2 | 0 | 0 | 1006 | won | 1 | -",
+                                        "2 | 9000 | 1 | 1 | 1 | 9500 | saved | - | -"}));
+    EXPECT_EQ(rows("SELECT game, colour, name FROM seat"),
+              (std::vector<std::string>{"1 | 0 | -", "1 | 1 | Ana", "2 | 0 | -"}));
+    EXPECT_EQ(
+        rows("SELECT game, turn, at_ms, colour, what, position, spin_value, star, card, "
+             "card_value, card_form, mistake FROM event"),
+        (std::vector<std::string>{
+            "1 | 1 | 1001 | 0 | spin | 11 | 0.4 | - | - | - | - | -",
+            "1 | 1 | 1002 | 0 | wrong | 11 | 0.4 | - | 25 | 0.25 | fraction | fraction-digits",
+            "1 | 1 | 1003 | 0 | miss | 11 | 0.4 | - | 16 | 0.4 | percent | missed",
+            "1 | 2 | 1004 | 1 | spin | 9 | - | blue | - | - | - | -",
+            "1 | 2 | 1005 | 1 | blue star | 9 | - | blue | 47 | 0.75 | tile | -"}));
+    EXPECT_EQ(rows("SELECT count(DISTINCT uid), count(*) FROM game"),
+              (std::vector<std::string>{"2 | 2"}));
+    EXPECT_EQ(rows("PRAGMA journal_mode"), (std::vector<std::string>{"wal"}));
+    EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"1"}));
+}
+
+// A file made empty (as an interrupted first run can leave it) is a record of
+// version 0; the first version's file is taken up as it is, its game kept.
+TEST_F(Store, ARecordOfAnEarlierVersionIsBroughtUpToDateKeepingItsGames) {
+    write(file(), {});
+    {
+        RecordStore store;
+        ASSERT_TRUE(store.open());
+    }
+    EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM game"), (std::vector<std::string>{"0"}));
+
+    QFile::remove(file());
+    QFile script(QStringLiteral(ZANDOLI_RECORD_DATA "/version-1.sql"));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "maker");
+        db.setDatabaseName(file());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const QString& statement :
+             QString::fromUtf8(script.readAll()).split(";\n", Qt::SkipEmptyParts)) {
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase("maker");
+    {
+        RecordStore store;
+        playShortGame(store, 5000);
+    }
+    EXPECT_EQ(files(), "record.sqlite");
+    EXPECT_EQ(rows("SELECT id, uid, started_ms FROM game WHERE id = 1"),
+              (std::vector<std::string>{"1 | first-version-game | 1600000000000"}));
+    EXPECT_EQ(rows("SELECT game, colour, name FROM seat WHERE colour = 3"),
+              (std::vector<std::string>{"1 | 3 | Zoë"}));
+    EXPECT_EQ(rows("SELECT game, count(*), group_concat(mistake) FROM event GROUP BY game"),
+              (std::vector<std::string>{"1 | 2 | tenth-away", "2 | 5 | fraction-digits,missed"}));
+}
+
+// The saved game shares the folder: nothing of the record's touches it.
+TEST_F(Store, ADamagedRecordIsSetAsideAsItWasAndANewOneStarts) {
+    const QByteArray garbage = QByteArray("this is no database\n").repeated(300);
+    const QByteArray saved = QByteArray("1\r\n").repeated(110);
+    write(file(), garbage);
+    write(folder() + "/lastgame.inf", saved);
+    QString aside;
+    {
+        RecordStore store;
+        playShortGame(store, 1000);
+        aside = store.setAsidePath();
+    }
+    EXPECT_TRUE(QRegularExpression("^record\\.damaged-[0-9]{8}-[0-9]{6}\\.sqlite$")
+                    .match(QFileInfo(aside).fileName())
+                    .hasMatch())
+        << aside.toStdString();
+    EXPECT_EQ(QFileInfo(aside).absolutePath(), folder());
+    EXPECT_EQ(contents(aside), garbage);
+    EXPECT_EQ(contents(folder() + "/lastgame.inf"), saved);
+    EXPECT_EQ(QString::fromStdString(files()).replace(QFileInfo(aside).fileName(), "(set aside)"),
+              "lastgame.inf (set aside) record.sqlite");
+    EXPECT_EQ(rows("SELECT count(*) FROM game"), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM event"), (std::vector<std::string>{"5"}));
+}
+
+// Neither a record another copy of the game holds locked nor one a newer
+// version wrote is set aside: the rows of this run are lost, the file kept.
+TEST_F(Store, ALockedOrNewerRecordIsLeftAsItIs) {
+    {
+        RecordStore first;
+        playShortGame(first, 1000);
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other copy");
+        db.setDatabaseName(file());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec("BEGIN EXCLUSIVE"));
+        RecordStore locked;
+        playShortGame(locked, 2000);
+        EXPECT_EQ(locked.setAsidePath(), "");
+        ASSERT_TRUE(query.exec("PRAGMA user_version = 7"));
+        ASSERT_TRUE(query.exec("COMMIT"));
+    }
+    QSqlDatabase::removeDatabase("other copy");
+    {
+        RecordStore newer;
+        EXPECT_FALSE(newer.open());
+        playShortGame(newer, 3000);
+        EXPECT_EQ(newer.setAsidePath(), "");
+    }
+    EXPECT_EQ(files(), "record.sqlite");
+    EXPECT_EQ(rows("SELECT started_ms FROM game"), (std::vector<std::string>{"1000"}));
+}
+
+// What a teacher's own tools see: a valid SQLite file of the first version.
+TEST_F(Store, TheSqliteToolReadsTheRecord) {
+    const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
+    if (sqlite3.isEmpty()) {
+        GTEST_SKIP() << "no sqlite3 command (Debian package sqlite3)";
+    }
+    {
+        RecordStore store;
+        playShortGame(store, 1000);
+    }
+    QProcess tool;
+    tool.start(sqlite3, {"-batch", file(),
+                         "PRAGMA user_version; PRAGMA journal_mode; PRAGMA integrity_check; "
+                         "SELECT what, mistake FROM event WHERE mistake IS NOT NULL;"});
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    EXPECT_EQ(tool.readAllStandardOutput().toStdString(),
+              "1\nwal\nok\nwrong|fraction-digits\nmiss|missed\n");
+}
+
+}  // namespace
+}  // namespace zandoli::testing
