@@ -17,7 +17,9 @@ namespace zandoli {
 
 namespace {
 
-constexpr int SCALES[] = {1, 2};
+// The game shows a picture from the smallest of these at least as large as
+// it shows at; three times covers a table filling a 4K screen.
+constexpr int SCALES[] = {1, 2, 3};
 constexpr int FIRST_TILE = 36;
 constexpr int LAST_TILE = 47;
 

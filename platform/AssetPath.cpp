@@ -2,11 +2,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSizeF>
 #include <QStringList>
 #include <algorithm>
 
 #include "language/Language.h"
 #include "platform/Platform.h"
+#include "platform/Units.h"
 
 namespace zandoli {
 
@@ -43,22 +45,25 @@ QString assetPath(const QString& name) {
 
 namespace {
 
-// "Images\wdial.jpg" drawn at twice its size: "Images\wdial@2x.jpg".
-QString doubleSized(const QString& name) {
+// "Images\wdial.jpg" drawn at `factor` times its size: "Images\wdial@2x.jpg".
+QString drawnAt(const QString& name, int factor) {
+    const QString mark = QStringLiteral("@%1x").arg(factor);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const qsizetype folder =
         std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
     if (dot <= folder) {
-        return name + QLatin1String("@2x");
+        return name + mark;
     }
-    return name.left(dot) + QLatin1String("@2x") + name.mid(dot);
+    return name.left(dot) + mark + name.mid(dot);
 }
 
-// On a display of more than one device pixel to the logical pixel the picture
-// drawn at twice the size is shown in the same logical place, so it is as
-// sharp as the text around it; without one the plain picture does.
-bool sharpDisplay() {
-    return qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+// The sizes the generator draws every picture at besides its own.
+constexpr int LARGER_ART[] = {2, 3};
+
+// How many device pixels a picture's own pixel covers: the run's scale on
+// top of the display's own ratio.
+double shownFactor() {
+    return units::scale() * (qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
 bool loadPicture(const QString& path, QPixmap& into) {
@@ -89,26 +94,52 @@ void forgetPictures() {
     keptPictures().clear();
 }
 
+namespace {
+
+// The art at least as large as it shows at `factor`, scaled down smoothly
+// to the size it shows at: never a small picture stretched. The largest art
+// there is when none is large enough, and the plain picture stretched only
+// where the folder holds no larger one.
+bool loadShown(const QString& name, double factor, QPixmap& into) {
+    int drawn = 1;
+    QString file = inLanguage(assetPath(name));
+    for (int larger : LARGER_ART) {
+        const QString art = inLanguage(assetPath(drawnAt(name, larger)));
+        if (drawn < factor && QFileInfo(art).isFile()) {
+            drawn = larger;
+            file = art;
+        }
+    }
+    if (!loadPicture(file, into)) {
+        return false;
+    }
+    const QSize shown = (QSizeF(into.size()) * (factor / drawn)).toSize();
+    if (shown != into.size()) {
+        into = into.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    into.setDevicePixelRatio(qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
+    return true;
+}
+
+}  // namespace
+
 const QPixmap& picture(const QString& name) {
     // Only pictures that loaded are kept: a missing file is looked for again
     // next time and costs no more than a failed open.
     // Kept by the game's name for the picture in the working folder, in the
-    // language of the run and at the display's sharpness, so a picture drawn
+    // language of the run and at the size it shows at, so a picture drawn
     // again costs no look at the disk.
     QHash<QString, QPixmap>& cache = keptPictures();
     static const QPixmap none;
-    const bool sharp = sharpDisplay();
+    const double factor = shownFactor();
     const QString key = QDir::currentPath() + QLatin1Char('|') + language::localised(name) +
-                        (sharp ? QLatin1String("@2x") : QLatin1String(""));
+                        QLatin1Char('@') + QString::number(factor);
     auto found = cache.constFind(key);
     if (found != cache.constEnd()) {
         return *found;
     }
-    const QString path = inLanguage(assetPath(name));
     QPixmap loaded;
-    if (sharp && loadPicture(inLanguage(assetPath(doubleSized(name))), loaded)) {
-        loaded.setDevicePixelRatio(2.0);
-    } else if (!loadPicture(path, loaded)) {
+    if (!loadShown(name, factor, loaded)) {
         return none;
     }
     return *cache.insert(key, loaded);

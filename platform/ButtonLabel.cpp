@@ -4,6 +4,7 @@
 
 #include "platform/KeyboardFocus.h"
 #include "platform/Speech.h"
+#include "platform/Units.h"
 
 namespace zandoli {
 
@@ -23,7 +24,7 @@ ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : ClickableLabel(
     // The border is drawn in the text colour: on the game's black and
     // coloured backgrounds a black border would not show.
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    setLineWidth(units::line(1));
     setAutoFillBackground(true);
     restyle();
     // Tab reaches a button. Qt's own focus policy is left off: a label that

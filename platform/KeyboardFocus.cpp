@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/Speech.h"
+#include "platform/Units.h"
 
 namespace zandoli::keyboard {
 
@@ -18,7 +19,7 @@ const char* const TAB_STOP = "zandoliTabStop";
 const char* const READING_ORDER = "zandoliReadingOrder";
 
 // How far the mark stands out from the control's edges, and how thick its
-// coloured line is.
+// coloured line is, in pixels at scale 1.
 constexpr int MARK_MARGIN = 6;
 constexpr int MARK_LINE = 4;
 
@@ -37,8 +38,8 @@ public:
         }
         QVariant colour = control->window()->property(MARK_COLOUR);
         colour_ = colour.isValid() ? colour.value<QColor>() : QColor(Qt::yellow);
-        setGeometry(
-            control->geometry().adjusted(-MARK_MARGIN, -MARK_MARGIN, MARK_MARGIN, MARK_MARGIN));
+        const int margin = units::line(MARK_MARGIN);
+        setGeometry(control->geometry().adjusted(-margin, -margin, margin, margin));
         raise();
         show();
         update();
@@ -48,12 +49,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        const QRectF ring = QRectF(rect()).adjusted(MARK_LINE / 2.0 + 1, MARK_LINE / 2.0 + 1,
-                                                    -MARK_LINE / 2.0 - 1, -MARK_LINE / 2.0 - 1);
+        // The coloured line with a black edge of one pixel (at scale 1) either side.
+        const int line = units::line(MARK_LINE);
+        const int edge = units::line(1);
+        const double in = line / 2.0 + edge;
+        const QRectF ring = QRectF(rect()).adjusted(in, in, -in, -in);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, MARK_LINE + 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(
+            QPen(Qt::black, line + 2 * edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(ring);
-        painter.setPen(QPen(colour_, MARK_LINE, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(colour_, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(ring);
     }
 

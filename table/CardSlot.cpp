@@ -36,7 +36,7 @@ ShapeButton* CardSlot::buildFrame(QWidget* window, int index) {
     frame->setObjectName(slotName("cardFrame", index));
     const TwipRect r = slotFrame(index);
     frame->setGeometry(units::pxRect(r.left, r.top, r.width, r.height));
-    frame->setBorderWidth(look::FRAME_BORDER_PX);
+    frame->setBorderWidth(units::line(look::FRAME_BORDER_PX));
     frame->hide();
     return frame;
 }
@@ -53,7 +53,7 @@ CardSlot::CardSlot(QWidget* window, ShapeButton* frame, int index)
 
     bar_ = new ShapeWidget(ShapeWidget::Kind::Rectangle, window);
     bar_->setObjectName(slotName("fractionBar", index));
-    bar_->setBorderWidth(look::BAR_BORDER_PX);
+    bar_->setBorderWidth(units::line(look::BAR_BORDER_PX));
     bar_->resize(units::px(CARD_BAR.width), units::px(CARD_BAR.height));
     bar_->hide();
 

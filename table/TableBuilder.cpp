@@ -123,7 +123,7 @@ void TableBuilder::buildSlots(TableWidgets& widgets) {
     widgets.pack = new ShapeButton(ShapeWidget::Kind::RoundedRectangle, widgets.window);
     widgets.pack->setObjectName(QStringLiteral("pack"));
     widgets.pack->setGeometry(pxRect(PACK_FRAME));
-    widgets.pack->setBorderWidth(look::FRAME_BORDER_PX);
+    widgets.pack->setBorderWidth(units::line(look::FRAME_BORDER_PX));
     widgets.pack->hide();
 
     widgets.cardSlots.clear();
@@ -180,6 +180,7 @@ void TableBuilder::buildSpinCount(TableWidgets& widgets) {
                                    boldFont(look::SPINCOUNT_POINTS), look::SPINCOUNT_TEXT);
     widgets.spinCount->setGeometry(pxRect(SPINCOUNT_RECT));
     widgets.spinCount->setFrameStyle(QFrame::Box | QFrame::Plain);
+    widgets.spinCount->setLineWidth(units::line(1));
 }
 
 void TableBuilder::prepare(TableWidgets& widgets) {

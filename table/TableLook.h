@@ -35,7 +35,7 @@ inline constexpr double WHOLE_POINTS = 72;
 inline constexpr double NUMBER_POINTS = 36;  // decimals, numerators and denominators
 inline constexpr double PERCENT_POINTS = 30;
 
-// Shapes draw their borders in pixels.
+// Shapes draw their borders in pixels at scale 1 (see units::line).
 inline constexpr int FRAME_BORDER_PX = 4;
 inline constexpr int BAR_BORDER_PX = 1;
 

@@ -24,10 +24,11 @@ constexpr double BLUE = 3;
 constexpr double POSITIONS[16] = {0.1, RED,  0.75, 0.8, 0.9, RED, 0.5, 0.6,
                                   0.7, BLUE, 0.25, 0.4, 0.3, RED, 1,   0.2};
 
-// "Images/<name>.jpg" as the build wrote it, or "<name>@2x.jpg" for a factor
+// "Images/<name>.jpg" as the build wrote it, or "<name>@2x.jpg", "<name>@3x.jpg" for a factor
 // of 2; a null image when it is missing.
 QImage picture(const QString& name, int factor = 1) {
-    return QImage(ZANDOLI_ASSET_DIR "/Images/" + name + (factor == 2 ? "@2x" : "") + ".jpg");
+    return QImage(ZANDOLI_ASSET_DIR "/Images/" + name +
+                  (factor > 1 ? QString("@%1x").arg(factor) : "") + ".jpg");
 }
 
 // The picture of a spinner position: at("zandolit", 3) is zandolit03, the dial.
@@ -120,7 +121,7 @@ TEST(Pictures, TheBlankCloseUpHasNoShapeAndEveryIconIsRound) {
 TEST(Shading, EachTileShadesItsNumberOfTwentySquaresInReadingOrder) {
     // The tiles shade 2, 4, ... 20 of their twenty squares, and 5 and 15.
     for (int shaded : {2, 4, 5, 6, 8, 10, 12, 14, 15, 16, 18, 20}) {
-        for (int factor : {1, 2}) {
+        for (int factor : {1, 2, 3}) {
             SCOPED_TRACE(QString("wsq%1 at %2x").arg(shaded).arg(factor).toStdString());
             const QImage tile = picture("wsq" + QString::number(shaded), factor);
             ASSERT_EQ(tile.size(), QSize(80, 120) * factor);
@@ -153,7 +154,7 @@ TEST(Shading, EachSpinPositionShowsItsValueOnCloseUpAndDialAndThePointerFacesIt)
         SCOPED_TRACE(p);
         const double value = POSITIONS[p];
         const bool star = value == RED || value == BLUE;
-        for (int factor : {1, 2}) {
+        for (int factor : {1, 2, 3}) {
             const QImage closeup = at("zandolic", p, factor);
             ASSERT_EQ(closeup.size(), QSize(160, 160) * factor);
             const Shading shape = shading(closeup);

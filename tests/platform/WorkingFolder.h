@@ -17,10 +17,11 @@ public:
 
     QString path() const { return dir_.path(); }
 
-    void writePicture(const QString& relative, QSize size) const {
+    void writePicture(const QString& relative, QSize size,
+                      const QColor& colour = QColor(200, 40, 40)) const {
         QDir(dir_.path()).mkpath(QFileInfo(relative).path());
         QImage image(size, QImage::Format_RGB32);
-        image.fill(QColor(200, 40, 40));
+        image.fill(colour);
         image.save(dir_.filePath(relative), "JPG");
     }
 
