@@ -27,6 +27,30 @@ QSize displayTwips() {
     return QSize(units::twips(pixels.width()), units::twips(pixels.height()));
 }
 
+QRect availableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? QRect() : screen->availableGeometry();
+}
+
+double fitScale(QSize area, bool fill) {
+    if (area.isEmpty()) {
+        return 1.0;
+    }
+    // The table's size at scale 1, 1024 x 768 pixels.
+    const double fits = std::min(area.width() * double(units::TWIPS_PER_PIXEL) / FIT_WIDTH_TWIPS,
+                                 area.height() * double(units::TWIPS_PER_PIXEL) / FIT_HEIGHT_TWIPS);
+    return fill ? fits : std::min(1.0, fits);
+}
+
+void chooseScale(bool fill) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    units::setScale(
+        fitScale(fill ? screen->geometry().size() : screen->availableGeometry().size(), fill));
+}
+
 bool preferX11(const Environment& environment) {
     if (!environment.qtPlatform.isEmpty() || environment.display.isEmpty()) {
         return false;
@@ -87,11 +111,16 @@ public:
             screen_->setFixedSize(units::px(FIT_WIDTH_TWIPS) - frame_.left() - frame_.right(),
                                   units::px(FIT_HEIGHT_TWIPS) - frame_.top() - frame_.bottom());
         }
+        // Centred in the work area, clear of the desktop's panels. Worked
+        // in twips at 15 to the pixel, as a place on the display always was.
+        const QRect area = availableArea();
         const QSize outer = screen_->size().grownBy(frame_);
-        const QPoint at = fitPosition(
-            displayTwips(), QSize(units::twips(outer.width()), units::twips(outer.height())));
+        const QPoint at =
+            fitPosition(QSize(units::twips(area.width()), units::twips(area.height())),
+                        QSize(units::twips(outer.width()), units::twips(outer.height())));
         // A window is moved by its frame's top-left corner.
-        screen_->move(units::px(at.x()), units::px(at.y()));
+        screen_->move(area.topLeft() +
+                      QPoint(at.x() / units::TWIPS_PER_PIXEL, at.y() / units::TWIPS_PER_PIXEL));
     }
 
 protected:
@@ -137,9 +166,45 @@ void fitWindow(QWidget* screen) {
     if (screen == nullptr) {
         return;
     }
+    if (fullScreen()) {
+        fillScreen(screen);
+        return;
+    }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     placeByFrame(screen, Placement::Fit);
     QGuiApplication::restoreOverrideCursor();
+}
+
+namespace {
+const char* const STAGE = "zandoliStage";
+}  // namespace
+
+QPoint stageOrigin(const QWidget* window) {
+    return window == nullptr ? QPoint() : window->property(STAGE).toPoint();
+}
+
+void fillScreen(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (window == nullptr || screen == nullptr) {
+        return;
+    }
+    const QRect whole = screen->geometry();
+    const QPoint origin((whole.width() - units::px(FIT_WIDTH_TWIPS)) / 2,
+                        (whole.height() - units::px(FIT_HEIGHT_TWIPS)) / 2);
+    // The controls were built at their places on the design; they move with
+    // it to the middle of the screen, and the window's own colour fills the
+    // margin round it.
+    const QPoint shift = origin - stageOrigin(window);
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isWindow()) {
+            control->move(control->pos() + shift);
+        }
+    }
+    window->setProperty(STAGE, origin);
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->setGeometry(whole);
+    window->setWindowState(window->windowState() | Qt::WindowFullScreen);
 }
 
 }  // namespace zandoli

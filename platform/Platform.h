@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // Services every screen uses.
@@ -18,10 +20,11 @@ namespace zandoli {
 QString assetPath(const QString& name);
 
 // A picture by its name in the game (see assetPath), decoded once and kept
-// for the run. A null pixmap when the file is missing or unreadable. On a display with more than
-// one device pixel to the logical pixel it is the picture drawn at twice the
-// size ("Images\wdial@2x.jpg") with a device pixel ratio of 2, so it takes the
-// same logical size; the plain picture when there is no such file. A picture
+// for the run. A null pixmap when the file is missing or unreadable. It
+// shows at its own size times the run's scale (units::scale), and is made
+// from the art drawn at least that large ("Images\wdial@2x.jpg",
+// "Images\wdial@3x.jpg"), scaled down smoothly, with the display's device
+// pixel ratio on top: as sharp as the text around it at any scale. A picture
 // that shows numbers comes in the language's notation where the game has one
 // ("Images\opening.fr.jpg"), else in English.
 const QPixmap& picture(const QString& name);
@@ -34,24 +37,55 @@ void forgetPictures();
 // once. Callers test playSound == 1 first. (SoundPlayer.h holds the player.)
 void playWav(const QString& name);
 
-// The table size every fitted screen takes, in twips (1024 x 768 pixels).
+// The table size every fitted screen takes, in twips (1024 x 768 pixels at
+// scale 1).
 inline constexpr int FIT_WIDTH_TWIPS = 15360;
 inline constexpr int FIT_HEIGHT_TWIPS = 11520;
 
-// The position fitWindow gives a screen, in twips: centred on the display, and
-// overhanging every edge alike on a display smaller than the screen.
-QPoint fitPosition(QSize displayTwips, QSize screenTwips);
-// Gives a screen the table size (15360 x 11520 twips, window frame included)
-// and centres it on its display, showing the hourglass while it works.
+// Where a screen's outer size, in twips at 15 to the pixel, is placed to
+// centre it on an area of that size: overhanging every edge alike on an area
+// smaller than the screen (which the run's scale keeps from happening).
+QPoint fitPosition(QSize areaTwips, QSize screenTwips);
+// The scale the run is drawn at on an area of the given size in pixels: the
+// largest at which the table (1024 x 768 pixels at scale 1) fits, and no
+// more than 1 unless `fill`, for full screen, where it fills the screen.
+double fitScale(QSize area, bool fill);
+// Sets the run's scale (units::setScale) for the primary screen: from its
+// work area, less the desktop's panels, or from the whole screen in full
+// screen.
+void chooseScale(bool fill);
+// The display's work area in pixels: the screen less the desktop's panels.
+QRect availableArea();
+
+// Gives a screen the table size at the run's scale (window frame included)
+// and centres it in the work area, showing the hourglass while it works; in
+// full screen it fills the screen instead (fillScreen).
 void fitWindow(QWidget* screen);
-// Moves a screen, keeping its size, so that it is centred on the display.
+// Moves a screen, keeping its size, so that it is centred in the work area.
 void centreWindow(QWidget* screen);
 // fitWindow and centreWindow both centre the window by its outer size. The
 // frame is the window manager's and known only once it has framed a window,
 // so the first framed window of a run is placed again, frame and all, when
 // its frame appears.
 
-// The display size in twips.
+// Full screen: the window covers the whole screen, and the controls it was
+// built with, at the table's places, move to the middle of it. The screen's
+// own background fills the margin.
+void fillScreen(QWidget* window);
+// Where the table's top-left corner lies in a window: the middle of the
+// screen in full screen, else the window's own corner.
+QPoint stageOrigin(const QWidget* window);
+
+// Whether the run is in full screen: chosen at start-up (chooseFullScreen),
+// changed by the player with F11 (setFullScreen, which remembers it for
+// this user, with the language, in $XDG_CONFIG_HOME/zandoli/zandoli.ini).
+bool fullScreen();
+void setFullScreen(bool on);
+// Full screen when the command line says --fullscreen (remembered from now
+// on), windows when it says --windowed (likewise), else as remembered.
+bool chooseFullScreen(const QStringList& arguments);
+
+// The display size in twips, at 15 to the pixel.
 QSize displayTwips();
 
 // The name every window of the game carries in its title bar and task-bar

@@ -39,6 +39,11 @@ void Screen::ensureLoaded() {
     if (isLoaded()) {
         return;
     }
+    build();
+    onLoad();
+}
+
+void Screen::build() {
     // A screen reader and the keyboard find every window the same way.
     speech::installControlRoles();
     keyboard::install();
@@ -48,7 +53,33 @@ void Screen::ensureLoaded() {
     window->setWindowIcon(gameIcon());
     window->installEventFilter(this);
     window_ = window;
-    onLoad();
+}
+
+void Screen::rebuild() {
+    if (!isLoaded()) {
+        return;
+    }
+    QWidget* old = window_.data();
+    const bool shown = old->isVisible();
+    const QWidget* focused = old->focusWidget();
+    const QString focusName = focused != nullptr ? focused->objectName() : QString();
+    window_.clear();
+    old->removeEventFilter(this);
+    build();
+    onRebuilt();
+    if (shown) {
+        window_->show();
+        window_->raise();
+        window_->activateWindow();
+    }
+    // The focus stays on the same control, so a keyboard player is where they were.
+    if (QWidget* again = window_->findChild<QWidget*>(focusName);
+        again != nullptr && !focusName.isEmpty()) {
+        again->setFocus(Qt::OtherFocusReason);
+    }
+    // Hidden once the new window is up, so the desktop never shows between the two.
+    old->hide();
+    old->deleteLater();
 }
 
 QWidget* Screen::window() {

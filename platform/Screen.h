@@ -27,6 +27,10 @@ public:
     // Destroys the window and its controls; nothing happens when not loaded.
     void unload();
     bool isLoaded() const { return !window_.isNull(); }
+    // Builds a loaded screen's window again, at the run's scale as it now
+    // stands, in place of the one there: shown if that one was, with the
+    // focus on the same control. The screen's own state is kept.
+    void rebuild();
     // The window, loading the screen (without showing it) when needed, as
     // reading or setting one of its controls does.
     QWidget* window();
@@ -40,6 +44,9 @@ protected:
     virtual QWidget* createWindow() = 0;
     // The screen's load steps, run once the controls exist.
     virtual void onLoad() {}
+    // The steps that take a rebuilt window up where the old one was; by
+    // default the load steps.
+    virtual void onRebuilt() { onLoad(); }
     // Runs just before the window is destroyed.
     virtual void onUnload() {}
 
@@ -49,6 +56,7 @@ protected:
 
 private:
     void ensureLoaded();
+    void build();
 
     QString name_;
     QPointer<QWidget> window_;

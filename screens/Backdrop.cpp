@@ -17,12 +17,12 @@ Backdrop::Backdrop() : Screen(QStringLiteral("backdrop")) {
 QWidget* Backdrop::createWindow() {
     QWidget* form = screenControls::makeWindow(QString(), screenLook::BACKDROP);
     // The window manager is asked to keep it below; without one, lower() on
-    // every show and every click keeps it there.
-    form->setWindowFlag(Qt::WindowStaysOnBottomHint);
+    // every show and every click keeps it there. No title bar: it is the
+    // desktop's place it takes, the whole screen, not a window's.
+    form->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        form->setGeometry(screen->availableGeometry());
+        form->setGeometry(screen->geometry());
     }
-    form->setWindowState(Qt::WindowMaximized);
     return form;
 }
 

@@ -51,6 +51,17 @@ void ScreenRegistry::connectTable(TableScreen& table) {
     });
     // The table plays its own click; the registry only lays the rules on top.
     connect(&table, &TableScreen::rulesRequested, this, [this] { rules().show(); });
+    connect(&table, &TableScreen::fullScreenRequested, this, &ScreenRegistry::switchFullScreen);
+}
+
+void ScreenRegistry::switchFullScreen() {
+    setFullScreen(!fullScreen());
+    chooseScale(fullScreen());
+    // The tables first, so that the rules, built again over them, stay on top.
+    for (const auto& table : tables_) {
+        table->rebuild();
+    }
+    rules_->rebuild();
 }
 
 void ScreenRegistry::showTable() {

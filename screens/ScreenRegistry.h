@@ -50,6 +50,10 @@ public:
     // save: dealt and not won. Every way out of a running game passes here.
     // True when a game was written.
     bool saveRunningGame();
+    // F11 at a table or the rules: into full screen or out of it, for the
+    // rest of the run and the next (remembered); the screens open are built
+    // again at the new scale, the game on the table going on as it was.
+    void switchFullScreen();
     // Plays a sound when sound is on.
     void click(const QString& sound);
     // The title screen's Exit: every window goes and the program ends.

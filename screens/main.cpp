@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstring>
 
 #include "language/Language.h"
 #include "platform/Platform.h"
@@ -28,14 +30,40 @@ void neverLaunchABus() {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
+// Answered before Qt starts, so it needs no display.
+bool askedForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            const QString languages = zandoli::language::available().join(QStringLiteral(", "));
+            std::printf(
+                "Usage: zandoli [--language CODE] [--fullscreen | --windowed]\n"
+                "A card game that teaches that 0.5, 50%%, 1/2 and a half-shaded tile are the\n"
+                "same number.\n\n"
+                "  --language CODE  speak this language (%s); remembered\n"
+                "  --fullscreen     fill the whole screen, for a projector or whiteboard;\n"
+                "                   remembered (F11 in the game switches, and remembers too)\n"
+                "  --windowed       play in windows fitted to the screen; remembered\n"
+                "  -h, --help       show this help\n",
+                qPrintable(languages));
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (askedForHelp(argc, argv)) {
+        return 0;
+    }
     neverLaunchABus();
     zandoli::chooseWindowSystem();
     QApplication app(argc, argv);
     zandoli::language::use(zandoli::language::choose(QCoreApplication::arguments()));
     zandoli::installFontSubstitutions();
+    // Every window is built at the scale this gives, so it comes first.
+    zandoli::chooseScale(zandoli::chooseFullScreen(QCoreApplication::arguments()));
 
     zandoli::ScreenRegistry screens;
     QObject::connect(&screens, &zandoli::ScreenRegistry::programEnded, &app,

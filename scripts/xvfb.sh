@@ -5,7 +5,8 @@
 # Sourcing registers a clean-up that runs at exit: every process handed to
 # track_process is stopped, newest first, so a game goes before the display
 # it draws on; then the commands given to at_exit run, in order.
-#   start_display [seconds]  starts Xvfb (1280 x 1024, 24 bits) on a display
+#   start_display [seconds]  starts Xvfb (1280 x 1024, or $XVFB_SIZE such as
+#                            1280x720; 24 bits) on a display
 #                            number it picks itself, so scripts running side
 #                            by side never collide; exports DISPLAY and drops
 #                            QT_QPA_PLATFORM and WAYLAND_DISPLAY, so Qt
@@ -73,7 +74,7 @@ start_display() {
     # -noreset: by default the server resets when its last client leaves, and
     # a program started in that moment cannot connect; scripts that stop one
     # game and start the next hit it about one time in fifteen.
-    Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb -displayfd "$fd" -screen 0 "${XVFB_SIZE:-1280x1024}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     track_process $!
     if ! read -r -t "$seconds" -u "$fd" number; then
         exec {fd}>&-

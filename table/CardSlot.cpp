@@ -5,6 +5,7 @@
 #include "engine/Cards.h"
 #include "language/Numbers.h"
 #include "look/TableArt.h"
+#include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "table/CardWords.h"
@@ -72,13 +73,15 @@ void CardSlot::setup() {
     if (caption_.isNull()) {
         return;
     }
-    caption_->move(units::px(place_.left + CARD_TEXT_LEFT),
-                   units::px(place_.top + CARD_LOADED_TEXT_TOP));
-    secondLine_->move(units::px(place_.left + CARD_TEXT_LEFT),
-                      units::px(place_.top + CARD_SECOND_LINE_TOP));
-    bar_->move(units::px(place_.left + CARD_BAR.left), units::px(place_.top + CARD_BAR.top));
-    picture_->move(units::px(place_.left + CARD_PICTURE.left),
-                   units::px(place_.top + CARD_PICTURE.top));
+    caption_->move(at(CARD_TEXT_LEFT, CARD_LOADED_TEXT_TOP));
+    secondLine_->move(at(CARD_TEXT_LEFT, CARD_SECOND_LINE_TOP));
+    bar_->move(at(CARD_BAR.left, CARD_BAR.top));
+    picture_->move(at(CARD_PICTURE.left, CARD_PICTURE.top));
+}
+
+QPoint CardSlot::at(int left, int top) const {
+    return stageOrigin(frame_->parentWidget()) +
+           QPoint(units::px(place_.left + left), units::px(place_.top + top));
 }
 
 void CardSlot::hide() {
@@ -111,7 +114,7 @@ void CardSlot::setLine(ClickLabel* label, const QString& text, double points, in
     label->setText(text);
     // The text starts just inside the frame whatever its width: the label
     // grows to the right from a fixed left edge.
-    label->move(units::px(place_.left + CARD_TEXT_LEFT), units::px(place_.top + top));
+    label->move(at(CARD_TEXT_LEFT, top));
     label->adjustSize();
 }
 

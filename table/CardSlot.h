@@ -56,6 +56,9 @@ private:
     // bar. False for a card of no known kind, which draws nothing.
     bool drawNumber(const CardEntry& entry);
     void drawTile(int16_t card, const QColor& playerColour);
+    // A place on the card, in twips from its frame's corner, in the window:
+    // on the table wherever it stands in the window (see stageOrigin).
+    QPoint at(int left, int top) const;
     // What a screen reader reads for the slot; nothing for an empty slot.
     void setSpokenName(const QString& words);
 

@@ -95,7 +95,7 @@ void QtTableView::showCaption(const TableState& state) {
                            : look::CAPTION_POINTS;
     caption->setFont(units::font(look::TEXT_FONT, points, true));
     caption->setText(text);
-    fitToRight(caption, widgets_.window->width());
+    fitToRight(caption, stageOrigin(widgets_.window).x() + units::px(FIT_WIDTH_TWIPS));
     // A screen reader hears each new caption.
     speech::setName(caption, text);
 }

@@ -81,6 +81,14 @@ void TableScreen::bindKeys() {
     bind(tableKeys::TAKE_CARD, [this] { widgets_.pack->press(); });
     bind(tableKeys::NEW_GAME, [this] { widgets_.button(TableButton::NewGame)->press(); });
     bind(tableKeys::RULES, [this] { widgets_.button(TableButton::Rules)->press(); });
+    auto* fullScreen = new QShortcut(widgets_.window);
+    fullScreen->setKeys(tableKeys::fullScreenKeys());
+    connect(fullScreen, &QShortcut::activated, this, &TableScreen::fullScreenRequested);
+    // Escape is the way out a projector's user tries first; in a window it
+    // does nothing at the table.
+    if (zandoli::fullScreen()) {
+        bind(QKeySequence(Qt::Key_Escape), [this] { emit fullScreenRequested(); });
+    }
 }
 
 bool TableScreen::moveAmongCards(QWidget* from, int key) {
@@ -135,6 +143,14 @@ void TableScreen::onLoad() {
     referee_->load();
 }
 
+void TableScreen::onRebuilt() {
+    // The game goes on: the new window shows the table as the referee has it.
+    fitWindow(widgets_.window);
+    TableBuilder::prepare(widgets_);
+    warmPictures();
+    view_.show(referee_->tableState());
+}
+
 void TableScreen::onUnload() {
     scheduler_.stopAll();
 }
@@ -166,8 +182,10 @@ void TableScreen::warmPictures() {
 
 void TableScreen::tablePressed(QPointF pixels) {
     // In the table's twips, against the frames' edges.
-    const double x = pixels.x() * units::TWIPS_PER_PIXEL;
-    const double y = pixels.y() * units::TWIPS_PER_PIXEL;
+    const QPointF onTable = pixels - stageOrigin(widgets_.window);
+    const double twipsPerPixel = units::TWIPS_PER_PIXEL / units::scale();
+    const double x = onTable.x() * twipsPerPixel;
+    const double y = onTable.y() * twipsPerPixel;
     for (int s = 0; s < SHOWN_SLOTS; ++s) {
         if (look::strictlyInside(look::slotFrame(s), x, y)) {
             referee_->cardClicked(s);

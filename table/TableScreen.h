@@ -49,10 +49,14 @@ signals:
     void windowClosed();
     // The Rules was pressed: the registry lays the rules over the table.
     void rulesRequested();
+    // F11 (or the desktop's full-screen key), or Escape in full screen: the
+    // registry switches the run into or out of full screen.
+    void fullScreenRequested();
 
 protected:
     QWidget* createWindow() override;
     void onLoad() override;
+    void onRebuilt() override;
     void onUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

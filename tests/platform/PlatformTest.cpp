@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
+#include "platform/Units.h"
 #include "tests/platform/WorkingFolder.h"
 
 namespace zandoli {
@@ -35,6 +36,21 @@ TEST(FitPosition, CentresTheTableSizeOnDisplaysOfEverySize) {
     EXPECT_EQ(fitPosition(QSize(19200, 15360), QSize(5580, 6570)), QPoint(6810, 4395));
     // Halved in floating point: -7.5 twips, truncated towards zero.
     EXPECT_EQ(fitPosition(QSize(15345, 11505), fitted), QPoint(-7, -7));
+}
+
+// The work areas of the screens classrooms have, with and without a panel.
+TEST(FitScale, DrawsAtOneWhereTheTableFitsElseAtTheLargestThatFits) {
+    EXPECT_EQ(fitScale(QSize(1280, 1024), false), 1.0);
+    EXPECT_EQ(fitScale(QSize(1280, 768), false), 1.0);  // 1280 x 800 less a 32-pixel panel
+    EXPECT_EQ(fitScale(QSize(3840, 2160), false), 1.0);
+    EXPECT_EQ(fitScale(QSize(1280, 720), false), 0.9375);
+    EXPECT_DOUBLE_EQ(fitScale(QSize(1366, 736), false), 736.0 / 768);
+    EXPECT_EQ(fitScale(QSize(800, 600), false), 0.78125);
+    // Full screen fills the whole screen, on the side that runs out first.
+    EXPECT_EQ(fitScale(QSize(1920, 1080), true), 1.40625);
+    EXPECT_EQ(fitScale(QSize(3840, 2160), true), 2.8125);
+    EXPECT_EQ(fitScale(QSize(1280, 1024), true), 1.25);
+    EXPECT_EQ(fitScale(QSize(1280, 720), true), 0.9375);
 }
 
 // A voice that writes its loading and what is done to it into a shared log.
@@ -70,26 +86,45 @@ TEST(SoundPlayer, ANewSoundCutsOffTheOneBeforeEvenWhenItsFileIsMissing) {
     EXPECT_TRUE(player.current().isEmpty());
 }
 
-// On a display of two device pixels to the logical pixel (the suite is run
-// again with QT_SCALE_FACTOR=2 for this) the picture drawn at twice the size
-// is shown, at the logical size; without one, or on an ordinary display, the
-// plain picture at its own size.
-TEST(PictureBox, ShowsTheDoubleSizedPictureOnASharpDisplayAtTheLogicalSize) {
+// A picture shows at its own size times the run's scale, made from the
+// smallest art at least that large, on top of the display's own ratio (the
+// suite is run again with QT_SCALE_FACTOR=2 for this). Each size of the art
+// is its own colour here, to tell which was used.
+TEST(PictureBox, ShowsTheSmallestArtAtLeastAsLargeAsItShowsAtTheScaledSize) {
     const double ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
     ASSERT_EQ(qApp->devicePixelRatio(), ratio);
     WorkingFolder folder;
-    folder.writePicture(QStringLiteral("Images/wdial.jpg"), QSize(400, 400));
-    folder.writePicture(QStringLiteral("Images/wdial@2x.jpg"), QSize(800, 800));
+    const QColor red(200, 40, 40), green(40, 200, 40), blue(40, 40, 200);
+    folder.writePicture(QStringLiteral("Images/wdial.jpg"), QSize(400, 400), red);
+    folder.writePicture(QStringLiteral("Images/wdial@2x.jpg"), QSize(800, 800), green);
+    folder.writePicture(QStringLiteral("Images/wdial@3x.jpg"), QSize(1200, 1200), blue);
     folder.writePicture(QStringLiteral("Images/wsq6.jpg"), QSize(80, 120));
-    QWidget window;
-    PictureBox box(&window);
-    ASSERT_TRUE(box.setPicture(QStringLiteral("Images\\wdial.jpg")));
-    EXPECT_EQ(box.pixmap().devicePixelRatio(), ratio);
-    EXPECT_EQ(box.pixmap().size(), QSize(400, 400) * ratio);
-    EXPECT_EQ(box.size(), QSize(400, 400));
-    ASSERT_TRUE(box.setPicture(QStringLiteral("images\\WSQ6.jpg")));
-    EXPECT_EQ(box.pixmap().devicePixelRatio(), 1.0);
-    EXPECT_EQ(box.size(), QSize(80, 120));
+    struct Case {
+        double scale;
+        QSize shown;
+        QColor art;       // at a ratio of 1
+        QColor sharpArt;  // at a ratio of 2
+    };
+    for (const Case& c :
+         {Case{1, {400, 400}, red, green}, Case{0.75, {300, 300}, red, green},
+          Case{1.40625, {563, 563}, green, blue}, Case{2.8125, {1125, 1125}, blue, blue}}) {
+        SCOPED_TRACE(c.scale);
+        units::setScale(c.scale);
+        QWidget window;
+        PictureBox box(&window);
+        ASSERT_TRUE(box.setPicture(QStringLiteral("Images\\wdial.jpg")));
+        EXPECT_EQ(box.pixmap().devicePixelRatio(), ratio);
+        EXPECT_EQ(box.size(), c.shown);
+        const QColor seen = box.pixmap().toImage().pixelColor(10, 10);
+        const QColor art = ratio > 1 ? c.sharpArt : c.art;
+        EXPECT_LT(std::abs(seen.red() - art.red()) + std::abs(seen.green() - art.green()) +
+                      std::abs(seen.blue() - art.blue()),
+                  30);
+        // A picture drawn at one size only is stretched to where it belongs.
+        ASSERT_TRUE(box.setPicture(QStringLiteral("images\\WSQ6.jpg")));
+        EXPECT_EQ(box.size(), (QSizeF(80, 120) * c.scale).toSize());
+    }
+    units::setScale(1);
 }
 
 }  // namespace
