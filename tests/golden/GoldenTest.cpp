@@ -5,6 +5,8 @@
 // look that is meant.
 #include <QPainter>
 
+#include "platform/Platform.h"
+#include "platform/Units.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
@@ -100,6 +102,21 @@ TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
     oneWon.spinTo(14);
     oneWon.clickAt(QPoint(41, 320));
     looksLikeGolden(oneWon.table.window(), "table-one-won");
+}
+
+// The restored table at a scale below 1 (a 1280 x 768 work area and less)
+// and above it (full screen on a larger display): the same table, its type
+// and pictures drawn at the size they show, not stretched.
+TEST_F(Golden, TheRestoredTableAtThreeQuartersAndOneAndAHalf) {
+    for (const auto& [scale, name] :
+         {std::pair{0.75, "table-four-restored-0.75"}, std::pair{1.5, "table-four-restored-1.5"}}) {
+        units::setScale(scale);
+        forgetPictures();
+        Harness restored(4);
+        restored.restore({0, 4, 11, 15, 22, 24, 25, 32, 27, 36, 46, 47}, 2);
+        looksLikeGolden(restored.table.window(), name);
+    }
+    units::setScale(1);
 }
 
 }  // namespace

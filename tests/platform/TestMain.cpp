@@ -29,6 +29,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    // Nor does full screen, switched on and off here, reach the user's settings.
+    QTemporaryDir settings;
+    if (!settings.isValid()) {
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
     zandoli::installFontSubstitutions();
     return RUN_ALL_TESTS();

@@ -1,0 +1,124 @@
+// The table drawn at other scales than 1: in a window fitted to a small work
+// area, and in full screen on a 1920 x 1080 display (table.FullScreen.*, run
+// with that display); and played by touch.
+#include <QSignalSpy>
+
+#include "platform/Platform.h"
+#include "platform/Units.h"
+#include "tests/table/TableHarness.h"
+
+namespace zandoli::testing {
+namespace {
+
+// A place of the design, in twips.
+struct Design {
+    const char* control;
+    QRect twips;
+};
+
+// Cards 36 (a tile), 25 (1/4) and 4 (0.3) in the first three slots.
+const Design PLACES[] = {
+    {"spinButton", {9180, 9840, 5175, 795}},    {"exitButton", {13560, 10920, 1695, 495}},
+    {"newGameButton", {120, 10920, 2055, 495}}, {"rulesButton", {11160, 10920, 2055, 495}},
+    {"cardFrame0", {600, 2760, 1575, 2055}},    {"cardFrame6", {4440, 5160, 1575, 2055}},
+    {"cardPicture0", {780, 2880, 1200, 1800}},  {"fractionBar1", {2880, 3720, 855, 105}},
+    {"dial", {8760, 3600, 6000, 6000}},         {"closeup", {10560, 960, 2400, 2400}},
+    {"notice", {2280, 11250, 8760, 240}},
+};
+
+// Each control lies at its design place times the scale, from the table's
+// corner, to within a pixel on every edge.
+void placedAtScale(TableRig& rig, double scale, QPoint corner) {
+    for (const Design& d : PLACES) {
+        SCOPED_TRACE(d.control);
+        const QRect seen = rig.w(QString::fromLatin1(d.control))->geometry().translated(-corner);
+        const QRectF want(d.twips.x() * scale / 15, d.twips.y() * scale / 15,
+                          d.twips.width() * scale / 15, d.twips.height() * scale / 15);
+        EXPECT_NEAR(seen.x(), want.x(), 1);
+        EXPECT_NEAR(seen.y(), want.y(), 1);
+        EXPECT_NEAR(seen.width(), want.width(), 1);
+        EXPECT_NEAR(seen.height(), want.height(), 1);
+    }
+}
+
+struct AtScale : ::testing::Test {
+    ~AtScale() override { units::setScale(1); }
+};
+
+TEST_F(AtScale, EveryControlBordersAndTypeFollowTheScale) {
+    // 1280 x 720, and 1366 x 768 less a 32-pixel panel.
+    for (double scale : {0.9375, 736.0 / 768}) {
+        SCOPED_TRACE(scale);
+        units::setScale(scale);
+        Harness table(4);
+        table.restore({36, 25, 4, 5, 6, 7, 8});
+        EXPECT_EQ(table.table.window()->size(),
+                  QSize(std::lround(1024 * scale), std::lround(768 * scale)));
+        placedAtScale(table, scale, QPoint());
+    }
+    units::setScale(1.5);
+    Harness table(4);
+    table.restore({36, 25, 4, 5, 6, 7, 8});
+    placedAtScale(table, 1.5, QPoint());
+    // The card's border of 4 pixels, the button's of 1, 37-pixel type on Spin.
+    EXPECT_EQ(table.w<ShapeButton>("cardFrame0")->borderWidth(), 6);
+    EXPECT_EQ(table.w<QLabel>("spinButton")->lineWidth(), 2);
+    EXPECT_EQ(table.w("spinButton")->font().pixelSize(), 56);
+}
+
+// A tap on a touch screen or whiteboard: on the part of a card's frame no
+// caption covers, on a button.
+TEST_F(AtScale, ATapActsAsAClick) {
+    units::setScale(1.5);
+    Harness won(4);
+    won.restore({24, 6}, 2);  // "100%", then 0.5
+    won.table.window()->show();
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const auto tap = [&](QPoint at) {
+        QTest::touchEvent(won.table.window(), screen).press(0, at);
+        QTest::touchEvent(won.table.window(), screen).release(0, at);
+    };
+    tap(won.w("spinButton")->geometry().center());
+    EXPECT_EQ(won.table.referee().phase(), Phase::Spinning);
+    while (won.table.referee().phase() == Phase::Spinning) {
+        won.clock.step();
+    }
+    won.spinTo(14);  // the whole one
+    // The bottom-left corner of the first card, inside its border, under no caption.
+    tap(QPoint(62, 480));
+    EXPECT_TRUE(won.w("cardFrame0")->isHidden());
+    EXPECT_FALSE(won.w("cardFrame1")->isHidden());
+}
+
+// Under a 1920 x 1080 display: 1080 / 768 = 1.40625, the table in the middle
+// of the screen, 240 pixels of the table's colour either side.
+TEST_F(AtScale, FullScreenFillsTheScreenAndF11AndEscapeAskToLeave) {
+    if (QGuiApplication::primaryScreen()->size() != QSize(1920, 1080)) {
+        GTEST_SKIP() << "run with ZANDOLI_TEST_DISPLAY=1920x1080 (table.full-screen)";
+    }
+    setFullScreen(true);
+    chooseScale(true);
+    ASSERT_EQ(units::scale(), 1.40625);
+    Harness table(4);
+    table.restore({36, 25, 4, 5, 6, 7, 8});
+    QWidget* window = table.table.window();
+    EXPECT_EQ(window->geometry(), QRect(0, 0, 1920, 1080));
+    EXPECT_TRUE(window->windowState().testFlag(Qt::WindowFullScreen));
+    placedAtScale(table, 1.40625, QPoint(240, 0));
+    // A press on the table itself, on the third card's frame just inside its
+    // top edge, finds that card: 0.3, and the spin stops on 0.3.
+    table.spinTo(12);
+    table.clickAt(QPoint(240 + 4470 * 1.40625 / 15, 2800 * 1.40625 / 15));
+    EXPECT_TRUE(table.w("cardFrame2")->isHidden());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QSignalSpy asked(&table.table, &TableScreen::fullScreenRequested);
+    QTest::keyClick(window, Qt::Key_F11);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(asked.count(), 2);
+    setFullScreen(false);
+}
+
+}  // namespace
+}  // namespace zandoli::testing
