@@ -18,8 +18,12 @@ QWidget* Backdrop::createWindow() {
     QWidget* form = screenControls::makeWindow(QString(), screenLook::BACKDROP);
     // The window manager is asked to keep it below; without one, lower() on
     // every show and every click keeps it there. No title bar: it is the
-    // desktop's place it takes, the whole screen, not a window's.
-    form->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+    // desktop's place it takes, the whole screen, not a window's. It never
+    // takes the focus either: a window manager raises an undecorated window
+    // the size of the screen to the top, as full screen, once it is focused.
+    form->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                         Qt::WindowDoesNotAcceptFocus);
+    form->setAttribute(Qt::WA_ShowWithoutActivating);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         form->setGeometry(screen->geometry());
     }

@@ -157,8 +157,7 @@ titled set-up
 setup=$ID
 setupX=$X setupY=$Y
 
-# The backdrop fills the display; its title bar, if the window manager gives
-# it one, is all that is left of the screen above the set-up screen's frame.
+# The backdrop fills the display.
 backdrop=""
 for id in $(xdotool search --onlyvisible --pid "$GAME"); do
     [ "$id" != "$setup" ] && backdrop=$id
@@ -167,6 +166,11 @@ done
 ID=$backdrop
 titled backdrop
 has_icon backdrop
+# It covers the whole screen itself, with no title bar of its own.
+xwininfo -id "$ID" | grep -q -- "-geometry 1280x1024+0+0" ||
+    fail "the backdrop does not cover the screen: $(xwininfo -id "$ID" | grep geometry)"
+xprop -id "$ID" _NET_FRAME_EXTENTS | grep -Eq "= 0, 0, 0, 0|not found" ||
+    fail "the backdrop has a frame: $(xprop -id "$ID" _NET_FRAME_EXTENTS)"
 xdotool mousemove --sync 100 600 click 1
 sleep 0.3
 ID=$setup
