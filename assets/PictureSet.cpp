@@ -72,7 +72,9 @@ bool PictureSet::writeIcon(int pixels) {
         paintIcon(painter, pixels);
     }
     const QString file = QDir(icons).filePath(QString("zandoli-%1.png").arg(pixels));
-    if (!image.save(file, "PNG")) {
+    // Stored without compression: the game decodes its window icon at every
+    // start, and inflating it cost more than reading the larger file.
+    if (!image.save(file, "PNG", 100)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return false;
     }

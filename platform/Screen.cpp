@@ -15,16 +15,23 @@ namespace {
 
 // The game's icon, for title bars and task bars: the sizes the build writes
 // beside the program, or the installed icon from the desktop's icon theme.
-QIcon gameIcon() {
-    QIcon built;
-    const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QString file = icons.filePath(QStringLiteral("zandoli-%1.png").arg(size));
-        if (QFileInfo::exists(file)) {
-            built.addFile(file, QSize(size, size));
+// Qt decodes each file as it is added, so it is made once for the run, and
+// without the 256-pixel file, whose decoding alone took a tenth of the
+// start-up: a window's icon is never shown that large (a dock finds the
+// large icon through the menu entry, in the icon theme).
+const QIcon& gameIcon() {
+    static const QIcon icon = [] {
+        QIcon built;
+        const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
+        for (int size : {16, 32, 48, 64, 128}) {
+            const QString file = icons.filePath(QStringLiteral("zandoli-%1.png").arg(size));
+            if (QFileInfo::exists(file)) {
+                built.addFile(file, QSize(size, size));
+            }
         }
-    }
-    return built.isNull() ? QIcon::fromTheme(QStringLiteral("org.zandoli.Zandoli")) : built;
+        return built.isNull() ? QIcon::fromTheme(QStringLiteral("org.zandoli.Zandoli")) : built;
+    }();
+    return icon;
 }
 
 }  // namespace
