@@ -2,6 +2,7 @@
 // area, and in full screen on a 1920 x 1080 display (table.FullScreen.*, run
 // with that display); and played by touch.
 #include <QSignalSpy>
+#include <memory>
 
 #include "platform/Platform.h"
 #include "platform/Units.h"
@@ -73,10 +74,11 @@ TEST_F(AtScale, ATapActsAsAClick) {
     Harness won(4);
     won.restore({24, 6}, 2);  // "100%", then 0.5
     won.table.window()->show();
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // The test owns the touch screen it makes.
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
     const auto tap = [&](QPoint at) {
-        QTest::touchEvent(won.table.window(), screen).press(0, at);
-        QTest::touchEvent(won.table.window(), screen).release(0, at);
+        QTest::touchEvent(won.table.window(), screen.get()).press(0, at);
+        QTest::touchEvent(won.table.window(), screen.get()).release(0, at);
     };
     tap(won.w("spinButton")->geometry().center());
     EXPECT_EQ(won.table.referee().phase(), Phase::Spinning);
