@@ -67,6 +67,7 @@ void TableScreen::connectControls() {
         connect(widgets_.button(which), &ButtonLabel::clicked, this,
                 [this, which] { referee_->buttonPressed(which); });
     }
+    connect(widgets_.results, &ButtonLabel::clicked, this, &TableScreen::resultsRequested);
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
     bindKeys();
 }
@@ -81,6 +82,12 @@ void TableScreen::bindKeys() {
     bind(tableKeys::TAKE_CARD, [this] { widgets_.pack->press(); });
     bind(tableKeys::NEW_GAME, [this] { widgets_.button(TableButton::NewGame)->press(); });
     bind(tableKeys::RULES, [this] { widgets_.button(TableButton::Rules)->press(); });
+    // Pressing a hidden button does nothing: the key works only after a win.
+    bind(tableKeys::RESULTS, [this] {
+        if (widgets_.results->isVisible()) {
+            widgets_.results->press();
+        }
+    });
 }
 
 bool TableScreen::moveAmongCards(QWidget* from, int key) {

@@ -49,6 +49,8 @@ signals:
     void windowClosed();
     // The Rules was pressed: the registry lays the rules over the table.
     void rulesRequested();
+    // See the Results was pressed, after a win.
+    void resultsRequested();
 
 protected:
     QWidget* createWindow() override;
