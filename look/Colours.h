@@ -40,25 +40,31 @@ struct Player {
     // languages agree the verb or article with the colour.
     const char* toPlay;
     const char* hasWon;
+    // The colour as the results name a player who gave no name.
+    const char* name;
 };
 
 inline constexpr std::array<Player, PLAYING_COLOURS> PLAYERS = {{
     {{0, 155, 255},
      WHITE,
      PLAYER_WORDS("Table", "Blue to Play"),
-     PLAYER_WORDS("Table", "BLUE HAS WON!!!")},
+     PLAYER_WORDS("Table", "BLUE HAS WON!!!"),
+     PLAYER_WORDS("Table", "Blue")},
     {{255, 255, 0},
      BLACK,
      PLAYER_WORDS("Table", "Yellow to Play"),
-     PLAYER_WORDS("Table", "YELLOW HAS WON!!!")},
+     PLAYER_WORDS("Table", "YELLOW HAS WON!!!"),
+     PLAYER_WORDS("Table", "Yellow")},
     {{255, 0, 255},
      WHITE,
      PLAYER_WORDS("Table", "Magenta to Play"),
-     PLAYER_WORDS("Table", "MAGENTA HAS WON!!!")},
+     PLAYER_WORDS("Table", "MAGENTA HAS WON!!!"),
+     PLAYER_WORDS("Table", "Magenta")},
     {{0, 255, 0},
      BLACK,
      PLAYER_WORDS("Table", "Green to Play"),
-     PLAYER_WORDS("Table", "GREEN HAS WON!!!")},
+     PLAYER_WORDS("Table", "GREEN HAS WON!!!"),
+     PLAYER_WORDS("Table", "Green")},
 }};
 
 // The player of a colour index, kept inside the four.

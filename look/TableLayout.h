@@ -56,6 +56,8 @@ inline constexpr TwipRect EXIT_RECT{13560, 10920, 1695, 495};
 inline constexpr TwipRect NEWGAME_RECT{120, 10920, 2055, 495};
 inline constexpr TwipRect RULES_RECT{11160, 10920, 2055, 495};
 inline constexpr TwipRect NOTICE_RECT{2280, 11250, 8760, 240};
+// Shown once a game is won, in the middle of the emptied hand.
+inline constexpr TwipRect RESULTS_RECT{1560, 5790, 5655, 795};
 
 // Where the two tables differ: the one-player table moves the wrong-card
 // message a little right and Next Player down, out of the way of its spin

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
+#include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenLook.h"
 #include "screens/SetupScreen.h"
@@ -20,7 +21,8 @@ ScreenRegistry::ScreenRegistry()
       backdrop_(std::make_unique<Backdrop>()),
       setup_(std::make_unique<SetupScreen>(*this)),
       rules_(std::make_unique<RulesScreen>(*this)),
-      every_{title_.get(), setup_.get(), rules_.get()} {
+      results_(std::make_unique<ResultsScreen>(*this)),
+      every_{title_.get(), setup_.get(), rules_.get(), results_.get()} {
     for (const TableKind* kind : TABLE_KINDS) {
         tables_.push_back(std::make_unique<TableScreen>(*kind, state_));
         connectTable(*tables_.back());
@@ -52,6 +54,10 @@ void ScreenRegistry::connectTable(TableScreen& table) {
     // The table plays its own click; the registry only lays the rules on top.
     connect(&table, &TableScreen::rulesRequested, this, [this] { rules().show(); });
     connect(&table, &TableScreen::fullScreenRequested, this, &ScreenRegistry::switchFullScreen);
+    connect(&table, &TableScreen::resultsRequested, this, [this] {
+        results().showLatest();
+        click(screenLook::CLICK);
+    });
 }
 
 void ScreenRegistry::switchFullScreen() {
@@ -62,6 +68,7 @@ void ScreenRegistry::switchFullScreen() {
         table->rebuild();
     }
     rules_->rebuild();
+    results_->rebuild();
 }
 
 void ScreenRegistry::showTable() {
@@ -69,6 +76,7 @@ void ScreenRegistry::showTable() {
 }
 
 void ScreenRegistry::leaveTable(Screen& table, bool save) {
+    results().unload();
     if (save) {
         // A save that fails is not reported; the table is left all the same.
         (void)writeGame();

@@ -16,6 +16,7 @@ class Backdrop;
 class SetupScreen;
 class RulesScreen;
 class TableScreen;
+class ResultsScreen;
 
 // Every screen of the program, one instance each for the whole run, reached
 // by its program-wide name, with the one game state and the program's own
@@ -35,6 +36,7 @@ public:
     Backdrop& backdrop() { return *backdrop_; }
     SetupScreen& setup() { return *setup_; }
     RulesScreen& rules() { return *rules_; }
+    ResultsScreen& results() { return *results_; }
     // The table a game of so many players is played at.
     TableScreen& tableFor(int players);
     TableScreen& table() { return tableFor(2); }
@@ -75,6 +77,7 @@ private:
     std::unique_ptr<Backdrop> backdrop_;
     std::unique_ptr<SetupScreen> setup_;
     std::unique_ptr<RulesScreen> rules_;
+    std::unique_ptr<ResultsScreen> results_;
     // One screen for each kind of table.
     std::vector<std::unique_ptr<TableScreen>> tables_;
     // Every screen, in the order the program's end unloads them.

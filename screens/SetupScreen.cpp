@@ -9,6 +9,7 @@
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "screens/Backdrop.h"
+#include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenLook.h"
@@ -26,6 +27,7 @@ namespace {
 const Face TITLE_FACE{ROUNDED, 30, true};
 const Face RULES_FACE{ARIAL, 20.25, true};
 const Face CHECK_FACE{ARIAL, 12, true};
+const Face RESULTS_FACE{ARIAL, 15.75, true};
 const Face HEADING_FACE{ARIAL, 20.25, true};
 const Face PLAYERS_FACE{TAHOMA, 32.25, true};
 const Face WEB_FACE{TAHOMA, 12, true};
@@ -92,6 +94,13 @@ QWidget* SetupScreen::createWindow() {
     hideDesktopBox_->setChecked(true);
     hideDesktopBox_->setVisible(false);
     connect(hideDesktopBox_, &QCheckBox::clicked, this, &SetupScreen::hideDesktopClicked);
+
+    ButtonLabel* results = button(form, QStringLiteral("resultsButton"),
+                                  QCoreApplication::translate("Setup", "Results"),
+                                  {600, 3180, 2295, 495}, RESULTS_FACE);
+    connect(results, &ButtonLabel::clicked, this, &SetupScreen::resultsPressed);
+    speech::setDescription(results, QCoreApplication::translate(
+                                        "Setup", "what each player learned in the games played"));
 
     ClickLabel* heading = text(form, QStringLiteral("playersHeading"),
                                QCoreApplication::translate("Setup", "Select Number of Players"),
@@ -185,6 +194,11 @@ void SetupScreen::websitePressed() {
 void SetupScreen::exitPressed() {
     screens_.title().show();
     unload();
+}
+
+void SetupScreen::resultsPressed() {
+    screens_.results().showLatest();
+    screens_.click(CLICK);
 }
 
 void SetupScreen::rulesPressed() {

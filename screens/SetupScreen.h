@@ -32,6 +32,7 @@ public:
     void websitePressed();             // the heading and the web address both open it
     void exitPressed();
     void rulesPressed();
+    void resultsPressed();
 
 protected:
     QWidget* createWindow() override;

@@ -87,6 +87,13 @@ void QtTableView::nameControls() {
         speech::setDescription(button, buttonDescription(which));
         button->setToolTip(withKey(button->text(), buttonKey(which)));
     }
+    speech::setDescription(
+        widgets_.results,
+        QCoreApplication::translate(
+            "Table", "what each player matched, got wrong and missed in this game. Key: %1")
+            .arg(tableKeys::shown(tableKeys::RESULTS)));
+    widgets_.results->setToolTip(
+        withKey(widgets_.results->text(), tableKeys::shown(tableKeys::RESULTS)));
     if (!widgets_.spinCount.isNull()) {
         speech::setName(widgets_.spinCount, QCoreApplication::translate("Table", "no spins yet"));
     }

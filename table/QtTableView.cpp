@@ -67,6 +67,7 @@ void QtTableView::show(const TableState& state) {
     setShown(next, state.nextPlayerShown);
     next->setEnabled(state.nextPlayerEnabled);
     enableSpin(state.spinEnabled);
+    setShown(widgets_.results, state.phase == Phase::Won);
     // Only the one-player table has a box to count spins in.
     if (!widgets_.spinCount.isNull() && state.spinCount != was.spinCount) {
         widgets_.spinCount->setText(state.spinCount ? numbers::count(*state.spinCount) : QString());
@@ -151,6 +152,7 @@ void QtTableView::applyColourScheme(int colour) {
     keyboard::setMarkColour(widgets_.window, playerColour);
     widgets_.title->setTextColour(playerColour);
     widgets_.spin->setTextColour(playerColour);
+    widgets_.results->setTextColour(playerColour);
     widgets_.pack->setBackColour(playerColour);
     for (TableButton which : TABLE_BUTTONS) {
         widgets_.button(which)->setTextColour(playerColour);

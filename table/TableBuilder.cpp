@@ -103,11 +103,12 @@ void TableBuilder::setReadingOrder(TableWidgets& widgets) {
     for (const CardSlot& slot : widgets.cardSlots) {
         order.push_back(slot.frame());
     }
-    for (QWidget* control : {static_cast<QWidget*>(widgets.button(TableButton::NextPlayer)),
-                             static_cast<QWidget*>(widgets.spin.data()),
-                             static_cast<QWidget*>(widgets.button(TableButton::NewGame)),
-                             static_cast<QWidget*>(widgets.button(TableButton::Rules)),
-                             static_cast<QWidget*>(widgets.button(TableButton::Exit))}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(widgets.button(TableButton::NextPlayer)),
+          static_cast<QWidget*>(widgets.spin.data()), static_cast<QWidget*>(widgets.results.data()),
+          static_cast<QWidget*>(widgets.button(TableButton::NewGame)),
+          static_cast<QWidget*>(widgets.button(TableButton::Rules)),
+          static_cast<QWidget*>(widgets.button(TableButton::Exit))}) {
         order.push_back(control);
     }
     keyboard::setReadingOrder(order);
@@ -163,6 +164,10 @@ void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
     for (TableButton which : TABLE_BUTTONS) {
         widgets.buttons[buttonIndex(which)] = buildButton(widgets.window, buttonPlan(which, kind));
     }
+    widgets.results =
+        buildButton(widgets.window, {QStringLiteral("resultsButton"), look::resultsText(),
+                                     RESULTS_RECT, look::BIG_BUTTON_POINTS});
+    widgets.results->hide();
     // Next Player waits, hidden and disabled, for the end of a turn.
     ButtonLabel* next = widgets.button(TableButton::NextPlayer);
     next->setEnabled(false);

@@ -13,6 +13,7 @@ inline const QKeySequence NEXT_PLAYER(Qt::Key_N);
 inline const QKeySequence TAKE_CARD(Qt::Key_P);
 inline const QKeySequence NEW_GAME(Qt::Key_F2);
 inline const QKeySequence RULES(Qt::Key_F1);
+inline const QKeySequence RESULTS(Qt::Key_R);
 
 // Full screen and back: F11, and the desktop's own key for it where Qt knows
 // one (Ctrl+Shift+F on KDE), each once, since a key bound twice fires neither.

@@ -59,6 +59,9 @@ inline QString nextPlayerText() {
 inline QString rulesText() {
     return QCoreApplication::translate("Table", "The Rules");
 }
+inline QString resultsText() {
+    return QCoreApplication::translate("Table", "See the Results");
+}
 inline QString spinsCaptionText() {
     return QCoreApplication::translate("Table", "Number of Spins");
 }

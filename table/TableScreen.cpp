@@ -67,6 +67,7 @@ void TableScreen::connectControls() {
         connect(widgets_.button(which), &ButtonLabel::clicked, this,
                 [this, which] { referee_->buttonPressed(which); });
     }
+    connect(widgets_.results, &ButtonLabel::clicked, this, &TableScreen::resultsRequested);
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
     bindKeys();
 }
@@ -89,6 +90,12 @@ void TableScreen::bindKeys() {
     if (zandoli::fullScreen()) {
         bind(QKeySequence(Qt::Key_Escape), [this] { emit fullScreenRequested(); });
     }
+    // Pressing a hidden button does nothing: the key works only after a win.
+    bind(tableKeys::RESULTS, [this] {
+        if (widgets_.results->isVisible()) {
+            widgets_.results->press();
+        }
+    });
 }
 
 bool TableScreen::moveAmongCards(QWidget* from, int key) {

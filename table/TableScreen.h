@@ -52,6 +52,8 @@ signals:
     // F11 (or the desktop's full-screen key), or Escape in full screen: the
     // registry switches the run into or out of full screen.
     void fullScreenRequested();
+    // See the Results was pressed, after a win.
+    void resultsRequested();
 
 protected:
     QWidget* createWindow() override;

@@ -37,6 +37,8 @@ struct TableWidgets {
     QPointer<ButtonLabel> spin;
     std::array<QPointer<ButtonLabel>, TABLE_BUTTONS.size()> buttons;
     QPointer<ShapeButton> pack;
+    // Shown once the game is won: the results of the game.
+    QPointer<ButtonLabel> results;
     QPointer<ClickLabel> notice;
     // The spin count and its caption; null at the multi-player table.
     QPointer<ClickLabel> spinsCaption;

@@ -178,6 +178,190 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Bars: filled for cards matched, hatched for wrong cards, outlined for cards missed</source>
+        <translation>Balken: gefüllt für richtige Karten, schraffiert für Fehler, leer für übersehene Karten</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>übersehen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Es wurde noch kein Spiel aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Previous Game</source>
+        <translation>Voriges Spiel</translation>
+    </message>
+    <message>
+        <source>the results of the game before</source>
+        <translation>die Ergebnisse des vorigen Spiels</translation>
+    </message>
+    <message>
+        <source>Next Game</source>
+        <translation>Nächstes Spiel</translation>
+    </message>
+    <message>
+        <source>the results of the game after</source>
+        <translation>die Ergebnisse des nächsten Spiels</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Ergebnisse löschen</translation>
+    </message>
+    <message>
+        <source>delete every game recorded on this computer, after asking</source>
+        <translation>alle auf diesem Computer aufgezeichneten Spiele nach einer Rückfrage löschen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>close the results</source>
+        <translation>die Ergebnisse schließen</translation>
+    </message>
+    <message>
+        <source>No mistakes</source>
+        <translation>Keine Fehler</translation>
+    </message>
+    <message>
+        <source>Forget the results of every game played on this computer? This cannot be undone.</source>
+        <translation>Die Ergebnisse aller auf diesem Computer gespielten Spiele löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>zweimal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n-mal</numerusform>
+            <numerusform>%n-mal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 spin</source>
+        <translation>1 Drehung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spins</source>
+        <translation>
+            <numerusform>%n Drehung</numerusform>
+            <numerusform>%n Drehungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>whole cards</source>
+        <translation>Ganze</translation>
+    </message>
+    <message>
+        <source>decimals</source>
+        <translation>Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>percentages</source>
+        <translation>Prozentzahlen</translation>
+    </message>
+    <message>
+        <source>fractions</source>
+        <translation>Brüche</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>Kästchenbilder</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 wrong, %4 missed</source>
+        <translation>%1: %2 richtig, %3 falsch, %4 übersehen</translation>
+    </message>
+    <message>
+        <source>no card judged</source>
+        <translation>keine Karte gespielt</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2. %3.</source>
+        <translation>%1: %2. %3.</translation>
+    </message>
+    <message>
+        <source>%1 matched
+%2 wrong
+%3 missed</source>
+        <translation>%1 richtig
+%2 falsch
+%3 übersehen</translation>
+    </message>
+    <message>
+        <source>Missed %1: %2. The spinner showed %3.</source>
+        <translation>%1 übersehen: %2. Das Glücksrad zeigte %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2. The spinner showed %3; pressed: %4.</source>
+        <translation>%1, %2. Das Glücksrad zeigte %3; gewählt: %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy, HH:mm</source>
+        <translation>dddd, d. MMMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>unter einer Minute</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 hat gewonnen</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>nicht beendet</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>
@@ -313,6 +497,14 @@
     <message>
         <source>choose the number of players</source>
         <translation>die Zahl der Spieler wählen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>what each player learned in the games played</source>
+        <translation>was jeder Spieler in den gespielten Spielen gelernt hat</translation>
     </message>
 </context>
 <context>
@@ -451,6 +643,30 @@
     <message>
         <source>spinner: %1</source>
         <translation>Glücksrad: %1</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>what each player matched, got wrong and missed in this game. Key: %1</source>
+        <translation>was jeder Spieler in diesem Spiel richtig, falsch und übersehen hat. Taste: %1</translation>
+    </message>
+    <message>
+        <source>See the Results</source>
+        <translation>Ergebnisse ansehen</translation>
     </message>
 </context>
 <context>

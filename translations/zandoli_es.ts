@@ -178,6 +178,190 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Bars: filled for cards matched, hatched for wrong cards, outlined for cards missed</source>
+        <translation>Barras: llenas para las cartas acertadas, rayadas para los errores, vacías para las cartas olvidadas</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>acertadas</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>errores</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>olvidadas</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Todavía no se ha guardado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>Previous Game</source>
+        <translation>Partida anterior</translation>
+    </message>
+    <message>
+        <source>the results of the game before</source>
+        <translation>los resultados de la partida anterior</translation>
+    </message>
+    <message>
+        <source>Next Game</source>
+        <translation>Partida siguiente</translation>
+    </message>
+    <message>
+        <source>the results of the game after</source>
+        <translation>los resultados de la partida siguiente</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Borrar los resultados</translation>
+    </message>
+    <message>
+        <source>delete every game recorded on this computer, after asking</source>
+        <translation>borrar todas las partidas guardadas en este ordenador, después de preguntar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>close the results</source>
+        <translation>cerrar los resultados</translation>
+    </message>
+    <message>
+        <source>No mistakes</source>
+        <translation>Ningún error</translation>
+    </message>
+    <message>
+        <source>Forget the results of every game played on this computer? This cannot be undone.</source>
+        <translation>¿Borrar los resultados de todas las partidas jugadas en este ordenador? No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>una vez</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>dos veces</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n vez</numerusform>
+            <numerusform>%n veces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 spin</source>
+        <translation>1 giro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spins</source>
+        <translation>
+            <numerusform>%n giro</numerusform>
+            <numerusform>%n giros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>whole cards</source>
+        <translation>cartas enteras</translation>
+    </message>
+    <message>
+        <source>decimals</source>
+        <translation>decimales</translation>
+    </message>
+    <message>
+        <source>percentages</source>
+        <translation>porcentajes</translation>
+    </message>
+    <message>
+        <source>fractions</source>
+        <translation>fracciones</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>cuadrículas</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 wrong, %4 missed</source>
+        <translation>%1: %2 acertadas, %3 errores, %4 olvidadas</translation>
+    </message>
+    <message>
+        <source>no card judged</source>
+        <translation>ninguna carta jugada</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2. %3.</source>
+        <translation>%1: %2. %3.</translation>
+    </message>
+    <message>
+        <source>%1 matched
+%2 wrong
+%3 missed</source>
+        <translation>%1 acertadas
+%2 errores
+%3 olvidadas</translation>
+    </message>
+    <message>
+        <source>Missed %1: %2. The spinner showed %3.</source>
+        <translation>Olvidada %1: %2. La ruleta mostraba %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2. The spinner showed %3; pressed: %4.</source>
+        <translation>%1, %2. La ruleta mostraba %3; carta elegida: %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy, HH:mm</source>
+        <translation>dddd d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>menos de un minuto</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>ganada</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>ganó %1</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>sin terminar</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>
@@ -313,6 +497,14 @@
     <message>
         <source>choose the number of players</source>
         <translation>elegir el número de jugadores</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>what each player learned in the games played</source>
+        <translation>lo que cada jugador aprendió en las partidas jugadas</translation>
     </message>
 </context>
 <context>
@@ -451,6 +643,30 @@
     <message>
         <source>spinner: %1</source>
         <translation>ruleta: %1</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>what each player matched, got wrong and missed in this game. Key: %1</source>
+        <translation>lo que cada jugador acertó, falló y olvidó en esta partida. Tecla: %1</translation>
+    </message>
+    <message>
+        <source>See the Results</source>
+        <translation>Ver los resultados</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,190 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Bars: filled for cards matched, hatched for wrong cards, outlined for cards missed</source>
+        <translation>Barres&#xa0;: pleines pour les cartes trouvées, hachurées pour les erreurs, vides pour les cartes oubliées</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>trouvées</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>erreurs</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>oubliées</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>No game has been recorded yet.</source>
+        <translation>Aucune partie n’a encore été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Previous Game</source>
+        <translation>Partie précédente</translation>
+    </message>
+    <message>
+        <source>the results of the game before</source>
+        <translation>les résultats de la partie d’avant</translation>
+    </message>
+    <message>
+        <source>Next Game</source>
+        <translation>Partie suivante</translation>
+    </message>
+    <message>
+        <source>the results of the game after</source>
+        <translation>les résultats de la partie d’après</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Effacer les résultats</translation>
+    </message>
+    <message>
+        <source>delete every game recorded on this computer, after asking</source>
+        <translation>effacer toutes les parties enregistrées sur cet ordinateur, après confirmation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>close the results</source>
+        <translation>fermer les résultats</translation>
+    </message>
+    <message>
+        <source>No mistakes</source>
+        <translation>Aucune erreur</translation>
+    </message>
+    <message>
+        <source>Forget the results of every game played on this computer? This cannot be undone.</source>
+        <translation>Effacer les résultats de toutes les parties jouées sur cet ordinateur&#xa0;? On ne pourra pas les retrouver.</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>une fois</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>deux fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <translation>
+            <numerusform>%n fois</numerusform>
+            <numerusform>%n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 spin</source>
+        <translation>1 lancer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spins</source>
+        <translation>
+            <numerusform>%n lancer</numerusform>
+            <numerusform>%n lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>whole cards</source>
+        <translation>cartes entières</translation>
+    </message>
+    <message>
+        <source>decimals</source>
+        <translation>nombres décimaux</translation>
+    </message>
+    <message>
+        <source>percentages</source>
+        <translation>pourcentages</translation>
+    </message>
+    <message>
+        <source>fractions</source>
+        <translation>fractions</translation>
+    </message>
+    <message>
+        <source>tiles</source>
+        <translation>quadrillages</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 wrong, %4 missed</source>
+        <translation>%1&#xa0;: %2 trouvées, %3 erreurs, %4 oubliées</translation>
+    </message>
+    <message>
+        <source>no card judged</source>
+        <translation>aucune carte jouée</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>%1: %2. %3.</source>
+        <translation>%1&#xa0;: %2. %3.</translation>
+    </message>
+    <message>
+        <source>%1 matched
+%2 wrong
+%3 missed</source>
+        <translation>%1 trouvées
+%2 erreurs
+%3 oubliées</translation>
+    </message>
+    <message>
+        <source>Missed %1: %2. The spinner showed %3.</source>
+        <translation>Oubliée %1&#xa0;: %2. La roue montrait %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2. The spinner showed %3; pressed: %4.</source>
+        <translation>%1, %2. La roue montrait %3&#xa0;; carte choisie&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy, HH:mm</source>
+        <translation>dddd d MMMM yyyy, HH&apos; h &apos;mm</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>moins d’une minute</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gagnée</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 a gagné</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>pas terminée</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation> · </translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>The Rules of Zandoli?</source>
@@ -313,6 +497,14 @@
     <message>
         <source>choose the number of players</source>
         <translation>choisir le nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>what each player learned in the games played</source>
+        <translation>ce que chaque joueur a appris dans les parties jouées</translation>
     </message>
 </context>
 <context>
@@ -451,6 +643,30 @@
     <message>
         <source>spinner: %1</source>
         <translation>roue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>what each player matched, got wrong and missed in this game. Key: %1</source>
+        <translation>ce que chaque joueur a trouvé, raté et oublié dans cette partie. Touche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>See the Results</source>
+        <translation>Voir les résultats</translation>
     </message>
 </context>
 <context>

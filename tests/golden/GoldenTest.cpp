@@ -4,14 +4,19 @@
 // pictures are written instead (scripts/update-goldens), for a change of
 // look that is meant.
 #include <QPainter>
+#include <QTemporaryDir>
 
+#include "language/Language.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
+#include "record/RecordStore.h"
+#include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
 #include "tests/platform/WorkingFolder.h"
+#include "tests/record/PlantedGame.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -117,6 +122,28 @@ TEST_F(Golden, TheRestoredTableAtThreeQuartersAndOneAndAHalf) {
         looksLikeGolden(restored.table.window(), name);
     }
     units::setScale(1);
+}
+
+// The results of the planted game of two (three kinds of mistake and a
+// miss for Blue; a miss and a tenth away for Ana), in English and in French.
+TEST_F(Golden, ResultsInEnglishAndFrench) {
+    // A record of this test's own: the planted game and nothing before it.
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    {
+        RecordStore store;
+        plantGame(store);
+    }
+    ScreenRegistry screens;
+    for (const char* code : {"en", "fr"}) {
+        language::use(QString::fromLatin1(code), QLocale::c());
+        screens.results().unload();
+        screens.results().showLatest();
+        looksLikeGolden(screens.results().window(), QStringLiteral("results-%1").arg(code));
+    }
+    language::use(QStringLiteral("en"), QLocale::c());
+    qputenv("XDG_DATA_HOME", saved);
 }
 
 }  // namespace

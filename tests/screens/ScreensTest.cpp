@@ -16,6 +16,7 @@
 #include "platform/Platform.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
+#include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
@@ -103,7 +104,11 @@ public:
             // A shortcut needs its window active, as a player's would be.
             screen(a).window()->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(screen(a).window()));
-            QTest::keyClick(screen(a).window(), b[0]);
+            if (b == "Escape") {
+                QTest::keyClick(screen(a).window(), Qt::Key_Escape);
+            } else {
+                QTest::keyClick(screen(a).window(), b[0]);
+            }
         } else if (verb == "show") {
             screen(a).show();
         } else if (verb == "click") {
@@ -147,8 +152,9 @@ public slots:
 
 private:
     std::vector<Screen*> all() {
-        return {&screens_->title(), &screens_->backdrop(), &screens_->setup(),
-                &screens_->rules(), &screens_->table(),    &screens_->onePlayerTable()};
+        return {&screens_->title(),         &screens_->backdrop(), &screens_->setup(),
+                &screens_->rules(),         &screens_->results(),  &screens_->table(),
+                &screens_->onePlayerTable()};
     }
     Screen& screen(const std::string& name) {
         for (Screen* screen : all()) {

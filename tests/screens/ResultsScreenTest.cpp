@@ -1,0 +1,147 @@
+// The results screen on a record holding the planted game: what it writes
+// and what a screen reader reads, the way between games, and forgetting.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "record/RecordStore.h"
+#include "screens/ResultsScreen.h"
+#include "screens/ScreenRegistry.h"
+#include "tests/platform/WorkingFolder.h"
+#include "tests/record/PlantedGame.h"
+
+namespace zandoli::testing {
+namespace {
+
+// The screen with its confirmation answered by the test.
+class AnsweredResults : public ResultsScreen {
+public:
+    using ResultsScreen::ResultsScreen;
+    bool answer = false;
+    int asked = 0;
+
+protected:
+    bool confirmForget() override {
+        ++asked;
+        return answer;
+    }
+};
+
+// A data folder of the test's own, set before the screens read where the
+// record is.
+struct DataHome {
+    DataHome() { qputenv("XDG_DATA_HOME", data.path().toUtf8()); }
+    ~DataHome() { qputenv("XDG_DATA_HOME", saved); }
+    QByteArray saved = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir data;
+};
+
+struct ResultsScreenTest : ::testing::Test {
+    ResultsScreenTest() { QFile::link(ZANDOLI_RUN_DIR "/Images", folder.path() + "/Images"); }
+    template <class Control>
+    std::string read(const char* name) {
+        auto* control = results.window()->findChild<Control*>(QString::fromLatin1(name));
+        if (control == nullptr) {
+            return std::string("no ") + name;
+        }
+        if (!control->isVisibleTo(results.window())) {
+            return "hidden";
+        }
+        // As a screen reader reads it: a label without a name of its own by its text.
+        return QAccessible::queryAccessibleInterface(control)
+            ->text(QAccessible::Name)
+            .toStdString();
+    }
+    std::string text(const char* name) {
+        auto* label = results.window()->findChild<ClickLabel*>(QString::fromLatin1(name));
+        return label == nullptr ? "none" : label->text().toStdString();
+    }
+    bool enabled(const char* name) {
+        return results.window()->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled();
+    }
+
+    DataHome home;
+    WorkingFolder folder;
+    ScreenRegistry screens;
+    AnsweredResults results{screens};
+};
+
+TEST_F(ResultsScreenTest, EachPlayerIsReadOutWithTheMistakesNamed) {
+    {
+        RecordStore store;
+        plantGame(store);
+    }
+    results.showLatest();
+    EXPECT_EQ(text("gameLine"), "Tuesday 8 December 2026, 09:30 · 12 minutes · 7 spins · Blue won");
+    EXPECT_EQ(text("playerName0"), "Blue");
+    EXPECT_EQ(text("playerName1"), "Ana");
+    EXPECT_EQ(text("playerTotals0"), "3 matched\n3 wrong\n1 missed\n4 spins");
+    EXPECT_EQ(read<QWidget>("chart0"),
+              "Blue: decimals: 1 matched, 2 wrong, 0 missed; percentages: 1 matched, 0 wrong, 0 "
+              "missed; fractions: 0 matched, 1 wrong, 0 missed; tiles: 1 matched, 0 wrong, 1 "
+              "missed. 4 spins.");
+    EXPECT_EQ(read<QWidget>("chart1"),
+              "Ana: decimals: 0 matched, 1 wrong, 0 missed; percentages: 0 matched, 0 wrong, 1 "
+              "missed; fractions: 1 matched, 0 wrong, 0 missed; tiles: 1 matched, 0 wrong, 0 "
+              "missed; whole cards: 1 matched, 0 wrong, 0 missed. 3 spins.");
+    EXPECT_EQ(read<QWidget>("mistake0_0"),
+              "Took the unshaded part for the shaded part, twice. The spinner showed three tenths "
+              "shaded; pressed: seven tenths, as a decimal: 0.7.");
+    EXPECT_EQ(read<QWidget>("mistake0_1"),
+              "Read the digits of a fraction as a decimal, once. The spinner showed two fifths "
+              "shaded; pressed: one quarter, as a fraction: 1 over 4.");
+    EXPECT_EQ(read<QWidget>("mistake0_2"),
+              "Missed once: two fifths, as a tile with 8 of 20 squares shaded. The spinner "
+              "showed two fifths shaded.");
+    EXPECT_EQ(read<QWidget>("mistake1_0"),
+              "Missed once: one half, as a percentage: 50 percent. The spinner showed half "
+              "shaded.");
+    EXPECT_EQ(read<QWidget>("mistake1_1"),
+              "One tenth away from the value, once. The spinner showed seven tenths shaded; "
+              "pressed: three fifths, as a decimal: 0.6.");
+    EXPECT_EQ(read<QWidget>("mistake1_2"), "hidden");
+    EXPECT_EQ(read<QWidget>("chart2"), "hidden");
+    EXPECT_EQ(read<QWidget>("noResults"), "hidden");
+    EXPECT_FALSE(enabled("previousButton"));
+    EXPECT_FALSE(enabled("nextButton"));
+}
+
+TEST_F(ResultsScreenTest, TheGamesBeforeAndAfterAreOnePressAwayAndForgettingAsksFirst) {
+    {
+        RecordStore store;
+        plantGame(store);
+        store.gameStarted({.atMs = PLANTED_START_MS + 800000, .players = 1, .onePlayer = true});
+        store.recorded({.atMs = PLANTED_START_MS + 801000, .position = 6});
+    }
+    results.showLatest();
+    EXPECT_EQ(text("gameLine"),
+              "Tuesday 8 December 2026, 09:43 · under a minute · 1 spin · "
+              "not finished");
+    EXPECT_EQ(text("noMistakes0"), "No mistakes");
+    EXPECT_EQ(read<QWidget>("chart1"), "hidden");
+    EXPECT_TRUE(enabled("previousButton"));
+    EXPECT_FALSE(enabled("nextButton"));
+    results.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(results.window()));
+    QTest::keyClick(results.window(), Qt::Key_PageUp);
+    EXPECT_EQ(text("playerName1"), "Ana");
+    EXPECT_FALSE(enabled("previousButton"));
+    EXPECT_TRUE(enabled("nextButton"));
+
+    auto* forget = results.window()->findChild<QWidget*>(QStringLiteral("forgetButton"));
+    QTest::mouseClick(forget, Qt::LeftButton);
+    EXPECT_EQ(results.asked, 1);
+    EXPECT_EQ(text("playerName1"), "Ana");
+    results.answer = true;
+    QTest::mouseClick(forget, Qt::LeftButton);
+    EXPECT_EQ(text("noResults"), "No game has been recorded yet.");
+    EXPECT_EQ(read<QWidget>("noResults"), "No game has been recorded yet.");
+    EXPECT_EQ(read<QWidget>("chart0"), "hidden");
+    results.showLatest();
+    EXPECT_FALSE(results.shownGame());
+}
+
+}  // namespace
+}  // namespace zandoli::testing
