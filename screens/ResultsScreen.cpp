@@ -24,10 +24,6 @@ using namespace screenLook;
 
 namespace {
 
-// Built at the rules screen's size; the load fits it to the table's.
-constexpr int BUILT_WIDTH = 15330;
-constexpr int BUILT_HEIGHT = 11580;
-
 const Face HEADING_FACE{ROUNDED, 24, true};
 const Face GAME_FACE{ARIAL, 12, true};
 const Face NAME_FACE{ARIAL, 20.25, true};
@@ -80,7 +76,7 @@ ResultsScreen::ResultsScreen(ScreenRegistry& screens, const QString& recordPath)
 QWidget* ResultsScreen::createWindow() {
     QWidget* form = makeWindow(QString(), RULES_BACK);
     form->setWindowFlag(Qt::FramelessWindowHint);
-    form->resize(units::px(BUILT_WIDTH), units::px(BUILT_HEIGHT));
+    form->resize(units::px(LARGE_BUILT_WIDTH), units::px(LARGE_BUILT_HEIGHT));
 
     text(form, QStringLiteral("resultsHeading"), QCoreApplication::translate("Results", "Results"),
          {360, 120, 6000, 600}, HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);

@@ -22,11 +22,6 @@ using namespace screenLook;
 
 namespace {
 
-// The client area the window is built at; the load then fits it to the
-// table size.
-constexpr int BUILT_WIDTH = 15330;
-constexpr int BUILT_HEIGHT = 11580;
-
 const Face HEADING_FACE{ARIAL, 20.25, true};
 const Face SUBHEADING_FACE{ARIAL, 24, true};
 const Face BODY_FACE{ARIAL, 18, false};
@@ -73,7 +68,7 @@ QWidget* RulesScreen::createWindow() {
     // Frameless, so the fitted window is all client area and the Exit button
     // on the bottom row is never cut off by a title bar.
     form->setWindowFlag(Qt::FramelessWindowHint);
-    form->resize(units::px(BUILT_WIDTH), units::px(BUILT_HEIGHT));
+    form->resize(units::px(LARGE_BUILT_WIDTH), units::px(LARGE_BUILT_HEIGHT));
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     autosize(text(form, textName(0), QString(), {1920, 120, 6075, 480}, HEADING_FACE, left),

@@ -28,6 +28,11 @@ inline const QString CLICK1 = QStringLiteral("wav\\click1.wav");
 inline constexpr int SMALL_WIDTH = 5580;
 inline constexpr int SMALL_HEIGHT = 6570;
 
+// The rules and results screens' client area as built; the load then fits
+// it to the table's size.
+inline constexpr int LARGE_BUILT_WIDTH = 15330;
+inline constexpr int LARGE_BUILT_HEIGHT = 11580;
+
 // Displays wider than this (800 pixels) offer the Hide Desktop box.
 inline constexpr int HIDE_DESKTOP_MIN_WIDTH = 12000;
 

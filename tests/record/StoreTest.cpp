@@ -1,7 +1,11 @@
 // The record on disk: where it lives, what a round trip keeps, a record of
-// the first version taken up, a damaged file set aside, a locked one left
-// alone, and the file as the sqlite3 tool reads it.
+// the first version taken up, a damaged file set aside, a locked, read-only
+// or full one left alone, and the file as the sqlite3 tool reads it.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +18,7 @@
 
 #include "record/RecordStore.h"
 #include "tests/record/RecordFile.h"
+#include "tests/support/OrdinaryUser.h"
 
 namespace zandoli::testing {
 namespace {
@@ -203,6 +208,70 @@ TEST_F(Store, ALockedOrNewerRecordIsLeftAsItIs) {
     }
     EXPECT_EQ(files(), "record.sqlite");
     EXPECT_EQ(rows("SELECT started_ms FROM game"), (std::vector<std::string>{"1000"}));
+}
+
+// A record this user may read but not write, one whose folder cannot be made
+// and one on a disk that takes no more (here a limit on the size of a file,
+// which fails a write as a full disk does): the game plays on, the calls
+// return, nothing is set aside, and what the file held is kept whole.
+TEST_F(Store, ARecordThatCannotBeWrittenIsLeftWholeAndTheGamePlaysOn) {
+    {
+        RecordStore first;
+        playShortGame(first, 1000);
+    }
+    const QByteArray before = contents(file());
+    namespace fs = std::filesystem;
+    for (const QString& folder : {folder(), QFileInfo(folder()).absolutePath()}) {
+        fs::permissions(folder.toStdString(), fs::perms::owner_all | fs::perms::group_read |
+                                                  fs::perms::group_exec | fs::perms::others_read |
+                                                  fs::perms::others_exec);
+    }
+    asOrdinaryUser([this] {
+        RecordStore readOnly;
+        playShortGame(readOnly, 2000);
+        EXPECT_FALSE(readOnly.open());
+        EXPECT_EQ(readOnly.setAsidePath(), "");
+    });
+    EXPECT_EQ(contents(file()), before);
+    EXPECT_EQ(files(), "record.sqlite");
+
+    write(folder() + "/lastgame.inf", "1\r\n");
+    {
+        RecordStore underAFile(folder() + "/lastgame.inf/record.sqlite");
+        playShortGame(underAFile, 3000);
+        EXPECT_FALSE(underAFile.open());
+    }
+    EXPECT_EQ(contents(folder() + "/lastgame.inf"), "1\r\n");
+
+    constexpr int TRIED = 400;
+    inChild(
+        [] {
+            RecordStore full;
+            playShortGame(full, 4000);
+            for (int i = 0; i < TRIED; ++i) {
+                full.recorded({.atMs = 4100 + i, .what = Happening::Spin, .turn = 3 + i});
+            }
+            EXPECT_TRUE(full.open());
+            EXPECT_EQ(full.setAsidePath(), "");
+        },
+        false,
+        [] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{64 * 1024, 64 * 1024};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    EXPECT_EQ(rows("PRAGMA integrity_check"), (std::vector<std::string>{"ok"}));
+    EXPECT_EQ(
+        rows("SELECT started_ms, count(event.id) FROM game JOIN event ON event.game = game.id "
+             "WHERE started_ms < 4000 GROUP BY game.id"),
+        (std::vector<std::string>{"1000 | 5"}));
+    const std::vector<std::string> kept = rows(
+        "SELECT count(*) FROM event JOIN game ON event.game = game.id WHERE started_ms = 4000");
+    ASSERT_EQ(kept.size(), 1U);
+    EXPECT_LT(std::stoi(kept[0]), 5 + TRIED) << "the limit never took a row";
+    EXPECT_EQ(
+        QString::fromStdString(files()).remove(QRegularExpression(" record.sqlite-(wal|shm)")),
+        "lastgame.inf record.sqlite");
 }
 
 // What a teacher's own tools see: a valid SQLite file of the first version.

@@ -1,13 +1,9 @@
 // The saved game: the bytes of a save made mid-game, round trips of played
 // games, damaged files judged line by line, and the atomic save on disk
 // (protected and linked saves too).
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -16,11 +12,13 @@
 
 #include "savegame/SaveFile.h"
 #include "tests/engine/Table.h"
+#include "tests/support/OrdinaryUser.h"
 
 namespace zandoli::savegame {
 namespace {
 
 namespace fs = std::filesystem;
+using zandoli::testing::asOrdinaryUser;
 using Lines = std::vector<std::string>;
 constexpr int16_t SENTINEL = -7;
 
@@ -253,30 +251,6 @@ TEST(SaveOnDisk, ReadsStopAfterABoundedPrefix) {
     lines.back() = "0" + lines.back();
     f.put(join(lines));
     EXPECT_FALSE(readSave(f.save, state));
-}
-
-// Runs the checks as an ordinary user, for whom file rights hold: root may
-// write anywhere, so under root (as on CI) they run in a child that became
-// "nobody" (65534) first. The child's failures are printed as usual and come
-// back as its exit status.
-void asOrdinaryUser(const std::function<void()>& checks) {
-    if (geteuid() != 0) {
-        return checks();
-    }
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) {
-            _exit(2);
-        }
-        checks();
-        std::fflush(nullptr);
-        _exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = -1;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failed as uid 65534: " << status;
 }
 
 // One step of on-disk.txt in the folder; what it gives.
