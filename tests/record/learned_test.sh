@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The record kept by the real program under its own X server and
+# accessibility bus: two mistakes planted in a game played by screen reader,
+# the game killed mid-turn, its rows read with sqlite3 and its results
+# through AT-SPI, then a won game's results one press away
+# (tests/record/learned.py). It plays in real time, a minute or so; ctest
+# runs it as a system test. Skipped (77) where a tool is missing.
+# Usage: learned_test.sh <folder of zandoli, Images/, wav/>
+set -u
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+RUN=$(cd "$1" && pwd)
+LAUNCHER=/usr/libexec/at-spi-bus-launcher
+PYTHON=/usr/bin/python3
+
+for tool in Xvfb dbus-run-session sqlite3 "$LAUNCHER" "$PYTHON"; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
+done
+"$PYTHON" -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi: skipped"; exit 77; }
+
+# A private session bus, so the accessibility bus the test starts is its own.
+if [ -z "${ZANDOLI_PRIVATE_BUS:-}" ]; then
+    ZANDOLI_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+# shellcheck source=scripts/xvfb.sh
+. "$HERE/../../scripts/xvfb.sh"
+work=$(mktemp -d)
+at_exit rm -rf "$work"
+fail() {
+    echo "FAIL: $*"
+    echo "-- game log"
+    cat "$work/game.log" 2>/dev/null
+    echo "-- record"
+    sqlite3 -batch "$work/data/zandoli/record.sqlite" \
+        "SELECT * FROM game; SELECT * FROM event;" 2>&1
+    exit 1
+}
+
+start_display 10 || fail "Xvfb did not start"
+"$LAUNCHER" --launch-immediately >"$work/bus.log" 2>&1 &
+track_process $!
+waitfor 50 "$PYTHON" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
+    fail "no accessibility bus"
+
+ln -s "$RUN/Images" "$work/Images"
+ln -s "$RUN/wav" "$work/wav"
+cd "$work" || fail "no working folder"
+# In English whatever this desktop speaks: the script reads the English names.
+XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" LANGUAGE= LC_ALL=C.UTF-8 \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \
+    PYTHONPATH="$HERE:$HERE/../keyboard" "$PYTHON" -u "$HERE/learned.py" "$RUN/zandoli" ||
+    fail "the record did not keep what was played"
