@@ -1,5 +1,3 @@
-#include <QSettings>
-
 #include "platform/Platform.h"
 
 namespace zandoli {
@@ -7,12 +5,6 @@ namespace zandoli {
 namespace {
 
 const QString SETTING = QStringLiteral("fullscreen");
-
-// The same file as the language's choice ($XDG_CONFIG_HOME/zandoli/zandoli.ini).
-QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zandoli"),
-                     QStringLiteral("zandoli"));
-}
 
 bool& filling() {
     static bool on = false;
@@ -27,7 +19,7 @@ bool fullScreen() {
 
 void setFullScreen(bool on) {
     filling() = on;
-    settings().setValue(SETTING, on);
+    userSettings().setValue(SETTING, on);
 }
 
 bool chooseFullScreen(const QStringList& arguments) {
@@ -39,7 +31,7 @@ bool chooseFullScreen(const QStringList& arguments) {
             return fullScreen();
         }
     }
-    filling() = settings().value(SETTING, false).toBool();
+    filling() = userSettings().value(SETTING, false).toBool();
     return fullScreen();
 }
 

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QSettings>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -84,6 +85,19 @@ void setFullScreen(bool on);
 // Full screen when the command line says --fullscreen (remembered from now
 // on), windows when it says --windowed (likewise), else as remembered.
 bool chooseFullScreen(const QStringList& arguments);
+
+// The user's choices, remembered between runs in
+// $XDG_CONFIG_HOME/zandoli/zandoli.ini.
+QSettings userSettings();
+
+// The players' names, one per seat from Blue's, as the set-up screen's
+// Player Names took them; an empty one leaves the colour as the name.
+inline constexpr int MAX_NAME_LENGTH = 40;
+QStringList playerNames(int seats);
+void setPlayerNames(const QStringList& names);
+// A name as it is kept: one line, no control characters, trimmed, at most
+// MAX_NAME_LENGTH characters.
+QString tidyName(const QString& name);
 
 // The display size in twips, at 15 to the pixel.
 QSize displayTwips();

@@ -18,8 +18,8 @@ double spunAt(int position) {
 
 }  // namespace
 
-Recorder::Recorder(const GameState& state, RecordSink& sink, Clock clock)
-    : state_(state), sink_(sink), clock_(std::move(clock)) {}
+Recorder::Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names)
+    : state_(state), sink_(sink), clock_(std::move(clock)), names_(std::move(names)) {}
 
 void Recorder::happened(const TableEvent& event) {
     switch (event.moment) {
@@ -73,10 +73,14 @@ void Recorder::startGame(bool restored) {
     gameOpen_ = true;
     turn_ = 0;
     colour_ = 0;
-    sink_.gameStarted({.atMs = clock_(),
-                       .players = state_.numPlayers,
-                       .onePlayer = state_.numPlayers == 1,
-                       .restored = restored});
+    GameStart start{.atMs = clock_(),
+                    .players = state_.numPlayers,
+                    .onePlayer = state_.numPlayers == 1,
+                    .restored = restored};
+    if (names_) {
+        start.names = names_();
+    }
+    sink_.gameStarted(start);
 }
 
 void Recorder::record(Happening what, const TableEvent& event) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "engine/GameState.h"
 #include "engine/TableView.h"
@@ -17,8 +19,10 @@ class Recorder : public TableView {
 public:
     // Milliseconds since 1970, UTC.
     using Clock = std::function<int64_t()>;
+    // The names the players gave, asked for as each game starts.
+    using Names = std::function<std::array<std::string, PLAYING_COLOURS>()>;
 
-    Recorder(const GameState& state, RecordSink& sink, Clock clock);
+    Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names = {});
 
     void show(const TableState&) override {}
     void happened(const TableEvent& event) override;
@@ -33,6 +37,7 @@ private:
     const GameState& state_;
     RecordSink& sink_;
     Clock clock_;
+    Names names_;
     bool gameOpen_ = false;
     int turn_ = 0;
     int colour_ = 0;

@@ -9,6 +9,7 @@
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "screens/Backdrop.h"
+#include "screens/NamesDialog.h"
 #include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenControls.h"
@@ -28,6 +29,7 @@ const Face TITLE_FACE{ROUNDED, 30, true};
 const Face RULES_FACE{ARIAL, 20.25, true};
 const Face CHECK_FACE{ARIAL, 12, true};
 const Face RESULTS_FACE{ARIAL, 15.75, true};
+const Face NAMES_FACE{ARIAL, 12, true};
 const Face HEADING_FACE{ARIAL, 20.25, true};
 const Face PLAYERS_FACE{TAHOMA, 32.25, true};
 const Face WEB_FACE{TAHOMA, 12, true};
@@ -101,6 +103,14 @@ QWidget* SetupScreen::createWindow() {
     connect(results, &ButtonLabel::clicked, this, &SetupScreen::resultsPressed);
     speech::setDescription(results, QCoreApplication::translate(
                                         "Setup", "what each player learned in the games played"));
+
+    // Under the logo, as wide as it.
+    ButtonLabel* names =
+        button(form, QStringLiteral("namesButton"), QCoreApplication::translate("Setup", "Names"),
+               {3600, 3615, 1500, 330}, NAMES_FACE);
+    connect(names, &ButtonLabel::clicked, this, &SetupScreen::namesPressed);
+    bindKey(names, QKeySequence(Qt::Key_N),
+            QCoreApplication::translate("Setup", "give each player a name for the results"));
 
     ClickLabel* heading = text(form, QStringLiteral("playersHeading"),
                                QCoreApplication::translate("Setup", "Select Number of Players"),
@@ -199,6 +209,13 @@ void SetupScreen::exitPressed() {
 void SetupScreen::resultsPressed() {
     screens_.results().showLatest();
     screens_.click(CLICK);
+}
+
+void SetupScreen::namesPressed() {
+    screens_.click(CLICK);
+    auto* dialog = new NamesDialog(window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void SetupScreen::rulesPressed() {

@@ -33,6 +33,7 @@ public:
     void exitPressed();
     void rulesPressed();
     void resultsPressed();
+    void namesPressed();  // the Player Names dialog
 
 protected:
     QWidget* createWindow() override;

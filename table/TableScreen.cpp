@@ -26,7 +26,16 @@ TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* sch
       kind_(kind),
       builder_(kind),
       view_(widgets_, state),
-      recorder_(state, record_, [] { return QDateTime::currentMSecsSinceEpoch(); }),
+      recorder_(
+          state, record_, [] { return QDateTime::currentMSecsSinceEpoch(); },
+          [] {
+              std::array<std::string, PLAYING_COLOURS> names;
+              const QStringList given = playerNames(PLAYING_COLOURS);
+              for (size_t seat = 0; seat < names.size(); ++seat) {
+                  names[seat] = given[static_cast<qsizetype>(seat)].toStdString();
+              }
+              return names;
+          }),
       tee_(view_, recorder_),
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),

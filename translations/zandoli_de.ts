@@ -151,6 +151,29 @@
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>Player Names</source>
+        <translation>Namen der Spieler</translation>
+    </message>
+    <message>
+        <source>The results show each player by this name. Leave it empty for the colour.</source>
+        <translation>Die Ergebnisse zeigen jeden Spieler unter diesem Namen. Lass das Feld leer, dann bleibt die Farbe.</translation>
+    </message>
+    <message>
+        <source>%1 player&apos;s name</source>
+        <translation>Name des Spielers %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Took the unshaded part for the shaded part</source>
@@ -505,6 +528,14 @@
     <message>
         <source>what each player learned in the games played</source>
         <translation>was jeder Spieler in den gespielten Spielen gelernt hat</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>give each player a name for the results</source>
+        <translation>jedem Spieler einen Namen für die Ergebnisse geben</translation>
     </message>
 </context>
 <context>

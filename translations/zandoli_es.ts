@@ -151,6 +151,29 @@
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>Player Names</source>
+        <translation>Nombres de los jugadores</translation>
+    </message>
+    <message>
+        <source>The results show each player by this name. Leave it empty for the colour.</source>
+        <translation>Los resultados muestran a cada jugador con este nombre. Déjalo vacío para usar el color.</translation>
+    </message>
+    <message>
+        <source>%1 player&apos;s name</source>
+        <translation>nombre del jugador %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Took the unshaded part for the shaded part</source>
@@ -505,6 +528,14 @@
     <message>
         <source>what each player learned in the games played</source>
         <translation>lo que cada jugador aprendió en las partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>give each player a name for the results</source>
+        <translation>dar a cada jugador un nombre para los resultados</translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,29 @@
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>Player Names</source>
+        <translation>Noms des joueurs</translation>
+    </message>
+    <message>
+        <source>The results show each player by this name. Leave it empty for the colour.</source>
+        <translation>Les résultats montrent chaque joueur sous ce nom. Laisse la case vide pour garder la couleur.</translation>
+    </message>
+    <message>
+        <source>%1 player&apos;s name</source>
+        <translation>nom du joueur %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>Took the unshaded part for the shaded part</source>
@@ -505,6 +528,14 @@
     <message>
         <source>what each player learned in the games played</source>
         <translation>ce que chaque joueur a appris dans les parties jouées</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>give each player a name for the results</source>
+        <translation>donner un nom à chaque joueur pour les résultats</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 // control.
 #include <QCheckBox>
 #include <QDir>
+#include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <optional>
@@ -88,7 +89,14 @@ public:
             return language::choose(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts))
                 .toStdString();
         } else if (verb == "remembered") {
-            return QFile::exists(config_.path() + "/zandoli/zandoli.ini") ? "yes" : "no";
+            // On disk, in the file the user's choices go to. Qt finds that
+            // file once a run, so it may lie in an earlier part's folder.
+            const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                                     QStringLiteral("zandoli"), QStringLiteral("zandoli"));
+            return QFile::exists(settings.fileName()) &&
+                           settings.contains(QStringLiteral("language"))
+                       ? "yes"
+                       : "no";
         } else if (verb == "pictures") {
             open(a == "own");
             forgetPictures();

@@ -48,7 +48,11 @@ struct RecordedTable {
     VirtualScheduler scheduler;
     FixedRandom random;
     RecordingView screen;
-    Recorder recorder{state, store, [this] { return START_MS + scheduler.now(); }};
+    // Yellow gave a name, Blue none; Magenta's is for games of more.
+    Recorder recorder{state, store, [this] { return START_MS + scheduler.now(); },
+                      [] {
+                          return std::array<std::string, PLAYING_COLOURS>{"", "Ana", "Zoë"};
+                      }};
     TeeView tee{screen, recorder};
     std::unique_ptr<Referee> referee;
 };

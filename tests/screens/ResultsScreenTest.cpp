@@ -6,11 +6,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QLineEdit>
+
+#include "platform/Platform.h"
 #include "record/RecordStore.h"
+#include "screens/NamesDialog.h"
 #include "screens/ResultsScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/SetupScreen.h"
+#include "table/TableScreen.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
+#include "tests/record/RecordFile.h"
 
 namespace zandoli::testing {
 namespace {
@@ -141,6 +148,47 @@ TEST_F(ResultsScreenTest, TheGamesBeforeAndAfterAreOnePressAwayAndForgettingAsks
     EXPECT_EQ(read<QWidget>("chart0"), "hidden");
     results.showLatest();
     EXPECT_FALSE(results.shownGame());
+}
+
+// Names given at the set-up screen are kept tidy for this user, a Cancel
+// keeps none, and the next game's record holds them.
+TEST_F(ResultsScreenTest, NamesGivenAtTheSetUpGoIntoTheRecordOfTheNextGame) {
+    SetupScreen& setup = screens.setup();
+    const auto dialog = [&setup] {
+        // The one closed before is gone first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        setup.namesPressed();
+        auto* shown = setup.window()->findChild<NamesDialog*>();
+        EXPECT_NE(shown, nullptr);
+        return shown;
+    };
+    const auto edit = [](NamesDialog* names, int seat) {
+        return names->findChild<QLineEdit*>(QStringLiteral("name%1").arg(seat));
+    };
+    NamesDialog* names = dialog();
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(edit(names, 0)->placeholderText().toStdString(), "Blue");
+    EXPECT_EQ(edit(names, 3)->accessibleName().toStdString(), "Green player's name");
+    edit(names, 0)->setText(QStringLiteral("  Ana\tMaria  "));
+    edit(names, 2)->setText(QString(50, QChar(u'\u00e9')));
+    edit(names, 3)->setText(QStringLiteral("Zo\u00eb\n=1+1"));
+    QTest::mouseClick(names->findChild<QWidget*>(QStringLiteral("namesOk")), Qt::LeftButton);
+    const QStringList kept{"Ana Maria", "", QString(40, QChar(u'\u00e9')), "Zo\u00eb =1+1"};
+    EXPECT_EQ(playerNames(4).join('|').toStdString(), kept.join('|').toStdString());
+
+    names = dialog();
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(edit(names, 0)->text().toStdString(), "Ana Maria");
+    edit(names, 1)->setText(QStringLiteral("Ben"));
+    QTest::mouseClick(names->findChild<QWidget*>(QStringLiteral("namesCancel")), Qt::LeftButton);
+    EXPECT_EQ(playerNames(4).join('|').toStdString(), kept.join('|').toStdString());
+
+    setup.playersPressed(3);
+    EXPECT_EQ(readRows(RecordStore::userPath(), "SELECT colour, name FROM seat ORDER BY colour"),
+              (std::vector<std::string>{"0 | Ana Maria", "1 | -",
+                                        "2 | " + QString(40, QChar(u'\u00e9')).toStdString()}));
+    screens.table().unload();
+    setPlayerNames({"", "", "", ""});
 }
 
 }  // namespace
