@@ -66,6 +66,7 @@ void Screen::rebuild() {
     if (!isLoaded()) {
         return;
     }
+    onRebuilding();
     QWidget* old = window_.data();
     const bool shown = old->isVisible();
     const QWidget* focused = old->focusWidget();

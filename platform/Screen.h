@@ -44,6 +44,9 @@ protected:
     virtual QWidget* createWindow() = 0;
     // The screen's load steps, run once the controls exist.
     virtual void onLoad() {}
+    // What a rebuild keeps of the old window (a box the player ticked),
+    // taken while it still stands.
+    virtual void onRebuilding() {}
     // The steps that take a rebuilt window up where the old one was; by
     // default the load steps.
     virtual void onRebuilt() { onLoad(); }

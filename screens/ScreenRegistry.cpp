@@ -63,7 +63,9 @@ void ScreenRegistry::connectTable(TableScreen& table) {
 void ScreenRegistry::switchFullScreen() {
     setFullScreen(!fullScreen());
     chooseScale(fullScreen());
-    // The tables first, so that the rules, built again over them, stay on top.
+    // The set-up screen and the tables first, so that the rules, built again
+    // over them, stay on top.
+    setup_->rebuild();
     for (const auto& table : tables_) {
         table->rebuild();
     }

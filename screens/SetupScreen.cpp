@@ -160,6 +160,15 @@ void SetupScreen::onLoad() {
     }
 }
 
+void SetupScreen::onRebuilding() {
+    soundKept_ = playSoundBox_->isChecked();
+}
+
+void SetupScreen::onRebuilt() {
+    onLoad();
+    playSoundBox_->setChecked(soundKept_);
+}
+
 bool SetupScreen::loadSteps() {
     if (!logo_->setPicture(LOGO_PICTURE)) {
         return false;

@@ -38,6 +38,8 @@ public:
 protected:
     QWidget* createWindow() override;
     void onLoad() override;
+    void onRebuilding() override;
+    void onRebuilt() override;
 
 private:
     static constexpr int PLAYER_BUTTONS = PLAYING_COLOURS;
@@ -49,6 +51,8 @@ private:
     QPointer<PictureBox> logo_;
     QPointer<QCheckBox> playSoundBox_;
     QPointer<QCheckBox> hideDesktopBox_;
+    // Play Sound as the player left it, across a rebuild.
+    bool soundKept_ = true;
 };
 
 }  // namespace zandoli

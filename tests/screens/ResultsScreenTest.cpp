@@ -6,12 +6,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QCheckBox>
 #include <QLineEdit>
 
 #include "platform/Platform.h"
+#include "platform/Units.h"
 #include "record/RecordStore.h"
 #include "screens/NamesDialog.h"
 #include "screens/ResultsScreen.h"
+#include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
 #include "table/TableScreen.h"
@@ -189,6 +192,34 @@ TEST_F(ResultsScreenTest, NamesGivenAtTheSetUpGoIntoTheRecordOfTheNextGame) {
                                         "2 | " + QString(40, QChar(u'\u00e9')).toStdString()}));
     screens.table().unload();
     setPlayerNames({"", "", "", ""});
+}
+
+// Full screen switched from the rules over the set-up screen: on a 1280 x
+// 1024 display the design is drawn 1.25 times as large (1280 / 1024), the
+// set-up screen's 372 x 438 too, its Play Sound as the player left it.
+TEST_F(ResultsScreenTest, FullScreenDrawsTheSetUpUnderTheRulesAtTheNewScaleToo) {
+    if (QGuiApplication::primaryScreen()->size() != QSize(1280, 1024)) {
+        GTEST_SKIP() << "for a 1280 x 1024 display";
+    }
+    SetupScreen& setup = screens.setup();
+    setup.show();
+    auto* sound = setup.window()->findChild<QCheckBox*>(QStringLiteral("playSoundBox"));
+    QTest::mouseClick(sound, Qt::LeftButton, {}, QPoint(8, sound->height() / 2));
+    ASSERT_FALSE(sound->isChecked());
+    setup.rulesPressed();
+    EXPECT_EQ(setup.window()->size(), QSize(372, 438));
+    screens.switchFullScreen();
+    EXPECT_EQ(units::scale(), 1.25);
+    EXPECT_EQ(setup.window()->size(), QSize(465, 548));
+    EXPECT_TRUE(setup.window()->isVisible());
+    EXPECT_FALSE(
+        setup.window()->findChild<QCheckBox*>(QStringLiteral("playSoundBox"))->isChecked());
+    EXPECT_EQ(screens.rules().window()->geometry(), QRect(0, 0, 1280, 1024));
+    screens.switchFullScreen();
+    EXPECT_EQ(units::scale(), 1.0);
+    EXPECT_EQ(setup.window()->size(), QSize(372, 438));
+    screens.rules().unload();
+    setup.unload();
 }
 
 }  // namespace
