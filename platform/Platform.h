@@ -92,11 +92,10 @@ QSettings userSettings();
 
 // The players' names, one per seat from Blue's, as the set-up screen's
 // Player Names took them; an empty one leaves the colour as the name.
-inline constexpr int MAX_NAME_LENGTH = 40;
 QStringList playerNames(int seats);
 void setPlayerNames(const QStringList& names);
 // A name as it is kept: one line, no control characters, trimmed, at most
-// MAX_NAME_LENGTH characters.
+// MAX_NAME_LENGTH characters (record/Records.h).
 QString tidyName(const QString& name);
 
 // The display size in twips, at 15 to the pixel.

@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "record/Records.h"
 
 namespace zandoli {
 

@@ -10,6 +10,9 @@
 
 namespace zandoli {
 
+// The longest name a player can give, in characters.
+inline constexpr int MAX_NAME_LENGTH = 40;
+
 // A game as it begins: dealt, or a saved game taken up again.
 struct GameStart {
     int64_t atMs = 0;  // milliseconds since 1970, UTC

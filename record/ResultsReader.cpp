@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "record/RecordQueries.h"
+
 namespace zandoli {
 
 namespace {
@@ -22,15 +24,6 @@ QString uniqueConnection() {
 // A game the screen can say something about: one in which a spin stopped.
 const QString PLAYED = QStringLiteral(
     "SELECT id FROM game WHERE EXISTS (SELECT 1 FROM event WHERE event.game = game.id) ");
-
-int formIndex(const QString& key) {
-    for (int form = 0; form < CARD_FORMS; ++form) {
-        if (key == QLatin1String(formKey(static_cast<CardKind>(form)))) {
-            return form;
-        }
-    }
-    return -1;
-}
 
 PlayerResults* playerOf(GameResults& game, int colour) {
     for (PlayerResults& player : game.players) {
@@ -80,58 +73,14 @@ bool readGame(QSqlDatabase& db, int64_t id, GameResults& game) {
     return true;
 }
 
-void readCounts(QSqlDatabase& db, GameResults& game) {
-    QSqlQuery rows(db);
-    rows.prepare(QStringLiteral(
-        "SELECT colour, what, card_form, COUNT(*) FROM event WHERE game = ? AND what IN "
-        "('spin', 'match', 'wrong', 'miss') GROUP BY colour, what, card_form"));
-    rows.addBindValue(static_cast<qint64>(game.id));
-    rows.exec();
-    while (rows.next()) {
-        PlayerResults* player = playerOf(game, rows.value(0).toInt());
-        if (player == nullptr) {
-            continue;
-        }
-        const QString what = rows.value(1).toString();
-        const int count = rows.value(3).toInt();
-        if (what == QLatin1String("spin")) {
-            player->spins += count;
-            continue;
-        }
-        const int form = formIndex(rows.value(2).toString());
-        if (form < 0) {
-            continue;
-        }
-        FormCounts& counts = player->forms[static_cast<size_t>(form)];
-        (what == QLatin1String("match")   ? counts.matched
-         : what == QLatin1String("wrong") ? counts.wrong
-                                          : counts.missed) += count;
-    }
-}
-
-void readMistakes(QSqlDatabase& db, GameResults& game) {
-    // Wrong cards grouped by the rule that names them; cards passed by, by
-    // the value and form of the card, so that "three quarters as a tile"
-    // missed twice is one line. Each group's first row is its example.
-    QSqlQuery rows(db);
-    rows.prepare(QStringLiteral(
-        "SELECT e.colour, e.mistake, g.times, e.position, e.card FROM (SELECT MIN(id) AS first, "
-        "COUNT(*) AS times FROM event WHERE game = ? AND what IN ('wrong', 'miss') GROUP BY "
-        "colour, what, CASE what WHEN 'wrong' THEN mistake ELSE card_form || card_value END) g "
-        "JOIN event e ON e.id = g.first ORDER BY g.times DESC, e.id"));
-    rows.addBindValue(static_cast<qint64>(game.id));
-    rows.exec();
-    while (rows.next()) {
-        PlayerResults* player = playerOf(game, rows.value(0).toInt());
-        const auto rule = mistakeRule(rows.value(1).toString().toStdString());
-        if (player == nullptr || !rule) {
-            continue;
-        }
-        player->mistakes.push_back({.rule = *rule,
-                                    .times = rows.value(2).toInt(),
-                                    .position = rows.value(3).toInt(),
-                                    .card = static_cast<int16_t>(rows.value(4).toInt())});
-    }
+// Each row of the game for its colour.
+void readRows(QSqlDatabase& db, GameResults& game) {
+    const recordQueries::Scope scope{
+        QStringLiteral("WITH mine AS (SELECT *, colour AS who FROM event WHERE game = ?)"),
+        {static_cast<qint64>(game.id)}};
+    const auto player = [&game](int colour) { return playerOf(game, colour); };
+    recordQueries::readCounts(db, scope, player);
+    recordQueries::readMistakes(db, scope, player);
 }
 
 }  // namespace
@@ -181,8 +130,7 @@ std::optional<GameResults> ResultsReader::first(const QString& sql, int64_t id) 
     if (!readGame(db, query.value(0).toLongLong(), game)) {
         return std::nullopt;
     }
-    readCounts(db, game);
-    readMistakes(db, game);
+    readRows(db, game);
     return game;
 }
 

@@ -7,6 +7,7 @@
 
 #include "look/Colours.h"
 #include "platform/Platform.h"
+#include "record/Records.h"
 #include "screens/ScreenLook.h"
 
 namespace zandoli {

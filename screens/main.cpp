@@ -7,6 +7,7 @@
 
 #include "language/Language.h"
 #include "platform/Platform.h"
+#include "screens/CommandLine.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/Shutdown.h"
 #include "screens/TitleScreen.h"
@@ -37,12 +38,22 @@ bool askedForHelp(int argc, char** argv) {
             const QString languages = zandoli::language::available().join(QStringLiteral(", "));
             std::printf(
                 "Usage: zandoli [--language CODE] [--fullscreen | --windowed]\n"
+                "       zandoli --export FILE [--period today|week|term|all] [--pupil NAME]\n"
+                "       zandoli --import FILE.zandoli\n"
                 "A card game that teaches that 0.5, 50%%, 1/2 and a half-shaded tile are the\n"
                 "same number.\n\n"
                 "  --language CODE  speak this language (%s); remembered\n"
                 "  --fullscreen     fill the whole screen, for a projector or whiteboard;\n"
                 "                   remembered (F11 in the game switches, and remembers too)\n"
                 "  --windowed       play in windows fitted to the screen; remembered\n"
+                "  --export FILE    write what the games recorded here say, without a window:\n"
+                "                   FILE.pdf the teacher's report, a page a pupil;\n"
+                "                   FILE.csv every choice, a row each, for a spreadsheet;\n"
+                "                   FILE.zandoli the whole record, for --import elsewhere\n"
+                "  --period P       the games of today, this week, this term (the last 12\n"
+                "                   weeks) or all (the default), for .pdf and .csv\n"
+                "  --pupil NAME     the report of one pupil only\n"
+                "  --import FILE    merge another computer's FILE.zandoli into this record\n"
                 "  -h, --help       show this help\n",
                 qPrintable(languages));
             return true;
@@ -58,10 +69,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     neverLaunchABus();
-    zandoli::chooseWindowSystem();
+    // An export or an import opens no window, so it needs no display.
+    const bool command = zandoli::commandLine::asksForCommand(argc, argv);
+    if (command) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else {
+        zandoli::chooseWindowSystem();
+    }
     QApplication app(argc, argv);
     zandoli::language::use(zandoli::language::choose(QCoreApplication::arguments()));
     zandoli::installFontSubstitutions();
+    if (command) {
+        return zandoli::commandLine::run(QCoreApplication::arguments());
+    }
     // Every window is built at the scale this gives, so it comes first.
     zandoli::chooseScale(zandoli::chooseFullScreen(QCoreApplication::arguments()));
 

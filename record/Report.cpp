@@ -1,0 +1,247 @@
+#include "record/Report.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTimeZone>
+#include <QVariant>
+#include <atomic>
+
+#include "record/RecordQueries.h"
+
+namespace zandoli::report {
+
+namespace {
+
+constexpr int TERM_WEEKS = 12;
+
+QString uniqueConnection() {
+    static std::atomic<int> count{0};
+    return QStringLiteral("zandoli-report-%1").arg(++count);
+}
+
+// A read-only connection to the record, closed with it.
+class Reading {
+public:
+    explicit Reading(const QString& path) : name_(uniqueConnection()) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+        opened_ = QFileInfo::exists(path) && db.open();
+    }
+    ~Reading() {
+        QSqlDatabase::database(name_, false).close();
+        QSqlDatabase::removeDatabase(name_);
+    }
+    Reading(const Reading&) = delete;
+    Reading& operator=(const Reading&) = delete;
+    bool opened() const { return opened_; }
+    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+private:
+    QString name_;
+    bool opened_ = false;
+};
+
+QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
+    QSqlQuery query(db);
+    query.prepare(sql);
+    for (const QVariant& value : binds) {
+        query.addBindValue(value);
+    }
+    query.exec();
+    return query;
+}
+
+// One pupil's rows in the period, all counted for `who` 0. A seat first,
+// then its game's rows by the index, so a pupil of a large record is quick.
+recordQueries::Scope pupilScope(const Period& period, const PlayerResults& pupil) {
+    return {QStringLiteral(
+                "WITH mine AS (SELECT e.*, 0 AS who FROM seat s CROSS JOIN game g CROSS JOIN "
+                "event e WHERE g.id = s.game AND e.game = s.game AND e.colour = s.colour AND "
+                "g.started_ms >= ? AND g.started_ms < ? AND s.name IS ? AND (s.name IS NOT NULL "
+                "OR s.colour = ?))"),
+            {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
+             pupil.name.empty() ? QVariant() : QVariant(QString::fromStdString(pupil.name)),
+             pupil.colour}};
+}
+
+std::vector<Week> readWeeks(QSqlDatabase& db, const recordQueries::Scope& scope) {
+    QSqlQuery rows =
+        run(db,
+            scope.with + QStringLiteral(" SELECT date(at_ms / 1000, 'unixepoch', 'localtime', "
+                                        "'-6 days', 'weekday 1'), what, COUNT(*) FROM mine "
+                                        "WHERE what IN ('match', 'wrong', 'miss') GROUP BY 1, "
+                                        "2 ORDER BY 1"),
+            scope.binds);
+    std::vector<Week> weeks;
+    while (rows.next()) {
+        const std::string monday = rows.value(0).toString().toStdString();
+        if (weeks.empty() || weeks.back().monday != monday) {
+            weeks.push_back({.monday = monday, .all = {}});
+        }
+        const QString what = rows.value(1).toString();
+        FormCounts& all = weeks.back().all;
+        (what == QLatin1String("match")   ? all.matched
+         : what == QLatin1String("wrong") ? all.wrong
+                                          : all.missed) += rows.value(2).toInt();
+    }
+    return weeks;
+}
+
+// A field as a spreadsheet reads it, and never as a formula: text that
+// starts as one would is kept as text by a leading apostrophe.
+QString field(QString text) {
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front())) {
+        text.prepend(QLatin1Char('\''));
+    }
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        text = QLatin1Char('"') + text + QLatin1Char('"');
+    }
+    return text;
+}
+
+// A moment in local time with its offset from UTC: 2026-12-08T09:30:00+01:00.
+QString moment(qint64 ms) {
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms);
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+}  // namespace
+
+Period periodOf(PeriodKind kind, int64_t nowMs) {
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(nowMs);
+    const QDate today = now.date();
+    const QDate monday = today.addDays(1 - today.dayOfWeek());
+    switch (kind) {
+        case PeriodKind::Today:
+            return {today.startOfDay().toMSecsSinceEpoch(), INT64_MAX};
+        case PeriodKind::Week:
+            return {monday.startOfDay().toMSecsSinceEpoch(), INT64_MAX};
+        case PeriodKind::Term:
+            return {monday.addDays(-7 * (TERM_WEEKS - 1)).startOfDay().toMSecsSinceEpoch(),
+                    INT64_MAX};
+        case PeriodKind::All:
+            break;
+    }
+    return {};
+}
+
+std::optional<PeriodKind> periodNamed(const QString& name) {
+    const std::pair<const char*, PeriodKind> names[] = {{"today", PeriodKind::Today},
+                                                        {"week", PeriodKind::Week},
+                                                        {"term", PeriodKind::Term},
+                                                        {"all", PeriodKind::All}};
+    for (const auto& [word, kind] : names) {
+        if (name == QLatin1String(word)) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<Pupil> readPupils(const QString& record, const Period& period, const QString& only) {
+    std::vector<Pupil> pupils;
+    Reading reading(record);
+    if (!reading.opened()) {
+        return pupils;
+    }
+    QSqlDatabase db = reading.db();
+    QSqlQuery found = run(
+        db,
+        QStringLiteral("SELECT s.name, CASE WHEN s.name IS NULL THEN s.colour ELSE -1 END AS c, "
+                       "COUNT(DISTINCT s.game) FROM seat s JOIN game g ON g.id = s.game WHERE "
+                       "g.started_ms >= ? AND g.started_ms < ? AND EXISTS (SELECT 1 FROM event e "
+                       "WHERE e.game = s.game AND e.colour = s.colour) AND (? IS NULL OR s.name = "
+                       "?) GROUP BY s.name, c ORDER BY s.name IS NULL, s.name, c"),
+        {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
+         only.isEmpty() ? QVariant() : QVariant(only),
+         only.isEmpty() ? QVariant() : QVariant(only)});
+    while (found.next()) {
+        Pupil& pupil = pupils.emplace_back();
+        pupil.results.name = found.value(0).toString().toStdString();
+        pupil.results.colour = std::max(0, found.value(1).toInt());
+        pupil.games = found.value(2).toInt();
+    }
+    for (Pupil& pupil : pupils) {
+        const recordQueries::Scope scope = pupilScope(period, pupil.results);
+        const auto self = [&pupil](int) { return &pupil.results; };
+        recordQueries::readCounts(db, scope, self);
+        recordQueries::readMistakes(db, scope, self);
+        pupil.weeks = readWeeks(db, scope);
+    }
+    return pupils;
+}
+
+exchange::Outcome exportChoices(const QString& record, const QString& file, const Period& period) {
+    const auto failed = [&file] {
+        return exchange::Outcome{
+            .ok = false,
+            .message = QCoreApplication::translate("Exchange", "cannot write %1").arg(file)};
+    };
+    Reading reading(record);
+    if (!reading.opened()) {
+        return {.ok = false,
+                .message = QCoreApplication::translate(
+                    "Exchange", "no game has been recorded on this computer yet")};
+    }
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return failed();
+    }
+    out.write(
+        "game,started,pupil,colour,turn,time,what,spin_value,star,card,card_value,"
+        "card_form,mistake\r\n");
+    QSqlQuery rows = run(
+        reading.db(),
+        QStringLiteral("SELECT g.uid, g.started_ms, s.name, e.colour, e.turn, e.at_ms, e.what, "
+                       "e.spin_value, e.star, e.card, e.card_value, e.card_form, e.mistake FROM "
+                       "game g JOIN event e ON e.game = g.id LEFT JOIN seat s ON s.game = e.game "
+                       "AND s.colour = e.colour WHERE g.started_ms >= ? AND g.started_ms < ? "
+                       "ORDER BY g.started_ms, g.id, e.id"),
+        {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs)});
+    static const char* const COLOURS[] = {"blue", "yellow", "magenta", "green"};
+    int choices = 0;
+    while (rows.next()) {
+        const auto number = [&rows](int column) {
+            // Always with a point: see the README's columns.
+            return rows.value(column).isNull()
+                       ? QString()
+                       : QString::number(rows.value(column).toDouble(), 'g', 6);
+        };
+        const int colour = std::clamp(rows.value(3).toInt(), 0, 3);
+        const QStringList columns{
+            field(rows.value(0).toString()),
+            moment(rows.value(1).toLongLong()),
+            field(rows.value(2).toString()),
+            QLatin1String(COLOURS[colour]),
+            rows.value(4).toString(),
+            moment(rows.value(5).toLongLong()),
+            field(rows.value(6).toString()),
+            number(7),
+            field(rows.value(8).toString()),
+            rows.value(9).toString(),
+            number(10),
+            field(rows.value(11).toString()),
+            field(rows.value(12).toString()),
+        };
+        out.write(columns.join(QLatin1Char(',')).toUtf8() + "\r\n");
+        ++choices;
+    }
+    if (!rows.isActive() || !out.commit()) {
+        return failed();
+    }
+    return {.ok = true,
+            .message = choices == 1
+                           ? QCoreApplication::translate("Exchange", "wrote 1 row to %1").arg(file)
+                           : QCoreApplication::translate("Exchange", "wrote %1 rows to %2")
+                                 .arg(QString::number(choices), file)};
+}
+
+}  // namespace zandoli::report

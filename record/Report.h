@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "record/Exchange.h"
+#include "record/GameResults.h"
+
+namespace zandoli::report {
+
+// The games a report covers: those started in [fromMs, toMs), milliseconds
+// since 1970, UTC.
+struct Period {
+    int64_t fromMs = 0;
+    int64_t toMs = INT64_MAX;
+};
+
+enum class PeriodKind { Today, Week, Term, All };
+
+// The period of that kind that holds `nowMs`, in local time: today from
+// midnight, this week from Monday, this term as the last twelve weeks
+// (schools' terms differ too much to name their dates), or everything.
+Period periodOf(PeriodKind kind, int64_t nowMs);
+// "today", "week", "term", "all".
+std::optional<PeriodKind> periodNamed(const QString& name);
+
+// One week of a pupil's choices: the Monday it starts on ("2026-12-07").
+struct Week {
+    std::string monday;
+    FormCounts all;
+};
+
+// What the record says of one pupil over a period. A pupil is a name: the
+// same name on any machine or seat is the same child. Players who gave no
+// name are one pupil per colour.
+struct Pupil {
+    PlayerResults results;  // name and colour, and every game's cards together
+    int games = 0;
+    std::vector<Week> weeks;
+};
+
+// Every pupil who played in the period, named ones first in the order of
+// their names; or the one named `only`.
+std::vector<Pupil> readPupils(const QString& record, const Period& period,
+                              const QString& only = {});
+
+// The choices of the period as CSV, one row a choice, for a spreadsheet;
+// written beside `file` and renamed over it.
+exchange::Outcome exportChoices(const QString& record, const QString& file, const Period& period);
+
+}  // namespace zandoli::report
