@@ -1,7 +1,9 @@
+#include <QCache>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QSizeF>
 #include <QStringList>
 #include <algorithm>
@@ -67,7 +69,15 @@ double shownFactor() {
 }
 
 bool loadPicture(const QString& path, QPixmap& into) {
-    return QFileInfo(path).isFile() && into.load(path);
+    // Read as an image: QPixmap::load would also keep each file's picture,
+    // at the size of its art, in Qt's pixmap cache (up to 10 MB), beside
+    // the one kept here at the size it shows.
+    QImage image;
+    if (!QFileInfo(path).isFile() || !image.load(path)) {
+        return false;
+    }
+    into = QPixmap::fromImage(std::move(image));
+    return true;
 }
 
 // A picture with numbers on it is drawn in each notation the languages write
@@ -88,10 +98,16 @@ QHash<QString, QPixmap>& keptPictures() {
     return kept;
 }
 
+QCache<QString, QPixmap>& recentPictures() {
+    static QCache<QString, QPixmap> recent(RECENT_PICTURES);
+    return recent;
+}
+
 }  // namespace
 
 void forgetPictures() {
     keptPictures().clear();
+    recentPictures().clear();
 }
 
 namespace {
@@ -123,26 +139,32 @@ bool loadShown(const QString& name, double factor, QPixmap& into) {
 
 }  // namespace
 
-const QPixmap& picture(const QString& name) {
+QPixmap picture(const QString& name, Keeping keeping) {
     // Only pictures that loaded are kept: a missing file is looked for again
     // next time and costs no more than a failed open.
     // Kept by the game's name for the picture in the working folder, in the
     // language of the run and at the size it shows at, so a picture drawn
     // again costs no look at the disk.
-    QHash<QString, QPixmap>& cache = keptPictures();
-    static const QPixmap none;
+    QHash<QString, QPixmap>& kept = keptPictures();
     const double factor = shownFactor();
     const QString key = QDir::currentPath() + QLatin1Char('|') + language::localised(name) +
                         QLatin1Char('@') + QString::number(factor);
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd()) {
+    if (auto found = kept.constFind(key); found != kept.constEnd()) {
         return *found;
+    }
+    if (const QPixmap* recent = recentPictures().object(key)) {
+        return *recent;
     }
     QPixmap loaded;
     if (!loadShown(name, factor, loaded)) {
-        return none;
+        return QPixmap();
     }
-    return *cache.insert(key, loaded);
+    if (keeping == Keeping::ForTheRun) {
+        kept.insert(key, loaded);
+    } else {
+        recentPictures().insert(key, new QPixmap(loaded));
+    }
+    return loaded;
 }
 
 }  // namespace zandoli

@@ -20,15 +20,24 @@ namespace zandoli {
 // file name, is matched without regard to case against what exists.
 QString assetPath(const QString& name);
 
-// A picture by its name in the game (see assetPath), decoded once and kept
-// for the run. A null pixmap when the file is missing or unreadable. It
+// A picture by its name in the game (see assetPath), decoded and kept as
+// `keeping` says. A null pixmap when the file is missing or unreadable. It
 // shows at its own size times the run's scale (units::scale), and is made
 // from the art drawn at least that large ("Images\wdial@2x.jpg",
 // "Images\wdial@3x.jpg"), scaled down smoothly, with the display's device
 // pixel ratio on top: as sharp as the text around it at any scale. A picture
 // that shows numbers comes in the language's notation where the game has one
 // ("Images\opening.fr.jpg"), else in English.
-const QPixmap& picture(const QString& name);
+//
+// A picture of a large set that shows one at a time, for a moment each, is
+// better kept Recent: the spinner's seventeen dials, kept for the run, would
+// take 21 MB in full screen on 1920 x 1080.
+enum class Keeping {
+    ForTheRun,  // decoded once and kept for the run
+    Recent,     // kept while among the last RECENT_PICTURES used so, then decoded again
+};
+inline constexpr int RECENT_PICTURES = 4;
+QPixmap picture(const QString& name, Keeping keeping = Keeping::ForTheRun);
 // Forgets the pictures kept, so that the next use of each reads its file
 // again: for a working folder whose files have changed during the run.
 void forgetPictures();

@@ -56,7 +56,7 @@ void paintFrame(QPainter& painter, const QRectF& frame, const QColor& fill, cons
 }
 
 void paintPicture(QPainter& painter, const QRectF& place, const std::string& name) {
-    const QPixmap& shown = picture(QString::fromStdString(name));
+    const QPixmap shown = picture(QString::fromStdString(name));
     if (!shown.isNull()) {
         painter.drawPixmap(place, shown, QRectF(shown.rect()));
     }

@@ -184,6 +184,12 @@ void QtTableView::enableSpin(bool enabled) {
 void QtTableView::showPointer(const std::optional<int>& pointer) {
     widgets_.dial->setPicture(
         QString::fromStdString(pointer ? look::dialPicture(*pointer) : look::DIAL_AT_REST));
+    // The pointer moves on one position a step: the next dial is decoded
+    // while this one shows, so that no step waits for its picture.
+    if (pointer) {
+        widgets_.dial->prepare(
+            QString::fromStdString(look::dialPicture((*pointer + 1) % SPIN_POSITIONS)));
+    }
     widgets_.closeup->setPicture(
         QString::fromStdString(pointer ? look::closeupPicture(*pointer) : look::CLOSEUP_AT_REST));
 }

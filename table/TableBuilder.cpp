@@ -155,6 +155,8 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
     widgets.message->hide();
 
     widgets.dial = buildPicture(window, QStringLiteral("dial"), DIAL_RECT);
+    // A spin shows sixteen dials in turn, each for one step.
+    widgets.dial->setKeeping(Keeping::Recent);
     widgets.closeup = buildPicture(window, QStringLiteral("closeup"), CLOSEUP_RECT);
 }
 

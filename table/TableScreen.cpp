@@ -191,7 +191,6 @@ bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void TableScreen::warmPictures() {
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
-        picture(QString::fromStdString(look::dialPicture(position)));
         picture(QString::fromStdString(look::closeupPicture(position)));
     }
 }

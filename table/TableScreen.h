@@ -82,7 +82,8 @@ private:
     // A press on the table itself: on a card's frame where no part of the
     // card covers it, or on the pack, strictly inside the frame's edges.
     void tablePressed(QPointF pixels);
-    // Decodes every spin picture once, so a spin step only swaps pictures.
+    // Decodes the close-ups of every spin once, so a spin step only swaps
+    // them; the dials, larger, are decoded one step ahead (showPointer).
     static void warmPictures();
 
     const TableKind& kind_;

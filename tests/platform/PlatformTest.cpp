@@ -127,5 +127,54 @@ TEST(PictureBox, ShowsTheSmallestArtAtLeastAsLargeAsItShowsAtTheScaledSize) {
     units::setScale(1);
 }
 
+// A box that keeps its pictures Recent keeps only the last few used: one
+// still among them shows as it was first read, one pushed out is read from
+// its file again. A picture the box prepared is among them before it shows;
+// a picture kept for the run is read once. Each file is rewritten green
+// after its first reading, to tell a kept picture from one read again.
+TEST(PictureBox, KeepsRecentPicturesOnlyAmongTheLastFewUsed) {
+    ASSERT_EQ(RECENT_PICTURES, 4);
+    WorkingFolder folder;
+    const QColor red(200, 40, 40), green(40, 200, 40);
+    const auto writeAll = [&folder](const QColor& colour) {
+        folder.writePicture(QStringLiteral("Images/wdial.jpg"), QSize(8, 8), colour);
+        for (int p = 0; p < 5; ++p) {
+            folder.writePicture(QStringLiteral("Images/zandolit%1.jpg").arg(p), QSize(8, 8),
+                                colour);
+        }
+    };
+    const auto shows = [](PictureBox& box, int position, const QColor& colour) {
+        const QString name = position < 0 ? QStringLiteral("Images\\wdial.jpg")
+                                          : QStringLiteral("Images\\zandolit%1.jpg").arg(position);
+        if (!box.setPicture(name)) {
+            return false;
+        }
+        const QColor seen = box.pixmap().toImage().pixelColor(4, 4);
+        return std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                   std::abs(seen.blue() - colour.blue()) <
+               30;
+    };
+    writeAll(red);
+    QWidget window;
+    PictureBox kept(&window);
+    PictureBox recent(&window);
+    recent.setKeeping(Keeping::Recent);
+    EXPECT_TRUE(shows(kept, -1, red));
+    EXPECT_TRUE(shows(recent, 0, red));
+    recent.prepare(QStringLiteral("Images\\zandolit1.jpg"));
+    QCoreApplication::sendPostedEvents(&recent);
+    writeAll(green);
+
+    EXPECT_TRUE(shows(kept, -1, red));
+    EXPECT_TRUE(shows(recent, 1, red));
+    EXPECT_TRUE(shows(recent, 0, red));
+    EXPECT_TRUE(shows(recent, 2, green));
+    EXPECT_TRUE(shows(recent, 3, green));
+    EXPECT_TRUE(shows(recent, 4, green));
+    // The last four used: 0, 2, 3 and 4.
+    EXPECT_TRUE(shows(recent, 0, red));
+    EXPECT_TRUE(shows(recent, 1, green));
+}
+
 }  // namespace
 }  // namespace zandoli

@@ -1,0 +1,348 @@
+// How long the learning record takes, on real SQLite files in a data folder
+// of the benchmark's own:
+//   - one choice of a turn written to the record (a wrong card, then a
+//     match, in turn), as the table writes it while the game goes on;
+//   - the results of the latest game read from a record of 10,000 games,
+//     and the results screen built and shown on it (Qt's offscreen platform
+//     unless QT_QPA_PLATFORM says otherwise).
+//   record_bench [benchmark flags]      (run in the build folder, beside Images/)
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+#include <QVariant>
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "engine/Cards.h"
+#include "engine/Spinner.h"
+#include "engine/Values.h"
+#include "platform/Platform.h"
+#include "record/RecordStore.h"
+#include "record/ResultsReader.h"
+#include "screens/ResultsScreen.h"
+#include "screens/ScreenRegistry.h"
+
+namespace zandoli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// 8 December 2026, 09:30 UTC.
+constexpr int64_t FIRST_START_MS = 1796722200000;
+constexpr int GAMES = 10000;
+
+// The benchmark's own data folder, where RecordStore() and the screens look
+// for the user's record.
+QTemporaryDir& dataHome() {
+    static QTemporaryDir data;
+    return data;
+}
+
+// The median, the 90th percentile and the slowest of the times, in
+// microseconds, as counters beside the mean Google Benchmark reports.
+void reportSpread(benchmark::State& bench, std::vector<double>& micros) {
+    if (micros.empty()) {
+        return;
+    }
+    std::sort(micros.begin(), micros.end());
+    bench.counters["median_us"] = micros[micros.size() / 2];
+    bench.counters["p90_us"] = micros[micros.size() * 9 / 10];
+    bench.counters["max_us"] = micros.back();
+}
+
+int64_t countRows(const QString& path, const QString& sql) {
+    const QString name = QStringLiteral("bench-count");
+    int64_t count = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (db.open() && query.exec(sql) && query.next()) {
+            count = query.value(0).toLongLong();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return count;
+}
+
+// One choice after another into a record that grows as a long game's does.
+void BM_RecordChoice(benchmark::State& bench) {
+    const QString path = dataHome().path() + QStringLiteral("/choice.sqlite");
+    QFile::remove(path);
+    int64_t written = 0;
+    std::vector<double> micros;
+    {
+        RecordStore store(path);
+        int64_t at = FIRST_START_MS;
+        store.gameStarted({.atMs = at, .players = 2, .names = {"", "Ana"}});
+        // The spin opens the file and writes the game's row: not timed.
+        store.recorded({.atMs = ++at, .what = Happening::Spin, .turn = 1, .position = 12});
+        if (!store.open()) {
+            bench.SkipWithError("the record could not be opened");
+            return;
+        }
+        // 0.3 spun: the tile of 7 squares pressed for its unshaded part, then 30% matched.
+        const RecordEntry wrong{.what = Happening::Wrong,
+                                .turn = 1,
+                                .position = 12,
+                                .card = 8,
+                                .mistake = MistakeRule::UnshadedPart};
+        const RecordEntry match{.what = Happening::Match, .turn = 1, .position = 12, .card = 15};
+        micros.reserve(1 << 16);
+        for (auto _ : bench) {
+            RecordEntry entry = written % 2 == 0 ? wrong : match;
+            entry.atMs = ++at;
+            const auto start = Clock::now();
+            store.recorded(entry);
+            micros.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+            ++written;
+        }
+    }
+    // Every choice timed is a row on disk.
+    const int64_t rows =
+        countRows(path, QStringLiteral("SELECT COUNT(*) FROM event WHERE what <> 'spin'"));
+    if (rows != written) {
+        bench.SkipWithError("a choice was not written");
+        return;
+    }
+    reportSpread(bench, micros);
+}
+BENCHMARK(BM_RecordChoice)->Unit(benchmark::kMicrosecond);
+
+// A row of the event table as RecordStore writes it.
+struct Event {
+    int turn;
+    int colour;
+    Happening what;
+    int position;
+    int16_t card = NO_CARD;
+    std::optional<MistakeRule> mistake = std::nullopt;
+};
+
+void bindEvent(QSqlQuery& row, int64_t game, int64_t atMs, const Event& e) {
+    const double spun = SPINVALUES[static_cast<size_t>(e.position)];
+    const CardValue* spinValue = cardValue(spun);
+    const bool card = isCard(e.card);
+    const CardValue* cardIs = card ? cardValue(cardCatalogue()[e.card].value) : nullptr;
+    row.addBindValue(static_cast<qint64>(game));
+    row.addBindValue(e.turn);
+    row.addBindValue(static_cast<qint64>(atMs));
+    row.addBindValue(e.colour);
+    row.addBindValue(QString::fromUtf8(happeningKey(e.what)));
+    row.addBindValue(e.position);
+    row.addBindValue(spinValue != nullptr ? QVariant(spinValue->value) : QVariant());
+    row.addBindValue(spinValue == nullptr
+                         ? QVariant(valuesMatch(spun, BLUE_STAR) ? QStringLiteral("blue")
+                                                                 : QStringLiteral("red"))
+                         : QVariant());
+    row.addBindValue(card ? QVariant(e.card) : QVariant());
+    row.addBindValue(cardIs != nullptr ? QVariant(cardIs->value) : QVariant());
+    row.addBindValue(card ? QVariant(QString::fromUtf8(formKey(kindOf(e.card)))) : QVariant());
+    row.addBindValue(e.mistake ? QVariant(QString::fromUtf8(mistakeName(*e.mistake).key))
+                               : QVariant());
+}
+
+// A game as a class plays them: each turn a spin and what the player did
+// with it, a card matched, pressed wrong or passed by, until 20 to 60 rows.
+std::vector<Event> playedGame(std::mt19937& random, int players) {
+    std::vector<Event> events;
+    const auto rows = std::uniform_int_distribution<int>(20, 60)(random);
+    std::uniform_int_distribution<int> position(0, SPIN_POSITIONS - 1);
+    std::uniform_int_distribution<int> anyCard(0, static_cast<int>(cardCatalogue().size()) - 1);
+    std::uniform_int_distribution<int> choices(0, 3);
+    std::uniform_int_distribution<int> ruleOf(0, 4);
+    for (int turn = 1; static_cast<int>(events.size()) < rows; ++turn) {
+        const int colour = (turn - 1) % players;
+        const int at = position(random);
+        events.push_back({turn, colour, Happening::Spin, at});
+        for (int c = choices(random); c > 0; --c) {
+            const auto card = static_cast<int16_t>(anyCard(random));
+            switch (choices(random)) {
+                case 0:
+                    events.push_back({turn, colour, Happening::Wrong, at, card,
+                                      static_cast<MistakeRule>(ruleOf(random))});
+                    break;
+                case 1:
+                    events.push_back(
+                        {turn, colour, Happening::Miss, at, card, MistakeRule::Missed});
+                    break;
+                default:
+                    events.push_back({turn, colour, Happening::Match, at, card});
+                    break;
+            }
+        }
+    }
+    return events;
+}
+
+bool execute(QSqlQuery& query) {
+    if (!query.exec()) {
+        qWarning("record_bench: %s", qPrintable(query.lastError().text()));
+        return false;
+    }
+    return true;
+}
+
+// 10,000 games of two to four players, the record made by RecordStore and
+// the rows written in the record's own shape in one transaction (the store
+// would commit each row, which takes minutes for so many). Made once.
+QString bigRecord() {
+    static const QString path = [] {
+        const QString file = dataHome().path() + QStringLiteral("/big.sqlite");
+        {
+            RecordStore store(file);
+            if (!store.open()) {
+                return QString();
+            }
+        }
+        const QString name = QStringLiteral("bench-fill");
+        bool ok = true;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(file);
+            ok = db.open() && db.transaction();
+            QSqlQuery game(db), seat(db), event(db);
+            game.prepare(QStringLiteral(
+                "INSERT INTO game (id, uid, started_ms, players, one_player, restored, ended_ms, "
+                "ending, winner) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?)"));
+            seat.prepare(QStringLiteral("INSERT INTO seat (game, colour, name) VALUES (?, ?, ?)"));
+            event.prepare(QStringLiteral(
+                "INSERT INTO event (game, turn, at_ms, colour, what, position, spin_value, star, "
+                "card, card_value, card_form, mistake) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                "?)"));
+            std::mt19937 random(20261208);
+            std::uniform_int_distribution<int> playersOf(2, 4);
+            int64_t at = FIRST_START_MS;
+            for (int64_t id = 1; id <= GAMES && ok; ++id) {
+                const int players = playersOf(random);
+                const std::vector<Event> events = playedGame(random, players);
+                const int64_t start = at;
+                at += 1000 * static_cast<int64_t>(events.size());
+                const bool won = id % 3 != 0;
+                game.addBindValue(static_cast<qint64>(id));
+                game.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+                game.addBindValue(static_cast<qint64>(start));
+                game.addBindValue(players);
+                game.addBindValue(static_cast<qint64>(at));
+                game.addBindValue(won ? QStringLiteral("won") : QStringLiteral("saved"));
+                game.addBindValue(won ? QVariant(static_cast<int>(id % players)) : QVariant());
+                ok = execute(game);
+                for (int colour = 0; colour < players && ok; ++colour) {
+                    seat.addBindValue(static_cast<qint64>(id));
+                    seat.addBindValue(colour);
+                    seat.addBindValue(colour == 1 ? QVariant(QStringLiteral("Ana")) : QVariant());
+                    ok = execute(seat);
+                }
+                int64_t eventAt = start;
+                for (const Event& e : events) {
+                    if (!ok) {
+                        break;
+                    }
+                    bindEvent(event, id, eventAt += 1000, e);
+                    ok = execute(event);
+                }
+                // A day of games, a break, the next day.
+                at += id % 8 == 0 ? 86400000 : 120000;
+            }
+            ok = ok && db.commit();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return ok ? file : QString();
+    }();
+    return path;
+}
+
+// The games of the big record have ids 1 to 10,000, each with 2 to 4 players.
+bool isLatestGame(const std::optional<GameResults>& game) {
+    return game && game->id == GAMES && game->players.size() >= 2 && game->players.size() <= 4 &&
+           game->spins > 0;
+}
+
+void BM_LatestResults(benchmark::State& bench) {
+    const QString path = bigRecord();
+    if (path.isEmpty()) {
+        bench.SkipWithError("the record of 10,000 games could not be made");
+        return;
+    }
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        // A reader of its own each time: the file opened as the screen first opens it.
+        ResultsReader reader(path);
+        const std::optional<GameResults> game = reader.latest();
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (!isLatestGame(game)) {
+            bench.SkipWithError("the latest game was not read");
+            return;
+        }
+    }
+    reportSpread(bench, micros);
+    bench.counters["events"] =
+        static_cast<double>(countRows(path, QStringLiteral("SELECT COUNT(*) FROM event")));
+}
+BENCHMARK(BM_LatestResults)->Unit(benchmark::kMillisecond);
+
+// The screen as the title's Results button opens it: built, filled with
+// the latest game (which also asks for the games before and after it) and
+// shown, until its first paint is done.
+void BM_ResultsScreen(benchmark::State& bench) {
+    const QString path = bigRecord();
+    if (path.isEmpty()) {
+        bench.SkipWithError("the record of 10,000 games could not be made");
+        return;
+    }
+    ScreenRegistry screens;
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        ResultsScreen results(screens, path);
+        results.showLatest();
+        if (!QTest::qWaitForWindowExposed(results.window())) {
+            bench.SkipWithError("the results screen was not shown");
+            return;
+        }
+        QCoreApplication::processEvents();
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (!isLatestGame(results.shownGame())) {
+            bench.SkipWithError("the results screen shows another game");
+            return;
+        }
+        bench.PauseTiming();
+        results.unload();
+        QCoreApplication::processEvents();
+        bench.ResumeTiming();
+    }
+    reportSpread(bench, micros);
+}
+BENCHMARK(BM_ResultsScreen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zandoli
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // The screens read the user's record from here, never from the user's own.
+    qputenv("XDG_DATA_HOME", zandoli::dataHome().path().toUtf8());
+    QApplication app(argc, argv);
+    zandoli::installFontSubstitutions();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
