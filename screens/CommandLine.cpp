@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/Platform.h"
 #include "record/Exchange.h"
 #include "record/RecordStore.h"
 #include "record/Report.h"
@@ -42,6 +44,25 @@ std::optional<QString> valueOf(const QStringList& arguments, const QString& opti
     return std::nullopt;
 }
 
+// A file named on the command line, as the one who typed it meant it: the
+// launcher runs the game in a folder of its own, and says where it was
+// started from.
+QString fromCaller(const QString& file) {
+    const QString caller = qEnvironmentVariable("ZANDOLI_CALLER_DIR", QDir::currentPath());
+    return file.isEmpty() ? file : QDir(caller).absoluteFilePath(file);
+}
+
+// The report draws the table's pictures, found in the working folder; run
+// from elsewhere, the program's own folder has them (a build's).
+void findPictures() {
+    if (!QFileInfo::exists(assetPath(QStringLiteral("Images")))) {
+        const QString own = QCoreApplication::applicationDirPath();
+        if (QFileInfo::exists(own + QStringLiteral("/Images"))) {
+            QDir::setCurrent(own);
+        }
+    }
+}
+
 }  // namespace
 
 bool asksForCommand(int argc, char** argv) {
@@ -59,30 +80,32 @@ bool asksForCommand(int argc, char** argv) {
 
 int run(const QStringList& arguments) {
     const QString record = RecordStore::userPath();
-    const auto translate = [](const char* text) {
-        return QCoreApplication::translate("Exchange", text);
-    };
     if (const auto file = valueOf(arguments, QStringLiteral("--import"))) {
         if (file->isEmpty()) {
-            return notUnderstood(translate("--import needs a file: zandoli --import FILE.zandoli"));
+            return notUnderstood(QCoreApplication::translate(
+                "Exchange", "--import needs a file: zandoli --import FILE.zandoli"));
         }
-        return said(exchange::importRecord(record, *file));
+        return said(exchange::importRecord(record, fromCaller(*file)));
     }
-    const QString file = valueOf(arguments, QStringLiteral("--export")).value_or(QString());
+    const QString file =
+        fromCaller(valueOf(arguments, QStringLiteral("--export")).value_or(QString()));
     if (file.isEmpty()) {
-        return notUnderstood(translate("--export needs a file ending in .pdf, .csv or .zandoli"));
+        return notUnderstood(QCoreApplication::translate(
+            "Exchange", "--export needs a file ending in .pdf, .csv or .zandoli"));
     }
     const QString periodName =
         valueOf(arguments, QStringLiteral("--period")).value_or(QStringLiteral("all"));
     const auto kind = report::periodNamed(periodName);
     if (!kind) {
-        return notUnderstood(
-            translate("no period \"%1\": it is today, week, term or all").arg(periodName));
+        return notUnderstood(QCoreApplication::translate(
+                                 "Exchange", "no period \"%1\": it is today, week, term or all")
+                                 .arg(periodName));
     }
     const report::Period period = report::periodOf(*kind, QDateTime::currentMSecsSinceEpoch());
     const QString pupil = valueOf(arguments, QStringLiteral("--pupil")).value_or(QString());
     const QString extension = QFileInfo(file).suffix().toLower();
     if (extension == QLatin1String("pdf")) {
+        findPictures();
         return said(writeTeacherReport(record, file, period, pupil));
     }
     if (extension == QLatin1String("csv")) {
@@ -91,7 +114,9 @@ int run(const QStringList& arguments) {
     if (extension == QLatin1String("zandoli")) {
         return said(exchange::exportRecord(record, file));
     }
-    return notUnderstood(translate("%1: the file's name ends in .pdf, .csv or .zandoli").arg(file));
+    return notUnderstood(QCoreApplication::translate(
+                             "Exchange", "%1: the file's name ends in .pdf, .csv or .zandoli")
+                             .arg(file));
 }
 
 }  // namespace zandoli::commandLine

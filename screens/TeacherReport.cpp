@@ -25,13 +25,17 @@ namespace {
 // The page is laid out in pixels of 1/96 inch.
 constexpr int DOTS_PER_INCH = 96;
 constexpr int MARGIN_MM = 15;
-constexpr int SHOWN_WEEKS = 12;
+constexpr int SHOWN_WEEKS = 8;
 constexpr int SHOWN_MISTAKES = 6;
 constexpr int PANEL_PADDING = 12;
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("Report", text);
-}
+// The chart's, the legend's and a mistake's size on the results screen.
+constexpr QSize CHART_SHOWN(420, 144);
+constexpr QSize LEGEND_SHOWN(360, 32);
+constexpr QSize MISTAKE_SHOWN(344, 44);
+constexpr double MISTAKE_MAGNIFIED = 1.35;
+// The faces of the results screen at scale 1, in pixels.
+constexpr int CHART_PIXELS = 15;
+constexpr int MISTAKE_PIXELS = 14;
 
 QFont face(int pixels, bool bold) {
     QFont font(screenLook::ARIAL);
@@ -41,16 +45,17 @@ QFont face(int pixels, bool bold) {
 }
 
 QString day(const QDate& date) {
-    return language::locale().toString(date, translated("d MMMM yyyy"));
+    return language::locale().toString(date, QCoreApplication::translate("Report", "d MMMM yyyy"));
 }
 
 QString periodText(const report::Period& period, int games) {
     const QString count =
-        games == 1 ? translated("1 game") : translated("%1 games").arg(numbers::count(games));
+        games == 1 ? QCoreApplication::translate("Report", "1 game")
+                   : QCoreApplication::translate("Report", "%1 games").arg(numbers::count(games));
     if (period.fromMs <= 0) {
-        return translated("All games recorded: %1").arg(count);
+        return QCoreApplication::translate("Report", "All games recorded: %1").arg(count);
     }
-    return translated("Games since %1: %2")
+    return QCoreApplication::translate("Report", "Games since %1: %2")
         .arg(day(QDateTime::fromMSecsSinceEpoch(period.fromMs).date()), count);
 }
 
@@ -64,12 +69,14 @@ QString change(int now, int before) {
 
 QString weekText(const report::Week& week, const report::Week* before) {
     const QDate monday = QDate::fromString(QString::fromStdString(week.monday), Qt::ISODate);
-    QString text = translated("Week of %1: %2 matched, %3 wrong, %4 missed")
-                       .arg(day(monday), numbers::count(week.all.matched),
-                            numbers::count(week.all.wrong), numbers::count(week.all.missed));
+    QString text =
+        QCoreApplication::translate("Report", "Week of %1: %2 matched, %3 wrong, %4 missed")
+            .arg(day(monday), numbers::count(week.all.matched), numbers::count(week.all.wrong),
+                 numbers::count(week.all.missed));
     if (before != nullptr) {
         text +=
-            QLatin1Char(' ') + translated("(%1 matched, %2 wrong, %3 missed on the week before)")
+            QLatin1Char(' ') + QCoreApplication::translate(
+                                   "Report", "(%1 matched, %2 wrong, %3 missed on the week before)")
                                    .arg(change(week.all.matched, before->all.matched),
                                         change(week.all.wrong, before->all.wrong),
                                         change(week.all.missed, before->all.missed));
@@ -85,10 +92,17 @@ int scaleTop(const PlayerResults& results) {
     return top;
 }
 
-// Draws a widget of the results screen at `place`, on the page.
-void drawWidget(QPainter& painter, QWidget& widget, const QRect& place) {
-    widget.resize(place.size());
-    widget.render(&painter, place.topLeft(), QRegion(), QWidget::DrawChildren);
+// A widget of the results screen, drawn as it is there at `by` times its
+// size at scale 1 (its faces `by` times theirs too); the size it took.
+QSize drawWidget(QPainter& painter, QWidget& widget, QSize shown, double by, QPoint at) {
+    const QSize size = (QSizeF(shown) * by).toSize();
+    widget.resize(size);
+    widget.render(&painter, at, QRegion(), QWidget::DrawChildren);
+    return size;
+}
+
+QFont magnified(int pixels, double by) {
+    return face(static_cast<int>(pixels * by), true);
 }
 
 // A text line or paragraph, and the height it took.
@@ -107,7 +121,8 @@ void drawPupil(QPainter& painter, const QRect& page, const report::Pupil& pupil,
     int y = page.top();
     const QRect line(page.left(), 0, page.width(), page.height());
     y += drawText(painter, line.translated(0, y),
-                  translated("Zandoli? — what %1 learned").arg(resultsWords::playerName(results)),
+                  QCoreApplication::translate("Report", "Zandoli? — what %1 learned")
+                      .arg(resultsWords::playerName(results)),
                   face(24, true));
     y += drawText(painter, line.translated(0, y + 4), periodText(period, pupil.games),
                   face(14, false)) +
@@ -120,20 +135,25 @@ void drawPupil(QPainter& painter, const QRect& page, const report::Pupil& pupil,
          12;
 
     // The chart as the results screen draws it, on the table's colour.
-    const QRect panel(page.left(), y, page.width(), 250);
+    const double chartBy = (page.width() - 2.0 * PANEL_PADDING) / CHART_SHOWN.width();
+    const int legendHeight = static_cast<int>(LEGEND_SHOWN.height() * chartBy);
+    const int chartHeight = static_cast<int>(CHART_SHOWN.height() * chartBy);
+    const QRect panel(page.left(), y, page.width(), legendHeight + chartHeight + 3 * PANEL_PADDING);
     painter.fillRect(panel, look::TABLE_BACKGROUND.to<QColor>());
-    ResultsChart chart(nullptr);
-    chart.setFont(face(13, true));
-    chart.setResults(results, player.colour.to<QColor>(), scaleTop(results));
-    drawWidget(painter, chart,
-               panel.adjusted(PANEL_PADDING, PANEL_PADDING + 30, -PANEL_PADDING, -PANEL_PADDING));
     ResultsLegend legend(nullptr);
-    legend.setFont(face(13, true));
-    drawWidget(painter, legend,
-               QRect(panel.left() + PANEL_PADDING, panel.top() + 6, panel.width() / 2, 26));
+    legend.setFont(magnified(CHART_PIXELS, chartBy));
+    drawWidget(painter, legend, LEGEND_SHOWN, chartBy,
+               panel.topLeft() + QPoint(PANEL_PADDING, PANEL_PADDING));
+    ResultsChart chart(nullptr);
+    chart.setFont(magnified(CHART_PIXELS, chartBy));
+    chart.setResults(results, player.colour.to<QColor>(), scaleTop(results));
+    drawWidget(painter, chart, CHART_SHOWN, chartBy,
+               panel.topLeft() + QPoint(PANEL_PADDING, 2 * PANEL_PADDING + legendHeight));
     y = panel.bottom() + 16;
 
-    y += drawText(painter, line.translated(0, y), translated("Week by week"), face(16, true)) + 4;
+    y += drawText(painter, line.translated(0, y),
+                  QCoreApplication::translate("Report", "Week by week"), face(16, true)) +
+         4;
     const auto first =
         pupil.weeks.size() > SHOWN_WEEKS ? pupil.weeks.end() - SHOWN_WEEKS : pupil.weeks.begin();
     for (auto week = first; week != pupil.weeks.end(); ++week) {
@@ -142,25 +162,28 @@ void drawPupil(QPainter& painter, const QRect& page, const report::Pupil& pupil,
     }
     y += 14;
 
-    y += drawText(painter, line.translated(0, y), translated("Mistakes"), face(16, true)) + 4;
+    y += drawText(painter, line.translated(0, y), QCoreApplication::translate("Report", "Mistakes"),
+                  face(16, true)) +
+         4;
     if (results.mistakes.empty()) {
         drawText(painter, line.translated(0, y),
                  QCoreApplication::translate("Results", "No mistakes"), face(12, false));
         return;
     }
-    // Two columns of examples, each the spinner's shape beside the card.
-    const int shown = std::min<int>(SHOWN_MISTAKES, static_cast<int>(results.mistakes.size()));
-    const int rows = (shown + 1) / 2;
-    const int height = std::min(130, (page.bottom() - y) / std::max(1, rows));
-    painter.fillRect(QRect(page.left(), y, page.width(), rows * height),
+    // The examples one under the other, each the spinner's shape beside the card.
+    const QSize each = (QSizeF(MISTAKE_SHOWN) * MISTAKE_MAGNIFIED).toSize();
+    const int room = (page.bottom() - y - PANEL_PADDING) / (each.height() + PANEL_PADDING);
+    const int shown = std::min({SHOWN_MISTAKES, room, static_cast<int>(results.mistakes.size())});
+    painter.fillRect(QRect(page.left(), y, page.width(),
+                           shown * (each.height() + PANEL_PADDING) + PANEL_PADDING),
                      look::TABLE_BACKGROUND.to<QColor>());
     for (int i = 0; i < shown; ++i) {
         MistakeView view(nullptr);
-        view.setTextFont(face(13, true));
+        view.setTextFont(magnified(MISTAKE_PIXELS, MISTAKE_MAGNIFIED));
         view.setMistake(results.mistakes[static_cast<size_t>(i)], results.colour);
-        const QRect place(page.left() + (i % 2) * page.width() / 2, y + (i / 2) * height,
-                          page.width() / 2, height);
-        drawWidget(painter, view, place.adjusted(6, 6, -6, -6));
+        drawWidget(painter, view, MISTAKE_SHOWN, MISTAKE_MAGNIFIED,
+                   QPoint(page.left() + PANEL_PADDING,
+                          y + PANEL_PADDING + i * (each.height() + PANEL_PADDING)));
     }
 }
 
@@ -190,7 +213,7 @@ exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
     {
         QPdfWriter pdf(&out);
         pdf.setResolution(DOTS_PER_INCH);
-        pdf.setTitle(translated("Zandoli? report"));
+        pdf.setTitle(QCoreApplication::translate("Report", "Zandoli? report"));
         pdf.setCreator(QStringLiteral("Zandoli?"));
         pdf.setPageLayout(QPageLayout(QPageSize(reportPaper()), QPageLayout::Portrait,
                                       QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),

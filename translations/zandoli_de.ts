@@ -151,6 +151,108 @@
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a game</source>
+        <translation>einem Spiel</translation>
+    </message>
+    <message>
+        <source>a player</source>
+        <translation>einem Spieler</translation>
+    </message>
+    <message>
+        <source>a choice</source>
+        <translation>einer Wahl</translation>
+    </message>
+    <message>
+        <source>%1 is not a Zandoli? record</source>
+        <translation>%1 ist keine Ergebnisdatei von Zandoli?</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Zandoli?; update this one first</source>
+        <translation>%1 stammt von einer neueren Version von Zandoli?; bitte zuerst diese aktualisieren</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 this version cannot read</source>
+        <translation>%1 enthält Angaben zu %2, die diese Version nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>%1 holds a name that is not text</source>
+        <translation>%1 enthält einen Namen, der kein Text ist</translation>
+    </message>
+    <message>
+        <source>no game has been recorded on this computer yet</source>
+        <translation>auf diesem Computer wurde noch kein Spiel aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>wrote %1 to %2</source>
+        <translation>%1 in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a Zandoli? record</source>
+        <translation>%1 ist zu groß für eine Ergebnisdatei von Zandoli?</translation>
+    </message>
+    <message>
+        <source>cannot write the record %1</source>
+        <translation>die Ergebnisse in %1 können nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already here</source>
+        <translation>%1: %2 hinzugefügt, %3 schon vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: %2 added</source>
+        <translation>%1: %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>wrote 1 row to %1</source>
+        <translation>1 Zeile in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>wrote %1 rows to %2</source>
+        <translation>%1 Zeilen in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>--import needs a file: zandoli --import FILE.zandoli</source>
+        <translation>--import braucht eine Datei: zandoli --import DATEI.zandoli</translation>
+    </message>
+    <message>
+        <source>--export needs a file ending in .pdf, .csv or .zandoli</source>
+        <translation>--export braucht eine Datei mit .pdf, .csv oder .zandoli</translation>
+    </message>
+    <message>
+        <source>no period &quot;%1&quot;: it is today, week, term or all</source>
+        <translation>kein Zeitraum „%1“: möglich sind today, week, term oder all</translation>
+    </message>
+    <message>
+        <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
+        <translation>%1: der Dateiname endet auf .pdf, .csv oder .zandoli</translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>Player Names</source>
@@ -198,6 +300,69 @@
     <message>
         <source>Passed by a card of the value</source>
         <translation>Eine Karte des Werts liegen gelassen</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>no game was recorded in this period</source>
+        <translation>in diesem Zeitraum wurde kein Spiel aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 played no game in this period</source>
+        <translation>%1 hat in diesem Zeitraum kein Spiel gespielt</translation>
+    </message>
+    <message>
+        <source>wrote a page for 1 pupil to %1</source>
+        <translation>eine Seite für 1 Kind in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>wrote a page for each of %1 pupils to %2</source>
+        <translation>je eine Seite für %1 Kinder in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 Spiele</translation>
+    </message>
+    <message>
+        <source>All games recorded: %1</source>
+        <translation>Alle aufgezeichneten Spiele: %1</translation>
+    </message>
+    <message>
+        <source>Games since %1: %2</source>
+        <translation>Spiele seit dem %1: %2</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2 matched, %3 wrong, %4 missed</source>
+        <translation>Woche vom %1: %2 richtig, %3 falsch, %4 übersehen</translation>
+    </message>
+    <message>
+        <source>(%1 matched, %2 wrong, %3 missed on the week before)</source>
+        <translation>(%1 richtig, %2 falsch, %3 übersehen gegenüber der Vorwoche)</translation>
+    </message>
+    <message>
+        <source>Zandoli? — what %1 learned</source>
+        <translation>Zandoli? – was %1 gelernt hat</translation>
+    </message>
+    <message>
+        <source>Week by week</source>
+        <translation>Woche für Woche</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Zandoli? report</source>
+        <translation>Zandoli?-Bericht</translation>
     </message>
 </context>
 <context>

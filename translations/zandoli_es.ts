@@ -151,6 +151,108 @@
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation>
+            <numerusform>%n partida</numerusform>
+            <numerusform>%n partidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a game</source>
+        <translation>una partida</translation>
+    </message>
+    <message>
+        <source>a player</source>
+        <translation>un jugador</translation>
+    </message>
+    <message>
+        <source>a choice</source>
+        <translation>una elección</translation>
+    </message>
+    <message>
+        <source>%1 is not a Zandoli? record</source>
+        <translation>%1 no es un archivo de resultados de Zandoli?</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 está dañado</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Zandoli?; update this one first</source>
+        <translation>%1 lo escribió una versión más reciente de Zandoli?; actualiza primero esta</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 this version cannot read</source>
+        <translation>%1 contiene %2 que esta versión no puede leer</translation>
+    </message>
+    <message>
+        <source>%1 holds a name that is not text</source>
+        <translation>%1 contiene un nombre que no es texto</translation>
+    </message>
+    <message>
+        <source>no game has been recorded on this computer yet</source>
+        <translation>todavía no se ha guardado ninguna partida en este ordenador</translation>
+    </message>
+    <message>
+        <source>wrote %1 to %2</source>
+        <translation>%1 escritas en %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a Zandoli? record</source>
+        <translation>%1 es demasiado grande para ser un archivo de resultados de Zandoli?</translation>
+    </message>
+    <message>
+        <source>cannot write the record %1</source>
+        <translation>no se pueden escribir los resultados en %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already here</source>
+        <translation>%1: %2 añadidas, %3 ya estaban</translation>
+    </message>
+    <message>
+        <source>%1: %2 added</source>
+        <translation>%1: %2 añadidas</translation>
+    </message>
+    <message>
+        <source>wrote 1 row to %1</source>
+        <translation>1 fila escrita en %1</translation>
+    </message>
+    <message>
+        <source>wrote %1 rows to %2</source>
+        <translation>%1 filas escritas en %2</translation>
+    </message>
+    <message>
+        <source>--import needs a file: zandoli --import FILE.zandoli</source>
+        <translation>--import necesita un archivo: zandoli --import ARCHIVO.zandoli</translation>
+    </message>
+    <message>
+        <source>--export needs a file ending in .pdf, .csv or .zandoli</source>
+        <translation>--export necesita un archivo .pdf, .csv o .zandoli</translation>
+    </message>
+    <message>
+        <source>no period &quot;%1&quot;: it is today, week, term or all</source>
+        <translation>no hay período «%1»: es today, week, term o all</translation>
+    </message>
+    <message>
+        <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
+        <translation>%1: el nombre del archivo termina en .pdf, .csv o .zandoli</translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>Player Names</source>
@@ -198,6 +300,69 @@
     <message>
         <source>Passed by a card of the value</source>
         <translation>Dejó pasar una carta del valor</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>no game was recorded in this period</source>
+        <translation>no se guardó ninguna partida en este período</translation>
+    </message>
+    <message>
+        <source>%1 played no game in this period</source>
+        <translation>%1 no jugó ninguna partida en este período</translation>
+    </message>
+    <message>
+        <source>wrote a page for 1 pupil to %1</source>
+        <translation>una página para 1 alumno escrita en %1</translation>
+    </message>
+    <message>
+        <source>wrote a page for each of %1 pupils to %2</source>
+        <translation>una página para cada uno de los %1 alumnos escrita en %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partida</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 partidas</translation>
+    </message>
+    <message>
+        <source>All games recorded: %1</source>
+        <translation>Todas las partidas guardadas: %1</translation>
+    </message>
+    <message>
+        <source>Games since %1: %2</source>
+        <translation>Partidas desde el %1: %2</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2 matched, %3 wrong, %4 missed</source>
+        <translation>Semana del %1: %2 acertadas, %3 equivocadas, %4 pasadas por alto</translation>
+    </message>
+    <message>
+        <source>(%1 matched, %2 wrong, %3 missed on the week before)</source>
+        <translation>(%1 acertadas, %2 equivocadas, %3 pasadas por alto respecto a la semana anterior)</translation>
+    </message>
+    <message>
+        <source>Zandoli? — what %1 learned</source>
+        <translation>Zandoli? — lo que aprendió %1</translation>
+    </message>
+    <message>
+        <source>Week by week</source>
+        <translation>Semana a semana</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>Zandoli? report</source>
+        <translation>Informe de Zandoli?</translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,108 @@
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a game</source>
+        <translation>une partie</translation>
+    </message>
+    <message>
+        <source>a player</source>
+        <translation>un joueur</translation>
+    </message>
+    <message>
+        <source>a choice</source>
+        <translation>un choix</translation>
+    </message>
+    <message>
+        <source>%1 is not a Zandoli? record</source>
+        <translation>%1 n’est pas un fichier de résultats de Zandoli&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 est endommagé</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Zandoli?; update this one first</source>
+        <translation>%1 a été écrit par une version plus récente de Zandoli&#xa0;?&#xa0;; mettez d’abord celle-ci à jour</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 this version cannot read</source>
+        <translation>%1 contient %2 que cette version ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>%1 holds a name that is not text</source>
+        <translation>%1 contient un nom qui n’est pas du texte</translation>
+    </message>
+    <message>
+        <source>no game has been recorded on this computer yet</source>
+        <translation>aucune partie n’a encore été enregistrée sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>wrote %1 to %2</source>
+        <translation>%1 écrites dans %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a Zandoli? record</source>
+        <translation>%1 est trop grand pour être un fichier de résultats de Zandoli&#xa0;?</translation>
+    </message>
+    <message>
+        <source>cannot write the record %1</source>
+        <translation>impossible d’écrire les résultats dans %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 already here</source>
+        <translation>%1&#xa0;: %2 ajoutées, %3 déjà présentes</translation>
+    </message>
+    <message>
+        <source>%1: %2 added</source>
+        <translation>%1&#xa0;: %2 ajoutées</translation>
+    </message>
+    <message>
+        <source>wrote 1 row to %1</source>
+        <translation>1 ligne écrite dans %1</translation>
+    </message>
+    <message>
+        <source>wrote %1 rows to %2</source>
+        <translation>%1 lignes écrites dans %2</translation>
+    </message>
+    <message>
+        <source>--import needs a file: zandoli --import FILE.zandoli</source>
+        <translation>--import demande un fichier&#xa0;: zandoli --import FICHIER.zandoli</translation>
+    </message>
+    <message>
+        <source>--export needs a file ending in .pdf, .csv or .zandoli</source>
+        <translation>--export demande un fichier en .pdf, .csv ou .zandoli</translation>
+    </message>
+    <message>
+        <source>no period &quot;%1&quot;: it is today, week, term or all</source>
+        <translation>pas de période «&#xa0;%1&#xa0;»&#xa0;: today, week, term ou all</translation>
+    </message>
+    <message>
+        <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
+        <translation>%1&#xa0;: le nom du fichier se termine par .pdf, .csv ou .zandoli</translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>Player Names</source>
@@ -198,6 +300,69 @@
     <message>
         <source>Passed by a card of the value</source>
         <translation>A laissé passer une carte de la valeur</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>no game was recorded in this period</source>
+        <translation>aucune partie n’a été enregistrée pendant cette période</translation>
+    </message>
+    <message>
+        <source>%1 played no game in this period</source>
+        <translation>%1 n’a joué aucune partie pendant cette période</translation>
+    </message>
+    <message>
+        <source>wrote a page for 1 pupil to %1</source>
+        <translation>une page pour 1 élève écrite dans %1</translation>
+    </message>
+    <message>
+        <source>wrote a page for each of %1 pupils to %2</source>
+        <translation>une page pour chacun des %1 élèves écrite dans %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partie</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 parties</translation>
+    </message>
+    <message>
+        <source>All games recorded: %1</source>
+        <translation>Toutes les parties enregistrées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Games since %1: %2</source>
+        <translation>Parties depuis le %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2 matched, %3 wrong, %4 missed</source>
+        <translation>Semaine du %1&#xa0;: %2 trouvées, %3 erreurs, %4 oubliées</translation>
+    </message>
+    <message>
+        <source>(%1 matched, %2 wrong, %3 missed on the week before)</source>
+        <translation>(%1 trouvées, %2 erreurs, %3 oubliées par rapport à la semaine précédente)</translation>
+    </message>
+    <message>
+        <source>Zandoli? — what %1 learned</source>
+        <translation>Zandoli&#xa0;? — ce qu’a appris %1</translation>
+    </message>
+    <message>
+        <source>Week by week</source>
+        <translation>Semaine après semaine</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Zandoli? report</source>
+        <translation>Bilan Zandoli&#xa0;?</translation>
     </message>
 </context>
 <context>
