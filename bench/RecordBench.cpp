@@ -9,7 +9,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +21,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <random>
 #include <vector>
@@ -27,10 +30,13 @@
 #include "engine/Spinner.h"
 #include "engine/Values.h"
 #include "platform/Platform.h"
+#include "record/Exchange.h"
 #include "record/RecordStore.h"
+#include "record/Report.h"
 #include "record/ResultsReader.h"
 #include "screens/ResultsScreen.h"
 #include "screens/ScreenRegistry.h"
+#include "screens/TeacherReport.h"
 
 namespace zandoli {
 namespace {
@@ -194,22 +200,26 @@ bool execute(QSqlQuery& query) {
     return true;
 }
 
-// 10,000 games of two to four players, the record made by RecordStore and
-// the rows written in the record's own shape in one transaction (the store
-// would commit each row, which takes minutes for so many). Made once.
-QString bigRecord() {
-    static const QString path = [] {
-        const QString file = dataHome().path() + QStringLiteral("/big.sqlite");
+// The name of the player of `colour` in game `id`; none for a colour.
+using NameOf = std::function<QVariant(int64_t id, int colour)>;
+
+// `games` games of two to four players from `firstMs` on, the record made
+// by RecordStore and the rows written in the record's own shape in one
+// transaction (the store would commit each row, which takes minutes for so
+// many); a day of eight games, a break, the next day. The file, or none.
+QString fillRecord(const QString& name, int games, int64_t firstMs, const NameOf& nameOf) {
+    {
+        const QString file = dataHome().path() + QLatin1Char('/') + name;
         {
             RecordStore store(file);
             if (!store.open()) {
                 return QString();
             }
         }
-        const QString name = QStringLiteral("bench-fill");
         bool ok = true;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
             db.setDatabaseName(file);
             ok = db.open() && db.transaction();
             QSqlQuery game(db), seat(db), event(db);
@@ -223,8 +233,8 @@ QString bigRecord() {
                 "?)"));
             std::mt19937 random(20261208);
             std::uniform_int_distribution<int> playersOf(2, 4);
-            int64_t at = FIRST_START_MS;
-            for (int64_t id = 1; id <= GAMES && ok; ++id) {
+            int64_t at = firstMs;
+            for (int64_t id = 1; id <= games && ok; ++id) {
                 const int players = playersOf(random);
                 const std::vector<Event> events = playedGame(random, players);
                 const int64_t start = at;
@@ -241,7 +251,7 @@ QString bigRecord() {
                 for (int colour = 0; colour < players && ok; ++colour) {
                     seat.addBindValue(static_cast<qint64>(id));
                     seat.addBindValue(colour);
-                    seat.addBindValue(colour == 1 ? QVariant(QStringLiteral("Ana")) : QVariant());
+                    seat.addBindValue(nameOf(id, colour));
                     ok = execute(seat);
                 }
                 int64_t eventAt = start;
@@ -257,8 +267,41 @@ QString bigRecord() {
             }
             ok = ok && db.commit();
         }
-        QSqlDatabase::removeDatabase(name);
+        QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
         return ok ? file : QString();
+    }
+}
+
+// 10,000 games in which Yellow is Ana and the others gave no name. Made once.
+QString bigRecord() {
+    static const QString path =
+        fillRecord(QStringLiteral("big.sqlite"), GAMES, FIRST_START_MS, [](int64_t, int colour) {
+            return colour == 1 ? QVariant(QStringLiteral("Ana")) : QVariant();
+        });
+    return path;
+}
+
+// 10,000 games of a class of 30, each player one of the pupils. Made once.
+QString classRecord() {
+    static const QString path = fillRecord(
+        QStringLiteral("class.sqlite"), GAMES, FIRST_START_MS, [](int64_t id, int colour) {
+            return QVariant(QStringLiteral("Pupil %1").arg((id * 4 + colour) % 30 + 1));
+        });
+    return path;
+}
+
+// A class of 30 over a term: 8 games a school day for twelve weeks, up to
+// this week, each player one of the 30 pupils. Made once.
+constexpr int CLASS = 30;
+constexpr int TERM_GAMES = 8 * 5 * 12;
+QString termRecord() {
+    static const QString path = [] {
+        const int64_t now = QDateTime::currentMSecsSinceEpoch();
+        const int64_t first = report::periodOf(report::PeriodKind::Term, now).fromMs + 3'600'000;
+        return fillRecord(
+            QStringLiteral("term.sqlite"), TERM_GAMES, first, [](int64_t id, int colour) {
+                return QVariant(QStringLiteral("Pupil %1").arg((id * 4 + colour) % CLASS + 1));
+            });
     }();
     return path;
 }
@@ -326,6 +369,95 @@ void BM_ResultsScreen(benchmark::State& bench) {
     reportSpread(bench, micros);
 }
 BENCHMARK(BM_ResultsScreen)->Unit(benchmark::kMillisecond);
+
+// One pupil's report in a class's 10,000 games: Pupil 7 plays in about a
+// tenth of them.
+void BM_PupilReportInAClass(benchmark::State& bench) {
+    const QString path = classRecord();
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        const std::vector<report::Pupil> pupil =
+            report::readPupils(path, report::Period{}, QStringLiteral("Pupil 7"));
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (pupil.size() != 1 || pupil[0].games < 500 || pupil[0].results.spins == 0) {
+            bench.SkipWithError("Pupil 7's report does not hold the pupil's games");
+            return;
+        }
+        bench.counters["games"] = pupil[0].games;
+    }
+    reportSpread(bench, micros);
+}
+BENCHMARK(BM_PupilReportInAClass)->Unit(benchmark::kMillisecond);
+
+// The far case: one pupil's report over every game, Ana in each of the 10,000.
+void BM_PupilReport(benchmark::State& bench) {
+    const QString path = bigRecord();
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        const std::vector<report::Pupil> ana =
+            report::readPupils(path, report::Period{}, QStringLiteral("Ana"));
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (ana.size() != 1 || ana[0].games != GAMES || ana[0].results.spins == 0) {
+            bench.SkipWithError("Ana's report does not hold her 10,000 games");
+            return;
+        }
+    }
+    reportSpread(bench, micros);
+}
+BENCHMARK(BM_PupilReport)->Unit(benchmark::kMillisecond);
+
+// The PDF of a class of 30 over the term: a page each.
+void BM_ClassReportPdf(benchmark::State& bench) {
+    const QString path = termRecord();
+    const QString pdf = dataHome().path() + QStringLiteral("/class.pdf");
+    const report::Period term =
+        report::periodOf(report::PeriodKind::Term, QDateTime::currentMSecsSinceEpoch());
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        const exchange::Outcome written = writeTeacherReport(path, pdf, term);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (!written.ok || !written.message.contains(QStringLiteral(" 30 pupils"))) {
+            bench.SkipWithError(
+                qPrintable(QStringLiteral("no page for each of 30: ") + written.message));
+            return;
+        }
+    }
+    reportSpread(bench, micros);
+    bench.counters["bytes"] = static_cast<double>(QFileInfo(pdf).size());
+}
+BENCHMARK(BM_ClassReportPdf)->Unit(benchmark::kMillisecond);
+
+// Another machine's term merged into a record of this machine's own term.
+void BM_ImportTerm(benchmark::State& bench) {
+    const QString path = termRecord();
+    const QString file = dataHome().path() + QStringLiteral("/term.zandoli");
+    const QString mine = dataHome().path() + QStringLiteral("/mine.sqlite");
+    if (!exchange::exportRecord(path, file).ok) {
+        bench.SkipWithError("the term could not be exported");
+        return;
+    }
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        for (const char* part : {"", "-wal", "-shm"}) {
+            QFile::remove(mine + QLatin1String(part));
+        }
+        QFile::copy(bigRecord(), mine);
+        bench.ResumeTiming();
+        const auto start = Clock::now();
+        const exchange::Outcome merged = exchange::importRecord(mine, file);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (!merged.ok || merged.gamesAdded != TERM_GAMES) {
+            bench.SkipWithError(qPrintable(merged.message));
+            return;
+        }
+    }
+    reportSpread(bench, micros);
+}
+BENCHMARK(BM_ImportTerm)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zandoli

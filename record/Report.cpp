@@ -61,36 +61,14 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& bi
 // then its game's rows by the index, so a pupil of a large record is quick.
 recordQueries::Scope pupilScope(const Period& period, const PlayerResults& pupil) {
     return {QStringLiteral(
-                "WITH mine AS (SELECT e.*, 0 AS who FROM seat s CROSS JOIN game g CROSS JOIN "
+                "WITH mine AS (SELECT e.id, e.at_ms, e.what, e.card_form, e.card_value, "
+                "e.mistake, 0 AS who FROM seat s CROSS JOIN game g CROSS JOIN "
                 "event e WHERE g.id = s.game AND e.game = s.game AND e.colour = s.colour AND "
                 "g.started_ms >= ? AND g.started_ms < ? AND s.name IS ? AND (s.name IS NOT NULL "
                 "OR s.colour = ?))"),
             {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
              pupil.name.empty() ? QVariant() : QVariant(QString::fromStdString(pupil.name)),
              pupil.colour}};
-}
-
-std::vector<Week> readWeeks(QSqlDatabase& db, const recordQueries::Scope& scope) {
-    QSqlQuery rows =
-        run(db,
-            scope.with + QStringLiteral(" SELECT date(at_ms / 1000, 'unixepoch', 'localtime', "
-                                        "'-6 days', 'weekday 1'), what, COUNT(*) FROM mine "
-                                        "WHERE what IN ('match', 'wrong', 'miss') GROUP BY 1, "
-                                        "2 ORDER BY 1"),
-            scope.binds);
-    std::vector<Week> weeks;
-    while (rows.next()) {
-        const std::string monday = rows.value(0).toString().toStdString();
-        if (weeks.empty() || weeks.back().monday != monday) {
-            weeks.push_back({.monday = monday, .all = {}});
-        }
-        const QString what = rows.value(1).toString();
-        FormCounts& all = weeks.back().all;
-        (what == QLatin1String("match")   ? all.matched
-         : what == QLatin1String("wrong") ? all.wrong
-                                          : all.missed) += rows.value(2).toInt();
-    }
-    return weeks;
 }
 
 // A field as a spreadsheet reads it, and never as a formula: text that
@@ -153,6 +131,8 @@ std::vector<Pupil> readPupils(const QString& record, const Period& period, const
         return pupils;
     }
     QSqlDatabase db = reading.db();
+    // Days are the school's: in this zone, as it stands now.
+    const int64_t offsetMs = QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
     QSqlQuery found = run(
         db,
         QStringLiteral("SELECT s.name, CASE WHEN s.name IS NULL THEN s.colour ELSE -1 END AS c, "
@@ -172,9 +152,12 @@ std::vector<Pupil> readPupils(const QString& record, const Period& period, const
     for (Pupil& pupil : pupils) {
         const recordQueries::Scope scope = pupilScope(period, pupil.results);
         const auto self = [&pupil](int) { return &pupil.results; };
-        recordQueries::readCounts(db, scope, self);
-        recordQueries::readMistakes(db, scope, self);
-        pupil.weeks = readWeeks(db, scope);
+        const auto perWeek = [&pupil](int64_t week, const FormCounts& cards) {
+            const QDate monday = QDate(1969, 12, 29).addDays(7 * week);
+            pupil.weeks.push_back(
+                {.monday = monday.toString(Qt::ISODate).toStdString(), .all = cards});
+        };
+        recordQueries::readResults(db, scope, self, perWeek, offsetMs);
     }
     return pupils;
 }

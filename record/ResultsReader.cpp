@@ -79,8 +79,7 @@ void readRows(QSqlDatabase& db, GameResults& game) {
         QStringLiteral("WITH mine AS (SELECT *, colour AS who FROM event WHERE game = ?)"),
         {static_cast<qint64>(game.id)}};
     const auto player = [&game](int colour) { return playerOf(game, colour); };
-    recordQueries::readCounts(db, scope, player);
-    recordQueries::readMistakes(db, scope, player);
+    recordQueries::readResults(db, scope, player);
 }
 
 }  // namespace
