@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "record/Connection.h"
 #include "record/RecordStore.h"
 #include "record/Records.h"
 #include "record/Schema.h"
@@ -38,56 +39,6 @@ QString games(int count) {
 Outcome failed(const QString& message) {
     return {.ok = false, .message = message};
 }
-
-QString uniqueConnection(const char* what) {
-    static std::atomic<int> count{0};
-    return QStringLiteral("zandoli-%1-%2").arg(QLatin1String(what)).arg(++count);
-}
-
-// A connection of its own to one file, closed and removed with it.
-class Connection {
-public:
-    Connection(const char* what, const QString& path, const QString& options = {})
-        : name_(uniqueConnection(what)) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(path);
-        db.setConnectOptions(options);
-        opened_ = db.open();
-    }
-    ~Connection() {
-        QSqlDatabase::database(name_, false).close();
-        QSqlDatabase::removeDatabase(name_);
-    }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    bool opened() const { return opened_; }
-    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
-    // The statement's rows, each as its columns; none when it failed.
-    std::optional<std::vector<QVariantList>> rows(const QString& sql) const {
-        QSqlQuery query(db());
-        if (!query.exec(sql)) {
-            return std::nullopt;
-        }
-        std::vector<QVariantList> rows;
-        while (query.next()) {
-            QVariantList row;
-            for (int i = 0; i < query.record().count(); ++i) {
-                row << query.value(i);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
-    bool run(const QString& sql) const {
-        QSqlQuery query(db());
-        return query.exec(sql);
-    }
-
-private:
-    QString name_;
-    bool opened_ = false;
-};
 
 // The tables, columns and indexes of a record of this version, as the
 // schema makes them: what an import must have, and nothing else.

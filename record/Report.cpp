@@ -11,6 +11,7 @@
 #include <QVariant>
 #include <atomic>
 
+#include "record/Connection.h"
 #include "record/RecordQueries.h"
 
 namespace zandoli::report {
@@ -19,33 +20,8 @@ namespace {
 
 constexpr int TERM_WEEKS = 12;
 
-QString uniqueConnection() {
-    static std::atomic<int> count{0};
-    return QStringLiteral("zandoli-report-%1").arg(++count);
-}
-
-// A read-only connection to the record, closed with it.
-class Reading {
-public:
-    explicit Reading(const QString& path) : name_(uniqueConnection()) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
-        opened_ = QFileInfo::exists(path) && db.open();
-    }
-    ~Reading() {
-        QSqlDatabase::database(name_, false).close();
-        QSqlDatabase::removeDatabase(name_);
-    }
-    Reading(const Reading&) = delete;
-    Reading& operator=(const Reading&) = delete;
-    bool opened() const { return opened_; }
-    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
-
-private:
-    QString name_;
-    bool opened_ = false;
-};
+// The record read and never written; a missing one is not made.
+const QString READ_ONLY = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
 
 QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
     QSqlQuery query(db);
@@ -126,7 +102,7 @@ std::optional<PeriodKind> periodNamed(const QString& name) {
 
 std::vector<Pupil> readPupils(const QString& record, const Period& period, const QString& only) {
     std::vector<Pupil> pupils;
-    Reading reading(record);
+    const Connection reading("report", record, READ_ONLY);
     if (!reading.opened()) {
         return pupils;
     }
@@ -168,7 +144,7 @@ exchange::Outcome exportChoices(const QString& record, const QString& file, cons
             .ok = false,
             .message = QCoreApplication::translate("Exchange", "cannot write %1").arg(file)};
     };
-    Reading reading(record);
+    const Connection reading("report", record, READ_ONLY);
     if (!reading.opened()) {
         return {.ok = false,
                 .message = QCoreApplication::translate(
