@@ -4,6 +4,8 @@
 // pictures are written instead (scripts/update-goldens), for a change of
 // look that is meant.
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "language/Language.h"
@@ -14,6 +16,7 @@
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
+#include "screens/TeacherReport.h"
 #include "screens/TitleScreen.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
@@ -26,8 +29,8 @@ namespace {
 // and one in a thousand may differ: room for a rounding in a picture decoder,
 // never for a control out of place. On a mismatch the grab and the
 // difference are left in the build folder.
-void looksLikeGolden(QWidget* window, const QString& name) {
-    const QImage seen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+void looksLikeGolden(const QImage& picture, const QString& name) {
+    const QImage seen = picture.convertToFormat(QImage::Format_RGB32);
     const QString golden = QStringLiteral(ZANDOLI_GOLDEN_DIR "/%1.png").arg(name);
     if (qEnvironmentVariableIsSet("ZANDOLI_UPDATE_GOLDENS")) {
         ASSERT_TRUE(seen.save(golden, "PNG", 0)) << golden.toStdString();
@@ -52,6 +55,10 @@ void looksLikeGolden(QWidget* window, const QString& name) {
         ADD_FAILURE() << differing << " pixels differ from " << golden.toStdString() << "; see "
                       << out.toStdString() << "-seen.png and -diff.png";
     }
+}
+
+void looksLikeGolden(QWidget* window, const QString& name) {
+    looksLikeGolden(window->grab().toImage(), name);
 }
 
 // The screens run in a fresh folder that holds the pictures the build made.
@@ -144,6 +151,33 @@ TEST_F(Golden, ResultsInEnglishAndFrench) {
     }
     language::use(QStringLiteral("en"), QLocale::c());
     qputenv("XDG_DATA_HOME", saved);
+}
+
+// The teacher's report of Ana over the planted game and the same a week
+// later, its first page as poppler's pdftoppm draws it, in English and French.
+TEST_F(Golden, ReportFirstPageInEnglishAndFrench) {
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) {
+        GTEST_SKIP() << "no pdftoppm (Debian package poppler-utils)";
+    }
+    QTemporaryDir data;
+    const QString record = data.path() + "/record.sqlite";
+    {
+        RecordStore store(record);
+        plantGame(store);
+        plantGame(store, PLANTED_START_MS + 7 * 86'400'000);
+    }
+    for (const char* code : {"en", "fr"}) {
+        language::use(QString::fromLatin1(code), QLocale::c());
+        const QString pdf = data.path() + "/report.pdf";
+        ASSERT_TRUE(writeTeacherReport(record, pdf, report::Period{}, "Ana").ok);
+        QProcess draw;
+        draw.start(pdftoppm, {"-r", "60", "-png", "-f", "1", "-l", "1", "-singlefile", pdf,
+                              data.path() + "/page"});
+        ASSERT_TRUE(draw.waitForFinished(30000));
+        looksLikeGolden(QImage(data.path() + "/page.png"), QStringLiteral("report-%1").arg(code));
+    }
+    language::use(QStringLiteral("en"), QLocale::c());
 }
 
 }  // namespace

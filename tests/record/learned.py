@@ -10,6 +10,12 @@ teacher and a screen reader's user would.
    gave each wrong card, the spin and the card pressed.
 3. A game of one card each is restored and played to a win without a
    mistake; See the Results shows it, Previous Game the killed one.
+4. From the command line: the choices as CSV hold both wrong cards, the
+   report's PDF names each pupil and the mistake, and the whole record
+   merges into a second home folder once; a damaged file changes nothing.
+
+The players are named (Ana for Blue, Ben for Yellow) in the settings the
+shell script writes, as the set-up screen's Names would.
 
 Run by learned_test.sh, which gives it a display, buses and a working folder.
 Usage: learned.py <the zandoli program>
@@ -42,6 +48,9 @@ RULE_WORDS = {
     "percent-decimal": "Confused a percentage or decimal with another of the same tenths",
     "other": "Another value",
 }
+
+
+NAMES = {"Blue": "Ana", "Yellow": "Ben"}
 
 
 def start():
@@ -260,7 +269,7 @@ def main():
     results = wait_for("the results of the win", lambda: window_with("Forget All Results"))
     texts = results_texts(results)
     who = winner.name.split(" — ", 1)[1].split(" ")[0].capitalize()
-    if not any(t.endswith(" · %s won" % who) for t in texts) or \
+    if not any(t.endswith(" · %s won" % NAMES[who]) for t in texts) or \
             texts.count("No mistakes") != 2:
         fail("the won game's results read %r" % texts)
     press(one(results, BUTTON, "Previous Game"))
@@ -272,6 +281,68 @@ def main():
         fail("the won game's row reads %r" % last)
     game.terminate()
     game.wait()
+    exported(played)
+
+
+def command(*arguments, home=None):
+    """The program run from the command line; its exit status and output."""
+    env = dict(os.environ)
+    if home:
+        env["XDG_DATA_HOME"] = home
+    done = subprocess.run([PROGRAM] + list(arguments), capture_output=True, text=True, env=env,
+                          timeout=60)
+    log("  zandoli %s -> %d: %s%s" % (" ".join(arguments), done.returncode, done.stdout.strip(),
+                                      done.stderr.strip()))
+    return done.returncode, done.stdout.strip(), done.stderr.strip()
+
+
+def exported(played):
+    """4. The record taken off the machine and merged into another home."""
+    if command("--export", "choices.csv")[0] != 0:
+        fail("no CSV written")
+    with open("choices.csv", encoding="utf-8") as csv:
+        rows = [line.rstrip("\r\n").split(",") for line in csv][1:]
+    wrong = sorted((row[2], row[3]) for row in rows if row[6] == "wrong")
+    planted = sorted((NAMES[c], c.lower()) for c in played.wrong)
+    if wrong != planted:
+        fail("the CSV's wrong cards are %r, not %r" % (wrong, planted))
+    if command("--export", "report.pdf")[0] != 0:
+        fail("no PDF written")
+    pages = subprocess.run(["pdftotext", "-layout", "report.pdf", "-"], capture_output=True,
+                           text=True, check=True).stdout.split("\f")
+    for colour in played.wrong:
+        rule = sqlite("SELECT mistake FROM event WHERE what = 'wrong' AND colour = %d"
+                      % lastgame.COLOURS.index(colour))[0][0]
+        page = next((" ".join(p.split()) for p in pages
+                     if "what %s learned" % NAMES[colour] in p), None)
+        if page is None or "%s (once)" % RULE_WORDS[rule] not in page:
+            fail("the report names no %r for %s: %r" % (RULE_WORDS[rule], NAMES[colour], page))
+        log("  the report's page for %s names: %s (once)" % (NAMES[colour], RULE_WORDS[rule]))
+
+    other = os.path.abspath("other-home")
+    other_record = os.path.join(other, "zandoli", "record.sqlite")
+    if command("--export", "class.zandoli")[0] != 0:
+        fail("no .zandoli written")
+    status, said, _ = command("--import", "class.zandoli", home=other)
+    if status != 0 or not said.endswith(": 2 games added"):
+        fail("the first import said %r (%d)" % (said, status))
+    status, said, _ = command("--import", "class.zandoli", home=other)
+    if status != 0 or not said.endswith(": 0 games added, 2 games already here"):
+        fail("the second import said %r (%d)" % (said, status))
+    merged = subprocess.run(["sqlite3", "-batch", other_record,
+                             "SELECT count(*) FROM event WHERE what = 'wrong'"],
+                            capture_output=True, text=True, check=True).stdout.strip()
+    if merged != "2":
+        fail("the other home holds %s wrong cards" % merged)
+    with open(other_record, "rb") as f:
+        before = f.read()
+    with open("class.zandoli", "rb") as f, open("damaged.zandoli", "wb") as out:
+        good = f.read()
+        out.write(good[:len(good) // 2])
+    status, _, why = command("--import", "damaged.zandoli", home=other)
+    with open(other_record, "rb") as f:
+        if status != 1 or not why.endswith("damaged.zandoli is damaged") or f.read() != before:
+            fail("a damaged import gave %d %r or changed the record" % (status, why))
 
 
 try:

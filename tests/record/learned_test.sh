@@ -2,7 +2,8 @@
 # The record kept by the real program under its own X server and
 # accessibility bus: two mistakes planted in a game played by screen reader,
 # the game killed mid-turn, its rows read with sqlite3 and its results
-# through AT-SPI, then a won game's results one press away
+# through AT-SPI, then a won game's results one press away, and the record
+# exported as CSV, PDF and .zandoli and merged into a second home
 # (tests/record/learned.py). It plays in real time, a minute or so; ctest
 # runs it as a system test. Skipped (77) where a tool is missing.
 # Usage: learned_test.sh <folder of zandoli, Images/, wav/>
@@ -12,7 +13,7 @@ RUN=$(cd "$1" && pwd)
 LAUNCHER=/usr/libexec/at-spi-bus-launcher
 PYTHON=/usr/bin/python3
 
-for tool in Xvfb dbus-run-session sqlite3 "$LAUNCHER" "$PYTHON"; do
+for tool in Xvfb dbus-run-session sqlite3 pdftotext "$LAUNCHER" "$PYTHON"; do
     command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
 done
 "$PYTHON" -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi: skipped"; exit 77; }
@@ -45,6 +46,9 @@ waitfor 50 "$PYTHON" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"
 cd "$work" || fail "no working folder"
+# The players' names, as the set-up screen's Names keeps them.
+mkdir -p "$work/config/zandoli"
+printf '[names]\n0=Ana\n1=Ben\n' >"$work/config/zandoli/zandoli.ini"
 # In English whatever this desktop speaks: the script reads the English names.
 XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" LANGUAGE= LC_ALL=C.UTF-8 \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \
