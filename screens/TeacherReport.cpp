@@ -190,7 +190,9 @@ void drawPupil(QPainter& painter, const QRect& page, const report::Pupil& pupil,
 }  // namespace
 
 QPageSize::PageSizeId reportPaper() {
-    return language::locale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+    // The paper in the printer is the country's, not the language's: a
+    // teacher in London reads English on A4.
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                : QPageSize::A4;
 }
 

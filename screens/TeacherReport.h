@@ -15,7 +15,7 @@ namespace zandoli {
 exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
                                      const report::Period& period, const QString& pupil = {});
 
-// A4, or Letter where the language's country measures in inches.
+// A4, or Letter where the desktop's country measures in inches.
 QPageSize::PageSizeId reportPaper();
 
 }  // namespace zandoli
