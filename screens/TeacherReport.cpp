@@ -193,7 +193,7 @@ QPageSize::PageSizeId reportPaper() {
     // The paper in the printer is the country's, not the language's: a
     // teacher in London reads English on A4.
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                               : QPageSize::A4;
+                                                                              : QPageSize::A4;
 }
 
 exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
