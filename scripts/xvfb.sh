@@ -18,6 +18,11 @@
 #   at_exit COMMAND [ARG...] runs the command at exit, after the processes.
 #   waitfor TENTHS COMMAND...  waits up to TENTHS tenths of a second for the
 #                            command to succeed.
+#   start_accessibility_bus LOG  starts at-spi2-core's bus launcher (output to
+#                            LOG), stopped at exit, and waits for pyatspi to
+#                            reach the desktop; false when it never did. Run
+#                            it on a session bus of the script's own
+#                            (dbus-run-session), so the bus goes with it.
 
 xvfb_pids=()
 xvfb_exit_commands=()
@@ -64,6 +69,12 @@ waitfor() {
         tries=$((tries - 1))
     done
     return 1
+}
+
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$1" 2>&1 &
+    track_process $!
+    waitfor 50 /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)'
 }
 
 start_display() {

@@ -40,10 +40,7 @@ waitfor 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' |
 track_process $!
 area="0, 0, $WIDTH, $((HEIGHT - PANEL))"
 waitfor 50 sh -c "xprop -root _NET_WORKAREA | grep -q '= $area'" || fail "the panel reserves no strip"
-"$LAUNCHER" --launch-immediately >"$work/bus.log" 2>&1 &
-track_process $!
-waitfor 50 "$PYTHON" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
-    fail "no accessibility bus"
+start_accessibility_bus "$work/bus.log" || fail "no accessibility bus"
 
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"

@@ -38,10 +38,7 @@ fail() {
 }
 
 start_display 10 || fail "Xvfb did not start"
-"$LAUNCHER" --launch-immediately >"$work/bus.log" 2>&1 &
-track_process $!
-waitfor 50 "$PYTHON" -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' ||
-    fail "no accessibility bus"
+start_accessibility_bus "$work/bus.log" || fail "no accessibility bus"
 
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"
