@@ -10,6 +10,7 @@
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
+#include "screens/ReportScreen.h"
 #include "screens/ResultsLegend.h"
 #include "screens/ResultsWords.h"
 #include "screens/ScreenControls.h"
@@ -47,14 +48,6 @@ TwipRect below(TwipRect place, int top) {
     return {place.left, top + place.top, place.width, place.height};
 }
 
-QRect pixels(const TwipRect& r) {
-    return units::pxRect(r.left, r.top, r.width, r.height);
-}
-
-QFont faceFont(const Face& face) {
-    return units::font(face.family, face.points, face.bold);
-}
-
 // The tallest bar of the game, so that every player's bars share one scale.
 int scaleTop(const GameResults& game) {
     int top = 1;
@@ -82,7 +75,7 @@ QWidget* ResultsScreen::createWindow() {
          {360, 120, 6000, 600}, HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);
     auto* legend = new ResultsLegend(form);
     legend->setObjectName(QStringLiteral("legend"));
-    legend->setFont(faceFont(TOTALS_FACE));
+    legend->setFont(font(TOTALS_FACE));
     legend->setGeometry(pixels({9720, 180, 5400, 480}));
     gameLine_ = text(form, QStringLiteral("gameLine"), QString(), {360, 780, 14640, 420}, GAME_FACE,
                      Qt::AlignLeft | Qt::AlignVCenter);
@@ -112,6 +105,14 @@ QWidget* ResultsScreen::createWindow() {
     speech::setDescription(
         forget, QCoreApplication::translate(
                     "Results", "delete every game recorded on this computer, after asking"));
+    ButtonLabel* report = button(form, QStringLiteral("reportButton"),
+                                 QCoreApplication::translate("Results", "Report"),
+                                 {11055, 10920, 2385, 495}, BUTTON_FACE);
+    connect(report, &ButtonLabel::clicked, this, &ResultsScreen::reportPressed);
+    bindKey(report, QKeySequence::Print,
+            QCoreApplication::translate("Results",
+                                        "the teacher's report: each pupil's page over a period, "
+                                        "to print or save"));
     ButtonLabel* back =
         button(form, QStringLiteral("backButton"), QCoreApplication::translate("Results", "Back"),
                {13560, 10920, 1695, 495}, BUTTON_FACE);
@@ -135,7 +136,7 @@ void ResultsScreen::buildPanel(QWidget* form, int index) {
     panel.totals->setWordWrap(true);
     panel.chart = new ResultsChart(form);
     panel.chart->setObjectName(QStringLiteral("chart%1").arg(index));
-    panel.chart->setFont(faceFont(TOTALS_FACE));
+    panel.chart->setFont(font(TOTALS_FACE));
     panel.chart->setGeometry(pixels(below(CHART, top)));
     panel.chart->setFocusPolicy(Qt::TabFocus);
     panel.noMistakes = text(form, QStringLiteral("noMistakes%1").arg(index),
@@ -145,7 +146,7 @@ void ResultsScreen::buildPanel(QWidget* form, int index) {
     for (int m = 0; m < MISTAKES_SHOWN; ++m) {
         auto* view = new MistakeView(form);
         view->setObjectName(QStringLiteral("mistake%1_%2").arg(index).arg(m));
-        view->setTextFont(faceFont(MISTAKE_FACE));
+        view->setTextFont(font(MISTAKE_FACE));
         view->setGeometry(
             pixels({MISTAKE_LEFT, top + 60 + m * MISTAKE_STEP, MISTAKE_WIDTH, MISTAKE_HEIGHT}));
         view->setFocusPolicy(Qt::TabFocus);
@@ -195,6 +196,11 @@ void ResultsScreen::forgetPressed() {
         reader_.forgetAll();
         display(std::nullopt, false);
     }
+}
+
+void ResultsScreen::reportPressed() {
+    screens_.click(CLICK);
+    screens_.report().showReport();
 }
 
 void ResultsScreen::backPressed() {

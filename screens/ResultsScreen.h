@@ -35,6 +35,8 @@ public:
     void nextPressed();
     // Asks first; a yes empties the record.
     void forgetPressed();
+    // The teacher's report over it.
+    void reportPressed();
     void backPressed();
 
     // The game shown; none when the record holds none.

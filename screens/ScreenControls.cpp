@@ -12,8 +12,6 @@
 
 namespace zandoli::screenControls {
 
-namespace {
-
 QRect pixels(const TwipRect& place) {
     return units::pxRect(place.left, place.top, place.width, place.height);
 }
@@ -21,8 +19,6 @@ QRect pixels(const TwipRect& place) {
 QFont font(const Face& face) {
     return units::font(face.family, face.points, face.bold);
 }
-
-}  // namespace
 
 QWidget* makeWindow(const QString& name, const QColor& back) {
     auto* window = new QWidget(nullptr);

@@ -22,6 +22,10 @@ struct Face {
     bool bold;
 };
 
+// A place and a face at the run's scale.
+QRect pixels(const TwipRect& place);
+QFont font(const Face& face);
+
 // A plain window of those screens: its background colour and name. (Every
 // screen's window is titled when it is loaded; see Screen.)
 QWidget* makeWindow(const QString& name, const QColor& back);

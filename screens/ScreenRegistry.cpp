@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
+#include "screens/ReportScreen.h"
 #include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenLook.h"
@@ -22,7 +23,8 @@ ScreenRegistry::ScreenRegistry()
       setup_(std::make_unique<SetupScreen>(*this)),
       rules_(std::make_unique<RulesScreen>(*this)),
       results_(std::make_unique<ResultsScreen>(*this)),
-      every_{title_.get(), setup_.get(), rules_.get(), results_.get()} {
+      report_(std::make_unique<ReportScreen>(*this)),
+      every_{title_.get(), setup_.get(), rules_.get(), results_.get(), report_.get()} {
     for (const TableKind* kind : TABLE_KINDS) {
         tables_.push_back(std::make_unique<TableScreen>(*kind, state_));
         connectTable(*tables_.back());
@@ -71,6 +73,7 @@ void ScreenRegistry::switchFullScreen() {
     }
     rules_->rebuild();
     results_->rebuild();
+    report_->rebuild();
 }
 
 void ScreenRegistry::showTable() {
@@ -78,6 +81,7 @@ void ScreenRegistry::showTable() {
 }
 
 void ScreenRegistry::leaveTable(Screen& table, bool save) {
+    report().unload();
     results().unload();
     if (save) {
         // A save that fails is not reported; the table is left all the same.

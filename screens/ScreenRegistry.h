@@ -17,6 +17,7 @@ class SetupScreen;
 class RulesScreen;
 class TableScreen;
 class ResultsScreen;
+class ReportScreen;
 
 // Every screen of the program, one instance each for the whole run, reached
 // by its program-wide name, with the one game state and the program's own
@@ -37,6 +38,7 @@ public:
     SetupScreen& setup() { return *setup_; }
     RulesScreen& rules() { return *rules_; }
     ResultsScreen& results() { return *results_; }
+    ReportScreen& report() { return *report_; }
     // The table a game of so many players is played at.
     TableScreen& tableFor(int players);
     TableScreen& table() { return tableFor(2); }
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<SetupScreen> setup_;
     std::unique_ptr<RulesScreen> rules_;
     std::unique_ptr<ResultsScreen> results_;
+    std::unique_ptr<ReportScreen> report_;
     // One screen for each kind of table.
     std::vector<std::unique_ptr<TableScreen>> tables_;
     // Every screen, in the order the program's end unloads them.

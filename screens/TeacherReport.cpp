@@ -114,16 +114,15 @@ int drawText(QPainter& painter, const QRect& width, const QString& text, const Q
     return used.height();
 }
 
-void drawPupil(QPainter& painter, const QRect& page, const report::Pupil& pupil,
-               const report::Period& period) {
+}  // namespace
+
+void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
+                    const report::Period& period) {
     const PlayerResults& results = pupil.results;
     const look::Player& player = look::player(results.colour);
     int y = page.top();
     const QRect line(page.left(), 0, page.width(), page.height());
-    y += drawText(painter, line.translated(0, y),
-                  QCoreApplication::translate("Report", "Zandoli? — what %1 learned")
-                      .arg(resultsWords::playerName(results)),
-                  face(24, true));
+    y += drawText(painter, line.translated(0, y), pupilPageHeading(pupil), face(24, true));
     y += drawText(painter, line.translated(0, y + 4), periodText(period, pupil.games),
                   face(14, false)) +
          4;
@@ -187,7 +186,31 @@ void drawPupil(QPainter& painter, const QRect& page, const report::Pupil& pupil,
     }
 }
 
-}  // namespace
+QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
+    const PlayerResults& results = pupil.results;
+    QStringList lines{periodText(period, pupil.games), resultsWords::chartText(results)};
+    for (auto week = pupil.weeks.begin(); week != pupil.weeks.end(); ++week) {
+        lines << weekText(*week, week == pupil.weeks.begin() ? nullptr : &*(week - 1));
+    }
+    if (results.mistakes.empty()) {
+        lines << QCoreApplication::translate("Results", "No mistakes");
+    }
+    for (const MistakeExample& mistake : results.mistakes) {
+        lines << resultsWords::mistakeText(mistake);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString pupilPageHeading(const report::Pupil& pupil) {
+    return QCoreApplication::translate("Report", "Zandoli? — what %1 learned")
+        .arg(resultsWords::playerName(pupil.results));
+}
+
+QPageLayout reportLayout() {
+    return QPageLayout(QPageSize(reportPaper()), QPageLayout::Portrait,
+                       QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
+                       QPageLayout::Millimeter);
+}
 
 QPageSize::PageSizeId reportPaper() {
     // The paper in the printer is the country's, not the language's: a
@@ -207,6 +230,11 @@ exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
                                                  "Report", "%1 played no game in this period")
                                                  .arg(pupil)};
     }
+    return writeTeacherReport(pupils, file, period);
+}
+
+exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, const QString& file,
+                                     const report::Period& period) {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         return {.ok = false,
@@ -217,16 +245,14 @@ exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
         pdf.setResolution(DOTS_PER_INCH);
         pdf.setTitle(QCoreApplication::translate("Report", "Zandoli? report"));
         pdf.setCreator(QStringLiteral("Zandoli?"));
-        pdf.setPageLayout(QPageLayout(QPageSize(reportPaper()), QPageLayout::Portrait,
-                                      QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(reportLayout());
         QPainter painter(&pdf);
         const QRect page(QPoint(0, 0), pdf.pageLayout().paintRectPixels(DOTS_PER_INCH).size());
         for (size_t i = 0; i < pupils.size(); ++i) {
             if (i > 0) {
                 pdf.newPage();
             }
-            drawPupil(painter, page, pupils[i], period);
+            paintPupilPage(painter, page, pupils[i], period);
         }
     }
     if (!out.commit()) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
 #include "record/Report.h"
+
+class QPainter;
+class QRect;
 
 namespace zandoli {
 
@@ -15,6 +19,21 @@ namespace zandoli {
 exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
                                      const report::Period& period, const QString& pupil = {});
 
+// The same of pupils already read.
+exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, const QString& file,
+                                     const report::Period& period);
+
+// A pupil's page, in pixels of 1/96 inch: `page` is the paper within its
+// margins. The PDF prints it; the report screen shows it.
+void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
+                    const report::Period& period);
+// The page's heading, "Zandoli? — what Ana learned", and the rest of it in
+// words, a line for each thing it shows, as a screen reader reads it.
+QString pupilPageHeading(const report::Pupil& pupil);
+QString pupilPageText(const report::Pupil& pupil, const report::Period& period);
+
+// The report's paper and margins.
+QPageLayout reportLayout();
 // A4, or Letter where the desktop's country measures in inches.
 QPageSize::PageSizeId reportPaper();
 

@@ -13,6 +13,7 @@
 #include "platform/Units.h"
 #include "record/RecordStore.h"
 #include "screens/NamesDialog.h"
+#include "screens/ReportScreen.h"
 #include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
@@ -139,6 +140,10 @@ TEST_F(ResultsScreenTest, TheGamesBeforeAndAfterAreOnePressAwayAndForgettingAsks
     EXPECT_EQ(text("playerName1"), "Ana");
     EXPECT_FALSE(enabled("previousButton"));
     EXPECT_TRUE(enabled("nextButton"));
+    // The teacher's report of the same record, a page a pupil, is the print key away.
+    QTest::keySequence(results.window(), QKeySequence::Print);
+    EXPECT_EQ(screens.report().shownPages(), 2);
+    screens.report().unload();
 
     auto* forget = results.window()->findChild<QWidget*>(QStringLiteral("forgetButton"));
     QTest::mouseClick(forget, Qt::LeftButton);
