@@ -631,6 +631,11 @@
         <source>The Rules</source>
         <translation>Spielregeln</translation>
     </message>
+    <message>
+        <source>Zandoli Rules.doc</source>
+        <extracomment>The printable rules&apos; file name, shown in the word processor&apos;s title bar</extracomment>
+        <translation>Zandoli-Regeln.doc</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>

@@ -631,6 +631,11 @@ olvidadas: %3</translation>
         <source>The Rules</source>
         <translation>Las reglas</translation>
     </message>
+    <message>
+        <source>Zandoli Rules.doc</source>
+        <extracomment>The printable rules&apos; file name, shown in the word processor&apos;s title bar</extracomment>
+        <translation>Reglas de Zandoli.doc</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
