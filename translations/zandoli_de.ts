@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>whole cards</source>
-        <translation>Ganze</translation>
+        <translation>ganze Zahlen</translation>
     </message>
     <message>
         <source>decimals</source>

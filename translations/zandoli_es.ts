@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>whole cards</source>
-        <translation>cartas enteras</translation>
+        <translation>números enteros</translation>
     </message>
     <message>
         <source>decimals</source>

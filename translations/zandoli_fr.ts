@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>whole cards</source>
-        <translation>cartes entières</translation>
+        <translation>nombres entiers</translation>
     </message>
     <message>
         <source>decimals</source>
