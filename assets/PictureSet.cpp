@@ -37,7 +37,7 @@ PictureSet::PictureSet(QString imagesFolder, QString iconsFolder)
     : images(std::move(imagesFolder)), icons(std::move(iconsFolder)) {}
 
 bool PictureSet::writePicture(const QString& name, QSize logical, const Paint& paint,
-                              const QString& code) {
+                              bool numbered) {
     bool ok = true;
     for (int scale : SCALES) {
         QImage image(logical * scale, QImage::Format_RGB32);
@@ -48,11 +48,11 @@ bool PictureSet::writePicture(const QString& name, QSize logical, const Paint& p
             painter.scale(scale, scale);
             paint(painter);
         }
-        // The game looks for the language's own file the way it looks for
-        // the rules document, then for the plain one (see picture()).
+        // The game looks for the notation's own file, then for the plain
+        // one (see picture()).
         QString file = name + (scale == 1 ? QString() : QString("@%1x").arg(scale)) + ".jpg";
-        if (!code.isEmpty()) {
-            file = language::localised(file, code);
+        if (numbered) {
+            file = language::notated(file);
         }
         file = QDir(images).filePath(file);
         if (!image.save(file, "JPG", look::JPEG_QUALITY)) {
@@ -107,9 +107,9 @@ bool PictureSet::writeAll() {
     return ok;
 }
 
-bool PictureSet::writeNumbered(const QString& code) {
-    bool ok = writePicture("opening", look::OPENING_SIZE, paintOpening, code);
-    ok &= writePicture("logo2", look::LOGO_SIZE, paintLogo, code);
+bool PictureSet::writeNumbered() {
+    bool ok = writePicture("opening", look::OPENING_SIZE, paintOpening, true);
+    ok &= writePicture("logo2", look::LOGO_SIZE, paintLogo, true);
     return ok;
 }
 

@@ -20,15 +20,15 @@ public:
     // Every picture that shows no number, the same in every language.
     bool writeAll();
     // The pictures with numbers on them (the title picture and the logo), in
-    // the notation of the language in use (language::use), named for the
-    // language `code` as its rules document is: "opening.jpg" in English,
-    // "opening.fr.jpg" and "opening@2x.fr.jpg" in French.
-    bool writeNumbered(const QString& code);
+    // the notation of the country in use (language::use), named for it:
+    // "opening.jpg" in English's, "opening.comma-spaced.jpg" and
+    // "opening@2x.comma-spaced.jpg" in France's.
+    bool writeNumbered();
 
 private:
-    // `code` names the file for one language; an empty one, for all.
+    // A numbered picture's name carries the notation it is drawn in.
     bool writePicture(const QString& name, QSize logical, const Paint& paint,
-                      const QString& code = QString());
+                      bool numbered = false);
     bool writeIcon(int pixels);
 
     QString images;

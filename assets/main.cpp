@@ -3,6 +3,7 @@
 // folder, where the game runs). What a player reads comes in each language.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +13,6 @@
 #include "assets/RulesDocument.h"
 #include "assets/Sounds.h"
 #include "language/Language.h"
-#include "language/Numbers.h"
 #include "language/RulesText.h"
 
 int main(int argc, char** argv) {
@@ -35,28 +35,27 @@ int main(int argc, char** argv) {
     bool ok = pictures.writeAll();
     ok &= zandoli::writeSounds(out.filePath("wav").toStdString());
     // The rules document and the about page in every language the game
-    // speaks: "Zandoli Rules.doc" in English, "Zandoli Rules.fr.doc" in French.
-    // The pictures with numbers on them likewise, but only for a language
-    // that writes one half otherwise than English ("0,5", "50 %"): where the
-    // game finds no picture of the language's own it shows the English one.
-    const QString english = zandoli::language::available().constFirst();
-    QString englishHalf;
-    for (const QString& code : zandoli::language::available()) {
-        zandoli::language::use(code, QLocale::c());
-        const QString half =
-            zandoli::numbers::decimal(0.5) + QLatin1Char(' ') + zandoli::numbers::percent(0.5);
-        if (code == english) {
-            englishHalf = half;
+    // speaks, for each country it writes numbers for: "Zandoli Rules.doc" in
+    // English, "fr_FR/Règles de Zandoli.doc" in France, "fr_CH/..." in
+    // Switzerland. The pictures with numbers on them once for each notation
+    // the countries write ("opening.jpg", "opening.comma-spaced.jpg"): the
+    // game shows the plain one where it finds none of the notation's own.
+    QStringList notations;
+    for (const QString& country : zandoli::language::countries()) {
+        zandoli::language::use(country.section(QLatin1Char('_'), 0, 0), QLocale(country));
+        if (!notations.contains(zandoli::language::notation())) {
+            notations.append(zandoli::language::notation());
+            ok &= pictures.writeNumbered();
         }
-        if (code == english || half != englishHalf) {
-            ok &= pictures.writeNumbered(code);
-        }
-        const auto path = [&](const char* file) {
-            return out.filePath(zandoli::language::localised(QString::fromUtf8(file), code))
-                .toStdString();
+        const auto path = [&](const QString& file) {
+            const QString local = zandoli::language::localised(file);
+            if (!out.mkpath(QFileInfo(out.filePath(local)).path())) {
+                std::fprintf(stderr, "cannot create the folder of %s\n", qPrintable(local));
+            }
+            return out.filePath(local).toStdString();
         };
-        ok &= zandoli::writeRulesDocument(path(zandoli::rulesText::DOCUMENT));
-        ok &= zandoli::writeAboutPage(path(ZANDOLI_ABOUT_PAGE), ZANDOLI_VERSION);
+        ok &= zandoli::writeRulesDocument(path(zandoli::rulesText::documentName()));
+        ok &= zandoli::writeAboutPage(path(QStringLiteral(ZANDOLI_ABOUT_PAGE)), ZANDOLI_VERSION);
     }
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 #include <cstdio>
@@ -25,8 +26,13 @@ QLocale ungrouped(QLocale locale) {
 
 struct Spoken {
     QString code = ENGLISH;
+    const LanguageEntry* country = &LANGUAGES[0];
     QLocale locale = ungrouped(QLocale(QLocale::English, QLocale::UnitedStates));
     std::unique_ptr<QTranslator> translator;
+    // Qt's own words: the message boxes' buttons ("Oui", "Non") and the
+    // names of keys ("Échap"), from the system's Qt translations
+    // (qt6-translations-l10n). Without them those stay English.
+    std::unique_ptr<QTranslator> qtTranslator;
 };
 
 Spoken& spoken() {
@@ -58,24 +64,47 @@ QString named(const QStringList& arguments) {
     return {};
 }
 
+// The language's country whose notation a run on this desktop writes.
+const LanguageEntry& countryFor(const QString& code, const QLocale& desktop) {
+    const LanguageEntry* own = nullptr;
+    const LanguageEntry* sameSeparator = nullptr;
+    for (const LanguageEntry& entry : LANGUAGES) {
+        if (code != QLatin1String(entry.code)) {
+            continue;
+        }
+        const QLocale listed(QLatin1String(entry.desktopLocale));
+        if (listed.territory() == desktop.territory()) {
+            return entry;
+        }
+        if (own == nullptr) {
+            own = &entry;
+        }
+        if (sameSeparator == nullptr && listed.language() == desktop.language() &&
+            listed.decimalPoint() == desktop.decimalPoint()) {
+            sameSeparator = &entry;
+        }
+    }
+    return sameSeparator != nullptr ? *sameSeparator : *own;
+}
+
 }  // namespace
 
 QStringList available() {
     QStringList codes;
     for (const LanguageEntry& entry : LANGUAGES) {
-        codes.append(QLatin1String(entry.code));
+        if (!codes.contains(QLatin1String(entry.code))) {
+            codes.append(QLatin1String(entry.code));
+        }
     }
     return codes;
 }
 
-bool spacedPercent(const QLocale& locale) {
-    const QString code = locale.name().section(QLatin1Char('_'), 0, 0);
+QStringList countries() {
+    QStringList names;
     for (const LanguageEntry& entry : LANGUAGES) {
-        if (code == QLatin1String(entry.code)) {
-            return entry.spacedPercent;
-        }
+        names.append(QLatin1String(entry.desktopLocale));
     }
-    return false;
+    return names;
 }
 
 QString choose(const QStringList& arguments) {
@@ -106,21 +135,28 @@ QString choose(const QStringList& arguments) {
 void use(const QString& wanted, const QLocale& desktop) {
     Spoken& now = spoken();
     const QString code = available().contains(wanted) ? wanted : ENGLISH;
-    if (now.translator) {
-        QCoreApplication::removeTranslator(now.translator.get());
-        now.translator.reset();
-    }
-    if (code != ENGLISH) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QStringLiteral(":/translations/zandoli_%1.qm").arg(code))) {
-            QCoreApplication::installTranslator(translator.get());
-            now.translator = std::move(translator);
+    for (std::unique_ptr<QTranslator>* installed : {&now.translator, &now.qtTranslator}) {
+        if (*installed) {
+            QCoreApplication::removeTranslator(installed->get());
+            installed->reset();
         }
     }
+    const auto install = [](std::unique_ptr<QTranslator>& into, const QString& file) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(file)) {
+            QCoreApplication::installTranslator(translator.get());
+            into = std::move(translator);
+        }
+    };
+    if (code != ENGLISH) {
+        install(now.translator, QStringLiteral(":/translations/zandoli_%1.qm").arg(code));
+        install(now.qtTranslator, QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                      QStringLiteral("/qtbase_%1.qm").arg(code));
+    }
     now.code = code;
-    now.locale =
-        ungrouped(QLocale(desktop.language() == QLocale(code).language() ? desktop.name() : code));
-    // Any number written without a locale named follows the language too.
+    now.country = &countryFor(code, desktop);
+    now.locale = ungrouped(QLocale(QLatin1String(now.country->desktopLocale)));
+    // Any number written without a locale named follows the country too.
     QLocale::setDefault(now.locale);
 }
 
@@ -128,21 +164,45 @@ QString current() {
     return spoken().code;
 }
 
+QString country() {
+    return QLatin1String(spoken().country->desktopLocale);
+}
+
 QLocale locale() {
     return spoken().locale;
 }
 
-QString localised(const QString& file, const QString& code) {
-    if (code == ENGLISH) {
+bool spacedPercent() {
+    return spoken().country->spacedPercent;
+}
+
+QString notation() {
+    const LanguageEntry& now = *spoken().country;
+    const LanguageEntry& english = LANGUAGES[0];
+    const QString point = QLocale(QLatin1String(now.desktopLocale)).decimalPoint();
+    if (now.spacedPercent == english.spacedPercent &&
+        point == QLocale(QLatin1String(english.desktopLocale)).decimalPoint()) {
+        return {};
+    }
+    return (point == QLatin1String(".") ? QStringLiteral("point") : QStringLiteral("comma")) +
+           (now.spacedPercent ? QStringLiteral("-spaced") : QString());
+}
+
+QString localised(const QString& file) {
+    if (spoken().country == &LANGUAGES[0]) {
+        return file;
+    }
+    return country() + QLatin1Char('/') + file;
+}
+
+QString notated(const QString& file) {
+    const QString tag = notation();
+    if (tag.isEmpty()) {
         return file;
     }
     const QFileInfo info(file);
     const QString stem = file.left(file.size() - info.suffix().size() - 1);
-    return stem + QLatin1Char('.') + code + QLatin1Char('.') + info.suffix();
-}
-
-QString localised(const QString& file) {
-    return localised(file, current());
+    return stem + QLatin1Char('.') + tag + QLatin1Char('.') + info.suffix();
 }
 
 }  // namespace zandoli::language

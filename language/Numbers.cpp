@@ -30,7 +30,7 @@ QString decimal(double value) {
 QString percent(double value) {
     const QLocale locale = plain();
     const QString number = locale.toString(std::lround(value * 100));
-    return number + (language::spacedPercent(locale) ? QStringLiteral("\u00a0") : QString()) +
+    return number + (language::spacedPercent() ? QStringLiteral("\u00a0") : QString()) +
            locale.percent();
 }
 

@@ -6,6 +6,10 @@
 
 namespace zandoli::rulesText {
 
+QString documentName() {
+    return QCoreApplication::translate("Rules", DOCUMENT);
+}
+
 QString heading() {
     return QCoreApplication::translate("Rules", "The Rules of Zandoli?");
 }

@@ -13,7 +13,10 @@ QString subheading();  // "THE RULES"
 // subheading.
 QStringList paragraphs();
 
-// The printable rules beside the game.
-inline constexpr const char* DOCUMENT = "Zandoli Rules.doc";
+// The printable rules beside the game, by the name the word processor shows
+// in its title bar: "Zandoli Rules.doc", and in each language its own.
+//: The printable rules' file name, shown in the word processor's title bar
+inline constexpr const char* DOCUMENT = QT_TRANSLATE_NOOP("Rules", "Zandoli Rules.doc");
+QString documentName();  // DOCUMENT in the current language
 
 }  // namespace zandoli::rulesText

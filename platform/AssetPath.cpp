@@ -80,12 +80,12 @@ bool loadPicture(const QString& path, QPixmap& into) {
     return true;
 }
 
-// A picture with numbers on it is drawn in each notation the languages write
-// them in, and named as the rules document is: "Images\opening.fr.jpg",
-// "Images\opening@2x.fr.jpg". The language's own file when there is one, else
-// the plain one: a language that writes its numbers as English does has none.
+// A picture with numbers on it is drawn in each notation the countries write
+// them in, and named for it: "Images\opening.comma-spaced.jpg",
+// "Images\opening@2x.comma-spaced.jpg". The notation's own file when there is
+// one, else the plain one, which is English's.
 QString inLanguage(const QString& path) {
-    const QString own = language::localised(path);
+    const QString own = language::notated(path);
     return own != path && QFileInfo(own).isFile() ? own : path;
 }
 
@@ -147,7 +147,7 @@ QPixmap picture(const QString& name, Keeping keeping) {
     // again costs no look at the disk.
     QHash<QString, QPixmap>& kept = keptPictures();
     const double factor = shownFactor();
-    const QString key = QDir::currentPath() + QLatin1Char('|') + language::localised(name) +
+    const QString key = QDir::currentPath() + QLatin1Char('|') + language::notated(name) +
                         QLatin1Char('@') + QString::number(factor);
     if (auto found = kept.constFind(key); found != kept.constEnd()) {
         return *found;

@@ -27,7 +27,7 @@ QString assetPath(const QString& name);
 // "Images\wdial@3x.jpg"), scaled down smoothly, with the display's device
 // pixel ratio on top: as sharp as the text around it at any scale. A picture
 // that shows numbers comes in the language's notation where the game has one
-// ("Images\opening.fr.jpg"), else in English.
+// ("Images\opening.comma-spaced.jpg"), else in English's.
 //
 // A picture of a large set that shows one at a time, for a moment each, is
 // better kept Recent: the spinner's seventeen dials, kept for the run, would

@@ -109,7 +109,7 @@ void RulesScreen::onLoad() {
 }
 
 void RulesScreen::printPressed() {
-    openDocument(language::localised(QString::fromUtf8(rulesText::DOCUMENT)));
+    openDocument(language::localised(rulesText::documentName()));
     screens_.click(CLICK);
 }
 

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1, %2, 1/2 und eine zur Hälfte gefärbte Kachel dieselbe Zahl sind.</translation>
+        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld dieselbe Zahl sind.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>one half</source>
-        <translation>ein Halb</translation>
+        <translation>ein Halbes</translation>
     </message>
     <message>
         <source>three fifths</source>
@@ -125,8 +125,8 @@
     <message numerus="yes">
         <source>%1, as a tile with %n of 20 squares shaded</source>
         <translation>
-            <numerusform>%1, als Kachel, auf der %n von 20 Kästchen gefärbt ist</numerusform>
-            <numerusform>%1, als Kachel, auf der %n von 20 Kästchen gefärbt sind</numerusform>
+            <numerusform>%1, als Kästchenfeld, in dem %n von 20 Kästchen gefärbt ist</numerusform>
+            <numerusform>%1, als Kästchenfeld, in dem %n von 20 Kästchen gefärbt sind</numerusform>
         </translation>
     </message>
     <message>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>star on blue: take a card from the pack</source>
-        <translation>Stern auf Blau: nimm eine Karte vom Stapel</translation>
+        <translation>Stern auf Blau: zieh eine Karte vom Stapel</translation>
     </message>
     <message>
         <source>half shaded</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>whole cards</source>
-        <translation>Ganze</translation>
+        <translation>ganze Zahlen</translation>
     </message>
     <message>
         <source>decimals</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>tiles</source>
-        <translation>Kästchenbilder</translation>
+        <translation>Kästchenfelder</translation>
     </message>
     <message>
         <source>%1: %2 matched, %3 wrong, %4 missed</source>
@@ -569,15 +569,15 @@
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation>Die Spieler drehen reihum das Glücksrad. Zeigt das Rad auf eine gefärbte Form, darf der Spieler alle Karten mit demselben Wert ablegen. Dazu klickt er auf die Karte, und sie verschwindet. Ist die Form zum Beispiel zur Hälfte gefärbt, kann der Spieler die Karten mit %1, %2, 1/2 oder die zur Hälfte gefärbte Kachel anklicken, um sie abzulegen. Klickt der Spieler auf eine falsche Karte, ist sein Zug zu Ende und der nächste Spieler ist an der Reihe.</translation>
+        <translation>Die Spieler drehen reihum das Glücksrad. Zeigt das Glücksrad auf eine gefärbte Form, darf der Spieler alle Karten mit demselben Wert ablegen. Dazu klickt er auf die Karte, und sie verschwindet. Ist die Form zum Beispiel zur Hälfte gefärbt, kann der Spieler die Karten mit %1; %2; 1/2 oder dem zur Hälfte gefärbten Kästchenfeld anklicken, um sie abzulegen. Klickt der Spieler auf eine falsche Karte, ist sein Zug zu Ende und der nächste Spieler ist an der Reihe.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
-        <translation>Zeigt das Rad auf einen Stern auf blauem Grund, muss der Spieler eine weitere Karte vom Stapel ziehen. Dazu klickt er auf die kleine Karte oben auf dem Bildschirm, die für den Stapel steht.</translation>
+        <translation>Zeigt das Glücksrad auf einen Stern auf blauem Grund, muss der Spieler eine weitere Karte vom Stapel ziehen. Dazu klickt er auf die kleine Karte oben auf dem Bildschirm, die für den Stapel steht.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a red background, the player can discard any one of their cards by clicking on it.</source>
-        <translation>Zeigt das Rad auf einen Stern auf rotem Grund, darf der Spieler eine beliebige seiner Karten ablegen, indem er sie anklickt.</translation>
+        <translation>Zeigt das Glücksrad auf einen Stern auf rotem Grund, darf der Spieler eine beliebige seiner Karten ablegen, indem er sie anklickt.</translation>
     </message>
     <message>
         <source>When a player has completed their turn, they should click the &apos;Next Player&apos; button.</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>The first player to get rid of all their cards wins the game.</source>
-        <translation>Wer als Erster alle seine Karten los ist, gewinnt das Spiel.</translation>
+        <translation>Wer als Erster alle Karten abgelegt hat, gewinnt.</translation>
     </message>
     <message>
         <source>The same value, four ways</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Percentage</source>
-        <translation>Prozent</translation>
+        <translation>Prozentzahl</translation>
     </message>
     <message>
         <source>Fraction</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Shaded squares out of 20</source>
-        <translation>Gefärbte Kästchen von 20</translation>
+        <translation>Kästchenfeld (gefärbte Kästchen von 20)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -631,6 +631,11 @@
         <source>The Rules</source>
         <translation>Spielregeln</translation>
     </message>
+    <message>
+        <source>Zandoli Rules.doc</source>
+        <extracomment>The printable rules&apos; file name, shown in the word processor&apos;s title bar</extracomment>
+        <translation>Zandoli-Regeln.doc</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -644,7 +649,7 @@
     </message>
     <message>
         <source>Zandoli? logo: a half is %1 is %2 percent</source>
-        <translation>Logo von Zandoli?: ein Halb ist %1 ist %2 Prozent</translation>
+        <translation>Logo von Zandoli?: ein Halbes ist gleich %1 ist gleich %2 Prozent</translation>
     </message>
     <message>
         <source>Play Sound</source>
@@ -652,7 +657,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Vollbild</translation>
+        <translation>Desktop ausblenden</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
@@ -660,7 +665,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Ende</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>show the rules of the game</source>
@@ -739,7 +744,7 @@
     </message>
     <message>
         <source>TURN OVER</source>
-        <translation>ZUG VORBEI</translation>
+        <translation>ZUG BEENDET</translation>
     </message>
     <message numerus="yes">
         <source>GAME WON IN %n SPINS!</source>
@@ -810,7 +815,7 @@
     </message>
     <message>
         <source>take a card from the pack</source>
-        <translation>eine Karte vom Stapel nehmen</translation>
+        <translation>eine Karte vom Stapel ziehen</translation>
     </message>
     <message>
         <source>press it when the spinner shows the star on blue. Key: %1</source>
@@ -818,7 +823,7 @@
     </message>
     <message>
         <source>Take a card (key: %1)</source>
-        <translation>Karte nehmen (Taste: %1)</translation>
+        <translation>Karte ziehen (Taste: %1)</translation>
     </message>
     <message>
         <source>spin the spinner to start your turn. Key: %1</source>
@@ -873,7 +878,7 @@
     </message>
     <message>
         <source>Cards showing %1, %2 percent, 1 over 2 and a half-shaded tile, beside the spinner</source>
-        <translation>Karten mit %1, %2 Prozent, dem Bruch ein Halb und einer zur Hälfte gefärbten Kachel, neben dem Glücksrad</translation>
+        <translation>Karten mit %1; %2 Prozent; dem Bruch mit Zähler 1 und Nenner 2 und einem zur Hälfte gefärbten Kästchenfeld, neben dem Glücksrad</translation>
     </message>
     <message>
         <source>Restart Previous Game</source>
@@ -908,7 +913,7 @@
     <name>Zandoli</name>
     <message>
         <source>Zandoli? — made for classrooms and homes</source>
-        <translation>Zandoli? — für Schule und Zuhause</translation>
+        <translation>Zandoli? – für Schule und Zuhause</translation>
     </message>
     <message>
         <source>%1, %2</source>

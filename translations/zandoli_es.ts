@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Un juego de cartas para uno a cuatro jugadores que enseña que %1, %2, 1/2 y una cuadrícula sombreada a la mitad son el mismo número.</translation>
+        <translation>Un juego de cartas para uno a cuatro jugadores que enseña que %1; %2; 1/2 y una cuadrícula sombreada a la mitad son el mismo número.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -125,8 +125,8 @@
     <message numerus="yes">
         <source>%1, as a tile with %n of 20 squares shaded</source>
         <translation>
-            <numerusform>%1, como cuadrícula con %n cuadrado sombreado de 20</numerusform>
-            <numerusform>%1, como cuadrícula con %n cuadrados sombreados de 20</numerusform>
+            <numerusform>%1, como cuadrícula con %n de sus 20 cuadrados sombreado</numerusform>
+            <numerusform>%1, como cuadrícula con %n de sus 20 cuadrados sombreados</numerusform>
         </translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>%1 shaded</source>
-        <translation>figura sombreada: %1</translation>
+        <translation>figura sombreada (%1)</translation>
     </message>
 </context>
 <context>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>wrote %1 to %2</source>
-        <translation>%1 escritas en %2</translation>
+        <translation>archivo %2 escrito: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>%1: %2 added, %3 already here</source>
-        <translation>%1: %2 añadidas, %3 ya estaban</translation>
+        <translation>%1: %2 más; ya había %3</translation>
     </message>
     <message>
         <source>%1: %2 added</source>
-        <translation>%1: %2 añadidas</translation>
+        <translation>%1: %2 más</translation>
     </message>
     <message>
         <source>wrote 1 row to %1</source>
@@ -342,11 +342,11 @@
     </message>
     <message>
         <source>Week of %1: %2 matched, %3 wrong, %4 missed</source>
-        <translation>Semana del %1: %2 acertadas, %3 equivocadas, %4 pasadas por alto</translation>
+        <translation>Semana del %1: acertadas %2, errores %3, olvidadas %4</translation>
     </message>
     <message>
         <source>(%1 matched, %2 wrong, %3 missed on the week before)</source>
-        <translation>(%1 acertadas, %2 equivocadas, %3 pasadas por alto respecto a la semana anterior)</translation>
+        <translation>(acertadas %1, errores %2, olvidadas %3 respecto a la semana anterior)</translation>
     </message>
     <message>
         <source>Zandoli? — what %1 learned</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>whole cards</source>
-        <translation>cartas enteras</translation>
+        <translation>números enteros</translation>
     </message>
     <message>
         <source>decimals</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>%1: %2 matched, %3 wrong, %4 missed</source>
-        <translation>%1: %2 acertadas, %3 errores, %4 olvidadas</translation>
+        <translation>%1 (acertadas: %2, errores: %3, olvidadas: %4)</translation>
     </message>
     <message>
         <source>no card judged</source>
@@ -497,9 +497,9 @@
         <source>%1 matched
 %2 wrong
 %3 missed</source>
-        <translation>%1 acertadas
-%2 errores
-%3 olvidadas</translation>
+        <translation>acertadas: %1
+errores: %2
+olvidadas: %3</translation>
     </message>
     <message>
         <source>Missed %1: %2. The spinner showed %3.</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas sus cartas equivalentes. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1, %2, 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
+        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas sus cartas equivalentes. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1; %2; 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Shaded squares out of 20</source>
-        <translation>Cuadrados sombreados de 20</translation>
+        <translation>Cuadrícula (cuadrados sombreados de 20)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -630,6 +630,11 @@
     <message>
         <source>The Rules</source>
         <translation>Las reglas</translation>
+    </message>
+    <message>
+        <source>Zandoli Rules.doc</source>
+        <extracomment>The printable rules&apos; file name, shown in the word processor&apos;s title bar</extracomment>
+        <translation>Reglas de Zandoli.doc</translation>
     </message>
 </context>
 <context>
@@ -660,7 +665,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>show the rules of the game</source>
@@ -754,7 +759,7 @@
     </message>
     <message>
         <source>YOU HAVE MADE AN INCORRECT CHOICE</source>
-        <translation>HAS HECHO UNA ELECCIÓN INCORRECTA</translation>
+        <translation>¡TE HAS EQUIVOCADO DE CARTA!</translation>
     </message>
     <message>
         <source>Spin the Spinner</source>
@@ -802,11 +807,11 @@
     </message>
     <message>
         <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
-        <translation>dieciséis casillas: figuras sombreadas, estrellas sobre fondo rojo y una estrella sobre fondo azul</translation>
+        <translation>dieciséis sectores: figuras sombreadas, estrellas sobre fondo rojo y una estrella sobre fondo azul</translation>
     </message>
     <message>
         <source>the segment under the spinner&apos;s pointer</source>
-        <translation>la casilla bajo la flecha de la ruleta</translation>
+        <translation>el sector bajo la flecha de la ruleta</translation>
     </message>
     <message>
         <source>take a card from the pack</source>
@@ -873,7 +878,7 @@
     </message>
     <message>
         <source>Cards showing %1, %2 percent, 1 over 2 and a half-shaded tile, beside the spinner</source>
-        <translation>cartas que muestran %1, %2 por ciento, 1 sobre 2 y una cuadrícula sombreada a la mitad, junto a la ruleta</translation>
+        <translation>cartas que muestran %1; %2 por ciento; 1 sobre 2 y una cuadrícula sombreada a la mitad, junto a la ruleta</translation>
     </message>
     <message>
         <source>Restart Previous Game</source>

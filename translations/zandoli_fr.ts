@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Un jeu de cartes pour un à quatre joueurs, qui apprend que %1, %2, 1/2 et un carreau colorié à moitié sont le même nombre.</translation>
+        <translation>Un jeu de cartes pour un à quatre joueurs, qui montre que %1&#xa0;; %2&#xa0;; 1/2 et un quadrillage colorié à moitié sont le même nombre.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
-        <translation>Chaque image, chaque son et chaque texte du jeu, y compris cette page et les règles à imprimer, sont créés par le code du jeu lui-même.</translation>
+        <translation>Chaque image, chaque son et chaque texte du jeu, y compris cette page et les règles à imprimer, est créé par le code du jeu lui-même.</translation>
     </message>
 </context>
 <context>
@@ -125,8 +125,8 @@
     <message numerus="yes">
         <source>%1, as a tile with %n of 20 squares shaded</source>
         <translation>
-            <numerusform>%1, en carreau avec %n case coloriée sur 20</numerusform>
-            <numerusform>%1, en carreau avec %n cases coloriées sur 20</numerusform>
+            <numerusform>%1, en quadrillage de 20 cases dont %n coloriée</numerusform>
+            <numerusform>%1, en quadrillage de 20 cases dont %n coloriées</numerusform>
         </translation>
     </message>
     <message>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>star on blue: take a card from the pack</source>
-        <translation>étoile sur fond bleu&#xa0;: prends une carte dans la pioche</translation>
+        <translation>étoile sur fond bleu&#xa0;: pioche une carte</translation>
     </message>
     <message>
         <source>half shaded</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>%1 shaded</source>
-        <translation>forme coloriée&#xa0;: %1</translation>
+        <translation>forme coloriée (%1)</translation>
     </message>
 </context>
 <context>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>%1 is not a Zandoli? record</source>
-        <translation>%1 n’est pas un fichier de résultats de Zandoli&#xa0;?</translation>
+        <translation>%1 n’est pas un fichier de résultats de Zandoli?</translation>
     </message>
     <message>
         <source>%1 is damaged</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>%1 was written by a newer version of Zandoli?; update this one first</source>
-        <translation>%1 a été écrit par une version plus récente de Zandoli&#xa0;?&#xa0;; mettez d’abord celle-ci à jour</translation>
+        <translation>%1 a été écrit par une version plus récente de Zandoli?&#xa0;; mettez d’abord celle-ci à jour</translation>
     </message>
     <message>
         <source>%1 holds %2 this version cannot read</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>wrote %1 to %2</source>
-        <translation>%1 écrites dans %2</translation>
+        <translation>fichier %2 écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>%1 is too large to be a Zandoli? record</source>
-        <translation>%1 est trop grand pour être un fichier de résultats de Zandoli&#xa0;?</translation>
+        <translation>%1 est trop grand pour être un fichier de résultats de Zandoli?</translation>
     </message>
     <message>
         <source>cannot write the record %1</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>%1: %2 added, %3 already here</source>
-        <translation>%1&#xa0;: %2 ajoutées, %3 déjà présentes</translation>
+        <translation>%1&#xa0;: %2 en plus, %3 déjà là</translation>
     </message>
     <message>
         <source>%1: %2 added</source>
-        <translation>%1&#xa0;: %2 ajoutées</translation>
+        <translation>%1&#xa0;: %2 en plus</translation>
     </message>
     <message>
         <source>wrote 1 row to %1</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>The results show each player by this name. Leave it empty for the colour.</source>
-        <translation>Les résultats montrent chaque joueur sous ce nom. Laisse la case vide pour garder la couleur.</translation>
+        <translation>Les résultats montrent chaque joueur sous ce nom. Laisse le champ vide pour garder la couleur.</translation>
     </message>
     <message>
         <source>%1 player&apos;s name</source>
@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Week of %1: %2 matched, %3 wrong, %4 missed</source>
-        <translation>Semaine du %1&#xa0;: %2 trouvées, %3 erreurs, %4 oubliées</translation>
+        <translation>Semaine du %1&#xa0;: trouvées %2, erreurs %3, oubliées %4</translation>
     </message>
     <message>
         <source>(%1 matched, %2 wrong, %3 missed on the week before)</source>
-        <translation>(%1 trouvées, %2 erreurs, %3 oubliées par rapport à la semaine précédente)</translation>
+        <translation>(trouvées %1, erreurs %2, oubliées %3 par rapport à la semaine précédente)</translation>
     </message>
     <message>
         <source>Zandoli? — what %1 learned</source>
-        <translation>Zandoli&#xa0;? — ce qu’a appris %1</translation>
+        <translation>Zandoli? — ce qu’a appris %1</translation>
     </message>
     <message>
         <source>Week by week</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source>Zandoli? report</source>
-        <translation>Bilan Zandoli&#xa0;?</translation>
+        <translation>Bilan de Zandoli?</translation>
     </message>
 </context>
 <context>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>whole cards</source>
-        <translation>cartes entières</translation>
+        <translation>nombres entiers</translation>
     </message>
     <message>
         <source>decimals</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>%1: %2 matched, %3 wrong, %4 missed</source>
-        <translation>%1&#xa0;: %2 trouvées, %3 erreurs, %4 oubliées</translation>
+        <translation>%1 (trouvées&#xa0;: %2, erreurs&#xa0;: %3, oubliées&#xa0;: %4)</translation>
     </message>
     <message>
         <source>no card judged</source>
@@ -497,9 +497,9 @@
         <source>%1 matched
 %2 wrong
 %3 missed</source>
-        <translation>%1 trouvées
-%2 erreurs
-%3 oubliées</translation>
+        <translation>trouvées&#xa0;: %1
+erreurs&#xa0;: %2
+oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Missed %1: %2. The spinner showed %3.</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation>Chacun à son tour, les joueurs font tourner la roue. Si la flèche s’arrête sur une forme coloriée, le joueur peut se défausser de toutes ses cartes de même valeur. Pour cela, il clique sur la carte, qui disparaît. Par exemple, si la forme est coloriée à moitié, le joueur peut cliquer sur les cartes qui montrent %1, %2, 1/2 ou le carreau colorié à moitié pour s’en défausser. Si le joueur clique sur une mauvaise carte, son tour s’arrête et c’est au joueur suivant de jouer.</translation>
+        <translation>Chacun à son tour, les joueurs font tourner la roue. Si la flèche s’arrête sur une forme coloriée, le joueur peut se défausser de toutes ses cartes de même valeur. Pour cela, il clique sur la carte, qui disparaît. Par exemple, si la forme est coloriée à moitié, le joueur peut cliquer sur les cartes qui montrent %1&#xa0;; %2&#xa0;; 1/2 ou le quadrillage colorié à moitié pour s’en défausser. Si le joueur clique sur une mauvaise carte, son tour s’arrête et c’est au joueur suivant de jouer.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Shaded squares out of 20</source>
-        <translation>Cases coloriées sur 20</translation>
+        <translation>Quadrillage (cases coloriées sur 20)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -630,6 +630,11 @@
     <message>
         <source>The Rules</source>
         <translation>Les règles</translation>
+    </message>
+    <message>
+        <source>Zandoli Rules.doc</source>
+        <extracomment>The printable rules&apos; file name, shown in the word processor&apos;s title bar</extracomment>
+        <translation>Règles de Zandoli.doc</translation>
     </message>
 </context>
 <context>
@@ -660,7 +665,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>show the rules of the game</source>
@@ -802,15 +807,15 @@
     </message>
     <message>
         <source>sixteen segments: shaded shapes, stars on red and a star on blue</source>
-        <translation>seize cases&#xa0;: des formes coloriées, des étoiles sur fond rouge et une étoile sur fond bleu</translation>
+        <translation>seize secteurs&#xa0;: des formes coloriées, des étoiles sur fond rouge et une étoile sur fond bleu</translation>
     </message>
     <message>
         <source>the segment under the spinner&apos;s pointer</source>
-        <translation>la case sous la flèche de la roue</translation>
+        <translation>le secteur sous la flèche de la roue</translation>
     </message>
     <message>
         <source>take a card from the pack</source>
-        <translation>prendre une carte dans la pioche</translation>
+        <translation>piocher une carte</translation>
     </message>
     <message>
         <source>press it when the spinner shows the star on blue. Key: %1</source>
@@ -818,7 +823,7 @@
     </message>
     <message>
         <source>Take a card (key: %1)</source>
-        <translation>Prendre une carte (touche&#xa0;: %1)</translation>
+        <translation>Piocher une carte (touche&#xa0;: %1)</translation>
     </message>
     <message>
         <source>spin the spinner to start your turn. Key: %1</source>
@@ -873,7 +878,7 @@
     </message>
     <message>
         <source>Cards showing %1, %2 percent, 1 over 2 and a half-shaded tile, beside the spinner</source>
-        <translation>des cartes qui montrent %1, %2 pour cent, 1 sur 2 et un carreau colorié à moitié, à côté de la roue</translation>
+        <translation>des cartes qui montrent %1&#xa0;; %2 pour cent&#xa0;; 1 sur 2 et un quadrillage colorié à moitié, à côté de la roue</translation>
     </message>
     <message>
         <source>Restart Previous Game</source>

@@ -34,7 +34,8 @@ for size in 16 32 48 64 128 256; do
     file "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not $size x $size"
 done
 for item in games/zandoli share/zandoli/Images/wdial.jpg share/zandoli/wav share/zandoli/about.html \
-    "share/zandoli/Zandoli Rules.doc"; do
+    "share/zandoli/Zandoli Rules.doc" "share/zandoli/fr_FR/Règles de Zandoli.doc" \
+    share/zandoli/de_CH/about.html share/zandoli/Images/opening.comma-spaced.jpg; do
     [ -e "$prefix/$item" ] || fail "$item is not installed"
 done
 
@@ -68,7 +69,7 @@ user() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     [ "${WIDTH}x$HEIGHT" = 372x438 ] || fail "the first window is ${WIDTH}x$HEIGHT, not the title"
     [ "$(readlink -f "/proc/$pid/cwd")" = "$folder" ] || fail "the game does not run in $folder"
-    for item in Images wav "Zandoli Rules.doc"; do
+    for item in Images wav "Zandoli Rules.doc" fr_FR es_MX; do
         [ -L "$folder/$item" ] || fail "$folder/$item is not a link"
         [ -e "$folder/$item" ] || fail "$folder/$item leads nowhere: $(readlink "$folder/$item")"
         [ "$(readlink -f "$folder/$item")" = "$(readlink -f "$prefix/share/zandoli/$item")" ] ||

@@ -1,7 +1,8 @@
 """What the game shows on the accessibility bus, read with pyatspi, the
 library the Orca screen reader is built on; shared by the AT-SPI, keyboard
 and language tests. From a shell:
-    atspi.py dump            every showing control of the game: role, name and text
+    atspi.py dump            every showing control of the game: role, name, text
+                             and description
     atspi.py press NAME      presses the showing control of that name
 Exits 1 when the game or the control is not found."""
 
@@ -156,7 +157,8 @@ def main(argv):
     if argv[1] == "dump":
         for node, _ in walk(app):
             if showing(node) or node.getRole() == pyatspi.ROLE_FRAME:
-                print("%s\t%s\t%s" % (node.getRoleName(), node.name, text_of(node)))
+                print("%s\t%s\t%s\t%s" % (node.getRoleName(), node.name, text_of(node),
+                                           node.description))
         return 0
     for node, _ in walk(app):
         if node.name == argv[2] and showing(node):

@@ -4,6 +4,10 @@
 // control.
 #include <QCheckBox>
 #include <QDir>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -11,6 +15,7 @@
 #include <sstream>
 
 #include "language/Language.h"
+#include "language/RulesText.h"
 #include "platform/Platform.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
@@ -23,7 +28,8 @@
 namespace zandoli::testing {
 namespace {
 
-const QString BUILT = ZANDOLI_RUN_DIR "/Images/";
+const QString RUN = ZANDOLI_RUN_DIR "/";
+const QString BUILT = RUN + "Images/";
 
 QImage image(const QString& file) {
     return QImage(file).convertToFormat(QImage::Format_RGB32);
@@ -69,6 +75,29 @@ void expectFits(QWidget* window, const QString& code, const QString& name) {
     }
 }
 
+// The rules' example of one half, as a text writes it: from its first
+// number to "1/2" ("0,5 ; 50 % ; 1/2").
+std::string halfExample(const QString& text) {
+    static const QRegularExpression example(QStringLiteral("\\d[^A-Za-z]*1/2"));
+    return example.match(text).captured().toStdString();
+}
+
+// The text of an RTF body, its "\uN?" code points decoded.
+QString rtfText(const QByteArray& rtf) {
+    static const QRegularExpression codePoint(QStringLiteral("\\\\u(-?\\d+)\\?"));
+    QString text = QString::fromLatin1(rtf);
+    for (auto found = codePoint.match(text); found.hasMatch(); found = codePoint.match(text)) {
+        text.replace(found.capturedStart(), found.capturedLength(),
+                     QChar(static_cast<char16_t>(found.captured(1).toInt())));
+    }
+    return text;
+}
+
+QByteArray readBuilt(const QString& file) {
+    QFile in(RUN + file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
 // The steps are listed at the top of lang.txt; the table's are those of
 // tests/table/table.txt.
 class Speaker {
@@ -81,9 +110,37 @@ public:
         std::string verb, a, b;
         in >> verb >> a >> b;
         if (verb == "speak") {
-            // The documents and the tests speak the language without the desktop's say.
+            // The tests speak the language without the machine's say, on a
+            // desktop of the locale named, if any.
             code_ = QString::fromStdString(a);
-            language::use(code_, QLocale::c());
+            language::use(code_, b.empty() ? QLocale::c() : QLocale(QString::fromStdString(b)));
+        } else if (verb == "country") {
+            return language::country().toStdString();
+        } else if (verb == "document") {
+            const QString file = language::localised(rulesText::documentName());
+            return file.toStdString() + (QFile::exists(RUN + file) ? "" : " (not built)");
+        } else if (verb == "example") {
+            // One half in the rules: on the rules screen, in the printable
+            // rules and on the about page the generator wrote for the country.
+            if (a == "screen") {
+                return halfExample(rulesText::paragraphs().join(' '));
+            }
+            if (a == "printed") {
+                return halfExample(
+                    rtfText(readBuilt(language::localised(rulesText::documentName()))));
+            }
+            return halfExample(QString::fromUtf8(
+                readBuilt(language::localised(QStringLiteral(ZANDOLI_ABOUT_PAGE)))));
+        } else if (verb == "key") {
+            return QKeySequence(QString::fromStdString(a))
+                .toString(QKeySequence::NativeText)
+                .toStdString();
+        } else if (verb == "buttons") {
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            return (box.button(QMessageBox::Yes)->text() + ' ' +
+                    box.button(QMessageBox::No)->text())
+                .toStdString();
         } else if (verb == "choose") {
             const std::string line = "zandoli " + a + " " + b;
             return language::choose(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts))

@@ -2,8 +2,9 @@
 # The real game on a French desktop (LANGUAGE=fr) under Xvfb, read through
 # the accessibility bus as a screen reader reads it: the title, the table,
 # the rules and the set-up screen speak French, and the cards of a saved
-# game read "0,3" and "30 %". The same save then reopens with --language de,
-# in German. Each screen is photographed into the folder named by
+# game read "0,3", "30 %" and the tile as a quadrillage; the rules list one
+# half as "0,5 ; 50 % ; 1/2" and name the Escape key "Échap" (Qt's own
+# translation). The same save then reopens with --language de, in German. Each screen is photographed into the folder named by
 # ZANDOLI_LANG_SHOTS, when set.
 #   french_desktop_test.sh <build folder>
 set -euo pipefail
@@ -28,17 +29,19 @@ fi
 tmp=$(mktemp -d /tmp/zandoli-french.XXXXXX)
 at_exit rm -rf "$tmp"
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for item in Images wav "Zandoli Rules.doc" "Zandoli Rules.fr.doc"; do ln -s "$build/$item" "$tmp/$item"; done
+for item in Images wav "Zandoli Rules.doc" fr_FR; do ln -s "$build/$item" "$tmp/$item"; done
 
-# A saved game of two players, Blue to play with the decimal 0.3 (card 4) and
-# the percentage 30 (card 15); Yellow holds the decimals 0.1 to 0.7.
+# A saved game of two players, Blue to play with the decimal 0.3 (card 4),
+# the percentage 30 (card 15) and the tile of 3/10 (card 38); Yellow holds
+# the decimals 0.1 to 0.7.
 {
-    printf '%s\r\n' 1 2 0 2 7 0 0
+    printf '%s\r\n' 1 2 0 3 7 0 0
     for p in 0 1 2 3; do
         for s in 0 1 2 3 4 5 6 7 8 9 10 11; do
             card=48
             [ "$p" = 0 ] && [ "$s" = 0 ] && card=4
             [ "$p" = 0 ] && [ "$s" = 1 ] && card=15
+            [ "$p" = 0 ] && [ "$s" = 2 ] && card=38
             [ "$p" = 1 ] && [ "$s" -lt 7 ] && card=$((2 + s))
             printf '%s\r\n%s\r\n' "$card" "$card"
         done
@@ -89,11 +92,13 @@ expect "Au tour de Bleu" "table"
 # A card is read by its value and its face: the decimal face as written.
 expect $'trois dixi\u00e8mes, en \u00e9criture d\u00e9cimale\u00a0: 0,3' "table: the decimal card"
 expect $'trois dixi\u00e8mes, en pourcentage\u00a0: 30 pour cent' "table: the percentage card"
+expect $'trois dixi\u00e8mes, en quadrillage de 20 cases dont 6 colori\u00e9es' "table: the tile card"
 expect "Faire tourner la roue" "table"
 shot xvfb-fr-table
 press "Les règles"
 expect "LES RÈGLES" "rules"
-expect $'0,5, 50\u00a0%, 1/2' "rules"
+expect $'0,5\u00a0; 50\u00a0%\u00a0; 1/2' "rules"
+expect $'fermer les r\u00e8gles. Touche\u00a0: \u00c9chap' "rules: the Escape key by its French name"
 expect "Ouvrir les règles à imprimer" "rules"
 shot xvfb-fr-rules
 press "Fermer"
@@ -102,6 +107,8 @@ expect "Annuler" "title after the table"
 press "Annuler"
 expect "Choisis le nombre de joueurs" "set-up"
 expect "Activer le son" "set-up"
+expect "Masquer le bureau" "set-up"
+expect "Retour" "set-up: Exit goes back to the title"
 shot xvfb-fr-setup
 stop_game
 
@@ -112,6 +119,7 @@ expect "Letztes Spiel fortsetzen" "German title"
 press "Letztes Spiel fortsetzen"
 expect "drei Zehntel, als Dezimalzahl: 0,3" "German table"
 expect "drei Zehntel, in Prozent: 30 Prozent" "German table"
+expect "drei Zehntel, als Kästchenfeld, in dem 6 von 20 Kästchen gefärbt sind" "German table"
 shot xvfb-de-table
 stop_game
 echo "PASS"

@@ -3,7 +3,8 @@
 # lupdate, run on the sources into a copy of the .ts files, finds no entry
 # unfinished, vanished or obsolete and changes nothing; every translation
 # keeps the placeholders (%1, %n) of its English; and no string that reads
-# like words is left outside the translation system.
+# like words is left outside the translation system; and no translation uses
+# a word its glossary (translations/zandoli_<code>.glossary) avoids.
 # The build passes lupdate's options and the sources it reads, as the
 # update_translations target uses them:
 #   translations_test.sh <source dir> <lupdate> <option>... -- <source>...
@@ -59,5 +60,6 @@ for path in sys.argv[1:]:
 sys.exit(bad)
 PY
 
+python3 "$here/glossary.py" "$src" || fail=1
 python3 "$here/untranslated.py" "$src" "$here/untranslated-allowed.txt" "${folders[@]}" || fail=1
 exit $fail
