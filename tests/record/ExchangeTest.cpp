@@ -8,11 +8,13 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <functional>
+#include <sstream>
 
 #include "record/Exchange.h"
 #include "record/Report.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
+#include "tests/support/Transcript.h"
 
 namespace zandoli::testing {
 namespace {
@@ -20,13 +22,24 @@ namespace {
 using exchange::exportRecord;
 using exchange::importRecord;
 
+// A pupil of the report on one line: the results as resultsLine() gives
+// them, the games, and each week's Monday with its matched/wrong/missed.
+std::string pupilLine(const report::Pupil& pupil) {
+    std::ostringstream out;
+    out << resultsLine(pupil.results) << " | " << pupil.games << " games |";
+    for (const report::Week& w : pupil.weeks) {
+        out << ' ' << w.monday << ' ' << w.all.matched << '/' << w.all.wrong << '/' << w.all.missed;
+    }
+    return out.str();
+}
+
 class Exchange : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString path(const char* name) const { return dir_.path() + "/" + name; }
     // Everything a record holds but its row ids, in a fixed order.
-    std::vector<std::string> content(const char* name) const {
-        std::vector<std::string> all =
+    Rows content(const char* name) const {
+        Rows all =
             readRows(path(name),
                      "SELECT uid, started_ms, players, one_player, restored, ended_ms, ending, "
                      "winner, spins FROM game ORDER BY uid");
@@ -35,7 +48,7 @@ protected:
               "SELECT g.uid, turn, at_ms, colour, what, position, spin_value, star, card, "
               "card_value, card_form, mistake FROM event JOIN game g ON g.id = event.game ORDER "
               "BY 1, event.id"}) {
-            const std::vector<std::string> rows = readRows(path(name), sql);
+            const Rows rows = readRows(path(name), sql);
             all.insert(all.end(), rows.begin(), rows.end());
         }
         return all;
@@ -45,34 +58,12 @@ protected:
     void plantTwo(const char* name) const {
         RecordStore store(path(name));
         plantGame(store);
-        store.gameStarted({.atMs = PLANTED_START_MS + 86'400'000,
+        constexpr int64_t DAY = PLANTED_START_MS + 86'400'000;
+        store.gameStarted({.atMs = DAY,
                            .players = 3,
                            .names = {"Robert'); DROP TABLE game;--", "<b>Zoë</b>", "=1+1"}});
-        store.recorded({.atMs = PLANTED_START_MS + 86'401'000,
-                        .what = Happening::Spin,
-                        .colour = 2,
-                        .turn = 1,
-                        .position = 6});
-        store.recorded({.atMs = PLANTED_START_MS + 86'402'000,
-                        .what = Happening::Wrong,
-                        .colour = 2,
-                        .turn = 1,
-                        .position = 6,
-                        .card = 5,
-                        .mistake = MistakeRule::Other});
-    }
-    // Runs SQL on a file, as another program would have written it.
-    void edit(const QString& file, const std::vector<const char*>& statements) const {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "editor");
-            db.setDatabaseName(file);
-            ASSERT_TRUE(db.open());
-            QSqlQuery query(db);
-            for (const char* statement : statements) {
-                EXPECT_TRUE(query.exec(QString::fromUtf8(statement))) << statement;
-            }
-        }
-        QSqlDatabase::removeDatabase("editor");
+        store.recorded({DAY + 1000, Happening::Spin, 2, 1, 6});
+        store.recorded({DAY + 2000, Happening::Wrong, 2, 1, 6, 5, MistakeRule::Other});
     }
 
 private:
@@ -105,8 +96,8 @@ TEST_F(Exchange, AnExportMergesIntoAnotherRecordOnceAndNamesStayData) {
               path("class.zandoli").toStdString() + ": 0 games added, 2 games already here");
 
     // All of a's rows are in b, beside b's own game (19 rows, 2 seats).
-    std::vector<std::string> merged = content("b.sqlite");
-    const std::vector<std::string> own = content("a.sqlite");
+    Rows merged = content("b.sqlite");
+    const Rows own = content("a.sqlite");
     for (const std::string& row : own) {
         EXPECT_NE(std::find(merged.begin(), merged.end(), row), merged.end()) << row;
     }
@@ -114,81 +105,46 @@ TEST_F(Exchange, AnExportMergesIntoAnotherRecordOnceAndNamesStayData) {
     EXPECT_EQ(readRows(path("b.sqlite"),
                        "SELECT name FROM seat WHERE name IS NOT NULL ORDER BY "
                        "game, colour"),
-              (std::vector<std::string>{"Ana", "Ana", "Robert'); DROP TABLE game;--", "<b>Zoë</b>",
-                                        "=1+1"}));
-    EXPECT_EQ(readRows(path("b.sqlite"), "PRAGMA integrity_check"),
-              (std::vector<std::string>{"ok"}));
+              (Rows{"Ana", "Ana", "Robert'); DROP TABLE game;--", "<b>Zoë</b>", "=1+1"}));
+    EXPECT_EQ(readRows(path("b.sqlite"), "PRAGMA integrity_check"), (Rows{"ok"}));
 }
 
-// Each refused file changes nothing in the record it was to merge into.
+// refused.txt: each refused file changes nothing in the record it was to
+// merge into.
 TEST_F(Exchange, DamagedAndHostileFilesAreRefusedWholeWithAReason) {
     plantTwo("a.sqlite");
     ASSERT_TRUE(exportRecord(path("a.sqlite"), path("good.zandoli")).ok);
-    const std::vector<std::string> before = content("a.sqlite");
-    const auto variant = [&](const char* name, const std::vector<const char*>& statements) {
-        QFile::copy(path("good.zandoli"), path(name));
-        edit(path(name), statements);
-        return path(name);
-    };
-    const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile out(path(name));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        return path(name);
-    };
-    QFile huge(path("huge.zandoli"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    huge.write(QByteArray("SQLite format 3", 16));
-    ASSERT_TRUE(huge.resize(exchange::MAX_IMPORT_BYTES + 1));
-    huge.close();
-    QByteArray truncated;
-    {
-        QFile good(path("good.zandoli"));
-        ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-        truncated = good.readAll();
-        truncated.truncate(truncated.size() / 2);
-    }
-    const std::vector<std::pair<QString, std::string>> refused = {
-        {write("text.zandoli", "game,started\n1,2\n"), "is not a Zandoli? record"},
-        {write("empty.zandoli", ""), "is not a Zandoli? record"},
-        {write("half.zandoli", truncated), "is damaged"},
-        {path("huge.zandoli"), "is too large to be a Zandoli? record"},
-        {path("missing.zandoli"), "cannot be read"},
-        {variant("newer.zandoli", {"PRAGMA user_version = 99"}),
-         "was written by a newer version of Zandoli?; update this one first"},
-        {variant("unversioned.zandoli", {"PRAGMA user_version = 0"}), "is not a Zandoli? record"},
-        {variant("other.zandoli", {"CREATE TABLE marks (pupil TEXT, mark INTEGER)"}),
-         "is not a Zandoli? record"},
-        {variant("column.zandoli", {"ALTER TABLE seat ADD COLUMN note TEXT"}),
-         "is not a Zandoli? record"},
-        {variant("trigger.zandoli", {"CREATE TRIGGER t AFTER INSERT ON seat BEGIN DELETE FROM "
-                                     "game; END"}),
-         "is not a Zandoli? record"},
-        {variant("view.zandoli", {"CREATE VIEW v AS SELECT 1"}), "is not a Zandoli? record"},
-        {variant("colour.zandoli", {"UPDATE event SET colour = 9 WHERE id = 3"}),
-         "holds a choice this version cannot read"},
-        {variant("card.zandoli", {"UPDATE event SET card = 48 WHERE card IS NOT NULL"}),
-         "holds a choice this version cannot read"},
-        {variant("orphan.zandoli", {"PRAGMA foreign_keys = OFF", "DELETE FROM game WHERE id = 1"}),
-         "holds a player this version cannot read"},
-        {variant("players.zandoli", {"UPDATE game SET players = 0"}),
-         "holds a game this version cannot read"},
-        {variant("utf8.zandoli", {"UPDATE seat SET name = CAST(X'416EE961' AS TEXT) WHERE "
-                                  "name = 'Ana'"}),
-         "holds a name that is not text"},
-        {variant("control.zandoli", {"UPDATE seat SET name = 'Ana' || char(7) WHERE name = "
-                                     "'Ana'"}),
-         "holds a name that is not text"},
-        {variant("long.zandoli", {"UPDATE seat SET name = printf('%.100c', 'x') WHERE name = "
-                                  "'Ana'"}),
-         "holds a name that is not text"},
-    };
-    for (const auto& [file, why] : refused) {
+    const Rows before = content("a.sqlite");
+    const QByteArray good = readBytes(path("good.zandoli"));
+    runTranscript(ZANDOLI_RECORD_DATA "/refused.txt", [&](const std::string& step) {
+        std::istringstream words(step);
+        std::string verb, name, rest;
+        std::getline(words >> verb >> name >> std::ws, rest);
+        const QString file = path(name.c_str());
+        QString text = QString::fromStdString(rest);
+        if (verb == "write") {
+            EXPECT_TRUE(writeBytes(file, text.replace("\\n", "\n").toUtf8()));
+        } else if (verb == "half") {
+            EXPECT_TRUE(writeBytes(file, good.first(good.size() / 2)));
+        } else if (verb == "huge") {
+            QFile huge(file);
+            EXPECT_TRUE(huge.open(QIODevice::WriteOnly));
+            huge.write(QByteArray("SQLite format 3", 16));
+            EXPECT_TRUE(huge.resize(exchange::MAX_IMPORT_BYTES + 1));
+        } else if (verb == "sql") {
+            EXPECT_TRUE(QFile::copy(path("good.zandoli"), file));
+            EXPECT_EQ(runSql(file, text.split(" | ")), "") << step;
+        } else if (verb != "missing") {
+            throw std::invalid_argument(step);
+        }
         const exchange::Outcome outcome = importRecord(path("a.sqlite"), file);
-        EXPECT_FALSE(outcome.ok) << file.toStdString();
-        EXPECT_EQ(outcome.message.toStdString(), file.toStdString() + " " + why);
-        EXPECT_EQ(content("a.sqlite"), before) << file.toStdString();
-    }
+        EXPECT_FALSE(outcome.ok) << step;
+        EXPECT_EQ(content("a.sqlite"), before) << step;
+        // The reason follows the file's name.
+        const QString reason = outcome.message;
+        return std::optional(
+            (reason.startsWith(file + " ") ? reason.mid(file.size() + 1) : reason).toStdString());
+    });
 }
 
 // The choices as a spreadsheet reads them: a header, a row a choice, the
@@ -233,30 +189,23 @@ TEST_F(Exchange, TheReportGathersEachPupilsGamesByName) {
     }
     const std::vector<report::Pupil> all = report::readPupils(path("a.sqlite"), report::Period{});
     ASSERT_EQ(all.size(), 2U);
-    EXPECT_EQ(all[0].results.name, "Ana");
-    EXPECT_EQ(all[0].games, 2);
-    EXPECT_EQ(all[0].results.spins, 6);
-    // Whole, decimal, percent, fraction, tile: matched, wrong, missed.
-    EXPECT_EQ(all[0].results.forms[0], (FormCounts{2, 0, 0}));
-    EXPECT_EQ(all[0].results.forms[1], (FormCounts{0, 2, 0}));
-    EXPECT_EQ(all[0].results.forms[2], (FormCounts{0, 0, 2}));
-    ASSERT_EQ(all[0].weeks.size(), 2U);
-    EXPECT_EQ(all[0].weeks[0].monday, "2026-12-07");
-    EXPECT_EQ(all[0].weeks[1].monday, "2026-12-14");
-    EXPECT_EQ(all[0].weeks[1].all, (FormCounts{3, 1, 1}));
-    EXPECT_EQ(all[1].results.name, "");
+    EXPECT_EQ(pupilLine(all[0]),
+              "Ana spins 6 | 2/0/0 0/2/0 0/0/2 2/0/0 2/0/0 | missed x2 @6 card 17; tenth-away x2 "
+              "@8 card 7; | 2 games | 2026-12-07 3/1/1 2026-12-14 3/1/1");
     EXPECT_EQ(all[1].results.colour, 0);
-    ASSERT_FALSE(all[1].results.mistakes.empty());
-    EXPECT_EQ(all[1].results.mistakes[0].rule, MistakeRule::UnshadedPart);
-    EXPECT_EQ(all[1].results.mistakes[0].times, 4);
+    EXPECT_EQ(pupilLine(all[1]),
+              "- spins 8 | 0/0/0 2/4/0 2/0/0 0/2/0 2/0/2 | unshaded-part x4 @12 card 8; "
+              "fraction-digits x2 @11 card 25; missed x2 @11 card 39; | 2 games | 2026-12-07 3/3/1 "
+              "2026-12-14 3/3/1");
 
     const report::Period week =
         report::periodOf(report::PeriodKind::Week, PLANTED_START_MS + 7 * 86'400'000 + 1000);
     EXPECT_EQ(week.fromMs, PLANTED_START_MS + 7 * 86'400'000 - 86'400'000 - 34'200'000);
     const std::vector<report::Pupil> ana = report::readPupils(path("a.sqlite"), week, "Ana");
     ASSERT_EQ(ana.size(), 1U);
-    EXPECT_EQ(ana[0].games, 1);
-    EXPECT_EQ(ana[0].weeks.size(), 1U);
+    EXPECT_EQ(pupilLine(ana[0]),
+              "Ana spins 3 | 1/0/0 0/1/0 0/0/1 1/0/0 1/0/0 | missed x1 @6 card 17; tenth-away x1 "
+              "@8 card 7; | 1 games | 2026-12-14 3/1/1");
     EXPECT_TRUE(report::readPupils(path("a.sqlite"), week, "Ben").empty());
     EXPECT_EQ(report::periodNamed("term"), report::PeriodKind::Term);
     EXPECT_EQ(report::periodNamed("month"), std::nullopt);

@@ -17,18 +17,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile out(path);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(bytes);
-    }
-}
-
 // A few faults of the kinds a disk, a transfer or a hand-made file brings.
 QByteArray damaged(QByteArray bytes, std::mt19937& random) {
     const auto below = [&random](qsizetype n) {
@@ -81,6 +69,9 @@ QByteArray damaged(QByteArray bytes, std::mt19937& random) {
 
 }  // namespace
 
+using namespace zandoli;
+using namespace zandoli::testing;
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::atoi(argv[1]) : 300;
@@ -90,34 +81,31 @@ int main(int argc, char** argv) {
     const QString target = dir.path() + "/target.sqlite";
     const QString file = dir.path() + "/incoming.zandoli";
     {
-        zandoli::RecordStore store(source);
-        zandoli::testing::plantGame(store);
-        zandoli::testing::plantGame(store, zandoli::testing::PLANTED_START_MS + 86'400'000);
+        RecordStore store(source);
+        plantGame(store);
+        plantGame(store, PLANTED_START_MS + 86'400'000);
     }
     {
-        zandoli::RecordStore store(target);
-        zandoli::testing::plantGame(store, zandoli::testing::PLANTED_START_MS - 86'400'000);
+        RecordStore store(target);
+        plantGame(store, PLANTED_START_MS - 86'400'000);
     }
-    if (!zandoli::exchange::exportRecord(source, dir.path() + "/good.zandoli").ok) {
+    if (!exchange::exportRecord(source, dir.path() + "/good.zandoli").ok) {
         std::fprintf(stderr, "no export to start from\n");
         return 1;
     }
-    const QByteArray good = readAll(dir.path() + "/good.zandoli");
-    const QByteArray before = readAll(target);
-    const auto rows = [&target] {
-        return zandoli::testing::readRows(target, "SELECT count(*) FROM event");
-    };
+    const QByteArray good = readBytes(dir.path() + "/good.zandoli");
+    const QByteArray before = readBytes(target);
+    const auto rows = [&target] { return readRows(target, "SELECT count(*) FROM event"); };
     const std::vector<std::string> rowsBefore = rows();
     std::mt19937 random(seed);
     int refused = 0;
     int merged = 0;
     for (int run = 0; run < runs; ++run) {
-        writeAll(file, damaged(good, random));
-        const zandoli::exchange::Outcome outcome = zandoli::exchange::importRecord(target, file);
+        writeBytes(file, damaged(good, random));
+        const exchange::Outcome outcome = exchange::importRecord(target, file);
         if (outcome.ok) {
             ++merged;
-            if (zandoli::testing::readRows(target, "PRAGMA integrity_check") !=
-                std::vector<std::string>{"ok"}) {
+            if (readRows(target, "PRAGMA integrity_check") != std::vector<std::string>{"ok"}) {
                 std::fprintf(stderr, "run %d: a merge left the record damaged\n", run);
                 return 1;
             }
@@ -125,10 +113,10 @@ int main(int argc, char** argv) {
             for (const char* part : {"", "-wal", "-shm"}) {
                 QFile::remove(target + part);
             }
-            writeAll(target, before);
+            writeBytes(target, before);
         } else {
             ++refused;
-            if (readAll(target) != before) {
+            if (readBytes(target) != before) {
                 std::fprintf(stderr, "run %d: a refused file changed the record: %s\n", run,
                              qPrintable(outcome.message));
                 return 1;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sstream>
+
+#include "record/GameResults.h"
 #include "record/RecordStore.h"
 
 namespace zandoli::testing {
@@ -19,13 +22,7 @@ inline void plantGame(RecordSink& record, int64_t startMs = PLANTED_START_MS) {
     record.gameStarted({.atMs = at, .players = 2, .names = {"", "Ana"}});
     const auto row = [&](Happening what, int colour, int turn, int position, int16_t card = NO_CARD,
                          std::optional<MistakeRule> mistake = std::nullopt) {
-        record.recorded({.atMs = at += 1000,
-                         .what = what,
-                         .colour = colour,
-                         .turn = turn,
-                         .position = position,
-                         .card = card,
-                         .mistake = mistake});
+        record.recorded({at += 1000, what, colour, turn, position, card, mistake});
     };
     row(Happening::Spin, 0, 1, 12);
     row(Happening::Match, 0, 1, 12, 15);
@@ -47,6 +44,23 @@ inline void plantGame(RecordSink& record, int64_t startMs = PLANTED_START_MS) {
     row(Happening::Spin, 0, 7, 6);
     row(Happening::Match, 0, 7, 6, 6);
     record.gameEnded({.atMs = startMs + 750000, .won = true, .winner = 0});
+}
+
+// A player's results on one line: name, spins, then per form (whole,
+// decimal, percent, fraction, tile) matched/wrong/missed, then each mistake
+// as key x times @ position card.
+inline std::string resultsLine(const PlayerResults& player) {
+    std::ostringstream out;
+    out << (player.name.empty() ? "-" : player.name) << " spins " << player.spins << " |";
+    for (const FormCounts& form : player.forms) {
+        out << ' ' << form.matched << '/' << form.wrong << '/' << form.missed;
+    }
+    out << " |";
+    for (const MistakeExample& m : player.mistakes) {
+        out << ' ' << mistakeName(m.rule).key << " x" << m.times << " @" << m.position << " card "
+            << m.card << ';';
+    }
+    return out.str();
 }
 
 }  // namespace zandoli::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -39,6 +40,37 @@ inline std::vector<std::string> readRows(const QString& path, const QString& sql
     }
     QSqlDatabase::removeDatabase(name);
     return rows;
+}
+
+using Rows = std::vector<std::string>;
+
+// Runs SQL on a record as another program would: "" when every statement
+// ran, else the first that did not.
+inline std::string runSql(const QString& path, const QStringList& statements) {
+    std::string failed;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "editor");
+        db.setDatabaseName(path);
+        failed = db.open() ? "" : "cannot open " + path.toStdString();
+        for (QSqlQuery query(db); const QString& statement : statements) {
+            if (failed.empty() && !query.exec(statement)) {
+                failed = statement.toStdString();
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase("editor");
+    return failed;
+}
+
+// A file's bytes, or "(missing)" when it cannot be read.
+inline QByteArray readBytes(const QString& path) {
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
 }
 
 }  // namespace zandoli::testing

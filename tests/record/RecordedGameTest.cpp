@@ -111,27 +111,10 @@ TEST(RecordedGame, AOnePlayerGameIsRecordedTurnByTurnToItsCountOfSpins) {
         player.playTurn();
     }
     EXPECT_EQ(t.rows("SELECT players, one_player, restored, ending, winner, spins FROM game"),
-              (std::vector<std::string>{"1 | 1 | 0 | won | 0 | 16"}));
+              Rows{"1 | 1 | 0 | won | 0 | 16"});
     EXPECT_EQ(t.rows("SELECT turn, group_concat(what || coalesce(' ' || card, ''), ', ') FROM "
                      "event GROUP BY turn ORDER BY turn"),
-              (std::vector<std::string>{
-                  "1 | spin, red star 8",
-                  "2 | spin, match 12",
-                  "3 | spin, match 9",
-                  "4 | spin, match 10",
-                  "5 | spin, red star 11",
-                  "6 | spin",
-                  "7 | spin",
-                  "8 | spin",
-                  "9 | spin, blue star 36",
-                  "10 | spin",
-                  "11 | spin",
-                  "12 | spin",
-                  "13 | spin, red star 13",
-                  "14 | spin",
-                  "15 | spin, match 14",
-                  "16 | spin, match 36",
-              }));
+              expectedRows("one-player.txt"));
 }
 
 // A saved game taken up again is a game of its own, marked restored; a game
@@ -157,9 +140,9 @@ TEST(RecordedGame, RestoredSavedAndAbandonedGamesEachKeepTheirEnd) {
         t.referee->buttonPressed(press);
     }
     EXPECT_EQ(t.rows("SELECT id, restored, ending, winner FROM game"),
-              (std::vector<std::string>{"1 | 1 | won | 1", "2 | 0 | - | -", "3 | 0 | saved | -"}));
+              (Rows{"1 | 1 | won | 1", "2 | 0 | - | -", "3 | 0 | saved | -"}));
     EXPECT_EQ(t.rows("SELECT game, turn, colour, what, card FROM event"),
-              (std::vector<std::string>{"1 | 1 | 1 | spin | -", "1 | 1 | 1 | match | 15"}));
+              (Rows{"1 | 1 | 1 | spin | -", "1 | 1 | 1 | match | 15"}));
 }
 
 }  // namespace

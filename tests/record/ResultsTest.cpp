@@ -1,6 +1,6 @@
-// The record read back for the results screen: each player's cards by form,
-// the mistakes grouped with their first example, the way from game to game,
-// and forgetting.
+// The record read back for the results screen, as a transcript
+// (results.txt): each player's cards by form, the mistakes grouped with
+// their first example, the way from game to game, and forgetting.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -10,134 +10,94 @@
 #include "record/ResultsReader.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
+#include "tests/support/Transcript.h"
 
 namespace zandoli::testing {
 namespace {
 
-// A player's results on one line: name, spins, then per form (whole,
-// decimal, percent, fraction, tile) matched/wrong/missed, then each mistake
-// as key x times @ position card.
-std::string line(const PlayerResults& player) {
-    std::ostringstream out;
-    out << (player.name.empty() ? "-" : player.name) << " spins " << player.spins << " |";
-    for (const FormCounts& form : player.forms) {
-        out << ' ' << form.matched << '/' << form.wrong << '/' << form.missed;
+// A record of its own, written by the table's store and read by the results
+// screen's reader, each opened when a step first needs it.
+class ResultsPlayer {
+public:
+    std::string play(const std::string& step) {
+        std::istringstream in(step);
+        std::string verb, rest;
+        in >> verb;
+        std::vector<int64_t> n;
+        for (int64_t i = 0; in >> i;) {
+            n.push_back(i);
+        }
+        in.clear();
+        std::getline(in >> std::ws, rest);
+        n.resize(std::max<size_t>(n.size(), 4), -1);
+        if (verb == "plant") {
+            plantGame(store(), n[0] < 0 ? PLANTED_START_MS : n[0]);
+        } else if (verb == "alone") {
+            store().gameStarted({.atMs = n[0], .players = 1, .onePlayer = true});
+        } else if (verb == "left") {
+            store().gameStarted({.atMs = n[0], .players = int(n[1])});
+            store().gameEnded({.atMs = n[0] + 500});
+        } else if (verb == "miss") {
+            store().recorded({n[0], Happening::Miss, 0, int(n[1]), int(n[2]), int16_t(n[3]),
+                              MistakeRule::Missed});
+        } else if (verb == "close") {
+            reader_.reset();
+            store_.reset();
+        } else if (verb == "latest" || verb == "earlier" || verb == "later") {
+            const auto found = verb == "latest"    ? reader().latest()
+                               : verb == "earlier" ? reader().before(shown_.value().id)
+                                                   : reader().after(shown_.value().id);
+            shown_ = found ? found : shown_;
+            return !found ? "none" : verb == "latest" ? summary(*found) : summary(*found, false);
+        } else if (verb == "player") {
+            return resultsLine(shown_.value().players.at(size_t(n[0])));
+        } else if (verb == "forget") {
+            return reader().forgetAll() ? "yes" : "no";
+        } else if (verb == "file") {
+            return QFile::exists(file()) ? "there" : "none";
+        } else if (verb == "total") {
+            return readRows(file(),
+                            "SELECT (SELECT COUNT(*) FROM game) + (SELECT COUNT(*) FROM "
+                            "seat) + (SELECT COUNT(*) FROM event)")
+                .at(0);
+        } else if (verb == "name") {
+            std::string found = "nowhere";
+            for (const QString& part : {file(), file() + "-wal"}) {
+                found = readBytes(part).contains(rest.c_str()) ? part.toStdString() : found;
+            }
+            return found;
+        } else {
+            throw std::invalid_argument(step);
+        }
+        return "";
     }
-    out << " |";
-    for (const MistakeExample& m : player.mistakes) {
-        out << ' ' << mistakeName(m.rule).key << " x" << m.times << " @" << m.position << " card "
-            << m.card << ';';
-    }
-    return out.str();
-}
 
-class Results : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+private:
     QString file() const { return dir_.path() + "/record.sqlite"; }
+    RecordStore& store() { return store_ ? *store_ : store_.emplace(file()); }
+    ResultsReader& reader() { return reader_ ? *reader_ : reader_.emplace(file()); }
+    // When a game started, how long it ran, its winner, whether it was of
+    // one player, its spins and players; or only when it started.
+    static std::string summary(const GameResults& g, bool whole = true) {
+        std::ostringstream out;
+        out << "started " << g.startedMs;
+        if (whole) {
+            out << " | " << g.lengthMs << " ms | "
+                << (g.won ? "won by " + std::to_string(g.winner) : "no win")
+                << (g.onePlayer ? " | one player" : "") << " | spins " << g.spins << " | players "
+                << g.players.size();
+        }
+        return out.str();
+    }
+
     QTemporaryDir dir_;
+    std::optional<RecordStore> store_;
+    std::optional<ResultsReader> reader_;
+    std::optional<GameResults> shown_;
 };
 
-TEST_F(Results, APlayedGameReadsByPlayerFormAndNamedMistake) {
-    {
-        RecordStore store(file());
-        plantGame(store);
-    }
-    ResultsReader reader(file());
-    const auto game = reader.latest();
-    ASSERT_TRUE(game);
-    EXPECT_EQ(game->startedMs, PLANTED_START_MS);
-    EXPECT_EQ(game->lengthMs, 750000);
-    EXPECT_TRUE(game->won);
-    EXPECT_EQ(game->winner, 0);
-    EXPECT_EQ(game->spins, 7);
-    ASSERT_EQ(game->players.size(), 2u);
-    EXPECT_EQ(line(game->players[0]),
-              "- spins 4 | 0/0/0 1/2/0 1/0/0 0/1/0 1/0/1 | unshaded-part x2 @12 card 8; "
-              "fraction-digits x1 @11 card 25; missed x1 @11 card 39;");
-    EXPECT_EQ(line(game->players[1]),
-              "Ana spins 3 | 1/0/0 0/1/0 0/0/1 1/0/0 1/0/0 | missed x1 @6 card 17; "
-              "tenth-away x1 @8 card 7;");
-}
-
-TEST_F(Results, MissesOfOneValueAndFormAreOneLineAndAGameWithoutEndRunsToItsLastRow) {
-    {
-        RecordStore store(file());
-        store.gameStarted({.atMs = 1000, .players = 1, .onePlayer = true});
-        for (int turn = 1; turn <= 3; ++turn) {
-            store.recorded({.atMs = 1000 + turn * 20000,
-                            .what = Happening::Miss,
-                            .turn = turn,
-                            .position = 2,
-                            // the tile of 0.75 twice, then 0.75 as a decimal
-                            .card = static_cast<int16_t>(turn < 3 ? 47 : 12),
-                            .mistake = MistakeRule::Missed});
-        }
-    }
-    ResultsReader reader(file());
-    const auto game = reader.latest();
-    ASSERT_TRUE(game);
-    EXPECT_FALSE(game->won);
-    EXPECT_TRUE(game->onePlayer);
-    EXPECT_EQ(game->lengthMs, 60000);
-    ASSERT_EQ(game->players.size(), 1u);
-    EXPECT_EQ(line(game->players[0]),
-              "- spins 0 | 0/0/0 0/0/1 0/0/0 0/0/0 0/0/2 | missed x2 @2 card 47; "
-              "missed x1 @2 card 12;");
-}
-
-TEST_F(Results, GamesFollowInTheOrderPlayedPassingThoseWithNothingSpun) {
-    {
-        RecordStore store(file());
-        plantGame(store, 1000);
-        store.gameStarted({.atMs = 2000, .players = 3});  // dealt and left at once
-        store.gameEnded({.atMs = 2500});
-        plantGame(store, 3000);
-    }
-    ResultsReader reader(file());
-    const auto last = reader.latest();
-    ASSERT_TRUE(last);
-    EXPECT_EQ(last->startedMs, 3000);
-    const auto first = reader.before(last->id);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->startedMs, 1000);
-    EXPECT_FALSE(reader.before(first->id));
-    ASSERT_TRUE(reader.after(first->id));
-    EXPECT_EQ(reader.after(first->id)->startedMs, 3000);
-    EXPECT_FALSE(reader.after(last->id));
-}
-
-TEST_F(Results, NoRecordReadsAsNoGameAndMakesNoFile) {
-    ResultsReader reader(file());
-    EXPECT_FALSE(reader.latest());
-    EXPECT_TRUE(reader.forgetAll());
-    EXPECT_FALSE(QFile::exists(file()));
-}
-
-TEST_F(Results, ForgettingEmptiesTheRecordAndLeavesNoNameOnTheDisk) {
-    {
-        RecordStore store(file());
-        plantGame(store);
-        ResultsReader reader(file());
-        // Forgotten while the table's own connection is still open.
-        ASSERT_TRUE(reader.forgetAll());
-        EXPECT_FALSE(reader.latest());
-        // The table records on into the emptied record.
-        plantGame(store, 5000);
-        ASSERT_TRUE(reader.latest());
-        EXPECT_EQ(reader.latest()->startedMs, 5000);
-        ASSERT_TRUE(reader.forgetAll());
-    }
-    EXPECT_EQ(readRows(file(),
-                       "SELECT (SELECT COUNT(*) FROM game) + (SELECT COUNT(*) FROM seat) "
-                       "+ (SELECT COUNT(*) FROM event)"),
-              std::vector<std::string>{"0"});
-    for (const QString& part : {file(), file() + "-wal"}) {
-        QFile bytes(part);
-        if (bytes.open(QIODevice::ReadOnly)) {
-            EXPECT_FALSE(bytes.readAll().contains("Ana")) << part.toStdString();
-        }
-    }
+TEST(Results, TheRecordReadsBackByPlayerFormAndMistakeFromGameToGameUntilForgotten) {
+    playParts<ResultsPlayer>(ZANDOLI_RECORD_DATA "/results.txt");
 }
 
 }  // namespace

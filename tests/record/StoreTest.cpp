@@ -43,40 +43,16 @@ protected:
     std::vector<std::string> rows(const char* sql) const {
         return readRows(file(), QString::fromUtf8(sql));
     }
-    // A short game of two: Blue names no one, Yellow is Ana.
+    // A short game of two: Blue names no one, Yellow is Ana. Each row is its
+    // time, what happened, colour, turn, position, card and mistake.
     static void playShortGame(RecordStore& store, int64_t at) {
         store.gameStarted({.atMs = at, .players = 2, .names = {"", "Ana"}});
-        store.recorded({.atMs = at + 1, .what = Happening::Spin, .turn = 1, .position = 11});
-        store.recorded({.atMs = at + 2,
-                        .what = Happening::Wrong,
-                        .turn = 1,
-                        .position = 11,
-                        .card = 25,
-                        .mistake = MistakeRule::FractionDigits});
-        store.recorded({.atMs = at + 3,
-                        .what = Happening::Miss,
-                        .turn = 1,
-                        .position = 11,
-                        .card = 16,
-                        .mistake = MistakeRule::Missed});
-        store.recorded(
-            {.atMs = at + 4, .what = Happening::Spin, .colour = 1, .turn = 2, .position = 9});
-        store.recorded({.atMs = at + 5,
-                        .what = Happening::BlueStar,
-                        .colour = 1,
-                        .turn = 2,
-                        .position = 9,
-                        .card = 47});
+        store.recorded({at + 1, Happening::Spin, 0, 1, 11});
+        store.recorded({at + 2, Happening::Wrong, 0, 1, 11, 25, MistakeRule::FractionDigits});
+        store.recorded({at + 3, Happening::Miss, 0, 1, 11, 16, MistakeRule::Missed});
+        store.recorded({at + 4, Happening::Spin, 1, 2, 9});
+        store.recorded({at + 5, Happening::BlueStar, 1, 2, 9, 47});
         store.gameEnded({.atMs = at + 6, .won = true, .winner = 1});
-    }
-    static QByteArray contents(const QString& path) {
-        QFile in(path);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
-    }
-    static void write(const QString& path, const QByteArray& bytes) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
     }
 
 private:
@@ -98,69 +74,54 @@ TEST_F(Store, TheUsersRecordIsMadeAtItsFirstRowAndKeepsEveryRowAcrossRuns) {
     }
     EXPECT_EQ(rows("SELECT id, started_ms, players, one_player, restored, ended_ms, ending, "
                    "winner, spins FROM game"),
-              (std::vector<std::string>{"1 | 1000 | 2 | 0 | 0 | 1006 | won | 1 | -",
-                                        "2 | 9000 | 1 | 1 | 1 | 9500 | saved | - | -"}));
+              (Rows{"1 | 1000 | 2 | 0 | 0 | 1006 | won | 1 | -",
+                    "2 | 9000 | 1 | 1 | 1 | 9500 | saved | - | -"}));
     EXPECT_EQ(rows("SELECT game, colour, name FROM seat"),
-              (std::vector<std::string>{"1 | 0 | -", "1 | 1 | Ana", "2 | 0 | -"}));
+              (Rows{"1 | 0 | -", "1 | 1 | Ana", "2 | 0 | -"}));
     EXPECT_EQ(
         rows("SELECT game, turn, at_ms, colour, what, position, spin_value, star, card, "
              "card_value, card_form, mistake FROM event"),
-        (std::vector<std::string>{
-            "1 | 1 | 1001 | 0 | spin | 11 | 0.4 | - | - | - | - | -",
-            "1 | 1 | 1002 | 0 | wrong | 11 | 0.4 | - | 25 | 0.25 | fraction | fraction-digits",
-            "1 | 1 | 1003 | 0 | miss | 11 | 0.4 | - | 16 | 0.4 | percent | missed",
-            "1 | 2 | 1004 | 1 | spin | 9 | - | blue | - | - | - | -",
-            "1 | 2 | 1005 | 1 | blue star | 9 | - | blue | 47 | 0.75 | tile | -"}));
-    EXPECT_EQ(rows("SELECT count(DISTINCT uid), count(*) FROM game"),
-              (std::vector<std::string>{"2 | 2"}));
-    EXPECT_EQ(rows("PRAGMA journal_mode"), (std::vector<std::string>{"wal"}));
-    EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"1"}));
+        (Rows{"1 | 1 | 1001 | 0 | spin | 11 | 0.4 | - | - | - | - | -",
+              "1 | 1 | 1002 | 0 | wrong | 11 | 0.4 | - | 25 | 0.25 | fraction | fraction-digits",
+              "1 | 1 | 1003 | 0 | miss | 11 | 0.4 | - | 16 | 0.4 | percent | missed",
+              "1 | 2 | 1004 | 1 | spin | 9 | - | blue | - | - | - | -",
+              "1 | 2 | 1005 | 1 | blue star | 9 | - | blue | 47 | 0.75 | tile | -"}));
+    EXPECT_EQ(rows("SELECT count(DISTINCT uid), count(*) FROM game"), Rows{"2 | 2"});
+    EXPECT_EQ(rows("PRAGMA journal_mode"), Rows{"wal"});
+    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"1"});
 }
 
 // A file made empty (as an interrupted first run can leave it) is a record of
 // version 0; the first version's file is taken up as it is, its game kept.
 TEST_F(Store, ARecordOfAnEarlierVersionIsBroughtUpToDateKeepingItsGames) {
-    write(file(), {});
+    ASSERT_TRUE(writeBytes(file(), {}));
     {
         RecordStore store;
         ASSERT_TRUE(store.open());
     }
-    EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"1"}));
-    EXPECT_EQ(rows("SELECT count(*) FROM game"), (std::vector<std::string>{"0"}));
+    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"1"});
+    EXPECT_EQ(rows("SELECT count(*) FROM game"), Rows{"0"});
 
     QFile::remove(file());
-    QFile script(QStringLiteral(ZANDOLI_RECORD_DATA "/version-1.sql"));
-    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "maker");
-        db.setDatabaseName(file());
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement :
-             QString::fromUtf8(script.readAll()).split(";\n", Qt::SkipEmptyParts)) {
-            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
-        }
-    }
-    QSqlDatabase::removeDatabase("maker");
+    const QByteArray script = readBytes(ZANDOLI_RECORD_DATA "/version-1.sql");
+    ASSERT_EQ(runSql(file(), QString::fromUtf8(script).split(";\n", Qt::SkipEmptyParts)), "");
     {
         RecordStore store;
         playShortGame(store, 5000);
     }
     EXPECT_EQ(files(), "record.sqlite");
     EXPECT_EQ(rows("SELECT id, uid, started_ms FROM game WHERE id = 1"),
-              (std::vector<std::string>{"1 | first-version-game | 1600000000000"}));
-    EXPECT_EQ(rows("SELECT game, colour, name FROM seat WHERE colour = 3"),
-              (std::vector<std::string>{"1 | 3 | Zoë"}));
+              Rows{"1 | first-version-game | 1600000000000"});
+    EXPECT_EQ(rows("SELECT game, colour, name FROM seat WHERE colour = 3"), Rows{"1 | 3 | Zoë"});
     EXPECT_EQ(rows("SELECT game, count(*), group_concat(mistake) FROM event GROUP BY game"),
-              (std::vector<std::string>{"1 | 2 | tenth-away", "2 | 5 | fraction-digits,missed"}));
+              (Rows{"1 | 2 | tenth-away", "2 | 5 | fraction-digits,missed"}));
 }
 
 // The saved game shares the folder: nothing of the record's touches it.
 TEST_F(Store, ADamagedRecordIsSetAsideAsItWasAndANewOneStarts) {
     const QByteArray garbage = QByteArray("this is no database\n").repeated(300);
     const QByteArray saved = QByteArray("1\r\n").repeated(110);
-    write(file(), garbage);
-    write(folder() + "/lastgame.inf", saved);
+    ASSERT_TRUE(writeBytes(file(), garbage) && writeBytes(folder() + "/lastgame.inf", saved));
     QString aside;
     {
         RecordStore store;
@@ -172,12 +133,12 @@ TEST_F(Store, ADamagedRecordIsSetAsideAsItWasAndANewOneStarts) {
                     .hasMatch())
         << aside.toStdString();
     EXPECT_EQ(QFileInfo(aside).absolutePath(), folder());
-    EXPECT_EQ(contents(aside), garbage);
-    EXPECT_EQ(contents(folder() + "/lastgame.inf"), saved);
+    EXPECT_EQ(readBytes(aside), garbage);
+    EXPECT_EQ(readBytes(folder() + "/lastgame.inf"), saved);
     EXPECT_EQ(QString::fromStdString(files()).replace(QFileInfo(aside).fileName(), "(set aside)"),
               "lastgame.inf (set aside) record.sqlite");
-    EXPECT_EQ(rows("SELECT count(*) FROM game"), (std::vector<std::string>{"1"}));
-    EXPECT_EQ(rows("SELECT count(*) FROM event"), (std::vector<std::string>{"5"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM game"), Rows{"1"});
+    EXPECT_EQ(rows("SELECT count(*) FROM event"), Rows{"5"});
 }
 
 // Neither a record another copy of the game holds locked nor one a newer
@@ -207,7 +168,7 @@ TEST_F(Store, ALockedOrNewerRecordIsLeftAsItIs) {
         EXPECT_EQ(newer.setAsidePath(), "");
     }
     EXPECT_EQ(files(), "record.sqlite");
-    EXPECT_EQ(rows("SELECT started_ms FROM game"), (std::vector<std::string>{"1000"}));
+    EXPECT_EQ(rows("SELECT started_ms FROM game"), Rows{"1000"});
 }
 
 // A record this user may read but not write, one whose folder cannot be made
@@ -219,7 +180,7 @@ TEST_F(Store, ARecordThatCannotBeWrittenIsLeftWholeAndTheGamePlaysOn) {
         RecordStore first;
         playShortGame(first, 1000);
     }
-    const QByteArray before = contents(file());
+    const QByteArray before = readBytes(file());
     namespace fs = std::filesystem;
     for (const QString& folder : {folder(), QFileInfo(folder()).absolutePath()}) {
         fs::permissions(folder.toStdString(), fs::perms::owner_all | fs::perms::group_read |
@@ -232,16 +193,16 @@ TEST_F(Store, ARecordThatCannotBeWrittenIsLeftWholeAndTheGamePlaysOn) {
         EXPECT_FALSE(readOnly.open());
         EXPECT_EQ(readOnly.setAsidePath(), "");
     });
-    EXPECT_EQ(contents(file()), before);
+    EXPECT_EQ(readBytes(file()), before);
     EXPECT_EQ(files(), "record.sqlite");
 
-    write(folder() + "/lastgame.inf", "1\r\n");
+    ASSERT_TRUE(writeBytes(folder() + "/lastgame.inf", "1\r\n"));
     {
         RecordStore underAFile(folder() + "/lastgame.inf/record.sqlite");
         playShortGame(underAFile, 3000);
         EXPECT_FALSE(underAFile.open());
     }
-    EXPECT_EQ(contents(folder() + "/lastgame.inf"), "1\r\n");
+    EXPECT_EQ(readBytes(folder() + "/lastgame.inf"), "1\r\n");
 
     constexpr int TRIED = 400;
     inChild(
@@ -260,11 +221,11 @@ TEST_F(Store, ARecordThatCannotBeWrittenIsLeftWholeAndTheGamePlaysOn) {
             const rlimit limit{64 * 1024, 64 * 1024};
             setrlimit(RLIMIT_FSIZE, &limit);
         });
-    EXPECT_EQ(rows("PRAGMA integrity_check"), (std::vector<std::string>{"ok"}));
+    EXPECT_EQ(rows("PRAGMA integrity_check"), Rows{"ok"});
     EXPECT_EQ(
         rows("SELECT started_ms, count(event.id) FROM game JOIN event ON event.game = game.id "
              "WHERE started_ms < 4000 GROUP BY game.id"),
-        (std::vector<std::string>{"1000 | 5"}));
+        Rows{"1000 | 5"});
     const std::vector<std::string> kept = rows(
         "SELECT count(*) FROM event JOIN game ON event.game = game.id WHERE started_ms = 4000");
     ASSERT_EQ(kept.size(), 1U);

@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using zandoli::testing::asOrdinaryUser;
+using zandoli::testing::runTranscript;
 using Lines = std::vector<std::string>;
 constexpr int16_t SENTINEL = -7;
 
@@ -199,23 +200,18 @@ TEST(SaveText, OtherEndingsAndLinesAfterThe110thReadButDamagedTextsStoreNothing)
 // still a game. Every value changed is stored, whatever the verdict.
 TEST(SaveRanges, ValuesNoGameCanReachAreRefused) {
     const Lines golden = split(formatSave(sample()));
-    std::ifstream cases(ZANDOLI_SAVE_CASES);
-    for (std::string line; std::getline(cases, line);) {
-        if (line.starts_with("#")) {
-            continue;
-        }
-        std::istringstream words(line);
+    runTranscript(ZANDOLI_SAVE_CASES, [&](const std::string& step) {
+        std::istringstream words(step);
         Lines changed = golden;
-        for (std::string change; words >> change && change != "=>";) {
+        for (std::string change; words >> change;) {
             const auto equals = change.find('=');
             changed[std::stoul(change.substr(0, equals)) - 1] = change.substr(equals + 1);
         }
-        std::string verdict;
-        words >> verdict;
         GameState state;
-        EXPECT_EQ(parses(join(changed), state), verdict == "game") << line;
-        EXPECT_EQ(split(formatSave(state)), changed) << line;
-    }
+        const bool game = parses(join(changed), state);
+        EXPECT_EQ(split(formatSave(state)), changed) << step;
+        return std::optional<std::string>(game ? "game" : "damaged");
+    });
 }
 
 // A fresh folder, removed with everything in it when the test ends.
@@ -313,37 +309,32 @@ std::string onDisk(const Folder& f, const std::string& step) {
     return "";
 }
 
-// on-disk.txt: saves replace the old one whole or not at all, protected saves
-// and folders stay as they are, and linked saves stay links.
+// on-disk.txt, each scenario in a fresh folder: those that begin "as nobody"
+// only when `asNobody`, the others only when not.
+void playOnDisk(bool asNobody) {
+    std::optional<Folder> f;
+    bool nobody = false;
+    runTranscript(ZANDOLI_SAVE_SCENARIOS,
+                  [&](const std::string& step) -> std::optional<std::string> {
+                      if (step.starts_with("==")) {
+                          f.emplace();
+                          nobody = false;
+                          return "";
+                      } else if (step == "as nobody") {
+                          nobody = true;
+                          return asNobody ? std::optional<std::string>("") : std::nullopt;
+                      } else if (nobody != asNobody) {
+                          return std::nullopt;
+                      }
+                      return onDisk(*f, step);
+                  });
+}
+
+// Saves replace the old one whole or not at all, protected saves and
+// folders stay as they are, and linked saves stay links.
 TEST(SaveOnDisk, EveryScenarioEndsAsItsStepsSay) {
-    std::ifstream file(ZANDOLI_SAVE_SCENARIOS);
-    std::vector<std::vector<std::string>> scenarios;
-    for (std::string line; std::getline(file, line);) {
-        if (line.starts_with("== ")) {
-            scenarios.emplace_back(1, line);
-        } else if (!line.empty() && !line.starts_with("#")) {
-            scenarios.back().push_back(line);
-        }
-    }
-    for (const auto& scenario : scenarios) {
-        const auto play = [&] {
-            const Folder f;
-            for (const std::string& line : scenario) {
-                const auto arrow = line.find(" => ");
-                const std::string shown = line.starts_with("==") || line == "as nobody"
-                                              ? ""
-                                              : onDisk(f, line.substr(0, arrow));
-                if (arrow != std::string::npos) {
-                    EXPECT_EQ(shown, line.substr(arrow + 4)) << line << "\n" << scenario[0];
-                }
-            }
-        };
-        if (std::find(scenario.begin(), scenario.end(), "as nobody") == scenario.end()) {
-            play();
-        } else {
-            asOrdinaryUser(play);
-        }
-    }
+    playOnDisk(false);
+    asOrdinaryUser([] { playOnDisk(true); });
 }
 
 }  // namespace

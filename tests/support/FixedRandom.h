@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <initializer_list>
 #include <random>
 
 #include "engine/Random.h"
@@ -24,7 +23,6 @@ public:
         return value;
     }
 
-    void queue(std::initializer_list<double> values) { queued_.insert(queued_.end(), values); }
     void queue(double value) { queued_.push_back(value); }
     void setConstant(double constant) { constant_ = constant; }
 

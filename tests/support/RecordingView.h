@@ -33,10 +33,7 @@ inline std::string captionWords(const Caption& shown) {
 // as a freshly loaded table: the title showing, Spin lit, all else hidden.
 class RecordingView : public TableView {
 public:
-    void show(const TableState& shown) override {
-        state = shown;
-        ++shows;
-    }
+    void show(const TableState& shown) override { state = shown; }
     void happened(const TableEvent& event) override { events.push_back(event); }
 
     // The cards whose faces show, in slot order.
@@ -49,13 +46,8 @@ public:
         }
         return faces;
     }
-    bool told(Moment moment) const {
-        return std::any_of(events.begin(), events.end(),
-                           [moment](const TableEvent& e) { return e.moment == moment; });
-    }
 
     TableState state;
-    int shows = 0;
     std::vector<TableEvent> events;
 };
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStringList>
 #include <QTest>
+#include <functional>
 #include <vector>
 
 #include "platform/Speech.h"
@@ -71,11 +72,13 @@ struct TableRig {
     }
     void click(const QString& name) { clickAt(w(name)->geometry().center()); }
     // Spins so that the pointer stops on `position` (or for `length` steps),
-    // and waits for the stop.
-    void spinTo(int position) { spinFor(spinLengthTo(screen().referee().spinPos(), position)); }
-    void spinFor(int length) {
+    // and waits for the stop; `press` presses Spin, by a click unless told.
+    void spinTo(int position, const std::function<void()>& press = {}) {
+        spinFor(spinLengthTo(screen().referee().spinPos(), position), press);
+    }
+    void spinFor(int length, const std::function<void()>& press = {}) {
         random.queue(FixedRandom::forSpinLength(length));
-        click(QStringLiteral("spinButton"));
+        press ? press() : click(QStringLiteral("spinButton"));
         while (clock.running(TimerId::TurnStart) || screen().referee().phase() == Phase::Spinning) {
             clock.step();
         }

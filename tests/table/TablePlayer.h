@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/KeyboardFocus.h"
+#include "tests/record/RecordFile.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -53,13 +54,7 @@ public:
         } else if (verb == "key") {
             key(QKeySequence(name)[0]);
         } else if (verb == "spin") {
-            const int length = spinLengthTo(rig_->screen().referee().spinPos(), std::stoi(a));
-            rig_->random.queue(FixedRandom::forSpinLength(length));
-            key(Qt::Key_S);
-            while (rig_->clock.running(TimerId::TurnStart) ||
-                   rig_->screen().referee().phase() == Phase::Spinning) {
-                rig_->clock.step();
-            }
+            rig_->spinTo(std::stoi(a), [this] { key(Qt::Key_S); });
         } else if (verb == "wait") {
             rig_->clock.advance(std::stoi(a));
         } else if (verb == "click" && (in >> b)) {
@@ -109,6 +104,10 @@ private:
             answer = rig_->screen().gameRunning() ? "yes" : "no";
         } else if (verb == "sounds") {
             answer = rig_->sounds.started.join(' ');
+        } else if (verb == "recorded") {  // the rows of the last game in the user's record
+            for (const std::string& row : readRows(RecordStore::userPath(), RECORDED)) {
+                answer += (answer.isEmpty() ? "" : " / ") + QString::fromStdString(row);
+            }
         } else {
             throw std::invalid_argument("no step " + verb);
         }
@@ -163,6 +162,9 @@ private:
             .toStdString();
     }
 
+    static constexpr const char* RECORDED =
+        "SELECT players, what, spin_value, card_value, card_form, mistake FROM event JOIN game ON "
+        "game.id = event.game WHERE game.id = (SELECT max(id) FROM game) ORDER BY event.id";
     std::unique_ptr<TableRig> rig_;
     QStringList heard_;
     QString news_;
