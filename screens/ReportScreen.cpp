@@ -114,10 +114,11 @@ QComboBox* choice(QWidget* parent, const QString& name, const QString& reads, Tw
     box->setFont(font(CHOICE_FACE));
     box->setGeometry(pixels(place));
     box->setStyleSheet(
-        QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: yellow; "
-                       "background: black; border: 1px solid yellow; "
-                       "selection-color: black; selection-background-color: "
-                       "yellow; padding: 0 4px; }"));
+        QStringLiteral("QComboBox { color: yellow; background: black; }"
+                       "QComboBox { border: 1px solid yellow; padding: 0 4px; }"
+                       "QAbstractItemView { color: yellow; background: black; }"
+                       "QAbstractItemView { selection-color: black; }"
+                       "QAbstractItemView { selection-background-color: yellow; }"));
     return box;
 }
 
@@ -156,11 +157,12 @@ QWidget* ReportScreen::createWindow() {
     pages_->setFrameShape(QFrame::NoFrame);
     pages_->setWidgetResizable(true);
     pages_->setStyleSheet(
-        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
-                       "QScrollBar:vertical { background: black; border: 1px solid yellow; "
-                       "width: %1px; } QScrollBar::handle:vertical { background: yellow; "
-                       "min-height: %2px; } QScrollBar::add-line:vertical, "
-                       "QScrollBar::sub-line:vertical { height: 0; }")
+        QStringLiteral(
+            "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+            "QScrollBar:vertical { background: black; width: %1px; }"
+            "QScrollBar:vertical { border: 1px solid yellow; }"
+            "QScrollBar::handle:vertical { background: yellow; min-height: %2px; }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }")
             .arg(units::line(14))
             .arg(units::line(40)));
     empty_ = text(form, QStringLiteral("noPupils"), QString(), {360, 4800, 14640, 900}, EMPTY_FACE,
@@ -168,18 +170,18 @@ QWidget* ReportScreen::createWindow() {
 
     savePdf_ = button(form, QStringLiteral("savePdfButton"),
                       QCoreApplication::translate("Report", "Save as PDF…"),
-                      {120, 10920, 3255, 495}, BUTTON_FACE);
+                      {120, 10920, 3495, 495}, BUTTON_FACE);
     connect(savePdf_, &ButtonLabel::clicked, this, &ReportScreen::savePdfPressed);
     bindKey(savePdf_, QKeySequence::Save,
             QCoreApplication::translate("Report", "save the pages shown as a PDF to print"));
     saveCsv_ = button(form, QStringLiteral("saveCsvButton"),
                       QCoreApplication::translate("Report", "Save for a Spreadsheet…"),
-                      {3495, 10920, 4335, 495}, BUTTON_FACE);
+                      {3735, 10920, 4335, 495}, BUTTON_FACE);
     connect(saveCsv_, &ButtonLabel::clicked, this, &ReportScreen::saveCsvPressed);
     speech::setDescription(
         saveCsv_, QCoreApplication::translate(
                       "Report", "save every choice of the period as a CSV file, a row a choice"));
-    status_ = text(form, QStringLiteral("saveStatus"), QString(), {7950, 10860, 5490, 615},
+    status_ = text(form, QStringLiteral("saveStatus"), QString(), {8190, 10860, 5250, 615},
                    STATUS_FACE, Qt::AlignLeft | Qt::AlignVCenter);
     status_->setWordWrap(true);
     back_ =

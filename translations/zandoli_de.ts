@@ -364,6 +364,90 @@
         <source>Zandoli? report</source>
         <translation>Zandoli?-Bericht</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>This Term (12 Weeks)</source>
+        <translation>Die letzten 12 Wochen</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Report</source>
+        <translation>Bericht für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>save the pages shown as a PDF to print</source>
+        <translation>die gezeigten Seiten als PDF zum Drucken speichern</translation>
+    </message>
+    <message>
+        <source>Save for a Spreadsheet…</source>
+        <translation>Für Tabelle speichern…</translation>
+    </message>
+    <message>
+        <source>save every choice of the period as a CSV file, a row a choice</source>
+        <translation>jede Wahl des Zeitraums als CSV-Datei speichern, eine Zeile je Wahl</translation>
+    </message>
+    <message>
+        <source>close the report</source>
+        <translation>den Bericht schließen</translation>
+    </message>
+    <message>
+        <source>Every Pupil</source>
+        <translation>Alle Kinder</translation>
+    </message>
+    <message>
+        <source>No game was recorded in this period.</source>
+        <translation>In diesem Zeitraum wurde kein Spiel aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Zandoli report.pdf</source>
+        <translation>Zandoli-Bericht.pdf</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save for a Spreadsheet</source>
+        <translation>Für Tabellenkalkulation speichern</translation>
+    </message>
+    <message>
+        <source>Zandoli choices.csv</source>
+        <translation>Zandoli-Auswahl.csv</translation>
+    </message>
+    <message>
+        <source>CSV files for spreadsheets (*.csv)</source>
+        <translation>CSV-Dateien für Tabellenkalkulationen (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -547,6 +631,14 @@
     <message>
         <source> · </source>
         <translation> · </translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
+        <translation>der Bericht für Lehrkräfte: die Seite jedes Kindes über einen Zeitraum, zum Drucken oder Speichern</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,90 @@
         <source>Zandoli? report</source>
         <translation>Informe de Zandoli?</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>This Term (12 Weeks)</source>
+        <translation>Este trimestre (12 semanas)</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Todas las partidas</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Report</source>
+        <translation>Informe para el docente</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>save the pages shown as a PDF to print</source>
+        <translation>guardar las páginas mostradas como PDF para imprimirlas</translation>
+    </message>
+    <message>
+        <source>Save for a Spreadsheet…</source>
+        <translation>Guardar para hoja de cálculo…</translation>
+    </message>
+    <message>
+        <source>save every choice of the period as a CSV file, a row a choice</source>
+        <translation>guardar cada elección del periodo en un archivo CSV, una fila por elección</translation>
+    </message>
+    <message>
+        <source>close the report</source>
+        <translation>cerrar el informe</translation>
+    </message>
+    <message>
+        <source>Every Pupil</source>
+        <translation>Todos los alumnos</translation>
+    </message>
+    <message>
+        <source>No game was recorded in this period.</source>
+        <translation>No se registró ninguna partida en este periodo.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Zandoli report.pdf</source>
+        <translation>Informe Zandoli.pdf</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save for a Spreadsheet</source>
+        <translation>Guardar para hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Zandoli choices.csv</source>
+        <translation>Elecciones Zandoli.csv</translation>
+    </message>
+    <message>
+        <source>CSV files for spreadsheets (*.csv)</source>
+        <translation>Archivos CSV para hojas de cálculo (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -547,6 +631,14 @@ olvidadas: %3</translation>
     <message>
         <source> · </source>
         <translation> · </translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
+        <translation>el informe para el docente: la página de cada alumno en un periodo, para imprimir o guardar</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,90 @@
         <source>Zandoli? report</source>
         <translation>Bilan de Zandoli?</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>This Term (12 Weeks)</source>
+        <translation>Ce trimestre (12 semaines)</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Toutes les parties</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Report</source>
+        <translation>Bilan pour l’enseignant</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message>
+        <source>save the pages shown as a PDF to print</source>
+        <translation>enregistrer les pages affichées en PDF, pour les imprimer</translation>
+    </message>
+    <message>
+        <source>Save for a Spreadsheet…</source>
+        <translation>Enregistrer pour un tableur…</translation>
+    </message>
+    <message>
+        <source>save every choice of the period as a CSV file, a row a choice</source>
+        <translation>enregistrer chaque choix de la période dans un fichier CSV, une ligne par choix</translation>
+    </message>
+    <message>
+        <source>close the report</source>
+        <translation>fermer le bilan</translation>
+    </message>
+    <message>
+        <source>Every Pupil</source>
+        <translation>Tous les élèves</translation>
+    </message>
+    <message>
+        <source>No game was recorded in this period.</source>
+        <translation>Aucune partie n’a été enregistrée pendant cette période.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Zandoli report.pdf</source>
+        <translation>Bilan Zandoli.pdf</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save for a Spreadsheet</source>
+        <translation>Enregistrer pour un tableur</translation>
+    </message>
+    <message>
+        <source>Zandoli choices.csv</source>
+        <translation>Choix Zandoli.csv</translation>
+    </message>
+    <message>
+        <source>CSV files for spreadsheets (*.csv)</source>
+        <translation>Fichiers CSV pour tableur (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -547,6 +631,14 @@ oubliées&#xa0;: %3</translation>
     <message>
         <source> · </source>
         <translation> · </translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
+        <translation>le bilan pour l’enseignant&#xa0;: la page de chaque élève sur une période, à imprimer ou à enregistrer</translation>
     </message>
 </context>
 <context>
