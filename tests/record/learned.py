@@ -22,6 +22,7 @@ Usage: learned.py <the zandoli program>
 """
 
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -36,8 +37,8 @@ PROGRAM = sys.argv[1]
 RECORD = os.path.join(os.environ["XDG_DATA_HOME"], "zandoli", "record.sqlite")
 BUTTON = pyatspi.ROLE_PUSH_BUTTON
 
-# Hands of four values each: a spin leaves half the time no card to match,
-# and no turn of a few can empty a hand.
+# Hands of four values each: a spin of a value leaves a card of another to
+# press wrongly, and a few turns cannot empty a hand.
 FOUR_EACH = [[0, 22, 5, 42], [6, 28, 16, 44]]
 ONE_EACH = [[0], [6]]
 # The English names of the record's mistake rules.
@@ -119,8 +120,8 @@ class Played:
         self.wrong = {}
 
     def turn(self, plant_mistakes):
-        """One turn; True when it won. On a spin no card matches, a colour
-        that made no mistake yet presses a card if mistakes are planted."""
+        """One turn; True when it won. If mistakes are planted, a colour
+        that made none yet presses a card not of the value spun."""
         caption = table_window().name
         colour, result = spin()
         hand = cards()
@@ -137,18 +138,22 @@ class Played:
                 return True
         else:
             good = [c for c in hand if matches(c.name, result)]
-            if not good and plant_mistakes and colour not in self.wrong:
-                self.wrong[colour] = (result, hand[0].name)
-                self.rows.append((colour, "wrong", hand[0].name))
-                press(hand[0])
-                wait_for("the turn over", lambda: table_window().name.endswith("TURN OVER"), 5)
-                hand_over(table_window().name)
-                return False
+            other = [c.name for c in hand if not matches(c.name, result)]
             for card in good:
                 self.rows.append((colour, "match", card.name))
                 name = card.name
                 press(card)
                 wait_for("the card to go", lambda: name not in [c.name for c in cards()], 5)
+            # The mistake is planted at the colour's first spin of a value,
+            # after its matches, so that no card of the value is passed by
+            # and the hand cannot be emptied before both colours erred.
+            if plant_mistakes and colour not in self.wrong and other:
+                self.wrong[colour] = (result, other[0])
+                self.rows.append((colour, "wrong", other[0]))
+                press(next(c for c in cards() if c.name == other[0]))
+                wait_for("the turn over", lambda: table_window().name.endswith("TURN OVER"), 5)
+                hand_over(table_window().name)
+                return False
             if len(good) == len(hand):
                 return True
             press(one(table_window(), BUTTON, "Next Player"))
@@ -315,7 +320,11 @@ def exported(played):
                       % lastgame.COLOURS.index(colour))[0][0]
         page = next((" ".join(p.split()) for p in pages
                      if "what %s learned" % NAMES[colour] in p), None)
-        if page is None or "%s (once)" % RULE_WORDS[rule] not in page:
+        # A long rule wraps beside the cards drawn with it, whose numbers the
+        # page's text may then hold between its words.
+        words = (RULE_WORDS[rule] + " (once)").split()
+        said = r"\s+(?:[\d.,/%]+\s+)*".join(re.escape(w) for w in words)
+        if page is None or not re.search(said, page):
             fail("the report names no %r for %s: %r" % (RULE_WORDS[rule], NAMES[colour], page))
         log("  the report's page for %s names: %s (once)" % (NAMES[colour], RULE_WORDS[rule]))
 
