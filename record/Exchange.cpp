@@ -296,6 +296,11 @@ Outcome importRecord(const QString& record, const QString& file) {
                 return std::nullopt;
             }
         }
+        // The file's own tallies are not taken on trust: made anew here.
+        if (!target.run(recordSchema::tallyOf(QStringLiteral(
+                "game IN (SELECT m.id FROM main.game m JOIN fresh f ON f.uid = m.uid)")))) {
+            return std::nullopt;
+        }
         const auto added = target.rows(QStringLiteral("SELECT count(*) FROM fresh"));
         const auto all = target.rows(QStringLiteral("SELECT count(*) FROM incoming.game"));
         if (!added || !all) {

@@ -7,6 +7,8 @@
 #include <map>
 #include <tuple>
 
+#include "record/Schema.h"
+
 namespace zandoli::recordQueries {
 
 namespace {
@@ -37,60 +39,80 @@ struct Group {
 
 void readResults(QSqlDatabase& db, const Scope& scope, const PlayerOf& playerOf,
                  const PerWeek& perWeek, int64_t offsetMs) {
-    QSqlQuery rows(db);
-    rows.prepare(scope.with +
-                 QStringLiteral(" SELECT who, (at_ms + ?) / %1, what, card_form, MIN(mistake), "
-                                "MIN(card_value), COUNT(*), MIN(id) FROM mine WHERE what IN "
-                                "('spin', 'match', 'wrong', 'miss') GROUP BY 1, 2, 3, 4, CASE what "
-                                "WHEN 'wrong' THEN mistake WHEN 'miss' THEN card_value END")
-                     .arg(WEEK_MS));
-    for (const QVariant& value : scope.binds) {
-        rows.addBindValue(value);
+    const auto run = [&db, &scope](const QString& select, const QVariantList& more) {
+        QSqlQuery rows(db);
+        rows.setForwardOnly(true);
+        rows.prepare(scope.with + QLatin1Char(' ') + select);
+        for (const QVariant& value : scope.binds + more) {
+            rows.addBindValue(value);
+        }
+        rows.exec();
+        return rows;
+    };
+    // The counts from the tallies, a game in the week it began: spins, then
+    // matched, wrong and missed of each form.
+    QStringList sums;
+    for (const QString& column : recordSchema::tallyColumns().split(QStringLiteral(", "))) {
+        sums << QStringLiteral("sum(t.%1)").arg(column);
     }
-    rows.addBindValue(static_cast<qint64>(offsetMs + FROM_MONDAY_MS));
-    rows.setForwardOnly(true);
-    rows.exec();
-    std::map<std::tuple<int, QString, QString>, Group> groups;
+    QSqlQuery counted = run(
+        QStringLiteral("SELECT m.who, (g.started_ms + ?) / %1, %2 FROM mine m CROSS JOIN tally t "
+                       "CROSS JOIN game g WHERE t.game = m.game AND t.colour = m.colour AND g.id "
+                       "= m.game GROUP BY 1, 2")
+            .arg(QString::number(WEEK_MS), sums.join(QStringLiteral(", "))),
+        {static_cast<qint64>(offsetMs + FROM_MONDAY_MS)});
     std::map<int64_t, FormCounts> weeks;
-    while (rows.next()) {
-        const int who = rows.value(0).toInt();
-        PlayerResults* player = playerOf(who);
-        const QString what = rows.value(2).toString();
-        const int count = rows.value(6).toInt();
+    while (counted.next()) {
+        PlayerResults* player = playerOf(counted.value(0).toInt());
         if (player == nullptr) {
             continue;
         }
-        if (what == QLatin1String("spin")) {
-            player->spins += count;
-            continue;
+        player->spins += counted.value(2).toInt();
+        FormCounts& week = weeks[counted.value(1).toLongLong()];
+        for (int form = 0; form < CARD_FORMS; ++form) {
+            const auto count = [&counted, form](int what) {
+                return counted.value(3 + what * CARD_FORMS + form).toInt();
+            };
+            FormCounts& counts = player->forms[static_cast<size_t>(form)];
+            counts.matched += count(0);
+            counts.wrong += count(1);
+            counts.missed += count(2);
+            week.matched += count(0);
+            week.wrong += count(1);
+            week.missed += count(2);
         }
-        const int form = formIndex(rows.value(3).toString());
-        if (form < 0) {
-            continue;
-        }
-        const bool wrong = what == QLatin1String("wrong");
-        const bool missed = what == QLatin1String("miss");
-        FormCounts& counts = player->forms[static_cast<size_t>(form)];
-        FormCounts& week = weeks[rows.value(1).toLongLong()];
-        (wrong ? counts.wrong : missed ? counts.missed : counts.matched) += count;
-        (wrong ? week.wrong : missed ? week.missed : week.matched) += count;
-        const auto rule = mistakeRule(rows.value(4).toString().toStdString());
-        if (!(wrong || missed) || !rule) {
-            continue;
-        }
-        Group& group = groups[{who, what,
-                               wrong ? rows.value(4).toString()
-                                     : rows.value(3).toString() + rows.value(5).toString()}];
-        const qint64 first = rows.value(7).toLongLong();
-        group.first = group.times == 0 ? first : std::min(group.first, first);
-        group.player = player;
-        group.rule = *rule;
-        group.times += count;
     }
     if (perWeek) {
         for (const auto& [week, cards] : weeks) {
             perWeek(week, cards);
         }
+    }
+
+    // The wrong cards and misses, grouped, from the rows.
+    QSqlQuery slips = run(
+        QStringLiteral("SELECT m.who, e.what, e.card_form, MIN(e.mistake), MIN(e.card_value), "
+                       "COUNT(*), MIN(e.id) FROM mine m CROSS JOIN event e WHERE e.game = m.game "
+                       "AND e.colour = m.colour AND e.what IN ('wrong', 'miss') GROUP BY 1, 2, 3, "
+                       "CASE e.what WHEN 'wrong' THEN e.mistake ELSE e.card_value END"),
+        {});
+    std::map<std::tuple<int, QString, QString>, Group> groups;
+    while (slips.next()) {
+        const int who = slips.value(0).toInt();
+        PlayerResults* player = playerOf(who);
+        const auto rule = mistakeRule(slips.value(3).toString().toStdString());
+        if (player == nullptr || formIndex(slips.value(2).toString()) < 0 || !rule) {
+            continue;
+        }
+        const QString what = slips.value(1).toString();
+        const bool wrong = what == QLatin1String("wrong");
+        Group& group = groups[{who, what,
+                               wrong ? slips.value(3).toString()
+                                     : slips.value(2).toString() + slips.value(4).toString()}];
+        const qint64 first = slips.value(6).toLongLong();
+        group.first = group.times == 0 ? first : std::min(group.first, first);
+        group.player = player;
+        group.rule = *rule;
+        group.times += slips.value(5).toInt();
     }
     std::vector<Group> found;
     QStringList ids;

@@ -13,6 +13,7 @@
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
 #include "engine/Values.h"
+#include "record/Mistakes.h"
 #include "record/Schema.h"
 
 namespace zandoli {
@@ -60,6 +61,32 @@ RecordStore::~RecordStore() {
 QString RecordStore::userPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/zandoli/record.sqlite");
+}
+
+bool RecordStore::upToDate(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return false;
+    }
+    int version = -1;
+    {
+        const QString name = uniqueConnection();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            QSqlQuery query(db);
+            if (db.open() && query.exec(QStringLiteral("PRAGMA user_version")) && query.next()) {
+                version = query.value(0).toInt();
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    if (version == recordSchema::latestVersion()) {
+        return true;
+    }
+    // Older, or unreadable: opened to be written, which updates it (or sets
+    // a damaged file aside).
+    return version >= 0 && version < recordSchema::latestVersion() && RecordStore(path).open();
 }
 
 bool RecordStore::open() {
@@ -268,7 +295,37 @@ QSqlError RecordStore::insertEntry(QSqlDatabase& db, const RecordEntry& entry) c
     row.addBindValue(orNull(cardIs != nullptr, cardIs ? cardIs->value : 0.0));
     row.addBindValue(orNull(card, QString::fromUtf8(card ? formKey(kindOf(entry.card)) : "")));
     row.addBindValue(orNull(entry.mistake.has_value(), QString::fromUtf8(mistake)));
-    return run(row);
+    // The row and its colour's tally are written together or not at all.
+    if (!db.transaction()) {
+        return db.lastError();
+    }
+    QSqlError error = run(row);
+    if (!error.isValid()) {
+        // The count the row adds to (a star adds to none), as tallyOf() counts.
+        QString counted;
+        if (entry.what == Happening::Spin) {
+            counted = QStringLiteral("spins");
+        } else if (card && entry.what != Happening::RedStar && entry.what != Happening::BlueStar) {
+            counted = QStringLiteral("%1_%2").arg(QLatin1String(happeningKey(entry.what)),
+                                                  QLatin1String(formKey(kindOf(entry.card))));
+        }
+        QSqlQuery tally(db);
+        tally.prepare(counted.isEmpty()
+                          ? QStringLiteral("INSERT INTO tally (game, colour) VALUES (?, ?) ON "
+                                           "CONFLICT DO NOTHING")
+                          : QStringLiteral("INSERT INTO tally (game, colour, %1) VALUES (?, ?, 1) "
+                                           "ON CONFLICT (game, colour) DO UPDATE SET %1 = %1 + 1")
+                                .arg(counted));
+        tally.addBindValue(gameId_);
+        tally.addBindValue(entry.colour);
+        error = run(tally);
+    }
+    if (error.isValid() || !db.commit()) {
+        const QSqlError failed = error.isValid() ? error : db.lastError();
+        db.rollback();
+        return failed;
+    }
+    return {};
 }
 
 void RecordStore::gameEnded(const GameEnd& end) {

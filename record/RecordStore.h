@@ -30,6 +30,9 @@ public:
     RecordStore& operator=(const RecordStore&) = delete;
 
     static QString userPath();
+    // A record an older version wrote, brought up to this version's shape
+    // before it is read; true when the file is there and up to date.
+    static bool upToDate(const QString& path);
 
     void gameStarted(const GameStart& start) override;
     void recorded(const RecordEntry& entry) override;

@@ -13,6 +13,7 @@
 
 #include "record/Connection.h"
 #include "record/RecordQueries.h"
+#include "record/RecordStore.h"
 
 namespace zandoli::report {
 
@@ -33,15 +34,14 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& bi
     return query;
 }
 
-// One pupil's rows in the period, all counted for `who` 0. A seat first,
-// then its game's rows by the index, so a pupil of a large record is quick.
+// One pupil's games in the period, all counted for `who` 0. A seat first,
+// then its game and tally by their keys, so a pupil of a large record is quick.
 recordQueries::Scope pupilScope(const Period& period, const PlayerResults& pupil) {
     return {QStringLiteral(
-                "WITH mine AS (SELECT e.id, e.at_ms, e.what, e.card_form, e.card_value, "
-                "e.mistake, 0 AS who FROM seat s CROSS JOIN game g CROSS JOIN "
-                "event e WHERE g.id = s.game AND e.game = s.game AND e.colour = s.colour AND "
-                "g.started_ms >= ? AND g.started_ms < ? AND s.name IS ? AND (s.name IS NOT NULL "
-                "OR s.colour = ?))"),
+                "WITH mine AS (SELECT t.game, t.colour, 0 AS who FROM seat s CROSS JOIN game g "
+                "CROSS JOIN tally t WHERE g.id = s.game AND t.game = s.game AND t.colour = "
+                "s.colour AND g.started_ms >= ? AND g.started_ms < ? AND s.name IS ? AND (s.name "
+                "IS NOT NULL OR s.colour = ?))"),
             {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
              pupil.name.empty() ? QVariant() : QVariant(QString::fromStdString(pupil.name)),
              pupil.colour}};
@@ -102,6 +102,9 @@ std::optional<PeriodKind> periodNamed(const QString& name) {
 
 std::vector<Pupil> readPupils(const QString& record, const Period& period, const QString& only) {
     std::vector<Pupil> pupils;
+    if (!RecordStore::upToDate(record)) {
+        return pupils;
+    }
     const Connection reading("report", record, READ_ONLY);
     if (!reading.opened()) {
         return pupils;
@@ -113,8 +116,8 @@ std::vector<Pupil> readPupils(const QString& record, const Period& period, const
         db,
         QStringLiteral("SELECT s.name, CASE WHEN s.name IS NULL THEN s.colour ELSE -1 END AS c, "
                        "COUNT(DISTINCT s.game) FROM seat s JOIN game g ON g.id = s.game WHERE "
-                       "g.started_ms >= ? AND g.started_ms < ? AND EXISTS (SELECT 1 FROM event e "
-                       "WHERE e.game = s.game AND e.colour = s.colour) AND (? IS NULL OR s.name = "
+                       "g.started_ms >= ? AND g.started_ms < ? AND EXISTS (SELECT 1 FROM tally t "
+                       "WHERE t.game = s.game AND t.colour = s.colour) AND (? IS NULL OR s.name = "
                        "?) GROUP BY s.name, c ORDER BY s.name IS NULL, s.name, c"),
         {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
          only.isEmpty() ? QVariant() : QVariant(only),

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "record/RecordQueries.h"
+#include "record/RecordStore.h"
 
 namespace zandoli {
 
@@ -76,7 +77,8 @@ bool readGame(QSqlDatabase& db, int64_t id, GameResults& game) {
 // Each row of the game for its colour.
 void readRows(QSqlDatabase& db, GameResults& game) {
     const recordQueries::Scope scope{
-        QStringLiteral("WITH mine AS (SELECT *, colour AS who FROM event WHERE game = ?)"),
+        QStringLiteral(
+            "WITH mine AS (SELECT game, colour, colour AS who FROM tally WHERE game = ?)"),
         {static_cast<qint64>(game.id)}};
     const auto player = [&game](int colour) { return playerOf(game, colour); };
     recordQueries::readResults(db, scope, player);
@@ -100,6 +102,9 @@ bool ResultsReader::open() {
         return false;
     }
     if (!QSqlDatabase::contains(connection_)) {
+        if (!RecordStore::upToDate(path_)) {
+            return false;
+        }
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
         db.setDatabaseName(path_);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
@@ -159,7 +164,8 @@ bool ResultsReader::forgetAll() {
     if (!db.transaction()) {
         return false;
     }
-    for (const char* statement : {"DELETE FROM event", "DELETE FROM seat", "DELETE FROM game"}) {
+    for (const char* statement :
+         {"DELETE FROM tally", "DELETE FROM event", "DELETE FROM seat", "DELETE FROM game"}) {
         if (!query.exec(QString::fromUtf8(statement))) {
             db.rollback();
             return false;

@@ -12,6 +12,7 @@
 
 #include "record/Exchange.h"
 #include "record/Report.h"
+#include "record/Schema.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
@@ -43,11 +44,15 @@ protected:
             readRows(path(name),
                      "SELECT uid, started_ms, players, one_player, restored, ended_ms, ending, "
                      "winner, spins FROM game ORDER BY uid");
-        for (const char* sql :
-             {"SELECT g.uid, colour, name FROM seat JOIN game g ON g.id = seat.game ORDER BY 1, 2",
-              "SELECT g.uid, turn, at_ms, colour, what, position, spin_value, star, card, "
-              "card_value, card_form, mistake FROM event JOIN game g ON g.id = event.game ORDER "
-              "BY 1, event.id"}) {
+        for (const QString& sql :
+             {QStringLiteral("SELECT g.uid, colour, name FROM seat JOIN game g ON g.id = "
+                             "seat.game ORDER BY 1, 2"),
+              QStringLiteral("SELECT g.uid, turn, at_ms, colour, what, position, spin_value, "
+                             "star, card, card_value, card_form, mistake FROM event JOIN game g "
+                             "ON g.id = event.game ORDER BY 1, event.id"),
+              QStringLiteral("SELECT g.uid, t.colour, t.%1 FROM tally t JOIN game g ON g.id = "
+                             "t.game ORDER BY 1, 2")
+                  .arg(recordSchema::tallyColumns().replace(", ", ", t."))}) {
             const Rows rows = readRows(path(name), sql);
             all.insert(all.end(), rows.begin(), rows.end());
         }
@@ -79,6 +84,12 @@ TEST_F(Exchange, AnExportMergesIntoAnotherRecordOnceAndNamesStayData) {
     EXPECT_FALSE(QFile::exists(path("class.zandoli-wal")));
     EXPECT_FALSE(QFile::exists(path(".class.zandoli.part")));
 
+    // A file's tallies are made anew from its rows, never taken as they are.
+    {
+        const QFile::Permissions writable = QFile::permissions(path("class.zandoli"));
+        ASSERT_EQ(runSql(path("class.zandoli"), {"UPDATE tally SET spins = 999"}), "");
+        QFile::setPermissions(path("class.zandoli"), writable);
+    }
     // The other machine has a game of its own.
     {
         RecordStore other(path("b.sqlite"));
@@ -95,13 +106,14 @@ TEST_F(Exchange, AnExportMergesIntoAnotherRecordOnceAndNamesStayData) {
     EXPECT_EQ(again.message.toStdString(),
               path("class.zandoli").toStdString() + ": 0 games added, 2 games already here");
 
-    // All of a's rows are in b, beside b's own game (19 rows, 2 seats).
+    // All of a's rows are in b, beside b's own game (19 rows, 2 seats and
+    // their 2 tallies).
     Rows merged = content("b.sqlite");
     const Rows own = content("a.sqlite");
     for (const std::string& row : own) {
         EXPECT_NE(std::find(merged.begin(), merged.end(), row), merged.end()) << row;
     }
-    EXPECT_EQ(merged.size(), own.size() + 1 + 2 + 19);
+    EXPECT_EQ(merged.size(), own.size() + 1 + 2 + 19 + 2);
     EXPECT_EQ(readRows(path("b.sqlite"),
                        "SELECT name FROM seat WHERE name IS NOT NULL ORDER BY "
                        "game, colour"),

@@ -9,6 +9,7 @@
 
 #include "record/RecordStore.h"
 #include "record/Recorder.h"
+#include "record/Schema.h"
 #include "record/TeeView.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/FixedRandom.h"
@@ -96,6 +97,14 @@ TEST(RecordedGame, EveryChoiceMissAndStarOfAWholeGameIsARowWithItsMistakeNamed) 
     rows.insert(rows.end(), seats.begin(), seats.end());
     rows.insert(rows.end(), events.begin(), events.end());
     EXPECT_EQ(rows, expectedRows("game.txt"));
+
+    // The tallies kept row by row are those the rows make.
+    const QString tallies = QStringLiteral("SELECT colour, %1 FROM tally ORDER BY colour")
+                                .arg(recordSchema::tallyColumns());
+    const std::vector<std::string> kept = readRows(t.store.path(), tallies);
+    EXPECT_EQ(runSql(t.store.path(), {recordSchema::tallyOf(QStringLiteral("1"))}), "");
+    EXPECT_EQ(readRows(t.store.path(), tallies), kept);
+    EXPECT_EQ(kept.size(), 2u);
 }
 
 // Blue alone with cards 8..14 (0.7, 0.8, 0.9, 0.25, 0.75, 10%, 20%), every

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 
 #include "record/RecordStore.h"
+#include "record/ResultsReader.h"
+#include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/OrdinaryUser.h"
 
@@ -88,7 +90,7 @@ TEST_F(Store, TheUsersRecordIsMadeAtItsFirstRowAndKeepsEveryRowAcrossRuns) {
               "1 | 2 | 1005 | 1 | blue star | 9 | - | blue | 47 | 0.75 | tile | -"}));
     EXPECT_EQ(rows("SELECT count(DISTINCT uid), count(*) FROM game"), Rows{"2 | 2"});
     EXPECT_EQ(rows("PRAGMA journal_mode"), Rows{"wal"});
-    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"1"});
+    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"2"});
 }
 
 // A file made empty (as an interrupted first run can leave it) is a record of
@@ -99,12 +101,17 @@ TEST_F(Store, ARecordOfAnEarlierVersionIsBroughtUpToDateKeepingItsGames) {
         RecordStore store;
         ASSERT_TRUE(store.open());
     }
-    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"1"});
+    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"2"});
     EXPECT_EQ(rows("SELECT count(*) FROM game"), Rows{"0"});
 
     QFile::remove(file());
     const QByteArray script = readBytes(ZANDOLI_RECORD_DATA "/version-1.sql");
     ASSERT_EQ(runSql(file(), QString::fromUtf8(script).split(";\n", Qt::SkipEmptyParts)), "");
+    // Its results read before the game writes to it again.
+    const std::optional<GameResults> old = ResultsReader(file()).latest();
+    ASSERT_TRUE(old);
+    EXPECT_EQ(resultsLine(old->players[0]),
+              "- spins 1 | 0/0/0 0/0/0 0/0/0 0/1/0 0/0/0 | tenth-away x1 @12 card 29;");
     {
         RecordStore store;
         playShortGame(store, 5000);
@@ -115,6 +122,10 @@ TEST_F(Store, ARecordOfAnEarlierVersionIsBroughtUpToDateKeepingItsGames) {
     EXPECT_EQ(rows("SELECT game, colour, name FROM seat WHERE colour = 3"), Rows{"1 | 3 | Zoë"});
     EXPECT_EQ(rows("SELECT game, count(*), group_concat(mistake) FROM event GROUP BY game"),
               (Rows{"1 | 2 | tenth-away", "2 | 5 | fraction-digits,missed"}));
+    // The old game's tally made from its rows, the new one's kept row by row.
+    EXPECT_EQ(rows("SELECT game, colour, spins, wrong_fraction, miss_percent, match_tile FROM "
+                   "tally ORDER BY game, colour"),
+              (Rows{"1 | 0 | 1 | 1 | 0 | 0", "2 | 0 | 1 | 1 | 1 | 0", "2 | 1 | 1 | 0 | 0 | 0"}));
 }
 
 // The saved game shares the folder: nothing of the record's touches it.
@@ -235,7 +246,7 @@ TEST_F(Store, ARecordThatCannotBeWrittenIsLeftWholeAndTheGamePlaysOn) {
         "lastgame.inf record.sqlite");
 }
 
-// What a teacher's own tools see: a valid SQLite file of the first version.
+// What a teacher's own tools see: a valid SQLite file of this version.
 TEST_F(Store, TheSqliteToolReadsTheRecord) {
     const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
     if (sqlite3.isEmpty()) {
@@ -252,7 +263,7 @@ TEST_F(Store, TheSqliteToolReadsTheRecord) {
     ASSERT_TRUE(tool.waitForFinished(10000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     EXPECT_EQ(tool.readAllStandardOutput().toStdString(),
-              "1\nwal\nok\nwrong|fraction-digits\nmiss|missed\n");
+              "2\nwal\nok\nwrong|fraction-digits\nmiss|missed\n");
 }
 
 }  // namespace
