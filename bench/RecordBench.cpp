@@ -340,10 +340,12 @@ void BM_LatestResults(benchmark::State& bench) {
 }
 BENCHMARK(BM_LatestResults)->Unit(benchmark::kMillisecond);
 
-// The screen as the title's Results button opens it: built, filled with
-// the latest game (which also asks for the games before and after it) and
-// shown, until its first paint is done.
-void BM_ResultsScreen(benchmark::State& bench) {
+// A screen on the record of 10,000 games, built and shown by `show` until
+// its first paint is done; `wrong` says what is wrong with what it shows,
+// or nothing. Unloaded untimed before the next.
+template <typename Shown>
+void timeScreen(benchmark::State& bench, const std::function<void(Shown&)>& show,
+                const std::function<const char*(const Shown&)>& wrong) {
     const QString path = bigRecord();
     if (path.isEmpty()) {
         bench.SkipWithError("the record of 10,000 games could not be made");
@@ -353,64 +355,54 @@ void BM_ResultsScreen(benchmark::State& bench) {
     std::vector<double> micros;
     for (auto _ : bench) {
         const auto start = Clock::now();
-        ResultsScreen results(screens, path);
-        results.showLatest();
-        if (!QTest::qWaitForWindowExposed(results.window())) {
-            bench.SkipWithError("the results screen was not shown");
+        Shown screen(screens, path);
+        show(screen);
+        if (!QTest::qWaitForWindowExposed(screen.window())) {
+            bench.SkipWithError("the screen was not shown");
             return;
         }
         QCoreApplication::processEvents();
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-        if (!isLatestGame(results.shownGame())) {
-            bench.SkipWithError("the results screen shows another game");
+        if (const char* why = wrong(screen)) {
+            bench.SkipWithError(why);
             return;
         }
         bench.PauseTiming();
-        results.unload();
+        screen.unload();
         QCoreApplication::processEvents();
         bench.ResumeTiming();
     }
     reportSpread(bench, micros);
 }
+
+// The screen as the title's Results button opens it: built, filled with
+// the latest game (which also asks for the games before and after it) and
+// shown.
+void BM_ResultsScreen(benchmark::State& bench) {
+    timeScreen<ResultsScreen>(
+        bench, [](ResultsScreen& results) { results.showLatest(); },
+        [](const ResultsScreen& results) {
+            return isLatestGame(results.shownGame()) ? nullptr
+                                                     : "the results screen shows another game";
+        });
+}
 BENCHMARK(BM_ResultsScreen)->Unit(benchmark::kMillisecond);
 
 // The report screen as the results' Report button opens it, on every
-// pupil's games of all time: the record read, a page drawn for each pupil
-// (Ana in all 10,000 games, and each colour that gave no name) and shown,
-// until its first paint is done.
+// pupil's games of all time: the record read and a page drawn for each
+// pupil (Ana in all 10,000 games, and each colour that gave no name).
 void BM_ReportScreen(benchmark::State& bench) {
-    const QString path = bigRecord();
-    if (path.isEmpty()) {
-        bench.SkipWithError("the record of 10,000 games could not be made");
-        return;
-    }
-    ScreenRegistry screens;
-    std::vector<double> micros;
-    for (auto _ : bench) {
-        const auto start = Clock::now();
-        ReportScreen report(screens, path);
-        report.showReport();
-        if (!QTest::qWaitForWindowExposed(report.window())) {
-            bench.SkipWithError("the report screen was not shown");
-            return;
-        }
-        QCoreApplication::processEvents();
-        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-        const auto ana =
-            std::find_if(report.pupils().begin(), report.pupils().end(),
-                         [](const report::Pupil& p) { return p.results.name == "Ana"; });
-        if (ana == report.pupils().end() || ana->games != GAMES ||
-            report.shownPages() != static_cast<int>(report.pupils().size())) {
-            bench.SkipWithError("the report screen does not show a page for each pupil");
-            return;
-        }
-        bench.counters["pages"] = report.shownPages();
-        bench.PauseTiming();
-        report.unload();
-        QCoreApplication::processEvents();
-        bench.ResumeTiming();
-    }
-    reportSpread(bench, micros);
+    timeScreen<ReportScreen>(
+        bench, [](ReportScreen& report) { report.showReport(); },
+        [](const ReportScreen& report) {
+            const auto ana =
+                std::find_if(report.pupils().begin(), report.pupils().end(),
+                             [](const report::Pupil& p) { return p.results.name == "Ana"; });
+            return ana != report.pupils().end() && ana->games == GAMES &&
+                           report.shownPages() == static_cast<int>(report.pupils().size())
+                       ? nullptr
+                       : "the report screen does not show a page for each pupil";
+        });
 }
 BENCHMARK(BM_ReportScreen)->Unit(benchmark::kMillisecond);
 
