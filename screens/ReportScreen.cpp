@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "platform/KeyboardFocus.h"
@@ -21,7 +20,6 @@
 #include "screens/ScreenLook.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/TeacherReport.h"
-#include "table/TableKeys.h"
 
 namespace zandoli {
 
@@ -190,9 +188,7 @@ QWidget* ReportScreen::createWindow() {
     connect(back_, &ButtonLabel::clicked, this, &ReportScreen::backPressed);
     bindKey(back_, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Report", "close the report"));
-    auto* fullScreen = new QShortcut(form);
-    fullScreen->setKeys(tableKeys::fullScreenKeys());
-    connect(fullScreen, &QShortcut::activated, &screens_, &ScreenRegistry::switchFullScreen);
+    screens_.bindFullScreenKey(form);
 
     connect(periodChoice_, &QComboBox::activated, this,
             [this](int index) { choosePeriod(PERIODS[static_cast<size_t>(index)]); });

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QShortcut>
 #include <algorithm>
 
 #include "look/Colours.h"
@@ -16,7 +15,6 @@
 #include "screens/ScreenControls.h"
 #include "screens/ScreenLook.h"
 #include "screens/ScreenRegistry.h"
-#include "table/TableKeys.h"
 
 namespace zandoli {
 
@@ -119,9 +117,7 @@ QWidget* ResultsScreen::createWindow() {
     connect(back, &ButtonLabel::clicked, this, &ResultsScreen::backPressed);
     bindKey(back, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Results", "close the results"));
-    auto* fullScreen = new QShortcut(form);
-    fullScreen->setKeys(tableKeys::fullScreenKeys());
-    connect(fullScreen, &QShortcut::activated, &screens_, &ScreenRegistry::switchFullScreen);
+    screens_.bindFullScreenKey(form);
     speech::setWindowPurpose(form, QCoreApplication::translate("Results", "Results"));
     return form;
 }

@@ -1,7 +1,6 @@
 #include "screens/RulesScreen.h"
 
 #include <QCoreApplication>
-#include <QShortcut>
 #include <array>
 
 #include "language/Language.h"
@@ -13,7 +12,6 @@
 #include "screens/ScreenControls.h"
 #include "screens/ScreenLook.h"
 #include "screens/ScreenRegistry.h"
-#include "table/TableKeys.h"
 
 namespace zandoli {
 
@@ -95,9 +93,7 @@ QWidget* RulesScreen::createWindow() {
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
     bindKey(exit, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Rules", "close the rules"));
-    auto* fullScreen = new QShortcut(form);
-    fullScreen->setKeys(tableKeys::fullScreenKeys());
-    connect(fullScreen, &QShortcut::activated, &screens_, &ScreenRegistry::switchFullScreen);
+    screens_.bindFullScreenKey(form);
     speech::setDescription(
         document, QCoreApplication::translate("Rules", "open the rules document to print it"));
     speech::setWindowPurpose(form, QCoreApplication::translate("Rules", "The Rules"));

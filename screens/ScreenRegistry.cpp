@@ -1,6 +1,7 @@
 #include "screens/ScreenRegistry.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
 
 #include "platform/Platform.h"
 #include "savegame/SaveFile.h"
@@ -12,6 +13,7 @@
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
 
+#include "table/TableKeys.h"
 #include "table/TableScreen.h"
 
 namespace zandoli {
@@ -60,6 +62,12 @@ void ScreenRegistry::connectTable(TableScreen& table) {
         results().showLatest();
         click(screenLook::CLICK);
     });
+}
+
+void ScreenRegistry::bindFullScreenKey(QWidget* window) {
+    auto* key = new QShortcut(window);
+    key->setKeys(tableKeys::fullScreenKeys());
+    connect(key, &QShortcut::activated, this, &ScreenRegistry::switchFullScreen);
 }
 
 void ScreenRegistry::switchFullScreen() {

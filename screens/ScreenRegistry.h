@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -58,6 +59,8 @@ public:
     // rest of the run and the next (remembered); the screens open are built
     // again at the new scale, the game on the table going on as it was.
     void switchFullScreen();
+    // F11 on a screen's window switches full screen.
+    void bindFullScreenKey(QWidget* window);
     // Plays a sound when sound is on.
     void click(const QString& sound);
     // The title screen's Exit: every window goes and the program ends.
