@@ -61,14 +61,15 @@ void readResults(QSqlDatabase& db, const Scope& scope, const PlayerOf& playerOf,
                        "= m.game GROUP BY 1, 2")
             .arg(QString::number(WEEK_MS), sums.join(QStringLiteral(", "))),
         {static_cast<qint64>(offsetMs + FROM_MONDAY_MS)});
-    std::map<int64_t, FormCounts> weeks;
+    std::map<std::pair<int, int64_t>, FormCounts> weeks;
     while (counted.next()) {
-        PlayerResults* player = playerOf(counted.value(0).toInt());
+        const int who = counted.value(0).toInt();
+        PlayerResults* player = playerOf(who);
         if (player == nullptr) {
             continue;
         }
         player->spins += counted.value(2).toInt();
-        FormCounts& week = weeks[counted.value(1).toLongLong()];
+        FormCounts& week = weeks[{who, counted.value(1).toLongLong()}];
         for (int form = 0; form < CARD_FORMS; ++form) {
             const auto count = [&counted, form](int what) {
                 return counted.value(3 + what * CARD_FORMS + form).toInt();
@@ -84,7 +85,7 @@ void readResults(QSqlDatabase& db, const Scope& scope, const PlayerOf& playerOf,
     }
     if (perWeek) {
         for (const auto& [week, cards] : weeks) {
-            perWeek(week, cards);
+            perWeek(week.first, week.second, cards);
         }
     }
 

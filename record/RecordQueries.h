@@ -20,10 +20,10 @@ struct Scope {
 
 // The player a row's `who` counts for, or none to skip the row.
 using PlayerOf = std::function<PlayerResults*(int who)>;
-// A week's matched, wrong and missed cards of every player read, a game's
-// all in the week it began: the week as weeks since Monday 29 December
-// 1969, in the zone `offsetMs` from UTC.
-using PerWeek = std::function<void(int64_t week, const FormCounts& cards)>;
+// A week's matched, wrong and missed cards of a player, a game's all in the
+// week it began: the week as weeks since Monday 29 December 1969, in the
+// zone `offsetMs` from UTC; each player's weeks in order.
+using PerWeek = std::function<void(int who, int64_t week, const FormCounts& cards)>;
 
 // Each player's spins and the cards matched, wrong and missed by form, from
 // the tallies; and from the rows of wrong and missed cards the mistakes, wrong cards grouped by the

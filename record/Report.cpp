@@ -34,18 +34,16 @@ QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& bi
     return query;
 }
 
-// One pupil's games in the period, all counted for `who` 0. A seat first,
-// then its game and tally by their keys, so a pupil of a large record is quick.
-recordQueries::Scope pupilScope(const Period& period, const PlayerResults& pupil) {
-    return {QStringLiteral(
-                "WITH mine AS (SELECT t.game, t.colour, 0 AS who FROM seat s CROSS JOIN game g "
-                "CROSS JOIN tally t WHERE g.id = s.game AND t.game = s.game AND t.colour = "
-                "s.colour AND g.started_ms >= ? AND g.started_ms < ? AND s.name IS ? AND (s.name "
-                "IS NOT NULL OR s.colour = ?))"),
-            {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
-             pupil.name.empty() ? QVariant() : QVariant(QString::fromStdString(pupil.name)),
-             pupil.colour}};
-}
+// The seats of the period that made a choice (that have a tally), each with
+// its pupil: a name, or for a seat without one its colour (c). A seat first,
+// then its game and tally by their keys.
+const QString SEATED = QStringLiteral(
+    "WITH seated AS (SELECT s.game, s.colour, s.name, CASE WHEN s.name IS NULL THEN s.colour ELSE "
+    "-1 END AS c FROM seat s CROSS JOIN game g CROSS JOIN tally t WHERE g.id = s.game AND t.game "
+    "= s.game AND t.colour = s.colour AND g.started_ms >= ? AND g.started_ms < ? AND (? IS NULL "
+    "OR s.name = ?))");
+// The report's order of pupils: names, alphabetically, then colours.
+const QString PUPIL_ORDER = QStringLiteral("name IS NULL, name, c");
 
 // A field as a spreadsheet reads it, and never as a formula: text that
 // starts as one would is kept as text by a leading apostrophe.
@@ -112,31 +110,45 @@ std::vector<Pupil> readPupils(const QString& record, const Period& period, const
     QSqlDatabase db = reading.db();
     // Days are the school's: in this zone, as it stands now.
     const int64_t offsetMs = QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
-    QSqlQuery found = run(
-        db,
-        QStringLiteral("SELECT s.name, CASE WHEN s.name IS NULL THEN s.colour ELSE -1 END AS c, "
-                       "COUNT(DISTINCT s.game) FROM seat s JOIN game g ON g.id = s.game WHERE "
-                       "g.started_ms >= ? AND g.started_ms < ? AND EXISTS (SELECT 1 FROM tally t "
-                       "WHERE t.game = s.game AND t.colour = s.colour) AND (? IS NULL OR s.name = "
-                       "?) GROUP BY s.name, c ORDER BY s.name IS NULL, s.name, c"),
-        {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
-         only.isEmpty() ? QVariant() : QVariant(only),
-         only.isEmpty() ? QVariant() : QVariant(only)});
+    const QVariant name = only.isEmpty() ? QVariant() : QVariant(only);
+    const QVariantList binds{static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
+                             name, name};
+    QSqlQuery found = run(db,
+                          SEATED +
+                              QStringLiteral(" SELECT name, c, COUNT(DISTINCT game) FROM "
+                                             "seated GROUP BY name, c ORDER BY ") +
+                              PUPIL_ORDER,
+                          binds);
     while (found.next()) {
         Pupil& pupil = pupils.emplace_back();
         pupil.results.name = found.value(0).toString().toStdString();
         pupil.results.colour = std::max(0, found.value(1).toInt());
         pupil.games = found.value(2).toInt();
     }
-    for (Pupil& pupil : pupils) {
-        const recordQueries::Scope scope = pupilScope(period, pupil.results);
-        const auto self = [&pupil](int) { return &pupil.results; };
-        const auto perWeek = [&pupil](int64_t week, const FormCounts& cards) {
+    // Every pupil in one reading, each seat counted for its pupil's place
+    // in that order.
+    const recordQueries::Scope scope{
+        SEATED + QStringLiteral(", mine AS (SELECT game, colour, dense_rank() OVER (ORDER BY %1) "
+                                "- 1 AS who FROM seated)")
+                     .arg(PUPIL_ORDER),
+        binds};
+    const auto pupilOf = [&pupils](int who) -> Pupil* {
+        return who >= 0 && who < static_cast<int>(pupils.size()) ? &pupils[static_cast<size_t>(who)]
+                                                                 : nullptr;
+    };
+    const auto results = [&pupilOf](int who) -> PlayerResults* {
+        Pupil* pupil = pupilOf(who);
+        return pupil != nullptr ? &pupil->results : nullptr;
+    };
+    const auto perWeek = [&pupilOf](int who, int64_t week, const FormCounts& cards) {
+        if (Pupil* pupil = pupilOf(who)) {
             const QDate monday = QDate(1969, 12, 29).addDays(7 * week);
-            pupil.weeks.push_back(
+            pupil->weeks.push_back(
                 {.monday = monday.toString(Qt::ISODate).toStdString(), .all = cards});
-        };
-        recordQueries::readResults(db, scope, self, perWeek, offsetMs);
+        }
+    };
+    if (!pupils.empty()) {
+        recordQueries::readResults(db, scope, results, perWeek, offsetMs);
     }
     return pupils;
 }
