@@ -135,9 +135,7 @@ TEST_F(Golden, TheRestoredTableAtThreeQuartersAndOneAndAHalf) {
 // miss for Blue; a miss and a tenth away for Ana), in English and in French.
 TEST_F(Golden, ResultsInEnglishAndFrench) {
     // A record of this test's own: the planted game and nothing before it.
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const DataHome home;
     {
         RecordStore store;
         plantGame(store);
@@ -150,7 +148,6 @@ TEST_F(Golden, ResultsInEnglishAndFrench) {
         looksLikeGolden(screens.results().window(), QStringLiteral("results-%1").arg(code));
     }
     language::use(QStringLiteral("en"), QLocale::c());
-    qputenv("XDG_DATA_HOME", saved);
 }
 
 // The teacher's report of Ana over the planted game and the same a week
