@@ -22,8 +22,11 @@ TEST(WinAndNewGame, EveryStepShowsAndSoundsWhatTheRulesSay) {
 // The scheduler calls back the referee that set its callback: a copy would
 // never hear its timers.
 static_assert(!std::is_copy_constructible_v<Referee> && !std::is_copy_assignable_v<Referee>);
-// Views are owned and deleted through the interface.
-static_assert(std::has_virtual_destructor_v<TableView>);
+// Views, clocks and generators are owned and deleted through their
+// interfaces (the deal tests keep generators of three kinds as RandomSource).
+static_assert(std::has_virtual_destructor_v<TableView> &&
+              std::has_virtual_destructor_v<Scheduler> &&
+              std::has_virtual_destructor_v<RandomSource>);
 
 }  // namespace
 }  // namespace zandoli::testing
