@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -66,35 +67,27 @@ struct Table {
     // and "wrong 3" (the slot), "draw 36" (the card), "up 7" (the slot the
     // drawn card shows in), "won in 12" (a one-player count).
     static std::string words(const TableEvent& e) {
+        // In the order of Moment.
+        static const std::array<std::string, 13> names = {
+            "dealt", "turn",  "spin",     "stop ", "discard ", "wrong ", "draw ",
+            "up ",   "ended", "handover", "won",   "rules",    "| exit"};
+        const std::string& name = names.at(static_cast<size_t>(e.moment));
         switch (e.moment) {
-            case Moment::Dealt:
-                return "dealt";
-            case Moment::TurnBegan:
-                return "turn";
-            case Moment::SpinStarted:
-                return "spin";
             case Moment::SpinStopped:
-                return "stop " + std::to_string(e.position);
+                return name + std::to_string(e.position);
             case Moment::CardDiscarded:
-                return "discard " + std::to_string(e.slot);
             case Moment::WrongCard:
-                return "wrong " + std::to_string(e.slot);
-            case Moment::CardDrawn:
-                return "draw " + std::to_string(e.card);
             case Moment::CardTurnedUp:
-                return "up " + std::to_string(e.slot);
-            case Moment::TurnEnded:
-                return "ended";
-            case Moment::HandedOver:
-                return "handover";
+                return name + std::to_string(e.slot);
+            case Moment::CardDrawn:
+                return name + std::to_string(e.card);
             case Moment::Won:
-                return e.spins > 0 ? "won in " + std::to_string(e.spins) : "won";
-            case Moment::RulesShown:
-                return "rules";
+                return e.spins > 0 ? "won in " + std::to_string(e.spins) : name;
             case Moment::ExitAccepted:
-                break;
+                return e.save ? "| exit, saving" : name;
+            default:
+                return name;
         }
-        return e.save ? "| exit, saving" : "| exit";
     }
     // Plays one step and returns the table line followed by what happened
     // meanwhile, in words(). Steps: "load", "deal" (load and wait out the
