@@ -8,49 +8,43 @@ namespace zandoli {
 
 namespace {
 
-// Cards 25..35 in catalogue order: quarters and the half, fifths, then
+// The fraction cards in catalogue order: quarters and the half, fifths, then
 // tenths. Their numerators, denominators and values are CARD_VALUES' own.
 constexpr std::array<double, 11> FRACTION_VALUES = {0.25, 0.5, 0.75, 0.2, 0.4, 0.6,
                                                     0.8,  0.1, 0.3,  0.7, 0.9};
 
-void setTenths(Catalogue& cards, CardKind kind, int first, int last, int base) {
-    for (int n = first; n <= last; ++n) {
-        cards[n].kind = static_cast<int16_t>(kind);
-        cards[n].value = (n - base) * 0.1;
-    }
-}
-
-void setCard(Catalogue& cards, int n, CardKind kind, double value) {
-    cards[n].kind = static_cast<int16_t>(kind);
-    cards[n].value = value;
-}
-
+// The pack in card order, each kind's cards one after the other: the tenths
+// a kind has are t * 0.1, its quarters and wholes literals.
 Catalogue buildCatalogue() {
     Catalogue cards{};
-    setCard(cards, 0, CardKind::Whole, 1);
-    setCard(cards, 1, CardKind::Whole, 1);
-
-    setTenths(cards, CardKind::Decimal, 2, 10, 1);
-    setCard(cards, 11, CardKind::Decimal, 0.25);
-    setCard(cards, 12, CardKind::Decimal, 0.75);
-
-    setTenths(cards, CardKind::Percent, 13, 21, 12);
-    setCard(cards, 22, CardKind::Percent, 0.25);
-    setCard(cards, 23, CardKind::Percent, 0.75);
-    setCard(cards, 24, CardKind::Percent, 1);
-
-    for (std::size_t i = 0; i < FRACTION_VALUES.size(); ++i) {
-        const CardValue* value = cardValue(FRACTION_VALUES[i]);
-        CardEntry& card = cards[25 + i];
-        card.kind = static_cast<int16_t>(CardKind::Fraction);
-        card.numerator = value->numerator;
-        card.denominator = value->denominator;
-        card.value = value->value;
+    std::size_t next = 0;
+    const auto add = [&](CardKind kind, double value) {
+        cards[next].kind = static_cast<int16_t>(kind);
+        cards[next++].value = value;
+    };
+    const auto addTenths = [&](CardKind kind, int count) {
+        for (int t = 1; t <= count; ++t) {
+            add(kind, t * 0.1);
+        }
+    };
+    add(CardKind::Whole, 1);
+    add(CardKind::Whole, 1);
+    addTenths(CardKind::Decimal, 9);
+    add(CardKind::Decimal, 0.25);
+    add(CardKind::Decimal, 0.75);
+    addTenths(CardKind::Percent, 9);
+    add(CardKind::Percent, 0.25);
+    add(CardKind::Percent, 0.75);
+    add(CardKind::Percent, 1);
+    for (double value : FRACTION_VALUES) {
+        const CardValue* fraction = cardValue(value);
+        cards[next].numerator = fraction->numerator;
+        cards[next].denominator = fraction->denominator;
+        add(CardKind::Fraction, fraction->value);
     }
-
-    setTenths(cards, CardKind::Tile, 36, 45, 35);
-    setCard(cards, 46, CardKind::Tile, 0.25);
-    setCard(cards, 47, CardKind::Tile, 0.75);
+    addTenths(CardKind::Tile, 10);
+    add(CardKind::Tile, 0.25);
+    add(CardKind::Tile, 0.75);
     return cards;
 }
 

@@ -22,7 +22,7 @@ inline constexpr int CATALOGUE_SIZE = 53;
 using Catalogue = std::array<CardEntry, CATALOGUE_SIZE>;
 
 // The catalogue of every card's kind and value. The tenths are computed as
-// (n - base) * 0.1 in double precision, so card 4 is 3 * 0.1 and not the
+// t * 0.1 in double precision, so card 4 is 3 * 0.1 and not the
 // literal 0.3 (which is why values are matched with a tolerance); quarters
 // and fractions are literals.
 const Catalogue& cardCatalogue();

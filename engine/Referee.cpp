@@ -13,8 +13,8 @@ public:
             referee_.publish();
         }
     }
+    // Never copied; the reference member already rules out assignment.
     Step(const Step&) = delete;
-    Step& operator=(const Step&) = delete;
 
 private:
     Referee& referee_;
@@ -168,11 +168,12 @@ void Referee::dealOrRestoreGame() {
     // they show; only the second deal is played.
     shuffleAndDeal();
     layOutTurn();
-    liveSlots_ = 0;
     beginDeal();
 }
 
 void Referee::beginDeal() {
+    // No card shows while the cards are dealt.
+    liveSlots_ = 0;
     enter(Phase::Dealing);
     tell({.moment = Moment::Dealt});
     scheduler_.start(TimerId::DealDelay);
@@ -429,7 +430,6 @@ void Referee::newGame() {
     resetGame();
     spinCount_.reset();
     dialAtRest_ = true;
-    liveSlots_ = 0;
     beginDeal();
 }
 

@@ -34,9 +34,9 @@ constexpr int timerInterval(TimerId id) {
         case TimerId::DrawDelay:
             return DRAW_DELAY_MS;
         case TimerId::TurnStart:
-            return TURN_START_MS;
+            break;
     }
-    return 0;
+    return TURN_START_MS;
 }
 
 // The rules never read a clock: they start and stop timers through this, and

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -27,12 +28,15 @@ struct Table {
     explicit Table(int players)
         : referee(refereeFor(players, withPlayers(players), view, scheduler, random)) {}
 
-    // Brings back a saved table at the turn of `colour` with the given hand.
-    void restore(int colour, const std::vector<int16_t>& cards) {
+    // Gives `colour` the hand `cards`, every one of them still in its turn's hand.
+    void hold(int colour, const std::vector<int16_t>& cards) {
         state.hand[colour].fill(NO_CARD);
         std::copy(cards.begin(), cards.end(), state.hand[colour].begin());
         state.turnHand[colour] = state.hand[colour];
         state.handSize[colour] = static_cast<int16_t>(cards.size());
+    }
+    // Brings back the table as saved, at the turn of `colour`.
+    void restore(int colour) {
         state.colour = static_cast<int16_t>(colour);
         state.restoring = 1;
         referee->load();
@@ -63,35 +67,27 @@ struct Table {
     // and "wrong 3" (the slot), "draw 36" (the card), "up 7" (the slot the
     // drawn card shows in), "won in 12" (a one-player count).
     static std::string words(const TableEvent& e) {
+        // In the order of Moment.
+        static const std::array<std::string, 13> names = {
+            "dealt", "turn",  "spin",     "stop ", "discard ", "wrong ", "draw ",
+            "up ",   "ended", "handover", "won",   "rules",    "| exit"};
+        const std::string& name = names.at(static_cast<size_t>(e.moment));
         switch (e.moment) {
-            case Moment::Dealt:
-                return "dealt";
-            case Moment::TurnBegan:
-                return "turn";
-            case Moment::SpinStarted:
-                return "spin";
             case Moment::SpinStopped:
-                return "stop " + std::to_string(e.position);
+                return name + std::to_string(e.position);
             case Moment::CardDiscarded:
-                return "discard " + std::to_string(e.slot);
             case Moment::WrongCard:
-                return "wrong " + std::to_string(e.slot);
-            case Moment::CardDrawn:
-                return "draw " + std::to_string(e.card);
             case Moment::CardTurnedUp:
-                return "up " + std::to_string(e.slot);
-            case Moment::TurnEnded:
-                return "ended";
-            case Moment::HandedOver:
-                return "handover";
+                return name + std::to_string(e.slot);
+            case Moment::CardDrawn:
+                return name + std::to_string(e.card);
             case Moment::Won:
-                return e.spins > 0 ? "won in " + std::to_string(e.spins) : "won";
-            case Moment::RulesShown:
-                return "rules";
+                return e.spins > 0 ? "won in " + std::to_string(e.spins) : name;
             case Moment::ExitAccepted:
-                break;
+                return e.save ? "| exit, saving" : name;
+            default:
+                return name;
         }
-        return e.save ? "| exit, saving" : "| exit";
     }
     // Plays one step and returns the table line followed by what happened
     // meanwhile, in words(). Steps: "load", "deal" (load and wait out the
@@ -100,9 +96,14 @@ struct Table {
     // (slot 3), "pack", "next", "rules", "newgame", "exit", "wait 400"
     // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
     // "spins 22" (the saved count), "random 0.5" (the generator's next
-    // number). "pointer" (its position, or "at rest"), "colour" (the
-    // caption's: a player's name, or "black"), "count", "title" and "flags"
-    // (the turn's saved flags) give only what they name.
+    // number), "always 0.5" (its number once none is queued). A save made by
+    // hand: "hand 2 22 23" (colour 2 holds cards 22 and 23), "discarded 2 1"
+    // (its turn has let go of slot 1), then "saved 2 1 0 1 5 40" brings back
+    // colour 2's turn with the flags of the red star, the draw and the turn
+    // over and the pack's top card 5 at position 40. "pointer" (its position, or "at rest"),
+    // "colour" (the caption's: a player's name, or "black"), "count", "title", "flags" (the turn's
+    // saved flags) and "slots 0" (the twelve slots of Blue's turn as a save keeps them) give only
+    // what they name.
     std::string play(const std::string& step) {
         view.events.clear();
         std::istringstream in(step);
@@ -128,6 +129,12 @@ struct Table {
         } else if (verb == "flags") {
             return "star " + std::to_string(state.starUsed) + ", drawn " +
                    std::to_string(state.drawn) + ", turn over " + std::to_string(state.turnOver);
+        } else if (verb == "slots") {
+            std::string slots;
+            for (int s = 0; s < SHOWN_SLOTS; ++s) {
+                slots += (s ? " " : "") + std::to_string(state.turnHand[n[0]][s]);
+            }
+            return slots;
         } else if (verb == "load" || verb == "deal") {
             referee->load();
             scheduler.advance(verb == "deal" ? timerInterval(TimerId::DealDelay) : 0);
@@ -149,13 +156,30 @@ struct Table {
                                                        : TableButton::Exit);
         } else if (verb == "wait") {
             scheduler.advance(n[0]);
-        } else if (verb == "restore") {
+        } else if (verb == "restore" || verb == "hand") {
             n.erase(std::remove(n.begin(), n.end(), -1), n.end());
-            restore(n[0], std::vector<int16_t>(n.begin() + 1, n.end()));
+            hold(n[0], std::vector<int16_t>(n.begin() + 1, n.end()));
+            if (verb == "restore") {
+                restore(n[0]);
+            }
+        } else if (verb == "discarded") {
+            for (auto slot = n.begin() + 1; slot != n.end() && *slot >= 0; ++slot) {
+                state.turnHand[n[0]][*slot] = NO_CARD;
+                --state.handSize[n[0]];
+            }
+        } else if (verb == "saved") {
+            n.resize(6);
+            state.starUsed = static_cast<int16_t>(n[1]);
+            state.drawn = static_cast<int16_t>(n[2]);
+            state.turnOver = static_cast<int16_t>(n[3]);
+            state.topCard = static_cast<int16_t>(n[4]);
+            state.packPos = static_cast<int16_t>(n[5]);
+            restore(n[0]);
         } else if (verb == "spins") {
             state.spins = static_cast<int16_t>(n[0]);
-        } else if (verb == "random") {
-            random.queue(std::stod(step.substr(7)));
+        } else if (verb == "random" || verb == "always") {
+            const double r = std::stod(step.substr(7));
+            verb == "random" ? random.queue(r) : random.setConstant(r);
         } else {
             throw std::invalid_argument(step);
         }

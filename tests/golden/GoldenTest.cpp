@@ -80,13 +80,13 @@ TEST_F(Golden, TitleSetUpAndRules) {
 }
 
 // Four players while the cards are shuffled, and on the deal the always-0
-// generator gives; Magenta's turn of a saved game with twelve cards of every
-// kind (1, 0.3, 0.25, 30%, 25%, 100%, 1/4, 1/10, 3/4 and the tiles of 0.1,
-// 0.25 and 0.75); Magenta's win, the widest caption of a colour; one player
+// generator gives; Magenta's win, the widest caption of a colour; one player
 // after a spin of twenty steps; one player who has won in 32767 spins, the
-// widest caption of all. Each win as it first shows: no other control on it,
-// the title stepped aside.
-TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
+// widest caption of all (each win as it first shows: no other control on it,
+// the title stepped aside); Magenta's turn of a saved game with twelve cards
+// of every kind (1, 0.3, 0.25, 30%, 25%, 100%, 1/4, 1/10, 3/4 and the tiles
+// of 0.1, 0.25 and 0.75).
+TEST_F(Golden, TablesDealtSpunWonAndRestored) {
     Harness four(4);
     four.table.show();  // the cards are being shuffled: only the title and the buttons show
     looksLikeGolden(four.table.window(), "table-four-dealing");
@@ -96,9 +96,6 @@ TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
     looksLikeGolden(four.table.window(), "table-four-dealt");
     four.spinTo(8);  // 0.7: Spin is switched off, dimmed, until the next turn
     looksLikeGolden(four.table.window(), "table-four-spun");
-    Harness restored(4);
-    restored.restore({0, 4, 11, 15, 22, 24, 25, 32, 27, 36, 46, 47}, 2);
-    looksLikeGolden(restored.table.window(), "table-four-restored");
     Harness won(4);
     won.restore({24}, 2);          // "100%", the last card
     won.spinTo(14);                // the whole one
@@ -114,14 +111,12 @@ TEST_F(Golden, TablesDealtRestoredSpunAndWon) {
     oneWon.spinTo(14);
     oneWon.clickAt(QPoint(41, 320));
     looksLikeGolden(oneWon.table.window(), "table-one-won");
-}
-
-// The restored table at a scale below 1 (a 1280 x 768 work area and less)
-// and above it (full screen on a larger display): the same table, its type
-// and pictures drawn at the size they show, not stretched.
-TEST_F(Golden, TheRestoredTableAtThreeQuartersAndOneAndAHalf) {
+    // The restored table at 1, below (a 1280 x 768 work area and less) and
+    // above (full screen on a larger display): the same table, its type and
+    // pictures drawn at the size they show, not stretched.
     for (const auto& [scale, name] :
-         {std::pair{0.75, "table-four-restored-0.75"}, std::pair{1.5, "table-four-restored-1.5"}}) {
+         {std::pair{1.0, "table-four-restored"}, std::pair{0.75, "table-four-restored-0.75"},
+          std::pair{1.5, "table-four-restored-1.5"}}) {
         units::setScale(scale);
         forgetPictures();
         Harness restored(4);
@@ -135,9 +130,7 @@ TEST_F(Golden, TheRestoredTableAtThreeQuartersAndOneAndAHalf) {
 // miss for Blue; a miss and a tenth away for Ana), in English and in French.
 TEST_F(Golden, ResultsInEnglishAndFrench) {
     // A record of this test's own: the planted game and nothing before it.
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const DataHome home;
     {
         RecordStore store;
         plantGame(store);
@@ -150,7 +143,6 @@ TEST_F(Golden, ResultsInEnglishAndFrench) {
         looksLikeGolden(screens.results().window(), QStringLiteral("results-%1").arg(code));
     }
     language::use(QStringLiteral("en"), QLocale::c());
-    qputenv("XDG_DATA_HOME", saved);
 }
 
 // The teacher's report of Ana over the planted game and the same a week

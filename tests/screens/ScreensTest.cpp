@@ -14,6 +14,7 @@
 
 #include "engine/Pack.h"
 #include "platform/Platform.h"
+#include "record/RecordStore.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
 #include "screens/ResultsScreen.h"
@@ -24,6 +25,7 @@
 #include "table/TableScreen.h"
 #include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
+#include "tests/record/PlantedGame.h"
 #include "tests/support/Transcript.h"
 
 namespace zandoli {
@@ -96,9 +98,12 @@ public:
             return words({at.x(), at.y(), at.width(), at.height()});
         } else if (verb == "visible") {
             return control(a, b)->isVisible() ? "shown" : "hidden";
+        } else if (verb == "enabled") {
+            return control(a, b)->isEnabled() ? "yes" : "no";
         } else if (verb == "name") {
             return QAccessible::queryAccessibleInterface(control(a, b))
                 ->text(QAccessible::Name)
+                .replace('\n', QStringLiteral(" / "))
                 .toStdString();
         } else if (verb == "key") {
             // A shortcut needs its window active, as a player's would be.
@@ -128,6 +133,9 @@ public:
             clearHands(game);
             dealHands(game, pack);
             EXPECT_TRUE(savegame::writeSave(game, "lastgame.inf"));
+        } else if (verb == "plant") {
+            RecordStore store;
+            testing::plantGame(store);
         } else if (verb == "remove") {
             QFile::remove(QString::fromStdString(a));
             forgetPictures();
@@ -195,6 +203,7 @@ private:
         return seen + (std::exchange(ended_, false) ? " | ended" : "");
     }
 
+    DataHome home_;
     WorkingFolder folder_;
     QTemporaryDir installed_;
     testing::SoundLog sounds_;
