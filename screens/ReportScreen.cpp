@@ -128,9 +128,7 @@ ReportScreen::ReportScreen(ScreenRegistry& screens, const QString& recordPath)
       record_(recordPath.isEmpty() ? RecordStore::userPath() : recordPath) {}
 
 QWidget* ReportScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), RULES_BACK);
-    form->setWindowFlag(Qt::FramelessWindowHint);
-    form->resize(units::px(LARGE_BUILT_WIDTH), units::px(LARGE_BUILT_HEIGHT));
+    QWidget* form = makeLargeWindow();
 
     text(form, QStringLiteral("reportHeading"),
          QCoreApplication::translate("Report", "Teacher's Report"), {360, 120, 5880, 600},

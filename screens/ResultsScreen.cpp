@@ -65,9 +65,7 @@ ResultsScreen::ResultsScreen(ScreenRegistry& screens, const QString& recordPath)
       reader_(recordPath.isEmpty() ? RecordStore::userPath() : recordPath) {}
 
 QWidget* ResultsScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), RULES_BACK);
-    form->setWindowFlag(Qt::FramelessWindowHint);
-    form->resize(units::px(LARGE_BUILT_WIDTH), units::px(LARGE_BUILT_HEIGHT));
+    QWidget* form = makeLargeWindow();
 
     text(form, QStringLiteral("resultsHeading"), QCoreApplication::translate("Results", "Results"),
          {360, 120, 6000, 600}, HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);

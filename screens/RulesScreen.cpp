@@ -62,11 +62,7 @@ RulesScreen::RulesScreen(ScreenRegistry& screens)
     : Screen(QStringLiteral("rules")), screens_(screens) {}
 
 QWidget* RulesScreen::createWindow() {
-    QWidget* form = makeWindow(QString(), RULES_BACK);
-    // Frameless, so the fitted window is all client area and the Exit button
-    // on the bottom row is never cut off by a title bar.
-    form->setWindowFlag(Qt::FramelessWindowHint);
-    form->resize(units::px(LARGE_BUILT_WIDTH), units::px(LARGE_BUILT_HEIGHT));
+    QWidget* form = makeLargeWindow();
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     autosize(text(form, textName(0), QString(), {1920, 120, 6075, 480}, HEADING_FACE, left),

@@ -30,6 +30,14 @@ QWidget* makeWindow(const QString& name, const QColor& back) {
     return window;
 }
 
+QWidget* makeLargeWindow() {
+    QWidget* window = makeWindow(QString(), screenLook::RULES_BACK);
+    window->setWindowFlag(Qt::FramelessWindowHint);
+    window->resize(units::px(screenLook::LARGE_BUILT_WIDTH),
+                   units::px(screenLook::LARGE_BUILT_HEIGHT));
+    return window;
+}
+
 ClickLabel* text(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face, Qt::Alignment align) {
     auto* label = new ClickLabel(text, parent);

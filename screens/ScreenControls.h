@@ -29,6 +29,10 @@ QFont font(const Face& face);
 // A plain window of those screens: its background colour and name. (Every
 // screen's window is titled when it is loaded; see Screen.)
 QWidget* makeWindow(const QString& name, const QColor& back);
+// The window of the rules, results and report, at their built size on the
+// table's background. Frameless, so the fitted window is all client area
+// and the bottom row of buttons is never cut off by a title bar.
+QWidget* makeLargeWindow();
 
 // Yellow text on a transparent background.
 ClickLabel* text(QWidget* parent, const QString& name, const QString& text, TwipRect place,
