@@ -140,8 +140,11 @@ TEST(RecordedGame, RestoredSavedAndAbandonedGamesEachKeepTheirEnd) {
     t.state.restoring = 1;
     t.referee->load();
     t.state.restoring = 0;
-    // Yellow's 30% on 0.3 wins the restored game.
+    // Yellow passes its 30% by on 0.3, the first slot of its hand; Blue's
+    // 10% on 0.1 wins the restored game.
     t.spinTo(12);
+    t.referee->buttonPressed(TableButton::NextPlayer);
+    t.spinTo(0);
     t.referee->cardClicked(0);
     ASSERT_TRUE(t.referee->gameOver());
     for (TableButton press : {TableButton::NewGame, TableButton::NewGame, TableButton::Exit}) {
@@ -149,9 +152,10 @@ TEST(RecordedGame, RestoredSavedAndAbandonedGamesEachKeepTheirEnd) {
         t.referee->buttonPressed(press);
     }
     EXPECT_EQ(t.rows("SELECT id, restored, ending, winner FROM game"),
-              (Rows{"1 | 1 | won | 1", "2 | 0 | - | -", "3 | 0 | saved | -"}));
+              (Rows{"1 | 1 | won | 0", "2 | 0 | - | -", "3 | 0 | saved | -"}));
     EXPECT_EQ(t.rows("SELECT game, turn, colour, what, card FROM event"),
-              (Rows{"1 | 1 | 1 | spin | -", "1 | 1 | 1 | match | 15"}));
+              (Rows{"1 | 1 | 1 | spin | -", "1 | 1 | 1 | miss | 15", "1 | 2 | 0 | spin | -",
+                    "1 | 2 | 0 | match | 13"}));
 }
 
 }  // namespace
