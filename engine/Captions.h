@@ -15,8 +15,8 @@ enum class CaptionKind {
 
 struct Caption {
     CaptionKind kind = CaptionKind::ToPlay;
-    int colour = 0;  // the player of ToPlay and Won
-    int spins = 0;   // the count of WonInSpins
+    int colour{};  // the player of ToPlay and Won
+    int spins{};   // the count of WonInSpins
     bool operator==(const Caption&) const = default;
 };
 

@@ -13,9 +13,9 @@ enum class CardKind : int16_t { Whole = 0, Decimal = 1, Percent = 2, Fraction = 
 // kind is outside 0..4, so nothing is ever drawn for them.
 struct CardEntry {
     int16_t kind = -1;
-    double value = 0.0;
-    int16_t numerator = 0;    // Fraction cards only
-    int16_t denominator = 0;  // Fraction cards only
+    double value{};
+    int16_t numerator{};    // Fraction cards only
+    int16_t denominator{};  // Fraction cards only
 };
 
 inline constexpr int CATALOGUE_SIZE = 53;

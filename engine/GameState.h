@@ -22,20 +22,20 @@ using Hands = std::array<std::array<int16_t, HAND_SLOTS>, PLAYER_SLOTS>;
 // The one record of settings, hands and turn flags that every screen and the
 // save file share. Flags hold 0 or 1 and are tested with "== 1".
 struct GameState {
-    int16_t numPlayers = 0;
-    int16_t playSound = 0;
-    int16_t restoring = 0;
+    int16_t numPlayers{};
+    int16_t playSound{};
+    int16_t restoring{};
     Hands hand{};
     Hands turnHand{};
     std::array<int16_t, PLAYER_SLOTS> handSize{};
-    int16_t colour = 0;
-    int16_t starUsed = 0;
-    int16_t drawn = 0;
-    int16_t turnOver = 0;
-    int16_t topCard = 0;
-    int16_t packPos = 0;
-    int16_t newSlot = 0;
-    int16_t spins = 0;
+    int16_t colour{};
+    int16_t starUsed{};
+    int16_t drawn{};
+    int16_t turnOver{};
+    int16_t topCard{};
+    int16_t packPos{};
+    int16_t newSlot{};
+    int16_t spins{};
 
     bool operator==(const GameState&) const = default;
 };

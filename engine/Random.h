@@ -19,7 +19,7 @@ public:
     double next() override;
 
 private:
-    uint64_t state_ = 0;
+    uint64_t state_{};
 };
 
 }  // namespace zandoli

@@ -124,22 +124,22 @@ private:
     bool spinLitThroughDeal_ = true;
     // The win caption's flash: a new game does not reset it, so the next win
     // flashes on from where it stopped.
-    bool flash_ = false;
+    bool flash_{};
     // The caption shows the flash's dark half; a turn laid out shows it in
     // the player's colour again.
-    bool captionDark_ = false;
+    bool captionDark_{};
     Caption caption_{};
     bool dialAtRest_ = true;
     // The player whose turn the table was last laid out for: its colours show.
-    int laidOutFor_ = 0;
+    int laidOutFor_{};
     std::optional<int> spinCount_;
-    int16_t spinPos_ = 0;
-    int16_t spinStep_ = 0;
-    int16_t spinLength_ = 0;
+    int16_t spinPos_{};
+    int16_t spinStep_{};
+    int16_t spinLength_{};
     PackOrder packOrder_{};
     // Slots 0..liveSlots_-1 were filled at the start of the turn or by a draw since.
-    int liveSlots_ = 0;
-    int depth_ = 0;
+    int liveSlots_{};
+    int depth_{};
     std::vector<TableEvent> events_;
 };
 

@@ -52,18 +52,18 @@ inline constexpr std::array<int16_t, SHOWN_SLOTS> NO_FACES = [] {
 // part looks; slots are 0..11.
 struct TableState {
     Phase phase = Phase::Dealing;
-    int player = 0;  // whose turn it is: the colours of every control
+    int player{};  // whose turn it is: the colours of every control
     Caption caption{};
-    bool captionShown = false;
+    bool captionShown{};
     // The win caption's flash is in its dark half.
-    bool captionDark = false;
+    bool captionDark{};
     bool titleShown = true;
     // "YOU HAVE MADE AN INCORRECT CHOICE"
-    bool messageShown = false;
-    bool packShown = false;
-    bool nextPlayerShown = false;
+    bool messageShown{};
+    bool packShown{};
+    bool nextPlayerShown{};
     bool spinEnabled = true;
-    bool nextPlayerEnabled = false;
+    bool nextPlayerEnabled{};
     // The spinner's position while it shows one; empty while it is at rest.
     std::optional<int> pointer;
     // The card each slot shows, NO_CARD for a slot that shows none.
@@ -93,12 +93,12 @@ enum class Moment {
 
 struct TableEvent {
     Moment moment;
-    int player = 0;
+    int player{};
     int slot = -1;
     int16_t card = NO_CARD;
     int position = -1;  // the spin's position, 0..15, for the moments of a spun turn
-    int spins = 0;
-    bool save = false;
+    int spins{};
+    bool save{};
     // TurnEnded: what the turn's hand still holds, slot by slot.
     std::array<int16_t, SHOWN_SLOTS> hand = NO_FACES;
 };
