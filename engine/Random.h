@@ -13,13 +13,15 @@ public:
     virtual double next() = 0;  // uniform in [0, 1)
 };
 
+// splitmix64, started from `state` until the first reseed.
 class TimeSeededRandom : public RandomSource {
 public:
+    explicit TimeSeededRandom(uint64_t state = {}) : state_(state) {}
     void reseed() override;
     double next() override;
 
 private:
-    uint64_t state_{};
+    uint64_t state_;
 };
 
 }  // namespace zandoli

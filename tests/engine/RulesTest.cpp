@@ -28,6 +28,15 @@ TEST(Spinner, SixteenPositionsEachWithItsValueAndPicturesAndSpinsOf17To48Steps) 
 // 48), and the shuffle reseeds once. At 0 the rebuild of a saved pack turns
 // it one place the other way, and then brings the saved top card to its
 // position, when that position is in the pack.
+// The game's generator is splitmix64: from state 0 it gives the published
+// first outputs, each as its top 53 bits.
+TEST(Random, TheGeneratorGivesSplitMix64sOwnNumbers) {
+    TimeSeededRandom random;
+    for (const uint64_t out : {0xe220a8397b1dcdafU, 0x6e789e6aa1b965f4U, 0x06c45d188009454fU}) {
+        EXPECT_EQ(random.next(), static_cast<double>(out >> 11) * 0x1.0p-53);
+    }
+}
+
 TEST(Deal, TheShuffleAndTheRebuildOfASavedPackMoveEveryCardAsWorkedOutByHand) {
     struct Counting : FixedRandom {
         using FixedRandom::FixedRandom;
