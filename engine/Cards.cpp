@@ -10,8 +10,8 @@ namespace {
 
 // The fraction cards in catalogue order: quarters and the half, fifths, then
 // tenths. Their numerators, denominators and values are CARD_VALUES' own.
-constexpr std::array<double, 11> FRACTION_VALUES = {0.25, 0.5, 0.75, 0.2, 0.4, 0.6,
-                                                    0.8,  0.1, 0.3,  0.7, 0.9};
+constexpr auto FRACTION_VALUES =
+    std::to_array<double>({0.25, 0.5, 0.75, 0.2, 0.4, 0.6, 0.8, 0.1, 0.3, 0.7, 0.9});
 
 // The pack in card order, each kind's cards one after the other: the tenths
 // a kind has are t * 0.1, its quarters and wholes literals.

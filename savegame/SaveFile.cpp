@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <optional>
+#include <string>
 #include <system_error>
 
 namespace zandoli::savegame {
@@ -83,10 +84,7 @@ constexpr std::size_t READ_LIMIT = SAVE_LINES * (LONGEST_LINE + 2);
 std::string formatSave(const GameState& state) {
     std::string text;
     for (const int16_t* field : fieldsInOrder(state)) {
-        std::array<char, 8> digits{};
-        const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), *field);
-        text.append(digits.data(), result.ptr);
-        text += "\r\n";
+        text += std::to_string(*field) + "\r\n";
     }
     return text;
 }
