@@ -190,7 +190,6 @@ void Referee::startPlay() {
 
 void Referee::resetGame() {
     spinPos_ = 0;
-    spinStep_ = 0;
     state_.colour = 0;
     state_.starUsed = 0;
     state_.drawn = 0;
@@ -247,6 +246,7 @@ void Referee::beginTurnOfSpin() {
 }
 
 void Referee::startSpinning() {
+    spinStep_ = 0;
     enter(Phase::Spinning);
     tell({.moment = Moment::SpinStarted});
     scheduler_.start(TimerId::SpinStep);
@@ -260,7 +260,6 @@ void Referee::stepPointer() {
         return;
     }
     scheduler_.stop(TimerId::SpinStep);
-    spinStep_ = 0;
     enter(Phase::Playing);
     if (rules_.countsSpins) {
         spinCount_ = state_.spins;
@@ -438,7 +437,6 @@ void Referee::restoreGame() {
     // winner: the save keeps neither the pointer nor the flag.
     flash_ = false;
     spinPos_ = 0;
-    spinStep_ = 0;
     // The save keeps only the top of the pack; every card goes back in once,
     // the saved top card where it was, so the next draw gives it and later
     // draws stay valid.

@@ -202,7 +202,8 @@ bool readSave(const std::filesystem::path& file, GameState& state) {
     if (!in) {
         return false;
     }
-    std::string text(READ_LIMIT, '\0');
+    std::string text;
+    text.resize(READ_LIMIT);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) {
         return false;
