@@ -176,15 +176,16 @@ void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
     next->hide();
 }
 
+// Both take the colour of the player to move from the colour scheme.
 void TableBuilder::buildSpinCount(TableWidgets& widgets) {
-    widgets.spinsCaption = buildLabel(
-        widgets.window, QStringLiteral("spinsCaption"), look::spinsCaptionText(),
-        boldFont(look::SPINS_CAPTION_POINTS), look::SPINCOUNT_TEXT, Qt::AlignLeft | Qt::AlignTop);
+    widgets.spinsCaption =
+        buildLabel(widgets.window, QStringLiteral("spinsCaption"), look::spinsCaptionText(),
+                   boldFont(look::SPINS_CAPTION_POINTS), look::BLACK, Qt::AlignLeft | Qt::AlignTop);
     widgets.spinsCaption->setGeometry(pxRect(SPINS_CAPTION_RECT));
     fitText(widgets.spinsCaption);
     // The count is empty until the first spin of a game stops.
     widgets.spinCount = buildLabel(widgets.window, QStringLiteral("spinCount"), QString(),
-                                   boldFont(look::SPINCOUNT_POINTS), look::SPINCOUNT_TEXT);
+                                   boldFont(look::SPINCOUNT_POINTS), look::BLACK);
     widgets.spinCount->setGeometry(pxRect(SPINCOUNT_RECT));
     widgets.spinCount->setFrameStyle(QFrame::Box | QFrame::Plain);
     widgets.spinCount->setLineWidth(units::line(1));

@@ -13,7 +13,6 @@ namespace zandoli::look {
 
 inline constexpr Rgb START_TEXT{192, 192, 255};  // title and turn caption before a turn
 inline constexpr Rgb NOTICE_TEXT{255, 255, 0};
-inline constexpr Rgb SPINCOUNT_TEXT{0, 0, 255};  // one-player caption and count box
 
 inline const QString TEXT_FONT = QStringLiteral("Arial");
 inline const QString TITLE_FONT = QStringLiteral("Arial Rounded MT Bold");

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "platform/ClickLabel.h"
 #include "platform/KeyboardFocus.h"
 #include "tests/record/RecordFile.h"
 #include "tests/table/TableHarness.h"
@@ -86,6 +87,10 @@ private:
             answer = !control->isVisible() ? "hidden"
                      : picture             ? picture->pictureName()
                                            : qobject_cast<QLabel*>(control)->text();
+        } else if (verb == "colour") {
+            answer = rig_->w<ClickLabel>(name)->textColour().name();
+        } else if (verb == "font") {
+            answer = QStringLiteral("%1 px").arg(rig_->w(name)->font().pixelSize());
         } else if (verb == "showing") {
             for (QWidget* part :
                  window()->findChildren<QWidget*>(QRegularExpression("^card|^fr"))) {
@@ -120,6 +125,7 @@ private:
         QObject::connect(table, &TableScreen::rulesRequested, [this] { news_ += " | rules"; });
         QObject::connect(table, &TableScreen::exitRequested,
                          [this](bool save) { news_ += save ? " | exit, saved" : " | exit"; });
+        QObject::connect(table, &TableScreen::resultsRequested, [this] { news_ += " | results"; });
     }
     // The table's window shown and active, as a player's would be.
     void show() {
