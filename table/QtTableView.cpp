@@ -31,14 +31,6 @@ void setShown(QWidget* widget, bool visible) {
 
 }  // namespace
 
-CardSlot* QtTableView::slot(int index) {
-    if (index < 0 || index >= SHOWN_SLOTS ||
-        static_cast<size_t>(index) >= widgets_.cardSlots.size()) {
-        return nullptr;
-    }
-    return &widgets_.cardSlots[static_cast<size_t>(index)];
-}
-
 void QtTableView::show(const TableState& state) {
     if (widgets_.window.isNull()) {
         return;
@@ -103,24 +95,23 @@ void QtTableView::showCaption(const TableState& state) {
 
 void QtTableView::showFaces(const TableState& state, bool recoloured) {
     const QColor colour = look::player(state.player).colour.to<QColor>();
-    for (int s = 0; s < SHOWN_SLOTS; ++s) {
-        CardSlot* shown = slot(s);
-        const int16_t card = state.faces[static_cast<size_t>(s)];
-        if (shown != nullptr && card != NO_CARD && (recoloured || shown->card() != card)) {
-            shown->drawFace(card, colour);
+    std::vector<CardSlot>& cards = widgets_.cardSlots;
+    for (size_t s = 0; s < cards.size(); ++s) {
+        const int16_t card = state.faces[s];
+        if (card != NO_CARD && (recoloured || cards[s].card() != card)) {
+            cards[s].drawFace(card, colour);
         }
     }
-    for (int s = 0; s < SHOWN_SLOTS; ++s) {
-        CardSlot* shown = slot(s);
-        if (shown == nullptr || state.faces[static_cast<size_t>(s)] != NO_CARD ||
-            shown->card() == NO_CARD) {
+    for (size_t s = 0; s < cards.size(); ++s) {
+        CardSlot* shown = &cards[s];
+        if (state.faces[s] != NO_CARD || shown->card() == NO_CARD) {
             continue;
         }
         // A discarded card hands the focus on to the next card of the hand.
         // When the whole hand goes, the focus is let go rather than passed
         // along each card in turn, and placed once the step is over.
         if (ShapeButton* frame = shown->frame(); frame != nullptr && frame->hasFocus()) {
-            if (QWidget* next = nextCard(s)) {
+            if (QWidget* next = nextCard(static_cast<int>(s))) {
                 next->setFocus(Qt::OtherFocusReason);
             } else {
                 frame->clearFocus();

@@ -45,7 +45,6 @@ signals:
     void rulesRequested();
 
 private:
-    CardSlot* slot(int index);
     void applyColourScheme(int colour);
     void showCaption(const TableState& state);
     void showFaces(const TableState& state, bool recoloured);
