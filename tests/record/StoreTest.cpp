@@ -1,14 +1,16 @@
-// The record on disk: where it lives, what a round trip keeps, a record of
-// the first version taken up, a damaged file set aside, a locked, read-only
-// or full one left alone, and the file as the sqlite3 tool reads it.
+// The record on disk, as store.txt plays it: where it lives, what a round
+// trip keeps, a record of the first version taken up, a damaged file set
+// aside, a locked, read-only or full one left alone, and the file as the
+// sqlite3 tool reads it.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -21,29 +23,87 @@
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/OrdinaryUser.h"
+#include "tests/support/Transcript.h"
 
 namespace zandoli::testing {
 namespace {
 
-// A user whose data folder is a fresh temporary one.
-class Store : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(data_.isValid());
-        saved_ = qgetenv("XDG_DATA_HOME");
+// A user whose data folder is a fresh temporary one; the steps are listed
+// at the top of store.txt.
+class StorePlayer {
+public:
+    StorePlayer() : saved_(qgetenv("XDG_DATA_HOME")) {
         qputenv("XDG_DATA_HOME", data_.path().toUtf8());
         QDir().mkpath(folder());
     }
-    void TearDown() override { qputenv("XDG_DATA_HOME", saved_); }
+    ~StorePlayer() {
+        if (other_.isValid()) {
+            other_.close();
+        }
+        other_ = {};
+        QSqlDatabase::removeDatabase("other copy");
+        qputenv("XDG_DATA_HOME", saved_);
+    }
 
+    std::string play(const std::string& step) {
+        std::istringstream in(step);
+        std::string verb, name, rest;
+        std::getline(in >> verb >> std::ws, rest);
+        const int64_t at = std::atoll(rest.c_str());
+        const QString sql = QString::fromStdString(rest);
+        if (verb == "play") {
+            RecordStore store;
+            playShortGame(store, at);
+            const QString aside = QDir(folder()).relativeFilePath(store.setAsidePath());
+            return store.setAsidePath().isEmpty() ? "" : "set aside " + dated(aside);
+        } else if (verb == "alone") {
+            RecordStore store;
+            store.gameStarted({.atMs = at, .players = 1, .onePlayer = true, .restored = true});
+            store.gameEnded({.atMs = at + 500});
+        } else if (verb == "open") {
+            return RecordStore().open() ? "yes" : "no";
+        } else if (verb == "path") {
+            return QDir(data_.path()).relativeFilePath(RecordStore().path()).toStdString();
+        } else if (verb == "write") {
+            std::istringstream(rest) >> name >> rest;
+            write(name, rest);
+        } else if (verb == "same" || verb == "keep") {
+            const QString file = rest == "aside" ? asideFile() : folder() + "/" + sql;
+            if (verb == "keep") {
+                written_[rest] = readBytes(file);
+                return "";
+            }
+            return readBytes(file) == written_[rest == "aside" ? "record.sqlite" : rest] ? "yes"
+                                                                                         : "no";
+        } else if (verb == "files") {
+            QString files = QDir(folder()).entryList(QDir::Files).join(' ');
+            if (rest == "but the log") {
+                files.remove(QRegularExpression(" record.sqlite-(wal|shm)"));
+            }
+            return dated(files);
+        } else if (verb == "rows" || verb == "results" || verb == "sqlite3") {
+            return ask(verb, sql);
+        } else if (verb == "lock" || verb == "unlock") {
+            lock(verb == "lock", sql);
+        } else if (verb == "read-only" || verb == "under" || verb == "full") {
+            return cannotWrite(verb, std::atoll(rest.substr(rest.rfind(' ') + 1).c_str()));
+        } else {
+            throw std::invalid_argument(step);
+        }
+        return "";
+    }
+
+private:
     QString folder() const { return data_.path() + "/zandoli"; }
     QString file() const { return folder() + "/record.sqlite"; }
-    // The folder's files by name, the log of a record closed by all gone.
-    std::string files() const {
-        return QDir(folder()).entryList(QDir::Files).join(' ').toStdString();
+    QString asideFile() const {
+        const QStringList aside = QDir(folder()).entryList({"record.damaged-*"});
+        return aside.size() == 1 ? folder() + "/" + aside[0] : QString();
     }
-    std::vector<std::string> rows(const char* sql) const {
-        return readRows(file(), QString::fromUtf8(sql));
+    // A set-aside file's date and time as <date> and <time>.
+    static std::string dated(QString names) {
+        static const QRegularExpression stamp("damaged-[0-9]{8}-[0-9]{6}");
+        return names.replace(stamp, "damaged-<date>-<time>").toStdString();
     }
     // A short game of two: Blue names no one, Yellow is Ana. Each row is its
     // time, what happened, colour, turn, position, card and mistake.
@@ -56,214 +116,107 @@ protected:
         store.recorded({at + 5, Happening::BlueStar, 1, 2, 9, 47});
         store.gameEnded({.atMs = at + 6, .won = true, .winner = 1});
     }
+    void write(const std::string& name, const std::string& what) {
+        const QString path = folder() + "/" + QString::fromStdString(name);
+        QByteArray bytes = what == "garbage" ? QByteArray("this is no database\n").repeated(300)
+                           : what == "saved" ? QByteArray("1\r\n").repeated(110)
+                                             : QByteArray();
+        if (what == "version-1") {
+            const QByteArray script = readBytes(ZANDOLI_RECORD_DATA "/version-1.sql");
+            ASSERT_EQ(runSql(path, QString::fromUtf8(script).split(";\n", Qt::SkipEmptyParts)), "");
+            bytes = readBytes(path);
+        }
+        ASSERT_TRUE(writeBytes(path, bytes));
+        written_[name] = bytes;
+    }
+    std::string ask(const std::string& verb, const QString& sql) const {
+        std::vector<std::string> lines;
+        if (verb == "rows") {
+            lines = readRows(file(), sql);
+        } else if (verb == "results") {
+            const std::optional<GameResults> latest = ResultsReader(file()).latest();
+            return latest ? resultsLine(latest->players[0]) : "no game";
+        } else {
+            QProcess tool;
+            tool.start(QStandardPaths::findExecutable("sqlite3"), {"-batch", file(), sql});
+            if (!tool.waitForFinished(10000) || tool.exitCode() != 0) {
+                return "sqlite3 failed: " + tool.readAllStandardError().toStdString();
+            }
+            const QString out = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+            return out.split('\n').join(" / ").toStdString();
+        }
+        std::string joined;
+        for (const std::string& row : lines) {
+            joined += (joined.empty() ? "" : " / ") + row;
+        }
+        return joined;
+    }
+    void lock(bool take, const QString& version) {
+        if (take) {
+            other_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other copy");
+            other_.setDatabaseName(file());
+            ASSERT_TRUE(other_.open());
+            ASSERT_TRUE(QSqlQuery(other_).exec("BEGIN EXCLUSIVE"));
+            return;
+        }
+        {
+            QSqlQuery query(other_);
+            ASSERT_TRUE(query.exec("PRAGMA user_version = " + version));
+            ASSERT_TRUE(query.exec("COMMIT"));
+        }
+        other_.close();
+    }
+    // The calls return, nothing is set aside, and the store says whether it
+    // opened; what the file held is left to the steps after.
+    std::string cannotWrite(const std::string& how, int64_t at) {
+        namespace fs = std::filesystem;
+        if (how == "under") {
+            RecordStore underAFile(folder() + "/lastgame.inf/record.sqlite");
+            playShortGame(underAFile, at);
+            return underAFile.open() ? "yes" : "no";
+        }
+        if (how == "read-only") {
+            for (const QString& up : {folder(), data_.path()}) {
+                fs::permissions(up.toStdString(), fs::perms::owner_all | fs::perms::group_read |
+                                                      fs::perms::group_exec |
+                                                      fs::perms::others_read |
+                                                      fs::perms::others_exec);
+            }
+            asOrdinaryUser([at] {
+                RecordStore readOnly;
+                playShortGame(readOnly, at);
+                EXPECT_FALSE(readOnly.open());
+                EXPECT_EQ(readOnly.setAsidePath(), "");
+            });
+            return "";
+        }
+        inChild(
+            [at] {
+                RecordStore full;
+                playShortGame(full, at);
+                for (int i = 0; i < 400; ++i) {
+                    full.recorded({.atMs = at + 100 + i, .what = Happening::Spin, .turn = 3 + i});
+                }
+                EXPECT_TRUE(full.open());
+                EXPECT_EQ(full.setAsidePath(), "");
+            },
+            false,
+            [] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{64 * 1024, 64 * 1024};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        return "";
+    }
 
-private:
     QTemporaryDir data_;
     QByteArray saved_;
+    std::map<std::string, QByteArray> written_;
+    QSqlDatabase other_;
 };
 
-TEST_F(Store, TheUsersRecordIsMadeAtItsFirstRowAndKeepsEveryRowAcrossRuns) {
-    {
-        RecordStore store;
-        EXPECT_EQ(store.path(), file());
-        EXPECT_FALSE(QFile::exists(file())) << "made before it was needed";
-        playShortGame(store, 1000);
-    }
-    {
-        RecordStore nextRun;
-        nextRun.gameStarted({.atMs = 9000, .players = 1, .onePlayer = true, .restored = true});
-        nextRun.gameEnded({.atMs = 9500});
-    }
-    EXPECT_EQ(rows("SELECT id, started_ms, players, one_player, restored, ended_ms, ending, "
-                   "winner, spins FROM game"),
-              (Rows{"1 | 1000 | 2 | 0 | 0 | 1006 | won | 1 | -",
-                    "2 | 9000 | 1 | 1 | 1 | 9500 | saved | - | -"}));
-    EXPECT_EQ(rows("SELECT game, colour, name FROM seat"),
-              (Rows{"1 | 0 | -", "1 | 1 | Ana", "2 | 0 | -"}));
-    EXPECT_EQ(
-        rows("SELECT game, turn, at_ms, colour, what, position, spin_value, star, card, "
-             "card_value, card_form, mistake FROM event"),
-        (Rows{"1 | 1 | 1001 | 0 | spin | 11 | 0.4 | - | - | - | - | -",
-              "1 | 1 | 1002 | 0 | wrong | 11 | 0.4 | - | 25 | 0.25 | fraction | fraction-digits",
-              "1 | 1 | 1003 | 0 | miss | 11 | 0.4 | - | 16 | 0.4 | percent | missed",
-              "1 | 2 | 1004 | 1 | spin | 9 | - | blue | - | - | - | -",
-              "1 | 2 | 1005 | 1 | blue star | 9 | - | blue | 47 | 0.75 | tile | -"}));
-    EXPECT_EQ(rows("SELECT count(DISTINCT uid), count(*) FROM game"), Rows{"2 | 2"});
-    EXPECT_EQ(rows("PRAGMA journal_mode"), Rows{"wal"});
-    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"2"});
-}
-
-// A file made empty (as an interrupted first run can leave it) is a record of
-// version 0; the first version's file is taken up as it is, its game kept.
-TEST_F(Store, ARecordOfAnEarlierVersionIsBroughtUpToDateKeepingItsGames) {
-    ASSERT_TRUE(writeBytes(file(), {}));
-    {
-        RecordStore store;
-        ASSERT_TRUE(store.open());
-    }
-    EXPECT_EQ(rows("PRAGMA user_version"), Rows{"2"});
-    EXPECT_EQ(rows("SELECT count(*) FROM game"), Rows{"0"});
-
-    QFile::remove(file());
-    const QByteArray script = readBytes(ZANDOLI_RECORD_DATA "/version-1.sql");
-    ASSERT_EQ(runSql(file(), QString::fromUtf8(script).split(";\n", Qt::SkipEmptyParts)), "");
-    // Its results read before the game writes to it again.
-    const std::optional<GameResults> old = ResultsReader(file()).latest();
-    ASSERT_TRUE(old);
-    EXPECT_EQ(resultsLine(old->players[0]),
-              "- spins 1 | 0/0/0 0/0/0 0/0/0 0/1/0 0/0/0 | tenth-away x1 @12 card 29;");
-    {
-        RecordStore store;
-        playShortGame(store, 5000);
-    }
-    EXPECT_EQ(files(), "record.sqlite");
-    EXPECT_EQ(rows("SELECT id, uid, started_ms FROM game WHERE id = 1"),
-              Rows{"1 | first-version-game | 1600000000000"});
-    EXPECT_EQ(rows("SELECT game, colour, name FROM seat WHERE colour = 3"), Rows{"1 | 3 | Zoë"});
-    EXPECT_EQ(rows("SELECT game, count(*), group_concat(mistake) FROM event GROUP BY game"),
-              (Rows{"1 | 2 | tenth-away", "2 | 5 | fraction-digits,missed"}));
-    // The old game's tally made from its rows, the new one's kept row by row.
-    EXPECT_EQ(rows("SELECT game, colour, spins, wrong_fraction, miss_percent, match_tile FROM "
-                   "tally ORDER BY game, colour"),
-              (Rows{"1 | 0 | 1 | 1 | 0 | 0", "2 | 0 | 1 | 1 | 1 | 0", "2 | 1 | 1 | 0 | 0 | 0"}));
-}
-
-// The saved game shares the folder: nothing of the record's touches it.
-TEST_F(Store, ADamagedRecordIsSetAsideAsItWasAndANewOneStarts) {
-    const QByteArray garbage = QByteArray("this is no database\n").repeated(300);
-    const QByteArray saved = QByteArray("1\r\n").repeated(110);
-    ASSERT_TRUE(writeBytes(file(), garbage) && writeBytes(folder() + "/lastgame.inf", saved));
-    QString aside;
-    {
-        RecordStore store;
-        playShortGame(store, 1000);
-        aside = store.setAsidePath();
-    }
-    EXPECT_TRUE(QRegularExpression("^record\\.damaged-[0-9]{8}-[0-9]{6}\\.sqlite$")
-                    .match(QFileInfo(aside).fileName())
-                    .hasMatch())
-        << aside.toStdString();
-    EXPECT_EQ(QFileInfo(aside).absolutePath(), folder());
-    EXPECT_EQ(readBytes(aside), garbage);
-    EXPECT_EQ(readBytes(folder() + "/lastgame.inf"), saved);
-    EXPECT_EQ(QString::fromStdString(files()).replace(QFileInfo(aside).fileName(), "(set aside)"),
-              "lastgame.inf (set aside) record.sqlite");
-    EXPECT_EQ(rows("SELECT count(*) FROM game"), Rows{"1"});
-    EXPECT_EQ(rows("SELECT count(*) FROM event"), Rows{"5"});
-}
-
-// Neither a record another copy of the game holds locked nor one a newer
-// version wrote is set aside: the rows of this run are lost, the file kept.
-TEST_F(Store, ALockedOrNewerRecordIsLeftAsItIs) {
-    {
-        RecordStore first;
-        playShortGame(first, 1000);
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other copy");
-        db.setDatabaseName(file());
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        ASSERT_TRUE(query.exec("BEGIN EXCLUSIVE"));
-        RecordStore locked;
-        playShortGame(locked, 2000);
-        EXPECT_EQ(locked.setAsidePath(), "");
-        ASSERT_TRUE(query.exec("PRAGMA user_version = 7"));
-        ASSERT_TRUE(query.exec("COMMIT"));
-    }
-    QSqlDatabase::removeDatabase("other copy");
-    {
-        RecordStore newer;
-        EXPECT_FALSE(newer.open());
-        playShortGame(newer, 3000);
-        EXPECT_EQ(newer.setAsidePath(), "");
-    }
-    EXPECT_EQ(files(), "record.sqlite");
-    EXPECT_EQ(rows("SELECT started_ms FROM game"), Rows{"1000"});
-}
-
-// A record this user may read but not write, one whose folder cannot be made
-// and one on a disk that takes no more (here a limit on the size of a file,
-// which fails a write as a full disk does): the game plays on, the calls
-// return, nothing is set aside, and what the file held is kept whole.
-TEST_F(Store, ARecordThatCannotBeWrittenIsLeftWholeAndTheGamePlaysOn) {
-    {
-        RecordStore first;
-        playShortGame(first, 1000);
-    }
-    const QByteArray before = readBytes(file());
-    namespace fs = std::filesystem;
-    for (const QString& folder : {folder(), QFileInfo(folder()).absolutePath()}) {
-        fs::permissions(folder.toStdString(), fs::perms::owner_all | fs::perms::group_read |
-                                                  fs::perms::group_exec | fs::perms::others_read |
-                                                  fs::perms::others_exec);
-    }
-    asOrdinaryUser([this] {
-        RecordStore readOnly;
-        playShortGame(readOnly, 2000);
-        EXPECT_FALSE(readOnly.open());
-        EXPECT_EQ(readOnly.setAsidePath(), "");
-    });
-    EXPECT_EQ(readBytes(file()), before);
-    EXPECT_EQ(files(), "record.sqlite");
-
-    ASSERT_TRUE(writeBytes(folder() + "/lastgame.inf", "1\r\n"));
-    {
-        RecordStore underAFile(folder() + "/lastgame.inf/record.sqlite");
-        playShortGame(underAFile, 3000);
-        EXPECT_FALSE(underAFile.open());
-    }
-    EXPECT_EQ(readBytes(folder() + "/lastgame.inf"), "1\r\n");
-
-    constexpr int TRIED = 400;
-    inChild(
-        [] {
-            RecordStore full;
-            playShortGame(full, 4000);
-            for (int i = 0; i < TRIED; ++i) {
-                full.recorded({.atMs = 4100 + i, .what = Happening::Spin, .turn = 3 + i});
-            }
-            EXPECT_TRUE(full.open());
-            EXPECT_EQ(full.setAsidePath(), "");
-        },
-        false,
-        [] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{64 * 1024, 64 * 1024};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-    EXPECT_EQ(rows("PRAGMA integrity_check"), Rows{"ok"});
-    EXPECT_EQ(
-        rows("SELECT started_ms, count(event.id) FROM game JOIN event ON event.game = game.id "
-             "WHERE started_ms < 4000 GROUP BY game.id"),
-        Rows{"1000 | 5"});
-    const std::vector<std::string> kept = rows(
-        "SELECT count(*) FROM event JOIN game ON event.game = game.id WHERE started_ms = 4000");
-    ASSERT_EQ(kept.size(), 1U);
-    EXPECT_LT(std::stoi(kept[0]), 5 + TRIED) << "the limit never took a row";
-    EXPECT_EQ(
-        QString::fromStdString(files()).remove(QRegularExpression(" record.sqlite-(wal|shm)")),
-        "lastgame.inf record.sqlite");
-}
-
-// What a teacher's own tools see: a valid SQLite file of this version.
-TEST_F(Store, TheSqliteToolReadsTheRecord) {
-    const QString sqlite3 = QStandardPaths::findExecutable("sqlite3");
-    if (sqlite3.isEmpty()) {
-        GTEST_SKIP() << "no sqlite3 command (Debian package sqlite3)";
-    }
-    {
-        RecordStore store;
-        playShortGame(store, 1000);
-    }
-    QProcess tool;
-    tool.start(sqlite3, {"-batch", file(),
-                         "PRAGMA user_version; PRAGMA journal_mode; PRAGMA integrity_check; "
-                         "SELECT what, mistake FROM event WHERE mistake IS NOT NULL;"});
-    ASSERT_TRUE(tool.waitForFinished(10000));
-    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
-    EXPECT_EQ(tool.readAllStandardOutput().toStdString(),
-              "2\nwal\nok\nwrong|fraction-digits\nmiss|missed\n");
+TEST(Store, EveryRecordOnDiskEndsAsItsStepsSay) {
+    playParts<StorePlayer>(ZANDOLI_RECORD_DATA "/store.txt");
 }
 
 }  // namespace
