@@ -39,6 +39,20 @@ inline constexpr std::array<CardValue, 12> CARD_VALUES = {{
     {1, 1, 1.0, VALUE_WORDS("Cards", "one whole")},
 }};
 
+// Each value is its fraction, and they rise: a slip in one entry would show
+// a child a fraction of another value.
+static_assert([] {
+    double below = 0;
+    for (const CardValue& v : CARD_VALUES) {
+        const double exact = static_cast<double>(v.numerator) / v.denominator;
+        if (exact - v.value > 1e-12 || v.value - exact > 1e-12 || v.value <= below) {
+            return false;
+        }
+        below = v.value;
+    }
+    return true;
+}());
+
 // The entry of CARD_VALUES a value matches (within the rules' tolerance),
 // or null for none.
 const CardValue* cardValue(double value);
