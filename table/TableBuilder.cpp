@@ -72,7 +72,6 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
     auto* button = new ButtonLabel(plan.text, window);
     button->setObjectName(plan.name);
     button->setFont(boldFont(plan.points));
-    button->setBackColour(Qt::black);
     button->setGeometry(pxRect(plan.place));
     fitText(button);
     return button;
@@ -80,6 +79,9 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
 
 }  // namespace
 
+// Every control is built as the window's child; which of them show, and
+// whether Next Player can be pressed, the view sets at its first show,
+// before the window appears.
 TableWindow* TableBuilder::build(TableWidgets& widgets) const {
     widgets.window = new TableWindow();
     buildSlots(widgets);
@@ -125,7 +127,6 @@ void TableBuilder::buildSlots(TableWidgets& widgets) {
     widgets.pack->setObjectName(QStringLiteral("pack"));
     widgets.pack->setGeometry(pxRect(PACK_FRAME));
     widgets.pack->setBorderWidth(units::line(look::FRAME_BORDER_PX));
-    widgets.pack->hide();
 
     widgets.cardSlots.clear();
     widgets.cardSlots.reserve(SHOWN_SLOTS);
@@ -146,13 +147,11 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
                                  boldFont(look::CAPTION_POINTS), look::START_TEXT);
     widgets.caption->move(pxPoint(CAPTION_CORNER));
     widgets.caption->adjustSize();
-    widgets.caption->hide();
 
     widgets.message = buildLabel(window, QStringLiteral("incorrectChoiceMessage"),
                                  look::messageText(), boldFont(look::MESSAGE_POINTS), WHITE);
     widgets.message->setGeometry(pxRect(kind.messageRect));
     fitText(widgets.message);
-    widgets.message->hide();
 
     widgets.dial = buildPicture(window, QStringLiteral("dial"), DIAL_RECT);
     // A spin shows sixteen dials in turn, each for one step.
@@ -169,11 +168,6 @@ void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
     widgets.results =
         buildButton(widgets.window, {QStringLiteral("resultsButton"), look::resultsText(),
                                      RESULTS_RECT, look::BIG_BUTTON_POINTS});
-    widgets.results->hide();
-    // Next Player waits, hidden and disabled, for the end of a turn.
-    ButtonLabel* next = widgets.button(TableButton::NextPlayer);
-    next->setEnabled(false);
-    next->hide();
 }
 
 // Both take the colour of the player to move from the colour scheme.

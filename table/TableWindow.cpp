@@ -20,7 +20,6 @@ void TableWindow::setBackground(const QColor& colour) {
 }
 
 void TableWindow::mousePressEvent(QMouseEvent* event) {
-    event->accept();
     emit pressed(event->position());
 }
 
