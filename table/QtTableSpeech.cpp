@@ -58,7 +58,7 @@ void QtTableView::nameControls() {
     // The window was just built: nothing of a game shows on it yet.
     shown_ = TableState{};
     shown_.faces.fill(NO_CARD);
-    shownColours_ = -1;
+    shownColours_.reset();
     shownCaption_.clear();
     focusTarget_ = nullptr;
     speech::setName(widgets_.dial, QCoreApplication::translate("Table", "the spinner"));

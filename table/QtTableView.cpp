@@ -36,7 +36,7 @@ void QtTableView::show(const TableState& state) {
         return;
     }
     const TableState was = std::exchange(shown_, state);
-    const bool recoloured = state.player != shownColours_;
+    const bool recoloured = std::exchange(shownColours_, state.player) != state.player;
     if (recoloured) {
         applyColourScheme(state.player);
     }
@@ -110,7 +110,7 @@ void QtTableView::showFaces(const TableState& state, bool recoloured) {
         // A discarded card hands the focus on to the next card of the hand.
         // When the whole hand goes, the focus is let go rather than passed
         // along each card in turn, and placed once the step is over.
-        if (ShapeButton* frame = shown->frame(); frame != nullptr && frame->hasFocus()) {
+        if (ShapeButton* frame = shown->frame(); frame->hasFocus()) {
             if (QWidget* next = nextCard(static_cast<int>(s))) {
                 next->setFocus(Qt::OtherFocusReason);
             } else {
@@ -128,8 +128,7 @@ QWidget* QtTableView::nextCard(int from) const {
             break;
         }
         const CardSlot& other = widgets_.cardSlots[static_cast<size_t>(s)];
-        if (shown_.faces[static_cast<size_t>(s)] != NO_CARD && other.frame() != nullptr &&
-            other.frame()->isVisible()) {
+        if (shown_.faces[static_cast<size_t>(s)] != NO_CARD && other.frame()->isVisible()) {
             return other.frame();
         }
     }
@@ -137,7 +136,6 @@ QWidget* QtTableView::nextCard(int from) const {
 }
 
 void QtTableView::applyColourScheme(int colour) {
-    shownColours_ = colour;
     const look::Player& player = look::player(colour);
     const QColor playerColour = player.colour.to<QColor>();
     keyboard::setMarkColour(widgets_.window, playerColour);
@@ -206,10 +204,12 @@ void QtTableView::happened(const TableEvent& event) {
             playWav(QString::fromLatin1(sound));
         }
     }
+    // Leaving needs no window: an Exit is passed on even after it has gone.
+    if (event.moment == Moment::ExitAccepted) {
+        emit exitRequested(event.save);
+        return;
+    }
     if (widgets_.window.isNull()) {
-        if (event.moment == Moment::ExitAccepted) {
-            emit exitRequested(event.save);
-        }
         return;
     }
     switch (event.moment) {
@@ -244,8 +244,6 @@ void QtTableView::happened(const TableEvent& event) {
             }
             break;
         case Moment::ExitAccepted:
-            emit exitRequested(event.save);
-            break;
         case Moment::Dealt:
         case Moment::SpinStarted:
         case Moment::CardDiscarded:

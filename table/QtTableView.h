@@ -71,7 +71,8 @@ private:
     // What the window shows; a window just built shows the table before its
     // first deal, in the colours of no player.
     TableState shown_;
-    int shownColours_ = -1;
+    // The player whose colours the controls have; none on a new window.
+    std::optional<int> shownColours_;
     QString shownCaption_;
     bool settling_ = false;
     QPointer<QWidget> focusTarget_;

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <limits>
 
 #include "engine/Spinner.h"
 #include "look/TableArt.h"
@@ -130,10 +131,10 @@ bool TableScreen::moveAmongCards(QWidget* from, int key) {
     // counts as three times as far for every pixel it is off it.
     const QPoint start = from->geometry().center();
     QWidget* best = nullptr;
-    int bestScore = 0;
+    int bestScore = std::numeric_limits<int>::max();
     for (const CardSlot& slot : widgets_.cardSlots) {
         QWidget* card = slot.frame();
-        if (card == nullptr || card == from || !card->isVisible()) {
+        if (card == from || !card->isVisible()) {
             continue;
         }
         const QPoint d = card->geometry().center() - start;
@@ -141,7 +142,7 @@ bool TableScreen::moveAmongCards(QWidget* from, int key) {
         const int across = std::abs(d.x() * dy) + std::abs(d.y() * dx);
         const int score = along + 3 * across;
         // Only cards within 45 degrees of the arrow's way count.
-        if (along > 0 && across <= along && (best == nullptr || score < bestScore)) {
+        if (along > 0 && across <= along && score < bestScore) {
             best = card;
             bestScore = score;
         }
