@@ -4,8 +4,10 @@
 #include <QSignalSpy>
 #include <memory>
 
+#include "look/TableArt.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
+#include "tests/platform/WorkingFolder.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
@@ -65,6 +67,43 @@ TEST_F(AtScale, EveryControlBordersAndTypeFollowTheScale) {
     EXPECT_EQ(table.w<ShapeButton>("cardFrame0")->borderWidth(), 6);
     EXPECT_EQ(table.w<QLabel>("spinButton")->lineWidth(), 2);
     EXPECT_EQ(table.w("spinButton")->font().pixelSize(), 56);
+}
+
+// Every close-up is decoded as the table opens, and again at the new scale
+// when it is rebuilt: a spin only swaps pictures, so one whose files have
+// gone since still shows each position's close-up.
+TEST_F(AtScale, TheCloseUpsAreDecodedBeforeTheFirstSpin) {
+    const WorkingFolder folder;
+    const auto spinWithoutFiles = [&](Harness& table) {
+        ASSERT_TRUE(QDir(QStringLiteral("Images")).removeRecursively());
+        table.random.queue(FixedRandom::forSpinLength(SHORTEST_SPIN));
+        table.click(QStringLiteral("spinButton"));
+        QStringList blank;
+        for (int step = 0; step < SHORTEST_SPIN; ++step) {
+            table.clock.step();
+            if (table.w<QLabel>(QStringLiteral("closeup"))->pixmap().isNull()) {
+                blank << table.w<PictureBox>(QStringLiteral("closeup"))->pictureName();
+            }
+        }
+        EXPECT_EQ(blank.join(' ').toStdString(), "");
+    };
+    const auto writeCloseUps = [&] {
+        for (int position = 0; position < SPIN_POSITIONS; ++position) {
+            folder.writePicture(
+                QString::fromStdString(look::closeupPicture(position)).replace('\\', '/'),
+                QSize(160, 160));
+        }
+    };
+    writeCloseUps();
+    Harness table(2);
+    table.startNewGame();
+    spinWithoutFiles(table);
+    writeCloseUps();
+    table.click(QStringLiteral("newGameButton"));
+    table.clock.advance(timerInterval(TimerId::DealDelay));
+    units::setScale(1.5);
+    table.table.rebuild();
+    spinWithoutFiles(table);
 }
 
 // A tap on a touch screen or whiteboard: on the part of a card's frame no
