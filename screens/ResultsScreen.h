@@ -46,10 +46,9 @@ protected:
     QWidget* createWindow() override;
     void onLoad() override;
 
-    // The confirmation of Forget All Results; tests answer it themselves.
-    virtual bool confirmForget();
-
 private:
+    // Asks before Forget All Results forgets; the default answer is No.
+    bool confirmForget();
     static constexpr int MISTAKES_SHOWN = 3;
     struct Panel {
         QPointer<ClickLabel> name;

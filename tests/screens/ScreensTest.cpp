@@ -1,11 +1,15 @@
 // The way through the screens as a transcript (screens.txt): title, set-up,
-// rules, a table and back, with the screens open, the clicks heard, the
-// saves written and the pages opened after each step.
+// rules, a table and back, the results, the names and full screen, with the
+// screens open, the clicks heard, the questions asked, the saves written and
+// the pages opened after each step.
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 #include <numeric>
@@ -14,9 +18,11 @@
 
 #include "engine/Pack.h"
 #include "platform/Platform.h"
+#include "platform/Units.h"
 #include "record/RecordStore.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
+#include "screens/ReportScreen.h"
 #include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
@@ -26,6 +32,7 @@
 #include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
+#include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
 
 namespace zandoli {
@@ -57,8 +64,21 @@ public:
                              [this, screen] { shown_.insert(screen); });
         }
         QObject::connect(screens_.get(), &ScreenRegistry::programEnded, [this] { ended_ = true; });
+        // A question is answered as "answer" told, once it is asked.
+        QObject::connect(&answerer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                answerer_.stop();
+                asked_ += " | asked " + box->windowTitle().toStdString();
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text().remove('&') == answer_) {
+                        button->click();
+                    }
+                }
+            }
+        });
     }
     ~Program() override {
+        setPlayerNames({"", "", "", ""});
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         screens_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -66,6 +86,8 @@ public:
 
     // The verbs are listed at the top of screens.txt.
     std::optional<std::string> play(const std::string& step) {
+        // A window closed at the step before is gone, as it soon is for a player.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         std::istringstream in(step);
         std::string verb, a, b;
         in >> verb >> a >> b;
@@ -100,6 +122,8 @@ public:
             return control(a, b)->isVisible() ? "shown" : "hidden";
         } else if (verb == "enabled") {
             return control(a, b)->isEnabled() ? "yes" : "no";
+        } else if (verb == "ticked") {
+            return qobject_cast<QAbstractButton*>(control(a, b))->isChecked() ? "yes" : "no";
         } else if (verb == "name") {
             return QAccessible::queryAccessibleInterface(control(a, b))
                 ->text(QAccessible::Name)
@@ -109,11 +133,7 @@ public:
             // A shortcut needs its window active, as a player's would be.
             screen(a).window()->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(screen(a).window()));
-            if (b == "Escape") {
-                QTest::keyClick(screen(a).window(), Qt::Key_Escape);
-            } else {
-                QTest::keyClick(screen(a).window(), b[0]);
-            }
+            QTest::keySequence(screen(a).window(), QKeySequence(QString::fromStdString(b)));
         } else if (verb == "show") {
             screen(a).show();
         } else if (verb == "click") {
@@ -136,6 +156,39 @@ public:
         } else if (verb == "plant") {
             RecordStore store;
             testing::plantGame(store);
+            if (a == "alone") {  // a game of one after it, left after its first spin
+                const int64_t at = testing::PLANTED_START_MS + 800000;
+                store.gameStarted({.atMs = at, .players = 1, .onePlayer = true});
+                store.recorded({.atMs = at + 1000, .position = 6});
+            }
+        } else if (verb == "type") {
+            // The text between the quotes, with \t and \n for a tab and a new line.
+            QString text = QString::fromStdString(step).section('"', 1, -2);
+            text.replace(QLatin1String("\\t"), QLatin1String("\t"))
+                .replace(QLatin1String("\\n"), QLatin1String("\n"));
+            qobject_cast<QLineEdit*>(control(a, b))->setText(text);
+        } else if (verb == "text") {  // a box's text, or its hint in brackets while empty
+            const auto* box = qobject_cast<QLineEdit*>(control(a, b));
+            return (box->text().isEmpty() ? "(" + box->placeholderText() + ")" : box->text())
+                .toStdString();
+        } else if (verb == "names") {
+            return playerNames(4).join(QLatin1String(" | ")).toStdString();
+        } else if (verb == "seats") {
+            std::string seats;
+            for (const std::string& row :
+                 testing::readRows(RecordStore::userPath(), "SELECT colour, name FROM seat")) {
+                seats += (seats.empty() ? "" : " / ") + row;
+            }
+            return seats;
+        } else if (verb == "answer") {
+            answer_ = QString::fromStdString(a);
+            answerer_.start(0);
+        } else if (verb == "pages") {
+            return std::to_string(screens_->report().shownPages());
+        } else if (verb == "scale") {
+            return QString::number(units::scale()).toStdString();
+        } else if (verb == "fullscreen") {
+            screens_->switchFullScreen();
         } else if (verb == "remove") {
             QFile::remove(QString::fromStdString(a));
             forgetPictures();
@@ -160,9 +213,9 @@ public slots:
 
 private:
     std::vector<Screen*> all() {
-        return {&screens_->title(),         &screens_->backdrop(), &screens_->setup(),
-                &screens_->rules(),         &screens_->results(),  &screens_->table(),
-                &screens_->onePlayerTable()};
+        return {&screens_->title(), &screens_->backdrop(),      &screens_->setup(),
+                &screens_->rules(), &screens_->results(),       &screens_->report(),
+                &screens_->table(), &screens_->onePlayerTable()};
     }
     Screen& screen(const std::string& name) {
         for (Screen* screen : all()) {
@@ -200,6 +253,7 @@ private:
             seen += " | opened " +
                     path.replace(installed, "<installed>").replace(here, "<here>").toStdString();
         }
+        seen += std::exchange(asked_, {});
         return seen + (std::exchange(ended_, false) ? " | ended" : "");
     }
 
@@ -211,6 +265,9 @@ private:
     std::unique_ptr<ScreenRegistry> screens_;
     std::set<Screen*> shown_;
     bool ended_ = false;
+    QTimer answerer_;
+    QString answer_;
+    std::string asked_;
 };
 
 TEST(Screens, TheWayThroughTheScreens) {
