@@ -8,6 +8,7 @@
 
 #include "platform/ClickLabel.h"
 #include "platform/KeyboardFocus.h"
+#include "platform/ShapeWidget.h"
 #include "tests/record/RecordFile.h"
 #include "tests/table/TableHarness.h"
 
@@ -87,8 +88,10 @@ private:
             answer = !control->isVisible() ? "hidden"
                      : picture             ? picture->pictureName()
                                            : qobject_cast<QLabel*>(control)->text();
-        } else if (verb == "colour") {
-            answer = rig_->w<ClickLabel>(name)->textColour().name();
+        } else if (verb == "colour") {  // a label's text, or a shape's fill and border
+            const auto* shape = qobject_cast<ShapeWidget*>(rig_->w(name));
+            answer = shape ? shape->backColour().name() + ' ' + shape->borderColour().name()
+                           : rig_->w<ClickLabel>(name)->textColour().name();
         } else if (verb == "font") {
             answer = QStringLiteral("%1 px").arg(rig_->w(name)->font().pixelSize());
         } else if (verb == "showing") {
