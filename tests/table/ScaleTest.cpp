@@ -1,6 +1,6 @@
 // The table drawn at other scales than 1: in a window fitted to a small work
 // area, and in full screen on a 1920 x 1080 display (table.FullScreen.*, run
-// with that display); and played by touch.
+// with that display); and the close-ups decoded ahead of the spin.
 #include <QSignalSpy>
 #include <memory>
 
@@ -104,31 +104,6 @@ TEST_F(AtScale, TheCloseUpsAreDecodedBeforeTheFirstSpin) {
     units::setScale(1.5);
     table.table.rebuild();
     spinWithoutFiles(table);
-}
-
-// A tap on a touch screen or whiteboard: on the part of a card's frame no
-// caption covers, on a button.
-TEST_F(AtScale, ATapActsAsAClick) {
-    units::setScale(1.5);
-    Harness won(4);
-    won.restore({24, 6}, 2);  // "100%", then 0.5
-    won.table.window()->show();
-    // The test owns the touch screen it makes.
-    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
-    const auto tap = [&](QPoint at) {
-        QTest::touchEvent(won.table.window(), screen.get()).press(0, at);
-        QTest::touchEvent(won.table.window(), screen.get()).release(0, at);
-    };
-    tap(won.w("spinButton")->geometry().center());
-    EXPECT_EQ(won.table.referee().phase(), Phase::Spinning);
-    while (won.table.referee().phase() == Phase::Spinning) {
-        won.clock.step();
-    }
-    won.spinTo(14);  // the whole one
-    // The bottom-left corner of the first card, inside its border, under no caption.
-    tap(QPoint(62, 480));
-    EXPECT_TRUE(won.w("cardFrame0")->isHidden());
-    EXPECT_FALSE(won.w("cardFrame1")->isHidden());
 }
 
 // Under a 1920 x 1080 display: 1080 / 768 = 1.40625, the table in the middle

@@ -9,6 +9,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/ShapeWidget.h"
+#include "platform/Units.h"
 #include "tests/record/RecordFile.h"
 #include "tests/table/TableHarness.h"
 
@@ -27,7 +28,10 @@ public:
             }
         });
     }
-    ~TablePlayer() { speech::setListener(nullptr); }
+    ~TablePlayer() {
+        speech::setListener(nullptr);
+        units::setScale(1);
+    }
 
     std::string play(const std::string& step) {
         std::istringstream in(step);
@@ -59,6 +63,11 @@ public:
             rig_->spinTo(std::stoi(a), [this] { key(Qt::Key_S); });
         } else if (verb == "wait") {
             rig_->clock.advance(std::stoi(a));
+        } else if (verb == "scale") {  // before a table is opened
+            units::setScale(std::stod(a));
+            return "";
+        } else if (verb == "tap") {
+            tap(in >> b ? QPoint(std::stoi(a), std::stoi(b)) : rig_->w(name)->geometry().center());
         } else if (verb == "click" && (in >> b)) {
             rig_->clickAt(QPoint(std::stoi(a), std::stoi(b)));
         } else if (verb == "click") {
@@ -140,6 +149,14 @@ private:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window()));
         settle();
     }
+    // A finger on a touch screen or whiteboard, put down and lifted.
+    void tap(QPoint at) {
+        if (!touchScreen_) {
+            touchScreen_.reset(QTest::createTouchDevice());
+        }
+        QTest::touchEvent(window(), touchScreen_.get()).press(0, at);
+        QTest::touchEvent(window(), touchScreen_.get()).release(0, at);
+    }
     static QString focusName() {
         QWidget* focus = QApplication::focusWidget();
         return focus == nullptr ? "<none>" : focus->objectName();
@@ -175,6 +192,7 @@ private:
         "SELECT players, what, spin_value, card_value, card_form, mistake FROM event JOIN game ON "
         "game.id = event.game WHERE game.id = (SELECT max(id) FROM game) ORDER BY event.id";
     std::unique_ptr<TableRig> rig_;
+    std::unique_ptr<QPointingDevice> touchScreen_;
     QStringList heard_;
     QString news_;
 };
