@@ -24,7 +24,6 @@ QString slotName(const char* control, int index) {
 ClickLabel* buildLine(QWidget* window, const char* control, int index) {
     auto* label = new ClickLabel(window);
     label->setObjectName(slotName(control, index));
-    label->setFont(units::font(look::TEXT_FONT, look::NUMBER_POINTS, true));
     label->setAlignment(Qt::AlignCenter);
     label->hide();
     return label;
@@ -62,11 +61,13 @@ CardSlot::CardSlot(QWidget* window, ShapeButton* frame, int index)
     picture_->setObjectName(slotName("cardPicture", index));
     picture_->resize(units::px(CARD_PICTURE.width), units::px(CARD_PICTURE.height));
     picture_->hide();
-    for (QWidget* part :
-         {static_cast<QWidget*>(caption_.data()), static_cast<QWidget*>(secondLine_.data()),
-          static_cast<QWidget*>(bar_.data()), static_cast<QWidget*>(picture_.data())}) {
+    for (QWidget* part : parts()) {
         speech::hideFromReader(part);
     }
+}
+
+std::array<QWidget*, 4> CardSlot::parts() const {
+    return {caption_.data(), secondLine_.data(), bar_.data(), picture_.data()};
 }
 
 void CardSlot::setup() {
@@ -88,10 +89,9 @@ void CardSlot::hide() {
     if (frame_.isNull() || caption_.isNull()) {
         return;
     }
-    caption_->hide();
-    secondLine_->hide();
-    bar_->hide();
-    picture_->hide();
+    for (QWidget* part : parts()) {
+        part->hide();
+    }
     frame_->hide();
     card_ = NO_CARD;
     setSpokenName(QString());
@@ -121,6 +121,11 @@ void CardSlot::setLine(ClickLabel* label, const QString& text, double points, in
 void CardSlot::drawFace(int card, const QColor& playerColour) {
     if (frame_.isNull() || caption_.isNull() || card < 0 || card >= CATALOGUE_SIZE) {
         return;
+    }
+    // A face shows its own parts only: a card drawn over another in the slot,
+    // as a new turn lays out its hand, leaves nothing of the one before.
+    for (QWidget* part : parts()) {
+        part->hide();
     }
     const CardEntry& entry = cardCatalogue()[static_cast<size_t>(card)];
     if (static_cast<CardKind>(entry.kind) == CardKind::Tile) {

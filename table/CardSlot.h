@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <array>
 
 #include "engine/Cards.h"
 #include "look/TableLayout.h"
@@ -59,6 +60,8 @@ private:
     // A place on the card, in twips from its frame's corner, in the window:
     // on the table wherever it stands in the window (see stageOrigin).
     QPoint at(int left, int top) const;
+    // The caption, second line, bar and picture.
+    std::array<QWidget*, 4> parts() const;
     // What a screen reader reads for the slot; nothing for an empty slot.
     void setSpokenName(const QString& words);
 

@@ -213,7 +213,15 @@ void QtTableView::happened(const TableEvent& event) {
         return;
     }
     switch (event.moment) {
-        case Moment::TurnBegan:
+        case Moment::TurnBegan: {
+            // Every turn is laid out in its player's colours, even the next
+            // turn of the same player, which frees the frames that a tile
+            // turned black.
+            shownColours_.reset();
+            const TableState laidOut = shown_;
+            show(laidOut);
+            [[fallthrough]];
+        }
         case Moment::CardTurnedUp:
             if (shown_.spinEnabled) {
                 moveFocusLater(widgets_.spin, captionNews());
