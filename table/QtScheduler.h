@@ -13,8 +13,6 @@ class QtScheduler : public Scheduler {
 public:
     QtScheduler();
     ~QtScheduler() override;
-    QtScheduler(const QtScheduler&) = delete;
-    QtScheduler& operator=(const QtScheduler&) = delete;
 
     void setCallback(Callback callback) override;
     void start(TimerId id) override;

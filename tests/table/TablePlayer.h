@@ -50,6 +50,8 @@ public:
             rig_->state.playSound = 0;
         } else if (verb == "leave") {
             rig_->screen().unload();
+        } else if (verb == "rebuild") {
+            rig_->screen().rebuild();
         } else if (verb == "restore") {
             std::vector<int16_t> cards;
             for (int card = 0; in >> card;) {
