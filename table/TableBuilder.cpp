@@ -146,7 +146,6 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
     widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), captionText({}),
                                  boldFont(look::CAPTION_POINTS), look::START_TEXT);
     widgets.caption->move(pxPoint(CAPTION_CORNER));
-    widgets.caption->adjustSize();
 
     widgets.message = buildLabel(window, QStringLiteral("incorrectChoiceMessage"),
                                  look::messageText(), boldFont(look::MESSAGE_POINTS), WHITE);
