@@ -30,11 +30,15 @@ QString tr(const char* text) {
     return QCoreApplication::translate("Exchange", text);
 }
 
+}  // namespace
+
 // English has no plural rule of its own in the translations: its one is here.
 QString games(int count) {
     return count == 1 ? QCoreApplication::translate("Exchange", "1 game")
                       : QCoreApplication::translate("Exchange", "%n games", nullptr, count);
 }
+
+namespace {
 
 Outcome failed(const QString& message) {
     return {.ok = false, .message = message};

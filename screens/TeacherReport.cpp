@@ -12,6 +12,7 @@
 #include "language/Language.h"
 #include "language/Numbers.h"
 #include "look/Colours.h"
+#include "record/Exchange.h"
 #include "screens/MistakeView.h"
 #include "screens/ResultsChart.h"
 #include "screens/ResultsLegend.h"
@@ -49,9 +50,7 @@ QString day(const QDate& date) {
 }
 
 QString periodText(const report::Period& period, int games) {
-    const QString count =
-        games == 1 ? QCoreApplication::translate("Report", "1 game")
-                   : QCoreApplication::translate("Report", "%1 games").arg(numbers::count(games));
+    const QString count = exchange::games(games);
     if (period.fromMs <= 0) {
         return QCoreApplication::translate("Report", "All games recorded: %1").arg(count);
     }

@@ -325,14 +325,6 @@
         <translation>d. MMMM yyyy</translation>
     </message>
     <message>
-        <source>1 game</source>
-        <translation>1 Spiel</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 Spiele</translation>
-    </message>
-    <message>
         <source>All games recorded: %1</source>
         <translation>Alle aufgezeichneten Spiele: %1</translation>
     </message>

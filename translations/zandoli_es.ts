@@ -325,14 +325,6 @@
         <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
-        <source>1 game</source>
-        <translation>1 partida</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 partidas</translation>
-    </message>
-    <message>
         <source>All games recorded: %1</source>
         <translation>Todas las partidas guardadas: %1</translation>
     </message>

@@ -325,14 +325,6 @@
         <translation>d MMMM yyyy</translation>
     </message>
     <message>
-        <source>1 game</source>
-        <translation>1 partie</translation>
-    </message>
-    <message>
-        <source>%1 games</source>
-        <translation>%1 parties</translation>
-    </message>
-    <message>
         <source>All games recorded: %1</source>
         <translation>Toutes les parties enregistrées&#xa0;: %1</translation>
     </message>
