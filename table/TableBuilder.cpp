@@ -79,9 +79,9 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
 
 }  // namespace
 
-// Every control is built as the window's child; which of them show, and
-// whether Next Player can be pressed, the view sets at its first show,
-// before the window appears.
+// Every control is built as the window's child; which of them show, in
+// whose colours, and whether Next Player can be pressed, the view sets at
+// its first show, before the window appears.
 TableWindow* TableBuilder::build(TableWidgets& widgets) const {
     widgets.window = new TableWindow();
     buildSlots(widgets);
@@ -139,12 +139,12 @@ void TableBuilder::buildTexts(TableWidgets& widgets, const TableKind& kind) {
     QWidget* window = widgets.window;
     widgets.title =
         buildLabel(window, QStringLiteral("titleText"), look::TITLE_TEXT,
-                   units::font(look::TITLE_FONT, look::TITLE_POINTS, true), look::START_TEXT);
+                   units::font(look::TITLE_FONT, look::TITLE_POINTS, true), look::BLACK);
     widgets.title->move(pxPoint(TITLE_CORNER));
     widgets.title->adjustSize();
 
     widgets.caption = buildLabel(window, QStringLiteral("turnCaption"), captionText({}),
-                                 boldFont(look::CAPTION_POINTS), look::START_TEXT);
+                                 boldFont(look::CAPTION_POINTS), look::BLACK);
     widgets.caption->move(pxPoint(CAPTION_CORNER));
 
     widgets.message = buildLabel(window, QStringLiteral("incorrectChoiceMessage"),

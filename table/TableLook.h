@@ -11,7 +11,6 @@
 // follow the player come from the players' looks in look/Colours.h.
 namespace zandoli::look {
 
-inline constexpr Rgb START_TEXT{192, 192, 255};  // title and turn caption before a turn
 inline constexpr Rgb NOTICE_TEXT{255, 255, 0};
 
 inline const QString TEXT_FONT = QStringLiteral("Arial");
