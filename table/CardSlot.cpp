@@ -71,7 +71,7 @@ std::array<QWidget*, 4> CardSlot::parts() const {
 }
 
 void CardSlot::setup() {
-    if (caption_.isNull()) {
+    if (frame_.isNull()) {
         return;
     }
     caption_->move(at(CARD_TEXT_LEFT, CARD_LOADED_TEXT_TOP));
@@ -86,7 +86,7 @@ QPoint CardSlot::at(int left, int top) const {
 }
 
 void CardSlot::hide() {
-    if (frame_.isNull() || caption_.isNull()) {
+    if (frame_.isNull()) {
         return;
     }
     for (QWidget* part : parts()) {
@@ -119,7 +119,7 @@ void CardSlot::setLine(ClickLabel* label, const QString& text, double points, in
 }
 
 void CardSlot::drawFace(int card, const QColor& playerColour) {
-    if (frame_.isNull() || caption_.isNull() || card < 0 || card >= CATALOGUE_SIZE) {
+    if (frame_.isNull() || card < 0 || card >= CATALOGUE_SIZE) {
         return;
     }
     // A face shows its own parts only: a card drawn over another in the slot,
@@ -178,7 +178,7 @@ void CardSlot::drawTile(int16_t card, const QColor& playerColour) {
 }
 
 void CardSlot::applyColours(const QColor& playerColour, const QColor& textColour) {
-    if (frame_.isNull() || caption_.isNull()) {
+    if (frame_.isNull()) {
         return;
     }
     frame_->setBackColour(playerColour);

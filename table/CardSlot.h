@@ -19,8 +19,8 @@ namespace zandoli {
 // second line (a fraction's denominator), its fraction bar and its picture.
 // The frame is the card to the keyboard and to a screen reader: it takes the
 // focus and reads the whole card; the parts are hidden from the reader.
-// The widgets belong to the table's window; the slot only points at them, so
-// it is harmless once the window has gone.
+// The widgets belong to the table's window, and go with it all at once; the
+// slot only points at them, so it is harmless once the window has gone.
 class CardSlot {
 public:
     // The frame alone: every frame is built before any front element, so

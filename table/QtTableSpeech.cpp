@@ -57,7 +57,6 @@ QString withKey(const QString& text, const QString& key) {
 void QtTableView::nameControls() {
     // The window was just built: nothing of a game shows on it yet.
     shown_ = TableState{};
-    shown_.faces.fill(NO_CARD);
     shownColours_.reset();
     shownCaption_.clear();
     focusTarget_ = nullptr;

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <fstream>
+#include <memory>
 
 #include "look/TableLayout.h"
 #include "table/CardSlot.h"
@@ -44,8 +45,8 @@ TEST(Cards, EachCardShowsItsFaceAndMatchesItsOwnValueOnly) {
     const double values[] = {0.1,  0.2, 0.25, 0.3, 0.4,  0.5,      0.6,      0.7,
                              0.75, 0.8, 0.9,  1,   0.35, RED_STAR, BLUE_STAR};
     const char* const kinds[] = {"whole", "decimal", "percent", "fraction", "tile"};
-    QWidget window;
-    CardSlot slot(&window, CardSlot::buildFrame(&window, 0), 0);
+    auto window = std::make_unique<QWidget>();
+    CardSlot slot(window.get(), CardSlot::buildFrame(window.get(), 0), 0);
     slot.setup();
     std::string pack;
     for (int16_t card = 0; card <= NO_CARD; ++card) {
@@ -70,6 +71,13 @@ TEST(Cards, EachCardShowsItsFaceAndMatchesItsOwnValueOnly) {
         pack += "\n";
     }
     EXPECT_EQ(pack, expected);
+    // A slot that outlives its window draws, colours and hides nothing.
+    window.reset();
+    slot.setup();
+    slot.drawFace(4, Qt::blue);
+    slot.applyColours(Qt::blue, Qt::white);
+    slot.hide();
+    EXPECT_EQ(slot.card(), NO_CARD);
 }
 
 }  // namespace

@@ -103,6 +103,11 @@ private:
             const auto* shape = qobject_cast<ShapeWidget*>(rig_->w(name));
             answer = shape ? shape->backColour().name() + ' ' + shape->borderColour().name()
                            : rig_->w<ClickLabel>(name)->textColour().name();
+        } else if (verb == "tip") {
+            answer = rig_->w(name)->toolTip();
+        } else if (verb == "mark") {  // the colour of the focus mark, in the middle of its top line
+            QWidget* mark = keyboard::shownMark();
+            answer = mark->grab().toImage().pixelColor(mark->width() / 2, 3).name();
         } else if (verb == "font") {
             answer = QStringLiteral("%1 px").arg(rig_->w(name)->font().pixelSize());
         } else if (verb == "showing") {
