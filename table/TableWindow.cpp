@@ -3,15 +3,9 @@
 #include <QMouseEvent>
 #include <QPalette>
 
-#include "platform/Platform.h"
-#include "platform/Units.h"
-
 namespace zandoli {
 
-TableWindow::TableWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
-    // A window always paints its palette's background colour first.
-    resize(units::px(FIT_WIDTH_TWIPS), units::px(FIT_HEIGHT_TWIPS));
-}
+TableWindow::TableWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {}
 
 void TableWindow::setBackground(const QColor& colour) {
     QPalette p = palette();

@@ -5,7 +5,8 @@
 
 namespace zandoli {
 
-// The window of a table screen: frameless, 1024 x 768, its own background.
+// The window of a table screen: frameless, its own background, sized and
+// placed as the screen is fitted (1024 x 768 at a scale of 1).
 // A press of any mouse button on the table itself (the frames and shapes
 // let presses through) is reported with its position in pixels.
 class TableWindow : public QWidget {
