@@ -119,7 +119,7 @@ void CardSlot::setLine(ClickLabel* label, const QString& text, double points, in
 }
 
 void CardSlot::drawFace(int card, const QColor& playerColour) {
-    if (frame_.isNull() || card < 0 || card >= CATALOGUE_SIZE) {
+    if (frame_.isNull() || !isCard(static_cast<int16_t>(card))) {
         return;
     }
     // A face shows its own parts only: a card drawn over another in the slot,

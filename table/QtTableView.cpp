@@ -163,7 +163,7 @@ void QtTableView::enableSpin(bool enabled) {
     }
     // Qt would pass the focus of a button being switched off on to the next
     // control, which might be Exit; through the spin it rests on the dial.
-    if (!enabled && spin->hasFocus() && !widgets_.dial.isNull()) {
+    if (!enabled && spin->hasFocus()) {
         speech::announce(widgets_.dial, QCoreApplication::translate("Table", "spinning"));
         widgets_.dial->setFocus(Qt::OtherFocusReason);
     }
@@ -263,16 +263,14 @@ void QtTableView::happened(const TableEvent& event) {
 }
 
 void QtTableView::moveFocusLater(QWidget* control, const QString& news) {
+    // The last target asked for wins: a settle queued before it finds it, and
+    // any after that find none.
     focusTarget_ = control;
     focusNews_ = news;
-    if (!settling_) {
-        settling_ = true;
-        QMetaObject::invokeMethod(this, &QtTableView::settle, Qt::QueuedConnection);
-    }
+    QMetaObject::invokeMethod(this, &QtTableView::settle, Qt::QueuedConnection);
 }
 
 void QtTableView::settle() {
-    settling_ = false;
     QWidget* control = std::exchange(focusTarget_, nullptr);
     if (control == nullptr || !control->isVisible() || !control->isEnabled()) {
         return;

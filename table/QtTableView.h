@@ -74,7 +74,6 @@ private:
     // The player whose colours the controls have; none on a new window.
     std::optional<int> shownColours_;
     QString shownCaption_;
-    bool settling_ = false;
     QPointer<QWidget> focusTarget_;
     QString focusNews_;
 };
