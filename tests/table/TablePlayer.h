@@ -108,6 +108,11 @@ private:
         } else if (verb == "mark") {  // the colour of the focus mark, in the middle of its top line
             QWidget* mark = keyboard::shownMark();
             answer = mark->grab().toImage().pixelColor(mark->width() / 2, 3).name();
+        } else if (verb == "box") {  // a framed label's box and its line
+            const auto* label = rig_->w<QLabel>(name);
+            answer = label->frameShape() == QFrame::Box
+                         ? QStringLiteral("%1 px").arg(label->lineWidth())
+                         : QStringLiteral("none");
         } else if (verb == "font") {
             answer = QStringLiteral("%1 px").arg(rig_->w(name)->font().pixelSize());
         } else if (verb == "showing") {
