@@ -30,13 +30,4 @@ private:
     QTemporaryDir dir_;
 };
 
-// A data folder of the test's own, and so a learning record of its own: set
-// before the screens read where the record is.
-struct DataHome {
-    DataHome() { qputenv("XDG_DATA_HOME", data.path().toUtf8()); }
-    ~DataHome() { qputenv("XDG_DATA_HOME", saved); }
-    QByteArray saved = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir data;
-};
-
 }  // namespace zandoli

@@ -7,10 +7,7 @@
 #include <algorithm>
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <functional>
 #include <sstream>
 
 #include "record/Exchange.h"
@@ -98,13 +95,6 @@ public:
 private:
     QString path(const std::string& name) const {
         return dir_.path() + "/" + QString::fromStdString(name);
-    }
-    static std::string joined(const Rows& rows) {
-        std::string all;
-        for (const std::string& row : rows) {
-            all += (all.empty() ? "" : " / ") + row;
-        }
-        return all;
     }
     // The week up to `ms` after the second of the weekly planted games.
     static report::Period week(int64_t ms) {

@@ -6,7 +6,6 @@
 // Usage: import_fuzz [runs] [seed]     (ctest runs a few hundred)
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <random>

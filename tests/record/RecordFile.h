@@ -7,10 +7,20 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
 namespace zandoli::testing {
+
+// A data folder of the test's own, and so a learning record of its own: set
+// before the screens read where the record is.
+struct DataHome {
+    DataHome() { qputenv("XDG_DATA_HOME", data.path().toUtf8()); }
+    ~DataHome() { qputenv("XDG_DATA_HOME", saved); }
+    QByteArray saved = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir data;
+};
 
 // Reads a record file as a teacher's tool would, on a connection of its own:
 // each row of the query as its columns joined by " | ", NULL as "-".
@@ -43,6 +53,15 @@ inline std::vector<std::string> readRows(const QString& path, const QString& sql
 }
 
 using Rows = std::vector<std::string>;
+
+// Rows on one line, split by " / ".
+inline std::string joined(const Rows& rows) {
+    std::string all;
+    for (const std::string& row : rows) {
+        all += (all.empty() ? "" : " / ") + row;
+    }
+    return all;
+}
 
 // Runs SQL on a record as another program would: "" when every statement
 // ran, else the first that did not.

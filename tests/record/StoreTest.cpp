@@ -32,17 +32,13 @@ namespace {
 // at the top of store.txt.
 class StorePlayer {
 public:
-    StorePlayer() : saved_(qgetenv("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
-        QDir().mkpath(folder());
-    }
+    StorePlayer() { QDir().mkpath(folder()); }
     ~StorePlayer() {
         if (other_.isValid()) {
             other_.close();
         }
         other_ = {};
         QSqlDatabase::removeDatabase("other copy");
-        qputenv("XDG_DATA_HOME", saved_);
     }
 
     std::string play(const std::string& step) {
@@ -63,7 +59,7 @@ public:
         } else if (verb == "open") {
             return RecordStore().open() ? "yes" : "no";
         } else if (verb == "path") {
-            return QDir(data_.path()).relativeFilePath(RecordStore().path()).toStdString();
+            return QDir(home_.data.path()).relativeFilePath(RecordStore().path()).toStdString();
         } else if (verb == "write") {
             std::istringstream(rest) >> name >> rest;
             write(name, rest);
@@ -94,7 +90,7 @@ public:
     }
 
 private:
-    QString folder() const { return data_.path() + "/zandoli"; }
+    QString folder() const { return home_.data.path() + "/zandoli"; }
     QString file() const { return folder() + "/record.sqlite"; }
     QString asideFile() const {
         const QStringList aside = QDir(folder()).entryList({"record.damaged-*"});
@@ -130,26 +126,20 @@ private:
         written_[name] = bytes;
     }
     std::string ask(const std::string& verb, const QString& sql) const {
-        std::vector<std::string> lines;
         if (verb == "rows") {
-            lines = readRows(file(), sql);
-        } else if (verb == "results") {
+            return joined(readRows(file(), sql));
+        }
+        if (verb == "results") {
             const std::optional<GameResults> latest = ResultsReader(file()).latest();
             return latest ? resultsLine(latest->players[0]) : "no game";
-        } else {
-            QProcess tool;
-            tool.start(QStandardPaths::findExecutable("sqlite3"), {"-batch", file(), sql});
-            if (!tool.waitForFinished(10000) || tool.exitCode() != 0) {
-                return "sqlite3 failed: " + tool.readAllStandardError().toStdString();
-            }
-            const QString out = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-            return out.split('\n').join(" / ").toStdString();
         }
-        std::string joined;
-        for (const std::string& row : lines) {
-            joined += (joined.empty() ? "" : " / ") + row;
+        QProcess tool;
+        tool.start(QStandardPaths::findExecutable("sqlite3"), {"-batch", file(), sql});
+        if (!tool.waitForFinished(10000) || tool.exitCode() != 0) {
+            return "sqlite3 failed: " + tool.readAllStandardError().toStdString();
         }
-        return joined;
+        const QString out = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+        return out.split('\n').join(" / ").toStdString();
     }
     void lock(bool take, const QString& version) {
         if (take) {
@@ -176,7 +166,7 @@ private:
             return underAFile.open() ? "yes" : "no";
         }
         if (how == "read-only") {
-            for (const QString& up : {folder(), data_.path()}) {
+            for (const QString& up : {folder(), home_.data.path()}) {
                 fs::permissions(up.toStdString(), fs::perms::owner_all | fs::perms::group_read |
                                                       fs::perms::group_exec |
                                                       fs::perms::others_read |
@@ -209,8 +199,7 @@ private:
         return "";
     }
 
-    QTemporaryDir data_;
-    QByteArray saved_;
+    DataHome home_;
     std::map<std::string, QByteArray> written_;
     QSqlDatabase other_;
 };

@@ -20,6 +20,7 @@
 #include "screens/TeacherReport.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
+#include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
 
 namespace zandoli::testing {
@@ -63,15 +64,12 @@ std::string choices(QWidget* window, const char* name) {
 // the steps are listed at the top of report.txt.
 class ReportPlayer {
 public:
-    ReportPlayer() : savedData_(qgetenv("XDG_DATA_HOME")) {
+    ReportPlayer() {
         RecordStore store(record());
         plantGame(store);
         plantGame(store, PLANTED_START_MS + 7 * 86'400'000);
     }
-    ~ReportPlayer() {
-        language::use(QStringLiteral("en"), QLocale::c());
-        qputenv("XDG_DATA_HOME", savedData_);
-    }
+    ~ReportPlayer() { language::use(QStringLiteral("en"), QLocale::c()); }
 
     std::string play(const std::string& step) {
         std::istringstream in(step);
@@ -181,7 +179,7 @@ private:
     }
 
     QTemporaryDir folder_;
-    QByteArray savedData_;
+    DataHome home_;  // run() moves it into the folder
     WorkingFolder working_;
     std::optional<ScreenRegistry> screens_;
     std::unique_ptr<AnsweredReport> screen_;

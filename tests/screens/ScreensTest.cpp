@@ -174,12 +174,8 @@ public:
         } else if (verb == "names") {
             return playerNames(4).join(QLatin1String(" | ")).toStdString();
         } else if (verb == "seats") {
-            std::string seats;
-            for (const std::string& row :
-                 testing::readRows(RecordStore::userPath(), "SELECT colour, name FROM seat")) {
-                seats += (seats.empty() ? "" : " / ") + row;
-            }
-            return seats;
+            return testing::joined(
+                testing::readRows(RecordStore::userPath(), "SELECT colour, name FROM seat"));
         } else if (verb == "answer") {
             answer_ = QString::fromStdString(a);
             answerer_.start(0);
@@ -257,7 +253,7 @@ private:
         return seen + (std::exchange(ended_, false) ? " | ended" : "");
     }
 
-    DataHome home_;
+    testing::DataHome home_;
     WorkingFolder folder_;
     QTemporaryDir installed_;
     testing::SoundLog sounds_;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <QAccessible>
-#include <QDir>
-#include <QStringList>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -23,10 +21,15 @@ inline QString spoken(QWidget* control) {
 }
 
 // A real table screen on a virtual clock; the generator gives 0 (the golden
-// deal) unless a test queues numbers. Harness below owns the screen.
-struct TableRig {
-    virtual ~TableRig() = default;
-    virtual TableScreen& screen() = 0;
+// deal) unless a test queues numbers. One player plays at the one-player table.
+struct Harness {
+    explicit Harness(int players)
+        : table(players == 1 ? ONE_PLAYER_TABLE : MULTI_PLAYER_TABLE, state, clock, random) {
+        state.numPlayers = static_cast<int16_t>(players);
+        state.playSound = 1;
+    }
+    ~Harness() { table.unload(); }
+    TableScreen& screen() { return table; }
 
     void startNewGame() {
         screen().show();
@@ -88,18 +91,6 @@ struct TableRig {
     GameState state;
     VirtualScheduler clock;
     FixedRandom random;
-};
-
-// One player plays at the one-player table.
-struct Harness : TableRig {
-    explicit Harness(int players)
-        : table(players == 1 ? ONE_PLAYER_TABLE : MULTI_PLAYER_TABLE, state, clock, random) {
-        state.numPlayers = static_cast<int16_t>(players);
-        state.playSound = 1;
-    }
-    ~Harness() override { table.unload(); }
-    TableScreen& screen() override { return table; }
-
     TableScreen table;
 };
 

@@ -134,9 +134,7 @@ private:
         } else if (verb == "sounds") {
             answer = rig_->sounds.started.join(' ');
         } else if (verb == "recorded") {  // the rows of the last game in the user's record
-            for (const std::string& row : readRows(RecordStore::userPath(), RECORDED)) {
-                answer += (answer.isEmpty() ? "" : " / ") + QString::fromStdString(row);
-            }
+            answer = QString::fromStdString(joined(readRows(RecordStore::userPath(), RECORDED)));
         } else {
             throw std::invalid_argument("no step " + verb);
         }
@@ -203,7 +201,7 @@ private:
     static constexpr const char* RECORDED =
         "SELECT players, what, spin_value, card_value, card_form, mistake FROM event JOIN game ON "
         "game.id = event.game WHERE game.id = (SELECT max(id) FROM game) ORDER BY event.id";
-    std::unique_ptr<TableRig> rig_;
+    std::unique_ptr<Harness> rig_;
     std::unique_ptr<QPointingDevice> touchScreen_;
     QStringList heard_;
     QString news_;
