@@ -130,11 +130,11 @@ struct Table {
             return "star " + std::to_string(state.starUsed) + ", drawn " +
                    std::to_string(state.drawn) + ", turn over " + std::to_string(state.turnOver);
         } else if (verb == "slots") {
-            std::string slots;
+            std::string kept;
             for (int s = 0; s < SHOWN_SLOTS; ++s) {
-                slots += (s ? " " : "") + std::to_string(state.turnHand[n[0]][s]);
+                kept += (s ? " " : "") + std::to_string(state.turnHand[n[0]][s]);
             }
-            return slots;
+            return kept;
         } else if (verb == "load" || verb == "deal") {
             referee->load();
             scheduler.advance(verb == "deal" ? timerInterval(TimerId::DealDelay) : 0);

@@ -4,18 +4,12 @@
 
 #include <QTemporaryDir>
 #include <fstream>
-#include <string>
-#include <vector>
 
 #include "record/RecordStore.h"
 #include "record/Recorder.h"
 #include "record/Schema.h"
-#include "record/TeeView.h"
+#include "tests/engine/Table.h"
 #include "tests/record/RecordFile.h"
-#include "tests/support/FixedRandom.h"
-#include "tests/support/RecordingView.h"
-#include "tests/support/ScriptedPlayer.h"
-#include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
 namespace {
@@ -23,39 +17,22 @@ namespace {
 // The record's clock starts at 2023-11-14 22:13:20 UTC and runs in virtual time.
 constexpr int64_t START_MS = 1'700'000'000'000;
 
-// Players at the referee through a tee of a screen and the recorder,
-// written to a record in a folder of its own. The generator returns 0 unless
-// told otherwise, so the deal moves no card: Blue holds 0.7, 0.8, 0.9, 0.25,
-// 0.75, 10%, 20%; Yellow 30%, 40%, ... 90%; the pack's top card is a tile
-// with 2 of 20 squares shaded; and every spin is of 17 steps, one position on.
-struct RecordedTable {
-    explicit RecordedTable(int players = 2) {
-        state.numPlayers = static_cast<int16_t>(players);
-        referee = refereeFor(players, state, tee, scheduler, random);
-    }
-    void spinTo(int position) {
-        const int length = spinLengthTo(referee->spinPos(), position);
-        random.queue(FixedRandom::forSpinLength(length));
-        referee->spinPressed();
-        scheduler.advance(length * timerInterval(TimerId::SpinStep));
-    }
-    std::vector<std::string> rows(const char* sql) const {
-        return readRows(store.path(), QString::fromUtf8(sql));
-    }
+// The engine's table of tests, its referee's news passed on to the recorder
+// of a record in a folder of its own. The deal moves no card (see Table):
+// Blue holds 0.7, 0.8, 0.9, 0.25, 0.75, 10%, 20%; Yellow 30%, 40%, ... 90%;
+// the pack's top card is a tile with 2 of 20 squares shaded; and every spin
+// not aimed is of 17 steps, one position on.
+struct RecordedTable : Table {
+    explicit RecordedTable(int players = 2) : Table(players) { view.also = &recorder; }
+    Rows rows(const char* sql) const { return readRows(store.path(), QString::fromUtf8(sql)); }
 
     QTemporaryDir folder;
     RecordStore store{folder.path() + "/zandoli/record.sqlite"};
-    GameState state;
-    VirtualScheduler scheduler;
-    FixedRandom random;
-    RecordingView screen;
     // Yellow gave a name, Blue none; Magenta's is for games of more.
     Recorder recorder{state, store, [this] { return START_MS + scheduler.now(); },
                       [] {
                           return std::array<std::string, PLAYING_COLOURS>{"", "Ana", "Zoë"};
                       }};
-    TeeView tee{screen, recorder};
-    std::unique_ptr<Referee> referee;
 };
 
 std::vector<std::string> expectedRows(const std::string& name) {
@@ -86,11 +63,11 @@ TEST(RecordedGame, EveryChoiceMissAndStarOfAWholeGameIsARowWithItsMistakeNamed) 
     }
     ASSERT_TRUE(t.referee->gameOver());
 
-    std::vector<std::string> rows = t.rows(
+    Rows rows = t.rows(
         "SELECT 'game', started_ms - 1700000000000, players, one_player, restored, "
         "ended_ms - 1700000000000, ending, winner, spins, length(uid) FROM game");
-    const std::vector<std::string> seats = t.rows("SELECT 'seat', colour, name FROM seat");
-    const std::vector<std::string> events = t.rows(
+    const Rows seats = t.rows("SELECT 'seat', colour, name FROM seat");
+    const Rows events = t.rows(
         "SELECT turn, at_ms - 1700000000000, CASE colour WHEN 0 THEN 'blue' WHEN 1 THEN 'yellow' "
         "END, what, position, spin_value, star, card, card_value, card_form, mistake FROM event "
         "ORDER BY id");
@@ -101,7 +78,7 @@ TEST(RecordedGame, EveryChoiceMissAndStarOfAWholeGameIsARowWithItsMistakeNamed) 
     // The tallies kept row by row are those the rows make.
     const QString tallies = QStringLiteral("SELECT colour, %1 FROM tally ORDER BY colour")
                                 .arg(recordSchema::tallyColumns());
-    const std::vector<std::string> kept = readRows(t.store.path(), tallies);
+    const Rows kept = readRows(t.store.path(), tallies);
     EXPECT_EQ(runSql(t.store.path(), {recordSchema::tallyOf(QStringLiteral("1"))}), "");
     EXPECT_EQ(readRows(t.store.path(), tallies), kept);
     EXPECT_EQ(kept.size(), 2u);
@@ -130,16 +107,9 @@ TEST(RecordedGame, AOnePlayerGameIsRecordedTurnByTurnToItsCountOfSpins) {
 // left on Exit ends saved, and one left for a new deal keeps no end.
 TEST(RecordedGame, RestoredSavedAndAbandonedGamesEachKeepTheirEnd) {
     RecordedTable t;
-    t.state.hand[0] = {13,      NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD,
-                       NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD, NO_CARD};
-    t.state.hand[1] = t.state.hand[0];
-    t.state.hand[1][0] = 15;
-    t.state.turnHand = t.state.hand;
-    t.state.handSize = {1, 1, 0, 0, 0};
-    t.state.colour = 1;
-    t.state.restoring = 1;
-    t.referee->load();
-    t.state.restoring = 0;
+    t.hold(0, {13});
+    t.hold(1, {15});
+    t.restore(1);
     // Yellow passes its 30% by on 0.3, the first slot of its hand; Blue's
     // 10% on 0.1 wins the restored game.
     t.spinTo(12);

@@ -29,12 +29,19 @@ inline std::string captionWords(const Caption& shown) {
     return "GAME WON IN " + std::to_string(shown.spins) + " SPINS!";
 }
 
-// A table screen that only remembers what it was shown and told. It starts
-// as a freshly loaded table: the title showing, Spin lit, all else hidden.
+// A table screen that only remembers what it was shown and told, and passes
+// it on to `also` when set. It starts as a freshly loaded table: the title
+// showing, Spin lit, all else hidden.
 class RecordingView : public TableView {
 public:
-    void show(const TableState& shown) override { state = shown; }
-    void happened(const TableEvent& event) override { events.push_back(event); }
+    void show(const TableState& shown) override {
+        state = shown;
+        also ? also->show(shown) : void();
+    }
+    void happened(const TableEvent& event) override {
+        events.push_back(event);
+        also ? also->happened(event) : void();
+    }
 
     // The cards whose faces show, in slot order.
     std::vector<int> shownFaces() const {
@@ -49,6 +56,7 @@ public:
 
     TableState state;
     std::vector<TableEvent> events;
+    TableView* also = nullptr;
 };
 
 }  // namespace zandoli::testing
