@@ -167,9 +167,6 @@ public:
                 return image(BUILT + file) != shown.convertToFormat(QImage::Format_RGB32);
             });
             return names.join(' ').toStdString();
-        } else if (verb == "differ") {
-            const QImage first = image(BUILT + a.c_str()), second = image(BUILT + b.c_str());
-            return first.size() == second.size() && first != second ? "yes" : "no";
         } else if (verb == "layout") {
             layout();
         } else if (verb == "fits") {
