@@ -1,15 +1,18 @@
 // The platform layer on its own: file names whatever their case, where a
-// screen is placed, which sound is heard and which picture is shown.
+// screen is placed, the scale it is drawn at and the window system it asks
+// for (platform.txt), which sound is heard and which picture is shown.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <memory>
+#include <sstream>
 
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Units.h"
 #include "tests/platform/WorkingFolder.h"
+#include "tests/support/Transcript.h"
 
 namespace zandoli {
 namespace {
@@ -21,43 +24,40 @@ int apart(const QColor& seen, const QColor& art) {
            std::abs(seen.blue() - art.blue());
 }
 
-TEST(AssetPath, MatchesFoldersAndFilesWhateverTheirCase) {
+// A step of platform.txt and the platform's answer.
+std::string answer(const std::string& step) {
+    std::istringstream in(step);
+    std::string verb;
+    std::vector<std::string> w;
+    in >> verb;
+    for (std::string word; in >> word;) {
+        w.push_back(word == "-" ? "" : word);
+    }
+    const auto size = [&w](size_t at) { return QSize(std::stoi(w[at]), std::stoi(w[at + 1])); };
+    if (verb == "asset") {
+        return QDir::current()
+            .relativeFilePath(assetPath(QString::fromStdString(w[0])))
+            .toStdString();
+    } else if (verb == "centre") {
+        const QPoint at = fitPosition(size(3), size(0));
+        return std::to_string(at.x()) + " " + std::to_string(at.y());
+    } else if (verb == "scale") {
+        return QString::number(fitScale(size(0), w.size() > 2), 'g', 10).toStdString();
+    } else if (verb == "x11") {
+        const auto named = [&w](size_t at) { return QByteArray::fromStdString(w.at(at)); };
+        return preferX11({named(0), named(1), named(2), named(3)}) ? "yes" : "no";
+    }
+    throw std::invalid_argument(step);
+}
+
+TEST(Platform, FileNamesPlacesScalesAndTheWindowSystemAreAsPlatformTxtSays) {
     WorkingFolder folder;
     folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(1, 1));
     // Any file will do where only the name is looked at.
     folder.writePicture(QStringLiteral("wav/Click.WAV"), QSize(1, 1));
-    const QString root = QDir::currentPath();
-    EXPECT_EQ(assetPath(QStringLiteral("images\\opening.jpg")), root + "/Images/opening.jpg");
-    EXPECT_EQ(assetPath(QStringLiteral("IMAGES\\OPENING.JPG")), root + "/Images/opening.jpg");
-    EXPECT_EQ(assetPath(QStringLiteral("wav\\click.wav")), root + "/wav/Click.WAV");
-    // A missing name is kept as written, under the folder that is there.
-    EXPECT_EQ(assetPath(QStringLiteral("images\\logo2.jpg")), root + "/Images/logo2.jpg");
-    EXPECT_EQ(assetPath(QStringLiteral("sounds\\x.wav")), root + "/sounds/x.wav");
-}
-
-TEST(FitPosition, CentresTheTableSizeOnDisplaysOfEverySize) {
-    const QSize fitted(15360, 11520);
-    EXPECT_EQ(fitPosition(QSize(15360, 11520), fitted), QPoint(0, 0));
-    EXPECT_EQ(fitPosition(QSize(12000, 9000), fitted), QPoint(-1680, -1260));  // 800 x 600
-    EXPECT_EQ(fitPosition(QSize(28800, 16200), fitted), QPoint(6720, 2340));   // 1920 x 1080
-    EXPECT_EQ(fitPosition(QSize(19200, 15360), QSize(5580, 6570)), QPoint(6810, 4395));
-    // Halved in floating point: -7.5 twips, truncated towards zero.
-    EXPECT_EQ(fitPosition(QSize(15345, 11505), fitted), QPoint(-7, -7));
-}
-
-// The work areas of the screens classrooms have, with and without a panel.
-TEST(FitScale, DrawsAtOneWhereTheTableFitsElseAtTheLargestThatFits) {
-    EXPECT_EQ(fitScale(QSize(1280, 1024), false), 1.0);
-    EXPECT_EQ(fitScale(QSize(1280, 768), false), 1.0);  // 1280 x 800 less a 32-pixel panel
-    EXPECT_EQ(fitScale(QSize(3840, 2160), false), 1.0);
-    EXPECT_EQ(fitScale(QSize(1280, 720), false), 0.9375);
-    EXPECT_DOUBLE_EQ(fitScale(QSize(1366, 736), false), 736.0 / 768);
-    EXPECT_EQ(fitScale(QSize(800, 600), false), 0.78125);
-    // Full screen fills the whole screen, on the side that runs out first.
-    EXPECT_EQ(fitScale(QSize(1920, 1080), true), 1.40625);
-    EXPECT_EQ(fitScale(QSize(3840, 2160), true), 2.8125);
-    EXPECT_EQ(fitScale(QSize(1280, 1024), true), 1.25);
-    EXPECT_EQ(fitScale(QSize(1280, 720), true), 0.9375);
+    testing::runTranscript(ZANDOLI_PLATFORM_DATA "/platform.txt", [](const std::string& step) {
+        return std::optional<std::string>(step.starts_with("==") ? "" : answer(step));
+    });
 }
 
 // A voice that writes its loading and what is done to it into a shared log.
