@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace zandoli::look {
 
 // Every place on the table, in twips: 15 twips to a pixel, 15360 x 11520 in
@@ -68,5 +71,25 @@ inline constexpr TwipRect NEXTPLAYER_RECT{2520, 9840, 3615, 795};
 inline constexpr TwipRect ONE_PLAYER_NEXTPLAYER_RECT{2520, 10560, 3615, 795};
 inline constexpr TwipRect SPINS_CAPTION_RECT{1560, 9840, 4575, 855};
 inline constexpr TwipRect SPINCOUNT_RECT{6240, 9720, 1575, 915};
+
+// Every place is a whole number of pixels: a figure between two pixels is
+// cut to the one below, so a control would stand where no one put it, and a
+// slip of a few twips would pass unseen.
+constexpr bool onPixels(std::initializer_list<int> figures) {
+    return std::ranges::all_of(figures, [](int figure) { return figure % 15 == 0; });
+}
+constexpr bool onPixels(const TwipRect& r) {
+    return onPixels({r.left, r.top, r.width, r.height});
+}
+static_assert(std::ranges::all_of(
+    std::initializer_list<TwipRect>{slotFrame(0), slotFrame(11), PACK_FRAME, CARD_BAR, CARD_PICTURE,
+                                    DIAL_RECT, CLOSEUP_RECT, SPIN_RECT, EXIT_RECT, NEWGAME_RECT,
+                                    RULES_RECT, NOTICE_RECT, RESULTS_RECT, MESSAGE_RECT,
+                                    ONE_PLAYER_MESSAGE_RECT, NEXTPLAYER_RECT,
+                                    ONE_PLAYER_NEXTPLAYER_RECT, SPINS_CAPTION_RECT, SPINCOUNT_RECT},
+    [](const TwipRect& r) { return onPixels(r); }));
+static_assert(onPixels({CARD_TEXT_LEFT, CARD_HIGH_TEXT_TOP, CARD_LOW_TEXT_TOP, CARD_LOADED_TEXT_TOP,
+                        CARD_SECOND_LINE_TOP, TITLE_CORNER.left, TITLE_CORNER.top,
+                        CAPTION_CORNER.left, CAPTION_CORNER.top}));
 
 }  // namespace zandoli::look

@@ -1,37 +1,15 @@
-// What the table's layout and cards hold beyond the pictures tests/golden
-// keeps: every place on whole pixels, and each card's face and value.
+// What the table's cards hold beyond the pictures tests/golden keeps: each
+// card's face and value.
 #include <array>
 #include <charconv>
 #include <fstream>
 #include <memory>
 
-#include "look/TableLayout.h"
 #include "table/CardSlot.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
 namespace {
-
-using namespace look;
-
-// Every place on the table is a whole number of pixels of 15 twips: a figure
-// between two pixels is cut to the one below, so a control would stand where
-// no one put it, and a slip of a few twips would pass unseen.
-TEST(TableLook, EveryPlaceIsAWholeNumberOfPixels) {
-    for (const TwipRect& r :
-         {slotFrame(0), slotFrame(11), PACK_FRAME, CARD_BAR, CARD_PICTURE, DIAL_RECT, CLOSEUP_RECT,
-          SPIN_RECT, EXIT_RECT, NEWGAME_RECT, RULES_RECT, NOTICE_RECT, MESSAGE_RECT,
-          ONE_PLAYER_MESSAGE_RECT, NEXTPLAYER_RECT, ONE_PLAYER_NEXTPLAYER_RECT, SPINS_CAPTION_RECT,
-          SPINCOUNT_RECT}) {
-        EXPECT_EQ((r.left % 15) + (r.top % 15) + (r.width % 15) + (r.height % 15), 0)
-            << r.left << " " << r.top << " " << r.width << " " << r.height;
-    }
-    for (int figure : {CARD_TEXT_LEFT, CARD_HIGH_TEXT_TOP, CARD_LOW_TEXT_TOP, CARD_LOADED_TEXT_TOP,
-                       TITLE_CORNER.left, TITLE_CORNER.top, CAPTION_CORNER.left, CAPTION_CORNER.top,
-                       CARD_SECOND_LINE_TOP}) {
-        EXPECT_EQ(figure % 15, 0) << figure;
-    }
-}
 
 // cards.txt lists the pack card by card: its kind, the one value it matches
 // and the face a slot draws for it. A card matching no value, or two, shows
