@@ -293,15 +293,11 @@ std::string onDisk(const Folder& f, const std::string& step) {
         const std::string target = fs::read_symlink(file).string();
         return target.starts_with(folder) ? "@" + target.substr(folder.size()) : target;
     } else if (verb == "names") {
-        std::set<std::string> names;
+        std::set<std::string> names;  // each after a space, in order
         for (const auto& entry : fs::directory_iterator(file)) {
-            names.insert(entry.path().filename().string());
+            names.insert(" " + entry.path().filename().string());
         }
-        std::string list;
-        for (const std::string& n : names) {
-            list += (list.empty() ? "" : " ") + n;
-        }
-        return list;
+        return join(Lines(names.begin(), names.end()), "").erase(0, 1);
     } else {
         throw std::invalid_argument(step);
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <QAccessible>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -13,12 +12,6 @@
 #include "tests/support/VirtualScheduler.h"
 
 namespace zandoli::testing {
-
-// What a screen reader takes as a control's name.
-inline QString spoken(QWidget* control) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    return face == nullptr ? QStringLiteral("<none>") : face->text(QAccessible::Name);
-}
 
 // A real table screen on a virtual clock; the generator gives 0 (the golden
 // deal) unless a test queues numbers. One player plays at the one-player table.
@@ -60,10 +53,6 @@ struct Harness {
             throw std::runtime_error("no control " + name.toStdString());
         }
         return found;
-    }
-    template <class W = QWidget>
-    W* w(const char* name, int index) {
-        return w<W>(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index));
     }
     // A click where a person would click: the visible control under the
     // point takes it, or the table itself when there is none.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeySequence>
 #include <QRegularExpression>
@@ -92,7 +93,7 @@ private:
         } else if (verb == "about") {
             answer = rig_->w(name)->accessibleDescription();
         } else if (verb == "says") {
-            answer = spoken(rig_->w(name));
+            answer = QAccessible::queryAccessibleInterface(rig_->w(name))->text(QAccessible::Name);
         } else if (verb == "shows") {
             QWidget* control = rig_->w(name);
             const auto* picture = qobject_cast<PictureBox*>(control);
