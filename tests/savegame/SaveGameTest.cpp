@@ -25,7 +25,8 @@ constexpr int16_t SENTINEL = -7;
 // Every field set to a value no save holds, so a test sees what a read touched.
 // The state is nothing but 16-bit fields, so it can be filled as an array.
 GameState sentinel() {
-    static_assert(sizeof(GameState) == sizeof(int16_t) * (3 + 2 * 5 * 13 + 5 + 8));
+    static_assert(sizeof(GameState) ==
+                  sizeof(int16_t) * (3 + 2 * PLAYER_SLOTS * HAND_SLOTS + PLAYER_SLOTS + 8));
     GameState s;
     std::fill_n(reinterpret_cast<int16_t*>(&s), sizeof(s) / sizeof(int16_t), SENTINEL);
     return s;
