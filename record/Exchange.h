@@ -16,13 +16,13 @@ struct Outcome {
 // few megabytes.
 inline constexpr qint64 MAX_IMPORT_BYTES = 256LL * 1024 * 1024;
 
+// "1 game", "3 games": a count of games in the run's language.
+QString games(int count);
+
 // Writes the whole record at `record` to `file` (a .zandoli file, itself an
 // SQLite database of the record's shape), for another machine's import. The
 // copy is written beside `file` and renamed over it, so a failure never
 // leaves half a file in place of a good one.
-// "1 game", "3 games": a count of games in the run's language.
-QString games(int count);
-
 Outcome exportRecord(const QString& record, const QString& file);
 
 // Merges the games of another machine's export into the record at `record`.
