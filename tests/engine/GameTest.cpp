@@ -12,11 +12,11 @@ namespace zandoli::testing {
 namespace {
 
 TEST(Turn, EveryStepShowsAndSoundsWhatTheRulesSay) {
-    playTranscript("turns.txt");
+    playTranscript(ZANDOLI_TRANSCRIPTS "/turns.txt");
 }
 
 TEST(WinAndNewGame, EveryStepShowsAndSoundsWhatTheRulesSay) {
-    playTranscript("games.txt");
+    playTranscript(ZANDOLI_TRANSCRIPTS "/games.txt");
 }
 
 // The scheduler calls back the referee that set its callback: a copy would

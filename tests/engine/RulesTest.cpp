@@ -20,7 +20,7 @@ TEST(Cards, ValuesMatchStrictlyWithinAThousandth) {
 }
 
 TEST(Spinner, SixteenPositionsEachWithItsValueAndPicturesAndSpinsOf17To48Steps) {
-    playTranscript("spinner.txt");
+    playTranscript(ZANDOLI_TRANSCRIPTS "/spinner.txt");
 }
 
 // A generator at the top of its range swaps every position with the last:

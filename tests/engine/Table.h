@@ -204,19 +204,19 @@ private:
     }
 };
 
-// Plays a transcript kept beside the engine tests, up to the line
+// Plays the transcript at `path` on tables of the kind T, up to the line
 // `stopBefore`. A line "table N" sets a fresh table of N players; the "=="
 // headings only name their parts. Returns the table played last.
-inline std::unique_ptr<Table> playTranscript(const std::string& name,
-                                             const std::string& stopBefore = "") {
-    std::unique_ptr<Table> t;
+template <class T = Table>
+std::unique_ptr<T> playTranscript(const std::string& path, const std::string& stopBefore = "") {
+    std::unique_ptr<T> t;
     const auto play = [&t](const std::string& step) {
         if (step.starts_with("table ")) {
-            t = std::make_unique<Table>(std::stoi(step.substr(6)));
+            t = std::make_unique<T>(std::stoi(step.substr(6)));
         }
         return step.starts_with("table ") || step.starts_with("==") ? std::string() : t->play(step);
     };
-    runTranscript(ZANDOLI_TRANSCRIPTS "/" + name, play, stopBefore);
+    runTranscript(path, play, stopBefore);
     return t;
 }
 

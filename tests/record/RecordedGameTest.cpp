@@ -24,7 +24,7 @@ constexpr int64_t START_MS = 1'700'000'000'000;
 struct RecordedTable : Table {
     explicit RecordedTable(int players) : Table(players) { view.also = &recorder; }
 
-    std::string step(const std::string& line) {
+    std::string play(const std::string& line) {
         if (line == "play out") {
             ScriptedPlayer player(*referee, state, scheduler);
             for (int turn = 0; turn < 100 && !referee->gameOver(); ++turn) {
@@ -48,7 +48,7 @@ struct RecordedTable : Table {
                        ? "yes"
                        : "no";
         }
-        return line.starts_with("rows ") ? joined(rows(line.substr(5))) : play(line);
+        return line.starts_with("rows ") ? joined(rows(line.substr(5))) : Table::play(line);
     }
 
 private:
@@ -90,14 +90,7 @@ private:
 };
 
 TEST(RecordedGame, EachGameIsRecordedAsRecordedTxtSays) {
-    std::unique_ptr<RecordedTable> t;
-    runTranscript(ZANDOLI_RECORD_DATA "/recorded.txt", [&t](const std::string& step) {
-        if (step.starts_with("table ")) {
-            t = std::make_unique<RecordedTable>(std::stoi(step.substr(6)));
-        }
-        const bool setUp = step.starts_with("table ") || step.starts_with("==");
-        return std::optional<std::string>(setUp ? "" : t->step(step));
-    });
+    playTranscript<RecordedTable>(ZANDOLI_RECORD_DATA "/recorded.txt");
 }
 
 }  // namespace

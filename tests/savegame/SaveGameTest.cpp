@@ -74,7 +74,7 @@ std::string contents(const fs::path& file) {
 // discard: Blue has five cards left of its seven, one discarded this turn;
 // Yellow has drawn card 36 into its eighth slot; the pack's top is now 37.
 GameState sample() {
-    return testing::playTranscript("turns.txt",
+    return testing::playTranscript(ZANDOLI_TRANSCRIPTS "/turns.txt",
                                    "== the rest of Blue's turn: the red star gave "
                                    "its one card, and the hand-over follows")
         ->state;

@@ -36,11 +36,15 @@ class RecordingView : public TableView {
 public:
     void show(const TableState& shown) override {
         state = shown;
-        also ? also->show(shown) : void();
+        if (also != nullptr) {
+            also->show(shown);
+        }
     }
     void happened(const TableEvent& event) override {
         events.push_back(event);
-        also ? also->happened(event) : void();
+        if (also != nullptr) {
+            also->happened(event);
+        }
     }
 
     // The cards whose faces show, in slot order.
