@@ -1,5 +1,5 @@
-// The table in full screen on a 1920 x 1080 display (table.FullScreen.*, run
-// with that display), and the close-ups decoded ahead of a spin at every
+// The table in full screen on a 1920 x 1080 display (table.full-screen runs
+// it with that display), and the close-ups decoded ahead of a spin at every
 // scale. The table at the scales of smaller work areas is in tests/golden.
 #include <QSignalSpy>
 
