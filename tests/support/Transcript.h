@@ -9,16 +9,15 @@
 
 namespace zandoli::testing {
 
-// Plays the transcript at `path` line by line, up to the line `stopBefore`.
-// Blank lines and "#" lines are for people. Every other line goes to
-// `play`: a "== heading" starts a part (named in failures; the player may
-// start afresh), and a step gives what it shows, which must equal what
-// follows "=>" when the line has one. A step that gives nothing (nullopt)
-// leaves out the rest of its part.
+// Plays the transcript read from `in`, named `path` in failures, line by
+// line up to the line `stopBefore`. Blank lines and "#" lines are for
+// people. Every other line goes to `play`: a "== heading" starts a part
+// (named in failures; the player may start afresh), and a step gives what it
+// shows, which must equal what follows "=>" when the line has one. A step
+// that gives nothing (nullopt) leaves out the rest of its part.
 template <class Play>
-void runTranscript(const std::string& path, Play play, const std::string& stopBefore = "") {
-    std::ifstream in(path);
-    ASSERT_TRUE(in.is_open()) << path;
+void runTranscript(std::istream& in, const std::string& path, Play play,
+                   const std::string& stopBefore = "") {
     std::string part;
     bool skipping = false;
     int number = 0;
@@ -39,6 +38,14 @@ void runTranscript(const std::string& path, Play play, const std::string& stopBe
                 << part;
         }
     }
+}
+
+// Plays the transcript in the file at `path`.
+template <class Play>
+void runTranscript(const std::string& path, Play play, const std::string& stopBefore = "") {
+    std::ifstream in(path);
+    ASSERT_TRUE(in.is_open()) << path;
+    runTranscript(in, path, play, stopBefore);
 }
 
 // Plays the transcript with a fresh Player for each part.
