@@ -22,10 +22,9 @@ struct Harness {
         state.playSound = 1;
     }
     ~Harness() { table.unload(); }
-    TableScreen& screen() { return table; }
 
     void startNewGame() {
-        screen().show();
+        table.show();
         clock.advance(timerInterval(TimerId::DealDelay));
     }
     // Opens the table on a saved game in which `colour` holds `cards` and
@@ -43,12 +42,12 @@ struct Harness {
         state.colour = static_cast<int16_t>(colour);
         state.turnOver = 1;
         state.restoring = 1;
-        screen().show();
+        table.show();
         state.restoring = 0;
     }
     template <class W = QWidget>
     W* w(const QString& name) {
-        W* found = screen().window()->template findChild<W*>(name);
+        W* found = table.window()->template findChild<W*>(name);
         if (found == nullptr) {
             throw std::runtime_error("no control " + name.toStdString());
         }
@@ -57,7 +56,7 @@ struct Harness {
     // A click where a person would click: the visible control under the
     // point takes it, or the table itself when there is none.
     void clickAt(QPoint at) {
-        QWidget* window = screen().window();
+        QWidget* window = table.window();
         QWidget* target = window->childAt(at);
         target = target == nullptr ? window : target;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
@@ -66,12 +65,12 @@ struct Harness {
     // Spins so that the pointer stops on `position` (or for `length` steps),
     // and waits for the stop; `press` presses Spin, by a click unless told.
     void spinTo(int position, const std::function<void()>& press = {}) {
-        spinFor(spinLengthTo(screen().referee().spinPos(), position), press);
+        spinFor(spinLengthTo(table.referee().spinPos(), position), press);
     }
     void spinFor(int length, const std::function<void()>& press = {}) {
         random.queue(FixedRandom::forSpinLength(length));
         press ? press() : click(QStringLiteral("spinButton"));
-        while (clock.running(TimerId::TurnStart) || screen().referee().phase() == Phase::Spinning) {
+        while (clock.running(TimerId::TurnStart) || table.referee().phase() == Phase::Spinning) {
             clock.step();
         }
     }

@@ -50,9 +50,9 @@ public:
         } else if (verb == "quiet") {
             rig_->state.playSound = 0;
         } else if (verb == "leave") {
-            rig_->screen().unload();
+            rig_->table.unload();
         } else if (verb == "rebuild") {
-            rig_->screen().rebuild();
+            rig_->table.rebuild();
         } else if (verb == "restore") {
             std::vector<int16_t> cards;
             for (int card = 0; in >> card;) {
@@ -82,7 +82,7 @@ public:
         return seen();
     }
 
-    QWidget* window() { return rig_->screen().window(); }
+    QWidget* window() { return rig_->table.window(); }
 
 private:
     // The questions, which change nothing.
@@ -131,7 +131,7 @@ private:
         } else if (verb == "title") {
             answer = window()->windowTitle();
         } else if (verb == "running") {
-            answer = rig_->screen().gameRunning() ? "yes" : "no";
+            answer = rig_->table.gameRunning() ? "yes" : "no";
         } else if (verb == "sounds") {
             answer = rig_->sounds.started.join(' ');
         } else if (verb == "recorded") {  // the rows of the last game in the user's record
@@ -144,7 +144,7 @@ private:
     // One player means the one-player table.
     void open(int players) {
         rig_ = std::make_unique<Harness>(players);
-        TableScreen* table = &rig_->screen();
+        TableScreen* table = &rig_->table;
         QObject::connect(table, &TableScreen::rulesRequested, [this] { news_ += " | rules"; });
         QObject::connect(table, &TableScreen::exitRequested,
                          [this](bool save) { news_ += save ? " | exit, saved" : " | exit"; });
@@ -152,7 +152,7 @@ private:
     }
     // The table's window shown and active, as a player's would be.
     void show() {
-        rig_->screen().show();
+        rig_->table.show();
         activate();
     }
     void activate() {
@@ -195,7 +195,7 @@ private:
             seen += QStringLiteral(" | mark %1%2").arg(margin).arg(even ? " all round" : " askew");
         }
         seen += std::exchange(news_, {});
-        return (seen + (rig_->screen().referee().phase() == Phase::Dealing ? " | dealing" : ""))
+        return (seen + (rig_->table.referee().phase() == Phase::Dealing ? " | dealing" : ""))
             .toStdString();
     }
 
