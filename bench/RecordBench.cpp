@@ -35,10 +35,9 @@
 #include "record/Report.h"
 #include "record/ResultsReader.h"
 #include "record/Schema.h"
-#include "screens/ReportScreen.h"
-#include "screens/ResultsScreen.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/TeacherReport.h"
+#include "results/ReportScreen.h"
+#include "results/ResultsScreen.h"
+#include "results/TeacherReport.h"
 
 namespace zandoli {
 namespace {
@@ -351,11 +350,10 @@ void timeScreen(benchmark::State& bench, const std::function<void(Shown&)>& show
         bench.SkipWithError("the record of 10,000 games could not be made");
         return;
     }
-    ScreenRegistry screens;
     std::vector<double> micros;
     for (auto _ : bench) {
         const auto start = Clock::now();
-        Shown screen(screens, path);
+        Shown screen(path);
         show(screen);
         if (!QTest::qWaitForWindowExposed(screen.window())) {
             bench.SkipWithError("the screen was not shown");

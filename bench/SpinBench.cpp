@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     state.numPlayers = 4;
     state.playSound = 0;
     TableScreen table(MULTI_PLAYER_TABLE, state);
-    table.show();
+    table.open(TableStart::Deal);
     SpinTimer timer(table, state, spins);
 
     QTimer watch;

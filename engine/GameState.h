@@ -24,7 +24,6 @@ using Hands = std::array<std::array<int16_t, HAND_SLOTS>, PLAYER_SLOTS>;
 struct GameState {
     int16_t numPlayers{};
     int16_t playSound{};
-    int16_t restoring{};
     Hands hand{};
     Hands turnHand{};
     std::array<int16_t, PLAYER_SLOTS> handSize{};

@@ -34,6 +34,10 @@ bool Referee::resultIs(double marker) const {
     return valuesMatch(result(), marker);
 }
 
+bool Referee::packTakeable() const {
+    return phase_ == Phase::Playing && resultIs(BLUE_STAR);
+}
+
 void Referee::enter(Phase phase) {
     phase_ = phase;
 }
@@ -99,6 +103,7 @@ TableState Referee::tableState() const {
     shown.nextPlayerShown = rules_.handOverButton && phase_ != Phase::Dealing;
     shown.spinEnabled = spinLit();
     shown.nextPlayerEnabled = nextLit();
+    shown.packTakeable = packTakeable();
     if (!dialAtRest_) {
         shown.pointer = spinPos_;
     }
@@ -116,6 +121,7 @@ void Referee::timerFired(TimerId id) {
     switch (id) {
         case TimerId::DealDelay:  // Dealing -> AwaitingSpin
             scheduler_.stop(TimerId::DealDelay);
+            shuffleAndDeal();
             startPlay();
             break;
         case TimerId::SpinStep:  // Spinning -> Playing at the last step
@@ -146,7 +152,7 @@ void Referee::timerFired(TimerId id) {
     }
 }
 
-void Referee::load() {
+void Referee::load(TableStart start) {
     Step step(*this);
     // A table left by Exit took its timers down with its window; the referee
     // outlives the window, so start from none running.
@@ -154,12 +160,8 @@ void Referee::load() {
     // The window has just been built with Spin lit and no count shown.
     spinLitThroughDeal_ = true;
     spinCount_.reset();
-    dealOrRestoreGame();
-}
-
-void Referee::dealOrRestoreGame() {
     dialAtRest_ = true;
-    if (state_.restoring == 1) {
+    if (start == TableStart::Restore) {
         restoreGame();
         return;
     }
@@ -180,9 +182,6 @@ void Referee::beginDeal() {
 }
 
 void Referee::startPlay() {
-    if (state_.restoring != 1) {
-        shuffleAndDeal();
-    }
     layOutTurn();
     enter(Phase::AwaitingSpin);
     tell({.moment = Moment::TurnBegan, .player = state_.colour});
@@ -326,7 +325,7 @@ void Referee::drawCard() {
     // Only the current player's own stopped spin on the blue star draws: not
     // while the pointer passes it, not on the previous player's result at the
     // start of a turn, and once a turn, since the draw moves the turn on.
-    if (phase_ != Phase::Playing || !resultIs(BLUE_STAR)) {
+    if (!packTakeable()) {
         return;
     }
     state_.drawn = 1;
@@ -416,6 +415,12 @@ void Referee::buttonPressed(TableButton button) {
             break;
         case TableButton::Rules:
             tell({.moment = Moment::RulesShown});
+            break;
+        case TableButton::Results:
+            // The button shows only once the game is won.
+            if (phase_ == Phase::Won) {
+                tell({.moment = Moment::ResultsShown});
+            }
             break;
     }
 }

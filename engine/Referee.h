@@ -30,6 +30,10 @@ struct TableRules {
 inline constexpr TableRules MULTI_PLAYER_RULES{true, false, false};
 inline constexpr TableRules ONE_PLAYER_RULES{false, true, true};
 
+// How a table's game begins when its window has been built: a new deal, or
+// the game already read into the state from the save.
+enum class TableStart { Deal, Restore };
+
 // The referee of a table: it owns the table's own variables and runs the turn
 // cycle. Its public operations are the table's events, said as what was
 // pressed. After each it shows the table through its view and tells what
@@ -45,9 +49,9 @@ public:
     Referee(const Referee&) = delete;
     Referee& operator=(const Referee&) = delete;
 
-    // The table's window has been built: start a new game, or rebuild a
-    // restored one when state.restoring == 1.
-    void load();
+    // The table's window has been built: deal a new game, or take up the
+    // one read into the state.
+    void load(TableStart start);
 
     void spinPressed();
     void buttonPressed(TableButton button);
@@ -64,7 +68,6 @@ public:
     int16_t spinPos() const { return spinPos_; }
     // The steps of the spin under way, or of the last one.
     int spinLength() const { return spinLength_; }
-    const PackOrder& packOrder() const { return packOrder_; }
     // The spin result under the pointer.
     double result() const { return SPINVALUES[static_cast<size_t>(spinPos_)]; }
     // A slot shows a card: it was filled at the start of the turn or by a
@@ -85,12 +88,11 @@ private:
     bool spinLit() const;
     bool nextLit() const;
 
-    void dealOrRestoreGame();
     void restoreGame();
     // The reset every new game starts with, at the table's load and at New Game.
     void resetGame();
     void beginDeal();
-    // The dealt or restored hand goes on the table and the first player may spin.
+    // The hand goes on the table and its player may spin.
     void startPlay();
     void shuffleAndDeal();
     // The current colour's turn: its caption, and a fresh copy of its hand
@@ -111,6 +113,8 @@ private:
     // to the next colour in play, after telling what the turn left.
     void passTurn();
     bool resultIs(double marker) const;
+    // Only the current player's own stopped spin on the blue star draws.
+    bool packTakeable() const;
 
     GameState& state_;
     TableView& view_;

@@ -38,8 +38,8 @@ enum class Phase {
     Won,
 };
 
-// The table's four small buttons.
-enum class TableButton { Exit, NewGame, NextPlayer, Rules };
+// The table's four small buttons, and See the Results, which shows after a win.
+enum class TableButton { Exit, NewGame, NextPlayer, Rules, Results };
 
 // A row of slots that show no card.
 inline constexpr std::array<int16_t, SHOWN_SLOTS> NO_FACES = [] {
@@ -64,6 +64,8 @@ struct TableState {
     bool nextPlayerShown{};
     bool spinEnabled = true;
     bool nextPlayerEnabled{};
+    // A press on the pack takes a card: the spin stopped on the star on blue.
+    bool packTakeable{};
     // The spinner's position while it shows one; empty while it is at rest.
     std::optional<int> pointer;
     // The card each slot shows, NO_CARD for a slot that shows none.
@@ -88,6 +90,7 @@ enum class Moment {
     HandedOver,     // the next player's turn is laid out
     Won,            // `player` has no card left; `spins` at the one-player table
     RulesShown,     // The Rules was accepted
+    ResultsShown,   // See the Results was accepted, after a win
     ExitAccepted,   // Exit was accepted: leave, saving if `save`
 };
 

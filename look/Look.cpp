@@ -61,6 +61,7 @@ const char* momentSound(Moment moment) {
         case Moment::CardTurnedUp:
         case Moment::TurnEnded:
         case Moment::ExitAccepted:
+        case Moment::ResultsShown:
             break;
     }
     return nullptr;

@@ -65,6 +65,7 @@ void Recorder::happened(const TableEvent& event) {
         case Moment::CardTurnedUp:
         case Moment::HandedOver:
         case Moment::RulesShown:
+        case Moment::ResultsShown:
             break;
     }
 }

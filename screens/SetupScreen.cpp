@@ -6,17 +6,11 @@
 
 #include "language/Numbers.h"
 #include "platform/Platform.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
-#include "screens/Backdrop.h"
 #include "screens/NamesDialog.h"
-#include "screens/ResultsScreen.h"
-#include "screens/RulesScreen.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/TitleScreen.h"
-#include "table/TableScreen.h"
 
 namespace zandoli {
 
@@ -56,8 +50,8 @@ QString shownAddress() {
 
 }  // namespace
 
-SetupScreen::SetupScreen(ScreenRegistry& screens)
-    : Screen(QStringLiteral("setup")), screens_(screens) {}
+SetupScreen::SetupScreen(const int16_t& hideDesktop)
+    : Screen(QStringLiteral("setup")), hideDesktop_(hideDesktop) {}
 
 bool SetupScreen::offersHideDesktop(QSize display) {
     return display.width() > HIDE_DESKTOP_MIN_WIDTH;
@@ -83,6 +77,15 @@ QWidget* SetupScreen::createWindow() {
             .arg(numbers::decimal(0.5), numbers::count(50)));
     logo_->setGeometry(units::pxRect(3600, 1440, 1500, 2085));
 
+    buildOptions(form);
+    buildPlayerButtons(form);
+    buildFooter(form);
+    speech::setWindowPurpose(form,
+                             QCoreApplication::translate("Setup", "choose the number of players"));
+    return form;
+}
+
+void SetupScreen::buildOptions(QWidget* form) {
     playSoundBox_ = check(form, QStringLiteral("playSoundBox"),
                           QCoreApplication::translate("Setup", "Play Sound"),
                           {720, 2160, 1695, 375}, CHECK_FACE);
@@ -111,7 +114,9 @@ QWidget* SetupScreen::createWindow() {
     connect(names, &ButtonLabel::clicked, this, &SetupScreen::namesPressed);
     bindKey(names, QKeySequence(Qt::Key_N),
             QCoreApplication::translate("Setup", "give each player a name for the results"));
+}
 
+void SetupScreen::buildPlayerButtons(QWidget* form) {
     ClickLabel* heading = text(form, QStringLiteral("playersHeading"),
                                QCoreApplication::translate("Setup", "Select Number of Players"),
                                {240, 3960, 5160, 600}, HEADING_FACE, Qt::AlignCenter);
@@ -134,7 +139,9 @@ QWidget* SetupScreen::createWindow() {
         auto* keypad = new QShortcut(QKeySequence(Qt::KeypadModifier | (Qt::Key_1 + i)), form);
         connect(keypad, &QShortcut::activated, players, &ButtonLabel::press);
     }
+}
 
+void SetupScreen::buildFooter(QWidget* form) {
     ButtonLabel* web = button(form, QStringLiteral("websiteButton"), shownAddress(),
                               {720, 5820, 3315, 375}, WEB_FACE);
     connect(web, &ButtonLabel::clicked, this, [this] { websitePressed(); });
@@ -147,9 +154,6 @@ QWidget* SetupScreen::createWindow() {
          Qt::AlignCenter);
     speech::setDescription(exit,
                            QCoreApplication::translate("Setup", "go back to the title screen"));
-    speech::setWindowPurpose(form,
-                             QCoreApplication::translate("Setup", "choose the number of players"));
-    return form;
 }
 
 void SetupScreen::onLoad() {
@@ -176,34 +180,21 @@ bool SetupScreen::loadSteps() {
     if (offersHideDesktop(displayTwips())) {
         hideDesktopBox_->setVisible(true);
     }
-    hideDesktopBox_->setChecked(screens_.hideDesktop != 0);
+    hideDesktopBox_->setChecked(hideDesktop_ != 0);
     return true;
 }
 
 void SetupScreen::playSoundClicked() {
-    screens_.click(CLICK1);
+    emit soundRequested(CLICK1);
 }
 
 void SetupScreen::hideDesktopClicked() {
-    screens_.click(CLICK1);
-    if (hideDesktopBox_->isChecked()) {
-        screens_.hideDesktop = 1;
-        screens_.backdrop().show();
-    } else {
-        screens_.hideDesktop = 0;
-        screens_.backdrop().unload();
-    }
-    show();
+    emit soundRequested(CLICK1);
+    emit hideDesktopChosen(hideDesktopBox_->isChecked());
 }
 
 void SetupScreen::playersPressed(int players) {
-    screens_.table().unload();
-    GameState& state = screens_.state();
-    state.numPlayers = static_cast<int16_t>(players);
-    state.playSound = playSoundBox_->isChecked() ? 1 : 0;
-    screens_.showTable();
-    screens_.rules().unload();
-    unload();
+    emit gameRequested(players, playSoundBox_->isChecked());
 }
 
 void SetupScreen::websitePressed() {
@@ -211,25 +202,22 @@ void SetupScreen::websitePressed() {
 }
 
 void SetupScreen::exitPressed() {
-    screens_.title().show();
-    unload();
+    emit closeRequested();
 }
 
 void SetupScreen::resultsPressed() {
-    screens_.results().showLatest();
-    screens_.click(CLICK);
+    emit resultsRequested();
 }
 
 void SetupScreen::namesPressed() {
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
     auto* dialog = new NamesDialog(window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
 
 void SetupScreen::rulesPressed() {
-    screens_.rules().show();
-    screens_.click(CLICK);
+    emit rulesRequested();
 }
 
 }  // namespace zandoli

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QSize>
 #include <array>
+#include <cstdint>
 
 #include "engine/GameState.h"
 #include "platform/ButtonLabel.h"
@@ -12,16 +13,15 @@
 
 namespace zandoli {
 
-class ScreenRegistry;
-
 // The set-up screen: the Play Sound and Hide Desktop options,
-// the player-count buttons that start a game, the rules, the makers' web
-// site, and the way back to the title screen.
+// the player-count buttons that start a game, the rules, the results, the
+// makers' web site, and the way back to the title screen (closeRequested).
 class SetupScreen : public Screen {
     Q_OBJECT
 
 public:
-    explicit SetupScreen(ScreenRegistry& screens);
+    // `hideDesktop`: whether the backdrop is up, which the Hide Desktop box shows.
+    explicit SetupScreen(const int16_t& hideDesktop);
 
     // Whether a display of this size (in twips) offers the Hide Desktop box.
     static bool offersHideDesktop(QSize display);
@@ -35,6 +35,16 @@ public:
     void resultsPressed();
     void namesPressed();  // the Player Names dialog
 
+signals:
+    // A player count was pressed: the registry deals a game at its table,
+    // with sound as Play Sound says.
+    void gameRequested(int players, bool sound);
+    // Hide Desktop was ticked or unticked: the registry shows or takes down
+    // the backdrop.
+    void hideDesktopChosen(bool hide);
+    void rulesRequested();
+    void resultsRequested();
+
 protected:
     QWidget* createWindow() override;
     void onLoad() override;
@@ -44,10 +54,13 @@ protected:
 private:
     static constexpr int PLAYER_BUTTONS = PLAYING_COLOURS;
 
+    void buildOptions(QWidget* form);
+    void buildPlayerButtons(QWidget* form);
+    void buildFooter(QWidget* form);
     // The load steps after the position; false when one failed.
     bool loadSteps();
 
-    ScreenRegistry& screens_;
+    const int16_t& hideDesktop_;
     QPointer<PictureBox> logo_;
     QPointer<QCheckBox> playSoundBox_;
     QPointer<QCheckBox> hideDesktopBox_;

@@ -28,6 +28,11 @@ QString buttonDescription(TableButton which) {
         case TableButton::Rules:
             return QCoreApplication::translate("Table", "show the rules of the game. Key: %1")
                 .arg(tableKeys::shown(tableKeys::RULES));
+        case TableButton::Results:
+            return QCoreApplication::translate(
+                       "Table",
+                       "what each player matched, got wrong and missed in this game. Key: %1")
+                .arg(tableKeys::shown(tableKeys::RESULTS));
     }
     return {};
 }
@@ -41,6 +46,8 @@ QString buttonKey(TableButton which) {
             return tableKeys::shown(tableKeys::NEXT_PLAYER);
         case TableButton::Rules:
             return tableKeys::shown(tableKeys::RULES);
+        case TableButton::Results:
+            return tableKeys::shown(tableKeys::RESULTS);
         case TableButton::Exit:
             break;
     }
@@ -50,6 +57,11 @@ QString buttonKey(TableButton which) {
 QString withKey(const QString& text, const QString& key) {
     return key.isEmpty() ? QString()
                          : QCoreApplication::translate("Zandoli", "%1 (key: %2)").arg(text, key);
+}
+
+void describe(ButtonLabel* button, TableButton which) {
+    speech::setDescription(button, buttonDescription(which));
+    button->setToolTip(withKey(button->text(), buttonKey(which)));
 }
 
 }  // namespace
@@ -82,17 +94,9 @@ void QtTableView::nameControls() {
             .arg(tableKeys::shown(tableKeys::SPIN)));
     widgets_.spin->setToolTip(withKey(widgets_.spin->text(), tableKeys::shown(tableKeys::SPIN)));
     for (TableButton which : TABLE_BUTTONS) {
-        ButtonLabel* button = widgets_.button(which);
-        speech::setDescription(button, buttonDescription(which));
-        button->setToolTip(withKey(button->text(), buttonKey(which)));
+        describe(widgets_.button(which), which);
     }
-    speech::setDescription(
-        widgets_.results,
-        QCoreApplication::translate(
-            "Table", "what each player matched, got wrong and missed in this game. Key: %1")
-            .arg(tableKeys::shown(tableKeys::RESULTS)));
-    widgets_.results->setToolTip(
-        withKey(widgets_.results->text(), tableKeys::shown(tableKeys::RESULTS)));
+    describe(widgets_.results, TableButton::Results);
     if (!widgets_.spinCount.isNull()) {
         speech::setName(widgets_.spinCount, QCoreApplication::translate("Table", "no spins yet"));
     }

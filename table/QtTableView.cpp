@@ -199,15 +199,7 @@ QString QtTableView::captionNews() const {
 void QtTableView::happened(const TableEvent& event) {
     if (const char* sound = look::momentSound(event.moment);
         sound != nullptr && game_.playSound == 1) {
-        // The rules' click follows the rules screen it opens.
-        if (event.moment != Moment::RulesShown) {
-            playWav(QString::fromLatin1(sound));
-        }
-    }
-    // Leaving needs no window: an Exit is passed on even after it has gone.
-    if (event.moment == Moment::ExitAccepted) {
-        emit exitRequested(event.save);
-        return;
+        playWav(QString::fromLatin1(sound));
     }
     if (widgets_.window.isNull()) {
         return;
@@ -230,11 +222,7 @@ void QtTableView::happened(const TableEvent& event) {
         case Moment::SpinStopped: {
             const QString result = QCoreApplication::translate("Table", "spinner: %1")
                                        .arg(widgets_.closeup->accessibleName());
-            if (valuesMatch(SPINVALUES[static_cast<size_t>(event.position)], BLUE_STAR)) {
-                moveFocusLater(widgets_.pack, result);
-            } else {
-                moveFocusLater(nextCard(-1), result);
-            }
+            moveFocusLater(shown_.packTakeable ? widgets_.pack.data() : nextCard(-1), result);
             break;
         }
         case Moment::WrongCard:
@@ -246,11 +234,7 @@ void QtTableView::happened(const TableEvent& event) {
             moveFocusLater(widgets_.button(TableButton::NewGame), captionNews());
             break;
         case Moment::RulesShown:
-            emit rulesRequested();
-            if (game_.playSound == 1) {
-                playWav(QString::fromLatin1(look::SOUND_CLICK));
-            }
-            break;
+        case Moment::ResultsShown:
         case Moment::ExitAccepted:
         case Moment::Dealt:
         case Moment::SpinStarted:

@@ -40,10 +40,6 @@ public:
     // What the window shows, as last told.
     const TableState& shown() const { return shown_; }
 
-signals:
-    void exitRequested(bool save);
-    void rulesRequested();
-
 private:
     void applyColourScheme(int colour);
     void showCaption(const TableState& state);

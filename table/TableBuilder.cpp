@@ -64,6 +64,9 @@ ButtonPlan buttonPlan(TableButton which, const TableKind& kind) {
         case TableButton::Rules:
             return {QStringLiteral("rulesButton"), look::rulesText(), RULES_RECT,
                     look::SMALL_BUTTON_POINTS};
+        case TableButton::Results:
+            return {QStringLiteral("resultsButton"), look::resultsText(), RESULTS_RECT,
+                    look::BIG_BUTTON_POINTS};
     }
     return {};
 }
@@ -164,9 +167,7 @@ void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
     for (TableButton which : TABLE_BUTTONS) {
         widgets.buttons[buttonIndex(which)] = buildButton(widgets.window, buttonPlan(which, kind));
     }
-    widgets.results =
-        buildButton(widgets.window, {QStringLiteral("resultsButton"), look::resultsText(),
-                                     RESULTS_RECT, look::BIG_BUTTON_POINTS});
+    widgets.results = buildButton(widgets.window, buttonPlan(TableButton::Results, kind));
 }
 
 // Both take the colour of the player to move from the colour scheme.

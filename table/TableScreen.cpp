@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 #include <limits>
+#include <utility>
 
 #include "engine/Spinner.h"
 #include "look/TableArt.h"
@@ -37,20 +38,38 @@ TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* sch
               }
               return names;
           }),
-      tee_(view_, recorder_),
+      tee_{&view_, &recorder_, this},
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
       scheduler_(scheduler == nullptr ? *ownScheduler_ : *scheduler),
       random_(random == nullptr ? *ownRandom_ : *random),
-      referee_(std::make_unique<Referee>(state, tee_, scheduler_, random_, kind.rules)) {
-    connect(&view_, &QtTableView::exitRequested, this, &TableScreen::exitRequested);
-    connect(&view_, &QtTableView::rulesRequested, this, &TableScreen::rulesRequested);
-}
+      referee_(std::make_unique<Referee>(state, tee_, scheduler_, random_, kind.rules)) {}
 
 TableScreen::~TableScreen() {
     // The timers must not reach a referee that is going away.
     scheduler_.stopAll();
     scheduler_.setCallback(nullptr);
+}
+
+void TableScreen::open(TableStart start) {
+    start_ = start;
+    Screen::show();
+}
+
+void TableScreen::happened(const TableEvent& event) {
+    switch (event.moment) {
+        case Moment::ExitAccepted:
+            emit exitRequested(event.save);
+            break;
+        case Moment::RulesShown:
+            emit rulesRequested();
+            break;
+        case Moment::ResultsShown:
+            emit resultsRequested();
+            break;
+        default:
+            break;
+    }
 }
 
 QWidget* TableScreen::createWindow() {
@@ -77,7 +96,8 @@ void TableScreen::connectControls() {
         connect(widgets_.button(which), &ButtonLabel::clicked, this,
                 [this, which] { referee_->buttonPressed(which); });
     }
-    connect(widgets_.results, &ButtonLabel::clicked, this, &TableScreen::resultsRequested);
+    connect(widgets_.results, &ButtonLabel::clicked, this,
+            [this] { referee_->buttonPressed(TableButton::Results); });
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
     bindKeys();
 }
@@ -92,20 +112,14 @@ void TableScreen::bindKeys() {
     bind(tableKeys::TAKE_CARD, [this] { widgets_.pack->press(); });
     bind(tableKeys::NEW_GAME, [this] { widgets_.button(TableButton::NewGame)->press(); });
     bind(tableKeys::RULES, [this] { widgets_.button(TableButton::Rules)->press(); });
-    auto* fullScreen = new QShortcut(widgets_.window);
-    fullScreen->setKeys(tableKeys::fullScreenKeys());
-    connect(fullScreen, &QShortcut::activated, this, &TableScreen::fullScreenRequested);
+    bindFullScreenKey(widgets_.window);
     // Escape is the way out a projector's user tries first; in a window it
     // does nothing at the table.
     if (zandoli::fullScreen()) {
         bind(QKeySequence(Qt::Key_Escape), [this] { emit fullScreenRequested(); });
     }
-    // Pressing a hidden button does nothing: the key works only after a win.
-    bind(tableKeys::RESULTS, [this] {
-        if (widgets_.results->isVisible()) {
-            widgets_.results->press();
-        }
-    });
+    // The referee takes See the Results only after a win, when it shows.
+    bind(tableKeys::RESULTS, [this] { widgets_.results->press(); });
 }
 
 bool TableScreen::moveAmongCards(QWidget* from, int key) {
@@ -157,7 +171,7 @@ void TableScreen::onLoad() {
     fitWindow(widgets_.window);
     TableBuilder::prepare(widgets_);
     warmPictures();
-    referee_->load();
+    referee_->load(std::exchange(start_, TableStart::Deal));
 }
 
 void TableScreen::onRebuilt() {

@@ -38,9 +38,7 @@ struct Table {
     // Brings back the table as saved, at the turn of `colour`.
     void restore(int colour) {
         state.colour = static_cast<int16_t>(colour);
-        state.restoring = 1;
-        referee->load();
-        state.restoring = 0;
+        referee->load(TableStart::Restore);
     }
     // Spins so that the pointer stops at the position, and waits for it.
     void spinTo(int position) {
@@ -68,9 +66,9 @@ struct Table {
     // drawn card shows in), "won in 12" (a one-player count).
     static std::string words(const TableEvent& e) {
         // In the order of Moment.
-        static const std::array<std::string, 13> names = {
-            "dealt", "turn",  "spin",     "stop ", "discard ", "wrong ", "draw ",
-            "up ",   "ended", "handover", "won",   "rules",    "| exit"};
+        static const std::array<std::string, 14> names = {
+            "dealt", "turn",  "spin",     "stop ", "discard ", "wrong ",  "draw ",
+            "up ",   "ended", "handover", "won",   "rules",    "results", "| exit"};
         const std::string& name = names.at(static_cast<size_t>(e.moment));
         switch (e.moment) {
             case Moment::SpinStopped:
@@ -91,9 +89,9 @@ struct Table {
     }
     // Plays one step and returns the table line followed by what happened
     // meanwhile, in words(). Steps: "load", "deal" (load and wait out the
-    // deal), "spin 8" (to position 8, waiting for the stop), "spinbutton" or
-    // "spinbutton 20" (a press for a spin of 20 steps, no wait), "click 3"
-    // (slot 3), "pack", "next", "rules", "newgame", "exit", "wait 400"
+    // deal), "reopen" (the game in the state, as a save is taken up), "spin 8" (to position 8,
+    // waiting for the stop), "spinbutton" or "spinbutton 20" (a press for a spin of 20 steps, no
+    // wait), "click 3" (slot 3), "pack", "next", "rules", "newgame", "exit", "wait 400"
     // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
     // "spins 22" (the saved count), "random 0.5" (the generator's next
     // number), "always 0.5" (its number once none is queued). A save made by
@@ -135,8 +133,10 @@ struct Table {
                 kept += (s ? " " : "") + std::to_string(state.turnHand[n[0]][s]);
             }
             return kept;
+        } else if (verb == "reopen") {
+            referee->load(TableStart::Restore);
         } else if (verb == "load" || verb == "deal") {
-            referee->load();
+            referee->load(TableStart::Deal);
             scheduler.advance(verb == "deal" ? timerInterval(TimerId::DealDelay) : 0);
         } else if (verb == "spin") {
             spinTo(n[0]);
@@ -149,9 +149,11 @@ struct Table {
             referee->cardClicked(n[0]);
         } else if (verb == "pack") {
             referee->packClicked();
-        } else if (verb == "next" || verb == "rules" || verb == "newgame" || verb == "exit") {
+        } else if (verb == "next" || verb == "rules" || verb == "results" || verb == "newgame" ||
+                   verb == "exit") {
             referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
                                    : verb == "rules"   ? TableButton::Rules
+                                   : verb == "results" ? TableButton::Results
                                    : verb == "newgame" ? TableButton::NewGame
                                                        : TableButton::Exit);
         } else if (verb == "wait") {

@@ -12,11 +12,11 @@
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
-#include "screens/ResultsScreen.h"
+#include "results/ResultsScreen.h"
+#include "results/TeacherReport.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
-#include "screens/TeacherReport.h"
 #include "screens/TitleScreen.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
@@ -90,7 +90,8 @@ TEST_F(Golden, TitleSetUpAndRules) {
 // of 0.1, 0.25 and 0.75).
 TEST_F(Golden, TablesDealtSpunWonAndRestored) {
     Harness four(4);
-    four.table.show();  // the cards are being shuffled: only the title and the buttons show
+    four.table.open(
+        TableStart::Deal);  // the cards are being shuffled: only the title and the buttons show
     looksLikeGolden(four.table.window(), "table-four-dealing");
     four.clock.advance(timerInterval(TimerId::DealDelay));
     // Where the window stands no grab shows: centred on the 1280 x 1024 display.

@@ -17,6 +17,7 @@
 #include "language/Language.h"
 #include "language/RulesText.h"
 #include "platform/Platform.h"
+#include "screens/CommandLine.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
@@ -143,8 +144,10 @@ public:
                 .toStdString();
         } else if (verb == "choose") {
             const std::string line = "zandoli " + a + " " + b;
-            return language::choose(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts))
-                .toStdString();
+            const commandLine::Reading reading =
+                commandLine::read(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts));
+            return reading.request ? language::choose(reading.request->language).toStdString()
+                                   : "not read: " + reading.error.toStdString();
         } else if (verb == "remembered") {
             // On disk, in the file the user's choices go to. Qt finds that
             // file once a run, so it may lie in an earlier part's folder.

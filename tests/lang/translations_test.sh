@@ -20,7 +20,7 @@ done
 shift
 sources=("$@")
 here=$(dirname "${BASH_SOURCE[0]}")
-folders=(language assets platform table screens)
+folders=(language assets platform table results screens)
 
 tmp=$(mktemp -d /tmp/zandoli-translations.XXXXXX)
 trap 'rm -rf "$tmp"' EXIT

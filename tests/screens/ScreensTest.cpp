@@ -20,10 +20,10 @@
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
+#include "results/ReportScreen.h"
+#include "results/ResultsScreen.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
-#include "screens/ReportScreen.h"
-#include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
@@ -99,8 +99,8 @@ public:
                               a == (websiteAddress().isEmpty() ? "about-page" : "web-address");
             return here ? std::optional<std::string>("") : std::nullopt;
         } else if (verb == "state") {
-            return words({"players", state.numPlayers, "sound", state.playSound, "restoring",
-                          state.restoring, "desktop", screens_->hideDesktop, "start",
+            return words({"players", state.numPlayers, "sound", state.playSound, "desktop",
+                          screens_->hideDesktop, "start",
                           // Asked of a closed title, the caption would open it.
                           screens_->title().isLoaded() ? screens_->title().startCaption() : "-"});
         } else if (verb == "saved") {
@@ -189,10 +189,9 @@ public:
             QFile::remove(QString::fromStdString(a));
             forgetPictures();
         } else if (verb == "set") {
-            (a == "sound"       ? state.playSound
-             : a == "players"   ? state.numPlayers
-             : a == "restoring" ? state.restoring
-                                : screens_->hideDesktop) = static_cast<int16_t>(std::stoi(b));
+            (a == "sound"     ? state.playSound
+             : a == "players" ? state.numPlayers
+                              : screens_->hideDesktop) = static_cast<int16_t>(std::stoi(b));
         } else if (verb == "install") {
             const QString here = QDir::currentPath();
             EXPECT_TRUE(QDir(installed_.path()).mkdir(QStringLiteral("Images")));

@@ -1,4 +1,4 @@
-#include "screens/ScreenControls.h"
+#include "platform/ScreenControls.h"
 
 #include <QCoreApplication>
 #include <QPalette>
@@ -6,9 +6,9 @@
 
 #include "platform/CheckBox.h"
 #include "platform/FitText.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
-#include "screens/ScreenLook.h"
 
 namespace zandoli::screenControls {
 

@@ -1,4 +1,4 @@
-#include "screens/ResultsWords.h"
+#include "results/ResultsWords.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "screens/ResultsChart.h"
+#include "results/ResultsChart.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include "look/Colours.h"
 #include "look/TableLayout.h"
 #include "platform/Speech.h"
-#include "screens/ResultsWords.h"
+#include "results/ResultsWords.h"
 #include "table/CardPainter.h"
 
 namespace zandoli {

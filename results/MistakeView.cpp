@@ -1,12 +1,12 @@
-#include "screens/MistakeView.h"
+#include "results/MistakeView.h"
 
 #include <QPainter>
 
 #include "look/Colours.h"
 #include "look/TableLayout.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
-#include "screens/ResultsWords.h"
-#include "screens/ScreenLook.h"
+#include "results/ResultsWords.h"
 #include "table/CardPainter.h"
 
 namespace zandoli {

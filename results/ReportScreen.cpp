@@ -1,4 +1,4 @@
-#include "screens/ReportScreen.h"
+#include "results/ReportScreen.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,14 +12,13 @@
 
 #include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
-#include "screens/ResultsWords.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/TeacherReport.h"
+#include "results/ResultsWords.h"
+#include "results/TeacherReport.h"
 
 namespace zandoli {
 
@@ -122,9 +121,8 @@ QComboBox* choice(QWidget* parent, const QString& name, const QString& reads, Tw
 
 }  // namespace
 
-ReportScreen::ReportScreen(ScreenRegistry& screens, const QString& recordPath)
+ReportScreen::ReportScreen(const QString& recordPath)
     : Screen(QStringLiteral("report")),
-      screens_(screens),
       record_(recordPath.isEmpty() ? RecordStore::userPath() : recordPath) {}
 
 QWidget* ReportScreen::createWindow() {
@@ -186,7 +184,7 @@ QWidget* ReportScreen::createWindow() {
     connect(back_, &ButtonLabel::clicked, this, &ReportScreen::backPressed);
     bindKey(back_, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Report", "close the report"));
-    screens_.bindFullScreenKey(form);
+    bindFullScreenKey(form);
 
     connect(periodChoice_, &QComboBox::activated, this,
             [this](int index) { choosePeriod(PERIODS[static_cast<size_t>(index)]); });
@@ -299,7 +297,7 @@ int64_t ReportScreen::nowMs() const {
 }
 
 void ReportScreen::savePdfPressed() {
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
     if (pupils_.empty()) {
         return;
     }
@@ -316,7 +314,7 @@ void ReportScreen::savePdfPressed() {
 }
 
 void ReportScreen::saveCsvPressed() {
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
     if (pupils_.empty()) {
         return;
     }
@@ -339,8 +337,7 @@ void ReportScreen::tell(ButtonLabel* pressed, const QString& what) {
 }
 
 void ReportScreen::backPressed() {
-    unload();
-    screens_.click(CLICK);
+    emit closeRequested();
 }
 
 }  // namespace zandoli

@@ -1,4 +1,4 @@
-#include "screens/TeacherReport.h"
+#include "results/TeacherReport.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,12 +12,12 @@
 #include "language/Language.h"
 #include "language/Numbers.h"
 #include "look/Colours.h"
+#include "platform/ScreenLook.h"
 #include "record/Exchange.h"
-#include "screens/MistakeView.h"
-#include "screens/ResultsChart.h"
-#include "screens/ResultsLegend.h"
-#include "screens/ResultsWords.h"
-#include "screens/ScreenLook.h"
+#include "results/MistakeView.h"
+#include "results/ResultsChart.h"
+#include "results/ResultsLegend.h"
+#include "results/ResultsWords.h"
 
 namespace zandoli {
 

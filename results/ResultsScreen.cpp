@@ -1,4 +1,4 @@
-#include "screens/ResultsScreen.h"
+#include "results/ResultsScreen.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -6,15 +6,14 @@
 
 #include "look/Colours.h"
 #include "platform/Platform.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
-#include "screens/ReportScreen.h"
-#include "screens/ResultsLegend.h"
-#include "screens/ResultsWords.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
-#include "screens/ScreenRegistry.h"
+#include "results/ReportScreen.h"
+#include "results/ResultsLegend.h"
+#include "results/ResultsWords.h"
 
 namespace zandoli {
 
@@ -59,9 +58,8 @@ int scaleTop(const GameResults& game) {
 
 }  // namespace
 
-ResultsScreen::ResultsScreen(ScreenRegistry& screens, const QString& recordPath)
+ResultsScreen::ResultsScreen(const QString& recordPath)
     : Screen(QStringLiteral("results")),
-      screens_(screens),
       reader_(recordPath.isEmpty() ? RecordStore::userPath() : recordPath) {}
 
 QWidget* ResultsScreen::createWindow() {
@@ -115,7 +113,7 @@ QWidget* ResultsScreen::createWindow() {
     connect(back, &ButtonLabel::clicked, this, &ResultsScreen::backPressed);
     bindKey(back, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Results", "close the results"));
-    screens_.bindFullScreenKey(form);
+    bindFullScreenKey(form);
     speech::setWindowPurpose(form, QCoreApplication::translate("Results", "Results"));
     return form;
 }
@@ -164,14 +162,14 @@ void ResultsScreen::previousPressed() {
     if (game_) {
         display(reader_.before(game_->id), true);
     }
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
 }
 
 void ResultsScreen::nextPressed() {
     if (game_) {
         display(reader_.after(game_->id), true);
     }
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
 }
 
 bool ResultsScreen::confirmForget() {
@@ -185,7 +183,7 @@ bool ResultsScreen::confirmForget() {
 }
 
 void ResultsScreen::forgetPressed() {
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
     if (confirmForget()) {
         reader_.forgetAll();
         display(std::nullopt, false);
@@ -193,13 +191,12 @@ void ResultsScreen::forgetPressed() {
 }
 
 void ResultsScreen::reportPressed() {
-    screens_.click(CLICK);
-    screens_.report().showReport();
+    emit soundRequested(CLICK);
+    emit reportRequested();
 }
 
 void ResultsScreen::backPressed() {
-    unload();
-    screens_.click(CLICK);
+    emit closeRequested();
 }
 
 void ResultsScreen::display(std::optional<GameResults> game, bool keepWhenNone) {

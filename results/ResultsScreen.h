@@ -11,12 +11,10 @@
 #include "platform/Screen.h"
 #include "record/GameResults.h"
 #include "record/ResultsReader.h"
-#include "screens/MistakeView.h"
-#include "screens/ResultsChart.h"
+#include "results/MistakeView.h"
+#include "results/ResultsChart.h"
 
 namespace zandoli {
-
-class ScreenRegistry;
 
 // What each player of a recorded game did, at the table's size: for each
 // player the cards matched, wrong and missed by form as a chart, and the
@@ -27,7 +25,7 @@ class ResultsScreen : public Screen {
 
 public:
     // `recordPath` empty: the user's record.
-    explicit ResultsScreen(ScreenRegistry& screens, const QString& recordPath = QString());
+    explicit ResultsScreen(const QString& recordPath = QString());
 
     // Shows the last game recorded.
     void showLatest();
@@ -41,6 +39,10 @@ public:
 
     // The game shown; none when the record holds none.
     const std::optional<GameResults>& shownGame() const { return game_; }
+
+signals:
+    // Report was pressed: the registry lays the teacher's report on top.
+    void reportRequested();
 
 protected:
     QWidget* createWindow() override;
@@ -63,7 +65,6 @@ private:
     void display(std::optional<GameResults> game, bool keepWhenNone);
     void fillPanel(Panel& panel, const PlayerResults* player, int scaleTop);
 
-    ScreenRegistry& screens_;
     ResultsReader reader_;
     std::optional<GameResults> game_;
     QPointer<ClickLabel> gameLine_;

@@ -15,8 +15,6 @@ class QScrollArea;
 
 namespace zandoli {
 
-class ScreenRegistry;
-
 // The teacher's report in the game, at the table's size: a period and a
 // pupil (or every pupil) chosen, the pages the printed report holds shown
 // one under the other as they print, and the way to save them as a PDF or
@@ -26,7 +24,7 @@ class ReportScreen : public Screen {
 
 public:
     // `recordPath` empty: the user's record.
-    explicit ReportScreen(ScreenRegistry& screens, const QString& recordPath = QString());
+    explicit ReportScreen(const QString& recordPath = QString());
 
     // Opens on every pupil's games of all time.
     void showReport();
@@ -57,7 +55,6 @@ private:
     // What a save did, on the screen and to a screen reader.
     void tell(ButtonLabel* pressed, const QString& what);
 
-    ScreenRegistry& screens_;
     QString record_;
     report::PeriodKind periodKind_ = report::PeriodKind::All;
     report::Period period_;

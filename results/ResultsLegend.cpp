@@ -1,11 +1,11 @@
-#include "screens/ResultsLegend.h"
+#include "results/ResultsLegend.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <array>
 
-#include "screens/ResultsChart.h"
-#include "screens/ScreenLook.h"
+#include "platform/ScreenLook.h"
+#include "results/ResultsChart.h"
 
 namespace zandoli {
 

@@ -14,10 +14,9 @@
 
 #include "language/Language.h"
 #include "record/RecordStore.h"
+#include "results/ReportScreen.h"
+#include "results/TeacherReport.h"
 #include "screens/CommandLine.h"
-#include "screens/ReportScreen.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/TeacherReport.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
@@ -100,7 +99,10 @@ public:
         } else if (verb == "now" || verb == "show") {
             if (!screen_) {
                 QFile::link(ZANDOLI_RUN_DIR "/Images", working_.path() + "/Images");
-                screen_ = std::make_unique<AnsweredReport>(screens_.emplace(), record());
+                screen_ = std::make_unique<AnsweredReport>(record());
+                // Back and Escape ask to close, and the registry would unload it.
+                QObject::connect(screen_.get(), &Screen::closeRequested, screen_.get(),
+                                 &Screen::unload);
             }
             if (verb == "now") {
                 screen_->now =
@@ -161,8 +163,8 @@ private:
         pages.removeAll(QString());
         return pages;
     }
-    // What `zandoli --export` and `--import` do, as run(), which main() calls
-    // with the program's arguments; the user's record is a copy of the part's.
+    // What `zandoli --export` and `--import` do, read and run as main() reads
+    // and runs the program's arguments; the user's record is a copy of the part's.
     int run(QStringList arguments) {
         if (QDir().mkpath(path("data/zandoli"))) {
             QFile::copy(record(), path("data/zandoli/record.sqlite"));
@@ -175,13 +177,13 @@ private:
             }
         }
         arguments.prepend("zandoli");
-        return commandLine::run(arguments);
+        const commandLine::Reading reading = commandLine::read(arguments);
+        return reading.request ? commandLine::runWithoutWindow(*reading.request) : 2;
     }
 
     QTemporaryDir folder_;
     DataHome home_;  // run() moves it into the folder
     WorkingFolder working_;
-    std::optional<ScreenRegistry> screens_;
     std::unique_ptr<AnsweredReport> screen_;
 };
 
