@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>no period &quot;%1&quot;: it is today, week, term or all</source>
-        <translation>pas de période «&#xa0;%1&#xa0;»&#xa0;: today, week, term ou all</translation>
+        <translation>période «&#xa0;%1&#xa0;» inconnue&#xa0;: today, week, term ou all</translation>
     </message>
     <message>
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
-        <translation>%1&#xa0;: le nom du fichier se termine par .pdf, .csv ou .zandoli</translation>
+        <translation>%1&#xa0;: le nom du fichier doit se terminer par .pdf, .csv ou .zandoli</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>The results show each player by this name. Leave it empty for the colour.</source>
-        <translation>Les résultats montrent chaque joueur sous ce nom. Laisse le champ vide pour garder la couleur.</translation>
+        <translation>Dans les résultats, chaque joueur apparaît sous ce nom. Laisse le champ vide pour garder le nom de sa couleur.</translation>
     </message>
     <message>
         <source>%1 player&apos;s name</source>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Confused a percentage or decimal with another of the same tenths</source>
-        <translation>A confondu un pourcentage ou un nombre décimal avec un autre de mêmes dixièmes</translation>
+        <translation>A confondu deux nombres qui ont le même chiffre des dixièmes</translation>
     </message>
     <message>
         <source>Another value</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>Passed by a card of the value</source>
-        <translation>A laissé passer une carte de la valeur</translation>
+        <translation>A laissé passer une carte de la bonne valeur</translation>
     </message>
 </context>
 <context>
@@ -579,11 +579,11 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Missed %1: %2. The spinner showed %3.</source>
-        <translation>Oubliée %1&#xa0;: %2. La roue montrait %3.</translation>
+        <translation>Carte oubliée %1&#xa0;: %2. Sur la roue&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1, %2. The spinner showed %3; pressed: %4.</source>
-        <translation>%1, %2. La roue montrait %3&#xa0;; carte choisie&#xa0;: %4.</translation>
+        <translation>%1, %2. Sur la roue&#xa0;: %3&#xa0;; carte choisie&#xa0;: %4.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
