@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
-        <translation>Cada imagen, sonido y texto del juego, incluidas esta página y las reglas para imprimir, está hecho por el propio código del juego.</translation>
+        <translation>Cada imagen, sonido y texto del juego, incluidas esta página y las reglas para imprimir, lo crea el propio código del juego.</translation>
     </message>
 </context>
 <context>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>no period &quot;%1&quot;: it is today, week, term or all</source>
-        <translation>no hay período «%1»: es today, week, term o all</translation>
+        <translation>«%1» no es un periodo: elige today, week, term o all</translation>
     </message>
     <message>
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
@@ -645,7 +645,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation>Zandoli? es un juego para 1 a 4 jugadores. Para empezar la partida, haz clic en el botón que indica el número de jugadores. Se juega en este orden: Azul, Amarillo, Magenta, Verde.</translation>
+        <translation>En Zandoli? pueden participar de 1 a 4 jugadores. Para empezar la partida, haz clic en el botón que indica el número de jugadores. Se juega en este orden: Azul, Amarillo, Magenta, Verde.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
@@ -915,7 +915,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>no spins yet</source>
-        <translation>todavía ningún giro</translation>
+        <translation>todavía no hay giros</translation>
     </message>
     <message>
         <source>spinning</source>
