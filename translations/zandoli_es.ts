@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Un juego de cartas para uno a cuatro jugadores que enseña que %1; %2; 1/2 y una cuadrícula sombreada a la mitad son el mismo número.</translation>
+        <translation>Un juego de cartas de uno a cuatro jugadores que enseña que %1; %2; 1/2 y una cuadrícula sombreada a la mitad representan el mismo número.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -653,7 +653,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas sus cartas equivalentes. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1; %2; 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
+        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas las cartas de su mano que representan el mismo número que la figura. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1; %2; 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
@@ -673,7 +673,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>The same value, four ways</source>
-        <translation>El mismo valor, de cuatro maneras</translation>
+        <translation>Cuatro maneras de representar el mismo número</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -733,7 +733,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Zandoli? logo: a half is %1 is %2 percent</source>
-        <translation>logo de Zandoli?: un medio es %1, es %2 por ciento</translation>
+        <translation>logo de Zandoli?: un medio; %1 y %2 por ciento representan el mismo número</translation>
     </message>
     <message>
         <source>Play Sound</source>
