@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>on this computer</source>
-        <translation>en este equipo</translation>
+        <translation>en este ordenador</translation>
     </message>
     <message>
         <source> (Debian and systems like it) or </source>
@@ -306,11 +306,11 @@
     <name>Report</name>
     <message>
         <source>no game was recorded in this period</source>
-        <translation>no se guardó ninguna partida en este período</translation>
+        <translation>no se guardó ninguna partida en este periodo</translation>
     </message>
     <message>
         <source>%1 played no game in this period</source>
-        <translation>%1 no jugó ninguna partida en este período</translation>
+        <translation>%1 no jugó ninguna partida en este periodo</translation>
     </message>
     <message>
         <source>wrote a page for 1 pupil to %1</source>
