@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Play Sound</source>
-        <translation>Ton an</translation>
+        <translation>Klänge abspielen</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
