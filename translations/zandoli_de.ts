@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld dieselbe Zahl sind.</translation>
+        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld gleichwertig sind.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>The same value, four ways</source>
-        <translation>Derselbe Wert auf vier Arten</translation>
+        <translation>Ein Wert – vier Darstellungen</translation>
     </message>
     <message>
         <source>Decimal</source>
