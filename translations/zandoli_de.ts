@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>Made by the Zandoli developers.</source>
-        <translation>Gemacht von den Entwicklern von Zandoli.</translation>
+        <translation>Ein Spiel der Zandoli-Entwickler.</translation>
     </message>
     <message>
         <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
-        <translation>Jedes Bild, jeder Klang und jeder Text des Spiels, diese Seite und die Spielregeln zum Drucken eingeschlossen, wird vom eigenen Code des Spiels erzeugt.</translation>
+        <translation>Alle Bilder, Klänge und Texte des Spiels – auch diese Seite und die Spielregeln zum Drucken – erzeugt das Spiel selbst.</translation>
     </message>
 </context>
 <context>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation>Zandoli? ist für 1 bis 4 Spieler. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
+        <translation>Zandoli? spielt man allein, zu zweit, zu dritt oder zu viert. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
