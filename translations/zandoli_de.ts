@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>One tenth away from the value</source>
-        <translation>Ein Zehntel neben dem Wert</translation>
+        <translation>Um ein Zehntel daneben</translation>
     </message>
     <message>
         <source>Confused a percentage or decimal with another of the same tenths</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>Passed by a card of the value</source>
-        <translation>Eine Karte des Werts liegen gelassen</translation>
+        <translation>Eine passende Karte liegen gelassen</translation>
     </message>
 </context>
 <context>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>Save for a Spreadsheet…</source>
-        <translation>Für Tabelle speichern…</translation>
+        <translation>Als Tabelle speichern…</translation>
     </message>
     <message>
         <source>save every choice of the period as a CSV file, a row a choice</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>Save for a Spreadsheet</source>
-        <translation>Für Tabellenkalkulation speichern</translation>
+        <translation>Als Tabelle speichern</translation>
     </message>
     <message>
         <source>Zandoli choices.csv</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>what each player learned in the games played</source>
-        <translation>was jeder Spieler in den gespielten Spielen gelernt hat</translation>
+        <translation>was jeder Spieler in den bisherigen Spielen gelernt hat</translation>
     </message>
     <message>
         <source>Names</source>
