@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld dieselbe Zahl sind.</translation>
+        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld gleichwertig sind.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>Made by the Zandoli developers.</source>
-        <translation>Gemacht von den Entwicklern von Zandoli.</translation>
+        <translation>Ein Spiel der Zandoli-Entwickler.</translation>
     </message>
     <message>
         <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
-        <translation>Jedes Bild, jeder Klang und jeder Text des Spiels, diese Seite und die Spielregeln zum Drucken eingeschlossen, wird vom eigenen Code des Spiels erzeugt.</translation>
+        <translation>Alle Bilder, Klänge und Texte des Spiels – auch diese Seite und die Spielregeln zum Drucken – erzeugt das Spiel selbst.</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>One tenth away from the value</source>
-        <translation>Ein Zehntel neben dem Wert</translation>
+        <translation>Um ein Zehntel daneben</translation>
     </message>
     <message>
         <source>Confused a percentage or decimal with another of the same tenths</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>Passed by a card of the value</source>
-        <translation>Eine Karte des Werts liegen gelassen</translation>
+        <translation>Eine passende Karte liegen gelassen</translation>
     </message>
 </context>
 <context>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>Save for a Spreadsheet…</source>
-        <translation>Für Tabelle speichern…</translation>
+        <translation>Als Tabelle speichern…</translation>
     </message>
     <message>
         <source>save every choice of the period as a CSV file, a row a choice</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>Save for a Spreadsheet</source>
-        <translation>Für Tabellenkalkulation speichern</translation>
+        <translation>Als Tabelle speichern</translation>
     </message>
     <message>
         <source>Zandoli choices.csv</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation>Zandoli? ist für 1 bis 4 Spieler. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
+        <translation>Zandoli? spielt man allein, zu zweit, zu dritt oder zu viert. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>The same value, four ways</source>
-        <translation>Derselbe Wert auf vier Arten</translation>
+        <translation>Ein Wert – vier Darstellungen</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Play Sound</source>
-        <translation>Ton an</translation>
+        <translation>Klänge abspielen</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>what each player learned in the games played</source>
-        <translation>was jeder Spieler in den gespielten Spielen gelernt hat</translation>
+        <translation>was jeder Spieler in den bisherigen Spielen gelernt hat</translation>
     </message>
     <message>
         <source>Names</source>
