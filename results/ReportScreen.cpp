@@ -127,7 +127,21 @@ ReportScreen::ReportScreen(const QString& recordPath)
 
 QWidget* ReportScreen::createWindow() {
     QWidget* form = makeLargeWindow();
+    buildChoices(form);
+    buildPages(form);
+    buildButtons(form);
+    bindFullScreenKey(form);
 
+    connect(periodChoice_, &QComboBox::activated, this,
+            [this](int index) { choosePeriod(PERIODS[static_cast<size_t>(index)]); });
+    connect(pupilChoice_, &QComboBox::activated, this,
+            [this](int index) { choosePupil(index - 1); });
+    speech::setWindowPurpose(form, QCoreApplication::translate("Report", "Teacher's Report"));
+    return form;
+}
+
+// The heading, and the period and the pupil to choose.
+void ReportScreen::buildChoices(QWidget* form) {
     text(form, QStringLiteral("reportHeading"),
          QCoreApplication::translate("Report", "Teacher's Report"), {360, 120, 5880, 600},
          HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);
@@ -143,7 +157,10 @@ QWidget* ReportScreen::createWindow() {
     text(form, QStringLiteral("pupilLabel"), pupilWord, {10860, 180, 1080, 480}, CHOICE_FACE,
          Qt::AlignRight | Qt::AlignVCenter);
     pupilChoice_ = choice(form, QStringLiteral("pupilChoice"), pupilWord, {12120, 180, 3000, 480});
+}
 
+// The pages, scrolled, and the line that says when there are none.
+void ReportScreen::buildPages(QWidget* form) {
     pages_ = new QScrollArea(form);
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->setAccessibleName(QCoreApplication::translate("Report", "Pages"));
@@ -161,7 +178,9 @@ QWidget* ReportScreen::createWindow() {
             .arg(units::line(40)));
     empty_ = text(form, QStringLiteral("noPupils"), QString(), {360, 4800, 14640, 900}, EMPTY_FACE,
                   Qt::AlignCenter);
+}
 
+void ReportScreen::buildButtons(QWidget* form) {
     savePdf_ = button(form, QStringLiteral("savePdfButton"),
                       QCoreApplication::translate("Report", "Save as PDF…"),
                       {120, 10920, 3495, 495}, BUTTON_FACE);
@@ -184,14 +203,6 @@ QWidget* ReportScreen::createWindow() {
     connect(back_, &ButtonLabel::clicked, this, &ReportScreen::backPressed);
     bindKey(back_, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Report", "close the report"));
-    bindFullScreenKey(form);
-
-    connect(periodChoice_, &QComboBox::activated, this,
-            [this](int index) { choosePeriod(PERIODS[static_cast<size_t>(index)]); });
-    connect(pupilChoice_, &QComboBox::activated, this,
-            [this](int index) { choosePupil(index - 1); });
-    speech::setWindowPurpose(form, QCoreApplication::translate("Report", "Teacher's Report"));
-    return form;
 }
 
 void ReportScreen::onLoad() {

@@ -50,6 +50,9 @@ protected:
     virtual int64_t nowMs() const;
 
 private:
+    void buildChoices(QWidget* form);
+    void buildPages(QWidget* form);
+    void buildButtons(QWidget* form);
     void readRecord();
     void showPages();
     // What a save did, on the screen and to a screen reader.

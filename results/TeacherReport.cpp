@@ -113,26 +113,28 @@ int drawText(QPainter& painter, const QRect& width, const QString& text, const Q
     return used.height();
 }
 
-}  // namespace
-
-void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
-                    const report::Period& period) {
-    const PlayerResults& results = pupil.results;
-    const look::Player& player = look::player(results.colour);
-    int y = page.top();
+// The pupil's name, the period and the totals at the top of the page;
+// where they end.
+int paintHeading(QPainter& painter, const QRect& page, const report::Pupil& pupil,
+                 const report::Period& period) {
     const QRect line(page.left(), 0, page.width(), page.height());
+    int y = page.top();
     y += drawText(painter, line.translated(0, y), pupilPageHeading(pupil), face(24, true));
     y += drawText(painter, line.translated(0, y + 4), periodText(period, pupil.games),
                   face(14, false)) +
          4;
-    QString totals = resultsWords::totalsText(results);
+    QString totals = resultsWords::totalsText(pupil.results);
     totals.replace(QLatin1Char('\n'), QStringLiteral(", "));
     y += drawText(painter, line.translated(0, y + 4),
-                  totals + QStringLiteral(", ") + resultsWords::spinsText(results.spins),
+                  totals + QStringLiteral(", ") + resultsWords::spinsText(pupil.results.spins),
                   face(14, true)) +
          12;
+    return y;
+}
 
-    // The chart as the results screen draws it, on the table's colour.
+// The chart as the results screen draws it, on the table's colour, from `y`
+// down; where it ends.
+int paintChart(QPainter& painter, const QRect& page, int y, const PlayerResults& results) {
     const double chartBy = (page.width() - 2.0 * PANEL_PADDING) / CHART_SHOWN.width();
     const int legendHeight = static_cast<int>(LEGEND_SHOWN.height() * chartBy);
     const int chartHeight = static_cast<int>(CHART_SHOWN.height() * chartBy);
@@ -144,11 +146,15 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
                panel.topLeft() + QPoint(PANEL_PADDING, PANEL_PADDING));
     ResultsChart chart(nullptr);
     chart.setFont(magnified(CHART_PIXELS, chartBy));
-    chart.setResults(results, player.colour.to<QColor>(), scaleTop(results));
+    chart.setResults(results, look::player(results.colour).colour.to<QColor>(), scaleTop(results));
     drawWidget(painter, chart, CHART_SHOWN, chartBy,
                panel.topLeft() + QPoint(PANEL_PADDING, 2 * PANEL_PADDING + legendHeight));
-    y = panel.bottom() + 16;
+    return panel.bottom();
+}
 
+// The last weeks, a line each with the change from the week before, from
+// `y` down; where they end.
+int paintWeeks(QPainter& painter, const QRect& line, int y, const report::Pupil& pupil) {
     y += drawText(painter, line.translated(0, y),
                   QCoreApplication::translate("Report", "Week by week"), face(16, true)) +
          4;
@@ -158,8 +164,13 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
         const report::Week* before = week == pupil.weeks.begin() ? nullptr : &*(week - 1);
         y += drawText(painter, line.translated(0, y), weekText(*week, before), face(12, false)) + 2;
     }
-    y += 14;
+    return y;
+}
 
+// The mistakes one under the other, each the spinner's shape beside the
+// card, as many as the page has room for below `y`.
+void paintMistakes(QPainter& painter, const QRect& page, int y, const PlayerResults& results) {
+    const QRect line(page.left(), 0, page.width(), page.height());
     y += drawText(painter, line.translated(0, y), QCoreApplication::translate("Report", "Mistakes"),
                   face(16, true)) +
          4;
@@ -168,7 +179,6 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
                  QCoreApplication::translate("Results", "No mistakes"), face(12, false));
         return;
     }
-    // The examples one under the other, each the spinner's shape beside the card.
     const QSize each = (QSizeF(MISTAKE_SHOWN) * MISTAKE_MAGNIFIED).toSize();
     const int room = (page.bottom() - y - PANEL_PADDING) / (each.height() + PANEL_PADDING);
     const int shown = std::min({SHOWN_MISTAKES, room, static_cast<int>(results.mistakes.size())});
@@ -183,6 +193,17 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
                    QPoint(page.left() + PANEL_PADDING,
                           y + PANEL_PADDING + i * (each.height() + PANEL_PADDING)));
     }
+}
+
+}  // namespace
+
+void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
+                    const report::Period& period) {
+    const QRect line(page.left(), 0, page.width(), page.height());
+    int y = paintHeading(painter, page, pupil, period);
+    y = paintChart(painter, page, y, pupil.results) + 16;
+    y = paintWeeks(painter, line, y, pupil) + 14;
+    paintMistakes(painter, page, y, pupil.results);
 }
 
 QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
