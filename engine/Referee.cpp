@@ -38,6 +38,47 @@ bool Referee::packTakeable() const {
     return phase_ == Phase::Playing && resultIs(BLUE_STAR);
 }
 
+std::array<bool, SHOWN_SLOTS> Referee::slotsOfResult() const {
+    std::array<bool, SHOWN_SLOTS> of{};
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        of[s] = slotShowing(s) && cardMatches(state_.turnHand[state_.colour][s], result());
+    }
+    return of;
+}
+
+bool Referee::missesCards() const {
+    const auto of = slotsOfResult();
+    return std::find(of.begin(), of.end(), true) != of.end();
+}
+
+void Referee::explain(int slot) {
+    enter(Phase::Explaining);
+    explanation_ = Explanation{.position = spinPos_,
+                               .wrongCard = slot < 0 ? NO_CARD : state_.hand[state_.colour][slot],
+                               .wrongSlot = slot,
+                               .missed = slotsOfResult()};
+    TableEvent shown{.moment = Moment::Explained,
+                     .player = state_.colour,
+                     .slot = slot,
+                     .card = explanation_->wrongCard,
+                     .position = spinPos_};
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        shown.hand[s] = explanation_->missed[s] ? state_.turnHand[state_.colour][s] : NO_CARD;
+    }
+    tell(shown);
+}
+
+void Referee::explanationRead() {
+    explanation_.reset();
+    tell({.moment = Moment::ExplanationRead, .player = state_.colour, .position = spinPos_});
+    if (std::exchange(spinAfterExplanation_, false)) {
+        enter(Phase::Playing);
+        spin();
+    } else {
+        handToNextPlayer();
+    }
+}
+
 void Referee::enter(Phase phase) {
     phase_ = phase;
 }
@@ -69,6 +110,7 @@ bool Referee::spinLit() const {
         case Phase::Spinning:
         case Phase::Drawing:
         case Phase::HandingOver:
+        case Phase::Explaining:
             break;
     }
     return false;
@@ -81,6 +123,8 @@ bool Referee::nextLit() const {
     switch (phase_) {
         case Phase::Playing:
             return !resultIs(BLUE_STAR);
+        case Phase::Explaining:
+            return true;
         case Phase::Won:
             // The matching card that wins leaves Next Player lit; a red star's
             // discard had already handed over.
@@ -98,7 +142,8 @@ TableState Referee::tableState() const {
     shown.captionShown = phase_ != Phase::Dealing;
     shown.captionDark = captionDark_;
     shown.titleShown = phase_ != Phase::Won;
-    shown.messageShown = phase_ == Phase::HandingOver && caption_.kind == CaptionKind::TurnOver;
+    shown.messageShown = (phase_ == Phase::HandingOver || phase_ == Phase::Explaining) &&
+                         caption_.kind == CaptionKind::TurnOver;
     shown.packShown = phase_ != Phase::Dealing;
     shown.nextPlayerShown = rules_.handOverButton && phase_ != Phase::Dealing;
     shown.spinEnabled = spinLit();
@@ -112,6 +157,7 @@ TableState Referee::tableState() const {
         shown.faces[s] = slotShowing(s) && isCard(card) ? card : NO_CARD;
     }
     shown.spinCount = spinCount_;
+    shown.explanation = explanation_;
     return shown;
 }
 
@@ -152,8 +198,11 @@ void Referee::timerFired(TimerId id) {
     }
 }
 
-void Referee::load(TableStart start) {
+void Referee::load(TableStart start, const GameSettings& settings) {
     Step step(*this);
+    settings_ = settings;
+    explanation_.reset();
+    spinAfterExplanation_ = false;
     // A table left by Exit took its timers down with its window; the referee
     // outlives the window, so start from none running.
     scheduler_.stopAll();
@@ -221,6 +270,17 @@ void Referee::spinPressed() {
     if (!spinLit() || (phase_ != Phase::AwaitingSpin && phase_ != Phase::Playing)) {
         return;
     }
+    // The turn a one-player Spin ends is explained first when it left cards
+    // of the value in the hand.
+    if (phase_ == Phase::Playing && settings_.explainMistakes && missesCards()) {
+        spinAfterExplanation_ = true;
+        explain(-1);
+        return;
+    }
+    spin();
+}
+
+void Referee::spin() {
     // At 32767 the count stops rising; the spin itself is still allowed.
     if (rules_.countsSpins && state_.spins < MAX_SPINS) {
         ++state_.spins;
@@ -279,12 +339,17 @@ void Referee::cardClicked(int slot) {
     } else if (!resultIs(RED_STAR) && !resultIs(BLUE_STAR)) {
         caption_ = {CaptionKind::TurnOver, state_.colour};
         state_.turnOver = 1;
-        startHandOver();
+        if (!settings_.explainMistakes) {
+            startHandOver();
+        }
         tell({.moment = Moment::WrongCard,
               .player = state_.colour,
               .slot = slot,
               .card = card,
               .position = spinPos_});
+        if (settings_.explainMistakes) {
+            explain(slot);
+        }
     }
     // Not an else: a star result never matches a card, so this is the red
     // star's one free discard.
@@ -410,7 +475,18 @@ void Referee::buttonPressed(TableButton button) {
         case TableButton::NextPlayer:
             // Next Player stays lit when the click that lit it wins.
             if (phase_ == Phase::Playing && nextLit()) {
-                handToNextPlayer();
+                if (settings_.explainMistakes && missesCards()) {
+                    explain(-1);
+                } else {
+                    handToNextPlayer();
+                }
+            } else if (phase_ == Phase::Explaining) {
+                explanationRead();
+            }
+            break;
+        case TableButton::ExplanationOk:
+            if (phase_ == Phase::Explaining) {
+                explanationRead();
             }
             break;
         case TableButton::Rules:
@@ -431,6 +507,8 @@ void Referee::newGame() {
     // new one.
     scheduler_.stopAll();
     spinLitThroughDeal_ = spinLit();
+    explanation_.reset();
+    spinAfterExplanation_ = false;
     resetGame();
     spinCount_.reset();
     dialAtRest_ = true;

@@ -34,6 +34,14 @@ inline constexpr TableRules ONE_PLAYER_RULES{false, true, true};
 // the game already read into the state from the save.
 enum class TableStart { Deal, Restore };
 
+// What a game is played with, chosen before its table opens.
+struct GameSettings {
+    // A wrong card, and a turn that leaves cards of the spin's value in the
+    // hand, pause for an explanation until the player has read it; without,
+    // the turn passes as it always has.
+    bool explainMistakes = false;
+};
+
 // The referee of a table: it owns the table's own variables and runs the turn
 // cycle. Its public operations are the table's events, said as what was
 // pressed. After each it shows the table through its view and tells what
@@ -51,7 +59,7 @@ public:
 
     // The table's window has been built: deal a new game, or take up the
     // one read into the state.
-    void load(TableStart start);
+    void load(TableStart start, const GameSettings& settings = {});
 
     void spinPressed();
     void buttonPressed(TableButton button);
@@ -98,6 +106,9 @@ private:
     // The current colour's turn: its caption, and a fresh copy of its hand
     // to play this turn from, slots 0..handSize-1 showing.
     void layOutTurn();
+    // The Spin press carried out: counted, and the pointer set going (one-player:
+    // the new turn laid out first).
+    void spin();
     void startSpinning();
     // One-player: the turn the Spin press began is laid out, and it spins.
     void beginTurnOfSpin();
@@ -115,12 +126,21 @@ private:
     bool resultIs(double marker) const;
     // Only the current player's own stopped spin on the blue star draws.
     bool packTakeable() const;
+    // The slots still showing a card of the spin's value.
+    std::array<bool, SHOWN_SLOTS> slotsOfResult() const;
+    bool missesCards() const;
+    // Pauses the turn on the explanation of a wrong card in `slot` (none:
+    // the cards left in the hand).
+    void explain(int slot);
+    // The player has read the explanation: the turn goes on as it would have.
+    void explanationRead();
 
     GameState& state_;
     TableView& view_;
     Scheduler& scheduler_;
     RandomSource& random_;
     const TableRules rules_;
+    GameSettings settings_;
 
     Phase phase_ = Phase::Dealing;
     // Spin keeps through a deal the look it had when the deal began; a
@@ -137,6 +157,10 @@ private:
     // The player whose turn the table was last laid out for: its colours show.
     int laidOutFor_{};
     std::optional<int> spinCount_;
+    std::optional<Explanation> explanation_;
+    // One-player: the Spin press that the explanation of the cards left in
+    // the hand held back, carried out once it has been read.
+    bool spinAfterExplanation_{};
     int16_t spinPos_{};
     int16_t spinStep_{};
     int16_t spinLength_{};

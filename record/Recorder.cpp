@@ -66,6 +66,8 @@ void Recorder::happened(const TableEvent& event) {
         case Moment::HandedOver:
         case Moment::RulesShown:
         case Moment::ResultsShown:
+        case Moment::Explained:
+        case Moment::ExplanationRead:
             break;
     }
 }

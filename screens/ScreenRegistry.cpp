@@ -121,9 +121,13 @@ void ScreenRegistry::startGame(int players, bool sound) {
     table().unload();
     state_.numPlayers = static_cast<int16_t>(players);
     state_.playSound = sound ? 1 : 0;
-    tableFor(players).open(TableStart::Deal);
+    tableFor(players).open(TableStart::Deal, gameSettings());
     rules().unload();
     setup().unload();
+}
+
+GameSettings ScreenRegistry::gameSettings() {
+    return {.explainMistakes = explainMistakes()};
 }
 
 void ScreenRegistry::restoreGame() {
@@ -132,7 +136,7 @@ void ScreenRegistry::restoreGame() {
     }
     hideDesktop = 1;
     backdrop().show();
-    tableFor(state_.numPlayers).open(TableStart::Restore);
+    tableFor(state_.numPlayers).open(TableStart::Restore, gameSettings());
     title().unload();
     // The click follows the Play Sound choice just read from the save.
     click(screenLook::CLICK);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/GameState.h"
+#include "engine/Referee.h"
 #include "platform/Screen.h"
 
 namespace zandoli {
@@ -85,6 +86,8 @@ private:
     // Deals a new game of `players` at their table.
     void startGame(int players, bool sound);
     void chooseHideDesktop(bool hide);
+    // What the next game is played with: the set-up's choices.
+    static GameSettings gameSettings();
     bool writeGame();
 
     GameState state_;

@@ -88,21 +88,29 @@ QWidget* SetupScreen::createWindow() {
 void SetupScreen::buildOptions(QWidget* form) {
     playSoundBox_ = check(form, QStringLiteral("playSoundBox"),
                           QCoreApplication::translate("Setup", "Play Sound"),
-                          {720, 2160, 1695, 375}, CHECK_FACE);
+                          {720, 2100, 1695, 375}, CHECK_FACE);
     playSoundBox_->setChecked(true);
     connect(playSoundBox_, &QCheckBox::clicked, this, &SetupScreen::playSoundClicked);
+    // Ticked as this user left it; the load ticks it again.
+    explainBox_ = check(form, QStringLiteral("explainMistakesBox"),
+                        QCoreApplication::translate("Setup", "Explain Mistakes"),
+                        {720, 2460, 2760, 375}, CHECK_FACE);
+    connect(explainBox_, &QCheckBox::clicked, this, &SetupScreen::explainClicked);
+    speech::setDescription(explainBox_,
+                           QCoreApplication::translate(
+                               "Setup", "after a wrong card, show why, and wait until it is read"));
     // Built hidden and ticked: the load shows it only on a display wider than
     // 800 pixels (offersHideDesktop) and ticks it to match hideDesktop.
     hideDesktopBox_ = check(form, QStringLiteral("hideDesktopBox"),
                             QCoreApplication::translate("Setup", "Hide Desktop"),
-                            {720, 2640, 1935, 375}, CHECK_FACE);
+                            {720, 2820, 1935, 375}, CHECK_FACE);
     hideDesktopBox_->setChecked(true);
     hideDesktopBox_->setVisible(false);
     connect(hideDesktopBox_, &QCheckBox::clicked, this, &SetupScreen::hideDesktopClicked);
 
     ButtonLabel* results = button(form, QStringLiteral("resultsButton"),
                                   QCoreApplication::translate("Setup", "Results"),
-                                  {600, 3180, 2295, 495}, RESULTS_FACE);
+                                  {600, 3240, 2295, 495}, RESULTS_FACE);
     connect(results, &ButtonLabel::clicked, this, &SetupScreen::resultsPressed);
     speech::setDescription(results, QCoreApplication::translate(
                                         "Setup", "what each player learned in the games played"));
@@ -181,10 +189,16 @@ bool SetupScreen::loadSteps() {
         hideDesktopBox_->setVisible(true);
     }
     hideDesktopBox_->setChecked(hideDesktop_ != 0);
+    explainBox_->setChecked(explainMistakes());
     return true;
 }
 
 void SetupScreen::playSoundClicked() {
+    emit soundRequested(CLICK1);
+}
+
+void SetupScreen::explainClicked() {
+    setExplainMistakes(explainBox_->isChecked());
     emit soundRequested(CLICK1);
 }
 

@@ -28,6 +28,8 @@ public:
 
     void playSoundClicked();
     void hideDesktopClicked();
+    // Explain Mistakes: remembered for this user at once.
+    void explainClicked();
     void playersPressed(int players);  // 1 to 4
     void websitePressed();             // the heading and the web address both open it
     void exitPressed();
@@ -64,6 +66,7 @@ private:
     QPointer<PictureBox> logo_;
     QPointer<QCheckBox> playSoundBox_;
     QPointer<QCheckBox> hideDesktopBox_;
+    QPointer<QCheckBox> explainBox_;
     // Play Sound as the player left it, across a rebuild.
     bool soundKept_ = true;
 };

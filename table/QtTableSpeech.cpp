@@ -33,6 +33,8 @@ QString buttonDescription(TableButton which) {
                        "Table",
                        "what each player matched, got wrong and missed in this game. Key: %1")
                 .arg(tableKeys::shown(tableKeys::RESULTS));
+        case TableButton::ExplanationOk:
+            break;
     }
     return {};
 }
@@ -49,6 +51,7 @@ QString buttonKey(TableButton which) {
         case TableButton::Results:
             return tableKeys::shown(tableKeys::RESULTS);
         case TableButton::Exit:
+        case TableButton::ExplanationOk:
             break;
     }
     return {};

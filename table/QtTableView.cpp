@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
+#include "table/ExplanationWords.h"
 #include "table/TableLook.h"
 
 namespace zandoli {
@@ -69,8 +70,27 @@ void QtTableView::show(const TableState& state) {
         showPointer(state.pointer);
     }
     showFaces(state, recoloured);
+    if (state.explanation != was.explanation || recoloured) {
+        showExplanation(state);
+    }
     updateWindowTitle();
     nameCloseup();
+}
+
+void QtTableView::showExplanation(const TableState& state) {
+    for (size_t s = 0; s < widgets_.marks.size(); ++s) {
+        ShapeWidget* mark = widgets_.marks[s];
+        const bool wrong = state.explanation && state.explanation->wrongSlot == static_cast<int>(s);
+        const bool left = state.explanation && state.explanation->missed[s];
+        mark->setBorderColour((wrong ? look::MARK_WRONG : look::MARK_LEFT).to<QColor>());
+        mark->setVisible(wrong || left);
+    }
+    ExplanationPanel* panel = widgets_.explanation;
+    if (!state.explanation) {
+        setShown(panel, false);
+        return;
+    }
+    panel->showWords(explanationWords(*state.explanation, state.faces), state.player);
 }
 
 void QtTableView::showCaption(const TableState& state) {
@@ -229,12 +249,18 @@ void QtTableView::happened(const TableEvent& event) {
             // The message reads what else the table now says ("TURN OVER").
             moveFocusLater(widgets_.message, captionNews());
             break;
+        case Moment::Explained:
+            // OK reads the explanation: the sentence and both values in words.
+            moveFocusLater(widgets_.explanation->okButton(),
+                           explanationWords(*shown_.explanation, shown_.faces).spoken);
+            break;
         case Moment::Won:
             speech::alert(widgets_.caption);
             moveFocusLater(widgets_.button(TableButton::NewGame), captionNews());
             break;
         case Moment::RulesShown:
         case Moment::ResultsShown:
+        case Moment::ExplanationRead:
         case Moment::ExitAccepted:
         case Moment::Dealt:
         case Moment::SpinStarted:

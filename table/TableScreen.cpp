@@ -51,8 +51,9 @@ TableScreen::~TableScreen() {
     scheduler_.setCallback(nullptr);
 }
 
-void TableScreen::open(TableStart start) {
+void TableScreen::open(TableStart start, const GameSettings& settings) {
     start_ = start;
+    settings_ = settings;
     Screen::show();
 }
 
@@ -98,6 +99,10 @@ void TableScreen::connectControls() {
     }
     connect(widgets_.results, &ButtonLabel::clicked, this,
             [this] { referee_->buttonPressed(TableButton::Results); });
+    // OK, or a press anywhere on the explanation, once it has been read.
+    const auto read = [this] { referee_->buttonPressed(TableButton::ExplanationOk); };
+    connect(widgets_.explanation->okButton(), &ButtonLabel::clicked, this, read);
+    connect(widgets_.explanation, &ExplanationPanel::pressed, this, read);
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
     bindKeys();
 }
@@ -171,7 +176,7 @@ void TableScreen::onLoad() {
     fitWindow(widgets_.window);
     TableBuilder::prepare(widgets_);
     warmPictures();
-    referee_->load(std::exchange(start_, TableStart::Deal));
+    referee_->load(std::exchange(start_, TableStart::Deal), settings_);
 }
 
 void TableScreen::onRebuilt() {

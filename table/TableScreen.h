@@ -39,8 +39,8 @@ public:
     ~TableScreen() override;
 
     // Opens the table's window and begins its game: a new deal, or the game
-    // already read into the state.
-    void open(TableStart start);
+    // already read into the state, played with `settings`.
+    void open(TableStart start, const GameSettings& settings = {});
 
     const Referee& referee() const { return *referee_; }
     const TableKind& kind() const { return kind_; }
@@ -109,6 +109,7 @@ private:
     RandomSource& random_;
     std::unique_ptr<Referee> referee_;
     TableStart start_ = TableStart::Deal;
+    GameSettings settings_;
 };
 
 }  // namespace zandoli

@@ -66,9 +66,9 @@ struct Table {
     // drawn card shows in), "won in 12" (a one-player count).
     static std::string words(const TableEvent& e) {
         // In the order of Moment.
-        static const std::array<std::string, 14> names = {
-            "dealt", "turn",  "spin",     "stop ", "discard ", "wrong ",  "draw ",
-            "up ",   "ended", "handover", "won",   "rules",    "results", "| exit"};
+        static const std::array<std::string, 16> names = {
+            "dealt", "turn",     "spin", "stop ", "discard ", "wrong ",  "draw ", "up ",
+            "ended", "handover", "won",  "rules", "results",  "explain", "read",  "| exit"};
         const std::string& name = names.at(static_cast<size_t>(e.moment));
         switch (e.moment) {
             case Moment::SpinStopped:
@@ -83,6 +83,17 @@ struct Table {
                 return e.spins > 0 ? "won in " + std::to_string(e.spins) : name;
             case Moment::ExitAccepted:
                 return e.save ? "| exit, saving" : name;
+            case Moment::Explained: {
+                // "explain wrong 3 missed 5 6": the card pressed, the cards left.
+                std::string said = name + (e.slot >= 0 ? " wrong " + std::to_string(e.slot) : "");
+                for (int s = 0; s < SHOWN_SLOTS; ++s) {
+                    if (e.hand[s] != NO_CARD) {
+                        said += (said.find("missed") == std::string::npos ? " missed " : " ") +
+                                std::to_string(s);
+                    }
+                }
+                return said;
+            }
             default:
                 return name;
         }
