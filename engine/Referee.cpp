@@ -158,6 +158,7 @@ TableState Referee::tableState() const {
     }
     shown.spinCount = spinCount_;
     shown.explanation = explanation_;
+    shown.spinner = settings_.deck.spinner;
     return shown;
 }
 
@@ -249,7 +250,7 @@ void Referee::resetGame() {
 }
 
 void Referee::shuffleAndDeal() {
-    shufflePack(packOrder_, random_);
+    shufflePack(packOrder_, random_, settings_.deck);
     dealHands(state_, packOrder_);
 }
 
@@ -523,7 +524,7 @@ void Referee::restoreGame() {
     // The save keeps only the top of the pack; every card goes back in once,
     // the saved top card where it was, so the next draw gives it and later
     // draws stay valid.
-    rebuildPack(packOrder_, state_.topCard, state_.packPos, random_);
+    rebuildPack(packOrder_, state_.topCard, state_.packPos, random_, settings_.deck);
     // The save keeps the turn's flags but not the spin they were played
     // against, so whatever turnOver, starUsed and drawn say, a turn saved
     // half-way comes back as the start of the same player's turn, waiting for

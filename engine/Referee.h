@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Cards.h"
+#include "engine/Deck.h"
 #include "engine/GameState.h"
 #include "engine/Pack.h"
 #include "engine/Random.h"
@@ -40,6 +41,8 @@ struct GameSettings {
     // hand, pause for an explanation until the player has read it; without,
     // the turn passes as it always has.
     bool explainMistakes = false;
+    // The pack and the spinner: a lesson's, or the standard ones.
+    Deck deck = standardDeck();
 };
 
 // The referee of a table: it owns the table's own variables and runs the turn
@@ -77,7 +80,7 @@ public:
     // The steps of the spin under way, or of the last one.
     int spinLength() const { return spinLength_; }
     // The spin result under the pointer.
-    double result() const { return SPINVALUES[static_cast<size_t>(spinPos_)]; }
+    double result() const { return settings_.deck.spinner[static_cast<size_t>(spinPos_)]; }
     // A slot shows a card: it was filled at the start of the turn or by a
     // draw since, and its card has not been discarded.
     bool slotShowing(int slot) const;

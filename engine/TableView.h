@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/Captions.h"
+#include "engine/Deck.h"
 #include "engine/GameState.h"
 
 namespace zandoli {
@@ -92,6 +93,8 @@ struct TableState {
     std::optional<int> spinCount;
     // The mistake the table explains, while it does.
     std::optional<Explanation> explanation;
+    // The value under each position of the spinner the game is played with.
+    SpinnerValues spinner = standardDeck().spinner;
 
     bool operator==(const TableState&) const = default;
 };
