@@ -7,6 +7,7 @@
 #include "engine/Cards.h"
 #include "engine/Deck.h"
 #include "engine/GameState.h"
+#include "engine/Lesson.h"
 #include "engine/Pack.h"
 #include "engine/Random.h"
 #include "engine/Scheduler.h"
@@ -43,6 +44,9 @@ struct GameSettings {
     bool explainMistakes = false;
     // The pack and the spinner: a lesson's, or the standard ones.
     Deck deck = standardDeck();
+    // The lesson the deck was made from, for the record and the table's
+    // notice; the referee plays the deck alone.
+    Lesson lesson = everyValueLesson();
 };
 
 // The referee of a table: it owns the table's own variables and runs the turn

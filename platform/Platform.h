@@ -107,12 +107,6 @@ bool chooseFullScreen(std::optional<bool> asked);
 // $XDG_CONFIG_HOME/zandoli/zandoli.ini.
 QSettings userSettings();
 
-// Whether a wrong card, and a turn that leaves cards of the value in the
-// hand, are explained at the table (the set-up's Explain Mistakes);
-// remembered for this user, and on until turned off.
-bool explainMistakes();
-void setExplainMistakes(bool on);
-
 // The players' names, one per seat from Blue's, as the set-up screen's
 // Player Names took them; an empty one leaves the colour as the name.
 QStringList playerNames(int seats);

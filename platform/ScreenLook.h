@@ -24,9 +24,12 @@ inline const QString LOGO_PICTURE = QStringLiteral("Images\\logo2.jpg");
 inline const QString CLICK = QStringLiteral("wav\\click.wav");
 inline const QString CLICK1 = QStringLiteral("wav\\click1.wav");
 
-// The title and set-up screens' client area.
+// The title and set-up screens' client area; the set-up screen is taller by
+// the row of the lesson.
 inline constexpr int SMALL_WIDTH = 5580;
 inline constexpr int SMALL_HEIGHT = 6570;
+inline constexpr int LESSON_ROW = 600;
+inline constexpr int SETUP_HEIGHT = SMALL_HEIGHT + LESSON_ROW;
 
 // The rules and results screens' client area as built; the load then fits
 // it to the table's size.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "look/Colours.h"
+#include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "platform/ScreenControls.h"
 #include "platform/ScreenLook.h"
@@ -99,6 +100,8 @@ QWidget* ResultsScreen::createWindow() {
     speech::setDescription(
         forget, QCoreApplication::translate(
                     "Results", "delete every game recorded on this computer, after asking"));
+    // A locked computer's record is the teacher's, not the pupils' to forget.
+    forget->setVisible(!choices::locked());
     ButtonLabel* report = button(form, QStringLiteral("reportButton"),
                                  QCoreApplication::translate("Results", "Report"),
                                  {11055, 10920, 2385, 495}, BUTTON_FACE);

@@ -31,7 +31,7 @@ public:
     void showLatest();
     void previousPressed();
     void nextPressed();
-    // Asks first; a yes empties the record.
+    // Asks first; a yes empties the record. Absent on a locked computer.
     void forgetPressed();
     // The teacher's report over it.
     void reportPressed();

@@ -1,8 +1,12 @@
 #include "screens/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
 
 #include "language/Language.h"
+#include "platform/Choices.h"
 #include "results/RecordCommand.h"
 
 namespace zandoli::commandLine {
@@ -54,7 +58,9 @@ Reading read(const QStringList& arguments) {
                        option(QStringLiteral("export"), QStringLiteral("FILE")),
                        option(QStringLiteral("import"), QStringLiteral("FILE")),
                        option(QStringLiteral("period"), QStringLiteral("P")),
-                       option(QStringLiteral("pupil"), QStringLiteral("NAME"))});
+                       option(QStringLiteral("pupil"), QStringLiteral("NAME")),
+                       option(QStringLiteral("lesson"), QStringLiteral("FILE")),
+                       option(QStringLiteral("kiosk"))});
     addQtOptions(parser);
     if (!parser.parse(arguments)) {
         return {std::nullopt, parser.errorText()};
@@ -78,13 +84,18 @@ Reading read(const QStringList& arguments) {
     request.importFile = parser.value(QStringLiteral("import"));
     request.period = parser.value(QStringLiteral("period"));
     request.pupil = parser.value(QStringLiteral("pupil"));
+    request.lessonAsked = parser.isSet(QStringLiteral("lesson"));
+    request.lesson = parser.value(QStringLiteral("lesson"));
+    request.kiosk = parser.isSet(QStringLiteral("kiosk"));
     return {request, QString()};
 }
 
 QString usage() {
     return QStringLiteral(
-               "Usage: zandoli [--language CODE] [--fullscreen | --windowed]\n"
+               "Usage: zandoli [--language CODE] [--fullscreen | --windowed] [--lesson FILE]\n"
+               "               [--kiosk]\n"
                "       zandoli --export FILE [--period today|week|term|all] [--pupil NAME]\n"
+               "               [--lesson NAME]\n"
                "       zandoli --import FILE.zandoli\n"
                "A card game that teaches that 0.5, 50%, 1/2 and a half-shaded tile are the\n"
                "same number.\n\n"
@@ -92,6 +103,11 @@ QString usage() {
                "  --fullscreen     fill the whole screen, for a projector or whiteboard;\n"
                "                   remembered (F11 in the game switches, and remembers too)\n"
                "  --windowed       play in windows fitted to the screen; remembered\n"
+               "  --lesson FILE    play the teacher's lesson in FILE (its values and forms,\n"
+               "                   its class code); remembered. With --export, the games\n"
+               "                   of the lesson named NAME only\n"
+               "  --kiosk          lock the lesson, the language, the names and Forget All\n"
+               "                   Results, as the system-wide settings can\n"
                "  --export FILE    write what the games recorded here say, without a window:\n"
                "                   FILE.pdf the teacher's report, a page a pupil;\n"
                "                   FILE.csv every choice, a row each, for a spreadsheet;\n"
@@ -102,6 +118,27 @@ QString usage() {
                "  --import FILE    merge another computer's FILE.zandoli into this record\n"
                "  -h, --help       show this help\n")
         .arg(language::available().join(QStringLiteral(", ")));
+}
+
+bool chooseLesson(const QString& named) {
+    // Named where the one who typed it stood: the launcher runs the game in
+    // a folder of its own, and says where it was started from.
+    const QString file = QDir(qEnvironmentVariable("ZANDOLI_CALLER_DIR", QDir::currentPath()))
+                             .absoluteFilePath(named);
+    const choices::LessonFile read = choices::readLessonFile(file);
+    if (!read.lesson) {
+        std::fprintf(stderr, "zandoli: %s\n", qPrintable(read.problem));
+        return false;
+    }
+    if (!choices::setLesson(*read.lesson)) {
+        std::fprintf(
+            stderr, "zandoli: %s\n",
+            qPrintable(QCoreApplication::translate(
+                           "Lesson", "the lesson is locked on this computer; %1 is not played")
+                           .arg(file)));
+        return false;
+    }
+    return true;
 }
 
 int runWithoutWindow(const Request& request) {

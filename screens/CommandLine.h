@@ -18,8 +18,11 @@ struct Request {
     QString importFile;              // --import FILE.zandoli
     QString period;                  // --period today|week|term|all, for an export
     QString pupil;                   // --pupil NAME, for an export
+    QString lesson;                  // --lesson FILE to play, or NAME for an export
+    bool kiosk = false;              // --kiosk: the lesson, language and names locked
     bool exportAsked = false;        // --export was given, even without a file
     bool importAsked = false;
+    bool lessonAsked = false;
 
     // An export or an import, which runs without a window.
     bool runsWithoutWindow() const { return exportAsked || importAsked; }
@@ -35,6 +38,10 @@ Reading read(const QStringList& arguments);
 
 // What --help prints, and what follows a line that cannot be read.
 QString usage();
+
+// Makes the lesson in `file` this user's, as --lesson asks; prints why not
+// and returns false when the file is refused or the lesson is locked.
+bool chooseLesson(const QString& file);
 
 // Runs an export or an import; returns the exit status: 0 done, 1 failed,
 // 2 not understood.

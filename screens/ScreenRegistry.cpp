@@ -1,7 +1,10 @@
 #include "screens/ScreenRegistry.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
+#include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "platform/ScreenLook.h"
 #include "results/ReportScreen.h"
@@ -121,22 +124,27 @@ void ScreenRegistry::startGame(int players, bool sound) {
     table().unload();
     state_.numPlayers = static_cast<int16_t>(players);
     state_.playSound = sound ? 1 : 0;
-    tableFor(players).open(TableStart::Deal, gameSettings());
+    tableFor(players).open(TableStart::Deal, gameSettings(choices::lesson()));
     rules().unload();
     setup().unload();
 }
 
-GameSettings ScreenRegistry::gameSettings() {
-    return {.explainMistakes = explainMistakes()};
+GameSettings ScreenRegistry::gameSettings(const Lesson& lesson) {
+    return {
+        .explainMistakes = choices::explainMistakes(), .deck = deckOf(lesson), .lesson = lesson};
 }
 
 void ScreenRegistry::restoreGame() {
     if (!savegame::readSave(saveFile_.toStdString(), state_)) {
         return;
     }
+    // A game is taken up under the lesson it was played in: its cards are
+    // that lesson's. A save without one is the standard lesson's.
+    const choices::LessonFile saved = choices::readLessonFile(lessonFile());
+    const Lesson lesson = saved.lesson.value_or(everyValueLesson());
     hideDesktop = 1;
     backdrop().show();
-    tableFor(state_.numPlayers).open(TableStart::Restore, gameSettings());
+    tableFor(state_.numPlayers).open(TableStart::Restore, gameSettings(lesson));
     title().unload();
     // The click follows the Play Sound choice just read from the save.
     click(screenLook::CLICK);
@@ -190,7 +198,26 @@ bool ScreenRegistry::saveRunningGame() {
     return false;
 }
 
+QString ScreenRegistry::lessonFile() const {
+    return QFileInfo(saveFile_).completeBaseName() + QStringLiteral(".lesson");
+}
+
 bool ScreenRegistry::writeGame() {
+    const Lesson* played = nullptr;
+    for (const auto& table : tables_) {
+        if (table->isLoaded()) {
+            played = &table->settings().lesson;
+        }
+    }
+    // The lesson beside the save, as a teacher's file: lastgame.inf stays the
+    // 110 lines it has always been. The standard lesson needs no file.
+    QFile::remove(lessonFile());
+    if (played != nullptr && *played != everyValueLesson()) {
+        QFile file(lessonFile());
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(QByteArray::fromStdString(writeLesson(*played)));
+        }
+    }
     return savegame::writeSave(state_, saveFile_.toStdString());
 }
 

@@ -86,8 +86,10 @@ private:
     // Deals a new game of `players` at their table.
     void startGame(int players, bool sound);
     void chooseHideDesktop(bool hide);
-    // What the next game is played with: the set-up's choices.
-    static GameSettings gameSettings();
+    // What a game of `lesson` is played with: the set-up's choices.
+    static GameSettings gameSettings(const Lesson& lesson);
+    // The lesson of the saved game, beside it.
+    QString lessonFile() const;
     bool writeGame();
 
     GameState state_;

@@ -5,6 +5,8 @@
 #include <QUrl>
 
 #include "language/Numbers.h"
+#include "platform/Choices.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/ScreenControls.h"
 #include "platform/ScreenLook.h"
@@ -29,6 +31,7 @@ const Face PLAYERS_FACE{TAHOMA, 32.25, true};
 const Face WEB_FACE{TAHOMA, 12, true};
 const Face EXIT_FACE{ARIAL, 12.75, true};
 const Face NOTICE_FACE{ARIAL, 8.25, false};
+const Face LESSON_FACE{ARIAL, 11.25, true};
 
 // One button for each number of players, side by side.
 constexpr int PLAYER_LEFT = 360;
@@ -59,7 +62,7 @@ bool SetupScreen::offersHideDesktop(QSize display) {
 
 QWidget* SetupScreen::createWindow() {
     QWidget* form = makeWindow(QString(), screenLook::BLACK);
-    form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
+    form->setFixedSize(units::px(SMALL_WIDTH), units::px(SETUP_HEIGHT));
 
     text(form, QStringLiteral("titleText"), TITLE_TEXT, {0, 240, 5595, 1335}, TITLE_FACE,
          Qt::AlignHCenter | Qt::AlignTop);
@@ -79,6 +82,7 @@ QWidget* SetupScreen::createWindow() {
 
     buildOptions(form);
     buildPlayerButtons(form);
+    buildLessonRow(form);
     buildFooter(form);
     speech::setWindowPurpose(form,
                              QCoreApplication::translate("Setup", "choose the number of players"));
@@ -116,9 +120,10 @@ void SetupScreen::buildOptions(QWidget* form) {
                                         "Setup", "what each player learned in the games played"));
 
     // Under the logo, as wide as it.
-    ButtonLabel* names =
+    namesButton_ =
         button(form, QStringLiteral("namesButton"), QCoreApplication::translate("Setup", "Names"),
                {3600, 3615, 1500, 330}, NAMES_FACE);
+    ButtonLabel* names = namesButton_;
     connect(names, &ButtonLabel::clicked, this, &SetupScreen::namesPressed);
     bindKey(names, QKeySequence(Qt::Key_N),
             QCoreApplication::translate("Setup", "give each player a name for the results"));
@@ -149,17 +154,39 @@ void SetupScreen::buildPlayerButtons(QWidget* form) {
     }
 }
 
+void SetupScreen::buildLessonRow(QWidget* form) {
+    lessonName_ = text(form, QStringLiteral("lessonName"), QString(), {240, 5700, 3780, 510},
+                       LESSON_FACE, Qt::AlignLeft | Qt::AlignVCenter);
+    lessonName_->setWordWrap(true);
+    lessonButton_ = button(form, QStringLiteral("lessonButton"),
+                           QCoreApplication::translate("Setup", "Lesson…"), {4140, 5760, 1275, 375},
+                           NAMES_FACE);
+    connect(lessonButton_, &ButtonLabel::clicked, this, &SetupScreen::lessonPressed);
+    bindKey(lessonButton_, QKeySequence(Qt::Key_L),
+            QCoreApplication::translate("Setup", "choose the values and forms the class plays"));
+}
+
+void SetupScreen::showLesson() {
+    lessonName_->setText(QCoreApplication::translate("Setup", "Lesson: %1")
+                             .arg(choices::lessonName(choices::lesson())));
+    fitText(lessonName_);
+    // What a locked computer's pupils cannot change is not offered.
+    const bool locked = choices::locked();
+    lessonButton_->setVisible(!locked);
+    namesButton_->setVisible(!locked);
+}
+
 void SetupScreen::buildFooter(QWidget* form) {
     ButtonLabel* web = button(form, QStringLiteral("websiteButton"), shownAddress(),
-                              {720, 5820, 3315, 375}, WEB_FACE);
+                              {720, 5820 + LESSON_ROW, 3315, 375}, WEB_FACE);
     connect(web, &ButtonLabel::clicked, this, [this] { websitePressed(); });
     ButtonLabel* exit =
         button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Setup", "Exit"),
-               {4680, 5820, 735, 375}, EXIT_FACE);
+               {4680, 5820 + LESSON_ROW, 735, 375}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
 
-    text(form, QStringLiteral("notice"), makersNotice(), {0, 6360, 5535, 255}, NOTICE_FACE,
-         Qt::AlignCenter);
+    text(form, QStringLiteral("notice"), makersNotice(), {0, 6360 + LESSON_ROW, 5535, 255},
+         NOTICE_FACE, Qt::AlignCenter);
     speech::setDescription(exit,
                            QCoreApplication::translate("Setup", "go back to the title screen"));
 }
@@ -189,7 +216,15 @@ bool SetupScreen::loadSteps() {
         hideDesktopBox_->setVisible(true);
     }
     hideDesktopBox_->setChecked(hideDesktop_ != 0);
-    explainBox_->setChecked(explainMistakes());
+    explainBox_->setChecked(choices::explainMistakes());
+    // The lesson's own sound is the box's start; a locked lesson's explain
+    // is not the pupils' to change.
+    const Lesson lesson = choices::lesson();
+    if (lesson.sound) {
+        playSoundBox_->setChecked(*lesson.sound);
+    }
+    explainBox_->setVisible(!(choices::locked() && lesson.explain));
+    showLesson();
     return true;
 }
 
@@ -198,7 +233,7 @@ void SetupScreen::playSoundClicked() {
 }
 
 void SetupScreen::explainClicked() {
-    setExplainMistakes(explainBox_->isChecked());
+    choices::setExplainMistakes(explainBox_->isChecked());
     emit soundRequested(CLICK1);
 }
 
@@ -228,6 +263,11 @@ void SetupScreen::namesPressed() {
     auto* dialog = new NamesDialog(window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void SetupScreen::lessonPressed() {
+    emit soundRequested(CLICK);
+    emit lessonRequested();
 }
 
 void SetupScreen::rulesPressed() {

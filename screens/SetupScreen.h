@@ -8,6 +8,7 @@
 
 #include "engine/GameState.h"
 #include "platform/ButtonLabel.h"
+#include "platform/ClickLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Screen.h"
 
@@ -36,6 +37,9 @@ public:
     void rulesPressed();
     void resultsPressed();
     void namesPressed();  // the Player Names dialog
+    void lessonPressed();
+    // The lesson's name, and the controls a locked computer leaves out.
+    void showLesson();
 
 signals:
     // A player count was pressed: the registry deals a game at its table,
@@ -46,6 +50,8 @@ signals:
     void hideDesktopChosen(bool hide);
     void rulesRequested();
     void resultsRequested();
+    // Lesson…: the registry opens the lesson chooser over the set-up.
+    void lessonRequested();
 
 protected:
     QWidget* createWindow() override;
@@ -58,6 +64,7 @@ private:
 
     void buildOptions(QWidget* form);
     void buildPlayerButtons(QWidget* form);
+    void buildLessonRow(QWidget* form);
     void buildFooter(QWidget* form);
     // The load steps after the position; false when one failed.
     bool loadSteps();
@@ -67,6 +74,9 @@ private:
     QPointer<QCheckBox> playSoundBox_;
     QPointer<QCheckBox> hideDesktopBox_;
     QPointer<QCheckBox> explainBox_;
+    QPointer<ClickLabel> lessonName_;
+    QPointer<ButtonLabel> lessonButton_;
+    QPointer<ButtonLabel> namesButton_;
     // Play Sound as the player left it, across a rebuild.
     bool soundKept_ = true;
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "language/Language.h"
+#include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "screens/CommandLine.h"
 #include "screens/ScreenRegistry.h"
@@ -64,10 +65,16 @@ int main(int argc, char** argv) {
         zandoli::chooseWindowSystem();
     }
     QApplication app(argc, argv);
-    zandoli::language::use(zandoli::language::choose(request.language));
+    zandoli::choices::setKiosk(request.kiosk);
+    // The administrator's language, when there is one, is the pupils'.
+    const QString locked = zandoli::choices::lockedLanguage();
+    zandoli::language::use(zandoli::language::choose(locked.isEmpty() ? request.language : locked));
     zandoli::installFontSubstitutions();
     if (request.runsWithoutWindow()) {
         return commandLine::runWithoutWindow(request);
+    }
+    if (request.lessonAsked && !commandLine::chooseLesson(request.lesson)) {
+        return 1;
     }
     // Every window is built at the scale this gives, so it comes first.
     zandoli::chooseScale(zandoli::chooseFullScreen(request.fullScreen));

@@ -112,10 +112,14 @@ QString cardFace(int16_t card) {
     return {};
 }
 
-ExplanationWords explanationWords(const Explanation& explanation,
-                                  const std::array<int16_t, SHOWN_SLOTS>& faces) {
+ExplanationWords explanationWords(const TableState& table) {
     ExplanationWords words;
-    words.spinValue = SPINVALUES[static_cast<size_t>(explanation.position)];
+    if (!table.explanation) {
+        return words;
+    }
+    const Explanation& explanation = *table.explanation;
+    const auto& faces = table.faces;
+    words.spinValue = table.spinner[static_cast<size_t>(explanation.position)];
     QStringList left;
     QStringList leftSpoken;
     for (int s = 0; s < SHOWN_SLOTS; ++s) {

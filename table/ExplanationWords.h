@@ -30,9 +30,8 @@ struct ExplanationWords {
     QString cardMark;
 };
 
-// The words of `explanation`; `faces` are the cards the table shows, by slot.
-ExplanationWords explanationWords(const Explanation& explanation,
-                                  const std::array<int16_t, SHOWN_SLOTS>& faces);
+// The words of the explanation the table shows; none when it shows none.
+ExplanationWords explanationWords(const TableState& table);
 
 // A card as its face writes it: "0.7", "70%", "7/10", "1"; empty for a tile.
 QString cardFace(int16_t card);

@@ -114,7 +114,7 @@ void QtTableView::nameCloseup() {
     if (shown_.phase == Phase::Spinning) {
         words = QCoreApplication::translate("Table", "spinning");
     } else if (shown_.pointer) {
-        words = spinWords(SPINVALUES[static_cast<size_t>(*shown_.pointer)]);
+        words = spinWords(shown_.spinner[static_cast<size_t>(*shown_.pointer)]);
     } else {
         words = QCoreApplication::translate("Table", "the spinner's pointer, not spun yet");
     }

@@ -90,7 +90,7 @@ void QtTableView::showExplanation(const TableState& state) {
         setShown(panel, false);
         return;
     }
-    panel->showWords(explanationWords(*state.explanation, state.faces), state.player);
+    panel->showWords(explanationWords(state), state.player);
 }
 
 void QtTableView::showCaption(const TableState& state) {
@@ -251,8 +251,7 @@ void QtTableView::happened(const TableEvent& event) {
             break;
         case Moment::Explained:
             // OK reads the explanation: the sentence and both values in words.
-            moveFocusLater(widgets_.explanation->okButton(),
-                           explanationWords(*shown_.explanation, shown_.faces).spoken);
+            moveFocusLater(widgets_.explanation->okButton(), explanationWords(shown_).spoken);
             break;
         case Moment::Won:
             speech::alert(widgets_.caption);

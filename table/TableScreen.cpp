@@ -1,5 +1,6 @@
 #include "table/TableScreen.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -9,6 +10,8 @@
 #include "engine/Spinner.h"
 #include "look/TableArt.h"
 #include "look/TableLayout.h"
+#include "platform/Choices.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/TableKeys.h"
@@ -54,11 +57,59 @@ TableScreen::~TableScreen() {
 void TableScreen::open(TableStart start, const GameSettings& settings) {
     start_ = start;
     settings_ = settings;
+    // A class code seeds the table's own generator; a caller's generator
+    // (the tests') is left as it is.
+    if (ownRandom_) {
+        const QString code = QString::fromStdString(settings.lesson.code);
+        if (code.isEmpty()) {
+            ownRandom_->clearClassCode();
+        } else {
+            ownRandom_->setClassCode(code.toStdString(), choices::classGame(code));
+        }
+    }
+    // A game taken up again is the code's last game dealt here.
+    classGame_ = std::max(1, choices::classGame(QString::fromStdString(settings.lesson.code)) -
+                                 (start == TableStart::Restore ? 1 : 0));
     Screen::show();
+}
+
+void TableScreen::dealtClassGame() {
+    const QString code = QString::fromStdString(settings_.lesson.code);
+    if (code.isEmpty()) {
+        return;
+    }
+    // The deal now under way is this game of the code; the next deal, the
+    // one after it, here or after the program has been closed.
+    classGame_ = choices::classGame(code);
+    if (ownRandom_) {
+        ownRandom_->setGame(classGame_);
+    }
+    choices::setClassGame(code, classGame_ + 1);
+    showLesson();
+}
+
+void TableScreen::showLesson() {
+    if (widgets_.notice.isNull()) {
+        return;
+    }
+    const Lesson& lesson = settings_.lesson;
+    QString line = makersNotice();
+    if (!lesson.code.empty()) {
+        line = QCoreApplication::translate("Table", "Lesson: %1 · class %2, game %3")
+                   .arg(choices::lessonName(lesson), QString::fromStdString(lesson.code))
+                   .arg(classGame_);
+    } else if (lesson != everyValueLesson()) {
+        line = QCoreApplication::translate("Table", "Lesson: %1").arg(choices::lessonName(lesson));
+    }
+    widgets_.notice->setText(line);
+    fitText(widgets_.notice);
 }
 
 void TableScreen::happened(const TableEvent& event) {
     switch (event.moment) {
+        case Moment::Dealt:
+            dealtClassGame();
+            break;
         case Moment::ExitAccepted:
             emit exitRequested(event.save);
             break;
@@ -177,6 +228,7 @@ void TableScreen::onLoad() {
     TableBuilder::prepare(widgets_);
     warmPictures();
     referee_->load(std::exchange(start_, TableStart::Deal), settings_);
+    showLesson();
 }
 
 void TableScreen::onRebuilt() {
@@ -185,6 +237,7 @@ void TableScreen::onRebuilt() {
     TableBuilder::prepare(widgets_);
     warmPictures();
     view_.show(referee_->tableState());
+    showLesson();
 }
 
 void TableScreen::onUnload() {

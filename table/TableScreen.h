@@ -43,6 +43,8 @@ public:
     void open(TableStart start, const GameSettings& settings = {});
 
     const Referee& referee() const { return *referee_; }
+    // What the game on the table is played with.
+    const GameSettings& settings() const { return settings_; }
     const TableKind& kind() const { return kind_; }
     // A game is on the table that Exit would save: dealt, and not yet won.
     bool gameRunning() const;
@@ -73,6 +75,13 @@ private:
     // the view's to show.
     void show(const TableState&) override {}
     void happened(const TableEvent& event) override;
+
+    // A class code's game has just been dealt: it is shown, and the next deal
+    // will be the next game.
+    void dealtClassGame();
+    // The notice line names the lesson when it is not the standard one, and
+    // the class code's game.
+    void showLesson();
 
     // A null scheduler or generator means the table's own (Qt timers,
     // time-seeded).
@@ -110,6 +119,7 @@ private:
     std::unique_ptr<Referee> referee_;
     TableStart start_ = TableStart::Deal;
     GameSettings settings_;
+    int classGame_ = 0;
 };
 
 }  // namespace zandoli
