@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
+#include "table/DialArt.h"
 #include "table/ExplanationWords.h"
 #include "table/TableLook.h"
 
@@ -66,7 +67,7 @@ void QtTableView::show(const TableState& state) {
         widgets_.spinCount->setText(state.spinCount ? numbers::count(*state.spinCount) : QString());
         fitText(widgets_.spinCount);
     }
-    if (state.pointer != was.pointer) {
+    if (state.pointer != was.pointer || state.spinner != was.spinner) {
         showPointer(state.pointer);
     }
     showFaces(state, recoloured);
@@ -191,16 +192,21 @@ void QtTableView::enableSpin(bool enabled) {
 }
 
 void QtTableView::showPointer(const std::optional<int>& pointer) {
-    widgets_.dial->setPicture(
-        QString::fromStdString(pointer ? look::dialPicture(*pointer) : look::DIAL_AT_REST));
-    // The pointer moves on one position a step: the next dial is decoded
-    // while this one shows, so that no step waits for its picture.
-    if (pointer) {
-        widgets_.dial->prepare(
-            QString::fromStdString(look::dialPicture((*pointer + 1) % SPIN_POSITIONS)));
+    const SpinnerValues& spinner = shown_.spinner;
+    if (dialArt::drawnAtBuild(spinner)) {
+        widgets_.dial->setPicture(
+            QString::fromStdString(pointer ? look::dialPicture(*pointer) : look::DIAL_AT_REST));
+        // The pointer moves on one position a step: the next dial is decoded
+        // while this one shows, so that no step waits for its picture.
+        if (pointer) {
+            widgets_.dial->prepare(
+                QString::fromStdString(look::dialPicture((*pointer + 1) % SPIN_POSITIONS)));
+        }
+    } else {
+        widgets_.dial->setPixmap(dialArt::dial(spinner, pointer));
+        widgets_.dial->adjustSize();
     }
-    widgets_.closeup->setPicture(
-        QString::fromStdString(pointer ? look::closeupPicture(*pointer) : look::CLOSEUP_AT_REST));
+    widgets_.closeup->setPicture(QString::fromStdString(dialArt::closeup(spinner, pointer)));
 }
 
 void QtTableView::updateWindowTitle() {
