@@ -11,6 +11,7 @@
 #include "results/ResultsScreen.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
+#include "screens/LessonDialog.h"
 #include "screens/RulesScreen.h"
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
@@ -89,6 +90,7 @@ void ScreenRegistry::connectSetup() {
         results().showLatest();
         click(screenLook::CLICK);
     });
+    connect(setup_.get(), &SetupScreen::lessonRequested, this, &ScreenRegistry::chooseLesson);
     connect(setup_.get(), &Screen::closeRequested, this, [this] {
         title().show();
         setup().unload();
@@ -148,6 +150,17 @@ void ScreenRegistry::restoreGame() {
     title().unload();
     // The click follows the Play Sound choice just read from the save.
     click(screenLook::CLICK);
+}
+
+void ScreenRegistry::chooseLesson() {
+    // Its key still works on a locked computer, where the button is hidden.
+    if (choices::locked()) {
+        return;
+    }
+    auto* dialog = new LessonDialog(setup().window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] { setup().showLesson(); });
+    dialog->open();
 }
 
 void ScreenRegistry::chooseHideDesktop(bool hide) {

@@ -86,6 +86,9 @@ private:
     // Deals a new game of `players` at their table.
     void startGame(int players, bool sound);
     void chooseHideDesktop(bool hide);
+    // The set-up's Lesson…: the lesson chooser, modal over the set-up, whose
+    // OK shows the new lesson's name there.
+    void chooseLesson();
     // What a game of `lesson` is played with: the set-up's choices.
     static GameSettings gameSettings(const Lesson& lesson);
     // The lesson of the saved game, beside it.

@@ -253,6 +253,144 @@
     </message>
 </context>
 <context>
+    <name>Explain</name>
+    <message>
+        <source>Spinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>In your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>Every value, every form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lesson is locked on this computer; %1 is not played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halves, quarters and tenths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tenths and quarters as decimals and percentages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifths and tenths as fractions and tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards of these values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards in these forms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letters and digits: every computer with the same code deals the same games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Type a name for the lesson.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No card has a value and a form ticked: tick another value or form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Lesson as a File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Lesson File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.lesson);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>Player Names</source>
@@ -791,6 +929,26 @@ olvidadas: %3</translation>
         <source>give each player a name for the results</source>
         <translation>dar a cada jugador un nombre para los resultados</translation>
     </message>
+    <message>
+        <source>Explain Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a wrong card, show why, and wait until it is read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose the values and forms the class plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
@@ -952,6 +1110,14 @@ olvidadas: %3</translation>
     <message>
         <source>See the Results</source>
         <translation>Ver los resultados</translation>
+    </message>
+    <message>
+        <source>Lesson: %1 · class %2, game %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // The way through the screens as a transcript (screens.txt): title, set-up,
-// rules, a table and back, the results, the names and full screen, with the
-// screens open, the clicks heard, the questions asked, the saves written and
-// the pages opened after each step.
+// rules, a table and back, the results, the names, the lesson and full
+// screen, with the screens open, the clicks heard, the questions asked, the
+// saves written and the pages opened after each step.
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QDesktopServices>
@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "engine/Pack.h"
+#include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
@@ -79,6 +80,8 @@ public:
     }
     ~Program() override {
         setPlayerNames({"", "", "", ""});
+        choices::setKiosk(false);
+        choices::setLesson(everyValueLesson());
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         screens_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -179,6 +182,16 @@ public:
         } else if (verb == "answer") {
             answer_ = QString::fromStdString(a);
             answerer_.start(0);
+        } else if (verb == "lesson") {
+            return QString::fromStdString(writeLesson(choices::lesson()))
+                .trimmed()
+                .replace('\n', QStringLiteral(" / "))
+                .toStdString();
+        } else if (verb == "dialog") {
+            const QWidget* modal = QApplication::activeModalWidget();
+            return modal == nullptr ? "none" : modal->objectName().toStdString();
+        } else if (verb == "kiosk") {
+            choices::setKiosk(true);
         } else if (verb == "pages") {
             return std::to_string(screens_->report().shownPages());
         } else if (verb == "scale") {
