@@ -236,7 +236,7 @@ void ReportScreen::choosePupil(int index) {
 
 void ReportScreen::readRecord() {
     period_ = report::periodOf(periodKind_, nowMs());
-    pupils_ = report::readPupils(record_, period_);
+    pupils_ = report::readPupils(record_, period_).value;
 }
 
 int ReportScreen::shownPages() const {

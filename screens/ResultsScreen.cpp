@@ -156,20 +156,20 @@ void ResultsScreen::onLoad() {
 
 void ResultsScreen::showLatest() {
     window();
-    display(reader_.latest(), false);
+    display(reader_.latest().value, false);
     show();
 }
 
 void ResultsScreen::previousPressed() {
     if (game_) {
-        display(reader_.before(game_->id), true);
+        display(reader_.before(game_->id).value, true);
     }
     screens_.click(CLICK);
 }
 
 void ResultsScreen::nextPressed() {
     if (game_) {
-        display(reader_.after(game_->id), true);
+        display(reader_.after(game_->id).value, true);
     }
     screens_.click(CLICK);
 }
@@ -215,8 +215,8 @@ void ResultsScreen::display(std::optional<GameResults> game, bool keepWhenNone) 
         const bool seated = game_ && i < game_->players.size();
         fillPanel(panels_[i], seated ? &game_->players[i] : nullptr, top);
     }
-    previous_->setEnabled(game_ && reader_.before(game_->id));
-    next_->setEnabled(game_ && reader_.after(game_->id));
+    previous_->setEnabled(game_ && reader_.before(game_->id).value);
+    next_->setEnabled(game_ && reader_.after(game_->id).value);
 }
 
 void ResultsScreen::fillPanel(Panel& panel, const PlayerResults* player, int scaleTop) {

@@ -220,7 +220,7 @@ QPageSize::PageSizeId reportPaper() {
 
 exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
                                      const report::Period& period, const QString& pupil) {
-    const std::vector<report::Pupil> pupils = report::readPupils(record, period, pupil);
+    const std::vector<report::Pupil> pupils = report::readPupils(record, period, pupil).value;
     if (pupils.empty()) {
         return {.ok = false,
                 .message = pupil.isEmpty() ? QCoreApplication::translate(

@@ -251,6 +251,10 @@
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1: der Dateiname endet auf .pdf, .csv oder .zandoli</translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>die Ergebnisse konnten nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

@@ -251,6 +251,10 @@
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1: el nombre del archivo termina en .pdf, .csv o .zandoli</translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>no se han podido leer los resultados</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

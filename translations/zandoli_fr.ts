@@ -251,6 +251,10 @@
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1&#xa0;: le nom du fichier se termine par .pdf, .csv ou .zandoli</translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>les résultats n’ont pas pu être lus</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

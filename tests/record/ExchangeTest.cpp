@@ -1,18 +1,21 @@
 // A class on several machines, as exchange.txt plays it: the whole record
 // exported and merged into another, twice without a duplicate; damaged and
 // hostile files refused whole; names kept as data; the choices as CSV; the
-// report's pupils.
+// report's pupils. paths.txt plays files and folders named with quotes, and
+// unreadable.txt records that are there but cannot be read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "record/Columns.h"
 #include "record/Exchange.h"
 #include "record/Report.h"
-#include "record/Schema.h"
+#include "record/ResultsReader.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
@@ -23,6 +26,19 @@ namespace {
 using exchange::exportRecord;
 using exchange::importRecord;
 
+// TMPDIR as it was before a part, set again after it.
+struct TemporaryFolder {
+    ~TemporaryFolder() {
+        if (wasSet) {
+            qputenv("TMPDIR", saved);
+        } else {
+            qunsetenv("TMPDIR");
+        }
+    }
+    bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
+    QByteArray saved = qgetenv("TMPDIR");
+};
+
 // A folder of records and files; the steps are listed at the top of exchange.txt.
 class ExchangePlayer {
 public:
@@ -32,6 +48,9 @@ public:
         words >> verb >> a;
         if (verb == "refuse") {
             return refuse(step.substr(7));
+        }
+        if (verb == "temporary") {
+            return temporary(step.substr(10));
         }
         std::getline(words >> b >> std::ws, rest);
         const QString file = path(a), other = path(b);
@@ -75,12 +94,21 @@ public:
             return (b == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
         } else if (verb == "pupils") {
             const report::Period period = b == "week" ? week(std::stoll(rest)) : report::Period{};
-            const QString pupil = text.section(' ', 1);
+            const auto read = report::readPupils(file, period, text.section(' ', 1));
             std::vector<std::string> lines;
-            for (const report::Pupil& p : report::readPupils(file, period, pupil)) {
+            for (const report::Pupil& p : read.value) {
                 lines.push_back(pupilLine(p));
             }
-            return joined(lines);
+            return read.failed() ? "unreadable" : joined(lines);
+        } else if (verb == "results") {
+            const ResultsReader::Found latest = ResultsReader(file).latest();
+            return latest.failed() ? "unreadable"
+                   : latest.value  ? "started " + std::to_string(latest.value->startedMs)
+                                   : "none";
+        } else if (verb == "forget") {
+            said = ResultsReader(file).forgetAll() ? "yes" : "no";
+        } else if (verb == "break") {
+            said = writeBytes(file, "this is no database\n") ? "" : "not written";
         } else if (verb == "week") {
             return std::to_string(week(std::stoll(b)).fromMs - PLANTED_START_MS);
         } else if (verb == "period") {
@@ -143,7 +171,7 @@ private:
                              "ON g.id = event.game ORDER BY 1, event.id"),
               QStringLiteral("SELECT g.uid, t.colour, t.%1 FROM tally t JOIN game g ON g.id = "
                              "t.game ORDER BY 1, 2")
-                  .arg(recordSchema::tallyColumns().replace(", ", ", t."))}) {
+                  .arg(recordColumns::tallyCounts().join(", t."))}) {
             const Rows rows = readRows(file, sql);
             all.insert(all.end(), rows.begin(), rows.end());
         }
@@ -181,11 +209,29 @@ private:
         return (reason.startsWith(file + " ") ? reason.mid(file.size() + 1) : reason).toStdString();
     }
 
+    // TMPDIR made a folder of that name in the part's folder, for the
+    // rest of the part.
+    std::string temporary(const std::string& name) {
+        const QString folder = path(name);
+        EXPECT_TRUE(QDir().mkpath(folder));
+        qputenv("TMPDIR", folder.toUtf8());
+        return "";
+    }
+
     QTemporaryDir dir_;
+    TemporaryFolder temporary_;
 };
 
 TEST(Exchange, EachPartEndsAsItsStepsSay) {
     playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
+}
+
+TEST(Exchange, QuotesInTheNamesOfFilesAndFoldersAreNames) {
+    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/paths.txt");
+}
+
+TEST(Exchange, ARecordThatCannotBeReadSaysSoWhereAMissingOneHoldsNoGame) {
+    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/unreadable.txt");
 }
 
 }  // namespace

@@ -130,8 +130,10 @@ private:
             return joined(readRows(file(), sql));
         }
         if (verb == "results") {
-            const std::optional<GameResults> latest = ResultsReader(file()).latest();
-            return latest ? resultsLine(latest->players[0]) : "no game";
+            const ResultsReader::Found latest = ResultsReader(file()).latest();
+            return latest.failed() ? "unreadable"
+                   : latest.value  ? resultsLine(latest.value->players[0])
+                                   : "no game";
         }
         QProcess tool;
         tool.start(QStandardPaths::findExecutable("sqlite3"), {"-batch", file(), sql});
