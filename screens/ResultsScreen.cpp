@@ -75,9 +75,8 @@ QWidget* ResultsScreen::createWindow() {
     legend->setGeometry(pixels({9720, 180, 5400, 480}));
     gameLine_ = text(form, QStringLiteral("gameLine"), QString(), {360, 780, 14640, 420}, GAME_FACE,
                      Qt::AlignLeft | Qt::AlignVCenter);
-    empty_ = text(form, QStringLiteral("noResults"),
-                  QCoreApplication::translate("Results", "No game has been recorded yet."),
-                  {360, 4800, 14640, 900}, EMPTY_FACE, Qt::AlignCenter);
+    empty_ = text(form, QStringLiteral("noResults"), QString(), {360, 4800, 14640, 900}, EMPTY_FACE,
+                  Qt::AlignCenter);
     for (int i = 0; i < PLAYING_COLOURS; ++i) {
         buildPanel(form, i);
     }
@@ -156,20 +155,20 @@ void ResultsScreen::onLoad() {
 
 void ResultsScreen::showLatest() {
     window();
-    display(reader_.latest().value, false);
+    display(read(reader_.latest()), false);
     show();
 }
 
 void ResultsScreen::previousPressed() {
     if (game_) {
-        display(reader_.before(game_->id).value, true);
+        display(read(reader_.before(game_->id)), true);
     }
     screens_.click(CLICK);
 }
 
 void ResultsScreen::nextPressed() {
     if (game_) {
-        display(reader_.after(game_->id).value, true);
+        display(read(reader_.after(game_->id)), true);
     }
     screens_.click(CLICK);
 }
@@ -187,8 +186,9 @@ bool ResultsScreen::confirmForget() {
 void ResultsScreen::forgetPressed() {
     screens_.click(CLICK);
     if (confirmForget()) {
+        // What is left shows: nothing, unless the record could not be emptied.
         reader_.forgetAll();
-        display(std::nullopt, false);
+        display(read(reader_.latest()), false);
     }
 }
 
@@ -202,13 +202,21 @@ void ResultsScreen::backPressed() {
     screens_.click(CLICK);
 }
 
+std::optional<GameResults> ResultsScreen::read(ResultsReader::Found found) {
+    unreadable_ = found.failed();
+    return std::move(found.value);
+}
+
 void ResultsScreen::display(std::optional<GameResults> game, bool keepWhenNone) {
-    if (!game && keepWhenNone) {
+    if (!game && keepWhenNone && !unreadable_) {
         return;
     }
     game_ = std::move(game);
     window();
     gameLine_->setText(game_ ? resultsWords::gameText(*game_) : QString());
+    empty_->setText(unreadable_
+                        ? resultsWords::unreadableText()
+                        : QCoreApplication::translate("Results", "No game has been recorded yet."));
     empty_->setVisible(!game_);
     const int top = game_ ? scaleTop(*game_) : 1;
     for (size_t i = 0; i < panels_.size(); ++i) {

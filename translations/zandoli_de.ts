@@ -636,6 +636,10 @@
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>der Bericht für Lehrkräfte: die Seite jedes Kindes über einen Zeitraum, zum Drucken oder Speichern</translation>
     </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>

@@ -636,6 +636,10 @@ olvidadas: %3</translation>
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>el informe para el docente: la página de cada alumno en un periodo, para imprimir o guardar</translation>
     </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>No se han podido leer los resultados.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
