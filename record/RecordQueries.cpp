@@ -21,13 +21,9 @@ constexpr int64_t WEEK_MS = 7 * DAY_MS;
 // 1970 began on a Thursday: its Monday was three days before.
 constexpr int64_t FROM_MONDAY_MS = 3 * DAY_MS;
 
-int formIndex(const QString& key) {
-    for (size_t form = 0; form < FORM_KEYS.size(); ++form) {
-        if (key == QLatin1String(FORM_KEYS[form])) {
-            return static_cast<int>(form);
-        }
-    }
-    return -1;
+bool knownForm(const QString& key) {
+    return std::any_of(FORM_KEYS.begin(), FORM_KEYS.end(),
+                       [&key](const char* form) { return key == QLatin1String(form); });
 }
 
 // A kind of mistake of one player, and where its first example is.
@@ -110,7 +106,7 @@ QSqlError readGroups(const QSqlDatabase& db, const Scope& scope, const PlayerOf&
         const int who = slips.value(0).toInt();
         PlayerResults* player = playerOf(who);
         const auto rule = mistakeRule(slips.value(3).toString().toStdString());
-        if (player == nullptr || formIndex(slips.value(2).toString()) < 0 || !rule) {
+        if (player == nullptr || !knownForm(slips.value(2).toString()) || !rule) {
             continue;
         }
         const QString what = slips.value(1).toString();

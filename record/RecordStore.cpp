@@ -106,7 +106,6 @@ QString RecordStore::userPath() {
 
 QSqlError RecordStore::openToRead(sql::Connection& reading, const QString& path,
                                   const QString& options) {
-    reading.close();
     // Reading makes no record where the game has not yet written one.
     if (!QFileInfo::exists(path)) {
         return {};
@@ -212,7 +211,6 @@ void RecordStore::setAsideDamaged() {
     QFile::remove(path_ + QStringLiteral("-shm"));
     setAside_ = aside;
     gameId_ = -1;
-    status_ = Status::Closed;
 }
 
 void RecordStore::write(const Write& write) {

@@ -58,6 +58,7 @@ private:
     bool openFile();
     QSqlError prepare();
     void close();
+    // The damaged file, closed, renamed beside it: the next open starts anew.
     void setAsideDamaged();
     // The game's row and seats, unless this record has them already.
     QSqlError insertGame(QSqlDatabase& db);

@@ -17,9 +17,19 @@ namespace {
 // A reading waits this long for the table's own writes to be done.
 const QString CONNECT_OPTIONS = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
 
-// A game the screen can say something about: one in which a spin stopped.
-const QString PLAYED = QStringLiteral(
-    "SELECT id FROM game WHERE EXISTS (SELECT 1 FROM event WHERE event.game = game.id) ");
+// The games the screen can say something about, those in which a spin
+// stopped, each with when and how it was played, and its length to its end
+// or, if none was seen, to its last row.
+const QString& played() {
+    static const QString select =
+        QStringLiteral(
+            "SELECT id, started_ms, one_player, ending, winner, players, COALESCE(ended_ms, "
+            "(SELECT MAX(at_ms) FROM event WHERE event.game = game.id), started_ms), (SELECT "
+            "COUNT(*) FROM event WHERE event.game = game.id AND what = %1) FROM game WHERE EXISTS "
+            "(SELECT 1 FROM event WHERE event.game = game.id) ")
+            .arg(recordColumns::quoted(happeningKey(Happening::Spin)));
+    return select;
+}
 
 PlayerResults* playerOf(GameResults& game, int colour) {
     for (PlayerResults& player : game.players) {
@@ -30,29 +40,18 @@ PlayerResults* playerOf(GameResults& game, int colour) {
     return nullptr;
 }
 
-// The game's own row: when and how it was played, and its length to its end
-// or, if none was seen, to its last row.
-QSqlError readGame(const QSqlDatabase& db, int64_t id, GameResults& game) {
-    const auto found = sql::rows(
-        db,
-        QStringLiteral("SELECT started_ms, one_player, ending, winner, players, COALESCE(ended_ms, "
-                       "(SELECT MAX(at_ms) FROM event WHERE game = ?), started_ms), (SELECT "
-                       "COUNT(*) FROM event WHERE game = ? AND what = %1) FROM game WHERE id = ?")
-            .arg(recordColumns::quoted(happeningKey(Happening::Spin))),
-        {static_cast<qint64>(id), static_cast<qint64>(id), static_cast<qint64>(id)});
-    if (found.failed() || found.value.size() != 1) {
-        return found.failed() ? found.error : sql::failure(QStringLiteral("the game is gone"));
-    }
-    const QVariantList& row = found.value.front();
-    game.id = id;
-    game.startedMs = row[0].toLongLong();
-    game.onePlayer = row[1].toInt() != 0;
-    game.won = row[2].toString() == QLatin1String(recordColumns::WON);
-    game.winner = row[3].isNull() ? -1 : row[3].toInt();
-    game.lengthMs = std::max<qint64>(0, row[5].toLongLong() - game.startedMs);
-    game.spins = row[6].toInt();
-    game.players.resize(static_cast<size_t>(std::clamp(row[4].toInt(), 1, PLAYING_COLOURS)));
-    return {};
+// A game as played() reads it; its players as yet without their seats.
+GameResults gameOf(const QVariantList& row) {
+    GameResults game;
+    game.id = row[0].toLongLong();
+    game.startedMs = row[1].toLongLong();
+    game.onePlayer = row[2].toInt() != 0;
+    game.won = row[3].toString() == QLatin1String(recordColumns::WON);
+    game.winner = row[4].isNull() ? -1 : row[4].toInt();
+    game.lengthMs = std::max<qint64>(0, row[6].toLongLong() - game.startedMs);
+    game.spins = row[7].toInt();
+    game.players.resize(static_cast<size_t>(std::clamp(row[5].toInt(), 1, PLAYING_COLOURS)));
+    return game;
 }
 
 // Each player of the game, by colour, with the name given.
@@ -97,15 +96,12 @@ ResultsReader::Found ResultsReader::first(const QString& which, const QVariantLi
         return {.error = error};
     }
     const QSqlDatabase db = db_.db();
-    const auto id = sql::rows(db, PLAYED + which, values);
-    if (id.failed() || id.value.empty()) {
-        return {.error = id.error};
+    const auto found = sql::rows(db, played() + which, values);
+    if (found.failed() || found.value.empty()) {
+        return {.error = found.error};
     }
-    GameResults game;
-    QSqlError error = readGame(db, id.value.front()[0].toLongLong(), game);
-    if (!error.isValid()) {
-        error = readSeats(db, game);
-    }
+    GameResults game = gameOf(found.value.front());
+    QSqlError error = readSeats(db, game);
     if (!error.isValid()) {
         error = readRows(db, game);
     }
