@@ -1,8 +1,9 @@
 // A class on several machines, as exchange.txt plays it: the whole record
 // exported and merged into another, twice without a duplicate; damaged and
 // hostile files refused whole; names kept as data; the choices as CSV; the
-// report's pupils. paths.txt plays files and folders named with quotes, and
-// unreadable.txt records that are there but cannot be read.
+// report's pupils. bounds.txt plays the edges of each value's range,
+// paths.txt files and folders named with quotes, and unreadable.txt records
+// that are there but cannot be read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,10 +102,7 @@ public:
             }
             return read.failed() ? "unreadable" : joined(lines);
         } else if (verb == "results") {
-            const ResultsReader::Found latest = ResultsReader(file).latest();
-            return latest.failed() ? "unreadable"
-                   : latest.value  ? "started " + std::to_string(latest.value->startedMs)
-                                   : "none";
+            return latest(file);
         } else if (verb == "forget") {
             said = ResultsReader(file).forgetAll() ? "yes" : "no";
         } else if (verb == "break") {
@@ -209,6 +207,19 @@ private:
         return (reason.startsWith(file + " ") ? reason.mid(file.size() + 1) : reason).toStdString();
     }
 
+    // The latest game as the results screen reads it: when it started, and
+    // each player's name ("-" for a colour).
+    static std::string latest(const QString& file) {
+        const ResultsReader::Found read = ResultsReader(file).latest();
+        if (read.failed() || !read.value) {
+            return read.failed() ? "unreadable" : "none";
+        }
+        std::string line = "started " + std::to_string(read.value->startedMs);
+        for (const PlayerResults& player : read.value->players) {
+            line += " | " + (player.name.empty() ? "-" : player.name);
+        }
+        return line;
+    }
     // TMPDIR made a folder of that name in the part's folder, for the
     // rest of the part.
     std::string temporary(const std::string& name) {
@@ -224,6 +235,10 @@ private:
 
 TEST(Exchange, EachPartEndsAsItsStepsSay) {
     playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
+}
+
+TEST(Exchange, AValuePastItsRangeIsRefusedAndTheLastWithinItMerged) {
+    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/bounds.txt");
 }
 
 TEST(Exchange, QuotesInTheNamesOfFilesAndFoldersAreNames) {

@@ -115,10 +115,20 @@ TEST(Schema, AnExportOfEveryWordTheStoreWritesIsImported) {
     const exchange::Outcome merged = exchange::importRecord(dir.path() + "/theirs.sqlite", file);
     EXPECT_TRUE(merged.ok) << merged.message.toStdString();
     EXPECT_EQ(merged.gamesAdded, 2);
-    EXPECT_EQ(readRows(dir.path() + "/theirs.sqlite",
+    const QString theirs = dir.path() + "/theirs.sqlite";
+    EXPECT_EQ(readRows(theirs,
                        "SELECT count(DISTINCT what), count(DISTINCT card_form), count(DISTINCT "
                        "mistake), count(DISTINCT star) FROM event"),
               Rows{"6 | 5 | 6 | 2"});
+    // Each happening's rows, those with a star and those with a spin's value,
+    // and the colours they add up to: the stars are the spins at 1, 5, 9 and
+    // 13, the stars' cards were Yellow's.
+    EXPECT_EQ(
+        readRows(theirs,
+                 "SELECT what, count(*), count(star), count(spin_value), sum(colour) FROM "
+                 "event GROUP BY what ORDER BY what"),
+        (Rows{"blue star | 1 | 0 | 1 | 1", "match | 48 | 0 | 48 | 0", "miss | 1 | 0 | 1 | 0",
+              "red star | 1 | 0 | 1 | 1", "spin | 17 | 4 | 13 | 0", "wrong | 5 | 0 | 5 | 0"}));
 }
 
 }  // namespace
