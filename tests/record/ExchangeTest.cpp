@@ -60,11 +60,13 @@ public:
         if (verb == "plant") {
             plant(file, b);
         } else if (verb == "export" || verb == "import" || verb == "csv") {
-            const exchange::Outcome done =
-                verb == "export"   ? exportRecord(file, other)
-                : verb == "import" ? importRecord(file, other)
-                                   : report::exportChoices(file, other, report::Period{});
-            said = (done.ok ? "" : "failed: ") + done.message;
+            last_ = verb == "export"   ? exportRecord(file, other)
+                    : verb == "import" ? importRecord(file, other)
+                                       : report::exportChoices(file, other, report::Period{});
+            said = (last_.ok ? "" : "failed: ") + last_.message;
+        } else if (verb == "counted") {
+            return "added " + std::to_string(last_.gamesAdded) + ", known " +
+                   std::to_string(last_.gamesKnown);
         } else if (verb == "exists") {
             said = QFile::exists(file) ? "yes" : "no";
         } else if (verb == "sql") {
@@ -94,7 +96,9 @@ public:
             QByteArray line = lines.value(std::stoi(b)).replace("\r", "\\r");
             return (b == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
         } else if (verb == "pupils") {
-            const report::Period period = b == "week" ? week(std::stoll(rest)) : report::Period{};
+            const report::Period period = b == "week"   ? week(std::stoll(rest))
+                                          : b == "term" ? term(std::stoll(rest))
+                                                        : report::Period{};
             const auto read = report::readPupils(file, period, text.section(' ', 1));
             std::vector<std::string> lines;
             for (const report::Pupil& p : read.value) {
@@ -125,6 +129,10 @@ private:
     // The week up to `ms` after the second of the weekly planted games.
     static report::Period week(int64_t ms) {
         return report::periodOf(report::PeriodKind::Week, PLANTED_START_MS + 7 * 86'400'000 + ms);
+    }
+    // The term of the day that many days after the first planted game.
+    static report::Period term(int64_t days) {
+        return report::periodOf(report::PeriodKind::Term, PLANTED_START_MS + days * 86'400'000);
     }
     // A pupil on one line: colour, results as resultsLine() gives them, the
     // games, and each week's Monday with its matched/wrong/missed.
@@ -188,11 +196,12 @@ private:
             EXPECT_TRUE(writeBytes(file, text.replace("\\n", "\n").toUtf8()));
         } else if (verb == "half") {
             EXPECT_TRUE(writeBytes(file, good.first(good.size() / 2)));
-        } else if (verb == "huge") {
+        } else if (verb == "huge" || verb == "largest") {
+            // The README's limit, 256 MiB, and a byte more.
             QFile huge(file);
             EXPECT_TRUE(huge.open(QIODevice::WriteOnly));
             huge.write(QByteArray("SQLite format 3", 16));
-            EXPECT_TRUE(huge.resize(exchange::MAX_IMPORT_BYTES + 1));
+            EXPECT_TRUE(huge.resize(256LL * 1024 * 1024 + (verb == "huge" ? 1 : 0)));
         } else if (verb == "sql") {
             EXPECT_TRUE(QFile::copy(path("good.zandoli"), file));
             EXPECT_EQ(runSql(file, text.split(" | ")), "") << step;
@@ -231,6 +240,7 @@ private:
 
     QTemporaryDir dir_;
     TemporaryFolder temporary_;
+    exchange::Outcome last_;
 };
 
 TEST(Exchange, EachPartEndsAsItsStepsSay) {

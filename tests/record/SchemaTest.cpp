@@ -64,6 +64,22 @@ TEST(Schema, ARecordMadeNowIsTheFirstVersionsBroughtUpToDate) {
     EXPECT_GT(schema.size(), 40u);
 }
 
+TEST(Schema, ARecordIsMadeWithTheReleasedStatementsWordForWord) {
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/record.sqlite";
+    ASSERT_TRUE(RecordStore(file).open());
+    std::string made;
+    for (const std::string& statement :
+         readRows(file, "SELECT sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY rowid")) {
+        made += statement + ";\n";
+    }
+    QString released = QString::fromUtf8(readBytes(ZANDOLI_RECORD_DATA "/schema.sql"));
+    while (released.startsWith("-- ")) {
+        released = released.section('\n', 1);
+    }
+    EXPECT_EQ(made, released.toStdString());
+}
+
 TEST(Schema, TheColumnsTheCodeNamesAreTheRecordsOwn) {
     QTemporaryDir dir;
     const QString file = dir.path() + "/record.sqlite";
@@ -75,9 +91,9 @@ TEST(Schema, TheColumnsTheCodeNamesAreTheRecordsOwn) {
     EXPECT_EQ(columnsOf(file, "tally"), ("game, colour, " + tallyColumns()).toStdString());
 }
 
-// Every word the store can write, in one game: each spin position (stars
-// too), each card of the pack matched, each mistake's rule, each
-// happening, and both endings.
+// Every word the store can write: in one game each spin position (stars
+// too), each card of the pack matched, each mistake's rule and each
+// happening; both endings, and a one-player win's count of spins.
 void recordEveryWord(RecordStore& store) {
     int64_t at = 1000;
     store.gameStarted({.atMs = at, .players = 2, .names = {"Ana", ""}});
@@ -102,6 +118,10 @@ void recordEveryWord(RecordStore& store) {
     store.gameStarted({.atMs = ++at, .players = 1, .onePlayer = true});
     store.recorded({.atMs = ++at, .what = Happening::Spin, .turn = 1, .position = 2});
     store.gameEnded({.atMs = ++at});
+    // A one-player game won at its first spin.
+    store.gameStarted({.atMs = ++at, .players = 1, .onePlayer = true, .restored = true});
+    store.recorded({.atMs = ++at, .what = Happening::Spin, .turn = 1, .position = 1});
+    store.gameEnded({.atMs = ++at, .won = true, .winner = 0, .spins = 1});
 }
 
 TEST(Schema, AnExportOfEveryWordTheStoreWritesIsImported) {
@@ -114,21 +134,26 @@ TEST(Schema, AnExportOfEveryWordTheStoreWritesIsImported) {
     ASSERT_TRUE(exchange::exportRecord(dir.path() + "/mine.sqlite", file).ok);
     const exchange::Outcome merged = exchange::importRecord(dir.path() + "/theirs.sqlite", file);
     EXPECT_TRUE(merged.ok) << merged.message.toStdString();
-    EXPECT_EQ(merged.gamesAdded, 2);
+    EXPECT_EQ(merged.gamesAdded, 3);
     const QString theirs = dir.path() + "/theirs.sqlite";
     EXPECT_EQ(readRows(theirs,
                        "SELECT count(DISTINCT what), count(DISTINCT card_form), count(DISTINCT "
                        "mistake), count(DISTINCT star) FROM event"),
               Rows{"6 | 5 | 6 | 2"});
+    EXPECT_EQ(
+        readRows(theirs,
+                 "SELECT players, one_player, restored, ending, winner, spins FROM game "
+                 "ORDER BY id"),
+        (Rows{"2 | 0 | 0 | won | 1 | -", "1 | 1 | 0 | saved | - | -", "1 | 1 | 1 | won | 0 | 1"}));
     // Each happening's rows, those with a star and those with a spin's value,
     // and the colours they add up to: the stars are the spins at 1, 5, 9 and
-    // 13, the stars' cards were Yellow's.
+    // 13 and the last game's at 1, the stars' cards were Yellow's.
     EXPECT_EQ(
         readRows(theirs,
                  "SELECT what, count(*), count(star), count(spin_value), sum(colour) FROM "
                  "event GROUP BY what ORDER BY what"),
         (Rows{"blue star | 1 | 0 | 1 | 1", "match | 48 | 0 | 48 | 0", "miss | 1 | 0 | 1 | 0",
-              "red star | 1 | 0 | 1 | 1", "spin | 17 | 4 | 13 | 0", "wrong | 5 | 0 | 5 | 0"}));
+              "red star | 1 | 0 | 1 | 1", "spin | 18 | 5 | 13 | 0", "wrong | 5 | 0 | 5 | 0"}));
 }
 
 }  // namespace

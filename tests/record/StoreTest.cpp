@@ -1,7 +1,8 @@
 // The record on disk, as store.txt plays it: where it lives, what a round
 // trip keeps, a record of the first version taken up, a damaged file set
 // aside, a locked, read-only or full one left alone, and the file as the
-// sqlite3 tool reads it.
+// sqlite3 tool reads it; midway.txt, a file found damaged only when a row
+// is written.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -63,6 +64,8 @@ public:
         } else if (verb == "write") {
             std::istringstream(rest) >> name >> rest;
             write(name, rest);
+        } else if (verb == "spoil") {
+            spoil(sql);
         } else if (verb == "same" || verb == "keep") {
             const QString file = rest == "aside" ? asideFile() : folder() + "/" + sql;
             if (verb == "keep") {
@@ -124,6 +127,18 @@ private:
         }
         ASSERT_TRUE(writeBytes(path, bytes));
         written_[name] = bytes;
+    }
+    // The first page of a table in the record overwritten by text, the rest
+    // of the file, its version and its schema left as they were.
+    void spoil(const QString& table) {
+        const int size = std::stoi(readRows(file(), "PRAGMA page_size").at(0));
+        const int page = std::stoi(
+            readRows(file(), "SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'")
+                .at(0));
+        QByteArray bytes = readBytes(file());
+        bytes.replace(qsizetype{page - 1} * size, size,
+                      QByteArray("this is no database\n").repeated(size).left(size));
+        ASSERT_TRUE(writeBytes(file(), bytes));
     }
     std::string ask(const std::string& verb, const QString& sql) const {
         if (verb == "rows") {
@@ -208,6 +223,10 @@ private:
 
 TEST(Store, EveryRecordOnDiskEndsAsItsStepsSay) {
     playParts<StorePlayer>(ZANDOLI_RECORD_DATA "/store.txt");
+}
+
+TEST(Store, ARecordFoundDamagedAsARowIsWrittenIsSetAsideAndTheRowWrittenAnew) {
+    playParts<StorePlayer>(ZANDOLI_RECORD_DATA "/midway.txt");
 }
 
 }  // namespace
