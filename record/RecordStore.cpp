@@ -210,7 +210,7 @@ void RecordStore::setAsideDamaged() {
     QFile::rename(path_ + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
     QFile::remove(path_ + QStringLiteral("-shm"));
     setAside_ = aside;
-    gameId_ = -1;
+    gameId_.reset();
 }
 
 void RecordStore::write(const Write& write) {
@@ -234,7 +234,7 @@ void RecordStore::write(const Write& write) {
 }
 
 QSqlError RecordStore::insertGame(QSqlDatabase& db) {
-    if (gameId_ >= 0 || !game_) {
+    if (gameId_ || !game_) {
         return {};
     }
     qint64 id = -1;
@@ -264,7 +264,7 @@ QSqlError RecordStore::insertGame(QSqlDatabase& db) {
 void RecordStore::gameStarted(const GameStart& start) {
     game_ = start;
     gameUid_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    gameId_ = -1;
+    gameId_.reset();
     write([this](QSqlDatabase& db) { return insertGame(db); });
 }
 
@@ -283,9 +283,9 @@ QSqlError RecordStore::insertEntry(QSqlDatabase& db, const RecordEntry& entry) c
         QStringLiteral("INSERT INTO event (%1) VALUES (%2)").arg(list(EVENT), placeholders(EVENT));
     // The row and its colour's tally are written together or not at all.
     return sql::transaction(db, [this, &db, &entry] {
-        const QSqlError error = sql::exec(db, insert, eventRow(gameId_, entry));
+        const QSqlError error = sql::exec(db, insert, eventRow(*gameId_, entry));
         return error.isValid() ? error
-                               : sql::exec(db, tallyStatement(entry), {gameId_, entry.colour});
+                               : sql::exec(db, tallyStatement(entry), {*gameId_, entry.colour});
     });
 }
 
@@ -302,7 +302,7 @@ void RecordStore::gameEnded(const GameEnd& end) {
             QStringLiteral(
                 "UPDATE game SET ended_ms = ?, ending = ?, winner = ?, spins = ? WHERE id = ?"),
             {static_cast<qint64>(end.atMs), QString::fromUtf8(end.won ? WON : SAVED),
-             orNull(end.won, end.winner), orNull(end.won && end.spins > 0, end.spins), gameId_});
+             orNull(end.won, end.winner), orNull(end.won && end.spins > 0, end.spins), *gameId_});
     });
 }
 

@@ -72,7 +72,8 @@ private:
     // The game being recorded, for a record that has to start anew mid-game.
     std::optional<GameStart> game_;
     QString gameUid_;
-    qint64 gameId_ = -1;
+    // Its row in this record, once written.
+    std::optional<qint64> gameId_;
     bool warned_ = false;
 };
 

@@ -47,7 +47,9 @@ GameResults gameOf(const QVariantList& row) {
     game.startedMs = row[1].toLongLong();
     game.onePlayer = row[2].toInt() != 0;
     game.won = row[3].toString() == QLatin1String(recordColumns::WON);
-    game.winner = row[4].isNull() ? -1 : row[4].toInt();
+    if (!row[4].isNull()) {
+        game.winner = row[4].toInt();
+    }
     game.lengthMs = std::max<qint64>(0, row[6].toLongLong() - game.startedMs);
     game.spins = row[7].toInt();
     game.players.resize(static_cast<size_t>(std::clamp(row[5].toInt(), 1, PLAYING_COLOURS)));
