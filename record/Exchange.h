@@ -9,7 +9,7 @@ struct Outcome {
     bool ok = false;
     QString message{};
     int gamesAdded = 0;  // an import: games new to this record
-    int gamesKnown = 0;  // an import: games this record held already
+    int gamesKnown = 0;  // an import: games this record held already; an export: its games
 };
 
 // The largest file an import reads: a school year of a class's games is a
