@@ -35,6 +35,7 @@
 #include "record/RecordStore.h"
 #include "record/Report.h"
 #include "record/ResultsReader.h"
+#include "record/Sql.h"
 #include "screens/ReportScreen.h"
 #include "screens/ResultsScreen.h"
 #include "screens/ScreenRegistry.h"
@@ -68,19 +69,10 @@ void reportSpread(benchmark::State& bench, std::vector<double>& micros) {
     bench.counters["max_us"] = micros.back();
 }
 
-int64_t countRows(const QString& path, const QString& sql) {
-    const QString name = QStringLiteral("bench-count");
-    int64_t count = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        QSqlQuery query(db);
-        if (db.open() && query.exec(sql) && query.next()) {
-            count = query.value(0).toLongLong();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return count;
+int64_t countRows(const QString& path, const QString& statement) {
+    const sql::Connection file("bench-count", path);
+    const auto count = sql::value(file.db(), statement);
+    return count.failed() ? -1 : count.value.toLongLong();
 }
 
 // One choice after another into a record that grows as a long game's does.
@@ -138,6 +130,8 @@ struct Event {
     std::optional<MistakeRule> mistake = std::nullopt;
 };
 
+// The row's values bound in the order of the table's columns
+// (recordColumns::EVENT), as RecordStore writes them.
 void bindEvent(QSqlQuery& row, int64_t game, int64_t atMs, const Event& e) {
     const double spun = SPINVALUES[static_cast<size_t>(e.position)];
     const CardValue* spinValue = cardValue(spun);
@@ -220,19 +214,17 @@ QString fillRecord(const QString& name, int games, int64_t firstMs, const NameOf
         }
         bool ok = true;
         {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
-            db.setDatabaseName(file);
-            ok = db.open() && db.transaction();
+            const sql::Connection fill("bench-fill", file);
+            QSqlDatabase db = fill.db();
+            ok = fill.isOpen() && db.transaction();
             QSqlQuery game(db), seat(db), event(db);
             game.prepare(QStringLiteral(
                 "INSERT INTO game (id, uid, started_ms, players, one_player, restored, ended_ms, "
                 "ending, winner) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?)"));
             seat.prepare(QStringLiteral("INSERT INTO seat (game, colour, name) VALUES (?, ?, ?)"));
-            event.prepare(QStringLiteral(
-                "INSERT INTO event (game, turn, at_ms, colour, what, position, spin_value, star, "
-                "card, card_value, card_form, mistake) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                "?)"));
+            event.prepare(QStringLiteral("INSERT INTO event (%1) VALUES (%2)")
+                              .arg(recordColumns::list(recordColumns::EVENT),
+                                   recordColumns::placeholders(recordColumns::EVENT)));
             std::mt19937 random(20261208);
             std::uniform_int_distribution<int> playersOf(2, 4);
             int64_t at = firstMs;
@@ -271,7 +263,6 @@ QString fillRecord(const QString& name, int games, int64_t firstMs, const NameOf
             QSqlQuery tally(db);
             ok = ok && tally.exec(recordColumns::tallyOf(QStringLiteral("1"))) && db.commit();
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
         return ok ? file : QString();
     }
 }
