@@ -245,7 +245,9 @@ void ReportScreen::choosePupil(int index) {
 
 void ReportScreen::readRecord() {
     period_ = report::periodOf(periodKind_, nowMs());
-    pupils_ = report::readPupils(record_, period_);
+    auto read = report::readPupils(record_, period_);
+    pupils_ = std::move(read.value);
+    unreadable_ = read.failed();
 }
 
 int ReportScreen::shownPages() const {
@@ -290,9 +292,10 @@ void ReportScreen::showPages() {
     order.insert(order.end(), shown.begin(), shown.end());
     order.insert(order.end(), {savePdf_, saveCsv_, back_});
     keyboard::setReadingOrder(order);
-    empty_->setText(pupils_.empty() ? QCoreApplication::translate(
-                                          "Report", "No game was recorded in this period.")
-                                    : QString());
+    empty_->setText(!pupils_.empty() ? QString()
+                    : unreadable_    ? resultsWords::unreadableText()
+                                     : QCoreApplication::translate(
+                                           "Report", "No game was recorded in this period."));
     empty_->setVisible(pupils_.empty());
     savePdf_->setEnabled(!pupils_.empty());
     saveCsv_->setEnabled(!pupils_.empty());

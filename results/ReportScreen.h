@@ -62,6 +62,7 @@ private:
     report::PeriodKind periodKind_ = report::PeriodKind::All;
     report::Period period_;
     std::vector<report::Pupil> pupils_;
+    bool unreadable_ = false;
     int pupil_ = -1;
     QPointer<QComboBox> periodChoice_;
     QPointer<QComboBox> pupilChoice_;

@@ -74,9 +74,8 @@ QWidget* ResultsScreen::createWindow() {
     legend->setGeometry(pixels({9720, 180, 5400, 480}));
     gameLine_ = text(form, QStringLiteral("gameLine"), QString(), {360, 780, 14640, 420}, GAME_FACE,
                      Qt::AlignLeft | Qt::AlignVCenter);
-    empty_ = text(form, QStringLiteral("noResults"),
-                  QCoreApplication::translate("Results", "No game has been recorded yet."),
-                  {360, 4800, 14640, 900}, EMPTY_FACE, Qt::AlignCenter);
+    empty_ = text(form, QStringLiteral("noResults"), QString(), {360, 4800, 14640, 900}, EMPTY_FACE,
+                  Qt::AlignCenter);
     for (int i = 0; i < PLAYING_COLOURS; ++i) {
         buildPanel(form, i);
     }
@@ -157,20 +156,20 @@ void ResultsScreen::onLoad() {
 
 void ResultsScreen::showLatest() {
     window();
-    display(reader_.latest(), false);
+    display(read(reader_.latest()), false);
     show();
 }
 
 void ResultsScreen::previousPressed() {
     if (game_) {
-        display(reader_.before(game_->id), true);
+        display(read(reader_.before(game_->id)), true);
     }
     emit soundRequested(CLICK);
 }
 
 void ResultsScreen::nextPressed() {
     if (game_) {
-        display(reader_.after(game_->id), true);
+        display(read(reader_.after(game_->id)), true);
     }
     emit soundRequested(CLICK);
 }
@@ -188,8 +187,9 @@ bool ResultsScreen::confirmForget() {
 void ResultsScreen::forgetPressed() {
     emit soundRequested(CLICK);
     if (confirmForget()) {
+        // What is left shows: nothing, unless the record could not be emptied.
         reader_.forgetAll();
-        display(std::nullopt, false);
+        display(read(reader_.latest()), false);
     }
 }
 
@@ -202,21 +202,29 @@ void ResultsScreen::backPressed() {
     emit closeRequested();
 }
 
+std::optional<GameResults> ResultsScreen::read(ResultsReader::Found found) {
+    unreadable_ = found.failed();
+    return std::move(found.value);
+}
+
 void ResultsScreen::display(std::optional<GameResults> game, bool keepWhenNone) {
-    if (!game && keepWhenNone) {
+    if (!game && keepWhenNone && !unreadable_) {
         return;
     }
     game_ = std::move(game);
     window();
     gameLine_->setText(game_ ? resultsWords::gameText(*game_) : QString());
+    empty_->setText(unreadable_
+                        ? resultsWords::unreadableText()
+                        : QCoreApplication::translate("Results", "No game has been recorded yet."));
     empty_->setVisible(!game_);
     const int top = game_ ? scaleTop(*game_) : 1;
     for (size_t i = 0; i < panels_.size(); ++i) {
         const bool seated = game_ && i < game_->players.size();
         fillPanel(panels_[i], seated ? &game_->players[i] : nullptr, top);
     }
-    previous_->setEnabled(game_ && reader_.before(game_->id));
-    next_->setEnabled(game_ && reader_.after(game_->id));
+    previous_->setEnabled(game_ && reader_.before(game_->id).value);
+    next_->setEnabled(game_ && reader_.after(game_->id).value);
 }
 
 void ResultsScreen::fillPanel(Panel& panel, const PlayerResults* player, int scaleTop) {

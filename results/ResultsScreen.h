@@ -61,12 +61,15 @@ private:
     };
 
     void buildPanel(QWidget* form, int index);
+    // The game found, remembering whether the record could be read.
+    std::optional<GameResults> read(ResultsReader::Found found);
     // Shows `game`, or keeps the one shown when there is no such game.
     void display(std::optional<GameResults> game, bool keepWhenNone);
     void fillPanel(Panel& panel, const PlayerResults* player, int scaleTop);
 
     ResultsReader reader_;
     std::optional<GameResults> game_;
+    bool unreadable_ = false;
     QPointer<ClickLabel> gameLine_;
     QPointer<ClickLabel> empty_;
     QPointer<ButtonLabel> previous_;

@@ -114,6 +114,10 @@ QString mistakeHeadline(const MistakeExample& mistake) {
              times(mistake.times));
 }
 
+QString unreadableText() {
+    return QCoreApplication::translate("Results", "The record could not be read.");
+}
+
 QString gameText(const GameResults& game) {
     const QLocale locale = language::locale();
     const QDateTime started = QDateTime::fromMSecsSinceEpoch(game.startedMs);

@@ -35,6 +35,9 @@ QString mistakeText(const MistakeExample& mistake);
 // What the results screen writes beside the example: "One tenth away from
 // the value (twice)".
 QString mistakeHeadline(const MistakeExample& mistake);
+// What the results and the report say of a record that is there but
+// cannot be read: "The record could not be read."
+QString unreadableText();
 // When and how long, and how it ended: "Tuesday 8 December 2026, 10:45 ·
 // 12 minutes · 23 spins · Blue won".
 QString gameText(const GameResults& game);

@@ -241,7 +241,11 @@ QPageSize::PageSizeId reportPaper() {
 
 exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
                                      const report::Period& period, const QString& pupil) {
-    const std::vector<report::Pupil> pupils = report::readPupils(record, period, pupil);
+    const auto read = report::readPupils(record, period, pupil);
+    if (read.failed()) {
+        return {.ok = false, .message = exchange::unreadable()};
+    }
+    const std::vector<report::Pupil>& pupils = read.value;
     if (pupils.empty()) {
         return {.ok = false,
                 .message = pupil.isEmpty() ? QCoreApplication::translate(

@@ -251,6 +251,10 @@
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1: der Dateiname endet auf .pdf, .csv oder .zandoli</translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>die Ergebnisse konnten nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Explain</name>
@@ -769,6 +773,10 @@
     <message>
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>der Bericht für Lehrkräfte: die Seite jedes Kindes über einen Zeitraum, zum Drucken oder Speichern</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

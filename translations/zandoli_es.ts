@@ -251,6 +251,10 @@
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1: el nombre del archivo termina en .pdf, .csv o .zandoli</translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>no se han podido leer los resultados</translation>
+    </message>
 </context>
 <context>
     <name>Explain</name>
@@ -769,6 +773,10 @@ olvidadas: %3</translation>
     <message>
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>el informe para el docente: la página de cada alumno en un periodo, para imprimir o guardar</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>No se han podido leer los resultados.</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,10 @@
         <source>%1 could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>les résultats n’ont pas pu être lus</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -769,6 +773,10 @@ oubliées&#xa0;: %3</translation>
     <message>
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>le bilan pour l’enseignant&#xa0;: la page de chaque élève sur une période, à imprimer ou à enregistrer</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Les résultats n’ont pas pu être lus.</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,22 @@
 // A class on several machines, as exchange.txt plays it: the whole record
 // exported and merged into another, twice without a duplicate; damaged and
 // hostile files refused whole; names kept as data; the choices as CSV; the
-// report's pupils.
+// report's pupils. bounds.txt plays the edges of each value's range,
+// paths.txt files and folders named with quotes, and unreadable.txt records
+// that are there but cannot be read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "record/Columns.h"
 #include "record/Exchange.h"
 #include "record/Report.h"
-#include "record/Schema.h"
+#include "record/ResultsReader.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
@@ -22,6 +26,19 @@ namespace {
 
 using exchange::exportRecord;
 using exchange::importRecord;
+
+// TMPDIR as it was before a part, set again after it.
+struct TemporaryFolder {
+    ~TemporaryFolder() {
+        if (wasSet) {
+            qputenv("TMPDIR", saved);
+        } else {
+            qunsetenv("TMPDIR");
+        }
+    }
+    bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
+    QByteArray saved = qgetenv("TMPDIR");
+};
 
 // A folder of records and files; the steps are listed at the top of exchange.txt.
 class ExchangePlayer {
@@ -33,6 +50,9 @@ public:
         if (verb == "refuse") {
             return refuse(step.substr(7));
         }
+        if (verb == "temporary") {
+            return temporary(step.substr(10));
+        }
         std::getline(words >> b >> std::ws, rest);
         const QString file = path(a), other = path(b);
         const QString text = QString::fromStdString(rest);
@@ -40,11 +60,13 @@ public:
         if (verb == "plant") {
             plant(file, b);
         } else if (verb == "export" || verb == "import" || verb == "csv") {
-            const exchange::Outcome done =
-                verb == "export"   ? exportRecord(file, other)
-                : verb == "import" ? importRecord(file, other)
-                                   : report::exportChoices(file, other, report::Period{});
-            said = (done.ok ? "" : "failed: ") + done.message;
+            last_ = verb == "export"   ? exportRecord(file, other)
+                    : verb == "import" ? importRecord(file, other)
+                                       : report::exportChoices(file, other, report::Period{});
+            said = (last_.ok ? "" : "failed: ") + last_.message;
+        } else if (verb == "counted") {
+            return "added " + std::to_string(last_.gamesAdded) + ", known " +
+                   std::to_string(last_.gamesKnown);
         } else if (verb == "exists") {
             said = QFile::exists(file) ? "yes" : "no";
         } else if (verb == "sql") {
@@ -74,13 +96,21 @@ public:
             QByteArray line = lines.value(std::stoi(b)).replace("\r", "\\r");
             return (b == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
         } else if (verb == "pupils") {
-            const report::Period period = b == "week" ? week(std::stoll(rest)) : report::Period{};
-            const QString pupil = text.section(' ', 1);
+            const report::Period period = b == "week"   ? week(std::stoll(rest))
+                                          : b == "term" ? term(std::stoll(rest))
+                                                        : report::Period{};
+            const auto read = report::readPupils(file, period, text.section(' ', 1));
             std::vector<std::string> lines;
-            for (const report::Pupil& p : report::readPupils(file, period, pupil)) {
+            for (const report::Pupil& p : read.value) {
                 lines.push_back(pupilLine(p));
             }
-            return joined(lines);
+            return read.failed() ? "unreadable" : joined(lines);
+        } else if (verb == "results") {
+            return latest(file);
+        } else if (verb == "forget") {
+            said = ResultsReader(file).forgetAll() ? "yes" : "no";
+        } else if (verb == "break") {
+            said = writeBytes(file, "this is no database\n") ? "" : "not written";
         } else if (verb == "week") {
             return std::to_string(week(std::stoll(b)).fromMs - PLANTED_START_MS);
         } else if (verb == "period") {
@@ -99,6 +129,10 @@ private:
     // The week up to `ms` after the second of the weekly planted games.
     static report::Period week(int64_t ms) {
         return report::periodOf(report::PeriodKind::Week, PLANTED_START_MS + 7 * 86'400'000 + ms);
+    }
+    // The term of the day that many days after the first planted game.
+    static report::Period term(int64_t days) {
+        return report::periodOf(report::PeriodKind::Term, PLANTED_START_MS + days * 86'400'000);
     }
     // A pupil on one line: colour, results as resultsLine() gives them, the
     // games, and each week's Monday with its matched/wrong/missed.
@@ -143,7 +177,7 @@ private:
                              "ON g.id = event.game ORDER BY 1, event.id"),
               QStringLiteral("SELECT g.uid, t.colour, t.%1 FROM tally t JOIN game g ON g.id = "
                              "t.game ORDER BY 1, 2")
-                  .arg(recordSchema::tallyColumns().replace(", ", ", t."))}) {
+                  .arg(recordColumns::tallyCounts().join(", t."))}) {
             const Rows rows = readRows(file, sql);
             all.insert(all.end(), rows.begin(), rows.end());
         }
@@ -162,11 +196,12 @@ private:
             EXPECT_TRUE(writeBytes(file, text.replace("\\n", "\n").toUtf8()));
         } else if (verb == "half") {
             EXPECT_TRUE(writeBytes(file, good.first(good.size() / 2)));
-        } else if (verb == "huge") {
+        } else if (verb == "huge" || verb == "largest") {
+            // The README's limit, 256 MiB, and a byte more.
             QFile huge(file);
             EXPECT_TRUE(huge.open(QIODevice::WriteOnly));
             huge.write(QByteArray("SQLite format 3", 16));
-            EXPECT_TRUE(huge.resize(exchange::MAX_IMPORT_BYTES + 1));
+            EXPECT_TRUE(huge.resize(256LL * 1024 * 1024 + (verb == "huge" ? 1 : 0)));
         } else if (verb == "sql") {
             EXPECT_TRUE(QFile::copy(path("good.zandoli"), file));
             EXPECT_EQ(runSql(file, text.split(" | ")), "") << step;
@@ -181,11 +216,47 @@ private:
         return (reason.startsWith(file + " ") ? reason.mid(file.size() + 1) : reason).toStdString();
     }
 
+    // The latest game as the results screen reads it: when it started, and
+    // each player's name ("-" for a colour).
+    static std::string latest(const QString& file) {
+        const ResultsReader::Found read = ResultsReader(file).latest();
+        if (read.failed() || !read.value) {
+            return read.failed() ? "unreadable" : "none";
+        }
+        std::string line = "started " + std::to_string(read.value->startedMs);
+        for (const PlayerResults& player : read.value->players) {
+            line += " | " + (player.name.empty() ? "-" : player.name);
+        }
+        return line;
+    }
+    // TMPDIR made a folder of that name in the part's folder, for the
+    // rest of the part.
+    std::string temporary(const std::string& name) {
+        const QString folder = path(name);
+        EXPECT_TRUE(QDir().mkpath(folder));
+        qputenv("TMPDIR", folder.toUtf8());
+        return "";
+    }
+
     QTemporaryDir dir_;
+    TemporaryFolder temporary_;
+    exchange::Outcome last_;
 };
 
 TEST(Exchange, EachPartEndsAsItsStepsSay) {
     playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
+}
+
+TEST(Exchange, AValuePastItsRangeIsRefusedAndTheLastWithinItMerged) {
+    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/bounds.txt");
+}
+
+TEST(Exchange, QuotesInTheNamesOfFilesAndFoldersAreNames) {
+    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/paths.txt");
+}
+
+TEST(Exchange, ARecordThatCannotBeReadSaysSoWhereAMissingOneHoldsNoGame) {
+    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/unreadable.txt");
 }
 
 }  // namespace

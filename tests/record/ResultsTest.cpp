@@ -44,11 +44,15 @@ public:
             reader_.reset();
             store_.reset();
         } else if (verb == "latest" || verb == "earlier" || verb == "later") {
-            const auto found = verb == "latest"    ? reader().latest()
-                               : verb == "earlier" ? reader().before(shown_.value().id)
-                                                   : reader().after(shown_.value().id);
+            const auto read = verb == "latest"    ? reader().latest()
+                              : verb == "earlier" ? reader().before(shown_.value().id)
+                                                  : reader().after(shown_.value().id);
+            const std::optional<GameResults>& found = read.value;
             shown_ = found ? found : shown_;
-            return !found ? "none" : verb == "latest" ? summary(*found) : summary(*found, false);
+            return read.failed()      ? "unreadable"
+                   : !found           ? "none"
+                   : verb == "latest" ? summary(*found)
+                                      : summary(*found, false);
         } else if (verb == "player") {
             return resultsLine(shown_.value().players.at(size_t(n[0])));
         } else if (verb == "forget") {

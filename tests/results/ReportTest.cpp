@@ -1,7 +1,8 @@
 // The teacher's report on paper: a page for each pupil in the game's
 // language, read back with poppler's pdftotext as a reader of the PDF sees
 // it; the report screen that shows those pages and saves them; and the
-// command line that writes them and the other exports.
+// command line that writes them and the other exports (report.txt); and
+// all of them on a record that cannot be read (unreadable.txt).
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -143,6 +144,8 @@ public:
             answer = screen_->asked.join(" / ");
         } else if (verb == "loaded") {
             answer = screen_->isLoaded() ? "yes" : "no";
+        } else if (verb == "break") {
+            EXPECT_TRUE(writeBytes(record(), "this is no database\n"));
         } else if (verb == "run") {
             answer = QString::number(run(QString::fromStdString(step).split(' ').mid(1)));
         } else {
@@ -189,6 +192,10 @@ private:
 
 TEST(Report, EachPartEndsAsItsStepsSay) {
     playParts<ReportPlayer>(ZANDOLI_TRANSCRIPTS "/report.txt");
+}
+
+TEST(Report, ARecordThatCannotBeReadSaysSo) {
+    playParts<ReportPlayer>(ZANDOLI_TRANSCRIPTS "/unreadable.txt");
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -164,6 +166,9 @@ public:
                 store.gameStarted({.atMs = at, .players = 1, .onePlayer = true});
                 store.recorded({.atMs = at + 1000, .position = 6});
             }
+        } else if (verb == "break") {
+            EXPECT_TRUE(QDir().mkpath(QFileInfo(RecordStore::userPath()).path()));
+            EXPECT_TRUE(testing::writeBytes(RecordStore::userPath(), "this is no database\n"));
         } else if (verb == "type") {
             // The text between the quotes, with \t and \n for a tab and a new line.
             QString text = QString::fromStdString(step).section('"', 1, -2);
