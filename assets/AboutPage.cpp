@@ -19,6 +19,11 @@ constexpr const char* LICENCE_NAME = "GPL-3.0-or-later";
 // where it can be read on the web, for other systems.
 constexpr const char* LICENCE_ON_THIS_SYSTEM = "file:///usr/share/common-licenses/GPL-3";
 constexpr const char* LICENCE_ON_THE_WEB = "https://www.gnu.org/licenses/gpl-3.0.html";
+// The project's addresses come from packaging/Addresses.cmake, the one place
+// that keeps them. Shown as themselves, so they need no translation.
+constexpr const char* HOMEPAGE = ZANDOLI_HOMEPAGE;
+constexpr const char* BUG_TRACKER = ZANDOLI_BUG_TRACKER;
+constexpr const char* CONTACT_EMAIL = ZANDOLI_CONTACT_EMAIL;
 
 // The table's own blue for the headings, on white for reading.
 constexpr const char* STYLE =
@@ -72,6 +77,13 @@ void credits(std::ostringstream& out) {
     out << "<ul>\n";
     element(out, "li",
             QCoreApplication::translate("About", "Made by the Zandoli developers.").toStdString());
+    out << "<li>";
+    link(out, HOMEPAGE, HOMEPAGE);
+    out << " \u00b7 ";
+    link(out, std::string("mailto:") + CONTACT_EMAIL, CONTACT_EMAIL);
+    out << " \u00b7 ";
+    link(out, BUG_TRACKER, BUG_TRACKER);
+    out << "</li>\n";
     element(out, "li",
             QCoreApplication::translate("About",
                                         "Every picture, sound and text of the game, this page "
