@@ -28,10 +28,6 @@ using namespace recordColumns;
 constexpr int SQLITE_CORRUPT_CODE = 11;
 constexpr int SQLITE_NOTADB_CODE = 26;
 
-// A write that waits longer than this for another copy of the game to finish
-// its own gives up: the record must not hold up a turn.
-const QString CONNECT_OPTIONS = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
-
 bool damaged(const QSqlError& error) {
     const int code = error.nativeErrorCode().toInt() & 0xff;
     return code == SQLITE_CORRUPT_CODE || code == SQLITE_NOTADB_CODE;

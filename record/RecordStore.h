@@ -31,6 +31,9 @@ public:
     RecordStore& operator=(const RecordStore&) = delete;
 
     static QString userPath();
+    // A write that waits longer than this for another copy of the game to
+    // finish its own gives up: the record must not hold up a turn.
+    static inline const QString CONNECT_OPTIONS = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
     // Opens `reading` on the record at `path` with `options`, for a reader:
     // a record an older version wrote is brought up to this version's shape
     // first. Where no record was made yet nothing is opened, and that is no

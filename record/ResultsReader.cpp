@@ -14,9 +14,6 @@ namespace zandoli {
 
 namespace {
 
-// A reading waits this long for the table's own writes to be done.
-const QString CONNECT_OPTIONS = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
-
 // The games the screen can say something about, those in which a spin
 // stopped, each with when and how it was played, and its length to its end
 // or, if none was seen, to its last row.
@@ -90,7 +87,8 @@ QSqlError readRows(const QSqlDatabase& db, GameResults& game) {
 ResultsReader::ResultsReader(QString path) : path_(std::move(path)) {}
 
 QSqlError ResultsReader::open() {
-    return db_.isOpen() ? QSqlError() : RecordStore::openToRead(db_, path_, CONNECT_OPTIONS);
+    return db_.isOpen() ? QSqlError()
+                        : RecordStore::openToRead(db_, path_, RecordStore::CONNECT_OPTIONS);
 }
 
 ResultsReader::Found ResultsReader::first(const QString& which, const QVariantList& values) {

@@ -18,6 +18,7 @@
 #include "platform/Units.h"
 #include "record/RecordStore.h"
 #include "results/ResultsWords.h"
+#include "results/TeacherLook.h"
 #include "results/TeacherReport.h"
 
 namespace zandoli {
@@ -27,17 +28,12 @@ using namespace screenLook;
 
 namespace {
 
-const Face HEADING_FACE{ROUNDED, 24, true};
 const Face CHOICE_FACE{ARIAL, 12, true};
-const Face BUTTON_FACE{ARIAL, 18, true};
 const Face STATUS_FACE{ARIAL, 9.75, true};
-const Face EMPTY_FACE{ARIAL, 20.25, true};
 
 constexpr TwipRect PAGES{360, 840, 14640, 9900};
 // The room between two pages and around them, in pixels at scale 1.
 constexpr int PAGE_GAP = 16;
-// The page is drawn in pixels of 1/96 inch, as it prints.
-constexpr int DOTS_PER_INCH = 96;
 
 constexpr std::array PERIODS{report::PeriodKind::Today, report::PeriodKind::Week,
                              report::PeriodKind::Term, report::PeriodKind::All};
@@ -62,7 +58,7 @@ class PupilPage : public QWidget {
 public:
     PupilPage(const report::Pupil& pupil, const report::Period& period, QWidget* parent)
         : QWidget(parent), pupil_(pupil), period_(period) {
-        const QRect paper = reportLayout().fullRectPixels(DOTS_PER_INCH);
+        const QRect paper = reportLayout().fullRectPixels(REPORT_DOTS_PER_INCH);
         setFixedSize((QSizeF(paper.size()) * units::scale()).toSize());
         setFocusPolicy(Qt::TabFocus);
         setAccessibleName(pupilPageHeading(pupil));
@@ -79,7 +75,7 @@ protected:
         }
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(units::scale(), units::scale());
-        const QRect inside = reportLayout().paintRectPixels(DOTS_PER_INCH);
+        const QRect inside = reportLayout().paintRectPixels(REPORT_DOTS_PER_INCH);
         painter.translate(inside.topLeft());
         paintPupilPage(painter, QRect(QPoint(0, 0), inside.size()), pupil_, period_);
     }
@@ -144,7 +140,7 @@ QWidget* ReportScreen::createWindow() {
 void ReportScreen::buildChoices(QWidget* form) {
     text(form, QStringLiteral("reportHeading"),
          QCoreApplication::translate("Report", "Teacher's Report"), {360, 120, 5880, 600},
-         HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);
+         teacherLook::HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);
     const QString periodWord = QCoreApplication::translate("Report", "Period");
     text(form, QStringLiteral("periodLabel"), periodWord, {6060, 180, 1440, 480}, CHOICE_FACE,
          Qt::AlignRight | Qt::AlignVCenter);
@@ -176,20 +172,20 @@ void ReportScreen::buildPages(QWidget* form) {
             "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }")
             .arg(units::line(14))
             .arg(units::line(40)));
-    empty_ = text(form, QStringLiteral("noPupils"), QString(), {360, 4800, 14640, 900}, EMPTY_FACE,
-                  Qt::AlignCenter);
+    empty_ = text(form, QStringLiteral("noPupils"), QString(), {360, 4800, 14640, 900},
+                  teacherLook::EMPTY_FACE, Qt::AlignCenter);
 }
 
 void ReportScreen::buildButtons(QWidget* form) {
     savePdf_ = button(form, QStringLiteral("savePdfButton"),
                       QCoreApplication::translate("Report", "Save as PDF…"),
-                      {120, 10920, 3495, 495}, BUTTON_FACE);
+                      {120, 10920, 3495, 495}, teacherLook::BUTTON_FACE);
     connect(savePdf_, &ButtonLabel::clicked, this, &ReportScreen::savePdfPressed);
     bindKey(savePdf_, QKeySequence::Save,
             QCoreApplication::translate("Report", "save the pages shown as a PDF to print"));
     saveCsv_ = button(form, QStringLiteral("saveCsvButton"),
                       QCoreApplication::translate("Report", "Save for a Spreadsheet…"),
-                      {3735, 10920, 4335, 495}, BUTTON_FACE);
+                      {3735, 10920, 4335, 495}, teacherLook::BUTTON_FACE);
     connect(saveCsv_, &ButtonLabel::clicked, this, &ReportScreen::saveCsvPressed);
     speech::setDescription(
         saveCsv_, QCoreApplication::translate(
@@ -199,7 +195,7 @@ void ReportScreen::buildButtons(QWidget* form) {
     status_->setWordWrap(true);
     back_ =
         button(form, QStringLiteral("backButton"), QCoreApplication::translate("Results", "Back"),
-               {13560, 10920, 1695, 495}, BUTTON_FACE);
+               {13560, 10920, 1695, 495}, teacherLook::BUTTON_FACE);
     connect(back_, &ButtonLabel::clicked, this, &ReportScreen::backPressed);
     bindKey(back_, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Report", "close the report"));

@@ -15,6 +15,7 @@
 #include "results/ReportScreen.h"
 #include "results/ResultsLegend.h"
 #include "results/ResultsWords.h"
+#include "results/TeacherLook.h"
 
 namespace zandoli {
 
@@ -23,13 +24,10 @@ using namespace screenLook;
 
 namespace {
 
-const Face HEADING_FACE{ROUNDED, 24, true};
 const Face GAME_FACE{ARIAL, 12, true};
 const Face NAME_FACE{ARIAL, 20.25, true};
 const Face TOTALS_FACE{ARIAL, 11.25, true};
 const Face MISTAKE_FACE{ARIAL, 10.5, true};
-const Face BUTTON_FACE{ARIAL, 18, true};
-const Face EMPTY_FACE{ARIAL, 20.25, true};
 
 // A player's panel: one under the other, each the same height.
 constexpr int PANEL_TOP = 1380;
@@ -67,34 +65,34 @@ QWidget* ResultsScreen::createWindow() {
     QWidget* form = makeLargeWindow();
 
     text(form, QStringLiteral("resultsHeading"), QCoreApplication::translate("Results", "Results"),
-         {360, 120, 6000, 600}, HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);
+         {360, 120, 6000, 600}, teacherLook::HEADING_FACE, Qt::AlignLeft | Qt::AlignTop);
     auto* legend = new ResultsLegend(form);
     legend->setObjectName(QStringLiteral("legend"));
     legend->setFont(font(TOTALS_FACE));
     legend->setGeometry(pixels({9720, 180, 5400, 480}));
     gameLine_ = text(form, QStringLiteral("gameLine"), QString(), {360, 780, 14640, 420}, GAME_FACE,
                      Qt::AlignLeft | Qt::AlignVCenter);
-    empty_ = text(form, QStringLiteral("noResults"), QString(), {360, 4800, 14640, 900}, EMPTY_FACE,
-                  Qt::AlignCenter);
+    empty_ = text(form, QStringLiteral("noResults"), QString(), {360, 4800, 14640, 900},
+                  teacherLook::EMPTY_FACE, Qt::AlignCenter);
     for (int i = 0; i < PLAYING_COLOURS; ++i) {
         buildPanel(form, i);
     }
 
     previous_ = button(form, QStringLiteral("previousButton"),
                        QCoreApplication::translate("Results", "Previous Game"),
-                       {120, 10920, 3015, 495}, BUTTON_FACE);
+                       {120, 10920, 3015, 495}, teacherLook::BUTTON_FACE);
     connect(previous_, &ButtonLabel::clicked, this, &ResultsScreen::previousPressed);
     bindKey(previous_, QKeySequence(Qt::Key_PageUp),
             QCoreApplication::translate("Results", "the results of the game before"));
     next_ = button(form, QStringLiteral("nextButton"),
                    QCoreApplication::translate("Results", "Next Game"), {3255, 10920, 3015, 495},
-                   BUTTON_FACE);
+                   teacherLook::BUTTON_FACE);
     connect(next_, &ButtonLabel::clicked, this, &ResultsScreen::nextPressed);
     bindKey(next_, QKeySequence(Qt::Key_PageDown),
             QCoreApplication::translate("Results", "the results of the game after"));
     ButtonLabel* forget = button(form, QStringLiteral("forgetButton"),
                                  QCoreApplication::translate("Results", "Forget All Results"),
-                                 {7200, 10920, 3735, 495}, BUTTON_FACE);
+                                 {7200, 10920, 3735, 495}, teacherLook::BUTTON_FACE);
     connect(forget, &ButtonLabel::clicked, this, &ResultsScreen::forgetPressed);
     speech::setDescription(
         forget, QCoreApplication::translate(
@@ -103,7 +101,7 @@ QWidget* ResultsScreen::createWindow() {
     forget->setVisible(!choices::locked());
     ButtonLabel* report = button(form, QStringLiteral("reportButton"),
                                  QCoreApplication::translate("Results", "Report"),
-                                 {11055, 10920, 2385, 495}, BUTTON_FACE);
+                                 {11055, 10920, 2385, 495}, teacherLook::BUTTON_FACE);
     connect(report, &ButtonLabel::clicked, this, &ResultsScreen::reportPressed);
     bindKey(report, QKeySequence::Print,
             QCoreApplication::translate("Results",
@@ -111,7 +109,7 @@ QWidget* ResultsScreen::createWindow() {
                                         "to print or save"));
     ButtonLabel* back =
         button(form, QStringLiteral("backButton"), QCoreApplication::translate("Results", "Back"),
-               {13560, 10920, 1695, 495}, BUTTON_FACE);
+               {13560, 10920, 1695, 495}, teacherLook::BUTTON_FACE);
     connect(back, &ButtonLabel::clicked, this, &ResultsScreen::backPressed);
     bindKey(back, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Results", "close the results"));

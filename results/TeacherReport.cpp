@@ -23,8 +23,6 @@ namespace zandoli {
 
 namespace {
 
-// The page is laid out in pixels of 1/96 inch.
-constexpr int DOTS_PER_INCH = 96;
 constexpr int MARGIN_MM = 15;
 constexpr int SHOWN_WEEKS = 8;
 constexpr int SHOWN_MISTAKES = 6;
@@ -266,12 +264,13 @@ exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, c
     }
     {
         QPdfWriter pdf(&out);
-        pdf.setResolution(DOTS_PER_INCH);
+        pdf.setResolution(REPORT_DOTS_PER_INCH);
         pdf.setTitle(QCoreApplication::translate("Report", "Zandoli? report"));
         pdf.setCreator(QStringLiteral("Zandoli?"));
         pdf.setPageLayout(reportLayout());
         QPainter painter(&pdf);
-        const QRect page(QPoint(0, 0), pdf.pageLayout().paintRectPixels(DOTS_PER_INCH).size());
+        const QRect page(QPoint(0, 0),
+                         pdf.pageLayout().paintRectPixels(REPORT_DOTS_PER_INCH).size());
         for (size_t i = 0; i < pupils.size(); ++i) {
             if (i > 0) {
                 pdf.newPage();

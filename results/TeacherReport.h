@@ -23,6 +23,9 @@ exchange::Outcome writeTeacherReport(const QString& record, const QString& file,
 exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, const QString& file,
                                      const report::Period& period);
 
+// The report's pages are laid out in pixels of 1/96 inch, as they print.
+inline constexpr int REPORT_DOTS_PER_INCH = 96;
+
 // A pupil's page, in pixels of 1/96 inch: `page` is the paper within its
 // margins. The PDF prints it; the report screen shows it.
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,

@@ -26,7 +26,7 @@ constexpr look::TwipRect RELATION{2400, 900, 1200, 960};
 constexpr look::TwipRect LINE{150, 2370, 5700, 1080};
 constexpr look::TwipRect SENTENCE{300, 3480, 5400, 1770};
 constexpr look::TwipRect OK{2175, 5340, 1650, 510};
-constexpr double CAPTION_POINTS = 12;
+constexpr double TILE_CAPTION_POINTS = 12;
 constexpr double SENTENCE_POINTS = 12.75;
 constexpr double RELATION_POINTS = 42;
 constexpr double OK_POINTS = 15;
@@ -59,10 +59,10 @@ ExplanationPanel::ExplanationPanel(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     spinCaption_ =
-        label(this, "explanationSpinCaption", SPIN_CAPTION, CAPTION_POINTS, Qt::AlignCenter);
+        label(this, "explanationSpinCaption", SPIN_CAPTION, TILE_CAPTION_POINTS, Qt::AlignCenter);
     spinCaption_->setText(QCoreApplication::translate("Explain", "Spinner"));
     cardCaption_ =
-        label(this, "explanationCardCaption", CARD_CAPTION, CAPTION_POINTS, Qt::AlignCenter);
+        label(this, "explanationCardCaption", CARD_CAPTION, TILE_CAPTION_POINTS, Qt::AlignCenter);
     spinTile_ = tile(this, "explanationSpinTile", SPIN_TILE);
     cardTile_ = tile(this, "explanationCardTile", CARD_TILE);
     relation_ = label(this, "explanationRelation", RELATION, RELATION_POINTS, Qt::AlignCenter);

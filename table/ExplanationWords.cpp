@@ -14,9 +14,10 @@ namespace zandoli {
 
 namespace {
 
-QString say(const char* text) {
-    return QCoreApplication::translate("Explain", text);
-}
+// The explanations' words, in the translators' "Explain" context.
+struct Explain {
+    Q_DECLARE_TR_FUNCTIONS(Explain)
+};
 
 int shadedOf(double value) {
     const CardValue* known = cardValue(value);
@@ -37,11 +38,11 @@ QString named(int16_t card) {
 QString digitsSentence(double spin, int16_t card) {
     const CardEntry& entry = cardCatalogue()[card];
     if (kindOf(card) == CardKind::Fraction) {
-        return say("The digits of a fraction are not tenths: %1 is not %2.")
+        return Explain::tr("The digits of a fraction are not tenths: %1 is not %2.")
             .arg(fraction(entry.numerator, entry.denominator), numbers::decimal(spin));
     }
     const CardValue* shown = cardValue(spin);
-    return say("The digits of a fraction are not tenths: %1 is not %2.")
+    return Explain::tr("The digits of a fraction are not tenths: %1 is not %2.")
         .arg(fraction(shown->numerator, shown->denominator), named(card));
 }
 
@@ -51,34 +52,37 @@ QString leadFor(MistakeRule rule, double spin, int16_t card) {
     const bool more = value > spin;
     switch (rule) {
         case MistakeRule::UnshadedPart:
-            return say("You counted the white squares.");
+            return Explain::tr("You counted the white squares.");
         case MistakeRule::FractionDigits:
             return digitsSentence(spin, card);
         case MistakeRule::TenthAway:
-            return (more ? say("%1 is one tenth more than %2.")
-                         : say("%1 is one tenth less than %2."))
+            return (more ? Explain::tr("%1 is one tenth more than %2.")
+                         : Explain::tr("%1 is one tenth less than %2."))
                 .arg(named(card), numbers::decimal(spin));
         case MistakeRule::PercentDecimal:
-            return (more ? say("%1 and %2 begin with the same digit, but %1 is more than %2.")
-                         : say("%1 and %2 begin with the same digit, but %1 is less than %2."))
+            return (more ? Explain::tr(
+                               "%1 and %2 begin with the same digit, but %1 is more than %2.")
+                         : Explain::tr(
+                               "%1 and %2 begin with the same digit, but %1 is less than %2."))
                 .arg(named(card), numbers::decimal(spin));
         case MistakeRule::Other:
         case MistakeRule::Missed:
             break;
     }
-    return (more ? say("%1 is more than %2.") : say("%1 is less than %2."))
+    return (more ? Explain::tr("%1 is more than %2.") : Explain::tr("%1 is less than %2."))
         .arg(named(card), numbers::decimal(spin));
 }
 
 // The spinner's tile and the card's, each related to its number.
 QString tilesSentence(double spin, int16_t card) {
-    const QString shaded =
-        say("The shaded part is %1 of 20: %2.").arg(shadedOf(spin)).arg(numbers::decimal(spin));
+    const QString shaded = Explain::tr("The shaded part is %1 of 20: %2.")
+                               .arg(shadedOf(spin))
+                               .arg(numbers::decimal(spin));
     const int cardShaded = shadedOf(cardCatalogue()[card].value);
     const QString face = cardFace(card);
-    const QString yours = face.isEmpty()
-                              ? say("Your card shades %1 of 20.").arg(cardShaded)
-                              : say("Your card, %1, is %2 of 20.").arg(face).arg(cardShaded);
+    const QString yours =
+        face.isEmpty() ? Explain::tr("Your card shades %1 of 20.").arg(cardShaded)
+                       : Explain::tr("Your card, %1, is %2 of 20.").arg(face).arg(cardShaded);
     return shaded + QLatin1Char(' ') + yours;
 }
 
@@ -87,7 +91,8 @@ QString listed(const QStringList& cards) {
     if (cards.size() == 1) {
         return cards.front();
     }
-    return say("%1 and %2").arg(cards.mid(0, cards.size() - 1).join(say(", ")), cards.back());
+    return Explain::tr("%1 and %2")
+        .arg(cards.mid(0, cards.size() - 1).join(Explain::tr(", ")), cards.back());
 }
 
 }  // namespace
@@ -135,20 +140,21 @@ ExplanationWords explanationWords(const TableState& table) {
         const auto rule = nameMistake(words.spinValue, explanation.wrongCard, true);
         sentence << leadFor(rule.value_or(MistakeRule::Other), words.spinValue, words.card)
                  << tilesSentence(words.spinValue, words.card);
-        spoken << say("Your card: %1.").arg(cardWords(words.card));
+        spoken << Explain::tr("Your card: %1.").arg(cardWords(words.card));
     } else {
         for (int s = 0; s < SHOWN_SLOTS && !isCard(words.card); ++s) {
             words.card = explanation.missed[s] ? faces[s] : NO_CARD;
         }
     }
     if (!left.isEmpty()) {
-        sentence << say("You also had %1, the same as %2.")
+        sentence << Explain::tr("You also had %1, the same as %2.")
                         .arg(listed(left), numbers::decimal(words.spinValue));
-        spoken << say("Cards left in your hand: %1.").arg(leftSpoken.join(QStringLiteral("; ")));
+        spoken << Explain::tr("Cards left in your hand: %1.")
+                      .arg(leftSpoken.join(QStringLiteral("; ")));
     }
     words.sentence = sentence.join(QLatin1Char(' '));
     words.spoken = words.sentence + QLatin1Char(' ') +
-                   say("Spinner: %1.").arg(spinWords(words.spinValue)) + QLatin1Char(' ') +
+                   Explain::tr("Spinner: %1.").arg(spinWords(words.spinValue)) + QLatin1Char(' ') +
                    spoken.join(QLatin1Char(' '));
     words.cardValue = isCard(words.card) ? cardCatalogue()[words.card].value : words.spinValue;
     words.spinShaded = shadedOf(words.spinValue);
