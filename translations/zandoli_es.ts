@@ -274,6 +274,74 @@
         <source>Your card</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The digits of a fraction are not tenths: %1 is not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You counted the white squares.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is one tenth more than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is one tenth less than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 begin with the same digit, but %1 is more than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 begin with the same digit, but %1 is less than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is more than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is less than %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shaded part is %1 of 20: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card shades %1 of 20.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card, %1, is %2 of 20.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You also had %1, the same as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards left in your hand: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spinner: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
