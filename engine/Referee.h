@@ -47,6 +47,8 @@ struct GameSettings {
     // The lesson the deck was made from, for the record and the table's
     // notice; the referee plays the deck alone.
     Lesson lesson = everyValueLesson();
+    // A practice game, dealt from the player's own confusions.
+    bool practice = false;
 };
 
 // The referee of a table: it owns the table's own variables and runs the turn

@@ -30,6 +30,9 @@ struct MistakeExample {
     MistakeRule rule = MistakeRule::Other;
     int times = 0;
     int position = -1;
+    // The value the spinner showed there: the spinner of a lesson shows
+    // other values at its positions than the standard one.
+    double spinValue = 0;
     int16_t card = NO_CARD;
 };
 

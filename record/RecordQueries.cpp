@@ -142,18 +142,20 @@ QSqlError readMistakes(const QSqlDatabase& db, const Scope& scope, const PlayerO
     std::sort(found.begin(), found.end(), [](const Group& a, const Group& b) {
         return a.times != b.times ? a.times > b.times : a.first < b.first;
     });
-    const auto examples =
-        sql::rows(db, QStringLiteral("SELECT id, position, card FROM event WHERE id IN (%1)")
-                          .arg(ids.join(QLatin1Char(','))));
-    std::map<qint64, std::pair<int, int16_t>> byId;
+    const auto examples = sql::rows(
+        db, QStringLiteral("SELECT id, position, spin_value, card FROM event WHERE id IN (%1)")
+                .arg(ids.join(QLatin1Char(','))));
+    std::map<qint64, MistakeExample> byId;
     for (const QVariantList& example : examples.value) {
-        byId[example[0].toLongLong()] = {example[1].toInt(),
-                                         static_cast<int16_t>(example[2].toInt())};
+        byId[example[0].toLongLong()] = {.position = example[1].toInt(),
+                                         .spinValue = example[2].toDouble(),
+                                         .card = static_cast<int16_t>(example[3].toInt())};
     }
     for (const Group& group : found) {
-        const auto [position, card] = byId[group.first];
-        group.player->mistakes.push_back(
-            {.rule = group.rule, .times = group.times, .position = position, .card = card});
+        MistakeExample mistake = byId[group.first];
+        mistake.rule = group.rule;
+        mistake.times = group.times;
+        group.player->mistakes.push_back(mistake);
     }
     return examples.error;
 }

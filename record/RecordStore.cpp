@@ -40,7 +40,8 @@ QVariant orNull(bool present, const QVariant& value) {
 // The row of the event table that says what `entry` says of game `game`.
 QVariantList eventRow(qint64 game, const RecordEntry& entry) {
     const bool spun = entry.position >= 0 && entry.position < SPIN_POSITIONS;
-    const double result = spun ? SPINVALUES[static_cast<size_t>(entry.position)] : RED_STAR;
+    const double result =
+        entry.spun.value_or(spun ? SPINVALUES[static_cast<size_t>(entry.position)] : RED_STAR);
     // The table's literal values, so that a tenth reads 0.3 and not 3 * 0.1.
     const CardValue* spinValue = cardValue(result);
     const bool card = isCard(entry.card);
@@ -62,6 +63,8 @@ QVariantList eventRow(qint64 game, const RecordEntry& entry) {
     row[at(Event::Mistake)] =
         orNull(entry.mistake.has_value(),
                QString::fromUtf8(entry.mistake ? mistakeName(*entry.mistake).key : ""));
+    row[at(Event::ExplainedMs)] =
+        orNull(entry.explainedMs.has_value(), static_cast<qint64>(entry.explainedMs.value_or(0)));
     return QVariantList(row.begin(), row.end());
 }
 
@@ -207,6 +210,7 @@ void RecordStore::setAsideDamaged() {
     QFile::remove(path_ + QStringLiteral("-shm"));
     setAside_ = aside;
     gameId_.reset();
+    lastWrong_.reset();
 }
 
 void RecordStore::write(const Write& write) {
@@ -236,11 +240,16 @@ QSqlError RecordStore::insertGame(QSqlDatabase& db) {
     qint64 id = -1;
     const QSqlError failed = sql::transaction(db, [this, &db, &id] {
         QSqlQuery game(db);
-        QSqlError error = sql::exec(game,
-                                    QStringLiteral("INSERT INTO game (uid, started_ms, players, "
-                                                   "one_player, restored) VALUES (?, ?, ?, ?, ?)"),
-                                    {gameUid_, static_cast<qint64>(game_->atMs), game_->players,
-                                     game_->onePlayer ? 1 : 0, game_->restored ? 1 : 0});
+        const bool lesson = !game_->lesson.empty();
+        QSqlError error = sql::exec(
+            game,
+            QStringLiteral("INSERT INTO game (uid, started_ms, players, one_player, restored, "
+                           "lesson_name, lesson, class_game, practice) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {gameUid_, static_cast<qint64>(game_->atMs), game_->players, game_->onePlayer ? 1 : 0,
+             game_->restored ? 1 : 0, orNull(lesson, QString::fromStdString(game_->lessonName)),
+             orNull(lesson, QString::fromStdString(game_->lesson)),
+             orNull(game_->classGame > 0, game_->classGame), game_->practice ? 1 : 0});
         id = game.lastInsertId().toLongLong();
         const QString seat =
             QStringLiteral("INSERT INTO seat (%1) VALUES (%2)").arg(list(SEAT), placeholders(SEAT));
@@ -261,6 +270,7 @@ void RecordStore::gameStarted(const GameStart& start) {
     game_ = start;
     gameUid_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     gameId_.reset();
+    lastWrong_.reset();
     write([this](QSqlDatabase& db) { return insertGame(db); });
 }
 
@@ -274,14 +284,28 @@ void RecordStore::recorded(const RecordEntry& entry) {
     });
 }
 
-QSqlError RecordStore::insertEntry(QSqlDatabase& db, const RecordEntry& entry) const {
+QSqlError RecordStore::insertEntry(QSqlDatabase& db, const RecordEntry& entry) {
     static const QString insert =
         QStringLiteral("INSERT INTO event (%1) VALUES (%2)").arg(list(EVENT), placeholders(EVENT));
     // The row and its colour's tally are written together or not at all.
     return sql::transaction(db, [this, &db, &entry] {
-        const QSqlError error = sql::exec(db, insert, eventRow(*gameId_, entry));
+        QSqlQuery row(db);
+        const QSqlError error = sql::exec(row, insert, eventRow(*gameId_, entry));
+        if (!error.isValid() && entry.what == Happening::Wrong) {
+            lastWrong_ = row.lastInsertId().toLongLong();
+        }
         return error.isValid() ? error
                                : sql::exec(db, tallyStatement(entry), {*gameId_, entry.colour});
+    });
+}
+
+void RecordStore::wrongExplained(int64_t stayedMs) {
+    if (!game_ || !lastWrong_) {
+        return;
+    }
+    write([this, stayedMs](QSqlDatabase& db) {
+        return sql::exec(db, QStringLiteral("UPDATE event SET explained_ms = ? WHERE id = ?"),
+                         {static_cast<qint64>(stayedMs), *lastWrong_});
     });
 }
 

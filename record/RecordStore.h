@@ -45,6 +45,7 @@ public:
     void gameStarted(const GameStart& start) override;
     void recorded(const RecordEntry& entry) override;
     void gameEnded(const GameEnd& end) override;
+    void wrongExplained(int64_t stayedMs) override;
 
     const QString& path() const { return path_; }
     // Where the last damaged file was set aside this run; empty if none was.
@@ -65,7 +66,7 @@ private:
     void setAsideDamaged();
     // The game's row and seats, unless this record has them already.
     QSqlError insertGame(QSqlDatabase& db);
-    QSqlError insertEntry(QSqlDatabase& db, const RecordEntry& entry) const;
+    QSqlError insertEntry(QSqlDatabase& db, const RecordEntry& entry);
 
     enum class Status { Closed, Open, Off };
     QString path_;
@@ -77,6 +78,9 @@ private:
     QString gameUid_;
     // Its row in this record, once written.
     std::optional<qint64> gameId_;
+    // The row of the game's last wrong card in this record, for its
+    // explanation.
+    std::optional<qint64> lastWrong_;
     bool warned_ = false;
 };
 

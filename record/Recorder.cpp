@@ -8,8 +8,13 @@
 
 namespace zandoli {
 
-Recorder::Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names)
-    : state_(state), sink_(sink), clock_(std::move(clock)), names_(std::move(names)) {}
+Recorder::Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names,
+                   Describe describe)
+    : state_(state),
+      sink_(sink),
+      clock_(std::move(clock)),
+      names_(std::move(names)),
+      describe_(std::move(describe)) {}
 
 double Recorder::spunAt(int position) const {
     return position >= 0 && position < SPIN_POSITIONS ? spinner_[static_cast<size_t>(position)]
@@ -47,6 +52,14 @@ void Recorder::happened(const TableEvent& event) {
             break;
         case Moment::TurnEnded:
             recordMisses(event);
+            missesExplainedMs_.reset();
+            break;
+        case Moment::Explained:
+            explainedAt_ = clock_();
+            explainedWrong_ = isCard(event.card);
+            break;
+        case Moment::ExplanationRead:
+            explanationRead();
             break;
         case Moment::Won:
             endGame({.won = true, .winner = event.player, .spins = event.spins});
@@ -61,8 +74,6 @@ void Recorder::happened(const TableEvent& event) {
         case Moment::HandedOver:
         case Moment::RulesShown:
         case Moment::ResultsShown:
-        case Moment::Explained:
-        case Moment::ExplanationRead:
             break;
     }
 }
@@ -78,6 +89,9 @@ void Recorder::startGame(bool restored) {
     if (names_) {
         start.names = names_();
     }
+    if (describe_) {
+        describe_(start);
+    }
     sink_.gameStarted(start);
 }
 
@@ -90,7 +104,8 @@ void Recorder::record(Happening what, const TableEvent& event) {
                       .colour = colour_,
                       .turn = turn_,
                       .position = event.position,
-                      .card = event.card};
+                      .card = event.card,
+                      .spun = spunAt(event.position)};
     if (what == Happening::Wrong) {
         entry.mistake = nameMistake(spunAt(event.position), event.card, true);
     }
@@ -111,9 +126,24 @@ void Recorder::recordMisses(const TableEvent& ended) {
                             .turn = turn_,
                             .position = ended.position,
                             .card = card,
-                            .mistake = mistake});
+                            .mistake = mistake,
+                            .spun = spun,
+                            .explainedMs = missesExplainedMs_});
         }
     }
+}
+
+void Recorder::explanationRead() {
+    if (!explainedAt_) {
+        return;
+    }
+    const int64_t stayed = clock_() - *std::exchange(explainedAt_, std::nullopt);
+    if (gameOpen_ && explainedWrong_) {
+        sink_.wrongExplained(stayed);
+    }
+    // The cards the explanation showed left in the hand are recorded as the
+    // turn ends, which follows at once.
+    missesExplainedMs_ = stayed;
 }
 
 void Recorder::endGame(const GameEnd& end) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/GameState.h"
@@ -22,7 +23,12 @@ public:
     // The names the players gave, asked for as each game starts.
     using Names = std::function<std::array<std::string, PLAYING_COLOURS>()>;
 
-    Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names = {});
+    // What the table adds to a game's start: its lesson, its class game and
+    // whether it is practice.
+    using Describe = std::function<void(GameStart&)>;
+
+    Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names = {},
+             Describe describe = {});
 
     // Only the spinner's values are read from the table, to name each spin.
     void show(const TableState& state) override { spinner_ = state.spinner; }
@@ -34,6 +40,7 @@ private:
     // The cards of the turn's value still showing when it ended.
     void recordMisses(const TableEvent& ended);
     void endGame(const GameEnd& end);
+    void explanationRead();
     // The value a spin stopped on, or a star; a star for a pointer at rest.
     double spunAt(int position) const;
 
@@ -41,10 +48,16 @@ private:
     RecordSink& sink_;
     Clock clock_;
     Names names_;
+    Describe describe_;
     bool gameOpen_ = false;
     int turn_ = 0;
     int colour_ = 0;
     SpinnerValues spinner_ = standardDeck().spinner;
+    // The explanation showing since this time, and whether of a wrong card.
+    std::optional<int64_t> explainedAt_;
+    bool explainedWrong_ = false;
+    // How long the explanation of the turn's end stayed, for its misses.
+    std::optional<int64_t> missesExplainedMs_;
 };
 
 }  // namespace zandoli

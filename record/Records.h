@@ -22,6 +22,15 @@ struct GameStart {
     bool restored = false;
     // A name for each colour in play; an empty one leaves the colour as the name.
     std::array<std::string, PLAYING_COLOURS> names{};
+    // The teacher's lesson the game is played under, as its file writes it,
+    // and its name; both empty for the standard lesson (every value, every
+    // form).
+    std::string lesson{};
+    std::string lessonName{};
+    // With a class code: the game's number among the code's games, from 1.
+    int classGame = 0;
+    // A practice game, built from the player's own confusions.
+    bool practice = false;
 };
 
 // What a row of the record says happened in a turn.
@@ -51,6 +60,12 @@ struct RecordEntry {
     int position = -1;  // where the spinner stopped, 0..15
     int16_t card = NO_CARD;
     std::optional<MistakeRule> mistake = std::nullopt;
+    // The value or star under `position` on the spinner the game is played
+    // with; none: the standard spinner's.
+    std::optional<double> spun = std::nullopt;
+    // A wrong card or a miss that was explained: how long the explanation
+    // stayed before the player went on.
+    std::optional<int64_t> explainedMs = std::nullopt;
 };
 
 // A game won, or left on Exit to be saved. A game the record sees no end
@@ -69,6 +84,9 @@ public:
     virtual void gameStarted(const GameStart& start) = 0;
     virtual void recorded(const RecordEntry& entry) = 0;
     virtual void gameEnded(const GameEnd& end) = 0;
+    // The wrong card recorded last was explained, and the explanation stayed
+    // `stayedMs` before the player went on.
+    virtual void wrongExplained(int64_t stayedMs) = 0;
 };
 
 }  // namespace zandoli

@@ -97,7 +97,19 @@ constexpr const char* TALLY[] = {
     "CREATE INDEX event_slip ON event (game, colour) WHERE what IN ('wrong', 'miss')",
 };
 
-constexpr std::array<std::span<const char* const>, 2> STEPS = {FIRST_RECORD, TALLY};
+// 2 -> 3: the teacher's lesson each game was played under (its file and
+// name; NULL for every value in every form), its number among the games of
+// the lesson's class code, whether it was a practice game; and how long the
+// explanation of a wrong card or a miss stayed before the player went on.
+constexpr const char* LESSONS[] = {
+    "ALTER TABLE game ADD COLUMN lesson_name TEXT",
+    "ALTER TABLE game ADD COLUMN lesson TEXT",
+    "ALTER TABLE game ADD COLUMN class_game INTEGER",
+    "ALTER TABLE game ADD COLUMN practice INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE event ADD COLUMN explained_ms INTEGER",
+};
+
+constexpr std::array<std::span<const char* const>, 3> STEPS = {FIRST_RECORD, TALLY, LESSONS};
 
 QSqlError step(QSqlDatabase& db, int from) {
     return sql::transaction(db, [&db, from] {

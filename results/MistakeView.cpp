@@ -55,7 +55,7 @@ void MistakeView::resizeEvent(QResizeEvent* /*event*/) {
 
 void MistakeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paintSpinShape(painter, shapeFrame(), mistake_.position);
+    paintSpinShapeOf(painter, shapeFrame(), mistake_.spinValue);
     const look::Player& player = look::player(colour_);
     paintCard(painter, cardFrame(), mistake_.card, player.colour.to<QColor>(),
               player.cardText.to<QColor>());

@@ -40,11 +40,6 @@ FormCounts totals(const PlayerResults& player) {
     return all;
 }
 
-QString spun(int position) {
-    const bool onDial = position >= 0 && position < SPIN_POSITIONS;
-    return spinWords(onDial ? SPINVALUES[static_cast<size_t>(position)] : RED_STAR);
-}
-
 }  // namespace
 
 QString spinsText(int count) {
@@ -101,11 +96,11 @@ QString totalsText(const PlayerResults& player) {
 QString mistakeText(const MistakeExample& mistake) {
     if (mistake.rule == MistakeRule::Missed) {
         return QCoreApplication::translate("Results", "Missed %1: %2. The spinner showed %3.")
-            .arg(times(mistake.times), cardWords(mistake.card), spun(mistake.position));
+            .arg(times(mistake.times), cardWords(mistake.card), spinWords(mistake.spinValue));
     }
     return QCoreApplication::translate("Results", "%1, %2. The spinner showed %3; pressed: %4.")
         .arg(QCoreApplication::translate("Record", mistakeName(mistake.rule).words),
-             times(mistake.times), spun(mistake.position), cardWords(mistake.card));
+             times(mistake.times), spinWords(mistake.spinValue), cardWords(mistake.card));
 }
 
 QString mistakeHeadline(const MistakeExample& mistake) {

@@ -114,4 +114,12 @@ void paintSpinShape(QPainter& painter, const QRectF& frame, int position) {
     painter.restore();
 }
 
+void paintSpinShapeOf(QPainter& painter, const QRectF& frame, double value) {
+    const auto at = std::find_if(SPINVALUES.begin(), SPINVALUES.end(),
+                                 [value](double shown) { return valuesMatch(shown, value); });
+    if (at != SPINVALUES.end()) {
+        paintSpinShape(painter, frame, static_cast<int>(at - SPINVALUES.begin()));
+    }
+}
+
 }  // namespace zandoli

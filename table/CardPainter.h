@@ -17,5 +17,8 @@ void paintCard(QPainter& painter, const QRectF& frame, int16_t card, const QColo
 
 // The spinner's close-up picture of a position, in a frame of the same kind.
 void paintSpinShape(QPainter& painter, const QRectF& frame, int position);
+// The close-up of a value the spinner shows, whichever spinner showed it:
+// the standard spinner's first position of that value.
+void paintSpinShapeOf(QPainter& painter, const QRectF& frame, double value);
 
 }  // namespace zandoli

@@ -40,7 +40,8 @@ TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* sch
                   names[seat] = given[static_cast<qsizetype>(seat)].toStdString();
               }
               return names;
-          }),
+          },
+          [this](GameStart& start) { describeGame(start); }),
       tee_{&view_, &recorder_, this},
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
@@ -86,6 +87,21 @@ void TableScreen::dealtClassGame() {
     }
     choices::setClassGame(code, classGame_ + 1);
     showLesson();
+}
+
+void TableScreen::describeGame(GameStart& start) const {
+    const Lesson& lesson = settings_.lesson;
+    if (lesson != everyValueLesson()) {
+        start.lesson = writeLesson(lesson);
+        start.lessonName = choices::lessonName(lesson).toStdString();
+    }
+    // A deal is the code's next game, which dealtClassGame() counts after
+    // the record has been told of it; a game taken up again is the one shown.
+    if (!lesson.code.empty()) {
+        start.classGame =
+            start.restored ? classGame_ : choices::classGame(QString::fromStdString(lesson.code));
+    }
+    start.practice = settings_.practice;
 }
 
 void TableScreen::showLesson() {

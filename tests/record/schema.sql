@@ -1,6 +1,8 @@
 -- The schema of a record this version makes, as `sqlite3 record.sqlite .schema`
 -- prints it (SchemaTest.cpp): each released step's statements, word for word.
--- A new version adds its step's statements below; the lines above never change.
+-- A new version adds its step's statements below, and the columns it adds to a
+-- table at the end of that table's statement, as SQLite writes them; nothing
+-- else ever changes.
 CREATE TABLE game (
             id INTEGER PRIMARY KEY,
             uid TEXT NOT NULL UNIQUE,
@@ -12,7 +14,7 @@ CREATE TABLE game (
             ending TEXT,                  -- 'won' or 'saved'; NULL: no end was seen
             winner INTEGER,               -- the winner's colour
             spins INTEGER                 -- the one-player count of the win
-        );
+        , lesson_name TEXT, lesson TEXT, class_game INTEGER, practice INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE seat (
             game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE,
             colour INTEGER NOT NULL,      -- 0 blue, 1 yellow, 2 magenta, 3 green
@@ -33,7 +35,7 @@ CREATE TABLE event (
             card_value REAL,
             card_form TEXT,               -- whole, decimal, percent, fraction, tile
             mistake TEXT                  -- the rule that names a wrong card or a miss
-        );
+        , explained_ms INTEGER);
 CREATE INDEX event_of_game ON event (game, id);
 CREATE TABLE tally (game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE, colour INTEGER NOT NULL, spins INTEGER NOT NULL DEFAULT 0, match_whole INTEGER NOT NULL DEFAULT 0, match_decimal INTEGER NOT NULL DEFAULT 0, match_percent INTEGER NOT NULL DEFAULT 0, match_fraction INTEGER NOT NULL DEFAULT 0, match_tile INTEGER NOT NULL DEFAULT 0, wrong_whole INTEGER NOT NULL DEFAULT 0, wrong_decimal INTEGER NOT NULL DEFAULT 0, wrong_percent INTEGER NOT NULL DEFAULT 0, wrong_fraction INTEGER NOT NULL DEFAULT 0, wrong_tile INTEGER NOT NULL DEFAULT 0, miss_whole INTEGER NOT NULL DEFAULT 0, miss_decimal INTEGER NOT NULL DEFAULT 0, miss_percent INTEGER NOT NULL DEFAULT 0, miss_fraction INTEGER NOT NULL DEFAULT 0, miss_tile INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (game, colour));
 CREATE INDEX event_slip ON event (game, colour) WHERE what IN ('wrong', 'miss');
