@@ -253,94 +253,94 @@
     </message>
     <message>
         <source>the record could not be read</source>
-        <translation type="unfinished">les résultats n’ont pas pu être lus</translation>
+        <translation>les résultats n’ont pas pu être lus</translation>
     </message>
 </context>
 <context>
     <name>Explain</name>
     <message>
         <source>Spinner</source>
-        <translation type="unfinished"></translation>
+        <translation>La roue</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>In your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans ta main</translation>
     </message>
     <message>
         <source>Your card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte</translation>
     </message>
     <message>
         <source>The digits of a fraction are not tenths: %1 is not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres d’une fraction ne sont pas des dixièmes&#xa0;: %1 ne vaut pas %2.</translation>
     </message>
     <message>
         <source>You counted the white squares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as compté les cases blanches.</translation>
     </message>
     <message>
         <source>%1 is one tenth more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut un dixième de plus que %2.</translation>
     </message>
     <message>
         <source>%1 is one tenth less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut un dixième de moins que %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ont le même chiffre des dixièmes, mais %1 est plus grand que %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ont le même chiffre des dixièmes, mais %1 est plus petit que %2.</translation>
     </message>
     <message>
         <source>%1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plus grand que %2.</translation>
     </message>
     <message>
         <source>%1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plus petit que %2.</translation>
     </message>
     <message>
         <source>The shaded part is %1 of 20: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie coloriée fait %1&#xa0;cases sur&#xa0;20&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Your card shades %1 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte en colorie %1 sur&#xa0;20.</translation>
     </message>
     <message>
         <source>Your card, %1, is %2 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte, %1, fait %2&#xa0;cases sur&#xa0;20.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>Your card: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte&#xa0;: %1.</translation>
     </message>
     <message>
         <source>You also had %1, the same as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu avais aussi %1, de même valeur que %2.</translation>
     </message>
     <message>
         <source>Cards left in your hand: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes qui restent dans ta main&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Spinner: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la roue&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
