@@ -253,213 +253,213 @@
     </message>
     <message>
         <source>the record could not be read</source>
-        <translation type="unfinished">les résultats n’ont pas pu être lus</translation>
+        <translation>les résultats n’ont pas pu être lus</translation>
     </message>
 </context>
 <context>
     <name>Explain</name>
     <message>
         <source>Spinner</source>
-        <translation type="unfinished"></translation>
+        <translation>La roue</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>In your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans ta main</translation>
     </message>
     <message>
         <source>Your card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte</translation>
     </message>
     <message>
         <source>The digits of a fraction are not tenths: %1 is not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres d’une fraction ne sont pas des dixièmes&#xa0;: %1 ne vaut pas %2.</translation>
     </message>
     <message>
         <source>You counted the white squares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as compté les cases blanches.</translation>
     </message>
     <message>
         <source>%1 is one tenth more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut un dixième de plus que %2.</translation>
     </message>
     <message>
         <source>%1 is one tenth less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut un dixième de moins que %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ont le même chiffre des dixièmes, mais %1 est plus grand que %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ont le même chiffre des dixièmes, mais %1 est plus petit que %2.</translation>
     </message>
     <message>
         <source>%1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plus grand que %2.</translation>
     </message>
     <message>
         <source>%1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plus petit que %2.</translation>
     </message>
     <message>
         <source>The shaded part is %1 of 20: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie coloriée fait %1&#xa0;cases sur&#xa0;20&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Your card shades %1 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte en colorie %1 sur&#xa0;20.</translation>
     </message>
     <message>
         <source>Your card, %1, is %2 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte, %1, fait %2&#xa0;cases sur&#xa0;20.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>Your card: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta carte&#xa0;: %1.</translation>
     </message>
     <message>
         <source>You also had %1, the same as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu avais aussi %1, de même valeur que %2.</translation>
     </message>
     <message>
         <source>Cards left in your hand: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes qui restent dans ta main&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Spinner: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la roue&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>Every value, every form</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les valeurs, toutes les formes</translation>
     </message>
     <message>
         <source>the lesson is locked on this computer; %1 is not played</source>
-        <translation type="unfinished"></translation>
+        <translation>la leçon est verrouillée sur cet ordinateur&#xa0;; %1 n’est pas utilisé</translation>
     </message>
     <message>
         <source>Halves, quarters and tenths</source>
-        <translation type="unfinished"></translation>
+        <translation>Demis, quarts et dixièmes</translation>
     </message>
     <message>
         <source>Tenths and quarters as decimals and percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Dixièmes et quarts en décimaux et pourcentages</translation>
     </message>
     <message>
         <source>Fifths and tenths as fractions and tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinquièmes et dixièmes en fractions et quadrillages</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon</translation>
     </message>
     <message>
         <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les cartes distribuées à la classe&#xa0;: une leçon de la liste, ou les valeurs et les formes cochées ci-dessous.</translation>
     </message>
     <message>
         <source>Built-in lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons du jeu</translation>
     </message>
     <message>
         <source>Built-in lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>Name of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la leçon</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Cards of these values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes de ces valeurs&#xa0;:</translation>
     </message>
     <message>
         <source>Cards in these forms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes sous ces formes&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Class code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de classe</translation>
     </message>
     <message>
         <source>letters and digits: every computer with the same code deals the same games</source>
-        <translation type="unfinished"></translation>
+        <translation>lettres et chiffres&#xa0;: tous les ordinateurs qui ont le même code distribuent les mêmes parties</translation>
     </message>
     <message>
         <source>Class code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de classe&#xa0;:</translation>
     </message>
     <message>
         <source>Open File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier…</translation>
     </message>
     <message>
         <source>Save as File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans un fichier…</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Type a name for the lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez un nom à la leçon.</translation>
     </message>
     <message>
         <source>No card has a value and a form ticked: tick another value or form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte n’a une valeur et une forme cochées&#xa0;: cochez une autre valeur ou forme.</translation>
     </message>
     <message>
         <source>Save the Lesson as a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la leçon dans un fichier</translation>
     </message>
     <message>
         <source>Open a Lesson File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de leçon</translation>
     </message>
     <message>
         <source>Lessons (*.lesson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons (*.lesson);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Opened %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 ouvert.</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon enregistrée sous %1.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1.</translation>
     </message>
     <message>
         <source>the record could not be read</source>
@@ -1011,23 +1011,23 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Explain Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Expliquer les erreurs</translation>
     </message>
     <message>
         <source>after a wrong card, show why, and wait until it is read</source>
-        <translation type="unfinished"></translation>
+        <translation>après une mauvaise carte, expliquer pourquoi et attendre que l’explication soit lue</translation>
     </message>
     <message>
         <source>Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon…</translation>
     </message>
     <message>
         <source>choose the values and forms the class plays</source>
-        <translation type="unfinished"></translation>
+        <translation>choisir les valeurs et les formes des cartes distribuées à la classe</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1193,11 +1193,11 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Lesson: %1 · class %2, game %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon&#xa0;: %1 · classe %2, partie %3</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon&#xa0;: %1</translation>
     </message>
 </context>
 <context>
