@@ -260,206 +260,206 @@
     <name>Explain</name>
     <message>
         <source>Spinner</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksrad</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>In your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf deiner Hand</translation>
     </message>
     <message>
         <source>Your card</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Karte</translation>
     </message>
     <message>
         <source>The digits of a fraction are not tenths: %1 is not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ziffern eines Bruchs sind keine Zehntel: %1 ist nicht gleich %2.</translation>
     </message>
     <message>
         <source>You counted the white squares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast die weißen Kästchen gezählt.</translation>
     </message>
     <message>
         <source>%1 is one tenth more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist um ein Zehntel größer als %2.</translation>
     </message>
     <message>
         <source>%1 is one tenth less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist um ein Zehntel kleiner als %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 beginnen mit derselben Ziffer, aber %1 ist größer als %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 beginnen mit derselben Ziffer, aber %1 ist kleiner als %2.</translation>
     </message>
     <message>
         <source>%1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2.</translation>
     </message>
     <message>
         <source>%1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kleiner als %2.</translation>
     </message>
     <message>
         <source>The shaded part is %1 of 20: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Glücksrad sind %1&#xa0;von&#xa0;20 gefärbt:&#xa0;%2.</translation>
     </message>
     <message>
         <source>Your card shades %1 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf deiner Karte sind %1&#xa0;von&#xa0;20 Kästchen gefärbt.</translation>
     </message>
     <message>
         <source>Your card, %1, is %2 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Karte&#xa0;%1 steht für %2&#xa0;von&#xa0;20.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Your card: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Karte: %1.</translation>
     </message>
     <message>
         <source>You also had %1, the same as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hattest auch noch %1 mit demselben Wert wie %2.</translation>
     </message>
     <message>
         <source>Cards left in your hand: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch auf deiner Hand: %1.</translation>
     </message>
     <message>
         <source>Spinner: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksrad: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>Every value, every form</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Werte, alle Darstellungen</translation>
     </message>
     <message>
         <source>the lesson is locked on this computer; %1 is not played</source>
-        <translation type="unfinished"></translation>
+        <translation>auf diesem Computer ist die Lektion fest eingestellt; %1 wird nicht gespielt</translation>
     </message>
     <message>
         <source>Halves, quarters and tenths</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbe, Viertel und Zehntel</translation>
     </message>
     <message>
         <source>Tenths and quarters as decimals and percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehntel und Viertel als Dezimal- und Prozentzahlen</translation>
     </message>
     <message>
         <source>Fifths and tenths as fractions and tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünftel und Zehntel als Brüche und Kästchenfelder</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion</translation>
     </message>
     <message>
         <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, womit die Klasse spielt: eine Lektion aus der Liste oder die unten angekreuzten Werte und Darstellungen.</translation>
     </message>
     <message>
         <source>Built-in lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorbereitete Lektionen</translation>
     </message>
     <message>
         <source>Built-in lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorbereitete Lektionen:</translation>
     </message>
     <message>
         <source>Name of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Lektion</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Cards of these values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten mit diesen Werten:</translation>
     </message>
     <message>
         <source>Cards in these forms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten in diesen Darstellungen:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner</translation>
     </message>
     <message>
         <source>Class code</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassencode</translation>
     </message>
     <message>
         <source>letters and digits: every computer with the same code deals the same games</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben und Ziffern: Alle Computer mit demselben Code teilen in jedem Spiel dieselben Karten aus</translation>
     </message>
     <message>
         <source>Class code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassencode:</translation>
     </message>
     <message>
         <source>Open File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen…</translation>
     </message>
     <message>
         <source>Save as File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Datei speichern…</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Type a name for the lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie der Lektion einen Namen.</translation>
     </message>
     <message>
         <source>No card has a value and a form ticked: tick another value or form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu den angekreuzten Werten und Darstellungen gibt es keine Karte: Kreuzen Sie einen weiteren Wert oder eine weitere Darstellung an.</translation>
     </message>
     <message>
         <source>Save the Lesson as a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion als Datei speichern</translation>
     </message>
     <message>
         <source>Open a Lesson File</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsdatei öffnen</translation>
     </message>
     <message>
         <source>Lessons (*.lesson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionen (*.lesson);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Opened %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet.</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als %1 gespeichert.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -1007,23 +1007,23 @@
     </message>
     <message>
         <source>Explain Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler erklären</translation>
     </message>
     <message>
         <source>after a wrong card, show why, and wait until it is read</source>
-        <translation type="unfinished"></translation>
+        <translation>nach einer falschen Karte den Grund zeigen und warten, bis er gelesen ist</translation>
     </message>
     <message>
         <source>Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion…</translation>
     </message>
     <message>
         <source>choose the values and forms the class plays</source>
-        <translation type="unfinished"></translation>
+        <translation>die Werte und Darstellungen wählen, mit denen die Klasse spielt</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion: %1</translation>
     </message>
 </context>
 <context>
@@ -1189,11 +1189,11 @@
     </message>
     <message>
         <source>Lesson: %1 · class %2, game %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion: %1 · Klasse %2, Spiel %3</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion: %1</translation>
     </message>
 </context>
 <context>
