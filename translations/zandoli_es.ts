@@ -260,206 +260,206 @@
     <name>Explain</name>
     <message>
         <source>Spinner</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruleta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>In your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>En tu mano</translation>
     </message>
     <message>
         <source>Your card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carta</translation>
     </message>
     <message>
         <source>The digits of a fraction are not tenths: %1 is not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cifras de una fracción no son décimas: %1 no es igual a %2.</translation>
     </message>
     <message>
         <source>You counted the white squares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has contado los cuadrados blancos.</translation>
     </message>
     <message>
         <source>%1 is one tenth more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una décima más que %2.</translation>
     </message>
     <message>
         <source>%1 is one tenth less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una décima menos que %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 empiezan por la misma cifra, pero %1 es mayor que %2.</translation>
     </message>
     <message>
         <source>%1 and %2 begin with the same digit, but %1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 empiezan por la misma cifra, pero %1 es menor que %2.</translation>
     </message>
     <message>
         <source>%1 is more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es mayor que %2.</translation>
     </message>
     <message>
         <source>%1 is less than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es menor que %2.</translation>
     </message>
     <message>
         <source>The shaded part is %1 of 20: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Están sombreados %1 de los 20 cuadrados: %2.</translation>
     </message>
     <message>
         <source>Your card shades %1 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carta tiene sombreados %1 de los 20 cuadrados.</translation>
     </message>
     <message>
         <source>Your card, %1, is %2 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carta (%1) equivale a %2 de los 20 cuadrados.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Your card: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carta: %1.</translation>
     </message>
     <message>
         <source>You also had %1, the same as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenías en la mano %1: el mismo número que %2.</translation>
     </message>
     <message>
         <source>Cards left in your hand: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas que te quedan en la mano: %1.</translation>
     </message>
     <message>
         <source>Spinner: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruleta: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>Every value, every form</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los valores y formas</translation>
     </message>
     <message>
         <source>the lesson is locked on this computer; %1 is not played</source>
-        <translation type="unfinished"></translation>
+        <translation>la lección está bloqueada en este ordenador; no se jugará %1</translation>
     </message>
     <message>
         <source>Halves, quarters and tenths</source>
-        <translation type="unfinished"></translation>
+        <translation>Medios, cuartos y décimas</translation>
     </message>
     <message>
         <source>Tenths and quarters as decimals and percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Décimas y cuartos como decimales y porcentajes</translation>
     </message>
     <message>
         <source>Fifths and tenths as fractions and tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintos y décimas como fracciones y cuadrículas</translation>
     </message>
     <message>
         <source>Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección</translation>
     </message>
     <message>
         <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige con qué cartas juega la clase: una lección de la lista, o los valores y las formas que marques abajo.</translation>
     </message>
     <message>
         <source>Built-in lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones incluidas</translation>
     </message>
     <message>
         <source>Built-in lessons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones incluidas:</translation>
     </message>
     <message>
         <source>Name of the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la lección</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Cards of these values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas de estos valores:</translation>
     </message>
     <message>
         <source>Cards in these forms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas en estas formas:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Class code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de clase</translation>
     </message>
     <message>
         <source>letters and digits: every computer with the same code deals the same games</source>
-        <translation type="unfinished"></translation>
+        <translation>letras y cifras: todos los ordenadores con el mismo código reparten las mismas partidas</translation>
     </message>
     <message>
         <source>Class code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de clase:</translation>
     </message>
     <message>
         <source>Open File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo…</translation>
     </message>
     <message>
         <source>Save as File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en un archivo…</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Type a name for the lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un nombre para la lección.</translation>
     </message>
     <message>
         <source>No card has a value and a form ticked: tick another value or form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna carta tiene su valor y su forma marcados: marca otro valor u otra forma.</translation>
     </message>
     <message>
         <source>Save the Lesson as a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lección en un archivo</translation>
     </message>
     <message>
         <source>Open a Lesson File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de lección</translation>
     </message>
     <message>
         <source>Lessons (*.lesson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones (*.lesson);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Opened %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha abierto %1.</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado como %1.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1.</translation>
     </message>
 </context>
 <context>
@@ -1007,23 +1007,23 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Explain Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Explicar los errores</translation>
     </message>
     <message>
         <source>after a wrong card, show why, and wait until it is read</source>
-        <translation type="unfinished"></translation>
+        <translation>después de una carta equivocada, mostrar por qué y esperar a que se lea</translation>
     </message>
     <message>
         <source>Lesson…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección…</translation>
     </message>
     <message>
         <source>choose the values and forms the class plays</source>
-        <translation type="unfinished"></translation>
+        <translation>elegir los valores y las formas con que juega la clase</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección: %1</translation>
     </message>
 </context>
 <context>
@@ -1189,11 +1189,11 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Lesson: %1 · class %2, game %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección: %1 · clase %2, partida %3</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección: %1</translation>
     </message>
 </context>
 <context>
