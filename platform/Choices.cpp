@@ -16,7 +16,6 @@ const QString LESSON = QStringLiteral("lesson");
 const QString LANGUAGE = QStringLiteral("language");
 const QString KIOSK = QStringLiteral("kiosk");
 const QString CLASS_GAMES = QStringLiteral("classGames/");
-const QString STANDARD_NAME = QStringLiteral("Every value, every form");
 
 bool& kioskRun() {
     static bool on = false;
@@ -39,9 +38,10 @@ const LessonFile& systemLesson() {
     return read;
 }
 
-QString say(const char* text) {
-    return QCoreApplication::translate("Lesson", text);
-}
+// The lesson files' faults, in the translators' "Lesson" context.
+struct LessonWords {
+    Q_DECLARE_TR_FUNCTIONS(Lesson)
+};
 
 }  // namespace
 
@@ -71,7 +71,7 @@ bool setLesson(const Lesson& chosen) {
 }
 
 QString lessonName(const Lesson& shown) {
-    if (shown.name == STANDARD_NAME.toStdString()) {
+    if (shown.name == everyValueLesson().name) {
         return QCoreApplication::translate("Lesson", "Every value, every form");
     }
     return QString::fromStdString(shown.name);
@@ -97,7 +97,7 @@ QString lockedLessonProblem() {
 LessonFile readLessonFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, say("%1 cannot be read").arg(path)};
+        return {std::nullopt, LessonWords::tr("%1 cannot be read").arg(path)};
     }
     // One byte more than a lesson may have tells a file that is too large.
     const QByteArray bytes = file.read(static_cast<qint64>(LONGEST_LESSON) + 1);
@@ -117,40 +117,44 @@ QString lessonProblem(const LessonReading& reading) {
     QString why;
     switch (reading.fault) {
         case LessonFault::NotText:
-            return say("it is not a lesson: a lesson is a text file");
+            return LessonWords::tr("it is not a lesson: a lesson is a text file");
         case LessonFault::TooLarge:
-            return say("it is too large for a lesson (64 KiB at most)");
+            return LessonWords::tr("it is too large for a lesson (64 KiB at most)");
         case LessonFault::NoGame:
-            return say("no card has a value and a form of this lesson");
+            return LessonWords::tr("no card has a value and a form of this lesson");
         case LessonFault::NotAKeyLine:
-            why = say("\"%1\" is not a line of the form key = value").arg(word);
+            why = LessonWords::tr("\"%1\" is not a line of the form key = value").arg(word);
             break;
         case LessonFault::UnknownKey:
-            why = say("\"%1\" is not a key of a lesson (name, values, forms, explain, sound, code)")
+            why = LessonWords::tr(
+                      "\"%1\" is not a key of a lesson (name, values, forms, explain, sound, code)")
                       .arg(word);
             break;
         case LessonFault::RepeatedKey:
-            why = say("\"%1\" is given twice").arg(word);
+            why = LessonWords::tr("\"%1\" is given twice").arg(word);
             break;
         case LessonFault::UnknownValue:
-            why = say("\"%1\" is not a value of the game (1/10 to 9/10, 1/5 to 4/5, 1/4, 1/2, 3/4, "
+            why = LessonWords::tr(
+                      "\"%1\" is not a value of the game (1/10 to 9/10, 1/5 to 4/5, 1/4, 1/2, 3/4, "
                       "1)")
                       .arg(word);
             break;
         case LessonFault::UnknownForm:
-            why = say("\"%1\" is not a form (decimal, percent, fraction, tile, whole)").arg(word);
+            why = LessonWords::tr("\"%1\" is not a form (decimal, percent, fraction, tile, whole)")
+                      .arg(word);
             break;
         case LessonFault::NotOnOrOff:
-            why = say("\"%1\" is neither on nor off").arg(word);
+            why = LessonWords::tr("\"%1\" is neither on nor off").arg(word);
             break;
         case LessonFault::BadName:
-            why = say("the name must be 1 to 60 characters");
+            why = LessonWords::tr("the name must be 1 to 60 characters");
             break;
         case LessonFault::BadCode:
-            why = say("\"%1\" is not a class code: 1 to 12 letters and digits").arg(word);
+            why =
+                LessonWords::tr("\"%1\" is not a class code: 1 to 12 letters and digits").arg(word);
             break;
     }
-    return say("line %1: %2").arg(reading.line).arg(why);
+    return LessonWords::tr("line %1: %2").arg(reading.line).arg(why);
 }
 
 bool explainMistakes() {

@@ -461,6 +461,58 @@
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not a lesson: a lesson is a text file</source>
+        <translation>das ist keine Lektion: Eine Lektion ist eine Textdatei</translation>
+    </message>
+    <message>
+        <source>it is too large for a lesson (64 KiB at most)</source>
+        <translation>die Datei ist zu groß für eine Lektion (höchstens 64&#xa0;KiB)</translation>
+    </message>
+    <message>
+        <source>no card has a value and a form of this lesson</source>
+        <translation>keine Karte hat einen Wert und eine Darstellung dieser Lektion</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a line of the form key = value</source>
+        <translation>„%1“ ist keine Zeile der Form Schlüssel = Wert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of a lesson (name, values, forms, explain, sound, code)</source>
+        <translation>„%1“ ist kein Schlüssel einer Lektion (name, values, forms, explain, sound, code)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>„%1“ steht zweimal da</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a value of the game (1/10 to 9/10, 1/5 to 4/5, 1/4, 1/2, 3/4, 1)</source>
+        <translation>„%1“ ist kein Wert des Spiels (1/10 bis 9/10; 1/5 bis 4/5; 1/4; 1/2; 3/4; 1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a form (decimal, percent, fraction, tile, whole)</source>
+        <translation>„%1“ ist keine Darstellung (decimal, percent, fraction, tile, whole)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither on nor off</source>
+        <translation>„%1“ ist weder on noch off</translation>
+    </message>
+    <message>
+        <source>the name must be 1 to 60 characters</source>
+        <translation>der Name muss 1 bis 60 Zeichen lang sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a class code: 1 to 12 letters and digits</source>
+        <translation>„%1“ ist kein Klassencode: 1 bis 12 Buchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

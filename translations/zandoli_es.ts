@@ -461,6 +461,58 @@
         <source>%1 could not be written.</source>
         <translation>No se ha podido escribir %1.</translation>
     </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>it is not a lesson: a lesson is a text file</source>
+        <translation>no es una lección: una lección es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>it is too large for a lesson (64 KiB at most)</source>
+        <translation>es demasiado grande para una lección (64 KiB como máximo)</translation>
+    </message>
+    <message>
+        <source>no card has a value and a form of this lesson</source>
+        <translation>ninguna carta tiene un valor y una forma de esta lección</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a line of the form key = value</source>
+        <translation>«%1» no es una línea de la forma clave = valor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of a lesson (name, values, forms, explain, sound, code)</source>
+        <translation>«%1» no es una clave de lección (name, values, forms, explain, sound, code)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>«%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a value of the game (1/10 to 9/10, 1/5 to 4/5, 1/4, 1/2, 3/4, 1)</source>
+        <translation>«%1» no es un valor del juego (de 1/10 a 9/10; de 1/5 a 4/5; 1/4; 1/2; 3/4; 1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a form (decimal, percent, fraction, tile, whole)</source>
+        <translation>«%1» no es una forma (decimal, percent, fraction, tile, whole)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither on nor off</source>
+        <translation>«%1» no es ni on ni off</translation>
+    </message>
+    <message>
+        <source>the name must be 1 to 60 characters</source>
+        <translation>el nombre debe tener de 1 a 60 caracteres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a class code: 1 to 12 letters and digits</source>
+        <translation>«%1» no es un código de clase: de 1 a 12 letras y cifras</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

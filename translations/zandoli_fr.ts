@@ -462,8 +462,56 @@
         <translation>Impossible d’écrire %1.</translation>
     </message>
     <message>
-        <source>the record could not be read</source>
-        <translation type="vanished">les résultats n’ont pas pu être lus</translation>
+        <source>%1 cannot be read</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>it is not a lesson: a lesson is a text file</source>
+        <translation>ce n’est pas une leçon&#xa0;: une leçon est un fichier texte</translation>
+    </message>
+    <message>
+        <source>it is too large for a lesson (64 KiB at most)</source>
+        <translation>il est trop gros pour une leçon (64&#xa0;Kio au plus)</translation>
+    </message>
+    <message>
+        <source>no card has a value and a form of this lesson</source>
+        <translation>aucune carte n’a une valeur et une forme de cette leçon</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a line of the form key = value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une ligne de la forme clé = valeur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of a lesson (name, values, forms, explain, sound, code)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une clé de leçon (name, values, forms, explain, sound, code)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>«&#xa0;%1&#xa0;» est donné deux fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a value of the game (1/10 to 9/10, 1/5 to 4/5, 1/4, 1/2, 3/4, 1)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur du jeu (de 1/10 à 9/10&#xa0;; de 1/5 à 4/5&#xa0;; 1/4&#xa0;; 1/2&#xa0;; 3/4&#xa0;; 1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a form (decimal, percent, fraction, tile, whole)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une forme (decimal, percent, fraction, tile, whole)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither on nor off</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni on ni off</translation>
+    </message>
+    <message>
+        <source>the name must be 1 to 60 characters</source>
+        <translation>le nom doit avoir de 1 à 60 caractères</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a class code: 1 to 12 letters and digits</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un code de classe&#xa0;: de 1 à 12 lettres et chiffres</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
