@@ -26,73 +26,104 @@ using exchange::importRecord;
 // A folder of records and files; the steps are listed at the top of exchange.txt.
 class ExchangePlayer {
 public:
-    std::string play(const std::string& step) {
-        std::istringstream words(step);
-        std::string verb, a, b, rest;
-        words >> verb >> a;
-        if (verb == "refuse") {
-            return refuse(step.substr(7));
-        }
-        std::getline(words >> b >> std::ws, rest);
-        const QString file = path(a), other = path(b);
-        const QString text = QString::fromStdString(rest);
-        QString said;
-        if (verb == "plant") {
-            plant(file, b);
-        } else if (verb == "export" || verb == "import" || verb == "csv") {
-            const exchange::Outcome done =
-                verb == "export"   ? exportRecord(file, other)
-                : verb == "import" ? importRecord(file, other)
-                                   : report::exportChoices(file, other, report::Period{});
-            said = (done.ok ? "" : "failed: ") + done.message;
-        } else if (verb == "exists") {
-            said = QFile::exists(file) ? "yes" : "no";
-        } else if (verb == "sql") {
-            // An export is left read-only; another program may change that.
-            const QFile::Permissions before = QFile::permissions(file);
-            QFile::setPermissions(file, before | QFile::WriteOwner);
-            said = QString::fromStdString(runSql(file, {QString::fromStdString(b + " " + rest)}));
-            QFile::setPermissions(file, before);
-        } else if (verb == "rows") {
-            return joined(readRows(file, QString::fromStdString(b + " " + rest)));
-        } else if (verb == "holds") {
-            const Rows all = content(file);
-            for (const std::string& row : content(other)) {
-                if (std::find(all.begin(), all.end(), row) == all.end()) {
-                    return "no: " + row;
-                }
-            }
-            said = "yes";
-        } else if (verb == "size") {
-            said = QString::number(content(file).size());
-        } else if (verb == "lines" || verb == "line") {
-            const QList<QByteArray> lines = readBytes(file).split('\n');
-            if (verb == "lines") {
-                return std::to_string(lines.size());
-            }
-            // Past the game's uid, which differs each run; a CR shows as \r.
-            QByteArray line = lines.value(std::stoi(b)).replace("\r", "\\r");
-            return (b == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
-        } else if (verb == "pupils") {
-            const report::Period period = b == "week" ? week(std::stoll(rest)) : report::Period{};
-            const QString pupil = text.section(' ', 1);
-            std::vector<std::string> lines;
-            for (const report::Pupil& p : report::readPupils(file, period, pupil)) {
-                lines.push_back(pupilLine(p));
-            }
-            return joined(lines);
-        } else if (verb == "week") {
-            return std::to_string(week(std::stoll(b)).fromMs - PLANTED_START_MS);
-        } else if (verb == "period") {
-            said =
-                report::periodNamed(QString::fromStdString(a)) ? QString::fromStdString(a) : "none";
-        } else {
-            throw std::invalid_argument(step);
-        }
-        return said.replace(dir_.path() + "/", QString()).toStdString();
+    static const Vocabulary<ExchangePlayer>& verbs() {
+        static const Vocabulary<ExchangePlayer> verbs(
+            "a folder of records and files (tests/record/ExchangeTest.cpp)",
+            {{"plant", "plant a.sqlite two", "a record planted: two, weekly, or -3600000 (ms)",
+              &ExchangePlayer::planted},
+             {"export", "export a.sqlite F", "the record exported to F: what it said",
+              &ExchangePlayer::move},
+             {"import", "import b.sqlite F", "F imported into the record: what it said",
+              &ExchangePlayer::move},
+             {"csv", "csv a.sqlite F", "every choice written to F: what it said",
+              &ExchangePlayer::move},
+             {"exists", "exists F", "whether F is there", &ExchangePlayer::exists},
+             {"sql", "sql F STATEMENT", "the statement run by another program",
+              &ExchangePlayer::sql},
+             {"rows", "rows F SQL", "the rows joined by \" / \"", &ExchangePlayer::rows},
+             {"holds", "holds b.sqlite a.sqlite", "whether the first holds all the second does",
+              &ExchangePlayer::holds},
+             {"size", "size b.sqlite", "how many games, seats, choices and tallies",
+              &ExchangePlayer::size},
+             {"lines", "lines F", "how many lines F has", &ExchangePlayer::lines},
+             {"line", "line F 4", "line 4 of F, past the game's uid", &ExchangePlayer::lines},
+             {"pupils", "pupils a.sqlite week 1000 Ana",
+              "the report's pupils (of that week, or one)", &ExchangePlayer::pupils},
+             {"week", "week start 1000", "where the week begins", &ExchangePlayer::weekStart},
+             {"period", "period term", "a period's name understood, or \"none\"",
+              &ExchangePlayer::period},
+             {"refuse", "refuse write F TEXT", "F imported and refused: the reason",
+              [](ExchangePlayer& player, const Step& step) {
+                  return player.refuse(step.rest());
+              }}});
+        return verbs;
     }
 
 private:
+    QString file(const Step& step, size_t word = 0) const { return path(step.word(word)); }
+    // What a step said, the folder's path left out.
+    std::string said(QString what) const {
+        return what.replace(dir_.path() + "/", QString()).toStdString();
+    }
+    std::string planted(const Step& step) {
+        plant(file(step), step.word(1));
+        return "";
+    }
+    std::string move(const Step& step) {
+        const std::string& verb = step.verb();
+        const QString from = file(step), to = file(step, 1);
+        const exchange::Outcome done = verb == "export"   ? exportRecord(from, to)
+                                       : verb == "import" ? importRecord(from, to)
+                                                          : report::exportChoices(from, to, {});
+        return said((done.ok ? "" : "failed: ") + done.message);
+    }
+    std::string exists(const Step& step) { return QFile::exists(file(step)) ? "yes" : "no"; }
+    // An export is left read-only; another program may change that.
+    std::string sql(const Step& step) {
+        const QFile::Permissions before = QFile::permissions(file(step));
+        QFile::setPermissions(file(step), before | QFile::WriteOwner);
+        const std::string done = runSql(file(step), {QString::fromStdString(step.rest(1))});
+        QFile::setPermissions(file(step), before);
+        return said(QString::fromStdString(done));
+    }
+    std::string rows(const Step& step) {
+        return joined(readRows(file(step), QString::fromStdString(step.rest(1))));
+    }
+    std::string holds(const Step& step) {
+        const Rows all = content(file(step));
+        for (const std::string& row : content(file(step, 1))) {
+            if (std::find(all.begin(), all.end(), row) == all.end()) {
+                return "no: " + row;
+            }
+        }
+        return "yes";
+    }
+    std::string size(const Step& step) { return std::to_string(content(file(step)).size()); }
+    std::string lines(const Step& step) {
+        const QList<QByteArray> lines = readBytes(file(step)).split('\n');
+        if (step.verb() == "lines") {
+            return std::to_string(lines.size());
+        }
+        // Past the game's uid, which differs each run; a CR shows as \r.
+        QByteArray line = lines.value(std::stoi(step.word(1))).replace("\r", "\\r");
+        return (step.word(1) == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
+    }
+    std::string pupils(const Step& step) {
+        const report::Period period =
+            step.word(1) == "week" ? week(std::stoll(step.rest(2))) : report::Period{};
+        const QString pupil = QString::fromStdString(step.rest(2)).section(' ', 1);
+        std::vector<std::string> lines;
+        for (const report::Pupil& p : report::readPupils(file(step), period, pupil)) {
+            lines.push_back(pupilLine(p));
+        }
+        return joined(lines);
+    }
+    std::string weekStart(const Step& step) {
+        return std::to_string(week(step.number(1)).fromMs - PLANTED_START_MS);
+    }
+    std::string period(const Step& step) {
+        return report::periodNamed(QString::fromStdString(step.word(0))) ? step.word(0) : "none";
+    }
     QString path(const std::string& name) const {
         return dir_.path() + "/" + QString::fromStdString(name);
     }
@@ -184,9 +215,9 @@ private:
     QTemporaryDir dir_;
 };
 
-TEST(Exchange, EachPartEndsAsItsStepsSay) {
-    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
-}
+// Each part ends as its steps say.
+[[maybe_unused]] const bool registered =
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

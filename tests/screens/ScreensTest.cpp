@@ -84,130 +84,194 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // The verbs are listed at the top of screens.txt.
-    std::optional<std::string> play(const std::string& step) {
-        // A window closed at the step before is gone, as it soon is for a player.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::istringstream in(step);
-        std::string verb, a, b;
-        in >> verb >> a >> b;
-        GameState& state = screens_->state();
-        if (verb == "only") {
-            // The rest of the part is for one display, or for a build naming
-            // no web address.
-            const bool here = a == (displayTwips().width() > 12000 ? "1280x1024" : "800x600") ||
-                              a == (websiteAddress().isEmpty() ? "about-page" : "web-address");
-            return here ? std::optional<std::string>("") : std::nullopt;
-        } else if (verb == "state") {
-            return words({"players", state.numPlayers, "sound", state.playSound, "restoring",
-                          state.restoring, "desktop", screens_->hideDesktop, "start",
-                          // Asked of a closed title, the caption would open it.
-                          screens_->title().isLoaded() ? screens_->title().startCaption() : "-"});
-        } else if (verb == "saved") {
-            GameState read;
-            if (!savegame::readSave("lastgame.inf", read)) {
-                return "nothing";
-            }
-            std::string saved = words({"players", read.numPlayers, "colour", read.colour, "holds"});
-            for (int slot = 0; slot < read.handSize[read.colour]; ++slot) {
-                saved += " " + std::to_string(read.hand[read.colour][slot]);
-            }
-            return saved;
-        } else if (verb == "session") {
-            return screens_->saveRunningGame() ? "saved" : "nothing";
-        } else if (verb == "where") {
-            const QRect at = screen(a).window()->geometry();
-            return words({at.x(), at.y(), at.width(), at.height()});
-        } else if (verb == "visible") {
-            return control(a, b)->isVisible() ? "shown" : "hidden";
-        } else if (verb == "enabled") {
-            return control(a, b)->isEnabled() ? "yes" : "no";
-        } else if (verb == "ticked") {
-            return qobject_cast<QAbstractButton*>(control(a, b))->isChecked() ? "yes" : "no";
-        } else if (verb == "name") {
-            return QAccessible::queryAccessibleInterface(control(a, b))
-                ->text(QAccessible::Name)
-                .replace('\n', QStringLiteral(" / "))
-                .toStdString();
-        } else if (verb == "key") {
-            // A shortcut needs its window active, as a player's would be.
-            screen(a).window()->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(screen(a).window()));
-            QTest::keySequence(screen(a).window(), QKeySequence(QString::fromStdString(b)));
-        } else if (verb == "show") {
-            screen(a).show();
-        } else if (verb == "click") {
-            QTest::mouseClick(control(a, b), Qt::LeftButton);
-        } else if (verb == "close") {
-            screen(a).window()->close();
-        } else if (verb == "leave") {
-            screens_->leaveTable(screen(a), false);
-        } else if (verb == "save") {
-            // Dealt in pack order, the last colour to play.
-            GameState game;
-            game.numPlayers = static_cast<int16_t>(std::stoi(a));
-            game.playSound = static_cast<int16_t>(std::stoi(b));
-            game.colour = static_cast<int16_t>(game.numPlayers - 1);
-            PackOrder pack;
-            std::iota(pack.begin(), pack.end(), int16_t{0});
-            clearHands(game);
-            dealHands(game, pack);
-            EXPECT_TRUE(savegame::writeSave(game, "lastgame.inf"));
-        } else if (verb == "plant") {
-            RecordStore store;
-            testing::plantGame(store);
-            if (a == "alone") {  // a game of one after it, left after its first spin
-                const int64_t at = testing::PLANTED_START_MS + 800000;
-                store.gameStarted({.atMs = at, .players = 1, .onePlayer = true});
-                store.recorded({.atMs = at + 1000, .position = 6});
-            }
-        } else if (verb == "type") {
-            // The text between the quotes, with \t and \n for a tab and a new line.
-            QString text = QString::fromStdString(step).section('"', 1, -2);
-            text.replace(QLatin1String("\\t"), QLatin1String("\t"))
-                .replace(QLatin1String("\\n"), QLatin1String("\n"));
-            qobject_cast<QLineEdit*>(control(a, b))->setText(text);
-        } else if (verb == "text") {  // a box's text, or its hint in brackets while empty
-            const auto* box = qobject_cast<QLineEdit*>(control(a, b));
-            return (box->text().isEmpty() ? "(" + box->placeholderText() + ")" : box->text())
-                .toStdString();
-        } else if (verb == "names") {
-            return playerNames(4).join(QLatin1String(" | ")).toStdString();
-        } else if (verb == "seats") {
-            return testing::joined(
-                testing::readRows(RecordStore::userPath(), "SELECT colour, name FROM seat"));
-        } else if (verb == "answer") {
-            answer_ = QString::fromStdString(a);
-            answerer_.start(0);
-        } else if (verb == "pages") {
-            return std::to_string(screens_->report().shownPages());
-        } else if (verb == "scale") {
-            return QString::number(units::scale()).toStdString();
-        } else if (verb == "fullscreen") {
-            screens_->switchFullScreen();
-        } else if (verb == "remove") {
-            QFile::remove(QString::fromStdString(a));
-            forgetPictures();
-        } else if (verb == "set") {
-            (a == "sound"       ? state.playSound
-             : a == "players"   ? state.numPlayers
-             : a == "restoring" ? state.restoring
-                                : screens_->hideDesktop) = static_cast<int16_t>(std::stoi(b));
-        } else if (verb == "install") {
-            const QString here = QDir::currentPath();
-            EXPECT_TRUE(QDir(installed_.path()).mkdir(QStringLiteral("Images")));
-            EXPECT_TRUE(QDir(here + "/Images").removeRecursively());
-            EXPECT_TRUE(QFile::link(installed_.path() + "/Images", here + "/Images"));
-        } else {
-            throw std::invalid_argument("no step " + step);
-        }
-        return seen();
+    // The verbs are listed at the top of screens.txt too.
+    static const testing::Vocabulary<Program>& verbs() {
+        static const testing::Vocabulary<Program> verbs(
+            "the program (tests/screens/ScreensTest.cpp)",
+            {{"only", "only 800x600", "the rest of the part only on that display (or about-page)",
+              [](Program&, const Step& step) { return only(step); }},
+             {"state", "state", "players, sound, restoring, Hide Desktop, the start caption",
+              asks(&Program::gameState)},
+             {"saved", "saved", "the game in lastgame.inf", asks(&Program::saved)},
+             {"session", "session", "what the end of the session saved", asks(&Program::session)},
+             {"where", "where title", "a screen's window", asks(&Program::where)},
+             {"visible", "visible setup X", "whether a control shows", asks(&Program::visible)},
+             {"enabled", "enabled results X", "whether a control can be used",
+              asks(&Program::enabled)},
+             {"ticked", "ticked setup X", "whether a box is ticked", asks(&Program::ticked)},
+             {"name", "name setup X", "what a screen reader calls a control", asks(&Program::name)},
+             {"key", "key results Escape", "a key pressed on a screen", acts(&Program::key)},
+             {"show", "show title", "a screen shown", acts(&Program::show)},
+             {"click", "click setup rulesButton", "a control clicked", acts(&Program::click)},
+             {"close", "close table", "a screen's window closed", acts(&Program::close)},
+             {"leave", "leave table", "a table left, as a won game leaves it",
+              acts(&Program::leave)},
+             {"save", "save 3 0", "a dealt game of 3 players, sound off, as lastgame.inf",
+              acts(&Program::save)},
+             {"plant", "plant alone", "the planted game (and a game of one after it)",
+              acts(&Program::plant)},
+             {"type", "type setup name0 \"Ana\\tMaria\"", "a box's new text (\\t, \\n)",
+              acts(&Program::type)},
+             {"text", "text setup name0", "a box's text, or its hint in brackets",
+              asks(&Program::text)},
+             {"names", "names", "the names the set-up keeps", asks(&Program::names)},
+             {"seats", "seats", "the names of the last game in the record", asks(&Program::seats)},
+             {"answer", "answer No", "the next question asked, answered", acts(&Program::answer)},
+             {"pages", "pages report", "the report's pages shown", asks(&Program::pages)},
+             {"scale", "scale", "the scale screens are drawn at", asks(&Program::scale)},
+             {"fullscreen", "fullscreen", "full screen switched on or off",
+              acts(&Program::fullScreen)},
+             {"remove", "remove FILE", "a file removed", acts(&Program::remove)},
+             {"set", "set sound 0", "sound, players, restoring or desktop set",
+              acts(&Program::set)},
+             {"install", "install", "the Images folder a link to an installed one",
+              acts(&Program::install)}});
+        return verbs;
     }
-
 public slots:
     void open(const QUrl& url) { opened_ << url.toLocalFile(); }
 
 private:
+    using Step = testing::Step;
+    // A window closed at the step before is gone, as it soon is for a player.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // A step that acts, and gives what is seen().
+    static testing::Verb<Program>::Act acts(void (Program::*act)(const Step&)) {
+        return [act](Program& program, const Step& step) {
+            settle();
+            (program.*act)(step);
+            return program.seen();
+        };
+    }
+    static testing::Verb<Program>::Act asks(std::string (Program::*ask)(const Step&)) {
+        return [ask](Program& program, const Step& step) {
+            settle();
+            return (program.*ask)(step);
+        };
+    }
+    // The rest of the part is for one display, or for a build naming no web address.
+    static testing::Seen only(const Step& step) {
+        settle();
+        const std::string a = step.word(0);
+        const bool here = a == (displayTwips().width() > 12000 ? "1280x1024" : "800x600") ||
+                          a == (websiteAddress().isEmpty() ? "about-page" : "web-address");
+        return here ? testing::Seen("") : std::nullopt;
+    }
+    QWidget* control(const Step& step) { return control(step.word(0), step.word(1)); }
+    std::string gameState(const Step&) {
+        GameState& state = screens_->state();
+        return words({"players", state.numPlayers, "sound", state.playSound, "restoring",
+                      state.restoring, "desktop", screens_->hideDesktop, "start",
+                      // Asked of a closed title, the caption would open it.
+                      screens_->title().isLoaded() ? screens_->title().startCaption() : "-"});
+    }
+    std::string saved(const Step&) {
+        GameState read;
+        if (!savegame::readSave("lastgame.inf", read)) {
+            return "nothing";
+        }
+        std::string saved = words({"players", read.numPlayers, "colour", read.colour, "holds"});
+        for (int slot = 0; slot < read.handSize[read.colour]; ++slot) {
+            saved += " " + std::to_string(read.hand[read.colour][slot]);
+        }
+        return saved;
+    }
+    std::string session(const Step&) { return screens_->saveRunningGame() ? "saved" : "nothing"; }
+    std::string where(const Step& step) {
+        const QRect at = screen(step.word(0)).window()->geometry();
+        return words({at.x(), at.y(), at.width(), at.height()});
+    }
+    std::string visible(const Step& step) {
+        return control(step)->isVisible() ? "shown" : "hidden";
+    }
+    std::string enabled(const Step& step) { return control(step)->isEnabled() ? "yes" : "no"; }
+    std::string ticked(const Step& step) {
+        return qobject_cast<QAbstractButton*>(control(step))->isChecked() ? "yes" : "no";
+    }
+    std::string name(const Step& step) {
+        return QAccessible::queryAccessibleInterface(control(step))
+            ->text(QAccessible::Name)
+            .replace('\n', QStringLiteral(" / "))
+            .toStdString();
+    }
+    // A shortcut needs its window active, as a player's would be.
+    void key(const Step& step) {
+        QWidget* window = screen(step.word(0)).window();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, QKeySequence(QString::fromStdString(step.word(1))));
+    }
+    void show(const Step& step) { screen(step.word(0)).show(); }
+    void click(const Step& step) { QTest::mouseClick(control(step), Qt::LeftButton); }
+    void close(const Step& step) { screen(step.word(0)).window()->close(); }
+    void leave(const Step& step) { screens_->leaveTable(screen(step.word(0)), false); }
+    // Dealt in pack order, the last colour to play.
+    void save(const Step& step) {
+        GameState game;
+        game.numPlayers = static_cast<int16_t>(step.number(0));
+        game.playSound = static_cast<int16_t>(step.number(1));
+        game.colour = static_cast<int16_t>(game.numPlayers - 1);
+        PackOrder pack;
+        std::iota(pack.begin(), pack.end(), int16_t{0});
+        clearHands(game);
+        dealHands(game, pack);
+        EXPECT_TRUE(savegame::writeSave(game, "lastgame.inf"));
+    }
+    void plant(const Step& step) {
+        RecordStore store;
+        testing::plantGame(store);
+        if (step.word(0) == "alone") {  // a game of one after it, left after its first spin
+            const int64_t at = testing::PLANTED_START_MS + 800000;
+            store.gameStarted({.atMs = at, .players = 1, .onePlayer = true});
+            store.recorded({.atMs = at + 1000, .position = 6});
+        }
+    }
+    // The text between the quotes, with \t and \n for a tab and a new line.
+    void type(const Step& step) {
+        QString text = QString::fromStdString(step.text()).section('"', 1, -2);
+        text.replace(QLatin1String("\\t"), QLatin1String("\t"))
+            .replace(QLatin1String("\\n"), QLatin1String("\n"));
+        qobject_cast<QLineEdit*>(control(step))->setText(text);
+    }
+    // A box's text, or its hint in brackets while empty.
+    std::string text(const Step& step) {
+        const auto* box = qobject_cast<QLineEdit*>(control(step));
+        return (box->text().isEmpty() ? "(" + box->placeholderText() + ")" : box->text())
+            .toStdString();
+    }
+    std::string names(const Step&) {
+        return playerNames(4).join(QLatin1String(" | ")).toStdString();
+    }
+    std::string seats(const Step&) {
+        return testing::joined(
+            testing::readRows(RecordStore::userPath(), "SELECT colour, name FROM seat"));
+    }
+    void answer(const Step& step) {
+        answer_ = QString::fromStdString(step.word(0));
+        answerer_.start(0);
+    }
+    std::string pages(const Step&) { return std::to_string(screens_->report().shownPages()); }
+    std::string scale(const Step&) { return QString::number(units::scale()).toStdString(); }
+    void fullScreen(const Step&) { screens_->switchFullScreen(); }
+    void remove(const Step& step) {
+        QFile::remove(QString::fromStdString(step.word(0)));
+        forgetPictures();
+    }
+    void set(const Step& step) {
+        const std::string a = step.word(0);
+        GameState& state = screens_->state();
+        (a == "sound"       ? state.playSound
+         : a == "players"   ? state.numPlayers
+         : a == "restoring" ? state.restoring
+                            : screens_->hideDesktop) = static_cast<int16_t>(step.number(1));
+    }
+    void install(const Step&) {
+        const QString here = QDir::currentPath();
+        EXPECT_TRUE(QDir(installed_.path()).mkdir(QStringLiteral("Images")));
+        EXPECT_TRUE(QDir(here + "/Images").removeRecursively());
+        EXPECT_TRUE(QFile::link(installed_.path() + "/Images", here + "/Images"));
+    }
+
     std::vector<Screen*> all() {
         return {&screens_->title(), &screens_->backdrop(),      &screens_->setup(),
                 &screens_->rules(), &screens_->results(),       &screens_->report(),
@@ -266,9 +330,9 @@ private:
     std::string asked_;
 };
 
-TEST(Screens, TheWayThroughTheScreens) {
-    testing::playParts<Program>(ZANDOLI_TRANSCRIPTS "/screens.txt");
-}
+// The way through the screens.
+[[maybe_unused]] const bool registered =
+    testing::registerTranscript<Program>(ZANDOLI_TRANSCRIPTS "/screens.txt");
 
 }  // namespace
 }  // namespace zandoli
