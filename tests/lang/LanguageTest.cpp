@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <optional>
-#include <sstream>
 
 #include "language/Language.h"
 #include "language/RulesText.h"

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <memory>
-#include <sstream>
 
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"

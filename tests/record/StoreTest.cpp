@@ -8,7 +8,6 @@
 #include <csignal>
 #include <filesystem>
 #include <map>
-#include <sstream>
 
 #include <QDir>
 #include <QProcess>

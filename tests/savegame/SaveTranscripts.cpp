@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 
 #include "tests/savegame/SaveCases.h"
 #include "tests/support/OrdinaryUser.h"

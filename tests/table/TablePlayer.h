@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <memory>
-#include <sstream>
 
 #include "platform/ClickLabel.h"
 #include "platform/KeyboardFocus.h"
