@@ -19,6 +19,11 @@ constexpr const char* LICENCE_NAME = "GPL-3.0-or-later";
 // where it can be read on the web, for other systems.
 constexpr const char* LICENCE_ON_THIS_SYSTEM = "file:///usr/share/common-licenses/GPL-3";
 constexpr const char* LICENCE_ON_THE_WEB = "https://www.gnu.org/licenses/gpl-3.0.html";
+// The project's addresses come from packaging/Addresses.cmake, the one place
+// that keeps them. Shown as themselves, so they need no translation.
+constexpr const char* HOMEPAGE = ZANDOLI_HOMEPAGE;
+constexpr const char* BUG_TRACKER = ZANDOLI_BUG_TRACKER;
+constexpr const char* CONTACT_EMAIL = ZANDOLI_CONTACT_EMAIL;
 
 // The table's own blue for the headings, on white for reading.
 constexpr const char* STYLE =
@@ -32,6 +37,60 @@ void element(std::ostringstream& out, const char* tag, const std::string& text) 
 
 void link(std::ostringstream& out, const std::string& address, const std::string& text) {
     out << "<a href=\"" << htmlEscape(address) << "\">" << htmlEscape(text) << "</a>";
+}
+
+// How to play: the same words as the rules screen and the printable rules.
+void howToPlay(std::ostringstream& out) {
+    element(out, "h2", QCoreApplication::translate("About", "How to play").toStdString());
+    const QStringList rules = rulesText::paragraphs();
+    element(out, "p", rules.front().toStdString());
+    out << "<ol>\n";
+    for (qsizetype i = 1; i < rules.size(); ++i) {
+        element(out, "li", rules[i].toStdString());
+    }
+    out << "</ol>\n";
+}
+
+void licence(std::ostringstream& out) {
+    element(out, "h2", QCoreApplication::translate("About", "Licence").toStdString());
+    element(out, "p",
+            QCoreApplication::translate(
+                "About",
+                "%1 is free software: you can redistribute it and/or modify it under the terms of "
+                "the GNU General Public License as published by the Free Software Foundation, "
+                "either version 3 of the License, or (at your option) any later version (%2). It "
+                "comes with no warranty.")
+                .arg(QString::fromUtf8(GAME_NAME), QString::fromUtf8(LICENCE_NAME))
+                .toStdString());
+    out << "<p>"
+        << htmlEscape(QCoreApplication::translate("About", "Read the licence: ").toStdString());
+    link(out, LICENCE_ON_THIS_SYSTEM,
+         QCoreApplication::translate("About", "on this computer").toStdString());
+    out << htmlEscape(
+        QCoreApplication::translate("About", " (Debian and systems like it) or ").toStdString());
+    link(out, LICENCE_ON_THE_WEB, QCoreApplication::translate("About", "on the web").toStdString());
+    out << ".</p>\n";
+}
+
+void credits(std::ostringstream& out) {
+    element(out, "h2", QCoreApplication::translate("About", "Credits").toStdString());
+    out << "<ul>\n";
+    element(out, "li",
+            QCoreApplication::translate("About", "Made by the Zandoli developers.").toStdString());
+    out << "<li>";
+    link(out, HOMEPAGE, HOMEPAGE);
+    out << " \u00b7 ";
+    link(out, std::string("mailto:") + CONTACT_EMAIL, CONTACT_EMAIL);
+    out << " \u00b7 ";
+    link(out, BUG_TRACKER, BUG_TRACKER);
+    out << "</li>\n";
+    element(out, "li",
+            QCoreApplication::translate("About",
+                                        "Every picture, sound and text of the game, this page "
+                                        "and the printable rules included, is made by the game's "
+                                        "own code.")
+                .toStdString());
+    out << "</ul>\n";
 }
 
 }  // namespace
@@ -82,46 +141,10 @@ std::string aboutPage(const std::string& version) {
                 .arg(numbers::decimal(0.5), numbers::percent(0.5))
                 .toStdString());
 
-    // How to play: the same words as the rules screen and the printable rules.
-    element(out, "h2", QCoreApplication::translate("About", "How to play").toStdString());
-    const QStringList rules = rulesText::paragraphs();
-    element(out, "p", rules.front().toStdString());
-    out << "<ol>\n";
-    for (qsizetype i = 1; i < rules.size(); ++i) {
-        element(out, "li", rules[i].toStdString());
-    }
-    out << "</ol>\n";
-
-    element(out, "h2", QCoreApplication::translate("About", "Licence").toStdString());
-    element(out, "p",
-            QCoreApplication::translate(
-                "About",
-                "%1 is free software: you can redistribute it and/or modify it under the terms of "
-                "the GNU General Public License as published by the Free Software Foundation, "
-                "either version 3 of the License, or (at your option) any later version (%2). It "
-                "comes with no warranty.")
-                .arg(QString::fromUtf8(GAME_NAME), QString::fromUtf8(LICENCE_NAME))
-                .toStdString());
-    out << "<p>"
-        << htmlEscape(QCoreApplication::translate("About", "Read the licence: ").toStdString());
-    link(out, LICENCE_ON_THIS_SYSTEM,
-         QCoreApplication::translate("About", "on this computer").toStdString());
-    out << htmlEscape(
-        QCoreApplication::translate("About", " (Debian and systems like it) or ").toStdString());
-    link(out, LICENCE_ON_THE_WEB, QCoreApplication::translate("About", "on the web").toStdString());
-    out << ".</p>\n";
-
-    element(out, "h2", QCoreApplication::translate("About", "Credits").toStdString());
-    out << "<ul>\n";
-    element(out, "li",
-            QCoreApplication::translate("About", "Made by the Zandoli developers.").toStdString());
-    element(out, "li",
-            QCoreApplication::translate("About",
-                                        "Every picture, sound and text of the game, this page "
-                                        "and the printable rules included, is made by the game's "
-                                        "own code.")
-                .toStdString());
-    out << "</ul>\n</body>\n</html>\n";
+    howToPlay(out);
+    licence(out);
+    credits(out);
+    out << "</body>\n</html>\n";
     return out.str();
 }
 

@@ -1,11 +1,13 @@
 #include "assets/DialPainter.h"
 
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QRegion>
 
 #include "assets/AssetLook.h"
 #include "assets/Geometry.h"
@@ -30,6 +32,10 @@ constexpr double SHAPE_PEN = 0.8;
 constexpr double STAR_RADIUS = 21;
 constexpr double HUB = 22;
 const QPointF SHADOW_OFFSET{4, 6};
+// How far past its segment's edges a lit segment changes the dial: its
+// glow's 8-wide pen reaches 4 units past them, and 4 degrees are 6.6 units
+// where the segment meets the inner disc, more farther out.
+constexpr double GLOW_MARGIN_DEGREES = 4;
 
 // The close-up, in its own 160 x 160 frame.
 const QRectF BEZEL{5, 5, 150, 150};
@@ -62,14 +68,31 @@ double closeupSize(AreaModel::Kind kind) {
     return 110;
 }
 
+QRectF disc(double radius) {
+    return {CENTRE.x() - radius, CENTRE.y() - radius, 2 * radius, 2 * radius};
+}
+
 QPainterPath segmentPath(int position, double radius) {
     const double start = (position - 0.5) * SEGMENT_DEGREES;
-    const QRectF disc(CENTRE.x() - radius, CENTRE.y() - radius, 2 * radius, 2 * radius);
     QPainterPath path;
     path.moveTo(CENTRE);
-    path.arcTo(disc, qtAngle(start), -SEGMENT_DEGREES);
+    path.arcTo(disc(radius), qtAngle(start), -SEGMENT_DEGREES);
     path.closeSubpath();
     return path;
+}
+
+// All a lit segment changes: the segment, wider by GLOW_MARGIN_DEGREES each
+// side, from within the inner disc's brass ring (nothing under the disc
+// shows) to the picture's edge.
+QPainterPath litWedge(int lit) {
+    const double start = (lit - 0.5) * SEGMENT_DEGREES - GLOW_MARGIN_DEGREES;
+    const double sweep = SEGMENT_DEGREES + 2 * GLOW_MARGIN_DEGREES;
+    QPainterPath wedge;
+    wedge.arcMoveTo(disc(200), qtAngle(start));
+    wedge.arcTo(disc(200), qtAngle(start), -sweep);
+    wedge.arcTo(disc(INNER_DISC - 2), qtAngle(start + sweep), sweep);
+    wedge.closeSubpath();
+    return wedge;
 }
 
 QLinearGradient brassGradient(QPointF from, QPointF to) {
@@ -104,10 +127,10 @@ void paintRim(QPainter& painter) {
     painter.drawEllipse(CENTRE, RIM_INNER + 1.5, RIM_INNER + 1.5);
 }
 
-void paintSegments(QPainter& painter, int lit) {
+void paintSegments(QPainter& painter, const SpinnerValues& spinner, int lit) {
     painter.setPen(Qt::NoPen);
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        const double value = SPINVALUES[p];
+        const double value = spinner[static_cast<size_t>(p)];
         const QColor fill =
             isStar(value) ? fieldColour(value) : (p % 2 == 0 ? look::SEGMENT_A : look::SEGMENT_B);
         painter.fillPath(segmentPath(p, FACE), fill);
@@ -121,7 +144,7 @@ void paintSegments(QPainter& painter, int lit) {
     painter.drawEllipse(CENTRE, FACE, FACE);
     // The lit segment stays clear of the shading, so it is the brightest thing on the dial.
     if (lit >= 0) {
-        const double value = SPINVALUES[lit];
+        const double value = spinner[static_cast<size_t>(lit)];
         QRadialGradient light(CENTRE, FACE);
         const QColor base = isStar(value) ? fieldColour(value).lighter(140) : look::SEGMENT_LIT;
         light.setColorAt(0.5, base);
@@ -152,9 +175,9 @@ void paintPegs(QPainter& painter) {
     }
 }
 
-void paintContents(QPainter& painter) {
+void paintContents(QPainter& painter, const SpinnerValues& spinner) {
     for (int p = 0; p < SPIN_POSITIONS; ++p) {
-        const double value = SPINVALUES[p];
+        const double value = spinner[static_cast<size_t>(p)];
         const QPointF at = polar(CENTRE, SHAPE_RING, p * SEGMENT_DEGREES);
         if (isStar(value)) {
             paintStar(painter, starKind(value), at, STAR_RADIUS);
@@ -257,34 +280,28 @@ void paintHub(QPainter& painter) {
     painter.drawEllipse(CENTRE, 4.5, 4.5);
 }
 
-}  // namespace
-
-void paintDial(QPainter& painter, const DialScene& scene) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (scene.onTable) {
+// What lies under the face: the table, the dial's shadow on it and the rim.
+void paintSetting(QPainter& painter, bool onTable) {
+    if (onTable) {
         painter.fillRect(QRectF(0, 0, 400, 400), look::TABLE);
     }
     paintShadow(painter);
     paintRim(painter);
-    paintSegments(painter, scene.lit);
-    paintPegs(painter);
-    paintContents(painter);
-    if (scene.lit >= 0) {
-        paintGlow(painter, scene.lit);
-    }
-    paintInnerDisc(painter);
-    paintPointer(painter, scene.pointer);
-    paintHub(painter);
-    painter.restore();
 }
 
-void paintCloseup(QPainter& painter, int position) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(QRectF(0, 0, 160, 160), look::TABLE);
+// Everything inside the rim: the segments, one of them lit, their pegs and
+// shapes, and the inner disc.
+void paintFace(QPainter& painter, const SpinnerValues& spinner, int lit) {
+    paintSegments(painter, spinner, lit);
+    paintPegs(painter);
+    paintContents(painter, spinner);
+    if (lit >= 0) {
+        paintGlow(painter, lit);
+    }
+    paintInnerDisc(painter);
+}
 
+void paintCloseupPlate(QPainter& painter, std::optional<double> value) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawRoundedRect(BEZEL.translated(2, 3), 22, 22);
@@ -292,13 +309,12 @@ void paintCloseup(QPainter& painter, int position) {
     painter.setBrush(brassGradient(BEZEL.topLeft(), BEZEL.bottomRight()));
     painter.drawRoundedRect(BEZEL, 22, 22);
 
-    const double value = position >= 0 ? SPINVALUES[position] : 0;
     QPainterPath plate;
     plate.addRoundedRect(PLATE_RECT, 14, 14);
-    if (position >= 0 && isStar(value)) {
+    if (value && isStar(*value)) {
         QRadialGradient field(CLOSEUP_CENTRE, PLATE_RECT.width() * 0.75);
-        field.setColorAt(0, fieldColour(value).lighter(125));
-        field.setColorAt(1, fieldColour(value).darker(115));
+        field.setColorAt(0, fieldColour(*value).lighter(125));
+        field.setColorAt(1, fieldColour(*value).darker(115));
         painter.fillPath(plate, field);
     } else {
         // Flat on purpose: the shape's two colours must stand alone against it.
@@ -307,8 +323,75 @@ void paintCloseup(QPainter& painter, int position) {
     painter.setPen(QPen(look::BRASS_DARK, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(plate);
+}
 
-    if (position < 0) {
+// Within the lit segment's wedge every layer is painted anew, as paintDial
+// paints it; outside it the wheel stands, the same. The layers are painted
+// in a picture of the wedge's size, at about half the cost of painting
+// them clipped on the whole dial, and copied in whole device pixels: a clip
+// path's edge is antialiased, and a pixel it covered in part would take
+// each layer in part.
+void paintLitWedge(QPainter& painter, const DialScene& scene) {
+    const QTransform onDial = painter.transform();
+    const QPolygon wedge = onDial.map(litWedge(scene.lit)).toFillPolygon().toPolygon();
+    const QRect bounds = wedge.boundingRect();
+    QImage layers(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    // What lies under the dial, as under the wheel: the picture's last row
+    // and column are covered in part.
+    layers.fill(scene.onTable ? look::TABLE : QColor(Qt::transparent));
+    {
+        QPainter on(&layers);
+        on.setRenderHint(QPainter::Antialiasing);
+        on.setTransform(onDial * QTransform::fromTranslate(-bounds.left(), -bounds.top()));
+        paintSetting(on, scene.onTable);
+        paintFace(on, scene.spinner, scene.lit);
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.setClipRegion(QRegion(wedge), Qt::IntersectClip);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(bounds.topLeft(), layers);
+    painter.restore();
+}
+
+}  // namespace
+
+void paintDial(QPainter& painter, const DialScene& scene) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSetting(painter, scene.onTable);
+    paintFace(painter, scene.spinner, scene.lit);
+    paintPointer(painter, scene.pointer);
+    paintHub(painter);
+    painter.restore();
+}
+
+void paintWheel(QPainter& painter, const DialScene& scene) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSetting(painter, scene.onTable);
+    paintFace(painter, scene.spinner, -1);
+    painter.restore();
+}
+
+void paintPointerOver(QPainter& painter, const DialScene& scene) {
+    if (scene.lit >= 0) {
+        paintLitWedge(painter, scene);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintPointer(painter, scene.pointer);
+    paintHub(painter);
+    painter.restore();
+}
+
+void paintCloseup(QPainter& painter, std::optional<double> value) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(QRectF(0, 0, 160, 160), look::TABLE);
+    paintCloseupPlate(painter, value);
+    if (!value) {
         // The empty close-up waits for a spin.
         QFont font(look::ROUNDED_FACE);
         font.setBold(true);
@@ -316,10 +399,10 @@ void paintCloseup(QPainter& painter, int position) {
         painter.setFont(font);
         painter.setPen(look::PLATE.darker(112));
         painter.drawText(PLATE_RECT, Qt::AlignCenter, "?");
-    } else if (isStar(value)) {
-        paintStar(painter, starKind(value), CLOSEUP_CENTRE + QPointF(0, 3), CLOSEUP_STAR);
+    } else if (isStar(*value)) {
+        paintStar(painter, starKind(*value), CLOSEUP_CENTRE + QPointF(0, 3), CLOSEUP_STAR);
     } else {
-        const AreaModel model = areaModel(value);
+        const AreaModel model = areaModel(*value);
         paintShape(painter, model, CLOSEUP_CENTRE, closeupSize(model.kind), CLOSEUP_PEN);
     }
     painter.restore();

@@ -87,14 +87,14 @@ bool PictureSet::writeAll() {
         paintDial(p, DialScene{0, -1, true});
     });
     ok &= writePicture(bareName(look::CLOSEUP_AT_REST), look::CLOSEUP_SIZE,
-                       [](QPainter& p) { paintCloseup(p, -1); });
+                       [](QPainter& p) { paintCloseup(p, std::nullopt); });
     for (int position = 0; position < SPIN_POSITIONS; ++position) {
         ok &=
             writePicture(bareName(look::dialPicture(position)), look::DIAL_SIZE, [=](QPainter& p) {
                 paintDial(p, DialScene{position, position, true});
             });
         ok &= writePicture(bareName(look::closeupPicture(position)), look::CLOSEUP_SIZE,
-                           [=](QPainter& p) { paintCloseup(p, position); });
+                           [=](QPainter& p) { paintCloseup(p, SPINVALUES[position]); });
     }
     for (int card = FIRST_TILE; card <= LAST_TILE; ++card) {
         const int shaded = tileShaded(static_cast<int16_t>(card));

@@ -30,15 +30,15 @@
 #include "engine/Spinner.h"
 #include "engine/Values.h"
 #include "platform/Platform.h"
+#include "record/Columns.h"
 #include "record/Exchange.h"
 #include "record/RecordStore.h"
 #include "record/Report.h"
 #include "record/ResultsReader.h"
-#include "record/Schema.h"
-#include "screens/ReportScreen.h"
-#include "screens/ResultsScreen.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/TeacherReport.h"
+#include "record/Sql.h"
+#include "results/ReportScreen.h"
+#include "results/ResultsScreen.h"
+#include "results/TeacherReport.h"
 
 namespace zandoli {
 namespace {
@@ -68,19 +68,10 @@ void reportSpread(benchmark::State& bench, std::vector<double>& micros) {
     bench.counters["max_us"] = micros.back();
 }
 
-int64_t countRows(const QString& path, const QString& sql) {
-    const QString name = QStringLiteral("bench-count");
-    int64_t count = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        QSqlQuery query(db);
-        if (db.open() && query.exec(sql) && query.next()) {
-            count = query.value(0).toLongLong();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return count;
+int64_t countRows(const QString& path, const QString& statement) {
+    const sql::Connection file("bench-count", path);
+    const auto count = sql::value(file.db(), statement);
+    return count.failed() ? -1 : count.value.toLongLong();
 }
 
 // One choice after another into a record that grows as a long game's does.
@@ -138,6 +129,8 @@ struct Event {
     std::optional<MistakeRule> mistake = std::nullopt;
 };
 
+// The row's values bound in the order of the table's columns
+// (recordColumns::EVENT), as RecordStore writes them.
 void bindEvent(QSqlQuery& row, int64_t game, int64_t atMs, const Event& e) {
     const double spun = SPINVALUES[static_cast<size_t>(e.position)];
     const CardValue* spinValue = cardValue(spun);
@@ -220,19 +213,17 @@ QString fillRecord(const QString& name, int games, int64_t firstMs, const NameOf
         }
         bool ok = true;
         {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
-            db.setDatabaseName(file);
-            ok = db.open() && db.transaction();
+            const sql::Connection fill("bench-fill", file);
+            QSqlDatabase db = fill.db();
+            ok = fill.isOpen() && db.transaction();
             QSqlQuery game(db), seat(db), event(db);
             game.prepare(QStringLiteral(
                 "INSERT INTO game (id, uid, started_ms, players, one_player, restored, ended_ms, "
                 "ending, winner) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?)"));
             seat.prepare(QStringLiteral("INSERT INTO seat (game, colour, name) VALUES (?, ?, ?)"));
-            event.prepare(QStringLiteral(
-                "INSERT INTO event (game, turn, at_ms, colour, what, position, spin_value, star, "
-                "card, card_value, card_form, mistake) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                "?)"));
+            event.prepare(QStringLiteral("INSERT INTO event (%1) VALUES (%2)")
+                              .arg(recordColumns::list(recordColumns::EVENT),
+                                   recordColumns::placeholders(recordColumns::EVENT)));
             std::mt19937 random(20261208);
             std::uniform_int_distribution<int> playersOf(2, 4);
             int64_t at = firstMs;
@@ -269,9 +260,8 @@ QString fillRecord(const QString& name, int games, int64_t firstMs, const NameOf
             }
             // The tallies, as the store keeps them row by row.
             QSqlQuery tally(db);
-            ok = ok && tally.exec(recordSchema::tallyOf(QStringLiteral("1"))) && db.commit();
+            ok = ok && tally.exec(recordColumns::tallyOf(QStringLiteral("1"))) && db.commit();
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
         return ok ? file : QString();
     }
 }
@@ -327,7 +317,7 @@ void BM_LatestResults(benchmark::State& bench) {
         const auto start = Clock::now();
         // A reader of its own each time: the file opened as the screen first opens it.
         ResultsReader reader(path);
-        const std::optional<GameResults> game = reader.latest();
+        const std::optional<GameResults> game = reader.latest().value;
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         if (!isLatestGame(game)) {
             bench.SkipWithError("the latest game was not read");
@@ -351,11 +341,10 @@ void timeScreen(benchmark::State& bench, const std::function<void(Shown&)>& show
         bench.SkipWithError("the record of 10,000 games could not be made");
         return;
     }
-    ScreenRegistry screens;
     std::vector<double> micros;
     for (auto _ : bench) {
         const auto start = Clock::now();
-        Shown screen(screens, path);
+        Shown screen(path);
         show(screen);
         if (!QTest::qWaitForWindowExposed(screen.window())) {
             bench.SkipWithError("the screen was not shown");
@@ -414,7 +403,7 @@ void BM_PupilReportInAClass(benchmark::State& bench) {
     for (auto _ : bench) {
         const auto start = Clock::now();
         const std::vector<report::Pupil> pupil =
-            report::readPupils(path, report::Period{}, QStringLiteral("Pupil 7"));
+            report::readPupils(path, report::Period{}, QStringLiteral("Pupil 7")).value;
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         if (pupil.size() != 1 || pupil[0].games < 500 || pupil[0].results.spins == 0) {
             bench.SkipWithError("Pupil 7's report does not hold the pupil's games");
@@ -433,7 +422,7 @@ void BM_PupilReport(benchmark::State& bench) {
     for (auto _ : bench) {
         const auto start = Clock::now();
         const std::vector<report::Pupil> ana =
-            report::readPupils(path, report::Period{}, QStringLiteral("Ana"));
+            report::readPupils(path, report::Period{}, QStringLiteral("Ana")).value;
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         if (ana.size() != 1 || ana[0].games != GAMES || ana[0].results.spins == 0) {
             bench.SkipWithError("Ana's report does not hold her 10,000 games");

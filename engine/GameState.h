@@ -20,11 +20,10 @@ inline constexpr int16_t DEALT_CARDS = 7;
 using Hands = std::array<std::array<int16_t, HAND_SLOTS>, PLAYER_SLOTS>;
 
 // The one record of settings, hands and turn flags that every screen and the
-// save file share. Flags hold 0 or 1 and are tested with "== 1".
+// save file share. Flags hold 0 or 1.
 struct GameState {
     int16_t numPlayers{};
     int16_t playSound{};
-    int16_t restoring{};
     Hands hand{};
     Hands turnHand{};
     std::array<int16_t, PLAYER_SLOTS> handSize{};

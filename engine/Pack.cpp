@@ -18,8 +18,8 @@ int randomIndex(RandomSource& random, int n) {
 
 }  // namespace
 
-void shufflePack(PackOrder& pack, RandomSource& random) {
-    std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
+void shufflePack(PackOrder& pack, RandomSource& random, const Deck& deck) {
+    std::copy(deck.cards.begin(), deck.cards.end(), pack.begin());
     random.reseed();
     for (int pass = 0; pass < SHUFFLE_PASSES; ++pass) {
         for (int i = 0; i < PACK_SIZE; ++i) {
@@ -28,15 +28,22 @@ void shufflePack(PackOrder& pack, RandomSource& random) {
     }
 }
 
-void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random) {
-    std::iota(pack.begin(), pack.begin() + PACK_SIZE, int16_t{0});
+void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random,
+                 const Deck& deck) {
+    std::copy(deck.cards.begin(), deck.cards.end(), pack.begin());
     random.reseed();
     for (int i = PACK_SIZE - 1; i > 0; --i) {
         std::swap(pack[i], pack[randomIndex(random, i + 1)]);
     }
     if (isCard(topCard) && packPos >= 0 && packPos < PACK_SIZE) {
+        // A card the deck does not hold (a save changed by hand) takes the
+        // place of the card that was there.
         const auto at = std::find(pack.begin(), pack.begin() + PACK_SIZE, topCard);
-        std::swap(*at, pack[packPos]);
+        if (at != pack.begin() + PACK_SIZE) {
+            std::swap(*at, pack[packPos]);
+        } else {
+            pack[packPos] = topCard;
+        }
     }
 }
 

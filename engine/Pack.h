@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/Cards.h"
+#include "engine/Deck.h"
 #include "engine/GameState.h"
 #include "engine/Random.h"
 
@@ -17,13 +18,16 @@ inline constexpr int SHUFFLE_PASSES = 1000;
 // Where the undealt pack starts after seven cards to each of the four colours.
 inline constexpr int16_t FIRST_UNDEALT = PLAYING_COLOURS * DEALT_CARDS;
 
-// The identity order, reseeded, then 1000 passes in which every position is
-// swapped with one drawn from the whole pack (not a shrinking range).
-void shufflePack(PackOrder& pack, RandomSource& random);
+// The deck's cards in its order (the standard deck's is the identity),
+// reseeded, then 1000 passes in which every position is swapped with one
+// drawn from the whole pack (not a shrinking range).
+void shufflePack(PackOrder& pack, RandomSource& random, const Deck& deck = standardDeck());
 
-// A saved game keeps only the top of the pack: put every card in once, the
-// saved top card at its saved position and the rest shuffled around it.
-void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random);
+// A saved game keeps only the top of the pack: put every card of the deck in
+// once, the saved top card at its saved position and the rest shuffled
+// around it.
+void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random,
+                 const Deck& deck = standardDeck());
 
 // Deals blocks of seven from the shuffled pack, Blue first, into hand and
 // turnHand, and sets the top of the pack.

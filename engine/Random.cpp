@@ -4,7 +4,22 @@
 
 namespace zandoli {
 
+void TimeSeededRandom::setClassCode(std::string code, int game) {
+    code_ = std::move(code);
+    game_ = game;
+}
+
 void TimeSeededRandom::reseed() {
+    if (!code_.empty()) {
+        // FNV-1a over the code and the game's number: the same on every
+        // machine, whatever its byte order or its standard library's hash.
+        uint64_t hash = 0xcbf29ce484222325U;
+        for (const char c : code_ + "#" + std::to_string(game_)) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3U;
+        }
+        state_ = hash;
+        return;
+    }
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     state_ =
         static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());

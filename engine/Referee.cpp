@@ -34,6 +34,51 @@ bool Referee::resultIs(double marker) const {
     return valuesMatch(result(), marker);
 }
 
+bool Referee::packTakeable() const {
+    return phase_ == Phase::Playing && resultIs(BLUE_STAR);
+}
+
+std::array<bool, SHOWN_SLOTS> Referee::slotsOfResult() const {
+    std::array<bool, SHOWN_SLOTS> of{};
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        of[s] = slotShowing(s) && cardMatches(state_.turnHand[state_.colour][s], result());
+    }
+    return of;
+}
+
+bool Referee::missesCards() const {
+    const auto of = slotsOfResult();
+    return std::find(of.begin(), of.end(), true) != of.end();
+}
+
+void Referee::explain(int slot) {
+    enter(Phase::Explaining);
+    explanation_ = Explanation{.position = spinPos_,
+                               .wrongCard = slot < 0 ? NO_CARD : state_.hand[state_.colour][slot],
+                               .wrongSlot = slot,
+                               .missed = slotsOfResult()};
+    TableEvent shown{.moment = Moment::Explained,
+                     .player = state_.colour,
+                     .slot = slot,
+                     .card = explanation_->wrongCard,
+                     .position = spinPos_};
+    for (int s = 0; s < SHOWN_SLOTS; ++s) {
+        shown.hand[s] = explanation_->missed[s] ? state_.turnHand[state_.colour][s] : NO_CARD;
+    }
+    tell(shown);
+}
+
+void Referee::explanationRead() {
+    explanation_.reset();
+    tell({.moment = Moment::ExplanationRead, .player = state_.colour, .position = spinPos_});
+    if (std::exchange(spinAfterExplanation_, false)) {
+        enter(Phase::Playing);
+        spin();
+    } else {
+        handToNextPlayer();
+    }
+}
+
 void Referee::enter(Phase phase) {
     phase_ = phase;
 }
@@ -65,6 +110,7 @@ bool Referee::spinLit() const {
         case Phase::Spinning:
         case Phase::Drawing:
         case Phase::HandingOver:
+        case Phase::Explaining:
             break;
     }
     return false;
@@ -77,6 +123,8 @@ bool Referee::nextLit() const {
     switch (phase_) {
         case Phase::Playing:
             return !resultIs(BLUE_STAR);
+        case Phase::Explaining:
+            return true;
         case Phase::Won:
             // The matching card that wins leaves Next Player lit; a red star's
             // discard had already handed over.
@@ -94,11 +142,13 @@ TableState Referee::tableState() const {
     shown.captionShown = phase_ != Phase::Dealing;
     shown.captionDark = captionDark_;
     shown.titleShown = phase_ != Phase::Won;
-    shown.messageShown = phase_ == Phase::HandingOver && caption_.kind == CaptionKind::TurnOver;
+    shown.messageShown = (phase_ == Phase::HandingOver || phase_ == Phase::Explaining) &&
+                         caption_.kind == CaptionKind::TurnOver;
     shown.packShown = phase_ != Phase::Dealing;
     shown.nextPlayerShown = rules_.handOverButton && phase_ != Phase::Dealing;
     shown.spinEnabled = spinLit();
     shown.nextPlayerEnabled = nextLit();
+    shown.packTakeable = packTakeable();
     if (!dialAtRest_) {
         shown.pointer = spinPos_;
     }
@@ -107,6 +157,8 @@ TableState Referee::tableState() const {
         shown.faces[s] = slotShowing(s) && isCard(card) ? card : NO_CARD;
     }
     shown.spinCount = spinCount_;
+    shown.explanation = explanation_;
+    shown.spinner = settings_.deck.spinner;
     return shown;
 }
 
@@ -116,6 +168,7 @@ void Referee::timerFired(TimerId id) {
     switch (id) {
         case TimerId::DealDelay:  // Dealing -> AwaitingSpin
             scheduler_.stop(TimerId::DealDelay);
+            shuffleAndDeal();
             startPlay();
             break;
         case TimerId::SpinStep:  // Spinning -> Playing at the last step
@@ -146,20 +199,19 @@ void Referee::timerFired(TimerId id) {
     }
 }
 
-void Referee::load() {
+void Referee::load(TableStart start, const GameSettings& settings) {
     Step step(*this);
+    settings_ = settings;
+    explanation_.reset();
+    spinAfterExplanation_ = false;
     // A table left by Exit took its timers down with its window; the referee
     // outlives the window, so start from none running.
     scheduler_.stopAll();
     // The window has just been built with Spin lit and no count shown.
     spinLitThroughDeal_ = true;
     spinCount_.reset();
-    dealOrRestoreGame();
-}
-
-void Referee::dealOrRestoreGame() {
     dialAtRest_ = true;
-    if (state_.restoring == 1) {
+    if (start == TableStart::Restore) {
         restoreGame();
         return;
     }
@@ -180,9 +232,6 @@ void Referee::beginDeal() {
 }
 
 void Referee::startPlay() {
-    if (state_.restoring != 1) {
-        shuffleAndDeal();
-    }
     layOutTurn();
     enter(Phase::AwaitingSpin);
     tell({.moment = Moment::TurnBegan, .player = state_.colour});
@@ -201,7 +250,7 @@ void Referee::resetGame() {
 }
 
 void Referee::shuffleAndDeal() {
-    shufflePack(packOrder_, random_);
+    shufflePack(packOrder_, random_, settings_.deck);
     dealHands(state_, packOrder_);
 }
 
@@ -222,6 +271,17 @@ void Referee::spinPressed() {
     if (!spinLit() || (phase_ != Phase::AwaitingSpin && phase_ != Phase::Playing)) {
         return;
     }
+    // The turn a one-player Spin ends is explained first when it left cards
+    // of the value in the hand.
+    if (phase_ == Phase::Playing && settings_.explainMistakes && missesCards()) {
+        spinAfterExplanation_ = true;
+        explain(-1);
+        return;
+    }
+    spin();
+}
+
+void Referee::spin() {
     // At 32767 the count stops rising; the spin itself is still allowed.
     if (rules_.countsSpins && state_.spins < MAX_SPINS) {
         ++state_.spins;
@@ -280,12 +340,17 @@ void Referee::cardClicked(int slot) {
     } else if (!resultIs(RED_STAR) && !resultIs(BLUE_STAR)) {
         caption_ = {CaptionKind::TurnOver, state_.colour};
         state_.turnOver = 1;
-        startHandOver();
+        if (!settings_.explainMistakes) {
+            startHandOver();
+        }
         tell({.moment = Moment::WrongCard,
               .player = state_.colour,
               .slot = slot,
               .card = card,
               .position = spinPos_});
+        if (settings_.explainMistakes) {
+            explain(slot);
+        }
     }
     // Not an else: a star result never matches a card, so this is the red
     // star's one free discard.
@@ -326,7 +391,7 @@ void Referee::drawCard() {
     // Only the current player's own stopped spin on the blue star draws: not
     // while the pointer passes it, not on the previous player's result at the
     // start of a turn, and once a turn, since the draw moves the turn on.
-    if (phase_ != Phase::Playing || !resultIs(BLUE_STAR)) {
+    if (!packTakeable()) {
         return;
     }
     state_.drawn = 1;
@@ -411,11 +476,28 @@ void Referee::buttonPressed(TableButton button) {
         case TableButton::NextPlayer:
             // Next Player stays lit when the click that lit it wins.
             if (phase_ == Phase::Playing && nextLit()) {
-                handToNextPlayer();
+                if (settings_.explainMistakes && missesCards()) {
+                    explain(-1);
+                } else {
+                    handToNextPlayer();
+                }
+            } else if (phase_ == Phase::Explaining) {
+                explanationRead();
+            }
+            break;
+        case TableButton::ExplanationOk:
+            if (phase_ == Phase::Explaining) {
+                explanationRead();
             }
             break;
         case TableButton::Rules:
             tell({.moment = Moment::RulesShown});
+            break;
+        case TableButton::Results:
+            // The button shows only once the game is won.
+            if (phase_ == Phase::Won) {
+                tell({.moment = Moment::ResultsShown});
+            }
             break;
     }
 }
@@ -426,6 +508,8 @@ void Referee::newGame() {
     // new one.
     scheduler_.stopAll();
     spinLitThroughDeal_ = spinLit();
+    explanation_.reset();
+    spinAfterExplanation_ = false;
     resetGame();
     spinCount_.reset();
     dialAtRest_ = true;
@@ -440,7 +524,7 @@ void Referee::restoreGame() {
     // The save keeps only the top of the pack; every card goes back in once,
     // the saved top card where it was, so the next draw gives it and later
     // draws stay valid.
-    rebuildPack(packOrder_, state_.topCard, state_.packPos, random_);
+    rebuildPack(packOrder_, state_.topCard, state_.packPos, random_, settings_.deck);
     // The save keeps the turn's flags but not the spin they were played
     // against, so whatever turnOver, starUsed and drawn say, a turn saved
     // half-way comes back as the start of the same player's turn, waiting for

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "engine/Cards.h"
+#include "engine/Deck.h"
 #include "engine/GameState.h"
+#include "engine/Lesson.h"
 #include "engine/Pack.h"
 #include "engine/Random.h"
 #include "engine/Scheduler.h"
@@ -30,6 +32,23 @@ struct TableRules {
 inline constexpr TableRules MULTI_PLAYER_RULES{true, false, false};
 inline constexpr TableRules ONE_PLAYER_RULES{false, true, true};
 
+// How a table's game begins when its window has been built: a new deal, or
+// the game already read into the state from the save.
+enum class TableStart { Deal, Restore };
+
+// What a game is played with, chosen before its table opens.
+struct GameSettings {
+    // A wrong card, and a turn that leaves cards of the spin's value in the
+    // hand, pause for an explanation until the player has read it; without,
+    // the turn passes as it always has.
+    bool explainMistakes = false;
+    // The pack and the spinner: a lesson's, or the standard ones.
+    Deck deck = standardDeck();
+    // The lesson the deck was made from, for the record and the table's
+    // notice; the referee plays the deck alone.
+    Lesson lesson = everyValueLesson();
+};
+
 // The referee of a table: it owns the table's own variables and runs the turn
 // cycle. Its public operations are the table's events, said as what was
 // pressed. After each it shows the table through its view and tells what
@@ -45,9 +64,9 @@ public:
     Referee(const Referee&) = delete;
     Referee& operator=(const Referee&) = delete;
 
-    // The table's window has been built: start a new game, or rebuild a
-    // restored one when state.restoring == 1.
-    void load();
+    // The table's window has been built: deal a new game, or take up the
+    // one read into the state.
+    void load(TableStart start, const GameSettings& settings = {});
 
     void spinPressed();
     void buttonPressed(TableButton button);
@@ -64,9 +83,8 @@ public:
     int16_t spinPos() const { return spinPos_; }
     // The steps of the spin under way, or of the last one.
     int spinLength() const { return spinLength_; }
-    const PackOrder& packOrder() const { return packOrder_; }
     // The spin result under the pointer.
-    double result() const { return SPINVALUES[static_cast<size_t>(spinPos_)]; }
+    double result() const { return settings_.deck.spinner[static_cast<size_t>(spinPos_)]; }
     // A slot shows a card: it was filled at the start of the turn or by a
     // draw since, and its card has not been discarded.
     bool slotShowing(int slot) const;
@@ -85,17 +103,19 @@ private:
     bool spinLit() const;
     bool nextLit() const;
 
-    void dealOrRestoreGame();
     void restoreGame();
     // The reset every new game starts with, at the table's load and at New Game.
     void resetGame();
     void beginDeal();
-    // The dealt or restored hand goes on the table and the first player may spin.
+    // The hand goes on the table and its player may spin.
     void startPlay();
     void shuffleAndDeal();
     // The current colour's turn: its caption, and a fresh copy of its hand
     // to play this turn from, slots 0..handSize-1 showing.
     void layOutTurn();
+    // The Spin press carried out: counted, and the pointer set going (one-player:
+    // the new turn laid out first).
+    void spin();
     void startSpinning();
     // One-player: the turn the Spin press began is laid out, and it spins.
     void beginTurnOfSpin();
@@ -111,12 +131,23 @@ private:
     // to the next colour in play, after telling what the turn left.
     void passTurn();
     bool resultIs(double marker) const;
+    // Only the current player's own stopped spin on the blue star draws.
+    bool packTakeable() const;
+    // The slots still showing a card of the spin's value.
+    std::array<bool, SHOWN_SLOTS> slotsOfResult() const;
+    bool missesCards() const;
+    // Pauses the turn on the explanation of a wrong card in `slot` (none:
+    // the cards left in the hand).
+    void explain(int slot);
+    // The player has read the explanation: the turn goes on as it would have.
+    void explanationRead();
 
     GameState& state_;
     TableView& view_;
     Scheduler& scheduler_;
     RandomSource& random_;
     const TableRules rules_;
+    GameSettings settings_;
 
     Phase phase_ = Phase::Dealing;
     // Spin keeps through a deal the look it had when the deal began; a
@@ -133,6 +164,10 @@ private:
     // The player whose turn the table was last laid out for: its colours show.
     int laidOutFor_{};
     std::optional<int> spinCount_;
+    std::optional<Explanation> explanation_;
+    // One-player: the Spin press that the explanation of the cards left in
+    // the hand held back, carried out once it has been read.
+    bool spinAfterExplanation_{};
     int16_t spinPos_{};
     int16_t spinStep_{};
     int16_t spinLength_{};

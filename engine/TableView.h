@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/Captions.h"
+#include "engine/Deck.h"
 #include "engine/GameState.h"
 
 namespace zandoli {
@@ -34,12 +35,18 @@ enum class Phase {
     Drawing,
     // The turn is over; the hand-over delay ends it. -> AwaitingSpin.
     HandingOver,
+    // A wrong card, or a turn that leaves cards of the spin's value in the
+    // hand, is explained until the player has read it: Next Player or OK ->
+    // AwaitingSpin of the next player (one-player: the same player's turn
+    // again, or the spin that was asked for).
+    Explaining,
     // The winner's caption flashes until New Game or Exit.
     Won,
 };
 
-// The table's four small buttons.
-enum class TableButton { Exit, NewGame, NextPlayer, Rules };
+// The table's four small buttons, See the Results, which shows after a win,
+// and OK under the explanation of a mistake.
+enum class TableButton { Exit, NewGame, NextPlayer, Rules, Results, ExplanationOk };
 
 // A row of slots that show no card.
 inline constexpr std::array<int16_t, SHOWN_SLOTS> NO_FACES = [] {
@@ -47,6 +54,18 @@ inline constexpr std::array<int16_t, SHOWN_SLOTS> NO_FACES = [] {
     none.fill(NO_CARD);
     return none;
 }();
+
+// A mistake explained: the spin it was made against, the card pressed
+// wrongly (NO_CARD when the turn only left cards in the hand), and the slots
+// whose cards were of the spin's value and are still in the hand.
+struct Explanation {
+    int position{};
+    int16_t wrongCard = NO_CARD;
+    int wrongSlot = -1;
+    std::array<bool, SHOWN_SLOTS> missed{};
+
+    bool operator==(const Explanation&) const = default;
+};
 
 // What the table shows, as the rules see it. The screen decides how each
 // part looks; slots are 0..11.
@@ -64,31 +83,41 @@ struct TableState {
     bool nextPlayerShown{};
     bool spinEnabled = true;
     bool nextPlayerEnabled{};
+    // A press on the pack takes a card: the spin stopped on the star on blue.
+    bool packTakeable{};
     // The spinner's position while it shows one; empty while it is at rest.
     std::optional<int> pointer;
     // The card each slot shows, NO_CARD for a slot that shows none.
     std::array<int16_t, SHOWN_SLOTS> faces = NO_FACES;
     // The one-player count of spins, once there is one to show.
     std::optional<int> spinCount;
+    // The mistake the table explains, while it does.
+    std::optional<Explanation> explanation;
+    // The value under each position of the spinner the game is played with.
+    SpinnerValues spinner = standardDeck().spinner;
 
     bool operator==(const TableState&) const = default;
 };
 
 // The moments a player, a screen reader or the learning record must know of.
 enum class Moment {
-    Dealt,          // a new game is shuffled and dealt
-    TurnBegan,      // `player`'s turn waits for its spin
-    SpinStarted,    // the pointer begins to turn
-    SpinStopped,    // the pointer came to rest on `position`
-    CardDiscarded,  // the card in `slot` matched, or went on a red star
-    WrongCard,      // the card in `slot` did not match: the turn is over
-    CardDrawn,      // `card` was taken from the pack on the blue star
-    CardTurnedUp,   // the drawn card shows in `slot`
-    TurnEnded,      // `player` hands over with `hand` left to play
-    HandedOver,     // the next player's turn is laid out
-    Won,            // `player` has no card left; `spins` at the one-player table
-    RulesShown,     // The Rules was accepted
-    ExitAccepted,   // Exit was accepted: leave, saving if `save`
+    Dealt,            // a new game is shuffled and dealt
+    TurnBegan,        // `player`'s turn waits for its spin
+    SpinStarted,      // the pointer begins to turn
+    SpinStopped,      // the pointer came to rest on `position`
+    CardDiscarded,    // the card in `slot` matched, or went on a red star
+    WrongCard,        // the card in `slot` did not match: the turn is over
+    CardDrawn,        // `card` was taken from the pack on the blue star
+    CardTurnedUp,     // the drawn card shows in `slot`
+    TurnEnded,        // `player` hands over with `hand` left to play
+    HandedOver,       // the next player's turn is laid out
+    Won,              // `player` has no card left; `spins` at the one-player table
+    RulesShown,       // The Rules was accepted
+    ResultsShown,     // See the Results was accepted, after a win
+    Explained,        // the explanation of a mistake shows; `card` in `slot` was wrong, and
+                      // `hand` holds the cards of the spin's value left in the hand
+    ExplanationRead,  // the player has read it and goes on
+    ExitAccepted,     // Exit was accepted: leave, saving if `save`
 };
 
 struct TableEvent {

@@ -14,7 +14,6 @@ namespace zandoli::language {
 
 namespace {
 
-const QString OPTION = QStringLiteral("--language");
 const QString SETTING = QStringLiteral("language");
 const QString ENGLISH = QStringLiteral("en");
 
@@ -50,18 +49,6 @@ QSettings settings() {
 QString known(const QString& tag) {
     const QString code = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
     return available().contains(code.toLower()) ? code.toLower() : QString();
-}
-
-QString named(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == OPTION && i + 1 < arguments.size()) {
-            return arguments[i + 1];
-        }
-        if (arguments[i].startsWith(OPTION + QLatin1Char('='))) {
-            return arguments[i].mid(OPTION.size() + 1);
-        }
-    }
-    return {};
 }
 
 // The language's country whose notation a run on this desktop writes.
@@ -107,8 +94,7 @@ QStringList countries() {
     return names;
 }
 
-QString choose(const QStringList& arguments) {
-    const QString asked = named(arguments);
+QString choose(const QString& asked) {
     if (!asked.isEmpty()) {
         const QString code = known(asked);
         if (!code.isEmpty()) {

@@ -14,11 +14,12 @@ QStringList available();
 // (language/languages.txt).
 QStringList countries();
 
-// The language to speak: the one named by "--language xx" (which is then
-// remembered for this user), else the one remembered, else the first of the
-// desktop's languages the game speaks (LANGUAGE, LC_ALL, LC_MESSAGES, LANG,
-// as Qt reads them), else English. Needs the application object.
-QString choose(const QStringList& arguments);
+// The language to speak: `asked` (from "--language xx"; then remembered for
+// this user) when the game speaks it, else the one remembered, else the
+// first of the desktop's languages the game speaks (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG, as Qt reads them), else English. Needs the application
+// object.
+QString choose(const QString& asked);
 
 // Speaks the language from now on: its translations (and Qt's own) are
 // installed, and numbers are written in one notation for the whole run, that

@@ -31,7 +31,10 @@ std::string closeupPicture(int position) {
 }
 
 std::string tilePicture(int16_t card) {
-    const int shaded = tileShaded(card);
+    return tilePictureOf(tileShaded(card));
+}
+
+std::string tilePictureOf(int shaded) {
     // The folder is written as every other picture's is, so a look-up on a
     // case-sensitive disk finds it at once.
     return shaded == 0 ? std::string() : "Images\\wsq" + std::to_string(shaded) + ".jpg";
@@ -61,6 +64,9 @@ const char* momentSound(Moment moment) {
         case Moment::CardTurnedUp:
         case Moment::TurnEnded:
         case Moment::ExitAccepted:
+        case Moment::ResultsShown:
+        case Moment::Explained:
+        case Moment::ExplanationRead:
             break;
     }
     return nullptr;

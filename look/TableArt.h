@@ -19,6 +19,9 @@ std::string closeupPicture(int position);
 // "Images\wsq6.jpg" for a tile with 6 of its 20 squares shaded; empty for a
 // card that is no tile.
 std::string tilePicture(int16_t card);
+// The same picture by its count of shaded squares, 1 to 20: the tile a card
+// of that value shows.
+std::string tilePictureOf(int shaded);
 
 // The sound of a moment, "wav\key.wav"; null for a moment heard as nothing.
 const char* momentSound(Moment moment);

@@ -22,16 +22,20 @@ void setFullScreen(bool on) {
     userSettings().setValue(SETTING, on);
 }
 
-bool chooseFullScreen(const QStringList& arguments) {
-    // The last of the two options on the line wins, as with most programs.
-    for (qsizetype i = arguments.size() - 1; i > 0; --i) {
-        if (arguments[i] == QLatin1String("--fullscreen") ||
-            arguments[i] == QLatin1String("--windowed")) {
-            setFullScreen(arguments[i] == QLatin1String("--fullscreen"));
-            return fullScreen();
-        }
+QList<QKeySequence> fullScreenKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+    if (!keys.contains(QKeySequence(Qt::Key_F11))) {
+        keys.prepend(QKeySequence(Qt::Key_F11));
     }
-    filling() = userSettings().value(SETTING, false).toBool();
+    return keys;
+}
+
+bool chooseFullScreen(std::optional<bool> asked) {
+    if (asked) {
+        setFullScreen(*asked);
+    } else {
+        filling() = userSettings().value(SETTING, false).toBool();
+    }
     return fullScreen();
 }
 

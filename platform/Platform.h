@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QKeySequence>
+#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
@@ -9,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 // Services every screen uses.
 namespace zandoli {
@@ -91,9 +94,14 @@ QPoint stageOrigin(const QWidget* window);
 // this user, with the language, in $XDG_CONFIG_HOME/zandoli/zandoli.ini).
 bool fullScreen();
 void setFullScreen(bool on);
-// Full screen when the command line says --fullscreen (remembered from now
-// on), windows when it says --windowed (likewise), else as remembered.
-bool chooseFullScreen(const QStringList& arguments);
+// The keys that switch full screen: F11, and the desktop's own key for it
+// where Qt knows one (Ctrl+Shift+F on KDE), each once, since a key bound
+// twice fires neither.
+QList<QKeySequence> fullScreenKeys();
+// Full screen when `asked` says so (--fullscreen on the command line;
+// remembered from now on), windows when it says not (--windowed; likewise),
+// else as remembered.
+bool chooseFullScreen(std::optional<bool> asked);
 
 // The user's choices, remembered between runs in
 // $XDG_CONFIG_HOME/zandoli/zandoli.ini.

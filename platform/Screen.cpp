@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QShortcut>
 
 #include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
@@ -119,6 +120,12 @@ void Screen::unload() {
     // counts as unloaded and the next show builds a new window.
     window->deleteLater();
     emit unloaded();
+}
+
+void Screen::bindFullScreenKey(QWidget* window) {
+    auto* key = new QShortcut(window);
+    key->setKeys(fullScreenKeys());
+    connect(key, &QShortcut::activated, this, &Screen::fullScreenRequested);
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* event) {

@@ -38,6 +38,15 @@ public:
 signals:
     void shown();
     void unloaded();
+    // F11 (or the desktop's own full-screen key) on a window that binds it:
+    // the registry switches the run into or out of full screen.
+    void fullScreenRequested();
+    // A control of the screen was pressed that answers with a sound: the
+    // registry plays it when sound is on.
+    void soundRequested(const QString& sound);
+    // The screen's own way out (Exit, Back) was pressed: the registry
+    // unloads it and shows what comes after.
+    void closeRequested();
 
 protected:
     // Builds the window and every control at its fixed place and look.
@@ -52,6 +61,9 @@ protected:
     virtual void onRebuilt() { onLoad(); }
     // Runs just before the window is destroyed.
     virtual void onUnload() {}
+
+    // The full-screen keys on `window` ask for full screen.
+    void bindFullScreenKey(QWidget* window);
 
     // A window closed from its title bar counts as unloaded, so the next
     // show builds it afresh as after any other unload.

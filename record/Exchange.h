@@ -7,9 +7,9 @@ namespace zandoli::exchange {
 // What an export or an import did, in words for the one who asked.
 struct Outcome {
     bool ok = false;
-    QString message;
+    QString message{};
     int gamesAdded = 0;  // an import: games new to this record
-    int gamesKnown = 0;  // an import: games this record held already
+    int gamesKnown = 0;  // an import: games this record held already; an export: its games
 };
 
 // The largest file an import reads: a school year of a class's games is a
@@ -18,6 +18,9 @@ inline constexpr qint64 MAX_IMPORT_BYTES = 256LL * 1024 * 1024;
 
 // "1 game", "3 games": a count of games in the run's language.
 QString games(int count);
+// What every reader says of a record that is there but cannot be read
+// (damaged, or written by a newer version), in the run's language.
+QString unreadable();
 
 // Writes the whole record at `record` to `file` (a .zandoli file, itself an
 // SQLite database of the record's shape), for another machine's import. The

@@ -14,7 +14,7 @@ namespace zandoli {
 
 // The number of card forms, in CardKind's order: whole, decimal, percent,
 // fraction, tile.
-inline constexpr int CARD_FORMS = 5;
+inline constexpr int CARD_FORMS = static_cast<int>(FORM_KEYS.size());
 
 // A player's judged cards of one form.
 struct FormCounts {

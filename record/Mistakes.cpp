@@ -89,20 +89,4 @@ std::optional<MistakeRule> nameMistake(double spinValue, int16_t card, bool pres
     return pressed ? nameWrongCard(spinValue, cardCatalogue()[card]) : MistakeRule::Missed;
 }
 
-const char* formKey(CardKind kind) {
-    switch (kind) {
-        case CardKind::Whole:
-            return "whole";
-        case CardKind::Decimal:
-            return "decimal";
-        case CardKind::Percent:
-            return "percent";
-        case CardKind::Fraction:
-            return "fraction";
-        case CardKind::Tile:
-            break;
-    }
-    return "tile";
-}
-
 }  // namespace zandoli

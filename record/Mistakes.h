@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -69,8 +70,12 @@ std::optional<MistakeRule> mistakeRule(std::string_view key);
 // nothing is judged) are no mistake.
 std::optional<MistakeRule> nameMistake(double spinValue, int16_t card, bool pressed);
 
-// How the record names a card's form: "whole", "decimal", "percent",
-// "fraction", "tile".
-const char* formKey(CardKind kind);
+// How the record names a card's form, in CardKind's order: stable across
+// versions and languages.
+inline constexpr std::array<const char*, 5> FORM_KEYS = {"whole", "decimal", "percent", "fraction",
+                                                         "tile"};
+inline const char* formKey(CardKind kind) {
+    return FORM_KEYS[static_cast<size_t>(kind)];
+}
 
 }  // namespace zandoli

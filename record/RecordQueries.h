@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVariantList>
 #include <functional>
@@ -26,11 +27,12 @@ using PlayerOf = std::function<PlayerResults*(int who)>;
 using PerWeek = std::function<void(int who, int64_t week, const FormCounts& cards)>;
 
 // Each player's spins and the cards matched, wrong and missed by form, from
-// the tallies; and from the rows of wrong and missed cards the mistakes, wrong cards grouped by the
-// rule that names them and cards passed by by the value and form of the card (so that "three
-// quarters as a tile" missed twice is one line), each group with its first row as its example, the
-// most frequent first.
-void readResults(QSqlDatabase& db, const Scope& scope, const PlayerOf& playerOf,
-                 const PerWeek& perWeek = {}, int64_t offsetMs = 0);
+// the tallies; and from the rows of wrong and missed cards the mistakes:
+// wrong cards grouped by the rule that names them and cards passed by by
+// the value and form of the card (so that "three quarters as a tile" missed
+// twice is one line), each group with its first row as its example, the
+// most frequent first. The error of the first query that failed, or none.
+QSqlError readResults(const QSqlDatabase& db, const Scope& scope, const PlayerOf& playerOf,
+                      const PerWeek& perWeek = {}, int64_t offsetMs = 0);
 
 }  // namespace zandoli::recordQueries

@@ -8,17 +8,20 @@
 #include <QStandardPaths>
 #include <QUuid>
 #include <QVariant>
-#include <atomic>
+#include <array>
 
 #include "engine/Cards.h"
 #include "engine/Spinner.h"
 #include "engine/Values.h"
+#include "record/Columns.h"
 #include "record/Mistakes.h"
 #include "record/Schema.h"
 
 namespace zandoli {
 
 namespace {
+
+using namespace recordColumns;
 
 // SQLite's result codes for a file that is damaged or is no database at all
 // (the primary code is the low byte of an extended one).
@@ -34,25 +37,63 @@ bool damaged(const QSqlError& error) {
     return code == SQLITE_CORRUPT_CODE || code == SQLITE_NOTADB_CODE;
 }
 
-QString uniqueConnection() {
-    static std::atomic<int> count{0};
-    return QStringLiteral("zandoli-record-%1").arg(++count);
-}
-
 QVariant orNull(bool present, const QVariant& value) {
     return present ? value : QVariant();
 }
 
-// The query's error, or none when it ran.
-QSqlError run(QSqlQuery& query) {
-    return query.exec() ? QSqlError() : query.lastError();
+// The row of the event table that says what `entry` says of game `game`.
+QVariantList eventRow(qint64 game, const RecordEntry& entry) {
+    const bool spun = entry.position >= 0 && entry.position < SPIN_POSITIONS;
+    const double result = spun ? SPINVALUES[static_cast<size_t>(entry.position)] : RED_STAR;
+    // The table's literal values, so that a tenth reads 0.3 and not 3 * 0.1.
+    const CardValue* spinValue = cardValue(result);
+    const bool card = isCard(entry.card);
+    const CardValue* cardIs = card ? cardValue(cardCatalogue()[entry.card].value) : nullptr;
+    std::array<QVariant, EVENT.size()> row;
+    row[at(Event::Game)] = game;
+    row[at(Event::Turn)] = entry.turn;
+    row[at(Event::AtMs)] = static_cast<qint64>(entry.atMs);
+    row[at(Event::Colour)] = entry.colour;
+    row[at(Event::What)] = QString::fromUtf8(happeningKey(entry.what));
+    row[at(Event::Position)] = entry.position;
+    row[at(Event::SpinValue)] = orNull(spinValue != nullptr, spinValue ? spinValue->value : 0.0);
+    row[at(Event::Star)] = orNull(spinValue == nullptr,
+                                  QString::fromUtf8(valuesMatch(result, BLUE_STAR) ? BLUE : RED));
+    row[at(Event::Card)] = orNull(card, entry.card);
+    row[at(Event::CardValue)] = orNull(cardIs != nullptr, cardIs ? cardIs->value : 0.0);
+    row[at(Event::CardForm)] =
+        orNull(card, QString::fromUtf8(card ? formKey(kindOf(entry.card)) : ""));
+    row[at(Event::Mistake)] =
+        orNull(entry.mistake.has_value(),
+               QString::fromUtf8(entry.mistake ? mistakeName(*entry.mistake).key : ""));
+    return QVariantList(row.begin(), row.end());
+}
+
+// What the row adds to its colour's tally, as tallyOf() counts it: a spin,
+// or a card matched, wrong or missed; a star's card adds to nothing, but
+// the colour has its tally all the same.
+QString tallyStatement(const RecordEntry& entry) {
+    QString counted;
+    if (entry.what == Happening::Spin) {
+        counted = QString::fromUtf8(SPINS);
+    } else if (isCard(entry.card) && entry.what != Happening::RedStar &&
+               entry.what != Happening::BlueStar) {
+        counted = tallyCount(entry.what, kindOf(entry.card));
+    }
+    return counted.isEmpty()
+               ? QStringLiteral(
+                     "INSERT INTO tally (game, colour) VALUES (?, ?) ON CONFLICT DO NOTHING")
+               : QStringLiteral(
+                     "INSERT INTO tally (game, colour, %1) VALUES (?, ?, 1) ON "
+                     "CONFLICT (game, colour) DO UPDATE SET %1 = %1 + 1")
+                     .arg(counted);
 }
 
 }  // namespace
 
 RecordStore::RecordStore() : RecordStore(userPath()) {}
 
-RecordStore::RecordStore(QString path) : path_(std::move(path)), connection_(uniqueConnection()) {}
+RecordStore::RecordStore(QString path) : path_(std::move(path)) {}
 
 RecordStore::~RecordStore() {
     close();
@@ -63,30 +104,23 @@ QString RecordStore::userPath() {
            QStringLiteral("/zandoli/record.sqlite");
 }
 
-bool RecordStore::upToDate(const QString& path) {
+QSqlError RecordStore::openToRead(sql::Connection& reading, const QString& path,
+                                  const QString& options) {
+    // Reading makes no record where the game has not yet written one.
     if (!QFileInfo::exists(path)) {
-        return false;
+        return {};
     }
-    int version = -1;
-    {
-        const QString name = uniqueConnection();
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-            QSqlQuery query(db);
-            if (db.open() && query.exec(QStringLiteral("PRAGMA user_version")) && query.next()) {
-                version = query.value(0).toInt();
-            }
-        }
-        QSqlDatabase::removeDatabase(name);
+    const sql::Reading<int> version = recordSchema::versionOf(path);
+    if (version.failed() || version.value > recordSchema::latestVersion()) {
+        return version.failed() ? version.error : recordSchema::newerVersion(version.value);
     }
-    if (version == recordSchema::latestVersion()) {
-        return true;
+    // An older one is opened to be written first, which brings it up to date
+    // (or sets a damaged file aside).
+    if (version.value < recordSchema::latestVersion() && !RecordStore(path).open()) {
+        return sql::failure(QStringLiteral("cannot be brought up to date"));
     }
-    // Older, or unreadable: opened to be written, which updates it (or sets
-    // a damaged file aside).
-    return version >= 0 && version < recordSchema::latestVersion() && RecordStore(path).open();
+    reading.open(path, options);
+    return reading.error();
 }
 
 bool RecordStore::open() {
@@ -106,20 +140,12 @@ bool RecordStore::openFile() {
         status_ = Status::Off;
         return false;
     }
-    QSqlError error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-        if (!db.isValid()) {
-            qWarning("zandoli: no record this time: Qt's SQLite driver is not installed");
-            db = QSqlDatabase();
-            close();
-            status_ = Status::Off;
-            return false;
-        }
-        db.setDatabaseName(path_);
-        db.setConnectOptions(CONNECT_OPTIONS);
-        error = db.open() ? prepare(db) : db.lastError();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        qWarning("zandoli: no record this time: Qt's SQLite driver is not installed");
+        status_ = Status::Off;
+        return false;
     }
+    const QSqlError error = db_.open(path_, CONNECT_OPTIONS) ? prepare() : db_.error();
     if (!error.isValid()) {
         status_ = Status::Open;
         return true;
@@ -137,39 +163,31 @@ bool RecordStore::openFile() {
     return false;
 }
 
-QSqlError RecordStore::prepare(QSqlDatabase& db) {
-    QSqlQuery query(db);
+QSqlError RecordStore::prepare() {
+    QSqlDatabase db = db_.db();
     // The first read of the file: this is where a file that is no database says so.
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        return query.lastError();
+    const sql::Reading<int> version = recordSchema::versionOf(db);
+    if (version.failed()) {
+        return version.error;
     }
-    const int version = query.value(0).toInt();
-    if (version > recordSchema::latestVersion()) {
+    if (version.value > recordSchema::latestVersion()) {
         // A newer version of the game keeps this record: leave it to that one.
-        return QSqlError(QStringLiteral("written by a newer version"),
-                         QStringLiteral("version %1").arg(version), QSqlError::UnknownError);
+        return recordSchema::newerVersion(version.value);
     }
     // With the write-ahead log a row is safe once committed, even if the game
     // is killed; NORMAL spares a disk flush for every row, and risks only the
     // last rows, not the file, if the power fails.
     for (const char* pragma :
          {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL", "PRAGMA foreign_keys = ON"}) {
-        if (!query.exec(QString::fromUtf8(pragma))) {
-            return query.lastError();
+        if (QSqlError error = sql::exec(db, QString::fromUtf8(pragma)); error.isValid()) {
+            return error;
         }
     }
-    return recordSchema::migrate(db, version);
+    return recordSchema::migrate(db, version.value);
 }
 
 void RecordStore::close() {
-    if (!QSqlDatabase::contains(connection_)) {
-        return;
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::database(connection_, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection_);
+    db_.close();
     status_ = Status::Closed;
 }
 
@@ -192,13 +210,12 @@ void RecordStore::setAsideDamaged() {
     QFile::rename(path_ + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
     QFile::remove(path_ + QStringLiteral("-shm"));
     setAside_ = aside;
-    gameId_ = -1;
-    status_ = Status::Closed;
+    gameId_.reset();
 }
 
 void RecordStore::write(const Write& write) {
     for (int attempt = 0; attempt < 2 && open(); ++attempt) {
-        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        QSqlDatabase db = db_.db();
         const QSqlError error = write(db);
         if (!error.isValid()) {
             return;
@@ -217,45 +234,37 @@ void RecordStore::write(const Write& write) {
 }
 
 QSqlError RecordStore::insertGame(QSqlDatabase& db) {
-    if (gameId_ >= 0 || !game_) {
+    if (gameId_ || !game_) {
         return {};
     }
-    if (!db.transaction()) {
-        return db.lastError();
+    qint64 id = -1;
+    const QSqlError failed = sql::transaction(db, [this, &db, &id] {
+        QSqlQuery game(db);
+        QSqlError error = sql::exec(game,
+                                    QStringLiteral("INSERT INTO game (uid, started_ms, players, "
+                                                   "one_player, restored) VALUES (?, ?, ?, ?, ?)"),
+                                    {gameUid_, static_cast<qint64>(game_->atMs), game_->players,
+                                     game_->onePlayer ? 1 : 0, game_->restored ? 1 : 0});
+        id = game.lastInsertId().toLongLong();
+        const QString seat =
+            QStringLiteral("INSERT INTO seat (%1) VALUES (%2)").arg(list(SEAT), placeholders(SEAT));
+        for (int colour = 0; colour < game_->players && !error.isValid(); ++colour) {
+            const std::string& name = game_->names[static_cast<size_t>(colour)];
+            error = sql::exec(db, seat,
+                              {id, colour, orNull(!name.empty(), QString::fromStdString(name))});
+        }
+        return error;
+    });
+    if (!failed.isValid()) {
+        gameId_ = id;
     }
-    QSqlQuery game(db);
-    game.prepare(
-        QStringLiteral("INSERT INTO game (uid, started_ms, players, one_player, restored) VALUES "
-                       "(?, ?, ?, ?, ?)"));
-    game.addBindValue(gameUid_);
-    game.addBindValue(static_cast<qint64>(game_->atMs));
-    game.addBindValue(game_->players);
-    game.addBindValue(game_->onePlayer ? 1 : 0);
-    game.addBindValue(game_->restored ? 1 : 0);
-    QSqlError error = run(game);
-    const qint64 id = game.lastInsertId().toLongLong();
-    QSqlQuery seat(db);
-    seat.prepare(QStringLiteral("INSERT INTO seat (game, colour, name) VALUES (?, ?, ?)"));
-    for (int colour = 0; colour < game_->players && !error.isValid(); ++colour) {
-        const std::string& name = game_->names[static_cast<size_t>(colour)];
-        seat.addBindValue(id);
-        seat.addBindValue(colour);
-        seat.addBindValue(orNull(!name.empty(), QString::fromStdString(name)));
-        error = run(seat);
-    }
-    if (error.isValid() || !db.commit()) {
-        const QSqlError failed = error.isValid() ? error : db.lastError();
-        db.rollback();
-        return failed;
-    }
-    gameId_ = id;
-    return {};
+    return failed;
 }
 
 void RecordStore::gameStarted(const GameStart& start) {
     game_ = start;
     gameUid_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    gameId_ = -1;
+    gameId_.reset();
     write([this](QSqlDatabase& db) { return insertGame(db); });
 }
 
@@ -270,62 +279,14 @@ void RecordStore::recorded(const RecordEntry& entry) {
 }
 
 QSqlError RecordStore::insertEntry(QSqlDatabase& db, const RecordEntry& entry) const {
-    const bool spun = entry.position >= 0 && entry.position < SPIN_POSITIONS;
-    const double result = spun ? SPINVALUES[static_cast<size_t>(entry.position)] : RED_STAR;
-    // The table's literal values, so that a tenth reads 0.3 and not 3 * 0.1.
-    const CardValue* spinValue = cardValue(result);
-    const bool card = isCard(entry.card);
-    const CardValue* cardIs = card ? cardValue(cardCatalogue()[entry.card].value) : nullptr;
-    const char* mistake = entry.mistake ? mistakeName(*entry.mistake).key : "";
-    QSqlQuery row(db);
-    row.prepare(QStringLiteral(
-        "INSERT INTO event (game, turn, at_ms, colour, what, position, spin_value, star, card, "
-        "card_value, card_form, mistake) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    row.addBindValue(gameId_);
-    row.addBindValue(entry.turn);
-    row.addBindValue(static_cast<qint64>(entry.atMs));
-    row.addBindValue(entry.colour);
-    row.addBindValue(QString::fromUtf8(happeningKey(entry.what)));
-    row.addBindValue(entry.position);
-    row.addBindValue(orNull(spinValue != nullptr, spinValue ? spinValue->value : 0.0));
-    row.addBindValue(orNull(spinValue == nullptr, valuesMatch(result, BLUE_STAR)
-                                                      ? QStringLiteral("blue")
-                                                      : QStringLiteral("red")));
-    row.addBindValue(orNull(card, entry.card));
-    row.addBindValue(orNull(cardIs != nullptr, cardIs ? cardIs->value : 0.0));
-    row.addBindValue(orNull(card, QString::fromUtf8(card ? formKey(kindOf(entry.card)) : "")));
-    row.addBindValue(orNull(entry.mistake.has_value(), QString::fromUtf8(mistake)));
+    static const QString insert =
+        QStringLiteral("INSERT INTO event (%1) VALUES (%2)").arg(list(EVENT), placeholders(EVENT));
     // The row and its colour's tally are written together or not at all.
-    if (!db.transaction()) {
-        return db.lastError();
-    }
-    QSqlError error = run(row);
-    if (!error.isValid()) {
-        // The count the row adds to (a star adds to none), as tallyOf() counts.
-        QString counted;
-        if (entry.what == Happening::Spin) {
-            counted = QStringLiteral("spins");
-        } else if (card && entry.what != Happening::RedStar && entry.what != Happening::BlueStar) {
-            counted = QStringLiteral("%1_%2").arg(QLatin1String(happeningKey(entry.what)),
-                                                  QLatin1String(formKey(kindOf(entry.card))));
-        }
-        QSqlQuery tally(db);
-        tally.prepare(counted.isEmpty()
-                          ? QStringLiteral("INSERT INTO tally (game, colour) VALUES (?, ?) ON "
-                                           "CONFLICT DO NOTHING")
-                          : QStringLiteral("INSERT INTO tally (game, colour, %1) VALUES (?, ?, 1) "
-                                           "ON CONFLICT (game, colour) DO UPDATE SET %1 = %1 + 1")
-                                .arg(counted));
-        tally.addBindValue(gameId_);
-        tally.addBindValue(entry.colour);
-        error = run(tally);
-    }
-    if (error.isValid() || !db.commit()) {
-        const QSqlError failed = error.isValid() ? error : db.lastError();
-        db.rollback();
-        return failed;
-    }
-    return {};
+    return sql::transaction(db, [this, &db, &entry] {
+        const QSqlError error = sql::exec(db, insert, eventRow(*gameId_, entry));
+        return error.isValid() ? error
+                               : sql::exec(db, tallyStatement(entry), {*gameId_, entry.colour});
+    });
 }
 
 void RecordStore::gameEnded(const GameEnd& end) {
@@ -336,15 +297,12 @@ void RecordStore::gameEnded(const GameEnd& end) {
         if (QSqlError error = insertGame(db); error.isValid()) {
             return error;
         }
-        QSqlQuery row(db);
-        row.prepare(QStringLiteral(
-            "UPDATE game SET ended_ms = ?, ending = ?, winner = ?, spins = ? WHERE id = ?"));
-        row.addBindValue(static_cast<qint64>(end.atMs));
-        row.addBindValue(end.won ? QStringLiteral("won") : QStringLiteral("saved"));
-        row.addBindValue(orNull(end.won, end.winner));
-        row.addBindValue(orNull(end.won && end.spins > 0, end.spins));
-        row.addBindValue(gameId_);
-        return run(row);
+        return sql::exec(
+            db,
+            QStringLiteral(
+                "UPDATE game SET ended_ms = ?, ending = ?, winner = ?, spins = ? WHERE id = ?"),
+            {static_cast<qint64>(end.atMs), QString::fromUtf8(end.won ? WON : SAVED),
+             orNull(end.won, end.winner), orNull(end.won && end.spins > 0, end.spins), *gameId_});
     });
 }
 

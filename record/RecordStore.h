@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "record/Records.h"
+#include "record/Sql.h"
 
 namespace zandoli {
 
@@ -30,9 +31,13 @@ public:
     RecordStore& operator=(const RecordStore&) = delete;
 
     static QString userPath();
-    // A record an older version wrote, brought up to this version's shape
-    // before it is read; true when the file is there and up to date.
-    static bool upToDate(const QString& path);
+    // Opens `reading` on the record at `path` with `options`, for a reader:
+    // a record an older version wrote is brought up to this version's shape
+    // first. Where no record was made yet nothing is opened, and that is no
+    // error; a record that cannot be read (damaged, or a newer version's)
+    // is.
+    static QSqlError openToRead(sql::Connection& reading, const QString& path,
+                                const QString& options);
 
     void gameStarted(const GameStart& start) override;
     void recorded(const RecordEntry& entry) override;
@@ -51,8 +56,9 @@ private:
     // old one turned out damaged on the way.
     void write(const Write& write);
     bool openFile();
-    QSqlError prepare(QSqlDatabase& db);
+    QSqlError prepare();
     void close();
+    // The damaged file, closed, renamed beside it: the next open starts anew.
     void setAsideDamaged();
     // The game's row and seats, unless this record has them already.
     QSqlError insertGame(QSqlDatabase& db);
@@ -60,13 +66,14 @@ private:
 
     enum class Status { Closed, Open, Off };
     QString path_;
-    QString connection_;
+    sql::Connection db_{"record"};
     Status status_ = Status::Closed;
     QString setAside_;
     // The game being recorded, for a record that has to start anew mid-game.
     std::optional<GameStart> game_;
     QString gameUid_;
-    qint64 gameId_ = -1;
+    // Its row in this record, once written.
+    std::optional<qint64> gameId_;
     bool warned_ = false;
 };
 

@@ -8,18 +8,13 @@
 
 namespace zandoli {
 
-namespace {
-
-// The value a spin stopped on, or a star; none for a pointer at rest.
-double spunAt(int position) {
-    return position >= 0 && position < SPIN_POSITIONS ? SPINVALUES[static_cast<size_t>(position)]
-                                                      : RED_STAR;
-}
-
-}  // namespace
-
 Recorder::Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names)
     : state_(state), sink_(sink), clock_(std::move(clock)), names_(std::move(names)) {}
+
+double Recorder::spunAt(int position) const {
+    return position >= 0 && position < SPIN_POSITIONS ? spinner_[static_cast<size_t>(position)]
+                                                      : RED_STAR;
+}
 
 void Recorder::happened(const TableEvent& event) {
     switch (event.moment) {
@@ -65,6 +60,9 @@ void Recorder::happened(const TableEvent& event) {
         case Moment::CardTurnedUp:
         case Moment::HandedOver:
         case Moment::RulesShown:
+        case Moment::ResultsShown:
+        case Moment::Explained:
+        case Moment::ExplanationRead:
             break;
     }
 }

@@ -24,7 +24,8 @@ public:
 
     Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names = {});
 
-    void show(const TableState&) override {}
+    // Only the spinner's values are read from the table, to name each spin.
+    void show(const TableState& state) override { spinner_ = state.spinner; }
     void happened(const TableEvent& event) override;
 
 private:
@@ -33,6 +34,8 @@ private:
     // The cards of the turn's value still showing when it ended.
     void recordMisses(const TableEvent& ended);
     void endGame(const GameEnd& end);
+    // The value a spin stopped on, or a star; a star for a pointer at rest.
+    double spunAt(int position) const;
 
     const GameState& state_;
     RecordSink& sink_;
@@ -41,6 +44,7 @@ private:
     bool gameOpen_ = false;
     int turn_ = 0;
     int colour_ = 0;
+    SpinnerValues spinner_ = standardDeck().spinner;
 };
 
 }  // namespace zandoli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,8 +34,13 @@ enum class Happening {
     BlueStar,  // a card taken from the pack on the star on blue
 };
 
-// How the record names what happened: stable across versions and languages.
-const char* happeningKey(Happening what);
+// How the record names what happened, in Happening's order: stable across
+// versions and languages.
+inline constexpr std::array<const char*, 6> HAPPENING_KEYS = {"spin", "match",    "wrong",
+                                                              "miss", "red star", "blue star"};
+inline const char* happeningKey(Happening what) {
+    return HAPPENING_KEYS[static_cast<size_t>(what)];
+}
 
 // One row of the record, in the game last started.
 struct RecordEntry {

@@ -4,14 +4,13 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QTimeZone>
 #include <QVariant>
-#include <atomic>
+#include <algorithm>
 
-#include "record/Connection.h"
+#include "record/Columns.h"
 #include "record/RecordQueries.h"
 #include "record/RecordStore.h"
 
@@ -24,16 +23,6 @@ constexpr int TERM_WEEKS = 12;
 // The record read and never written; a missing one is not made.
 const QString READ_ONLY = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
 
-QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& binds) {
-    QSqlQuery query(db);
-    query.prepare(sql);
-    for (const QVariant& value : binds) {
-        query.addBindValue(value);
-    }
-    query.exec();
-    return query;
-}
-
 // The seats of the period that made a choice (that have a tally), each with
 // its pupil: a name, or for a seat without one its colour (c). A seat first,
 // then its game and tally by their keys.
@@ -45,9 +34,42 @@ const QString SEATED = QStringLiteral(
 // The report's order of pupils: names, alphabetically, then colours.
 const QString PUPIL_ORDER = QStringLiteral("name IS NULL, name, c");
 
-// A field as a spreadsheet reads it, and never as a formula: text that
-// starts as one would is kept as text by a leading apostrophe.
-QString field(QString text) {
+// How a spreadsheet's field is written from its column.
+enum class Field { Text, Plain, Number, Moment, Colour };
+struct CsvColumn {
+    const char* header;
+    QString column;
+    Field field;
+};
+
+// The spreadsheet's columns, in order: a game, its pupil and the choice,
+// as the README lists them.
+const std::vector<CsvColumn>& csvColumns() {
+    using recordColumns::Event;
+    const auto choice = [](Event column) {
+        return QStringLiteral("e.") + QString::fromUtf8(recordColumns::EVENT[at(column)]);
+    };
+    static const std::vector<CsvColumn> columns = {
+        {"game", QStringLiteral("g.uid"), Field::Text},
+        {"started", QStringLiteral("g.started_ms"), Field::Moment},
+        {"pupil", QStringLiteral("s.name"), Field::Text},
+        {"colour", choice(Event::Colour), Field::Colour},
+        {"turn", choice(Event::Turn), Field::Plain},
+        {"time", choice(Event::AtMs), Field::Moment},
+        {"what", choice(Event::What), Field::Text},
+        {"spin_value", choice(Event::SpinValue), Field::Number},
+        {"star", choice(Event::Star), Field::Text},
+        {"card", choice(Event::Card), Field::Plain},
+        {"card_value", choice(Event::CardValue), Field::Number},
+        {"card_form", choice(Event::CardForm), Field::Text},
+        {"mistake", choice(Event::Mistake), Field::Text},
+    };
+    return columns;
+}
+
+// Text as a spreadsheet reads it, and never as a formula: text that starts
+// as one would is kept as text by a leading apostrophe.
+QString text(QString text) {
     if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front())) {
         text.prepend(QLatin1Char('\''));
     }
@@ -63,6 +85,102 @@ QString field(QString text) {
 QString moment(qint64 ms) {
     const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms);
     return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString field(const QVariant& value, Field how) {
+    static const char* const COLOURS[] = {"blue", "yellow", "magenta", "green"};
+    switch (how) {
+        case Field::Text:
+            return text(value.toString());
+        case Field::Number:
+            // Always with a point: see the README's columns.
+            return value.isNull() ? QString() : QString::number(value.toDouble(), 'g', 6);
+        case Field::Moment:
+            return moment(value.toLongLong());
+        case Field::Colour:
+            return QLatin1String(COLOURS[std::clamp(value.toInt(), 0, 3)]);
+        case Field::Plain:
+            break;
+    }
+    return value.toString();
+}
+
+// The choices of the period, each a line of the spreadsheet: how many.
+sql::Reading<int> writeChoices(const QSqlDatabase& db, const Period& period, QIODevice& out) {
+    QStringList headers, columns;
+    for (const CsvColumn& column : csvColumns()) {
+        headers << QString::fromUtf8(column.header);
+        columns << column.column;
+    }
+    out.write(headers.join(QLatin1Char(',')).toUtf8() + "\r\n");
+    QSqlQuery rows(db);
+    sql::Reading<int> written{
+        .error = sql::exec(
+            rows,
+            QStringLiteral("SELECT %1 FROM game g JOIN event e ON e.game = g.id LEFT JOIN seat s "
+                           "ON s.game = e.game AND s.colour = e.colour WHERE g.started_ms >= ? "
+                           "AND g.started_ms < ? ORDER BY g.started_ms, g.id, e.id")
+                .arg(columns.join(QStringLiteral(", "))),
+            {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs)})};
+    while (!written.failed() && rows.next()) {
+        QStringList fields;
+        for (size_t i = 0; i < csvColumns().size(); ++i) {
+            fields << field(rows.value(static_cast<int>(i)), csvColumns()[i].field);
+        }
+        out.write(fields.join(QLatin1Char(',')).toUtf8() + "\r\n");
+        ++written.value;
+    }
+    if (!written.failed()) {
+        written.error = rows.lastError();
+    }
+    return written;
+}
+
+// The pupils of the period, in the report's order, each with their games.
+sql::Reading<std::vector<Pupil>> findPupils(const QSqlDatabase& db, const QVariantList& binds) {
+    const auto found = sql::rows(db,
+                                 SEATED +
+                                     QStringLiteral(" SELECT name, c, COUNT(DISTINCT game) FROM "
+                                                    "seated GROUP BY name, c ORDER BY ") +
+                                     PUPIL_ORDER,
+                                 binds);
+    sql::Reading<std::vector<Pupil>> pupils{.error = found.error};
+    for (const QVariantList& row : found.value) {
+        Pupil& pupil = pupils.value.emplace_back();
+        pupil.results.name = row[0].toString().toStdString();
+        pupil.results.colour = std::max(0, row[1].toInt());
+        pupil.games = row[2].toInt();
+    }
+    return pupils;
+}
+
+// Every pupil's results in one reading, each seat counted for its pupil's
+// place in the report's order.
+QSqlError readResults(const QSqlDatabase& db, const QVariantList& binds,
+                      std::vector<Pupil>& pupils) {
+    const recordQueries::Scope scope{
+        SEATED + QStringLiteral(", mine AS (SELECT game, colour, dense_rank() OVER (ORDER BY %1) "
+                                "- 1 AS who FROM seated)")
+                     .arg(PUPIL_ORDER),
+        binds};
+    const auto pupilOf = [&pupils](int who) -> Pupil* {
+        return who >= 0 && who < static_cast<int>(pupils.size()) ? &pupils[static_cast<size_t>(who)]
+                                                                 : nullptr;
+    };
+    const auto results = [&pupilOf](int who) -> PlayerResults* {
+        Pupil* pupil = pupilOf(who);
+        return pupil != nullptr ? &pupil->results : nullptr;
+    };
+    const auto perWeek = [&pupilOf](int who, int64_t week, const FormCounts& cards) {
+        if (Pupil* pupil = pupilOf(who)) {
+            const QDate monday = QDate(1969, 12, 29).addDays(7 * week);
+            pupil->weeks.push_back(
+                {.monday = monday.toString(Qt::ISODate).toStdString(), .all = cards});
+        }
+    };
+    // Days are the school's: in this zone, as it stands now.
+    const int64_t offsetMs = QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
+    return recordQueries::readResults(db, scope, results, perWeek, offsetMs);
 }
 
 }  // namespace
@@ -98,124 +216,50 @@ std::optional<PeriodKind> periodNamed(const QString& name) {
     return std::nullopt;
 }
 
-std::vector<Pupil> readPupils(const QString& record, const Period& period, const QString& only) {
-    std::vector<Pupil> pupils;
-    if (!RecordStore::upToDate(record)) {
-        return pupils;
+sql::Reading<std::vector<Pupil>> readPupils(const QString& record, const Period& period,
+                                            const QString& only) {
+    sql::Connection reading("report");
+    const QSqlError error = RecordStore::openToRead(reading, record, READ_ONLY);
+    if (error.isValid() || !reading.isOpen()) {
+        return {.error = error};
     }
-    const Connection reading("report", record, READ_ONLY);
-    if (!reading.opened()) {
-        return pupils;
-    }
-    QSqlDatabase db = reading.db();
-    // Days are the school's: in this zone, as it stands now.
-    const int64_t offsetMs = QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
     const QVariant name = only.isEmpty() ? QVariant() : QVariant(only);
     const QVariantList binds{static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
                              name, name};
-    QSqlQuery found = run(db,
-                          SEATED +
-                              QStringLiteral(" SELECT name, c, COUNT(DISTINCT game) FROM "
-                                             "seated GROUP BY name, c ORDER BY ") +
-                              PUPIL_ORDER,
-                          binds);
-    while (found.next()) {
-        Pupil& pupil = pupils.emplace_back();
-        pupil.results.name = found.value(0).toString().toStdString();
-        pupil.results.colour = std::max(0, found.value(1).toInt());
-        pupil.games = found.value(2).toInt();
-    }
-    // Every pupil in one reading, each seat counted for its pupil's place
-    // in that order.
-    const recordQueries::Scope scope{
-        SEATED + QStringLiteral(", mine AS (SELECT game, colour, dense_rank() OVER (ORDER BY %1) "
-                                "- 1 AS who FROM seated)")
-                     .arg(PUPIL_ORDER),
-        binds};
-    const auto pupilOf = [&pupils](int who) -> Pupil* {
-        return who >= 0 && who < static_cast<int>(pupils.size()) ? &pupils[static_cast<size_t>(who)]
-                                                                 : nullptr;
-    };
-    const auto results = [&pupilOf](int who) -> PlayerResults* {
-        Pupil* pupil = pupilOf(who);
-        return pupil != nullptr ? &pupil->results : nullptr;
-    };
-    const auto perWeek = [&pupilOf](int who, int64_t week, const FormCounts& cards) {
-        if (Pupil* pupil = pupilOf(who)) {
-            const QDate monday = QDate(1969, 12, 29).addDays(7 * week);
-            pupil->weeks.push_back(
-                {.monday = monday.toString(Qt::ISODate).toStdString(), .all = cards});
-        }
-    };
-    if (!pupils.empty()) {
-        recordQueries::readResults(db, scope, results, perWeek, offsetMs);
+    auto pupils = findPupils(reading.db(), binds);
+    if (!pupils.failed() && !pupils.value.empty()) {
+        pupils.error = readResults(reading.db(), binds, pupils.value);
     }
     return pupils;
 }
 
 exchange::Outcome exportChoices(const QString& record, const QString& file, const Period& period) {
-    const auto failed = [&file] {
-        return exchange::Outcome{
-            .ok = false,
-            .message = QCoreApplication::translate("Exchange", "cannot write %1").arg(file)};
-    };
-    const Connection reading("report", record, READ_ONLY);
-    if (!reading.opened()) {
+    const sql::Connection reading("report", record, READ_ONLY);
+    if (!reading.isOpen()) {
         return {.ok = false,
-                .message = QCoreApplication::translate(
-                    "Exchange", "no game has been recorded on this computer yet")};
+                .message = QFileInfo::exists(record)
+                               ? exchange::unreadable()
+                               : QCoreApplication::translate(
+                                     "Exchange", "no game has been recorded on this computer yet")};
     }
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
-        return failed();
+        return {.ok = false,
+                .message = QCoreApplication::translate("Exchange", "cannot write %1").arg(file)};
     }
-    out.write(
-        "game,started,pupil,colour,turn,time,what,spin_value,star,card,card_value,"
-        "card_form,mistake\r\n");
-    QSqlQuery rows = run(
-        reading.db(),
-        QStringLiteral("SELECT g.uid, g.started_ms, s.name, e.colour, e.turn, e.at_ms, e.what, "
-                       "e.spin_value, e.star, e.card, e.card_value, e.card_form, e.mistake FROM "
-                       "game g JOIN event e ON e.game = g.id LEFT JOIN seat s ON s.game = e.game "
-                       "AND s.colour = e.colour WHERE g.started_ms >= ? AND g.started_ms < ? "
-                       "ORDER BY g.started_ms, g.id, e.id"),
-        {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs)});
-    static const char* const COLOURS[] = {"blue", "yellow", "magenta", "green"};
-    int choices = 0;
-    while (rows.next()) {
-        const auto number = [&rows](int column) {
-            // Always with a point: see the README's columns.
-            return rows.value(column).isNull()
-                       ? QString()
-                       : QString::number(rows.value(column).toDouble(), 'g', 6);
-        };
-        const int colour = std::clamp(rows.value(3).toInt(), 0, 3);
-        const QStringList columns{
-            field(rows.value(0).toString()),
-            moment(rows.value(1).toLongLong()),
-            field(rows.value(2).toString()),
-            QLatin1String(COLOURS[colour]),
-            rows.value(4).toString(),
-            moment(rows.value(5).toLongLong()),
-            field(rows.value(6).toString()),
-            number(7),
-            field(rows.value(8).toString()),
-            rows.value(9).toString(),
-            number(10),
-            field(rows.value(11).toString()),
-            field(rows.value(12).toString()),
-        };
-        out.write(columns.join(QLatin1Char(',')).toUtf8() + "\r\n");
-        ++choices;
-    }
-    if (!rows.isActive() || !out.commit()) {
-        return failed();
+    const sql::Reading<int> choices = writeChoices(reading.db(), period, out);
+    if (choices.failed() || !out.commit()) {
+        return {
+            .ok = false,
+            .message = choices.failed()
+                           ? exchange::unreadable()
+                           : QCoreApplication::translate("Exchange", "cannot write %1").arg(file)};
     }
     return {.ok = true,
-            .message = choices == 1
+            .message = choices.value == 1
                            ? QCoreApplication::translate("Exchange", "wrote 1 row to %1").arg(file)
                            : QCoreApplication::translate("Exchange", "wrote %1 rows to %2")
-                                 .arg(QString::number(choices), file)};
+                                 .arg(QString::number(choices.value), file)};
 }
 
 }  // namespace zandoli::report

@@ -8,6 +8,7 @@
 
 #include "record/Exchange.h"
 #include "record/GameResults.h"
+#include "record/Sql.h"
 
 namespace zandoli::report {
 
@@ -43,12 +44,14 @@ struct Pupil {
 };
 
 // Every pupil who played in the period, named ones first in the order of
-// their names; or the one named `only`.
-std::vector<Pupil> readPupils(const QString& record, const Period& period,
-                              const QString& only = {});
+// their names; or the one named `only`. No record is no pupil; a record
+// that cannot be read is a failed reading.
+sql::Reading<std::vector<Pupil>> readPupils(const QString& record, const Period& period,
+                                            const QString& only = {});
 
 // The choices of the period as CSV, one row a choice, for a spreadsheet;
-// written beside `file` and renamed over it.
+// written beside `file` and renamed over it, or not at all when the record
+// cannot be read.
 exchange::Outcome exportChoices(const QString& record, const QString& file, const Period& period);
 
 }  // namespace zandoli::report

@@ -1,15 +1,12 @@
 #include "record/ResultsReader.h"
 
-#include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
-#include <atomic>
+#include <array>
 #include <string>
 #include <utility>
 
+#include "record/Columns.h"
 #include "record/RecordQueries.h"
 #include "record/RecordStore.h"
 
@@ -17,14 +14,22 @@ namespace zandoli {
 
 namespace {
 
-QString uniqueConnection() {
-    static std::atomic<int> count{0};
-    return QStringLiteral("zandoli-results-%1").arg(++count);
-}
+// A reading waits this long for the table's own writes to be done.
+const QString CONNECT_OPTIONS = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
 
-// A game the screen can say something about: one in which a spin stopped.
-const QString PLAYED = QStringLiteral(
-    "SELECT id FROM game WHERE EXISTS (SELECT 1 FROM event WHERE event.game = game.id) ");
+// The games the screen can say something about, those in which a spin
+// stopped, each with when and how it was played, and its length to its end
+// or, if none was seen, to its last row.
+const QString& played() {
+    static const QString select =
+        QStringLiteral(
+            "SELECT id, started_ms, one_player, ending, winner, players, COALESCE(ended_ms, "
+            "(SELECT MAX(at_ms) FROM event WHERE event.game = game.id), started_ms), (SELECT "
+            "COUNT(*) FROM event WHERE event.game = game.id AND what = %1) FROM game WHERE EXISTS "
+            "(SELECT 1 FROM event WHERE event.game = game.id) ")
+            .arg(recordColumns::quoted(happeningKey(Happening::Spin)));
+    return select;
+}
 
 PlayerResults* playerOf(GameResults& game, int colour) {
     for (PlayerResults& player : game.players) {
@@ -35,150 +40,107 @@ PlayerResults* playerOf(GameResults& game, int colour) {
     return nullptr;
 }
 
-bool readGame(QSqlDatabase& db, int64_t id, GameResults& game) {
-    QSqlQuery row(db);
-    row.prepare(
-        QStringLiteral("SELECT started_ms, one_player, ending, winner, players, COALESCE(ended_ms, "
-                       "(SELECT MAX(at_ms) FROM event WHERE game = :id), started_ms), "
-                       "(SELECT COUNT(*) FROM event WHERE game = :id AND what = 'spin') FROM game "
-                       "WHERE id = :id"));
-    row.bindValue(QStringLiteral(":id"), static_cast<qint64>(id));
-    if (!row.exec() || !row.next()) {
-        return false;
+// A game as played() reads it; its players as yet without their seats.
+GameResults gameOf(const QVariantList& row) {
+    GameResults game;
+    game.id = row[0].toLongLong();
+    game.startedMs = row[1].toLongLong();
+    game.onePlayer = row[2].toInt() != 0;
+    game.won = row[3].toString() == QLatin1String(recordColumns::WON);
+    if (!row[4].isNull()) {
+        game.winner = row[4].toInt();
     }
-    game.id = id;
-    game.startedMs = row.value(0).toLongLong();
-    game.onePlayer = row.value(1).toInt() != 0;
-    game.won = row.value(2).toString() == QLatin1String("won");
-    game.winner = row.value(3).isNull() ? -1 : row.value(3).toInt();
-    game.lengthMs = std::max<qint64>(0, row.value(5).toLongLong() - game.startedMs);
-    game.spins = row.value(6).toInt();
-    const int players = std::clamp(row.value(4).toInt(), 1, PLAYING_COLOURS);
+    game.lengthMs = std::max<qint64>(0, row[6].toLongLong() - game.startedMs);
+    game.spins = row[7].toInt();
+    game.players.resize(static_cast<size_t>(std::clamp(row[5].toInt(), 1, PLAYING_COLOURS)));
+    return game;
+}
 
-    QSqlQuery seats(db);
-    seats.prepare(QStringLiteral("SELECT colour, name FROM seat WHERE game = ? ORDER BY colour"));
-    seats.addBindValue(static_cast<qint64>(id));
-    seats.exec();
+// Each player of the game, by colour, with the name given.
+QSqlError readSeats(const QSqlDatabase& db, GameResults& game) {
+    const auto seats = sql::rows(
+        db, QStringLiteral("SELECT colour, name FROM seat WHERE game = ? ORDER BY colour"),
+        {static_cast<qint64>(game.id)});
     std::array<std::string, PLAYING_COLOURS> names{};
-    while (seats.next()) {
-        const int colour = seats.value(0).toInt();
+    for (const QVariantList& seat : seats.value) {
+        const int colour = seat[0].toInt();
         if (colour >= 0 && colour < PLAYING_COLOURS) {
-            names[static_cast<size_t>(colour)] = seats.value(1).toString().toStdString();
+            names[static_cast<size_t>(colour)] = seat[1].toString().toStdString();
         }
     }
-    for (int colour = 0; colour < players; ++colour) {
-        PlayerResults& player = game.players.emplace_back();
-        player.colour = colour;
-        player.name = names[static_cast<size_t>(colour)];
+    for (size_t colour = 0; colour < game.players.size(); ++colour) {
+        game.players[colour].colour = static_cast<int>(colour);
+        game.players[colour].name = names[colour];
     }
-    return true;
+    return seats.error;
 }
 
 // Each row of the game for its colour.
-void readRows(QSqlDatabase& db, GameResults& game) {
+QSqlError readRows(const QSqlDatabase& db, GameResults& game) {
     const recordQueries::Scope scope{
         QStringLiteral(
             "WITH mine AS (SELECT game, colour, colour AS who FROM tally WHERE game = ?)"),
         {static_cast<qint64>(game.id)}};
     const auto player = [&game](int colour) { return playerOf(game, colour); };
-    recordQueries::readResults(db, scope, player);
+    return recordQueries::readResults(db, scope, player);
 }
 
 }  // namespace
 
-ResultsReader::ResultsReader(QString path)
-    : path_(std::move(path)), connection_(uniqueConnection()) {}
+ResultsReader::ResultsReader(QString path) : path_(std::move(path)) {}
 
-ResultsReader::~ResultsReader() {
-    if (QSqlDatabase::contains(connection_)) {
-        QSqlDatabase::database(connection_, false).close();
-        QSqlDatabase::removeDatabase(connection_);
-    }
+QSqlError ResultsReader::open() {
+    return db_.isOpen() ? QSqlError() : RecordStore::openToRead(db_, path_, CONNECT_OPTIONS);
 }
 
-bool ResultsReader::open() {
-    // Reading makes no record where the game has not yet written one.
-    if (!QFileInfo::exists(path_)) {
-        return false;
+ResultsReader::Found ResultsReader::first(const QString& which, const QVariantList& values) {
+    if (QSqlError error = open(); error.isValid() || !db_.isOpen()) {
+        return {.error = error};
     }
-    if (!QSqlDatabase::contains(connection_)) {
-        if (!RecordStore::upToDate(path_)) {
-            return false;
-        }
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-        db.setDatabaseName(path_);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+    const QSqlDatabase db = db_.db();
+    const auto found = sql::rows(db, played() + which, values);
+    if (found.failed() || found.value.empty()) {
+        return {.error = found.error};
     }
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!db.isOpen() && !db.open()) {
-        return false;
+    GameResults game = gameOf(found.value.front());
+    QSqlError error = readSeats(db, game);
+    if (!error.isValid()) {
+        error = readRows(db, game);
     }
-    QSqlQuery query(db);
-    return query.exec(QStringLiteral("SELECT 1 FROM game LIMIT 1"));
+    return error.isValid() ? Found{.error = error} : Found{.value = std::move(game)};
 }
 
-std::optional<GameResults> ResultsReader::first(const QString& sql, int64_t id) {
-    if (!open()) {
-        return std::nullopt;
-    }
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    query.prepare(PLAYED + sql);
-    if (sql.contains(QLatin1Char('?'))) {
-        query.addBindValue(static_cast<qint64>(id));
-    }
-    if (!query.exec() || !query.next()) {
-        return std::nullopt;
-    }
-    GameResults game;
-    if (!readGame(db, query.value(0).toLongLong(), game)) {
-        return std::nullopt;
-    }
-    readRows(db, game);
-    return game;
+ResultsReader::Found ResultsReader::latest() {
+    return first(QStringLiteral("ORDER BY id DESC LIMIT 1"), {});
 }
 
-std::optional<GameResults> ResultsReader::latest() {
-    return first(QStringLiteral("ORDER BY id DESC LIMIT 1"), 0);
+ResultsReader::Found ResultsReader::before(int64_t id) {
+    return first(QStringLiteral("AND id < ? ORDER BY id DESC LIMIT 1"), {static_cast<qint64>(id)});
 }
 
-std::optional<GameResults> ResultsReader::before(int64_t id) {
-    return first(QStringLiteral("AND id < ? ORDER BY id DESC LIMIT 1"), id);
-}
-
-std::optional<GameResults> ResultsReader::after(int64_t id) {
-    return first(QStringLiteral("AND id > ? ORDER BY id LIMIT 1"), id);
-}
-
-std::optional<GameResults> ResultsReader::game(int64_t id) {
-    return first(QStringLiteral("AND id = ?"), id);
+ResultsReader::Found ResultsReader::after(int64_t id) {
+    return first(QStringLiteral("AND id > ? ORDER BY id LIMIT 1"), {static_cast<qint64>(id)});
 }
 
 bool ResultsReader::forgetAll() {
-    if (!open()) {
-        // Nothing was ever recorded: nothing to forget.
-        return true;
+    if (QSqlError error = open(); error.isValid() || !db_.isOpen()) {
+        // Without a record there is nothing to forget.
+        return !error.isValid();
     }
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    if (!db.transaction()) {
-        return false;
-    }
-    for (const char* statement :
-         {"DELETE FROM tally", "DELETE FROM event", "DELETE FROM seat", "DELETE FROM game"}) {
-        if (!query.exec(QString::fromUtf8(statement))) {
-            db.rollback();
-            return false;
+    QSqlDatabase db = db_.db();
+    const QSqlError failed = sql::transaction(db, [&db] {
+        for (const char* table : {"tally", "event", "seat", "game"}) {
+            const QString statement = QStringLiteral("DELETE FROM %1").arg(QLatin1String(table));
+            if (QSqlError error = sql::exec(db, statement); error.isValid()) {
+                return error;
+            }
         }
-    }
-    if (!db.commit()) {
-        return false;
-    }
+        return QSqlError();
+    });
     // Deleted rows linger in free pages and in the log until the file is
     // rewritten; forgetting means they are gone from the disk too.
-    query.exec(QStringLiteral("VACUUM"));
-    query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-    return true;
+    return !failed.isValid() && !sql::exec(db, QStringLiteral("VACUUM")).isValid() &&
+           !sql::exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).isValid();
 }
 
 }  // namespace zandoli

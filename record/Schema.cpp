@@ -1,40 +1,26 @@
 #include "record/Schema.h"
 
-#include <QSqlQuery>
 #include <QString>
-#include <QStringList>
-#include <vector>
+#include <array>
+#include <span>
 
-#include "record/GameResults.h"
-#include "record/Mistakes.h"
+#include "record/Sql.h"
 
 namespace zandoli::recordSchema {
 
 namespace {
 
-// The counted choices of each colour of a game, from its rows: spins, then
-// the cards matched, wrong and missed of each form. A reading of many games
-// adds these up instead of counting every row again.
-QStringList tallied() {
-    QStringList columns{QStringLiteral("spins")};
-    for (const char* what : {"match", "wrong", "miss"}) {
-        for (int form = 0; form < CARD_FORMS; ++form) {
-            columns << QStringLiteral("%1_%2").arg(
-                QLatin1String(what), QLatin1String(formKey(static_cast<CardKind>(form))));
-        }
-    }
-    return columns;
-}
-
-// Step n takes the record from version n to n + 1. A step, once released,
-// never changes: a new version adds a step. The teacher's report and the
-// records of several machines put together read this shape, so every game
-// has an id of its own everywhere (uid) and every row names its game.
-const std::vector<std::vector<QString>>& migrations() {
-    static const std::vector<std::vector<QString>> steps = {
-        // 0 -> 1: the first record.
-        {
-            QStringLiteral(R"(CREATE TABLE game (
+// Step n takes the record from version n to n + 1, as the SQL it ran when
+// it was released: a step never changes once released, and never follows
+// the code's names of columns and keys (a record made by this version must
+// read as one brought up from the first). A new version adds a step. The
+// teacher's report and the records of several machines put together read
+// this shape, so every game has an id of its own everywhere (uid) and every
+// row names its game.
+//
+// 0 -> 1: the first record.
+constexpr const char* FIRST_RECORD[] = {
+    R"(CREATE TABLE game (
             id INTEGER PRIMARY KEY,
             uid TEXT NOT NULL UNIQUE,
             started_ms INTEGER NOT NULL,  -- milliseconds since 1970, UTC
@@ -45,14 +31,14 @@ const std::vector<std::vector<QString>>& migrations() {
             ending TEXT,                  -- 'won' or 'saved'; NULL: no end was seen
             winner INTEGER,               -- the winner's colour
             spins INTEGER                 -- the one-player count of the win
-        ))"),
-            QStringLiteral(R"(CREATE TABLE seat (
+        ))",
+    R"(CREATE TABLE seat (
             game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE,
             colour INTEGER NOT NULL,      -- 0 blue, 1 yellow, 2 magenta, 3 green
             name TEXT,                    -- NULL: the colour is the name
             PRIMARY KEY (game, colour)
-        ))"),
-            QStringLiteral(R"(CREATE TABLE event (
+        ))",
+    R"(CREATE TABLE event (
             id INTEGER PRIMARY KEY,
             game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE,
             turn INTEGER NOT NULL,        -- the game's spun turns counted from 1
@@ -66,72 +52,83 @@ const std::vector<std::vector<QString>>& migrations() {
             card_value REAL,
             card_form TEXT,               -- whole, decimal, percent, fraction, tile
             mistake TEXT                  -- the rule that names a wrong card or a miss
-        ))"),
-            QStringLiteral("CREATE INDEX event_of_game ON event (game, id)"),
-        },
-        // 1 -> 2: a tally of each colour of each game beside its rows, made
-        // for the games recorded so far; and the wrong cards and misses of a
-        // colour found without reading its other rows.
-        {
-            QStringLiteral("CREATE TABLE tally (game INTEGER NOT NULL REFERENCES game (id) ON "
-                           "DELETE CASCADE, colour INTEGER NOT NULL, %1, PRIMARY KEY (game, "
-                           "colour))")
-                .arg(tallied().join(QStringLiteral(" INTEGER NOT NULL DEFAULT 0, ")) +
-                     QStringLiteral(" INTEGER NOT NULL DEFAULT 0")),
-            tallyOf(QStringLiteral("1")),
-            QStringLiteral("CREATE INDEX event_slip ON event (game, colour) WHERE what IN "
-                           "('wrong', 'miss')"),
-        },
-    };
-    return steps;
-}
+        ))",
+    "CREATE INDEX event_of_game ON event (game, id)",
+};
 
-QSqlError execute(QSqlDatabase& db, const QString& statement) {
-    QSqlQuery query(db);
-    return query.exec(statement) ? QSqlError() : query.lastError();
-}
+// 1 -> 2: a tally of each colour of each game beside its rows (its spins,
+// then the cards matched, wrong and missed of each form), made for the games
+// recorded so far; and the wrong cards and misses of a colour found without
+// reading its other rows.
+constexpr const char* TALLY[] = {
+    "CREATE TABLE tally (game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE, "
+    "colour INTEGER NOT NULL, spins INTEGER NOT NULL DEFAULT 0, "
+    "match_whole INTEGER NOT NULL DEFAULT 0, match_decimal INTEGER NOT NULL DEFAULT 0, "
+    "match_percent INTEGER NOT NULL DEFAULT 0, match_fraction INTEGER NOT NULL DEFAULT 0, "
+    "match_tile INTEGER NOT NULL DEFAULT 0, "
+    "wrong_whole INTEGER NOT NULL DEFAULT 0, wrong_decimal INTEGER NOT NULL DEFAULT 0, "
+    "wrong_percent INTEGER NOT NULL DEFAULT 0, wrong_fraction INTEGER NOT NULL DEFAULT 0, "
+    "wrong_tile INTEGER NOT NULL DEFAULT 0, "
+    "miss_whole INTEGER NOT NULL DEFAULT 0, miss_decimal INTEGER NOT NULL DEFAULT 0, "
+    "miss_percent INTEGER NOT NULL DEFAULT 0, miss_fraction INTEGER NOT NULL DEFAULT 0, "
+    "miss_tile INTEGER NOT NULL DEFAULT 0, "
+    "PRIMARY KEY (game, colour))",
+    R"(INSERT OR REPLACE INTO tally (game, colour, spins,
+                match_whole, match_decimal, match_percent, match_fraction, match_tile,
+                wrong_whole, wrong_decimal, wrong_percent, wrong_fraction, wrong_tile,
+                miss_whole, miss_decimal, miss_percent, miss_fraction, miss_tile)
+            SELECT game, colour, count(what = 'spin' OR NULL),
+                count(what = 'match' AND card_form = 'whole' OR NULL),
+                count(what = 'match' AND card_form = 'decimal' OR NULL),
+                count(what = 'match' AND card_form = 'percent' OR NULL),
+                count(what = 'match' AND card_form = 'fraction' OR NULL),
+                count(what = 'match' AND card_form = 'tile' OR NULL),
+                count(what = 'wrong' AND card_form = 'whole' OR NULL),
+                count(what = 'wrong' AND card_form = 'decimal' OR NULL),
+                count(what = 'wrong' AND card_form = 'percent' OR NULL),
+                count(what = 'wrong' AND card_form = 'fraction' OR NULL),
+                count(what = 'wrong' AND card_form = 'tile' OR NULL),
+                count(what = 'miss' AND card_form = 'whole' OR NULL),
+                count(what = 'miss' AND card_form = 'decimal' OR NULL),
+                count(what = 'miss' AND card_form = 'percent' OR NULL),
+                count(what = 'miss' AND card_form = 'fraction' OR NULL),
+                count(what = 'miss' AND card_form = 'tile' OR NULL)
+            FROM event WHERE 1 GROUP BY game, colour)",
+    "CREATE INDEX event_slip ON event (game, colour) WHERE what IN ('wrong', 'miss')",
+};
+
+constexpr std::array<std::span<const char* const>, 2> STEPS = {FIRST_RECORD, TALLY};
 
 QSqlError step(QSqlDatabase& db, int from) {
-    if (!db.transaction()) {
-        return db.lastError();
-    }
-    for (const QString& statement : migrations()[static_cast<size_t>(from)]) {
-        if (QSqlError error = execute(db, statement); error.isValid()) {
-            db.rollback();
-            return error;
+    return sql::transaction(db, [&db, from] {
+        for (const char* statement : STEPS[static_cast<size_t>(from)]) {
+            if (QSqlError error = sql::exec(db, QString::fromUtf8(statement)); error.isValid()) {
+                return error;
+            }
         }
-    }
-    if (QSqlError error = execute(db, QStringLiteral("PRAGMA user_version = %1").arg(from + 1));
-        error.isValid()) {
-        db.rollback();
-        return error;
-    }
-    return db.commit() ? QSqlError() : db.lastError();
+        return sql::exec(db, QStringLiteral("PRAGMA user_version = %1").arg(from + 1));
+    });
 }
 
 }  // namespace
 
-QString tallyColumns() {
-    return tallied().join(QStringLiteral(", "));
-}
-
 int latestVersion() {
-    return static_cast<int>(migrations().size());
+    return static_cast<int>(STEPS.size());
 }
 
-QString tallyOf(const QString& where) {
-    QStringList sums{QStringLiteral("count(what = 'spin' OR NULL)")};
-    for (const char* what : {"match", "wrong", "miss"}) {
-        for (int form = 0; form < CARD_FORMS; ++form) {
-            sums << QStringLiteral("count(what = '%1' AND card_form = '%2' OR NULL)")
-                        .arg(QLatin1String(what),
-                             QLatin1String(formKey(static_cast<CardKind>(form))));
-        }
-    }
-    return QStringLiteral(
-               "INSERT OR REPLACE INTO tally (game, colour, %1) SELECT game, colour, %2 "
-               "FROM event WHERE %3 GROUP BY game, colour")
-        .arg(tallyColumns(), sums.join(QStringLiteral(", ")), where);
+sql::Reading<int> versionOf(const QSqlDatabase& db) {
+    const auto version = sql::value(db, QStringLiteral("PRAGMA user_version"));
+    return {.value = version.value.toInt(), .error = version.error};
+}
+
+sql::Reading<int> versionOf(const QString& path) {
+    const sql::Connection file("version", path, QStringLiteral("QSQLITE_OPEN_READONLY"));
+    return file.isOpen() ? versionOf(file.db()) : sql::Reading<int>{.error = file.error()};
+}
+
+QSqlError newerVersion(int version) {
+    return QSqlError(QStringLiteral("written by a newer version"),
+                     QStringLiteral("version %1").arg(version), QSqlError::UnknownError);
 }
 
 QSqlError migrate(QSqlDatabase& db, int version) {

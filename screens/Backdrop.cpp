@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 
 namespace zandoli {
 

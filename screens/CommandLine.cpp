@@ -1,122 +1,151 @@
 #include "screens/CommandLine.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
-#include <cstring>
 
-#include "platform/Platform.h"
-#include "record/Exchange.h"
-#include "record/RecordStore.h"
-#include "record/Report.h"
-#include "screens/TeacherReport.h"
+#include "language/Language.h"
+#include "platform/Choices.h"
+#include "results/RecordCommand.h"
 
 namespace zandoli::commandLine {
 
 namespace {
 
-int said(const exchange::Outcome& outcome) {
-    if (outcome.ok) {
-        std::printf("%s\n", qPrintable(outcome.message));
-        return 0;
+// Qt's own options, which QApplication takes off the line: read here so
+// that they are not refused, and left to Qt.
+const QStringList QT_OPTIONS_WITH_VALUE = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
+    QStringLiteral("qwindowicon"),     QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("session"),
+    QStringLiteral("display"),
+};
+const QStringList QT_FLAGS = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
+
+QCommandLineOption option(const QString& name, const QString& value = QString()) {
+    QCommandLineOption made(name);
+    if (!value.isEmpty()) {
+        made.setValueName(value);
     }
-    std::fprintf(stderr, "zandoli: %s\n", qPrintable(outcome.message));
-    return 1;
+    return made;
 }
 
-int notUnderstood(const QString& why) {
-    std::fprintf(stderr, "zandoli: %s\n", qPrintable(why));
-    return 2;
-}
-
-// The value after `option`, or after "option=", if the line has one.
-std::optional<QString> valueOf(const QStringList& arguments, const QString& option) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == option) {
-            return i + 1 < arguments.size() ? arguments[i + 1] : QString();
-        }
-        if (arguments[i].startsWith(option + QLatin1Char('='))) {
-            return arguments[i].mid(option.size() + 1);
-        }
+void addQtOptions(QCommandLineParser& parser) {
+    for (const QString& name : QT_OPTIONS_WITH_VALUE) {
+        QCommandLineOption qt(name, QString(), QStringLiteral("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
     }
-    return std::nullopt;
-}
-
-// A file named on the command line, as the one who typed it meant it: the
-// launcher runs the game in a folder of its own, and says where it was
-// started from.
-QString fromCaller(const QString& file) {
-    const QString caller = qEnvironmentVariable("ZANDOLI_CALLER_DIR", QDir::currentPath());
-    return file.isEmpty() ? file : QDir(caller).absoluteFilePath(file);
-}
-
-// The report draws the table's pictures, found in the working folder; run
-// from elsewhere, the program's own folder has them (a build's).
-void findPictures() {
-    if (!QFileInfo::exists(assetPath(QStringLiteral("Images")))) {
-        const QString own = QCoreApplication::applicationDirPath();
-        if (QFileInfo::exists(own + QStringLiteral("/Images"))) {
-            QDir::setCurrent(own);
-        }
+    for (const QString& name : QT_FLAGS) {
+        QCommandLineOption qt(name);
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
     }
 }
 
 }  // namespace
 
-bool asksForCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--export", "--import"}) {
-            const size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 &&
-                (argv[i][length] == '\0' || argv[i][length] == '=')) {
-                return true;
-            }
+Reading read(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's options are written with one dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+                       option(QStringLiteral("language"), QStringLiteral("CODE")),
+                       option(QStringLiteral("fullscreen")), option(QStringLiteral("windowed")),
+                       option(QStringLiteral("export"), QStringLiteral("FILE")),
+                       option(QStringLiteral("import"), QStringLiteral("FILE")),
+                       option(QStringLiteral("period"), QStringLiteral("P")),
+                       option(QStringLiteral("pupil"), QStringLiteral("NAME")),
+                       option(QStringLiteral("lesson"), QStringLiteral("FILE")),
+                       option(QStringLiteral("kiosk"))});
+    addQtOptions(parser);
+    if (!parser.parse(arguments)) {
+        return {std::nullopt, parser.errorText()};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("no option \"%1\"").arg(parser.positionalArguments().first())};
+    }
+    Request request;
+    request.help = parser.isSet(QStringLiteral("help"));
+    request.language = parser.value(QStringLiteral("language"));
+    // The last of the two on the line wins, as with most programs.
+    for (const QString& name : parser.optionNames()) {
+        if (name == QLatin1String("fullscreen") || name == QLatin1String("windowed")) {
+            request.fullScreen = name == QLatin1String("fullscreen");
         }
     }
-    return false;
+    request.exportAsked = parser.isSet(QStringLiteral("export"));
+    request.importAsked = parser.isSet(QStringLiteral("import"));
+    request.exportFile = parser.value(QStringLiteral("export"));
+    request.importFile = parser.value(QStringLiteral("import"));
+    request.period = parser.value(QStringLiteral("period"));
+    request.pupil = parser.value(QStringLiteral("pupil"));
+    request.lessonAsked = parser.isSet(QStringLiteral("lesson"));
+    request.lesson = parser.value(QStringLiteral("lesson"));
+    request.kiosk = parser.isSet(QStringLiteral("kiosk"));
+    return {request, QString()};
 }
 
-int run(const QStringList& arguments) {
-    const QString record = RecordStore::userPath();
-    if (const auto file = valueOf(arguments, QStringLiteral("--import"))) {
-        if (file->isEmpty()) {
-            return notUnderstood(QCoreApplication::translate(
-                "Exchange", "--import needs a file: zandoli --import FILE.zandoli"));
-        }
-        return said(exchange::importRecord(record, fromCaller(*file)));
+QString usage() {
+    return QStringLiteral(
+               "Usage: zandoli [--language CODE] [--fullscreen | --windowed] [--lesson FILE]\n"
+               "               [--kiosk]\n"
+               "       zandoli --export FILE [--period today|week|term|all] [--pupil NAME]\n"
+               "               [--lesson NAME]\n"
+               "       zandoli --import FILE.zandoli\n"
+               "A card game that teaches that 0.5, 50%, 1/2 and a half-shaded tile are the\n"
+               "same number.\n\n"
+               "  --language CODE  speak this language (%1); remembered\n"
+               "  --fullscreen     fill the whole screen, for a projector or whiteboard;\n"
+               "                   remembered (F11 in the game switches, and remembers too)\n"
+               "  --windowed       play in windows fitted to the screen; remembered\n"
+               "  --lesson FILE    play the teacher's lesson in FILE (its values and forms,\n"
+               "                   its class code); remembered. With --export, the games\n"
+               "                   of the lesson named NAME only\n"
+               "  --kiosk          lock the lesson, the language, the names and Forget All\n"
+               "                   Results, as the system-wide settings can\n"
+               "  --export FILE    write what the games recorded here say, without a window:\n"
+               "                   FILE.pdf the teacher's report, a page a pupil;\n"
+               "                   FILE.csv every choice, a row each, for a spreadsheet;\n"
+               "                   FILE.zandoli the whole record, for --import elsewhere\n"
+               "  --period P       the games of today, this week, this term (the last 12\n"
+               "                   weeks) or all (the default), for .pdf and .csv\n"
+               "  --pupil NAME     the report of one pupil only\n"
+               "  --import FILE    merge another computer's FILE.zandoli into this record\n"
+               "  -h, --help       show this help\n")
+        .arg(language::available().join(QStringLiteral(", ")));
+}
+
+bool chooseLesson(const QString& named) {
+    // Named where the one who typed it stood: the launcher runs the game in
+    // a folder of its own, and says where it was started from.
+    const QString file = QDir(qEnvironmentVariable("ZANDOLI_CALLER_DIR", QDir::currentPath()))
+                             .absoluteFilePath(named);
+    const choices::LessonFile read = choices::readLessonFile(file);
+    if (!read.lesson) {
+        std::fprintf(stderr, "zandoli: %s\n", qPrintable(read.problem));
+        return false;
     }
-    const QString file =
-        fromCaller(valueOf(arguments, QStringLiteral("--export")).value_or(QString()));
-    if (file.isEmpty()) {
-        return notUnderstood(QCoreApplication::translate(
-            "Exchange", "--export needs a file ending in .pdf, .csv or .zandoli"));
+    if (!choices::setLesson(*read.lesson)) {
+        std::fprintf(
+            stderr, "zandoli: %s\n",
+            qPrintable(QCoreApplication::translate(
+                           "Lesson", "the lesson is locked on this computer; %1 is not played")
+                           .arg(file)));
+        return false;
     }
-    const QString periodName =
-        valueOf(arguments, QStringLiteral("--period")).value_or(QStringLiteral("all"));
-    const auto kind = report::periodNamed(periodName);
-    if (!kind) {
-        return notUnderstood(QCoreApplication::translate(
-                                 "Exchange", "no period \"%1\": it is today, week, term or all")
-                                 .arg(periodName));
+    return true;
+}
+
+int runWithoutWindow(const Request& request) {
+    if (request.importAsked) {
+        return recordCommand::importRecord(request.importFile);
     }
-    const report::Period period = report::periodOf(*kind, QDateTime::currentMSecsSinceEpoch());
-    const QString pupil = valueOf(arguments, QStringLiteral("--pupil")).value_or(QString());
-    const QString extension = QFileInfo(file).suffix().toLower();
-    if (extension == QLatin1String("pdf")) {
-        findPictures();
-        return said(writeTeacherReport(record, file, period, pupil));
-    }
-    if (extension == QLatin1String("csv")) {
-        return said(report::exportChoices(record, file, period));
-    }
-    if (extension == QLatin1String("zandoli")) {
-        return said(exchange::exportRecord(record, file));
-    }
-    return notUnderstood(QCoreApplication::translate(
-                             "Exchange", "%1: the file's name ends in .pdf, .csv or .zandoli")
-                             .arg(file));
+    return recordCommand::exportRecord(request.exportFile, request.period, request.pupil);
 }
 
 }  // namespace zandoli::commandLine

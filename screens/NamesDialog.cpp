@@ -7,8 +7,8 @@
 
 #include "look/Colours.h"
 #include "platform/Platform.h"
+#include "platform/ScreenLook.h"
 #include "record/Records.h"
-#include "screens/ScreenLook.h"
 
 namespace zandoli {
 

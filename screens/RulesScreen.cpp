@@ -7,11 +7,10 @@
 #include "language/RulesText.h"
 #include "platform/FitText.h"
 #include "platform/Platform.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
-#include "screens/ScreenRegistry.h"
 
 namespace zandoli {
 
@@ -58,8 +57,7 @@ void autosize(ClickLabel* label, const QString& text) {
 
 }  // namespace
 
-RulesScreen::RulesScreen(ScreenRegistry& screens)
-    : Screen(QStringLiteral("rules")), screens_(screens) {}
+RulesScreen::RulesScreen() : Screen(QStringLiteral("rules")) {}
 
 QWidget* RulesScreen::createWindow() {
     QWidget* form = makeLargeWindow();
@@ -89,7 +87,7 @@ QWidget* RulesScreen::createWindow() {
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
     bindKey(exit, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Rules", "close the rules"));
-    screens_.bindFullScreenKey(form);
+    bindFullScreenKey(form);
     speech::setDescription(
         document, QCoreApplication::translate("Rules", "open the rules document to print it"));
     speech::setWindowPurpose(form, QCoreApplication::translate("Rules", "The Rules"));
@@ -102,12 +100,11 @@ void RulesScreen::onLoad() {
 
 void RulesScreen::printPressed() {
     openDocument(language::localised(rulesText::documentName()));
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
 }
 
 void RulesScreen::exitPressed() {
-    unload();
-    screens_.click(CLICK);
+    emit closeRequested();
 }
 
 }  // namespace zandoli

@@ -4,15 +4,13 @@
 
 namespace zandoli {
 
-class ScreenRegistry;
-
 // The rules of the game as fixed text at the table size, with
 // a button that hands the printable rules document to the desktop.
 class RulesScreen : public Screen {
     Q_OBJECT
 
 public:
-    explicit RulesScreen(ScreenRegistry& screens);
+    RulesScreen();
 
     void printPressed();  // Open Rules Document for Printing
     void exitPressed();
@@ -20,9 +18,6 @@ public:
 protected:
     QWidget* createWindow() override;
     void onLoad() override;
-
-private:
-    ScreenRegistry& screens_;
 };
 
 }  // namespace zandoli

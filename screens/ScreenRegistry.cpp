@@ -1,31 +1,33 @@
 #include "screens/ScreenRegistry.h"
 
 #include <QCoreApplication>
-#include <QShortcut>
+#include <QFile>
+#include <QFileInfo>
 
+#include "platform/Choices.h"
 #include "platform/Platform.h"
+#include "platform/ScreenLook.h"
+#include "results/ReportScreen.h"
+#include "results/ResultsScreen.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
-#include "screens/ReportScreen.h"
-#include "screens/ResultsScreen.h"
+#include "screens/LessonDialog.h"
 #include "screens/RulesScreen.h"
-#include "screens/ScreenLook.h"
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
 
-#include "table/TableKeys.h"
 #include "table/TableScreen.h"
 
 namespace zandoli {
 
 ScreenRegistry::ScreenRegistry()
     : saveFile_(QString::fromLatin1(savegame::SAVE_FILE)),
-      title_(std::make_unique<TitleScreen>(*this)),
+      title_(std::make_unique<TitleScreen>(state_)),
       backdrop_(std::make_unique<Backdrop>()),
-      setup_(std::make_unique<SetupScreen>(*this)),
-      rules_(std::make_unique<RulesScreen>(*this)),
-      results_(std::make_unique<ResultsScreen>(*this)),
-      report_(std::make_unique<ReportScreen>(*this)),
+      setup_(std::make_unique<SetupScreen>(hideDesktop)),
+      rules_(std::make_unique<RulesScreen>()),
+      results_(std::make_unique<ResultsScreen>()),
+      report_(std::make_unique<ReportScreen>()),
       every_{title_.get(), setup_.get(), rules_.get(), results_.get(), report_.get()} {
     for (const TableKind* kind : TABLE_KINDS) {
         tables_.push_back(std::make_unique<TableScreen>(*kind, state_));
@@ -33,6 +35,12 @@ ScreenRegistry::ScreenRegistry()
         every_.push_back(tables_.back().get());
     }
     every_.push_back(backdrop_.get());
+    for (Screen* screen : every_) {
+        connectScreen(*screen);
+    }
+    connectTitle();
+    connectSetup();
+    connectResults();
 }
 
 TableScreen& ScreenRegistry::tableFor(int players) {
@@ -46,6 +54,57 @@ TableScreen& ScreenRegistry::tableFor(int players) {
 
 ScreenRegistry::~ScreenRegistry() = default;
 
+void ScreenRegistry::connectScreen(Screen& screen) {
+    connect(&screen, &Screen::fullScreenRequested, this, &ScreenRegistry::switchFullScreen);
+    connect(&screen, &Screen::soundRequested, this, &ScreenRegistry::click);
+}
+
+void ScreenRegistry::closeOnRequest(Screen& screen) {
+    connect(&screen, &Screen::closeRequested, this, [this, &screen] {
+        screen.unload();
+        click(screenLook::CLICK);
+    });
+}
+
+void ScreenRegistry::connectTitle() {
+    connect(title_.get(), &TitleScreen::setupRequested, this, [this] {
+        hideDesktop = 1;
+        backdrop().show();
+        setup().show();
+        title().unload();
+        click(screenLook::CLICK);
+    });
+    connect(title_.get(), &TitleScreen::restoreRequested, this, &ScreenRegistry::restoreGame);
+    connect(title_.get(), &Screen::closeRequested, this, &ScreenRegistry::endProgram);
+}
+
+void ScreenRegistry::connectSetup() {
+    connect(setup_.get(), &SetupScreen::gameRequested, this, &ScreenRegistry::startGame);
+    connect(setup_.get(), &SetupScreen::hideDesktopChosen, this,
+            &ScreenRegistry::chooseHideDesktop);
+    connect(setup_.get(), &SetupScreen::rulesRequested, this, [this] {
+        rules().show();
+        click(screenLook::CLICK);
+    });
+    connect(setup_.get(), &SetupScreen::resultsRequested, this, [this] {
+        results().showLatest();
+        click(screenLook::CLICK);
+    });
+    connect(setup_.get(), &SetupScreen::lessonRequested, this, &ScreenRegistry::chooseLesson);
+    connect(setup_.get(), &Screen::closeRequested, this, [this] {
+        title().show();
+        setup().unload();
+    });
+    closeOnRequest(*rules_);
+}
+
+void ScreenRegistry::connectResults() {
+    connect(results_.get(), &ResultsScreen::reportRequested, this,
+            [this] { report().showReport(); });
+    closeOnRequest(*results_);
+    closeOnRequest(*report_);
+}
+
 void ScreenRegistry::connectTable(TableScreen& table) {
     connect(&table, &TableScreen::exitRequested, this,
             [this, &table](bool save) { leaveTable(table, save); });
@@ -57,17 +116,61 @@ void ScreenRegistry::connectTable(TableScreen& table) {
     });
     // The table plays its own click; the registry only lays the rules on top.
     connect(&table, &TableScreen::rulesRequested, this, [this] { rules().show(); });
-    connect(&table, &TableScreen::fullScreenRequested, this, &ScreenRegistry::switchFullScreen);
     connect(&table, &TableScreen::resultsRequested, this, [this] {
         results().showLatest();
         click(screenLook::CLICK);
     });
 }
 
-void ScreenRegistry::bindFullScreenKey(QWidget* window) {
-    auto* key = new QShortcut(window);
-    key->setKeys(tableKeys::fullScreenKeys());
-    connect(key, &QShortcut::activated, this, &ScreenRegistry::switchFullScreen);
+void ScreenRegistry::startGame(int players, bool sound) {
+    table().unload();
+    state_.numPlayers = static_cast<int16_t>(players);
+    state_.playSound = sound ? 1 : 0;
+    tableFor(players).open(TableStart::Deal, gameSettings(choices::lesson()));
+    rules().unload();
+    setup().unload();
+}
+
+GameSettings ScreenRegistry::gameSettings(const Lesson& lesson) {
+    return {
+        .explainMistakes = choices::explainMistakes(), .deck = deckOf(lesson), .lesson = lesson};
+}
+
+void ScreenRegistry::restoreGame() {
+    if (!savegame::readSave(saveFile_.toStdString(), state_)) {
+        return;
+    }
+    // A game is taken up under the lesson it was played in: its cards are
+    // that lesson's. A save without one is the standard lesson's.
+    const choices::LessonFile saved = choices::readLessonFile(lessonFile());
+    const Lesson lesson = saved.lesson.value_or(everyValueLesson());
+    hideDesktop = 1;
+    backdrop().show();
+    tableFor(state_.numPlayers).open(TableStart::Restore, gameSettings(lesson));
+    title().unload();
+    // The click follows the Play Sound choice just read from the save.
+    click(screenLook::CLICK);
+}
+
+void ScreenRegistry::chooseLesson() {
+    // Its key still works on a locked computer, where the button is hidden.
+    if (choices::locked()) {
+        return;
+    }
+    auto* dialog = new LessonDialog(setup().window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] { setup().showLesson(); });
+    dialog->open();
+}
+
+void ScreenRegistry::chooseHideDesktop(bool hide) {
+    hideDesktop = hide ? 1 : 0;
+    if (hide) {
+        backdrop().show();
+    } else {
+        backdrop().unload();
+    }
+    setup().show();
 }
 
 void ScreenRegistry::switchFullScreen() {
@@ -82,10 +185,6 @@ void ScreenRegistry::switchFullScreen() {
     rules_->rebuild();
     results_->rebuild();
     report_->rebuild();
-}
-
-void ScreenRegistry::showTable() {
-    tableFor(state_.numPlayers).show();
 }
 
 void ScreenRegistry::leaveTable(Screen& table, bool save) {
@@ -112,7 +211,26 @@ bool ScreenRegistry::saveRunningGame() {
     return false;
 }
 
+QString ScreenRegistry::lessonFile() const {
+    return QFileInfo(saveFile_).completeBaseName() + QStringLiteral(".lesson");
+}
+
 bool ScreenRegistry::writeGame() {
+    const Lesson* played = nullptr;
+    for (const auto& table : tables_) {
+        if (table->isLoaded()) {
+            played = &table->settings().lesson;
+        }
+    }
+    // The lesson beside the save, as a teacher's file: lastgame.inf stays the
+    // 110 lines it has always been. The standard lesson needs no file.
+    QFile::remove(lessonFile());
+    if (played != nullptr && *played != everyValueLesson()) {
+        QFile file(lessonFile());
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(QByteArray::fromStdString(writeLesson(*played)));
+        }
+    }
     return savegame::writeSave(state_, saveFile_.toStdString());
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/GameState.h"
+#include "engine/Referee.h"
 #include "platform/Screen.h"
 
 namespace zandoli {
@@ -24,6 +25,9 @@ class ReportScreen;
 // by its program-wide name, with the one game state and the program's own
 // `hideDesktop`. Building the registry builds no window: each screen makes
 // its window when it is first shown or its controls are first touched.
+//
+// Screens ask for one another by signal, and only the registry shows and
+// unloads them: the way from screen to screen is all in this one place.
 class ScreenRegistry : public QObject {
     Q_OBJECT
 
@@ -45,12 +49,12 @@ public:
     TableScreen& table() { return tableFor(2); }
     TableScreen& onePlayerTable() { return tableFor(1); }
 
-    // Shows the table for `numPlayers`: the one-player table for one player,
-    // the multi-player table otherwise.
-    void showTable();
     // A table's accepted Exit: saves when asked, brings the title screen back
     // reading "Cancel", unloads the table and clicks.
     void leaveTable(Screen& table, bool save);
+    // Restart Previous Game: reads the save and opens the table it was
+    // played at; a save that cannot be read leaves the title as it is.
+    void restoreGame();
     // Saves the game on the open table when there is one that Exit would
     // save: dealt and not won. Every way out of a running game passes here.
     // True when a game was written.
@@ -59,8 +63,6 @@ public:
     // rest of the run and the next (remembered); the screens open are built
     // again at the new scale, the game on the table going on as it was.
     void switchFullScreen();
-    // F11 on a screen's window switches full screen.
-    void bindFullScreenKey(QWidget* window);
     // Plays a sound when sound is on.
     void click(const QString& sound);
     // The title screen's Exit: every window goes and the program ends.
@@ -73,7 +75,24 @@ signals:
     void programEnded();
 
 private:
+    // The requests every screen can make: full screen and a click.
+    void connectScreen(Screen& screen);
+    void connectTitle();
+    void connectSetup();
+    void connectResults();
     void connectTable(TableScreen& table);
+    // Unloads `screen` on its own way out, with the click of it.
+    void closeOnRequest(Screen& screen);
+    // Deals a new game of `players` at their table.
+    void startGame(int players, bool sound);
+    void chooseHideDesktop(bool hide);
+    // The set-up's Lesson…: the lesson chooser, modal over the set-up, whose
+    // OK shows the new lesson's name there.
+    void chooseLesson();
+    // What a game of `lesson` is played with: the set-up's choices.
+    static GameSettings gameSettings(const Lesson& lesson);
+    // The lesson of the saved game, beside it.
+    QString lessonFile() const;
     bool writeGame();
 
     GameState state_;

@@ -5,18 +5,14 @@
 #include <QUrl>
 
 #include "language/Numbers.h"
+#include "platform/Choices.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
-#include "screens/Backdrop.h"
 #include "screens/NamesDialog.h"
-#include "screens/ResultsScreen.h"
-#include "screens/RulesScreen.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/TitleScreen.h"
-#include "table/TableScreen.h"
 
 namespace zandoli {
 
@@ -35,6 +31,7 @@ const Face PLAYERS_FACE{TAHOMA, 32.25, true};
 const Face WEB_FACE{TAHOMA, 12, true};
 const Face EXIT_FACE{ARIAL, 12.75, true};
 const Face NOTICE_FACE{ARIAL, 8.25, false};
+const Face LESSON_FACE{ARIAL, 11.25, true};
 
 // One button for each number of players, side by side.
 constexpr int PLAYER_LEFT = 360;
@@ -56,8 +53,8 @@ QString shownAddress() {
 
 }  // namespace
 
-SetupScreen::SetupScreen(ScreenRegistry& screens)
-    : Screen(QStringLiteral("setup")), screens_(screens) {}
+SetupScreen::SetupScreen(const int16_t& hideDesktop)
+    : Screen(QStringLiteral("setup")), hideDesktop_(hideDesktop) {}
 
 bool SetupScreen::offersHideDesktop(QSize display) {
     return display.width() > HIDE_DESKTOP_MIN_WIDTH;
@@ -65,7 +62,7 @@ bool SetupScreen::offersHideDesktop(QSize display) {
 
 QWidget* SetupScreen::createWindow() {
     QWidget* form = makeWindow(QString(), screenLook::BLACK);
-    form->setFixedSize(units::px(SMALL_WIDTH), units::px(SMALL_HEIGHT));
+    form->setFixedSize(units::px(SMALL_WIDTH), units::px(SETUP_HEIGHT));
 
     text(form, QStringLiteral("titleText"), TITLE_TEXT, {0, 240, 5595, 1335}, TITLE_FACE,
          Qt::AlignHCenter | Qt::AlignTop);
@@ -83,35 +80,56 @@ QWidget* SetupScreen::createWindow() {
             .arg(numbers::decimal(0.5), numbers::count(50)));
     logo_->setGeometry(units::pxRect(3600, 1440, 1500, 2085));
 
+    buildOptions(form);
+    buildPlayerButtons(form);
+    buildLessonRow(form);
+    buildFooter(form);
+    speech::setWindowPurpose(form,
+                             QCoreApplication::translate("Setup", "choose the number of players"));
+    return form;
+}
+
+void SetupScreen::buildOptions(QWidget* form) {
     playSoundBox_ = check(form, QStringLiteral("playSoundBox"),
                           QCoreApplication::translate("Setup", "Play Sound"),
-                          {720, 2160, 1695, 375}, CHECK_FACE);
+                          {720, 2100, 1695, 375}, CHECK_FACE);
     playSoundBox_->setChecked(true);
     connect(playSoundBox_, &QCheckBox::clicked, this, &SetupScreen::playSoundClicked);
+    // Ticked as this user left it; the load ticks it again.
+    explainBox_ = check(form, QStringLiteral("explainMistakesBox"),
+                        QCoreApplication::translate("Setup", "Explain Mistakes"),
+                        {720, 2460, 2760, 375}, CHECK_FACE);
+    connect(explainBox_, &QCheckBox::clicked, this, &SetupScreen::explainClicked);
+    speech::setDescription(explainBox_,
+                           QCoreApplication::translate(
+                               "Setup", "after a wrong card, show why, and wait until it is read"));
     // Built hidden and ticked: the load shows it only on a display wider than
     // 800 pixels (offersHideDesktop) and ticks it to match hideDesktop.
     hideDesktopBox_ = check(form, QStringLiteral("hideDesktopBox"),
                             QCoreApplication::translate("Setup", "Hide Desktop"),
-                            {720, 2640, 1935, 375}, CHECK_FACE);
+                            {720, 2820, 1935, 375}, CHECK_FACE);
     hideDesktopBox_->setChecked(true);
     hideDesktopBox_->setVisible(false);
     connect(hideDesktopBox_, &QCheckBox::clicked, this, &SetupScreen::hideDesktopClicked);
 
     ButtonLabel* results = button(form, QStringLiteral("resultsButton"),
                                   QCoreApplication::translate("Setup", "Results"),
-                                  {600, 3180, 2295, 495}, RESULTS_FACE);
+                                  {600, 3240, 2295, 495}, RESULTS_FACE);
     connect(results, &ButtonLabel::clicked, this, &SetupScreen::resultsPressed);
     speech::setDescription(results, QCoreApplication::translate(
                                         "Setup", "what each player learned in the games played"));
 
     // Under the logo, as wide as it.
-    ButtonLabel* names =
+    namesButton_ =
         button(form, QStringLiteral("namesButton"), QCoreApplication::translate("Setup", "Names"),
                {3600, 3615, 1500, 330}, NAMES_FACE);
+    ButtonLabel* names = namesButton_;
     connect(names, &ButtonLabel::clicked, this, &SetupScreen::namesPressed);
     bindKey(names, QKeySequence(Qt::Key_N),
             QCoreApplication::translate("Setup", "give each player a name for the results"));
+}
 
+void SetupScreen::buildPlayerButtons(QWidget* form) {
     ClickLabel* heading = text(form, QStringLiteral("playersHeading"),
                                QCoreApplication::translate("Setup", "Select Number of Players"),
                                {240, 3960, 5160, 600}, HEADING_FACE, Qt::AlignCenter);
@@ -134,22 +152,43 @@ QWidget* SetupScreen::createWindow() {
         auto* keypad = new QShortcut(QKeySequence(Qt::KeypadModifier | (Qt::Key_1 + i)), form);
         connect(keypad, &QShortcut::activated, players, &ButtonLabel::press);
     }
+}
 
+void SetupScreen::buildLessonRow(QWidget* form) {
+    lessonName_ = text(form, QStringLiteral("lessonName"), QString(), {240, 5700, 3780, 510},
+                       LESSON_FACE, Qt::AlignLeft | Qt::AlignVCenter);
+    lessonName_->setWordWrap(true);
+    lessonButton_ = button(form, QStringLiteral("lessonButton"),
+                           QCoreApplication::translate("Setup", "Lesson…"), {4140, 5760, 1275, 375},
+                           NAMES_FACE);
+    connect(lessonButton_, &ButtonLabel::clicked, this, &SetupScreen::lessonPressed);
+    bindKey(lessonButton_, QKeySequence(Qt::Key_L),
+            QCoreApplication::translate("Setup", "choose the values and forms the class plays"));
+}
+
+void SetupScreen::showLesson() {
+    lessonName_->setText(QCoreApplication::translate("Setup", "Lesson: %1")
+                             .arg(choices::lessonName(choices::lesson())));
+    fitText(lessonName_);
+    // What a locked computer's pupils cannot change is not offered.
+    const bool locked = choices::locked();
+    lessonButton_->setVisible(!locked);
+    namesButton_->setVisible(!locked);
+}
+
+void SetupScreen::buildFooter(QWidget* form) {
     ButtonLabel* web = button(form, QStringLiteral("websiteButton"), shownAddress(),
-                              {720, 5820, 3315, 375}, WEB_FACE);
+                              {720, 5820 + LESSON_ROW, 3315, 375}, WEB_FACE);
     connect(web, &ButtonLabel::clicked, this, [this] { websitePressed(); });
     ButtonLabel* exit =
         button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Setup", "Exit"),
-               {4680, 5820, 735, 375}, EXIT_FACE);
+               {4680, 5820 + LESSON_ROW, 735, 375}, EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
 
-    text(form, QStringLiteral("notice"), makersNotice(), {0, 6360, 5535, 255}, NOTICE_FACE,
-         Qt::AlignCenter);
+    text(form, QStringLiteral("notice"), makersNotice(), {0, 6360 + LESSON_ROW, 5535, 255},
+         NOTICE_FACE, Qt::AlignCenter);
     speech::setDescription(exit,
                            QCoreApplication::translate("Setup", "go back to the title screen"));
-    speech::setWindowPurpose(form,
-                             QCoreApplication::translate("Setup", "choose the number of players"));
-    return form;
 }
 
 void SetupScreen::onLoad() {
@@ -176,34 +215,35 @@ bool SetupScreen::loadSteps() {
     if (offersHideDesktop(displayTwips())) {
         hideDesktopBox_->setVisible(true);
     }
-    hideDesktopBox_->setChecked(screens_.hideDesktop != 0);
+    hideDesktopBox_->setChecked(hideDesktop_ != 0);
+    explainBox_->setChecked(choices::explainMistakes());
+    // The lesson's own sound is the box's start; a locked lesson's explain
+    // is not the pupils' to change.
+    const Lesson lesson = choices::lesson();
+    if (lesson.sound) {
+        playSoundBox_->setChecked(*lesson.sound);
+    }
+    explainBox_->setVisible(!(choices::locked() && lesson.explain));
+    showLesson();
     return true;
 }
 
 void SetupScreen::playSoundClicked() {
-    screens_.click(CLICK1);
+    emit soundRequested(CLICK1);
+}
+
+void SetupScreen::explainClicked() {
+    choices::setExplainMistakes(explainBox_->isChecked());
+    emit soundRequested(CLICK1);
 }
 
 void SetupScreen::hideDesktopClicked() {
-    screens_.click(CLICK1);
-    if (hideDesktopBox_->isChecked()) {
-        screens_.hideDesktop = 1;
-        screens_.backdrop().show();
-    } else {
-        screens_.hideDesktop = 0;
-        screens_.backdrop().unload();
-    }
-    show();
+    emit soundRequested(CLICK1);
+    emit hideDesktopChosen(hideDesktopBox_->isChecked());
 }
 
 void SetupScreen::playersPressed(int players) {
-    screens_.table().unload();
-    GameState& state = screens_.state();
-    state.numPlayers = static_cast<int16_t>(players);
-    state.playSound = playSoundBox_->isChecked() ? 1 : 0;
-    screens_.showTable();
-    screens_.rules().unload();
-    unload();
+    emit gameRequested(players, playSoundBox_->isChecked());
 }
 
 void SetupScreen::websitePressed() {
@@ -211,25 +251,27 @@ void SetupScreen::websitePressed() {
 }
 
 void SetupScreen::exitPressed() {
-    screens_.title().show();
-    unload();
+    emit closeRequested();
 }
 
 void SetupScreen::resultsPressed() {
-    screens_.results().showLatest();
-    screens_.click(CLICK);
+    emit resultsRequested();
 }
 
 void SetupScreen::namesPressed() {
-    screens_.click(CLICK);
+    emit soundRequested(CLICK);
     auto* dialog = new NamesDialog(window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
 
+void SetupScreen::lessonPressed() {
+    emit soundRequested(CLICK);
+    emit lessonRequested();
+}
+
 void SetupScreen::rulesPressed() {
-    screens_.rules().show();
-    screens_.click(CLICK);
+    emit rulesRequested();
 }
 
 }  // namespace zandoli

@@ -6,14 +6,10 @@
 #include "language/Numbers.h"
 #include "platform/FitText.h"
 #include "platform/Platform.h"
+#include "platform/ScreenControls.h"
+#include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
-#include "savegame/SaveFile.h"
-#include "screens/Backdrop.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenLook.h"
-#include "screens/ScreenRegistry.h"
-#include "screens/SetupScreen.h"
 
 namespace zandoli {
 
@@ -37,8 +33,7 @@ const Face NOTICE_FACE{ARIAL, 8.25, false};
 
 }  // namespace
 
-TitleScreen::TitleScreen(ScreenRegistry& screens)
-    : Screen(QStringLiteral("title")), screens_(screens) {}
+TitleScreen::TitleScreen(GameState& state) : Screen(QStringLiteral("title")), state_(state) {}
 
 QWidget* TitleScreen::createWindow() {
     QWidget* form = makeWindow(QString(), screenLook::BLACK);
@@ -96,7 +91,7 @@ QWidget* TitleScreen::createWindow() {
 
 void TitleScreen::onLoad() {
     centreWindow(window());
-    screens_.state().playSound = 1;
+    state_.playSound = 1;
     // A missing picture leaves the box empty; the title works without it.
     openingPicture_->setPicture(OPENING_PICTURE);
 }
@@ -113,33 +108,15 @@ QString TitleScreen::startCaption() {
 }
 
 void TitleScreen::okPressed() {
-    GameState& state = screens_.state();
-    state.restoring = 0;
-    screens_.hideDesktop = 1;
-    screens_.backdrop().show();
-    screens_.setup().show();
-    unload();
-    screens_.click(CLICK);
+    emit setupRequested();
 }
 
 void TitleScreen::restartPressed() {
-    GameState& state = screens_.state();
-    if (!savegame::readSave(screens_.saveFile().toStdString(), state)) {
-        state.restoring = 0;
-        return;
-    }
-    state.restoring = 1;
-    screens_.hideDesktop = 1;
-    screens_.backdrop().show();
-    screens_.showTable();
-    unload();
-    // The click follows the Play Sound choice just read from the save.
-    screens_.click(CLICK);
-    state.restoring = 0;
+    emit restoreRequested();
 }
 
 void TitleScreen::exitPressed() {
-    screens_.endProgram();
+    emit closeRequested();
 }
 
 }  // namespace zandoli

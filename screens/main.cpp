@@ -2,10 +2,11 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QFileInfo>
+#include <QStringList>
 #include <cstdio>
-#include <cstring>
 
 #include "language/Language.h"
+#include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "screens/CommandLine.h"
 #include "screens/ScreenRegistry.h"
@@ -31,59 +32,52 @@ void neverLaunchABus() {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
-// Answered before Qt starts, so it needs no display.
-bool askedForHelp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            const QString languages = zandoli::language::available().join(QStringLiteral(", "));
-            std::printf(
-                "Usage: zandoli [--language CODE] [--fullscreen | --windowed]\n"
-                "       zandoli --export FILE [--period today|week|term|all] [--pupil NAME]\n"
-                "       zandoli --import FILE.zandoli\n"
-                "A card game that teaches that 0.5, 50%%, 1/2 and a half-shaded tile are the\n"
-                "same number.\n\n"
-                "  --language CODE  speak this language (%s); remembered\n"
-                "  --fullscreen     fill the whole screen, for a projector or whiteboard;\n"
-                "                   remembered (F11 in the game switches, and remembers too)\n"
-                "  --windowed       play in windows fitted to the screen; remembered\n"
-                "  --export FILE    write what the games recorded here say, without a window:\n"
-                "                   FILE.pdf the teacher's report, a page a pupil;\n"
-                "                   FILE.csv every choice, a row each, for a spreadsheet;\n"
-                "                   FILE.zandoli the whole record, for --import elsewhere\n"
-                "  --period P       the games of today, this week, this term (the last 12\n"
-                "                   weeks) or all (the default), for .pdf and .csv\n"
-                "  --pupil NAME     the report of one pupil only\n"
-                "  --import FILE    merge another computer's FILE.zandoli into this record\n"
-                "  -h, --help       show this help\n",
-                qPrintable(languages));
-            return true;
-        }
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    return false;
+    return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (askedForHelp(argc, argv)) {
+    namespace commandLine = zandoli::commandLine;
+    // Read before Qt starts, so that help and a line that cannot be read
+    // need no display.
+    const commandLine::Reading reading = commandLine::read(argumentsOf(argc, argv));
+    if (!reading.request) {
+        std::fprintf(stderr, "zandoli: %s\n\n%s", qPrintable(reading.error),
+                     qPrintable(commandLine::usage()));
+        return 2;
+    }
+    const commandLine::Request& request = *reading.request;
+    if (request.help) {
+        std::printf("%s", qPrintable(commandLine::usage()));
         return 0;
     }
     neverLaunchABus();
     // An export or an import opens no window, so it needs no display.
-    const bool command = zandoli::commandLine::asksForCommand(argc, argv);
-    if (command) {
+    if (request.runsWithoutWindow()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else {
         zandoli::chooseWindowSystem();
     }
     QApplication app(argc, argv);
-    zandoli::language::use(zandoli::language::choose(QCoreApplication::arguments()));
+    zandoli::choices::setKiosk(request.kiosk);
+    // The administrator's language, when there is one, is the pupils'.
+    const QString locked = zandoli::choices::lockedLanguage();
+    zandoli::language::use(zandoli::language::choose(locked.isEmpty() ? request.language : locked));
     zandoli::installFontSubstitutions();
-    if (command) {
-        return zandoli::commandLine::run(QCoreApplication::arguments());
+    if (request.runsWithoutWindow()) {
+        return commandLine::runWithoutWindow(request);
+    }
+    if (request.lessonAsked && !commandLine::chooseLesson(request.lesson)) {
+        return 1;
     }
     // Every window is built at the scale this gives, so it comes first.
-    zandoli::chooseScale(zandoli::chooseFullScreen(QCoreApplication::arguments()));
+    zandoli::chooseScale(zandoli::chooseFullScreen(request.fullScreen));
 
     zandoli::ScreenRegistry screens;
     QObject::connect(&screens, &zandoli::ScreenRegistry::programEnded, &app,

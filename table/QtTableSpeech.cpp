@@ -28,6 +28,13 @@ QString buttonDescription(TableButton which) {
         case TableButton::Rules:
             return QCoreApplication::translate("Table", "show the rules of the game. Key: %1")
                 .arg(tableKeys::shown(tableKeys::RULES));
+        case TableButton::Results:
+            return QCoreApplication::translate(
+                       "Table",
+                       "what each player matched, got wrong and missed in this game. Key: %1")
+                .arg(tableKeys::shown(tableKeys::RESULTS));
+        case TableButton::ExplanationOk:
+            break;
     }
     return {};
 }
@@ -41,7 +48,10 @@ QString buttonKey(TableButton which) {
             return tableKeys::shown(tableKeys::NEXT_PLAYER);
         case TableButton::Rules:
             return tableKeys::shown(tableKeys::RULES);
+        case TableButton::Results:
+            return tableKeys::shown(tableKeys::RESULTS);
         case TableButton::Exit:
+        case TableButton::ExplanationOk:
             break;
     }
     return {};
@@ -50,6 +60,11 @@ QString buttonKey(TableButton which) {
 QString withKey(const QString& text, const QString& key) {
     return key.isEmpty() ? QString()
                          : QCoreApplication::translate("Zandoli", "%1 (key: %2)").arg(text, key);
+}
+
+void describe(ButtonLabel* button, TableButton which) {
+    speech::setDescription(button, buttonDescription(which));
+    button->setToolTip(withKey(button->text(), buttonKey(which)));
 }
 
 }  // namespace
@@ -82,17 +97,9 @@ void QtTableView::nameControls() {
             .arg(tableKeys::shown(tableKeys::SPIN)));
     widgets_.spin->setToolTip(withKey(widgets_.spin->text(), tableKeys::shown(tableKeys::SPIN)));
     for (TableButton which : TABLE_BUTTONS) {
-        ButtonLabel* button = widgets_.button(which);
-        speech::setDescription(button, buttonDescription(which));
-        button->setToolTip(withKey(button->text(), buttonKey(which)));
+        describe(widgets_.button(which), which);
     }
-    speech::setDescription(
-        widgets_.results,
-        QCoreApplication::translate(
-            "Table", "what each player matched, got wrong and missed in this game. Key: %1")
-            .arg(tableKeys::shown(tableKeys::RESULTS)));
-    widgets_.results->setToolTip(
-        withKey(widgets_.results->text(), tableKeys::shown(tableKeys::RESULTS)));
+    describe(widgets_.results, TableButton::Results);
     if (!widgets_.spinCount.isNull()) {
         speech::setName(widgets_.spinCount, QCoreApplication::translate("Table", "no spins yet"));
     }
@@ -107,7 +114,7 @@ void QtTableView::nameCloseup() {
     if (shown_.phase == Phase::Spinning) {
         words = QCoreApplication::translate("Table", "spinning");
     } else if (shown_.pointer) {
-        words = spinWords(SPINVALUES[static_cast<size_t>(*shown_.pointer)]);
+        words = spinWords(shown_.spinner[static_cast<size_t>(*shown_.pointer)]);
     } else {
         words = QCoreApplication::translate("Table", "the spinner's pointer, not spun yet");
     }

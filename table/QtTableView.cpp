@@ -11,6 +11,8 @@
 #include "platform/Platform.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
+#include "table/DialArt.h"
+#include "table/ExplanationWords.h"
 #include "table/TableLook.h"
 
 namespace zandoli {
@@ -65,12 +67,31 @@ void QtTableView::show(const TableState& state) {
         widgets_.spinCount->setText(state.spinCount ? numbers::count(*state.spinCount) : QString());
         fitText(widgets_.spinCount);
     }
-    if (state.pointer != was.pointer) {
+    if (state.pointer != was.pointer || state.spinner != was.spinner) {
         showPointer(state.pointer);
     }
     showFaces(state, recoloured);
+    if (state.explanation != was.explanation || recoloured) {
+        showExplanation(state);
+    }
     updateWindowTitle();
     nameCloseup();
+}
+
+void QtTableView::showExplanation(const TableState& state) {
+    for (size_t s = 0; s < widgets_.marks.size(); ++s) {
+        ShapeWidget* mark = widgets_.marks[s];
+        const bool wrong = state.explanation && state.explanation->wrongSlot == static_cast<int>(s);
+        const bool left = state.explanation && state.explanation->missed[s];
+        mark->setBorderColour((wrong ? look::MARK_WRONG : look::MARK_LEFT).to<QColor>());
+        mark->setVisible(wrong || left);
+    }
+    ExplanationPanel* panel = widgets_.explanation;
+    if (!state.explanation) {
+        setShown(panel, false);
+        return;
+    }
+    panel->showWords(explanationWords(state), state.player);
 }
 
 void QtTableView::showCaption(const TableState& state) {
@@ -171,16 +192,21 @@ void QtTableView::enableSpin(bool enabled) {
 }
 
 void QtTableView::showPointer(const std::optional<int>& pointer) {
-    widgets_.dial->setPicture(
-        QString::fromStdString(pointer ? look::dialPicture(*pointer) : look::DIAL_AT_REST));
-    // The pointer moves on one position a step: the next dial is decoded
-    // while this one shows, so that no step waits for its picture.
-    if (pointer) {
-        widgets_.dial->prepare(
-            QString::fromStdString(look::dialPicture((*pointer + 1) % SPIN_POSITIONS)));
+    const SpinnerValues& spinner = shown_.spinner;
+    if (dialArt::drawnAtBuild(spinner)) {
+        widgets_.dial->setPicture(
+            QString::fromStdString(pointer ? look::dialPicture(*pointer) : look::DIAL_AT_REST));
+        // The pointer moves on one position a step: the next dial is decoded
+        // while this one shows, so that no step waits for its picture.
+        if (pointer) {
+            widgets_.dial->prepare(
+                QString::fromStdString(look::dialPicture((*pointer + 1) % SPIN_POSITIONS)));
+        }
+    } else {
+        widgets_.dial->setPixmap(dialArt::dial(spinner, pointer));
+        widgets_.dial->adjustSize();
     }
-    widgets_.closeup->setPicture(
-        QString::fromStdString(pointer ? look::closeupPicture(*pointer) : look::CLOSEUP_AT_REST));
+    widgets_.closeup->setPicture(QString::fromStdString(dialArt::closeup(spinner, pointer)));
 }
 
 void QtTableView::updateWindowTitle() {
@@ -199,15 +225,7 @@ QString QtTableView::captionNews() const {
 void QtTableView::happened(const TableEvent& event) {
     if (const char* sound = look::momentSound(event.moment);
         sound != nullptr && game_.playSound == 1) {
-        // The rules' click follows the rules screen it opens.
-        if (event.moment != Moment::RulesShown) {
-            playWav(QString::fromLatin1(sound));
-        }
-    }
-    // Leaving needs no window: an Exit is passed on even after it has gone.
-    if (event.moment == Moment::ExitAccepted) {
-        emit exitRequested(event.save);
-        return;
+        playWav(QString::fromLatin1(sound));
     }
     if (widgets_.window.isNull()) {
         return;
@@ -230,27 +248,24 @@ void QtTableView::happened(const TableEvent& event) {
         case Moment::SpinStopped: {
             const QString result = QCoreApplication::translate("Table", "spinner: %1")
                                        .arg(widgets_.closeup->accessibleName());
-            if (valuesMatch(SPINVALUES[static_cast<size_t>(event.position)], BLUE_STAR)) {
-                moveFocusLater(widgets_.pack, result);
-            } else {
-                moveFocusLater(nextCard(-1), result);
-            }
+            moveFocusLater(shown_.packTakeable ? widgets_.pack.data() : nextCard(-1), result);
             break;
         }
         case Moment::WrongCard:
             // The message reads what else the table now says ("TURN OVER").
             moveFocusLater(widgets_.message, captionNews());
             break;
+        case Moment::Explained:
+            // OK reads the explanation: the sentence and both values in words.
+            moveFocusLater(widgets_.explanation->okButton(), explanationWords(shown_).spoken);
+            break;
         case Moment::Won:
             speech::alert(widgets_.caption);
             moveFocusLater(widgets_.button(TableButton::NewGame), captionNews());
             break;
         case Moment::RulesShown:
-            emit rulesRequested();
-            if (game_.playSound == 1) {
-                playWav(QString::fromLatin1(look::SOUND_CLICK));
-            }
-            break;
+        case Moment::ResultsShown:
+        case Moment::ExplanationRead:
         case Moment::ExitAccepted:
         case Moment::Dealt:
         case Moment::SpinStarted:

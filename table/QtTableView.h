@@ -40,14 +40,13 @@ public:
     // What the window shows, as last told.
     const TableState& shown() const { return shown_; }
 
-signals:
-    void exitRequested(bool save);
-    void rulesRequested();
-
 private:
     void applyColourScheme(int colour);
     void showCaption(const TableState& state);
     void showFaces(const TableState& state, bool recoloured);
+    // The explanation of a mistake over the dial, and the rings round the
+    // cards it speaks of; none when the table explains nothing.
+    void showExplanation(const TableState& state);
     void enableSpin(bool enabled);
     void showPointer(const std::optional<int>& pointer);
     // Names the close-up by the spin's result: "spinning" while it turns,

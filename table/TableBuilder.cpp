@@ -64,6 +64,11 @@ ButtonPlan buttonPlan(TableButton which, const TableKind& kind) {
         case TableButton::Rules:
             return {QStringLiteral("rulesButton"), look::rulesText(), RULES_RECT,
                     look::SMALL_BUTTON_POINTS};
+        case TableButton::Results:
+            return {QStringLiteral("resultsButton"), look::resultsText(), RESULTS_RECT,
+                    look::BIG_BUTTON_POINTS};
+        case TableButton::ExplanationOk:
+            break;  // the explanation builds its own
     }
     return {};
 }
@@ -84,6 +89,8 @@ ButtonLabel* buildButton(QWidget* window, const ButtonPlan& plan) {
 // its first show, before the window appears.
 TableWindow* TableBuilder::build(TableWidgets& widgets) const {
     widgets.window = new TableWindow();
+    // Behind every card, so that only the ring round a card shows.
+    buildMarks(widgets);
     buildSlots(widgets);
     buildTexts(widgets, kind_);
     buildButtons(widgets, kind_);
@@ -94,6 +101,8 @@ TableWindow* TableBuilder::build(TableWidgets& widgets) const {
     if (kind_.rules.countsSpins) {
         buildSpinCount(widgets);
     }
+    widgets.explanation = new ExplanationPanel(widgets.window);
+    widgets.explanation->setGeometry(pxRect(DIAL_RECT));
     setReadingOrder(widgets);
     return widgets.window;
 }
@@ -106,7 +115,8 @@ void TableBuilder::setReadingOrder(TableWidgets& widgets) {
         order.push_back(slot.frame());
     }
     for (QWidget* control :
-         {static_cast<QWidget*>(widgets.button(TableButton::NextPlayer)),
+         {static_cast<QWidget*>(widgets.explanation->okButton()),
+          static_cast<QWidget*>(widgets.button(TableButton::NextPlayer)),
           static_cast<QWidget*>(widgets.spin.data()), static_cast<QWidget*>(widgets.results.data()),
           static_cast<QWidget*>(widgets.button(TableButton::NewGame)),
           static_cast<QWidget*>(widgets.button(TableButton::Rules)),
@@ -164,9 +174,21 @@ void TableBuilder::buildButtons(TableWidgets& widgets, const TableKind& kind) {
     for (TableButton which : TABLE_BUTTONS) {
         widgets.buttons[buttonIndex(which)] = buildButton(widgets.window, buttonPlan(which, kind));
     }
-    widgets.results =
-        buildButton(widgets.window, {QStringLiteral("resultsButton"), look::resultsText(),
-                                     RESULTS_RECT, look::BIG_BUTTON_POINTS});
+    widgets.results = buildButton(widgets.window, buttonPlan(TableButton::Results, kind));
+}
+
+void TableBuilder::buildMarks(TableWidgets& widgets) {
+    for (int i = 0; i < SHOWN_SLOTS; ++i) {
+        const TwipRect frame = slotFrame(i);
+        auto* mark = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, widgets.window);
+        mark->setObjectName(QStringLiteral("mark%1").arg(i));
+        mark->setGeometry(pxRect({frame.left - MARK_MARGIN, frame.top - MARK_MARGIN,
+                                  frame.width + 2 * MARK_MARGIN, frame.height + 2 * MARK_MARGIN}));
+        mark->setBackColour(Qt::transparent);
+        mark->setBorderWidth(units::line(look::MARK_BORDER_PX));
+        mark->hide();
+        widgets.marks[static_cast<size_t>(i)] = mark;
+    }
 }
 
 // Both take the colour of the player to move from the colour scheme.

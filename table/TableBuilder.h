@@ -23,6 +23,7 @@ private:
     static void buildTexts(TableWidgets& widgets, const TableKind& kind);
     static void buildButtons(TableWidgets& widgets, const TableKind& kind);
     static void buildSpinCount(TableWidgets& widgets);
+    static void buildMarks(TableWidgets& widgets);
     static void setReadingOrder(TableWidgets& widgets);
 
     const TableKind& kind_;

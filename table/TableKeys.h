@@ -15,16 +15,6 @@ inline const QKeySequence NEW_GAME(Qt::Key_F2);
 inline const QKeySequence RULES(Qt::Key_F1);
 inline const QKeySequence RESULTS(Qt::Key_R);
 
-// Full screen and back: F11, and the desktop's own key for it where Qt knows
-// one (Ctrl+Shift+F on KDE), each once, since a key bound twice fires neither.
-inline QList<QKeySequence> fullScreenKeys() {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
-    if (!keys.contains(QKeySequence(Qt::Key_F11))) {
-        keys.prepend(QKeySequence(Qt::Key_F11));
-    }
-    return keys;
-}
-
 // A key as a player reads it: "S", "F2".
 inline QString shown(const QKeySequence& key) {
     return key.toString(QKeySequence::NativeText);

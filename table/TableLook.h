@@ -37,6 +37,14 @@ inline constexpr double PERCENT_POINTS = 30;
 inline constexpr int FRAME_BORDER_PX = 4;
 inline constexpr int BAR_BORDER_PX = 1;
 
+// The ring round a card an explanation speaks of: how far it stands out from
+// the card (twips) and how thick it is; white round the cards of the spin's
+// value left in the hand, red round the card pressed wrongly.
+inline constexpr int MARK_MARGIN = 120;
+inline constexpr int MARK_BORDER_PX = 5;
+inline constexpr Rgb MARK_LEFT{255, 255, 255};
+inline constexpr Rgb MARK_WRONG{255, 64, 64};
+
 inline const QString TITLE_TEXT = QStringLiteral("Zandoli?");
 // The texts in the current language, so asked for when a window is built.
 inline QString messageText() {

@@ -1,13 +1,17 @@
 #include "table/TableScreen.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <limits>
+#include <utility>
 
 #include "engine/Spinner.h"
 #include "look/TableArt.h"
 #include "look/TableLayout.h"
+#include "platform/Choices.h"
+#include "platform/FitText.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/TableKeys.h"
@@ -37,20 +41,87 @@ TableScreen::TableScreen(const TableKind& kind, GameState& state, Scheduler* sch
               }
               return names;
           }),
-      tee_(view_, recorder_),
+      tee_{&view_, &recorder_, this},
       ownScheduler_(scheduler == nullptr ? std::make_unique<QtScheduler>() : nullptr),
       ownRandom_(random == nullptr ? std::make_unique<TimeSeededRandom>() : nullptr),
       scheduler_(scheduler == nullptr ? *ownScheduler_ : *scheduler),
       random_(random == nullptr ? *ownRandom_ : *random),
-      referee_(std::make_unique<Referee>(state, tee_, scheduler_, random_, kind.rules)) {
-    connect(&view_, &QtTableView::exitRequested, this, &TableScreen::exitRequested);
-    connect(&view_, &QtTableView::rulesRequested, this, &TableScreen::rulesRequested);
-}
+      referee_(std::make_unique<Referee>(state, tee_, scheduler_, random_, kind.rules)) {}
 
 TableScreen::~TableScreen() {
     // The timers must not reach a referee that is going away.
     scheduler_.stopAll();
     scheduler_.setCallback(nullptr);
+}
+
+void TableScreen::open(TableStart start, const GameSettings& settings) {
+    start_ = start;
+    settings_ = settings;
+    // A class code seeds the table's own generator; a caller's generator
+    // (the tests') is left as it is.
+    if (ownRandom_) {
+        const QString code = QString::fromStdString(settings.lesson.code);
+        if (code.isEmpty()) {
+            ownRandom_->clearClassCode();
+        } else {
+            ownRandom_->setClassCode(code.toStdString(), choices::classGame(code));
+        }
+    }
+    // A game taken up again is the code's last game dealt here.
+    classGame_ = std::max(1, choices::classGame(QString::fromStdString(settings.lesson.code)) -
+                                 (start == TableStart::Restore ? 1 : 0));
+    Screen::show();
+}
+
+void TableScreen::dealtClassGame() {
+    const QString code = QString::fromStdString(settings_.lesson.code);
+    if (code.isEmpty()) {
+        return;
+    }
+    // The deal now under way is this game of the code; the next deal, the
+    // one after it, here or after the program has been closed.
+    classGame_ = choices::classGame(code);
+    if (ownRandom_) {
+        ownRandom_->setGame(classGame_);
+    }
+    choices::setClassGame(code, classGame_ + 1);
+    showLesson();
+}
+
+void TableScreen::showLesson() {
+    if (widgets_.notice.isNull()) {
+        return;
+    }
+    const Lesson& lesson = settings_.lesson;
+    QString line = makersNotice();
+    if (!lesson.code.empty()) {
+        line = QCoreApplication::translate("Table", "Lesson: %1 · class %2, game %3")
+                   .arg(choices::lessonName(lesson), QString::fromStdString(lesson.code))
+                   .arg(classGame_);
+    } else if (lesson != everyValueLesson()) {
+        line = QCoreApplication::translate("Table", "Lesson: %1").arg(choices::lessonName(lesson));
+    }
+    widgets_.notice->setText(line);
+    fitText(widgets_.notice);
+}
+
+void TableScreen::happened(const TableEvent& event) {
+    switch (event.moment) {
+        case Moment::Dealt:
+            dealtClassGame();
+            break;
+        case Moment::ExitAccepted:
+            emit exitRequested(event.save);
+            break;
+        case Moment::RulesShown:
+            emit rulesRequested();
+            break;
+        case Moment::ResultsShown:
+            emit resultsRequested();
+            break;
+        default:
+            break;
+    }
 }
 
 QWidget* TableScreen::createWindow() {
@@ -77,7 +148,12 @@ void TableScreen::connectControls() {
         connect(widgets_.button(which), &ButtonLabel::clicked, this,
                 [this, which] { referee_->buttonPressed(which); });
     }
-    connect(widgets_.results, &ButtonLabel::clicked, this, &TableScreen::resultsRequested);
+    connect(widgets_.results, &ButtonLabel::clicked, this,
+            [this] { referee_->buttonPressed(TableButton::Results); });
+    // OK, or a press anywhere on the explanation, once it has been read.
+    const auto read = [this] { referee_->buttonPressed(TableButton::ExplanationOk); };
+    connect(widgets_.explanation->okButton(), &ButtonLabel::clicked, this, read);
+    connect(widgets_.explanation, &ExplanationPanel::pressed, this, read);
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
     bindKeys();
 }
@@ -92,20 +168,14 @@ void TableScreen::bindKeys() {
     bind(tableKeys::TAKE_CARD, [this] { widgets_.pack->press(); });
     bind(tableKeys::NEW_GAME, [this] { widgets_.button(TableButton::NewGame)->press(); });
     bind(tableKeys::RULES, [this] { widgets_.button(TableButton::Rules)->press(); });
-    auto* fullScreen = new QShortcut(widgets_.window);
-    fullScreen->setKeys(tableKeys::fullScreenKeys());
-    connect(fullScreen, &QShortcut::activated, this, &TableScreen::fullScreenRequested);
+    bindFullScreenKey(widgets_.window);
     // Escape is the way out a projector's user tries first; in a window it
     // does nothing at the table.
     if (zandoli::fullScreen()) {
         bind(QKeySequence(Qt::Key_Escape), [this] { emit fullScreenRequested(); });
     }
-    // Pressing a hidden button does nothing: the key works only after a win.
-    bind(tableKeys::RESULTS, [this] {
-        if (widgets_.results->isVisible()) {
-            widgets_.results->press();
-        }
-    });
+    // The referee takes See the Results only after a win, when it shows.
+    bind(tableKeys::RESULTS, [this] { widgets_.results->press(); });
 }
 
 bool TableScreen::moveAmongCards(QWidget* from, int key) {
@@ -157,7 +227,8 @@ void TableScreen::onLoad() {
     fitWindow(widgets_.window);
     TableBuilder::prepare(widgets_);
     warmPictures();
-    referee_->load();
+    referee_->load(std::exchange(start_, TableStart::Deal), settings_);
+    showLesson();
 }
 
 void TableScreen::onRebuilt() {
@@ -166,6 +237,7 @@ void TableScreen::onRebuilt() {
     TableBuilder::prepare(widgets_);
     warmPictures();
     view_.show(referee_->tableState());
+    showLesson();
 }
 
 void TableScreen::onUnload() {

@@ -7,10 +7,10 @@
 #include "engine/Random.h"
 #include "engine/Referee.h"
 #include "engine/Scheduler.h"
+#include "engine/TeeView.h"
 #include "platform/Screen.h"
 #include "record/RecordStore.h"
 #include "record/Recorder.h"
-#include "record/TeeView.h"
 #include "table/QtScheduler.h"
 #include "table/QtTableView.h"
 #include "table/TableBuilder.h"
@@ -21,11 +21,13 @@ namespace zandoli {
 
 // A table screen of either kind (TableKind.h): the hand in twelve card
 // slots, the pack card, the spinner, the turn caption and the four buttons.
-// The referee plays the game, the view shows what it describes, and this
-// screen loads and unloads the window and tells the referee what was pressed.
-// The referee, the timers and the generator live as long as the screen,
-// across loads of its window.
-class TableScreen : public Screen {
+// Every press takes one way: a control to this screen, which tells the
+// referee what was pressed; the referee to the view, which shows and speaks
+// what it describes, and to the record; and the moments that leave the
+// table (Exit, The Rules, See the Results) back to this screen, which asks
+// the registry for them. The referee, the timers and the generator live as
+// long as the screen, across loads of its window.
+class TableScreen : public Screen, private TableView {
     Q_OBJECT
 
 public:
@@ -36,23 +38,26 @@ public:
                 RandomSource& random);
     ~TableScreen() override;
 
+    // Opens the table's window and begins its game: a new deal, or the game
+    // already read into the state, played with `settings`.
+    void open(TableStart start, const GameSettings& settings = {});
+
     const Referee& referee() const { return *referee_; }
+    // What the game on the table is played with.
+    const GameSettings& settings() const { return settings_; }
     const TableKind& kind() const { return kind_; }
     // A game is on the table that Exit would save: dealt, and not yet won.
     bool gameRunning() const;
 
 signals:
-    // Exit was pressed: the registry saves when asked to and leaves the table.
+    // Exit was accepted: the registry saves when asked to and leaves the table.
     void exitRequested(bool save);
     // The window was closed another way than Exit (from its title bar, by
     // the window manager); the registry leaves the table as Exit would.
     void windowClosed();
-    // The Rules was pressed: the registry lays the rules over the table.
+    // The Rules was accepted: the registry lays the rules over the table.
     void rulesRequested();
-    // F11 (or the desktop's full-screen key), or Escape in full screen: the
-    // registry switches the run into or out of full screen.
-    void fullScreenRequested();
-    // See the Results was pressed, after a win.
+    // See the Results was accepted, after a win.
     void resultsRequested();
 
 protected:
@@ -66,6 +71,18 @@ protected:
     QtTableView& view() { return view_; }
 
 private:
+    // The referee's moments that ask for another screen; the table itself is
+    // the view's to show.
+    void show(const TableState&) override {}
+    void happened(const TableEvent& event) override;
+
+    // A class code's game has just been dealt: it is shown, and the next deal
+    // will be the next game.
+    void dealtClassGame();
+    // The notice line names the lesson when it is not the standard one, and
+    // the class code's game.
+    void showLesson();
+
     // A null scheduler or generator means the table's own (Qt timers,
     // time-seeded).
     TableScreen(const TableKind& kind, GameState& state, Scheduler* scheduler,
@@ -100,6 +117,9 @@ private:
     Scheduler& scheduler_;
     RandomSource& random_;
     std::unique_ptr<Referee> referee_;
+    TableStart start_ = TableStart::Deal;
+    GameSettings settings_;
+    int classGame_ = 0;
 };
 
 }  // namespace zandoli

@@ -11,6 +11,7 @@
 #include "platform/ShapeButton.h"
 #include "platform/ShapeWidget.h"
 #include "table/CardSlot.h"
+#include "table/ExplanationPanel.h"
 #include "table/TableWindow.h"
 
 namespace zandoli {
@@ -44,6 +45,10 @@ struct TableWidgets {
     QPointer<ClickLabel> spinsCaption;
     QPointer<ClickLabel> spinCount;
     std::vector<CardSlot> cardSlots;
+    // The explanation of a mistake, over the dial, and the rings behind the
+    // cards it speaks of: the card pressed and the cards left of the value.
+    QPointer<ExplanationPanel> explanation;
+    std::array<QPointer<ShapeWidget>, SHOWN_SLOTS> marks;
 
     ButtonLabel* button(TableButton which) const { return buttons[buttonIndex(which)]; }
 };

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld dieselbe Zahl sind.</translation>
+        <translation>Ein Kartenspiel für ein bis vier Spieler, das zeigt, dass %1; %2; 1/2 und ein zur Hälfte gefärbtes Kästchenfeld gleichwertig sind.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>Made by the Zandoli developers.</source>
-        <translation>Gemacht von den Entwicklern von Zandoli.</translation>
+        <translation>Ein Spiel der Zandoli-Entwickler.</translation>
     </message>
     <message>
         <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
-        <translation>Jedes Bild, jeder Klang und jeder Text des Spiels, diese Seite und die Spielregeln zum Drucken eingeschlossen, wird vom eigenen Code des Spiels erzeugt.</translation>
+        <translation>Alle Bilder, Klänge und Texte des Spiels – auch diese Seite und die Spielregeln zum Drucken – erzeugt das Spiel selbst.</translation>
     </message>
 </context>
 <context>
@@ -251,6 +251,148 @@
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1: der Dateiname endet auf .pdf, .csv oder .zandoli</translation>
     </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>die Ergebnisse konnten nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>Explain</name>
+    <message>
+        <source>Spinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>In your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>Every value, every form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lesson is locked on this computer; %1 is not played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halves, quarters and tenths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tenths and quarters as decimals and percentages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifths and tenths as fractions and tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards of these values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards in these forms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letters and digits: every computer with the same code deals the same games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Type a name for the lesson.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No card has a value and a form ticked: tick another value or form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Lesson as a File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Lesson File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.lesson);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
@@ -287,7 +429,7 @@
     </message>
     <message>
         <source>One tenth away from the value</source>
-        <translation>Ein Zehntel neben dem Wert</translation>
+        <translation>Um ein Zehntel daneben</translation>
     </message>
     <message>
         <source>Confused a percentage or decimal with another of the same tenths</source>
@@ -299,7 +441,7 @@
     </message>
     <message>
         <source>Passed by a card of the value</source>
-        <translation>Eine Karte des Werts liegen gelassen</translation>
+        <translation>Eine passende Karte liegen gelassen</translation>
     </message>
 </context>
 <context>
@@ -398,7 +540,7 @@
     </message>
     <message>
         <source>Save for a Spreadsheet…</source>
-        <translation>Für Tabelle speichern…</translation>
+        <translation>Als Tabelle speichern…</translation>
     </message>
     <message>
         <source>save every choice of the period as a CSV file, a row a choice</source>
@@ -430,7 +572,7 @@
     </message>
     <message>
         <source>Save for a Spreadsheet</source>
-        <translation>Für Tabellenkalkulation speichern</translation>
+        <translation>Als Tabelle speichern</translation>
     </message>
     <message>
         <source>Zandoli choices.csv</source>
@@ -632,6 +774,10 @@
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>der Bericht für Lehrkräfte: die Seite jedes Kindes über einen Zeitraum, zum Drucken oder Speichern</translation>
     </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -645,7 +791,7 @@
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation>Zandoli? ist für 1 bis 4 Spieler. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
+        <translation>Zandoli? spielt man allein, zu zweit, zu dritt oder zu viert. Um das Spiel zu beginnen, klicke auf die Schaltfläche mit der richtigen Spielerzahl. Gespielt wird in dieser Reihenfolge: Blau, Gelb, Magenta, Grün.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
@@ -673,7 +819,7 @@
     </message>
     <message>
         <source>The same value, four ways</source>
-        <translation>Derselbe Wert auf vier Arten</translation>
+        <translation>Ein Wert – vier Darstellungen</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -737,7 +883,7 @@
     </message>
     <message>
         <source>Play Sound</source>
-        <translation>Ton an</translation>
+        <translation>Klänge abspielen</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
@@ -781,7 +927,7 @@
     </message>
     <message>
         <source>what each player learned in the games played</source>
-        <translation>was jeder Spieler in den gespielten Spielen gelernt hat</translation>
+        <translation>was jeder Spieler in den bisherigen Spielen gelernt hat</translation>
     </message>
     <message>
         <source>Names</source>
@@ -790,6 +936,26 @@
     <message>
         <source>give each player a name for the results</source>
         <translation>jedem Spieler einen Namen für die Ergebnisse geben</translation>
+    </message>
+    <message>
+        <source>Explain Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a wrong card, show why, and wait until it is read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose the values and forms the class plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -952,6 +1118,14 @@
     <message>
         <source>See the Results</source>
         <translation>Ergebnisse ansehen</translation>
+    </message>
+    <message>
+        <source>Lesson: %1 · class %2, game %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Un juego de cartas para uno a cuatro jugadores que enseña que %1; %2; 1/2 y una cuadrícula sombreada a la mitad son el mismo número.</translation>
+        <translation>Un juego de cartas de uno a cuatro jugadores que enseña que %1; %2; 1/2 y una cuadrícula sombreada a la mitad representan el mismo número.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>on this computer</source>
-        <translation>en este equipo</translation>
+        <translation>en este ordenador</translation>
     </message>
     <message>
         <source> (Debian and systems like it) or </source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Every picture, sound and text of the game, this page and the printable rules included, is made by the game&apos;s own code.</source>
-        <translation>Cada imagen, sonido y texto del juego, incluidas esta página y las reglas para imprimir, está hecho por el propio código del juego.</translation>
+        <translation>Cada imagen, sonido y texto del juego, incluidas esta página y las reglas para imprimir, lo crea el propio código del juego.</translation>
     </message>
 </context>
 <context>
@@ -245,11 +245,153 @@
     </message>
     <message>
         <source>no period &quot;%1&quot;: it is today, week, term or all</source>
-        <translation>no hay período «%1»: es today, week, term o all</translation>
+        <translation>«%1» no es un periodo: elige today, week, term o all</translation>
     </message>
     <message>
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
         <translation>%1: el nombre del archivo termina en .pdf, .csv o .zandoli</translation>
+    </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>no se han podido leer los resultados</translation>
+    </message>
+</context>
+<context>
+    <name>Explain</name>
+    <message>
+        <source>Spinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>In your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>Every value, every form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lesson is locked on this computer; %1 is not played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halves, quarters and tenths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tenths and quarters as decimals and percentages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifths and tenths as fractions and tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards of these values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards in these forms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letters and digits: every computer with the same code deals the same games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Type a name for the lesson.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No card has a value and a form ticked: tick another value or form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Lesson as a File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Lesson File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.lesson);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -306,11 +448,11 @@
     <name>Report</name>
     <message>
         <source>no game was recorded in this period</source>
-        <translation>no se guardó ninguna partida en este período</translation>
+        <translation>no se guardó ninguna partida en este periodo</translation>
     </message>
     <message>
         <source>%1 played no game in this period</source>
-        <translation>%1 no jugó ninguna partida en este período</translation>
+        <translation>%1 no jugó ninguna partida en este periodo</translation>
     </message>
     <message>
         <source>wrote a page for 1 pupil to %1</source>
@@ -632,6 +774,10 @@ olvidadas: %3</translation>
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>el informe para el docente: la página de cada alumno en un periodo, para imprimir o guardar</translation>
     </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>No se han podido leer los resultados.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -645,7 +791,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Zandoli? is designed for 1 - 4 players. To begin the game, click on the button showing the correct number of players. Play runs in the following sequence: Blue, Yellow, Magenta, Green.</source>
-        <translation>Zandoli? es un juego para 1 a 4 jugadores. Para empezar la partida, haz clic en el botón que indica el número de jugadores. Se juega en este orden: Azul, Amarillo, Magenta, Verde.</translation>
+        <translation>En Zandoli? pueden participar de 1 a 4 jugadores. Para empezar la partida, haz clic en el botón que indica el número de jugadores. Se juega en este orden: Azul, Amarillo, Magenta, Verde.</translation>
     </message>
     <message>
         <source>The computer shuffles the cards and deals 7 cards to each player. The smaller card towards the top of the screen represents the rest of the pack of cards.</source>
@@ -653,7 +799,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas sus cartas equivalentes. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1; %2; 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
+        <translation>Por turnos, cada jugador hace girar la ruleta. Si la ruleta señala una figura sombreada, el jugador puede descartar todas las cartas de su mano que representan el mismo número que la figura. Para ello, hace clic en la carta y esta desaparece. Por ejemplo, si la figura está sombreada a la mitad, el jugador puede hacer clic en las cartas que muestran %1; %2; 1/2 o la cuadrícula sombreada a la mitad para descartarlas. Si el jugador hace clic en una carta incorrecta, su turno termina y pasa al siguiente jugador.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
@@ -673,7 +819,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>The same value, four ways</source>
-        <translation>El mismo valor, de cuatro maneras</translation>
+        <translation>Cuatro maneras de representar el mismo número</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -733,7 +879,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Zandoli? logo: a half is %1 is %2 percent</source>
-        <translation>logo de Zandoli?: un medio es %1, es %2 por ciento</translation>
+        <translation>logo de Zandoli?: un medio; %1 y %2 por ciento representan el mismo número</translation>
     </message>
     <message>
         <source>Play Sound</source>
@@ -790,6 +936,26 @@ olvidadas: %3</translation>
     <message>
         <source>give each player a name for the results</source>
         <translation>dar a cada jugador un nombre para los resultados</translation>
+    </message>
+    <message>
+        <source>Explain Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a wrong card, show why, and wait until it is read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose the values and forms the class plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -915,7 +1081,7 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>no spins yet</source>
-        <translation>todavía ningún giro</translation>
+        <translation>todavía no hay giros</translation>
     </message>
     <message>
         <source>spinning</source>
@@ -952,6 +1118,14 @@ olvidadas: %3</translation>
     <message>
         <source>See the Results</source>
         <translation>Ver los resultados</translation>
+    </message>
+    <message>
+        <source>Lesson: %1 · class %2, game %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A card game for one to four players that teaches that %1, %2, 1/2 and a half-shaded tile are the same number.</source>
-        <translation>Un jeu de cartes pour un à quatre joueurs, qui montre que %1&#xa0;; %2&#xa0;; 1/2 et un quadrillage colorié à moitié sont le même nombre.</translation>
+        <translation>Un jeu de cartes de 1 à 4 joueurs qui montre que %1&#xa0;; %2&#xa0;; 1/2 et un quadrillage colorié à moitié représentent le même nombre.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -245,11 +245,153 @@
     </message>
     <message>
         <source>no period &quot;%1&quot;: it is today, week, term or all</source>
-        <translation>pas de période «&#xa0;%1&#xa0;»&#xa0;: today, week, term ou all</translation>
+        <translation>période «&#xa0;%1&#xa0;» inconnue&#xa0;: today, week, term ou all</translation>
     </message>
     <message>
         <source>%1: the file&apos;s name ends in .pdf, .csv or .zandoli</source>
-        <translation>%1&#xa0;: le nom du fichier se termine par .pdf, .csv ou .zandoli</translation>
+        <translation>%1&#xa0;: le nom du fichier doit se terminer par .pdf, .csv ou .zandoli</translation>
+    </message>
+</context>
+<context>
+    <name>Explain</name>
+    <message>
+        <source>Spinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>In your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your card</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>Every value, every form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lesson is locked on this computer; %1 is not played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halves, quarters and tenths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tenths and quarters as decimals and percentages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifths and tenths as fractions and tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what the class plays: a lesson from the list, or the values and forms ticked below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in lessons:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards of these values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards in these forms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letters and digits: every computer with the same code deals the same games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Type a name for the lesson.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No card has a value and a form ticked: tick another value or form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Lesson as a File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Lesson File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lessons (*.lesson);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record could not be read</source>
+        <translation>les résultats n’ont pas pu être lus</translation>
     </message>
 </context>
 <context>
@@ -260,7 +402,7 @@
     </message>
     <message>
         <source>The results show each player by this name. Leave it empty for the colour.</source>
-        <translation>Les résultats montrent chaque joueur sous ce nom. Laisse le champ vide pour garder la couleur.</translation>
+        <translation>Dans les résultats, chaque joueur apparaît sous ce nom. Laisse le champ vide pour garder le nom de sa couleur.</translation>
     </message>
     <message>
         <source>%1 player&apos;s name</source>
@@ -291,7 +433,7 @@
     </message>
     <message>
         <source>Confused a percentage or decimal with another of the same tenths</source>
-        <translation>A confondu un pourcentage ou un nombre décimal avec un autre de mêmes dixièmes</translation>
+        <translation>A confondu deux nombres qui ont le même chiffre des dixièmes</translation>
     </message>
     <message>
         <source>Another value</source>
@@ -299,7 +441,7 @@
     </message>
     <message>
         <source>Passed by a card of the value</source>
-        <translation>A laissé passer une carte de la valeur</translation>
+        <translation>A laissé passer une carte de la bonne valeur</translation>
     </message>
 </context>
 <context>
@@ -579,11 +721,11 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Missed %1: %2. The spinner showed %3.</source>
-        <translation>Oubliée %1&#xa0;: %2. La roue montrait %3.</translation>
+        <translation>Carte oubliée %1&#xa0;: %2. Sur la roue&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1, %2. The spinner showed %3; pressed: %4.</source>
-        <translation>%1, %2. La roue montrait %3&#xa0;; carte choisie&#xa0;: %4.</translation>
+        <translation>%1, %2. Sur la roue&#xa0;: %3&#xa0;; carte choisie&#xa0;: %4.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -632,6 +774,10 @@ oubliées&#xa0;: %3</translation>
         <source>the teacher&apos;s report: each pupil&apos;s page over a period, to print or save</source>
         <translation>le bilan pour l’enseignant&#xa0;: la page de chaque élève sur une période, à imprimer ou à enregistrer</translation>
     </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Les résultats n’ont pas pu être lus.</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -653,7 +799,7 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Players take it in turns to spin the spinner. If the spinner points to a shaded shape, the player can discard all their equivalent cards. To do this the player clicks on the card and it will disappear. For example, if the shape is half shaded, the player can click on the cards showing %1, %2, 1/2 or the half shaded tile card to discard them. If the player clicks on an incorrect card, their turn ends and the turn passes to the next player.</source>
-        <translation>Chacun à son tour, les joueurs font tourner la roue. Si la flèche s’arrête sur une forme coloriée, le joueur peut se défausser de toutes ses cartes de même valeur. Pour cela, il clique sur la carte, qui disparaît. Par exemple, si la forme est coloriée à moitié, le joueur peut cliquer sur les cartes qui montrent %1&#xa0;; %2&#xa0;; 1/2 ou le quadrillage colorié à moitié pour s’en défausser. Si le joueur clique sur une mauvaise carte, son tour s’arrête et c’est au joueur suivant de jouer.</translation>
+        <translation>Chacun à son tour, les joueurs font tourner la roue. Si la flèche s’arrête sur une forme coloriée, le joueur peut se défausser de toutes ses cartes de cette valeur. Pour cela, il clique sur chaque carte, qui disparaît. Par exemple, si la forme est coloriée à moitié, le joueur peut cliquer sur les cartes qui montrent %1&#xa0;; %2&#xa0;; 1/2 ou le quadrillage colorié à moitié pour s’en défausser. Si le joueur clique sur une mauvaise carte, son tour s’arrête et c’est au joueur suivant de jouer.</translation>
     </message>
     <message>
         <source>If the spinner points to a star on a blue background, the player must pick up another card from the pack. The player does this by clicking on the small card towards the top of the screen representing the pack.</source>
@@ -673,7 +819,7 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>The same value, four ways</source>
-        <translation>La même valeur, de quatre façons</translation>
+        <translation>Quatre façons de représenter un même nombre</translation>
     </message>
     <message>
         <source>Decimal</source>
@@ -733,7 +879,7 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Zandoli? logo: a half is %1 is %2 percent</source>
-        <translation>logo de Zandoli?&#xa0;: un demi, c’est %1, c’est %2 pour cent</translation>
+        <translation>logo de Zandoli?&#xa0;: un demi, %1 et %2 pour cent représentent le même nombre</translation>
     </message>
     <message>
         <source>Play Sound</source>
@@ -790,6 +936,26 @@ oubliées&#xa0;: %3</translation>
     <message>
         <source>give each player a name for the results</source>
         <translation>donner un nom à chaque joueur pour les résultats</translation>
+    </message>
+    <message>
+        <source>Explain Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a wrong card, show why, and wait until it is read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose the values and forms the class plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -952,6 +1118,14 @@ oubliées&#xa0;: %3</translation>
     <message>
         <source>See the Results</source>
         <translation>Voir les résultats</translation>
+    </message>
+    <message>
+        <source>Lesson: %1 · class %2, game %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -76,14 +76,18 @@ TEST(RulesDocument, IsBalancedRtfHoldingTheRulesAndTheTableOfValuesInOrder) {
 }
 
 // The page as a reader sees it is about_en.txt, where @VERSION@ stands for
-// the version built; its "How to play" is the rules of rules_en.txt, whole
+// the version built and @HOMEPAGE@, @CONTACT_EMAIL@ and @BUG_TRACKER@ for the
+// project's addresses; its "How to play" is the rules of rules_en.txt, whole
 // and in the rules screen's order.
 TEST(AboutPage, IsWellFormedUtf8ReadingAsAboutEnTxt) {
     const QString html = QString::fromUtf8(readAll(ZANDOLI_ASSET_DIR "/" ZANDOLI_ABOUT_PAGE));
     EXPECT_TRUE(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
     QString expected = QString::fromUtf8(readAll(ZANDOLI_TEST_DATA "/about_en.txt"));
-    EXPECT_EQ(readPage(html).join('\n').toStdString(),
-              expected.replace("@VERSION@", ZANDOLI_VERSION).trimmed().toStdString());
+    expected.replace("@VERSION@", ZANDOLI_VERSION)
+        .replace("@HOMEPAGE@", ZANDOLI_HOMEPAGE)
+        .replace("@CONTACT_EMAIL@", ZANDOLI_CONTACT_EMAIL)
+        .replace("@BUG_TRACKER@", ZANDOLI_BUG_TRACKER);
+    EXPECT_EQ(readPage(html).join('\n').toStdString(), expected.trimmed().toStdString());
 }
 
 TEST(Escaping, MarkupAndRtfControlsAreEscapedAndOtherTextIsKeptAsItIs) {

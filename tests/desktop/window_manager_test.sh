@@ -149,9 +149,9 @@ xprop -id "$ID" WM_CLASS | grep -q "= \"[^\"]*\", \"$class\"$" ||
     fail "the window's class ($(xprop -id "$ID" WM_CLASS)) is not the menu entry's (\"$class\")"
 click_twips 1927 5977 # OK
 
-waitfor 50 has 372x438 || fail "no set-up screen"
+waitfor 50 has 372x478 || fail "no set-up screen"
 sleep 0.3
-has 372x438
+has 372x478
 centred set-up
 titled set-up
 setup=$ID

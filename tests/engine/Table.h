@@ -37,9 +37,7 @@ struct Table {
     // Brings back the table as saved, at the turn of `colour`.
     void restore(int colour) {
         state.colour = static_cast<int16_t>(colour);
-        state.restoring = 1;
-        referee->load();
-        state.restoring = 0;
+        referee->load(TableStart::Restore);
     }
     // Spins so that the pointer stops at the position, and waits for it.
     void spinTo(int position) {
@@ -67,9 +65,9 @@ struct Table {
     // drawn card shows in), "won in 12" (a one-player count).
     static std::string words(const TableEvent& e) {
         // In the order of Moment.
-        static const std::array<std::string, 13> names = {
-            "dealt", "turn",  "spin",     "stop ", "discard ", "wrong ", "draw ",
-            "up ",   "ended", "handover", "won",   "rules",    "| exit"};
+        static const std::array<std::string, 16> names = {
+            "dealt", "turn",     "spin", "stop ", "discard ", "wrong ",  "draw ", "up ",
+            "ended", "handover", "won",  "rules", "results",  "explain", "read",  "| exit"};
         const std::string& name = names.at(static_cast<size_t>(e.moment));
         switch (e.moment) {
             case Moment::SpinStopped:
@@ -84,6 +82,17 @@ struct Table {
                 return e.spins > 0 ? "won in " + std::to_string(e.spins) : name;
             case Moment::ExitAccepted:
                 return e.save ? "| exit, saving" : name;
+            case Moment::Explained: {
+                // "explain wrong 3 missed 5 6": the card pressed, the cards left.
+                std::string said = name + (e.slot >= 0 ? " wrong " + std::to_string(e.slot) : "");
+                for (int s = 0; s < SHOWN_SLOTS; ++s) {
+                    if (e.hand[s] != NO_CARD) {
+                        said += (said.find("missed") == std::string::npos ? " missed " : " ") +
+                                std::to_string(s);
+                    }
+                }
+                return said;
+            }
             default:
                 return name;
         }
@@ -98,6 +107,9 @@ struct Table {
             "the engine's table (tests/engine/Table.h)",
             {{"load", "load", "the table opened, as a new or a saved game", acts(&Table::load)},
              {"deal", "deal", "the table opened, and the deal waited out", acts(&Table::load)},
+             {"reopen", "reopen",
+              "the table opened on the game in the state, as a save is taken up",
+              acts(&Table::reopen)},
              {"spin", "spin 8", "a spin to position 8, waited out", acts(&Table::spin)},
              {"spinbutton", "spinbutton 20", "Spin pressed (for a spin of 20 steps), no wait",
               acts(&Table::spinButton)},
@@ -105,6 +117,7 @@ struct Table {
              {"pack", "pack", "the pack clicked", acts(&Table::pack)},
              {"next", "next", "Next Player pressed", acts(&Table::press)},
              {"rules", "rules", "The Rules pressed", acts(&Table::press)},
+             {"results", "results", "Results pressed", acts(&Table::press)},
              {"newgame", "newgame", "New Game pressed", acts(&Table::press)},
              {"exit", "exit", "Exit pressed", acts(&Table::press)},
              {"wait", "wait 400", "400 milliseconds go by", acts(&Table::wait)},
@@ -151,9 +164,10 @@ private:
         };
     }
     void load(const Step& step) {
-        referee->load();
+        referee->load(TableStart::Deal);
         scheduler.advance(step.verb() == "deal" ? timerInterval(TimerId::DealDelay) : 0);
     }
+    void reopen(const Step&) { referee->load(TableStart::Restore); }
     void spin(const Step& step) { spinTo(step.number(0)); }
     void spinButton(const Step& step) {
         if (step.number(0) >= 0) {
@@ -167,6 +181,7 @@ private:
         const std::string& verb = step.verb();
         referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
                                : verb == "rules"   ? TableButton::Rules
+                               : verb == "results" ? TableButton::Results
                                : verb == "newgame" ? TableButton::NewGame
                                                    : TableButton::Exit);
     }

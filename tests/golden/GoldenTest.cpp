@@ -8,16 +8,21 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "assets/AssetLook.h"
+#include "assets/DialPainter.h"
+#include "engine/Lesson.h"
 #include "language/Language.h"
+#include "platform/PictureBox.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
-#include "screens/ResultsScreen.h"
+#include "results/ResultsScreen.h"
+#include "results/TeacherReport.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
-#include "screens/TeacherReport.h"
 #include "screens/TitleScreen.h"
+#include "table/DialArt.h"
 #include "tests/platform/WorkingFolder.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
@@ -26,11 +31,31 @@
 namespace zandoli::testing {
 namespace {
 
+// Black where the two pictures agree, the difference where they do not.
+QImage difference(const QImage& seen, const QImage& expected) {
+    QImage diff = seen;
+    QPainter painter(&diff);
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.drawImage(0, 0, expected);
+    return diff;
+}
+
 // Pixels whose channels all lie within 8 of the picture's count as the same,
 // and one in a hundred thousand may differ: room for a rounding in a picture
 // decoder, never for a control out of place or a one-pixel line gone (a
-// 1024 x 768 picture allows 7 pixels). On a mismatch the grab and the
-// difference are left in the build folder.
+// 1024 x 768 picture allows 7 pixels).
+long differing(const QImage& diff) {
+    const auto* pixels = reinterpret_cast<const QRgb*>(diff.constBits());
+    return std::count_if(pixels, pixels + diff.width() * diff.height(), [](QRgb d) {
+        return std::max({qRed(d), qGreen(d), qBlue(d)}) > 8;
+    });
+}
+bool alike(const QImage& diff) {
+    return differing(diff) <= diff.width() * diff.height() / 100'000;
+}
+
+// A grab against the picture kept; on a mismatch the grab and the difference
+// are left in the build folder.
 void looksLikeGolden(const QImage& picture, const QString& name) {
     const QImage seen = picture.convertToFormat(QImage::Format_RGB32);
     const QString golden = QStringLiteral(ZANDOLI_GOLDEN_DIR "/%1.png").arg(name);
@@ -40,22 +65,13 @@ void looksLikeGolden(const QImage& picture, const QString& name) {
     }
     const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(seen.size(), expected.size()) << golden.toStdString();
-    // Black where the two agree, the difference where they do not.
-    QImage diff = seen;
-    QPainter painter(&diff);
-    painter.setCompositionMode(QPainter::CompositionMode_Difference);
-    painter.drawImage(0, 0, expected);
-    painter.end();
-    const auto* pixels = reinterpret_cast<const QRgb*>(diff.constBits());
-    const auto differing = std::count_if(pixels, pixels + diff.width() * diff.height(), [](QRgb d) {
-        return std::max({qRed(d), qGreen(d), qBlue(d)}) > 8;
-    });
-    if (differing > seen.width() * seen.height() / 100'000) {
+    const QImage diff = difference(seen, expected);
+    if (!alike(diff)) {
         const QString out = ZANDOLI_GOLDEN_OUT "/" + name;
         seen.save(out + "-seen.png");
         diff.save(out + "-diff.png");
-        ADD_FAILURE() << differing << " pixels differ from " << golden.toStdString() << "; see "
-                      << out.toStdString() << "-seen.png and -diff.png";
+        ADD_FAILURE() << differing(diff) << " pixels differ from " << golden.toStdString()
+                      << "; see " << out.toStdString() << "-seen.png and -diff.png";
     }
 }
 
@@ -90,7 +106,8 @@ TEST_F(Golden, TitleSetUpAndRules) {
 // of 0.1, 0.25 and 0.75).
 TEST_F(Golden, TablesDealtSpunWonAndRestored) {
     Harness four(4);
-    four.table.show();  // the cards are being shuffled: only the title and the buttons show
+    four.table.open(
+        TableStart::Deal);  // the cards are being shuffled: only the title and the buttons show
     looksLikeGolden(four.table.window(), "table-four-dealing");
     four.clock.advance(timerInterval(TimerId::DealDelay));
     // Where the window stands no grab shows: centred on the 1280 x 1024 display.
@@ -127,6 +144,56 @@ TEST_F(Golden, TablesDealtSpunWonAndRestored) {
         Harness restored(4);
         restored.restore({0, 4, 11, 15, 22, 24, 25, 32, 27, 36, 46, 47}, 2);
         looksLikeGolden(restored.table.window(), name);
+    }
+    units::setScale(1);
+}
+
+// A lesson of halves and quarters, in decimals and tiles: its spinner shows
+// a half and a quarter in turn where the standard one shows its shapes, on a
+// dial painted as the game runs. Stopped on position 4, which shows nine
+// tenths on the standard spinner, its close-up is the built quarter's.
+TEST_F(Golden, TableOfALessonSpun) {
+    Harness lesson(4);
+    const Deck deck = *lessonDeck({0.5, 0.25}, {CardKind::Decimal, CardKind::Tile});
+    lesson.table.open(TableStart::Deal, GameSettings{false, deck});
+    lesson.clock.advance(timerInterval(TimerId::DealDelay));
+    lesson.spinTo(4);
+    EXPECT_EQ(lesson.w<PictureBox>(QStringLiteral("closeup"))->pictureName().toStdString(),
+              "Images\\zandolic10.jpg");
+    looksLikeGolden(lesson.table.window(), "table-lesson-spun");
+    // The standard spinner keeps the files the build drew.
+    Harness standard(4);
+    standard.startNewGame();
+    standard.spinTo(4);
+    EXPECT_EQ(standard.w<PictureBox>(QStringLiteral("dial"))->pictureName().toStdString(),
+              "Images\\zandolit04.jpg");
+    EXPECT_EQ(standard.w<PictureBox>(QStringLiteral("closeup"))->pictureName().toStdString(),
+              "Images\\zandolic04.jpg");
+}
+
+// Each dial of a spin painted as a step, over the wheel, is the dial painted
+// whole, at full screen's scale on 1920 x 1080: the lit segment's glow and
+// the pointer's shadow fall inside what a step paints. Likewise the dial at
+// rest.
+TEST_F(Golden, PaintedStepsAreTheWholeDial) {
+    const double scale = 1.40625;
+    units::setScale(scale);
+    const SpinnerValues spinner =
+        lessonDeck({0.3, 0.75}, {CardKind::Percent, CardKind::Tile})->spinner;
+    for (int position = -1; position < SPIN_POSITIONS; ++position) {
+        const QImage step =
+            dialArt::dial(spinner, position < 0 ? std::nullopt : std::optional(position))
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(step.size(), QSize(563, 563));
+        QImage whole(step.size(), QImage::Format_RGB32);
+        whole.fill(look::TABLE);
+        QPainter painter(&whole);
+        painter.scale(scale, scale);
+        paintDial(painter, DialScene{std::max(position, 0), position, true, spinner});
+        painter.end();
+        const QImage diff = difference(step, whole);
+        EXPECT_TRUE(alike(diff)) << differing(diff) << " pixels differ at position " << position;
     }
     units::setScale(1);
 }

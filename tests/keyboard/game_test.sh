@@ -6,6 +6,7 @@
 # (half a minute or more); ctest runs it as a system test, when
 # ZANDOLI_SYSTEM_TESTS=1 asks for it. Skipped (77) where a tool is missing.
 # Usage: game_test.sh <folder of zandoli, Images/, wav/> press|keys [tree file]
+# With ZANDOLI_EXPLAIN=true, the wrong card is explained and waits for Space.
 set -u
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 RUN=$(cd "$1" && pwd)
@@ -42,6 +43,10 @@ start_accessibility_bus "$work/bus.log" || fail "no accessibility bus"
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"
 cd "$work" || fail "no working folder"
+# Explain Mistakes as ZANDOLI_EXPLAIN says: off unless asked, so that a wrong
+# card hands over after three seconds, as the game always did.
+mkdir -p "$work/config/zandoli"
+printf '[General]\nexplainMistakes=%s\n' "${ZANDOLI_EXPLAIN:-false}" >"$work/config/zandoli/zandoli.ini"
 # The game in English whatever this desktop speaks or a user chose before:
 # the script reads the English names.
 XDG_CONFIG_HOME="$work/config" LANGUAGE= LC_ALL=C.UTF-8 \

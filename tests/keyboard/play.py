@@ -20,7 +20,10 @@ description then reads the news:
   a turn begins        Spin, reading the turn caption
   the spin stops       the first card, or the pack for the star on blue,
                        reading "spinner: <result>"
-  a wrong card         the message, reading TURN OVER
+  a wrong card         the message, reading TURN OVER; or, with Explain Mistakes
+                       on (ZANDOLI_EXPLAIN=true), OK under the explanation,
+                       reading its sentence and both values in words; the
+                       turn waits for OK, and passes on Space or its Press
   a win                New Game, reading the win caption
 
 Usage: play.py press|keys [file for the accessible tree of the dealt table]
@@ -39,6 +42,7 @@ from atspi import (Failure, describe, dump, fail, find, game, log, one, press, s
                    showing_window, wait_for)
 
 MODE = sys.argv[1]
+EXPLAIN = os.environ.get("ZANDOLI_EXPLAIN") == "true"
 TREE_FILE = sys.argv[2] if len(sys.argv) > 2 else None
 # The game runs in this script's working folder and saves there.
 SAVE = "lastgame.inf"
@@ -280,12 +284,15 @@ class Game:
                 self.since = time.monotonic()
                 log("  wrong card %s at %.2f" % (describe(bad[0]), self.since))
                 act(bad[0])
+                self.sizes[colour] = len(hand)
+                if EXPLAIN:
+                    self.read_explanation(bad[0])
+                    return False
                 message = "YOU HAVE MADE AN INCORRECT CHOICE"
                 expect_told("a wrong card", lambda: next(iter(find(
                     table_window(), pyatspi.ROLE_LABEL, message)), None), "TURN OVER",
                     self.since)
                 self.since = time.monotonic()
-                self.sizes[colour] = len(hand)
                 wait_for("the hand-over", lambda: turn_caption() != "TURN OVER", 10)
                 return False
             for card in good:
@@ -302,6 +309,24 @@ class Game:
                 key("n")
         self.since = min(self.since, time.monotonic())
         return False
+
+    def read_explanation(self, card):
+        """The wrong card's explanation: OK takes the focus and reads the
+        sentence with the card in words; the turn waits past the old three
+        seconds for it, and passes on Space (or OK's Press)."""
+        ok = wait_for("the explanation", lambda: next(iter(find(
+            table_window(), BUTTON, "OK")), None), 5)
+        expect_told("a wrong card explained", lambda: ok, "Your card", self.since)
+        description = ok.description
+        if card.name not in description or "The shaded part is" not in description:
+            fail("the explanation reads %r, without the card %r" % (description, card.name))
+        log("  explained: %s" % description)
+        time.sleep(4)
+        if turn_caption() != "TURN OVER":
+            fail("the turn passed before the explanation was read: %r" % turn_caption())
+        self.since = time.monotonic()
+        act(ok)
+        wait_for("the hand-over", lambda: turn_caption() != "TURN OVER", 5)
 
     @staticmethod
     def drawn_card(caption, held):

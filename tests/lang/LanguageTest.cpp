@@ -16,6 +16,7 @@
 #include "language/Language.h"
 #include "language/RulesText.h"
 #include "platform/Platform.h"
+#include "screens/CommandLine.h"
 #include "screens/RulesScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "screens/SetupScreen.h"
@@ -172,8 +173,10 @@ private:
     }
     std::string choose(const Step& step) {
         const std::string line = "zandoli " + step.word(0) + " " + step.word(1);
-        return language::choose(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts))
-            .toStdString();
+        const commandLine::Reading reading =
+            commandLine::read(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts));
+        return reading.request ? language::choose(reading.request->language).toStdString()
+                               : "not read: " + reading.error.toStdString();
     }
     // On disk, in the file the user's choices go to. Qt finds that file
     // once a run, so it may lie in an earlier part's folder.

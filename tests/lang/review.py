@@ -39,7 +39,8 @@ def messages(ts):
 
 
 def cells(line):
-    return [cell.strip() for cell in line.strip().strip("|").split(" | ")]
+    # A text's own spaces at either end are kept: only "| " and " |" frame it.
+    return line.rstrip()[2:-2].split(" | ")
 
 
 def rows(review):

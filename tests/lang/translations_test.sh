@@ -4,7 +4,8 @@
 # unfinished, vanished or obsolete and changes nothing; every translation
 # keeps the placeholders (%1, %n) of its English; and no string that reads
 # like words is left outside the translation system; and no translation uses
-# a word its glossary (translations/zandoli_<code>.glossary) avoids.
+# a word its glossary (translations/zandoli_<code>.glossary) avoids; and every
+# translated message is listed, as it now reads, in its language's review.
 # The build passes lupdate's options and the sources it reads, as the
 # update_translations target uses them:
 #   translations_test.sh <source dir> <lupdate> <option>... -- <source>...
@@ -20,7 +21,7 @@ done
 shift
 sources=("$@")
 here=$(dirname "${BASH_SOURCE[0]}")
-folders=(language assets platform table screens)
+folders=(language assets platform table results screens)
 
 tmp=$(mktemp -d /tmp/zandoli-translations.XXXXXX)
 trap 'rm -rf "$tmp"' EXIT
@@ -61,5 +62,8 @@ sys.exit(bad)
 PY
 
 python3 "$here/glossary.py" "$src" || fail=1
+# Every message has been read by a teacher of its language: a new or reworded
+# one cannot ship without its row in translations/review_<code>.md.
+python3 "$here/review.py" check "$src" || fail=1
 python3 "$here/untranslated.py" "$src" "$here/untranslated-allowed.txt" "${folders[@]}" || fail=1
 exit $fail

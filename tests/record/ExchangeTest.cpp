@@ -1,18 +1,22 @@
 // A class on several machines, as exchange.txt plays it: the whole record
 // exported and merged into another, twice without a duplicate; damaged and
 // hostile files refused whole; names kept as data; the choices as CSV; the
-// report's pupils.
+// report's pupils. bounds.txt plays the edges of each value's range,
+// paths.txt files and folders named with quotes, and unreadable.txt records
+// that are there but cannot be read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "record/Columns.h"
 #include "record/Exchange.h"
 #include "record/Report.h"
-#include "record/Schema.h"
+#include "record/ResultsReader.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
@@ -22,6 +26,19 @@ namespace {
 
 using exchange::exportRecord;
 using exchange::importRecord;
+
+// TMPDIR as it was before a part, set again after it.
+struct TemporaryFolder {
+    ~TemporaryFolder() {
+        if (wasSet) {
+            qputenv("TMPDIR", saved);
+        } else {
+            qunsetenv("TMPDIR");
+        }
+    }
+    bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
+    QByteArray saved = qgetenv("TMPDIR");
+};
 
 // A folder of records and files; the steps are listed at the top of exchange.txt.
 class ExchangePlayer {
@@ -37,6 +54,8 @@ public:
               &ExchangePlayer::move},
              {"csv", "csv a.sqlite F", "every choice written to F: what it said",
               &ExchangePlayer::move},
+             {"counted", "counted", "the games the last export or import added and knew",
+              &ExchangePlayer::counted},
              {"exists", "exists F", "whether F is there", &ExchangePlayer::exists},
              {"sql", "sql F STATEMENT", "the statement run by another program",
               &ExchangePlayer::sql},
@@ -48,11 +67,23 @@ public:
              {"lines", "lines F", "how many lines F has", &ExchangePlayer::lines},
              {"line", "line F 4", "line 4 of F, past the game's uid", &ExchangePlayer::lines},
              {"pupils", "pupils a.sqlite week 1000 Ana",
-              "the report's pupils (of that week, or one)", &ExchangePlayer::pupils},
+              "the report's pupils (of that week or term, or one), or \"unreadable\"",
+              &ExchangePlayer::pupils},
+             {"results", "results a.sqlite",
+              "the latest game as the results screen reads it, \"none\" or \"unreadable\"",
+              &ExchangePlayer::results},
+             {"forget", "forget a.sqlite", "whether every game could be forgotten",
+              &ExchangePlayer::forget},
+             {"break", "break a.sqlite", "the file overwritten with what is no database",
+              &ExchangePlayer::broken},
+             {"temporary", "temporary Mrs O'Neil's class",
+              "the temporary files of the rest of the part in a folder of that name",
+              &ExchangePlayer::temporary},
              {"week", "week start 1000", "where the week begins", &ExchangePlayer::weekStart},
              {"period", "period term", "a period's name understood, or \"none\"",
               &ExchangePlayer::period},
-             {"refuse", "refuse write F TEXT", "F imported and refused: the reason",
+             {"refuse", "refuse write F TEXT",
+              "F (write, half, huge, largest, sql, missing) imported and refused: the reason",
               [](ExchangePlayer& player, const Step& step) {
                   return player.refuse(step.rest());
               }}});
@@ -72,10 +103,14 @@ private:
     std::string move(const Step& step) {
         const std::string& verb = step.verb();
         const QString from = file(step), to = file(step, 1);
-        const exchange::Outcome done = verb == "export"   ? exportRecord(from, to)
-                                       : verb == "import" ? importRecord(from, to)
-                                                          : report::exportChoices(from, to, {});
-        return said((done.ok ? "" : "failed: ") + done.message);
+        last_ = verb == "export"   ? exportRecord(from, to)
+                : verb == "import" ? importRecord(from, to)
+                                   : report::exportChoices(from, to, {});
+        return said((last_.ok ? "" : "failed: ") + last_.message);
+    }
+    std::string counted(const Step&) const {
+        return "added " + std::to_string(last_.gamesAdded) + ", known " +
+               std::to_string(last_.gamesKnown);
     }
     std::string exists(const Step& step) { return QFile::exists(file(step)) ? "yes" : "no"; }
     // An export is left read-only; another program may change that.
@@ -109,14 +144,43 @@ private:
         return (step.word(1) == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
     }
     std::string pupils(const Step& step) {
-        const report::Period period =
-            step.word(1) == "week" ? week(std::stoll(step.rest(2))) : report::Period{};
+        const report::Period period = step.word(1) == "week"   ? week(std::stoll(step.rest(2)))
+                                      : step.word(1) == "term" ? term(std::stoll(step.rest(2)))
+                                                               : report::Period{};
         const QString pupil = QString::fromStdString(step.rest(2)).section(' ', 1);
+        const auto read = report::readPupils(file(step), period, pupil);
         std::vector<std::string> lines;
-        for (const report::Pupil& p : report::readPupils(file(step), period, pupil)) {
+        for (const report::Pupil& p : read.value) {
             lines.push_back(pupilLine(p));
         }
-        return joined(lines);
+        return read.failed() ? "unreadable" : joined(lines);
+    }
+    // The latest game as the results screen reads it: when it started, and
+    // each player's name ("-" for a colour).
+    std::string results(const Step& step) const {
+        const ResultsReader::Found read = ResultsReader(file(step)).latest();
+        if (read.failed() || !read.value) {
+            return read.failed() ? "unreadable" : "none";
+        }
+        std::string line = "started " + std::to_string(read.value->startedMs);
+        for (const PlayerResults& player : read.value->players) {
+            line += " | " + (player.name.empty() ? "-" : player.name);
+        }
+        return line;
+    }
+    std::string forget(const Step& step) const {
+        return ResultsReader(file(step)).forgetAll() ? "yes" : "no";
+    }
+    std::string broken(const Step& step) const {
+        return writeBytes(file(step), "this is no database\n") ? "" : "not written";
+    }
+    // TMPDIR made a folder of that name in the part's folder, for the rest
+    // of the part.
+    std::string temporary(const Step& step) {
+        const QString folder = path(step.rest());
+        EXPECT_TRUE(QDir().mkpath(folder));
+        qputenv("TMPDIR", folder.toUtf8());
+        return "";
     }
     std::string weekStart(const Step& step) {
         return std::to_string(week(step.number(1)).fromMs - PLANTED_START_MS);
@@ -130,6 +194,10 @@ private:
     // The week up to `ms` after the second of the weekly planted games.
     static report::Period week(int64_t ms) {
         return report::periodOf(report::PeriodKind::Week, PLANTED_START_MS + 7 * 86'400'000 + ms);
+    }
+    // The term of the day that many days after the first planted game.
+    static report::Period term(int64_t days) {
+        return report::periodOf(report::PeriodKind::Term, PLANTED_START_MS + days * 86'400'000);
     }
     // A pupil on one line: colour, results as resultsLine() gives them, the
     // games, and each week's Monday with its matched/wrong/missed.
@@ -174,7 +242,7 @@ private:
                              "ON g.id = event.game ORDER BY 1, event.id"),
               QStringLiteral("SELECT g.uid, t.colour, t.%1 FROM tally t JOIN game g ON g.id = "
                              "t.game ORDER BY 1, 2")
-                  .arg(recordSchema::tallyColumns().replace(", ", ", t."))}) {
+                  .arg(recordColumns::tallyCounts().join(", t."))}) {
             const Rows rows = readRows(file, sql);
             all.insert(all.end(), rows.begin(), rows.end());
         }
@@ -193,11 +261,12 @@ private:
             EXPECT_TRUE(writeBytes(file, text.replace("\\n", "\n").toUtf8()));
         } else if (verb == "half") {
             EXPECT_TRUE(writeBytes(file, good.first(good.size() / 2)));
-        } else if (verb == "huge") {
+        } else if (verb == "huge" || verb == "largest") {
+            // The README's limit, 256 MiB, and a byte more.
             QFile huge(file);
             EXPECT_TRUE(huge.open(QIODevice::WriteOnly));
             huge.write(QByteArray("SQLite format 3", 16));
-            EXPECT_TRUE(huge.resize(exchange::MAX_IMPORT_BYTES + 1));
+            EXPECT_TRUE(huge.resize(256LL * 1024 * 1024 + (verb == "huge" ? 1 : 0)));
         } else if (verb == "sql") {
             EXPECT_TRUE(QFile::copy(path("good.zandoli"), file));
             EXPECT_EQ(runSql(file, text.split(" | ")), "") << step;
@@ -213,11 +282,19 @@ private:
     }
 
     QTemporaryDir dir_;
+    TemporaryFolder temporary_;
+    exchange::Outcome last_;
 };
 
-// Each part ends as its steps say.
+// Each part ends as its steps say. bounds.txt: a value past its range is
+// refused and the last within it merged. paths.txt: quotes in the names of
+// files and folders are names. unreadable.txt: a record that cannot be read
+// says so, where a missing one holds no game.
 [[maybe_unused]] const bool registered =
-    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt") &&
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/bounds.txt") &&
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/paths.txt") &&
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/unreadable.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

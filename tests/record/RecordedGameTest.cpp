@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "record/Columns.h"
 #include "record/RecordStore.h"
 #include "record/Recorder.h"
-#include "record/Schema.h"
 #include "tests/engine/Table.h"
 #include "tests/record/RecordFile.h"
 #include "tests/support/Transcript.h"
@@ -60,9 +60,9 @@ private:
     }
     std::string tallies(const Step&) const {
         const QString tallies = QStringLiteral("SELECT colour, %1 FROM tally ORDER BY colour")
-                                    .arg(recordSchema::tallyColumns());
+                                    .arg(recordColumns::tallyColumns());
         const Rows kept = readRows(store.path(), tallies);
-        return runSql(store.path(), {recordSchema::tallyOf(QStringLiteral("1"))}).empty() &&
+        return runSql(store.path(), {recordColumns::tallyOf(QStringLiteral("1"))}).empty() &&
                        readRows(store.path(), tallies) == kept && kept.size() == 2
                    ? "yes"
                    : "no";

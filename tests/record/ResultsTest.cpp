@@ -31,7 +31,7 @@ public:
              {"miss", "miss 21000 1 2 47", "at 21000 ms, in turn 1, on position 2, 47 passed by",
               &ResultsPlayer::miss},
              {"close", "close", "the store and the reader closed", &ResultsPlayer::close},
-             {"latest", "latest", "the game the screen opens on, or \"none\"",
+             {"latest", "latest", "the game the screen opens on, \"none\" or \"unreadable\"",
               &ResultsPlayer::browse},
              {"earlier", "earlier", "the start of the game before the one read, or \"none\"",
               &ResultsPlayer::browse},
@@ -72,11 +72,15 @@ private:
     }
     std::string browse(const Step& step) {
         const std::string& verb = step.verb();
-        const auto found = verb == "latest"    ? reader().latest()
-                           : verb == "earlier" ? reader().before(shown_.value().id)
-                                               : reader().after(shown_.value().id);
+        const auto read = verb == "latest"    ? reader().latest()
+                          : verb == "earlier" ? reader().before(shown_.value().id)
+                                              : reader().after(shown_.value().id);
+        const std::optional<GameResults>& found = read.value;
         shown_ = found ? found : shown_;
-        return !found ? "none" : verb == "latest" ? summary(*found) : summary(*found, false);
+        return read.failed()      ? "unreadable"
+               : !found           ? "none"
+               : verb == "latest" ? summary(*found)
+                                  : summary(*found, false);
     }
     std::string player(const Step& step) {
         return resultsLine(shown_.value().players.at(size_t(step.number(0))));

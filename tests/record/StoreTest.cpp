@@ -1,13 +1,15 @@
 // The record on disk, as store.txt plays it: where it lives, what a round
 // trip keeps, a record of the first version taken up, a damaged file set
 // aside, a locked, read-only or full one left alone, and the file as the
-// sqlite3 tool reads it.
+// sqlite3 tool reads it; midway.txt, a file that fails only as rows are
+// written: found damaged, or held by another copy.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
 #include <filesystem>
 #include <map>
+#include <utility>
 
 #include <QDir>
 #include <QProcess>
@@ -27,12 +29,27 @@
 namespace zandoli::testing {
 namespace {
 
+// The record's warnings since they were last counted, still printed.
+int warnings = 0;
+QtMessageHandler printed = nullptr;
+void countWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    warnings += type == QtWarningMsg && message.startsWith("zandoli: ") ? 1 : 0;
+    if (printed != nullptr) {
+        printed(type, context, message);
+    }
+}
+
 // A user whose data folder is a fresh temporary one; the steps are listed
 // at the top of store.txt.
 class StorePlayer {
 public:
-    StorePlayer() { QDir().mkpath(folder()); }
+    StorePlayer() {
+        QDir().mkpath(folder());
+        printed = qInstallMessageHandler(countWarnings);
+        warnings = 0;
+    }
     ~StorePlayer() {
+        qInstallMessageHandler(printed);
         if (other_.isValid()) {
             other_.close();
         }
@@ -51,13 +68,20 @@ public:
              {"path", "path", "the store's file, in the data folder", &StorePlayer::path},
              {"write", "write NAME garbage", "the file made empty, garbage, saved or version-1",
               &StorePlayer::writeFile},
+             {"spoil", "spoil game",
+              "the first page of the record's table of games (or \"event\") overwritten by text",
+              &StorePlayer::spoilTable},
+             {"warned", "warned", "how many warnings the record gave since the last count",
+              &StorePlayer::warned},
              {"same", "same NAME", "whether the file holds the bytes last written or kept",
               &StorePlayer::same},
              {"keep", "keep NAME", "the file's bytes kept as they are now", &StorePlayer::same},
              {"files", "files but the log", "the folder's files (but the -wal and -shm files)",
               &StorePlayer::files},
              {"rows", "rows SQL", "the record's rows joined by \" / \"", &StorePlayer::ask},
-             {"results", "results", "Blue's results in the latest game", &StorePlayer::ask},
+             {"results", "results",
+              "Blue's results in the latest game, \"no game\" or \"unreadable\"",
+              &StorePlayer::ask},
              {"sqlite3", "sqlite3 SQL", "what the sqlite3 command prints", &StorePlayer::ask},
              {"lock", "lock", "the record held in another connection's transaction",
               &StorePlayer::lockRecord},
@@ -110,6 +134,11 @@ private:
         }
         return dated(files);
     }
+    std::string spoilTable(const Step& step) {
+        spoil(QString::fromStdString(step.rest()));
+        return "";
+    }
+    std::string warned(const Step&) { return std::to_string(std::exchange(warnings, 0)); }
     std::string lockRecord(const Step& step) {
         lock(step.verb() == "lock", QString::fromStdString(step.rest()));
         return "";
@@ -152,6 +181,18 @@ private:
         ASSERT_TRUE(writeBytes(path, bytes));
         written_[name] = bytes;
     }
+    // The first page of a table in the record overwritten by text, the rest
+    // of the file, its version and its schema left as they were.
+    void spoil(const QString& table) {
+        const int size = std::stoi(readRows(file(), "PRAGMA page_size").at(0));
+        const int page = std::stoi(
+            readRows(file(), "SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'")
+                .at(0));
+        QByteArray bytes = readBytes(file());
+        bytes.replace(qsizetype{page - 1} * size, size,
+                      QByteArray("this is no database\n").repeated(size).left(size));
+        ASSERT_TRUE(writeBytes(file(), bytes));
+    }
     std::string ask(const Step& step) const {
         const std::string& verb = step.verb();
         const QString sql = QString::fromStdString(step.rest());
@@ -159,8 +200,10 @@ private:
             return joined(readRows(file(), sql));
         }
         if (verb == "results") {
-            const std::optional<GameResults> latest = ResultsReader(file()).latest();
-            return latest ? resultsLine(latest->players[0]) : "no game";
+            const ResultsReader::Found latest = ResultsReader(file()).latest();
+            return latest.failed() ? "unreadable"
+                   : latest.value  ? resultsLine(latest.value->players[0])
+                                   : "no game";
         }
         QProcess tool;
         tool.start(QStandardPaths::findExecutable("sqlite3"), {"-batch", file(), sql});
@@ -233,9 +276,11 @@ private:
     QSqlDatabase other_;
 };
 
-// Every record on disk ends as its steps say.
+// Every record on disk ends as its steps say, and so does a record that
+// fails as rows are written (midway.txt).
 [[maybe_unused]] const bool registered =
-    registerTranscript<StorePlayer>(ZANDOLI_RECORD_DATA "/store.txt");
+    registerTranscript<StorePlayer>(ZANDOLI_RECORD_DATA "/store.txt") &&
+    registerTranscript<StorePlayer>(ZANDOLI_RECORD_DATA "/midway.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

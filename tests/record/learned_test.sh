@@ -43,9 +43,10 @@ start_accessibility_bus "$work/bus.log" || fail "no accessibility bus"
 ln -s "$RUN/Images" "$work/Images"
 ln -s "$RUN/wav" "$work/wav"
 cd "$work" || fail "no working folder"
-# The players' names, as the set-up screen's Names keeps them.
+# The players' names, as the set-up screen's Names keeps them, and Explain
+# Mistakes off: the script waits for the wrong card's hand-over on its timer.
 mkdir -p "$work/config/zandoli"
-printf '[names]\n0=Ana\n1=Ben\n' >"$work/config/zandoli/zandoli.ini"
+printf '[General]\nexplainMistakes=false\n[names]\n0=Ana\n1=Ben\n' >"$work/config/zandoli/zandoli.ini"
 # In English whatever this desktop speaks: the script reads the English names.
 XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" LANGUAGE= LC_ALL=C.UTF-8 \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \

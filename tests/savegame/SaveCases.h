@@ -25,7 +25,7 @@ inline constexpr int16_t SENTINEL = -7;
 // The state is nothing but 16-bit fields, so it can be filled as an array.
 inline GameState sentinel() {
     static_assert(sizeof(GameState) ==
-                  sizeof(int16_t) * (3 + 2 * PLAYER_SLOTS * HAND_SLOTS + PLAYER_SLOTS + 8));
+                  sizeof(int16_t) * (2 + 2 * PLAYER_SLOTS * HAND_SLOTS + PLAYER_SLOTS + 8));
     GameState s;
     std::fill_n(reinterpret_cast<int16_t*>(&s), sizeof(s) / sizeof(int16_t), SENTINEL);
     return s;

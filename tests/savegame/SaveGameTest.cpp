@@ -12,9 +12,9 @@ namespace zandoli::savegame {
 namespace {
 
 // What a read of a save of `s` gives a sentinel state: the fields the file
-// does not hold (restoring, player 4, slot 12) stay untouched.
+// does not hold (player 4, slot 12) stay untouched.
 GameState onlySaved(GameState s) {
-    s.restoring = s.handSize[4] = SENTINEL;
+    s.handSize[4] = SENTINEL;
     s.hand[4] = s.turnHand[4] = sentinel().hand[4];
     for (int p = 0; p < 4; ++p) {
         s.hand[p][12] = s.turnHand[p][12] = SENTINEL;
@@ -31,12 +31,11 @@ TEST(SaveFormat, AMidGameSaveIsWrittenByteForByteAndReadBack) {
     // The restored game is the start of Blue's turn, the discard kept.
     testing::Table again(2);
     ASSERT_TRUE(parseSave(golden, again.state));
-    again.state.restoring = 1;
-    EXPECT_EQ(again.play("load"), "Blue to Play | spin | 9 10 12 13 14 | turn");
+    EXPECT_EQ(again.play("reopen"), "Blue to Play | spin | 9 10 12 13 14 | turn");
     // A save changed by hand so that Blue counts no cards shows none of those
-    // it holds (the table still restores: nothing clears the flag but the screens).
+    // it holds.
     again.state.handSize[0] = 0;
-    EXPECT_EQ(again.play("load"), "Blue to Play | spin | | turn");
+    EXPECT_EQ(again.play("reopen"), "Blue to Play | spin | | turn");
 }
 
 // Two games after each other at tables of one to four players, each turn

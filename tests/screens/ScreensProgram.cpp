@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <numeric>
@@ -11,10 +13,10 @@
 #include "engine/Pack.h"
 #include "platform/Platform.h"
 #include "record/RecordStore.h"
+#include "results/ReportScreen.h"
+#include "results/ResultsScreen.h"
 #include "savegame/SaveFile.h"
 #include "screens/Backdrop.h"
-#include "screens/ReportScreen.h"
-#include "screens/ResultsScreen.h"
 #include "screens/RulesScreen.h"
 #include "screens/SetupScreen.h"
 #include "screens/TitleScreen.h"
@@ -61,6 +63,8 @@ Program::Program() {
 
 Program::~Program() {
     setPlayerNames({"", "", "", ""});
+    choices::setKiosk(false);
+    choices::setLesson(everyValueLesson());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     screens_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -71,7 +75,7 @@ const testing::Vocabulary<Program>& Program::verbs() {
         "the program (tests/screens/ScreensProgram.cpp)",
         {{"only", "only 800x600", "the rest of the part only on that display (or about-page)",
           [](Program&, const Step& step) { return only(step); }},
-         {"state", "state", "players, sound, restoring, Hide Desktop, the start caption",
+         {"state", "state", "players, sound, Hide Desktop, the start caption",
           asks(&Program::gameState)},
          {"saved", "saved", "the game in lastgame.inf", asks(&Program::saved)},
          {"session", "session", "what the end of the session saved", asks(&Program::session)},
@@ -89,6 +93,8 @@ const testing::Vocabulary<Program>& Program::verbs() {
           acts(&Program::save)},
          {"plant", "plant alone", "the planted game (and a game of one after it)",
           acts(&Program::plant)},
+         {"break", "break", "the record overwritten by a line of text",
+          acts(&Program::breakRecord)},
          {"type", "type setup name0 \"Ana\\tMaria\"", "a box's new text (\\t, \\n)",
           acts(&Program::type)},
          {"text", "text setup name0", "a box's text, or its hint in brackets",
@@ -96,11 +102,15 @@ const testing::Vocabulary<Program>& Program::verbs() {
          {"names", "names", "the names the set-up keeps", asks(&Program::names)},
          {"seats", "seats", "the names of the last game in the record", asks(&Program::seats)},
          {"answer", "answer No", "the next question asked, answered", acts(&Program::answer)},
+         {"lesson", "lesson", "this user's lesson, as its file", asks(&Program::lesson)},
+         {"dialog", "dialog", "the dialog open over the screens, or \"none\"",
+          asks(&Program::dialog)},
+         {"kiosk", "kiosk", "the program locked as by --kiosk", acts(&Program::kiosk)},
          {"pages", "pages report", "the report's pages shown", asks(&Program::pages)},
          {"scale", "scale", "the scale screens are drawn at", asks(&Program::scale)},
          {"fullscreen", "fullscreen", "full screen switched on or off", acts(&Program::fullScreen)},
          {"remove", "remove FILE", "a file removed", acts(&Program::remove)},
-         {"set", "set sound 0", "sound, players, restoring or desktop set", acts(&Program::set)},
+         {"set", "set sound 0", "sound, players or desktop set", acts(&Program::set)},
          {"install", "install", "the Images folder a link to an installed one",
           acts(&Program::install)}});
     return verbs;
@@ -131,8 +141,8 @@ testing::Seen Program::only(const Step& step) {
 
 std::string Program::gameState(const Step&) {
     GameState& state = screens_->state();
-    return words({"players", state.numPlayers, "sound", state.playSound, "restoring",
-                  state.restoring, "desktop", screens_->hideDesktop, "start",
+    return words({"players", state.numPlayers, "sound", state.playSound, "desktop",
+                  screens_->hideDesktop, "start",
                   // Asked of a closed title, the caption would open it.
                   screens_->title().isLoaded() ? screens_->title().startCaption() : "-"});
 }
@@ -211,6 +221,18 @@ std::string Program::seats(const Step&) {
         testing::readRows(RecordStore::userPath(), "SELECT colour, name FROM seat"));
 }
 
+void Program::breakRecord(const Step&) {
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(RecordStore::userPath()).path()));
+    EXPECT_TRUE(testing::writeBytes(RecordStore::userPath(), "this is no database\n"));
+}
+
+std::string Program::lesson(const Step&) {
+    return QString::fromStdString(writeLesson(choices::lesson()))
+        .trimmed()
+        .replace('\n', QStringLiteral(" / "))
+        .toStdString();
+}
+
 void Program::answer(const Step& step) {
     answer_ = QString::fromStdString(step.word(0));
     answerer_.start(0);
@@ -224,10 +246,9 @@ void Program::remove(const Step& step) {
 void Program::set(const Step& step) {
     const std::string a = step.word(0);
     GameState& state = screens_->state();
-    (a == "sound"       ? state.playSound
-     : a == "players"   ? state.numPlayers
-     : a == "restoring" ? state.restoring
-                        : screens_->hideDesktop) = static_cast<int16_t>(step.number(1));
+    (a == "sound"     ? state.playSound
+     : a == "players" ? state.numPlayers
+                      : screens_->hideDesktop) = static_cast<int16_t>(step.number(1));
 }
 
 void Program::install(const Step&) {

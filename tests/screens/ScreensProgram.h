@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -11,9 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
-#include "screens/ReportScreen.h"
+#include "results/ReportScreen.h"
 #include "screens/ScreenRegistry.h"
 #include "tests/platform/SoundLog.h"
 #include "tests/platform/WorkingFolder.h"
@@ -68,6 +70,7 @@ private:
     // Dealt in pack order, the last colour to play.
     void save(const Step& step);
     void plant(const Step& step);
+    void breakRecord(const Step&);
     // The text between the quotes, with \t and \n for a tab and a new line.
     void type(const Step& step);
     // A box's text, or its hint in brackets while empty.
@@ -77,6 +80,13 @@ private:
     }
     std::string seats(const Step&);
     void answer(const Step& step);
+    // This user's lesson as its file is written, its lines joined by " / ".
+    std::string lesson(const Step&);
+    std::string dialog(const Step&) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return modal == nullptr ? "none" : modal->objectName().toStdString();
+    }
+    void kiosk(const Step&) { choices::setKiosk(true); }
     std::string pages(const Step&) { return std::to_string(screens_->report().shownPages()); }
     std::string scale(const Step&) { return QString::number(units::scale()).toStdString(); }
     void fullScreen(const Step&) { screens_->switchFullScreen(); }

@@ -68,7 +68,7 @@ waitfor 150 has 372 438 || fail "no title screen"
 clickAt 372 438 1927 5977  # OK
 waitfor 50 has 1280 1024 || fail "no backdrop"
 sleep 0.5
-clickAt 372 438 2167 5107  # 2 players
+clickAt 372 478 2167 5107  # 2 players
 waitfor 50 has 1024 768 || fail "no table"
 sleep 2.5                  # the deal delay
 

@@ -12,7 +12,7 @@ std::unique_ptr<Referee> refereeFor(int players, GameState& state, TableView& vi
 }
 
 void ScriptedPlayer::startNewGame() {
-    referee_.load();
+    referee_.load(TableStart::Deal);
     scheduler_.advance(timerInterval(TimerId::DealDelay));
 }
 

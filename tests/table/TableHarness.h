@@ -24,7 +24,7 @@ struct Harness {
     ~Harness() { table.unload(); }
 
     void startNewGame() {
-        table.show();
+        table.open(TableStart::Deal);
         clock.advance(timerInterval(TimerId::DealDelay));
     }
     // Opens the table on a saved game in which `colour` holds `cards` and
@@ -41,9 +41,7 @@ struct Harness {
         state.turnHand = state.hand;
         state.colour = static_cast<int16_t>(colour);
         state.turnOver = 1;
-        state.restoring = 1;
-        table.show();
-        state.restoring = 0;
+        table.open(TableStart::Restore);
     }
     template <class W = QWidget>
     W* w(const QString& name) {

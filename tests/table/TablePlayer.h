@@ -225,7 +225,7 @@ private:
     }
     // The table's window shown and active, as a player's would be.
     void show() {
-        rig_->table.show();
+        rig_->table.open(TableStart::Deal);
         activate();
     }
     void activate() {
