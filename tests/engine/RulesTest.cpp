@@ -8,6 +8,7 @@
 
 #include "engine/Pack.h"
 #include "tests/engine/Table.h"
+#include "tests/support/Transcript.h"
 
 namespace zandoli::testing {
 namespace {
@@ -19,9 +20,9 @@ TEST(Cards, ValuesMatchStrictlyWithinAThousandth) {
     EXPECT_FALSE(valuesMatch(0.5 + 0.001, 0.5) || valuesMatch(0.5 - 0.001, 0.5));
 }
 
-TEST(Spinner, SixteenPositionsEachWithItsValueAndPicturesAndSpinsOf17To48Steps) {
-    playTranscript(ZANDOLI_TRANSCRIPTS "/spinner.txt");
-}
+// Sixteen positions, each with its value and pictures, and spins of 17 to 48 steps.
+[[maybe_unused]] const bool spinner =
+    registerTranscript<Tables<>>(ZANDOLI_TRANSCRIPTS "/spinner.txt");
 
 // A generator at the top of its range swaps every position with the last:
 // each pass turns the pack one place, so 1000 passes turn it by 40 (1000 mod

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,8 +13,8 @@
 #include "tests/support/FixedRandom.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/ScriptedPlayer.h"
-#include "tests/support/Transcript.h"
 #include "tests/support/VirtualScheduler.h"
+#include "tests/support/Vocabulary.h"
 
 namespace zandoli::testing {
 
@@ -98,109 +97,51 @@ struct Table {
                 return name;
         }
     }
-    // Plays one step and returns the table line followed by what happened
-    // meanwhile, in words(). Steps: "load", "deal" (load and wait out the
-    // deal), "reopen" (the game in the state, as a save is taken up), "spin 8" (to position 8,
-    // waiting for the stop), "spinbutton" or "spinbutton 20" (a press for a spin of 20 steps, no
-    // wait), "click 3" (slot 3), "pack", "next", "rules", "newgame", "exit", "wait 400"
-    // (milliseconds), "restore 2 22 23" (colour 2's turn with cards 22, 23),
-    // "spins 22" (the saved count), "random 0.5" (the generator's next
-    // number), "always 0.5" (its number once none is queued). A save made by
-    // hand: "hand 2 22 23" (colour 2 holds cards 22 and 23), "discarded 2 1"
-    // (its turn has let go of slot 1), then "saved 2 1 0 1 5 40" brings back
-    // colour 2's turn with the flags of the red star, the draw and the turn
-    // over and the pack's top card 5 at position 40. "pointer" (its position, or "at rest"),
-    // "colour" (the caption's: a player's name, or "black"), "count", "title", "flags" (the turn's
-    // saved flags) and "slots 0" (the twelve slots of Blue's turn as a save keeps them) give only
-    // what they name.
-    std::string play(const std::string& step) {
-        view.events.clear();
-        std::istringstream in(step);
-        std::string verb;
-        std::vector<int> n;
-        in >> verb;
-        for (int i = 0; in >> i;) {
-            n.push_back(i);
-        }
-        n.resize(std::max<std::size_t>(n.size(), 2), -1);
-        const TableState& shown = view.state;
-        if (verb == "pointer") {
-            return shown.pointer ? std::to_string(*shown.pointer) : "at rest";
-        } else if (verb == "colour") {
-            std::string name = captionWords({CaptionKind::ToPlay, shown.player});
-            name = name.substr(0, name.find(' '));
-            std::transform(name.begin(), name.end(), name.begin(), ::tolower);
-            return shown.captionDark ? "black" : name;
-        } else if (verb == "count") {
-            return shown.spinCount ? std::to_string(*shown.spinCount) : "";
-        } else if (verb == "title") {
-            return shown.titleShown ? "shown" : "hidden";
-        } else if (verb == "flags") {
-            return "star " + std::to_string(state.starUsed) + ", drawn " +
-                   std::to_string(state.drawn) + ", turn over " + std::to_string(state.turnOver);
-        } else if (verb == "slots") {
-            std::string kept;
-            for (int s = 0; s < SHOWN_SLOTS; ++s) {
-                kept += (s ? " " : "") + std::to_string(state.turnHand[n[0]][s]);
-            }
-            return kept;
-        } else if (verb == "reopen") {
-            referee->load(TableStart::Restore);
-        } else if (verb == "load" || verb == "deal") {
-            referee->load(TableStart::Deal);
-            scheduler.advance(verb == "deal" ? timerInterval(TimerId::DealDelay) : 0);
-        } else if (verb == "spin") {
-            spinTo(n[0]);
-        } else if (verb == "spinbutton") {
-            if (n[0] >= 0) {
-                random.queue(FixedRandom::forSpinLength(n[0]));
-            }
-            referee->spinPressed();
-        } else if (verb == "click") {
-            referee->cardClicked(n[0]);
-        } else if (verb == "pack") {
-            referee->packClicked();
-        } else if (verb == "next" || verb == "rules" || verb == "results" || verb == "newgame" ||
-                   verb == "exit") {
-            referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
-                                   : verb == "rules"   ? TableButton::Rules
-                                   : verb == "results" ? TableButton::Results
-                                   : verb == "newgame" ? TableButton::NewGame
-                                                       : TableButton::Exit);
-        } else if (verb == "wait") {
-            scheduler.advance(n[0]);
-        } else if (verb == "restore" || verb == "hand") {
-            n.erase(std::remove(n.begin(), n.end(), -1), n.end());
-            hold(n[0], std::vector<int16_t>(n.begin() + 1, n.end()));
-            if (verb == "restore") {
-                restore(n[0]);
-            }
-        } else if (verb == "discarded") {
-            for (auto slot = n.begin() + 1; slot != n.end() && *slot >= 0; ++slot) {
-                state.turnHand[n[0]][*slot] = NO_CARD;
-                --state.handSize[n[0]];
-            }
-        } else if (verb == "saved") {
-            n.resize(6);
-            state.starUsed = static_cast<int16_t>(n[1]);
-            state.drawn = static_cast<int16_t>(n[2]);
-            state.turnOver = static_cast<int16_t>(n[3]);
-            state.topCard = static_cast<int16_t>(n[4]);
-            state.packPos = static_cast<int16_t>(n[5]);
-            restore(n[0]);
-        } else if (verb == "spins") {
-            state.spins = static_cast<int16_t>(n[0]);
-        } else if (verb == "random" || verb == "always") {
-            const double r = std::stod(step.substr(7));
-            verb == "random" ? random.queue(r) : random.setConstant(r);
-        } else {
-            throw std::invalid_argument(step);
-        }
-        std::string line = screen() + " |";
-        for (const TableEvent& e : view.events) {
-            line += " " + words(e);
-        }
-        return line;
+    // Plays one step and gives what it shows (the verbs are listed below).
+    std::string play(const std::string& step) { return verbs().play(*this, step).value(); }
+
+    // The steps, each giving what it names, or, when it acts, the table line
+    // followed by what happened meanwhile, in words().
+    static const Vocabulary<Table>& verbs() {
+        static const Vocabulary<Table> verbs(
+            "the engine's table (tests/engine/Table.h)",
+            {{"load", "load", "the table opened, as a new or a saved game", acts(&Table::load)},
+             {"deal", "deal", "the table opened, and the deal waited out", acts(&Table::load)},
+             {"reopen", "reopen",
+              "the table opened on the game in the state, as a save is taken up",
+              acts(&Table::reopen)},
+             {"spin", "spin 8", "a spin to position 8, waited out", acts(&Table::spin)},
+             {"spinbutton", "spinbutton 20", "Spin pressed (for a spin of 20 steps), no wait",
+              acts(&Table::spinButton)},
+             {"click", "click 3", "the card in slot 3 clicked", acts(&Table::click)},
+             {"pack", "pack", "the pack clicked", acts(&Table::pack)},
+             {"next", "next", "Next Player pressed", acts(&Table::press)},
+             {"rules", "rules", "The Rules pressed", acts(&Table::press)},
+             {"results", "results", "Results pressed", acts(&Table::press)},
+             {"newgame", "newgame", "New Game pressed", acts(&Table::press)},
+             {"exit", "exit", "Exit pressed", acts(&Table::press)},
+             {"wait", "wait 400", "400 milliseconds go by", acts(&Table::wait)},
+             {"restore", "restore 2 22 23", "colour 2's saved turn brought back, holding 22, 23",
+              acts(&Table::hand)},
+             {"hand", "hand 2 22 23", "colour 2 holds cards 22 and 23", acts(&Table::hand)},
+             {"discarded", "discarded 2 1", "colour 2's turn has let go of slot 1",
+              acts(&Table::discarded)},
+             {"saved", "saved 2 1 0 1 5 40",
+              "colour 2's turn back with star, draw, turn-over flags, top card, pack position",
+              acts(&Table::saved)},
+             {"spins", "spins 22", "the saved spin count", acts(&Table::spins)},
+             {"random", "random 0.5", "the generator's next number", acts(&Table::generator)},
+             {"always", "always 0.5", "the generator's number once none is queued",
+              acts(&Table::generator)},
+             {"pointer", "pointer", "the pointer's position, or \"at rest\"", &Table::pointer},
+             {"colour", "colour", "the caption's colour: a player's name, or \"black\"",
+              &Table::colour},
+             {"count", "count", "the one-player spin count", &Table::count},
+             {"title", "title", "whether the title shows", &Table::title},
+             {"flags", "flags", "the turn's saved flags", &Table::flags},
+             {"slots", "slots 0", "colour 0's twelve slots as a save keeps them",
+              &Table::turnSlots}});
+        return verbs;
     }
 
     GameState state;
@@ -210,6 +151,96 @@ struct Table {
     std::unique_ptr<Referee> referee;
 
 private:
+    // An acting step: what the table shows after it, and what happened meanwhile.
+    static Verb<Table>::Act acts(void (Table::*act)(const Step&)) {
+        return [act](Table& table, const Step& step) {
+            table.view.events.clear();
+            (table.*act)(step);
+            std::string line = table.screen() + " |";
+            for (const TableEvent& e : table.view.events) {
+                line += " " + words(e);
+            }
+            return line;
+        };
+    }
+    void load(const Step& step) {
+        referee->load(TableStart::Deal);
+        scheduler.advance(step.verb() == "deal" ? timerInterval(TimerId::DealDelay) : 0);
+    }
+    void reopen(const Step&) { referee->load(TableStart::Restore); }
+    void spin(const Step& step) { spinTo(step.number(0)); }
+    void spinButton(const Step& step) {
+        if (step.number(0) >= 0) {
+            random.queue(FixedRandom::forSpinLength(step.number(0)));
+        }
+        referee->spinPressed();
+    }
+    void click(const Step& step) { referee->cardClicked(step.number(0)); }
+    void pack(const Step&) { referee->packClicked(); }
+    void press(const Step& step) {
+        const std::string& verb = step.verb();
+        referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
+                               : verb == "rules"   ? TableButton::Rules
+                               : verb == "results" ? TableButton::Results
+                               : verb == "newgame" ? TableButton::NewGame
+                                                   : TableButton::Exit);
+    }
+    void wait(const Step& step) { scheduler.advance(step.number(0)); }
+    void hand(const Step& step) {
+        std::vector<int16_t> cards;
+        for (size_t i = 1; i < step.size(); ++i) {
+            cards.push_back(static_cast<int16_t>(step.number(i)));
+        }
+        hold(step.number(0), cards);
+        if (step.verb() == "restore") {
+            restore(step.number(0));
+        }
+    }
+    void discarded(const Step& step) {
+        const int colour = step.number(0);
+        for (size_t i = 1; i < step.size(); ++i) {
+            state.turnHand[colour][step.number(i)] = NO_CARD;
+            --state.handSize[colour];
+        }
+    }
+    void saved(const Step& step) {
+        state.starUsed = static_cast<int16_t>(step.number(1));
+        state.drawn = static_cast<int16_t>(step.number(2));
+        state.turnOver = static_cast<int16_t>(step.number(3));
+        state.topCard = static_cast<int16_t>(step.number(4));
+        state.packPos = static_cast<int16_t>(step.number(5));
+        restore(step.number(0));
+    }
+    void spins(const Step& step) { state.spins = static_cast<int16_t>(step.number(0)); }
+    void generator(const Step& step) {
+        const double r = std::stod(step.word(0));
+        step.verb() == "random" ? random.queue(r) : random.setConstant(r);
+    }
+    std::string pointer(const Step&) const {
+        return view.state.pointer ? std::to_string(*view.state.pointer) : "at rest";
+    }
+    std::string colour(const Step&) const {
+        std::string name = captionWords({CaptionKind::ToPlay, view.state.player});
+        name = name.substr(0, name.find(' '));
+        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+        return view.state.captionDark ? "black" : name;
+    }
+    std::string count(const Step&) const {
+        return view.state.spinCount ? std::to_string(*view.state.spinCount) : "";
+    }
+    std::string title(const Step&) const { return view.state.titleShown ? "shown" : "hidden"; }
+    std::string flags(const Step&) const {
+        return "star " + std::to_string(state.starUsed) + ", drawn " + std::to_string(state.drawn) +
+               ", turn over " + std::to_string(state.turnOver);
+    }
+    std::string turnSlots(const Step& step) const {
+        std::string kept;
+        for (int s = 0; s < SHOWN_SLOTS; ++s) {
+            kept += (s ? " " : "") + std::to_string(state.turnHand[step.number(0)][s]);
+        }
+        return kept;
+    }
+
     GameState& withPlayers(int players) {
         state.numPlayers = static_cast<int16_t>(players);
         state.playSound = 1;
@@ -217,20 +248,28 @@ private:
     }
 };
 
-// Plays the transcript at `path` on tables of the kind T, up to the line
-// `stopBefore`. A line "table N" sets a fresh table of N players; the "=="
-// headings only name their parts. Returns the table played last.
+// The player of the engine's transcripts: "table N" sets a fresh table of
+// the kind T for N players, and the table's own verbs play on it.
 template <class T = Table>
-std::unique_ptr<T> playTranscript(const std::string& path, const std::string& stopBefore = "") {
-    std::unique_ptr<T> t;
-    const auto play = [&t](const std::string& step) {
-        if (step.starts_with("table ")) {
-            t = std::make_unique<T>(std::stoi(step.substr(6)));
-        }
-        return step.starts_with("table ") || step.starts_with("==") ? std::string() : t->play(step);
-    };
-    runTranscript(path, play, stopBefore);
-    return t;
-}
+struct Tables {
+    static const Vocabulary<Tables>& verbs() {
+        static const Vocabulary<Tables> verbs(
+            T::verbs().player(),
+            {{"table", "table 2", "a fresh table of 2 players (1: the one-player table)",
+              [](Tables& tables, const Step& step) {
+                  tables.table = std::make_unique<T>(step.number(0));
+                  return std::string();
+              }}},
+            T::verbs(), [](Tables& tables) -> T& {
+                if (!tables.table) {
+                    throw std::logic_error("no table yet: a part begins with \"table N\"");
+                }
+                return *tables.table;
+            });
+        return verbs;
+    }
+
+    std::unique_ptr<T> table;
+};
 
 }  // namespace zandoli::testing

@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <optional>
-#include <sstream>
 
 #include "language/Language.h"
 #include "language/RulesText.h"
@@ -106,81 +105,113 @@ public:
     Speaker() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
     ~Speaker() { language::use(QStringLiteral("en"), QLocale::c()); }
 
-    std::string play(const std::string& step) {
-        std::istringstream in(step);
-        std::string verb, a, b;
-        in >> verb >> a >> b;
-        if (verb == "speak") {
-            // The tests speak the language without the machine's say, on a
-            // desktop of the locale named, if any.
-            code_ = QString::fromStdString(a);
-            language::use(code_, b.empty() ? QLocale::c() : QLocale(QString::fromStdString(b)));
-        } else if (verb == "country") {
-            return language::country().toStdString();
-        } else if (verb == "document") {
-            const QString file = language::localised(rulesText::documentName());
-            return file.toStdString() + (QFile::exists(RUN + file) ? "" : " (not built)");
-        } else if (verb == "example") {
-            // One half in the rules: on the rules screen, in the printable
-            // rules and on the about page the generator wrote for the country.
-            if (a == "screen") {
-                return halfExample(rulesText::paragraphs().join(' '));
-            }
-            if (a == "printed") {
-                return halfExample(
-                    rtfText(readBuilt(language::localised(rulesText::documentName()))));
-            }
-            return halfExample(QString::fromUtf8(
-                readBuilt(language::localised(QStringLiteral(ZANDOLI_ABOUT_PAGE)))));
-        } else if (verb == "key") {
-            return QKeySequence(QString::fromStdString(a))
-                .toString(QKeySequence::NativeText)
-                .toStdString();
-        } else if (verb == "buttons") {
-            QMessageBox box;
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            return (box.button(QMessageBox::Yes)->text() + ' ' +
-                    box.button(QMessageBox::No)->text())
-                .toStdString();
-        } else if (verb == "choose") {
-            const std::string line = "zandoli " + a + " " + b;
-            const commandLine::Reading reading =
-                commandLine::read(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts));
-            return reading.request ? language::choose(reading.request->language).toStdString()
-                                   : "not read: " + reading.error.toStdString();
-        } else if (verb == "remembered") {
-            // On disk, in the file the user's choices go to. Qt finds that
-            // file once a run, so it may lie in an earlier part's folder.
-            const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                                     QStringLiteral("zandoli"), QStringLiteral("zandoli"));
-            return QFile::exists(settings.fileName()) &&
-                           settings.contains(QStringLiteral("language"))
-                       ? "yes"
-                       : "no";
-        } else if (verb == "pictures") {
-            open(a == "own");
-            forgetPictures();
-        } else if (verb == "picture") {
-            QWidget* window =
-                a == "title" ? screens_->title().window() : screens_->setup().window();
-            const QImage shown =
-                window->findChild<QLabel*>(QString::fromStdString(b))->pixmap().toImage();
-            QStringList names = QDir(BUILT).entryList({"opening*", "logo2*"});
-            names.removeIf([&](const QString& file) {
-                return image(BUILT + file) != shown.convertToFormat(QImage::Format_RGB32);
-            });
-            return names.join(' ').toStdString();
-        } else if (verb == "layout") {
-            layout();
-        } else if (verb == "fits") {
-            expectFits(table_.window(), code_, QString::fromStdString(a));
-        } else {
-            return table_.play(step);
-        }
-        return "";
+    static const Vocabulary<Speaker>& verbs() {
+        static const Vocabulary<Speaker> verbs(
+            "a language and its table (tests/lang/LanguageTest.cpp)",
+            {{"speak", "speak fr fr_CA", "the language, on a desktop of the locale named, if any",
+              &Speaker::speak},
+             {"country", "country", "the country whose notation is written", &Speaker::country},
+             {"document", "document", "the printable rules' file (or \"(not built)\")",
+              &Speaker::document},
+             {"example", "example screen", "one half on the screen, printed, or on the about page",
+              &Speaker::example},
+             {"key", "key Esc", "a key's name in the language", &Speaker::key},
+             {"buttons", "buttons", "a message box's Yes and No", &Speaker::buttons},
+             {"choose", "choose --language de", "the language a command line chooses",
+              &Speaker::choose},
+             {"remembered", "remembered", "whether a settings file was written",
+              &Speaker::remembered},
+             {"pictures", "pictures own", "the title and set-up with own or English pictures",
+              &Speaker::pictures},
+             {"picture", "picture title openingPicture", "the built pictures a picture equals",
+              &Speaker::picture},
+             {"layout", "layout", "every screen but the table's texts fit",
+              &Speaker::everyScreenFits},
+             {"fits", "fits table-won", "the table's texts fit, photographed so named",
+              &Speaker::fits}},
+            TablePlayer::verbs(), [](Speaker& speaker) -> TablePlayer& { return speaker.table_; });
+        return verbs;
     }
 
 private:
+    // The tests speak the language without the machine's say, on a desktop
+    // of the locale named, if any.
+    std::string speak(const Step& step) {
+        code_ = QString::fromStdString(step.word(0));
+        const std::string locale = step.word(1);
+        language::use(code_,
+                      locale.empty() ? QLocale::c() : QLocale(QString::fromStdString(locale)));
+        return "";
+    }
+    std::string country(const Step&) { return language::country().toStdString(); }
+    std::string document(const Step&) {
+        const QString file = language::localised(rulesText::documentName());
+        return file.toStdString() + (QFile::exists(RUN + file) ? "" : " (not built)");
+    }
+    // One half in the rules: on the rules screen, in the printable rules and
+    // on the about page the generator wrote for the country.
+    std::string example(const Step& step) {
+        if (step.word(0) == "screen") {
+            return halfExample(rulesText::paragraphs().join(' '));
+        }
+        if (step.word(0) == "printed") {
+            return halfExample(rtfText(readBuilt(language::localised(rulesText::documentName()))));
+        }
+        return halfExample(
+            QString::fromUtf8(readBuilt(language::localised(QStringLiteral(ZANDOLI_ABOUT_PAGE)))));
+    }
+    std::string key(const Step& step) {
+        return QKeySequence(QString::fromStdString(step.word(0)))
+            .toString(QKeySequence::NativeText)
+            .toStdString();
+    }
+    std::string buttons(const Step&) {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return (box.button(QMessageBox::Yes)->text() + ' ' + box.button(QMessageBox::No)->text())
+            .toStdString();
+    }
+    std::string choose(const Step& step) {
+        const std::string line = "zandoli " + step.word(0) + " " + step.word(1);
+        const commandLine::Reading reading =
+            commandLine::read(QString::fromStdString(line).split(' ', Qt::SkipEmptyParts));
+        return reading.request ? language::choose(reading.request->language).toStdString()
+                               : "not read: " + reading.error.toStdString();
+    }
+    // On disk, in the file the user's choices go to. Qt finds that file
+    // once a run, so it may lie in an earlier part's folder.
+    std::string remembered(const Step&) {
+        const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                                 QStringLiteral("zandoli"), QStringLiteral("zandoli"));
+        return QFile::exists(settings.fileName()) && settings.contains(QStringLiteral("language"))
+                   ? "yes"
+                   : "no";
+    }
+    std::string pictures(const Step& step) {
+        open(step.word(0) == "own");
+        forgetPictures();
+        return "";
+    }
+    std::string picture(const Step& step) {
+        QWidget* window =
+            step.word(0) == "title" ? screens_->title().window() : screens_->setup().window();
+        const QImage shown =
+            window->findChild<QLabel*>(QString::fromStdString(step.word(1)))->pixmap().toImage();
+        QStringList names = QDir(BUILT).entryList({"opening*", "logo2*"});
+        names.removeIf([&](const QString& file) {
+            return image(BUILT + file) != shown.convertToFormat(QImage::Format_RGB32);
+        });
+        return names.join(' ').toStdString();
+    }
+    std::string everyScreenFits(const Step&) {
+        layout();
+        return "";
+    }
+    std::string fits(const Step& step) {
+        expectFits(table_.window(), code_, QString::fromStdString(step.word(0)));
+        return "";
+    }
+
     // The title and the set-up in a folder that holds the language's own
     // pictures, or only the English ones.
     void open(bool own) {
@@ -214,9 +245,8 @@ private:
     std::unique_ptr<ScreenRegistry> screens_;
 };
 
-TEST(Languages, EachSpeaksItsNumbersPicturesAndChoiceAndFitsItsTexts) {
-    playParts<Speaker>(ZANDOLI_LANG_DATA "/lang.txt");
-}
+// Each language speaks its numbers, pictures and choice, and fits its texts.
+[[maybe_unused]] const bool registered = registerTranscript<Speaker>(ZANDOLI_LANG_DATA "/lang.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <memory>
-#include <sstream>
 
 #include "platform/PictureBox.h"
 #include "platform/Platform.h"
@@ -24,41 +23,59 @@ int apart(const QColor& seen, const QColor& art) {
            std::abs(seen.blue() - art.blue());
 }
 
-// A step of platform.txt and the platform's answer.
-std::string answer(const std::string& step) {
-    std::istringstream in(step);
-    std::string verb;
-    std::vector<std::string> w;
-    in >> verb;
-    for (std::string word; in >> word;) {
-        w.push_back(word == "-" ? "" : word);
+// The platform's answers to platform.txt, from a working folder that holds
+// the title picture and a sound.
+class PlatformPlayer {
+public:
+    PlatformPlayer() {
+        folder_.writePicture(QStringLiteral("Images/opening.jpg"), QSize(1, 1));
+        // Any file will do where only the name is looked at.
+        folder_.writePicture(QStringLiteral("wav/Click.WAV"), QSize(1, 1));
     }
-    const auto size = [&w](size_t at) { return QSize(std::stoi(w[at]), std::stoi(w[at + 1])); };
-    if (verb == "asset") {
+
+    static const testing::Vocabulary<PlatformPlayer>& verbs() {
+        static const testing::Vocabulary<PlatformPlayer> verbs(
+            "the platform layer (tests/platform/PlatformTest.cpp)",
+            {{"asset", "asset images\\opening.jpg", "the file a name in the game's spelling finds",
+              &PlatformPlayer::asset},
+             {"centre", "centre W H on W H", "where a screen of the first size stands (twips)",
+              &PlatformPlayer::centre},
+             {"scale", "scale W H full", "the scale of a work area, in a window or full screen",
+              &PlatformPlayer::scale},
+             {"x11", "x11 PLATFORM DISPLAY WAYLAND SESSION",
+              "whether X is asked for, given the variables (\"-\" unset)", &PlatformPlayer::x11}});
+        return verbs;
+    }
+
+private:
+    static QSize size(const testing::Step& step, size_t at) {
+        return QSize(int(step.number(at)), int(step.number(at + 1)));
+    }
+    std::string asset(const testing::Step& step) const {
         return QDir::current()
-            .relativeFilePath(assetPath(QString::fromStdString(w[0])))
+            .relativeFilePath(assetPath(QString::fromStdString(step.word(0))))
             .toStdString();
-    } else if (verb == "centre") {
-        const QPoint at = fitPosition(size(3), size(0));
+    }
+    std::string centre(const testing::Step& step) const {
+        const QPoint at = fitPosition(size(step, 3), size(step, 0));
         return std::to_string(at.x()) + " " + std::to_string(at.y());
-    } else if (verb == "scale") {
-        return QString::number(fitScale(size(0), w.size() > 2), 'g', 10).toStdString();
-    } else if (verb == "x11") {
-        const auto named = [&w](size_t at) { return QByteArray::fromStdString(w.at(at)); };
+    }
+    std::string scale(const testing::Step& step) const {
+        return QString::number(fitScale(size(step, 0), step.size() > 2), 'g', 10).toStdString();
+    }
+    std::string x11(const testing::Step& step) const {
+        const auto named = [&step](size_t at) {
+            return QByteArray::fromStdString(step.word(at) == "-" ? "" : step.word(at));
+        };
         return preferX11({named(0), named(1), named(2), named(3)}) ? "yes" : "no";
     }
-    throw std::invalid_argument(step);
-}
 
-TEST(Platform, FileNamesPlacesScalesAndTheWindowSystemAreAsPlatformTxtSays) {
-    WorkingFolder folder;
-    folder.writePicture(QStringLiteral("Images/opening.jpg"), QSize(1, 1));
-    // Any file will do where only the name is looked at.
-    folder.writePicture(QStringLiteral("wav/Click.WAV"), QSize(1, 1));
-    testing::runTranscript(ZANDOLI_PLATFORM_DATA "/platform.txt", [](const std::string& step) {
-        return std::optional<std::string>(step.starts_with("==") ? "" : answer(step));
-    });
-}
+    WorkingFolder folder_;
+};
+
+// File names, places, scales and the window system are as platform.txt says.
+[[maybe_unused]] const bool registered =
+    testing::registerTranscript<PlatformPlayer>(ZANDOLI_PLATFORM_DATA "/platform.txt");
 
 // A voice that writes its loading and what is done to it into a shared log.
 struct LoggedVoice : Voice {

@@ -4,12 +4,17 @@
 #include <QTemporaryFile>
 
 #include "platform/Platform.h"
+#include "tests/support/Transcript.h"
 
 // Runs under the offscreen platform with one screen of the size named in
 // ZANDOLI_TEST_DISPLAY (1280x1024 when unset) at 96 dots per inch, without
-// the fake window frames.
+// the fake window frames. --verbs prints the verbs of each transcript's
+// player instead.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    if (zandoli::testing::printVerbs(argc, argv)) {
+        return 0;
+    }
     const QStringList size = qEnvironmentVariable("ZANDOLI_TEST_DISPLAY", "1280x1024").split('x');
     QTemporaryFile config;
     if (!config.open()) {
@@ -37,5 +42,5 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     QApplication app(argc, argv);
     zandoli::installFontSubstitutions();
-    return RUN_ALL_TESTS();
+    return zandoli::testing::runTests();
 }

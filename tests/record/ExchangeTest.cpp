@@ -43,86 +43,151 @@ struct TemporaryFolder {
 // A folder of records and files; the steps are listed at the top of exchange.txt.
 class ExchangePlayer {
 public:
-    std::string play(const std::string& step) {
-        std::istringstream words(step);
-        std::string verb, a, b, rest;
-        words >> verb >> a;
-        if (verb == "refuse") {
-            return refuse(step.substr(7));
-        }
-        if (verb == "temporary") {
-            return temporary(step.substr(10));
-        }
-        std::getline(words >> b >> std::ws, rest);
-        const QString file = path(a), other = path(b);
-        const QString text = QString::fromStdString(rest);
-        QString said;
-        if (verb == "plant") {
-            plant(file, b);
-        } else if (verb == "export" || verb == "import" || verb == "csv") {
-            last_ = verb == "export"   ? exportRecord(file, other)
-                    : verb == "import" ? importRecord(file, other)
-                                       : report::exportChoices(file, other, report::Period{});
-            said = (last_.ok ? "" : "failed: ") + last_.message;
-        } else if (verb == "counted") {
-            return "added " + std::to_string(last_.gamesAdded) + ", known " +
-                   std::to_string(last_.gamesKnown);
-        } else if (verb == "exists") {
-            said = QFile::exists(file) ? "yes" : "no";
-        } else if (verb == "sql") {
-            // An export is left read-only; another program may change that.
-            const QFile::Permissions before = QFile::permissions(file);
-            QFile::setPermissions(file, before | QFile::WriteOwner);
-            said = QString::fromStdString(runSql(file, {QString::fromStdString(b + " " + rest)}));
-            QFile::setPermissions(file, before);
-        } else if (verb == "rows") {
-            return joined(readRows(file, QString::fromStdString(b + " " + rest)));
-        } else if (verb == "holds") {
-            const Rows all = content(file);
-            for (const std::string& row : content(other)) {
-                if (std::find(all.begin(), all.end(), row) == all.end()) {
-                    return "no: " + row;
-                }
-            }
-            said = "yes";
-        } else if (verb == "size") {
-            said = QString::number(content(file).size());
-        } else if (verb == "lines" || verb == "line") {
-            const QList<QByteArray> lines = readBytes(file).split('\n');
-            if (verb == "lines") {
-                return std::to_string(lines.size());
-            }
-            // Past the game's uid, which differs each run; a CR shows as \r.
-            QByteArray line = lines.value(std::stoi(b)).replace("\r", "\\r");
-            return (b == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
-        } else if (verb == "pupils") {
-            const report::Period period = b == "week"   ? week(std::stoll(rest))
-                                          : b == "term" ? term(std::stoll(rest))
-                                                        : report::Period{};
-            const auto read = report::readPupils(file, period, text.section(' ', 1));
-            std::vector<std::string> lines;
-            for (const report::Pupil& p : read.value) {
-                lines.push_back(pupilLine(p));
-            }
-            return read.failed() ? "unreadable" : joined(lines);
-        } else if (verb == "results") {
-            return latest(file);
-        } else if (verb == "forget") {
-            said = ResultsReader(file).forgetAll() ? "yes" : "no";
-        } else if (verb == "break") {
-            said = writeBytes(file, "this is no database\n") ? "" : "not written";
-        } else if (verb == "week") {
-            return std::to_string(week(std::stoll(b)).fromMs - PLANTED_START_MS);
-        } else if (verb == "period") {
-            said =
-                report::periodNamed(QString::fromStdString(a)) ? QString::fromStdString(a) : "none";
-        } else {
-            throw std::invalid_argument(step);
-        }
-        return said.replace(dir_.path() + "/", QString()).toStdString();
+    static const Vocabulary<ExchangePlayer>& verbs() {
+        static const Vocabulary<ExchangePlayer> verbs(
+            "a folder of records and files (tests/record/ExchangeTest.cpp)",
+            {{"plant", "plant a.sqlite two", "a record planted: two, weekly, or -3600000 (ms)",
+              &ExchangePlayer::planted},
+             {"export", "export a.sqlite F", "the record exported to F: what it said",
+              &ExchangePlayer::move},
+             {"import", "import b.sqlite F", "F imported into the record: what it said",
+              &ExchangePlayer::move},
+             {"csv", "csv a.sqlite F", "every choice written to F: what it said",
+              &ExchangePlayer::move},
+             {"counted", "counted", "the games the last export or import added and knew",
+              &ExchangePlayer::counted},
+             {"exists", "exists F", "whether F is there", &ExchangePlayer::exists},
+             {"sql", "sql F STATEMENT", "the statement run by another program",
+              &ExchangePlayer::sql},
+             {"rows", "rows F SQL", "the rows joined by \" / \"", &ExchangePlayer::rows},
+             {"holds", "holds b.sqlite a.sqlite", "whether the first holds all the second does",
+              &ExchangePlayer::holds},
+             {"size", "size b.sqlite", "how many games, seats, choices and tallies",
+              &ExchangePlayer::size},
+             {"lines", "lines F", "how many lines F has", &ExchangePlayer::lines},
+             {"line", "line F 4", "line 4 of F, past the game's uid", &ExchangePlayer::lines},
+             {"pupils", "pupils a.sqlite week 1000 Ana",
+              "the report's pupils (of that week or term, or one), or \"unreadable\"",
+              &ExchangePlayer::pupils},
+             {"results", "results a.sqlite",
+              "the latest game as the results screen reads it, \"none\" or \"unreadable\"",
+              &ExchangePlayer::results},
+             {"forget", "forget a.sqlite", "whether every game could be forgotten",
+              &ExchangePlayer::forget},
+             {"break", "break a.sqlite", "the file overwritten with what is no database",
+              &ExchangePlayer::broken},
+             {"temporary", "temporary Mrs O'Neil's class",
+              "the temporary files of the rest of the part in a folder of that name",
+              &ExchangePlayer::temporary},
+             {"week", "week start 1000", "where the week begins", &ExchangePlayer::weekStart},
+             {"period", "period term", "a period's name understood, or \"none\"",
+              &ExchangePlayer::period},
+             {"refuse", "refuse write F TEXT",
+              "F (write, half, huge, largest, sql, missing) imported and refused: the reason",
+              [](ExchangePlayer& player, const Step& step) {
+                  return player.refuse(step.rest());
+              }}});
+        return verbs;
     }
 
 private:
+    QString file(const Step& step, size_t word = 0) const { return path(step.word(word)); }
+    // What a step said, the folder's path left out.
+    std::string said(QString what) const {
+        return what.replace(dir_.path() + "/", QString()).toStdString();
+    }
+    std::string planted(const Step& step) {
+        plant(file(step), step.word(1));
+        return "";
+    }
+    std::string move(const Step& step) {
+        const std::string& verb = step.verb();
+        const QString from = file(step), to = file(step, 1);
+        last_ = verb == "export"   ? exportRecord(from, to)
+                : verb == "import" ? importRecord(from, to)
+                                   : report::exportChoices(from, to, {});
+        return said((last_.ok ? "" : "failed: ") + last_.message);
+    }
+    std::string counted(const Step&) const {
+        return "added " + std::to_string(last_.gamesAdded) + ", known " +
+               std::to_string(last_.gamesKnown);
+    }
+    std::string exists(const Step& step) { return QFile::exists(file(step)) ? "yes" : "no"; }
+    // An export is left read-only; another program may change that.
+    std::string sql(const Step& step) {
+        const QFile::Permissions before = QFile::permissions(file(step));
+        QFile::setPermissions(file(step), before | QFile::WriteOwner);
+        const std::string done = runSql(file(step), {QString::fromStdString(step.rest(1))});
+        QFile::setPermissions(file(step), before);
+        return said(QString::fromStdString(done));
+    }
+    std::string rows(const Step& step) {
+        return joined(readRows(file(step), QString::fromStdString(step.rest(1))));
+    }
+    std::string holds(const Step& step) {
+        const Rows all = content(file(step));
+        for (const std::string& row : content(file(step, 1))) {
+            if (std::find(all.begin(), all.end(), row) == all.end()) {
+                return "no: " + row;
+            }
+        }
+        return "yes";
+    }
+    std::string size(const Step& step) { return std::to_string(content(file(step)).size()); }
+    std::string lines(const Step& step) {
+        const QList<QByteArray> lines = readBytes(file(step)).split('\n');
+        if (step.verb() == "lines") {
+            return std::to_string(lines.size());
+        }
+        // Past the game's uid, which differs each run; a CR shows as \r.
+        QByteArray line = lines.value(std::stoi(step.word(1))).replace("\r", "\\r");
+        return (step.word(1) == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
+    }
+    std::string pupils(const Step& step) {
+        const report::Period period = step.word(1) == "week"   ? week(std::stoll(step.rest(2)))
+                                      : step.word(1) == "term" ? term(std::stoll(step.rest(2)))
+                                                               : report::Period{};
+        const QString pupil = QString::fromStdString(step.rest(2)).section(' ', 1);
+        const auto read = report::readPupils(file(step), period, pupil);
+        std::vector<std::string> lines;
+        for (const report::Pupil& p : read.value) {
+            lines.push_back(pupilLine(p));
+        }
+        return read.failed() ? "unreadable" : joined(lines);
+    }
+    // The latest game as the results screen reads it: when it started, and
+    // each player's name ("-" for a colour).
+    std::string results(const Step& step) const {
+        const ResultsReader::Found read = ResultsReader(file(step)).latest();
+        if (read.failed() || !read.value) {
+            return read.failed() ? "unreadable" : "none";
+        }
+        std::string line = "started " + std::to_string(read.value->startedMs);
+        for (const PlayerResults& player : read.value->players) {
+            line += " | " + (player.name.empty() ? "-" : player.name);
+        }
+        return line;
+    }
+    std::string forget(const Step& step) const {
+        return ResultsReader(file(step)).forgetAll() ? "yes" : "no";
+    }
+    std::string broken(const Step& step) const {
+        return writeBytes(file(step), "this is no database\n") ? "" : "not written";
+    }
+    // TMPDIR made a folder of that name in the part's folder, for the rest
+    // of the part.
+    std::string temporary(const Step& step) {
+        const QString folder = path(step.rest());
+        EXPECT_TRUE(QDir().mkpath(folder));
+        qputenv("TMPDIR", folder.toUtf8());
+        return "";
+    }
+    std::string weekStart(const Step& step) {
+        return std::to_string(week(step.number(1)).fromMs - PLANTED_START_MS);
+    }
+    std::string period(const Step& step) {
+        return report::periodNamed(QString::fromStdString(step.word(0))) ? step.word(0) : "none";
+    }
     QString path(const std::string& name) const {
         return dir_.path() + "/" + QString::fromStdString(name);
     }
@@ -216,48 +281,20 @@ private:
         return (reason.startsWith(file + " ") ? reason.mid(file.size() + 1) : reason).toStdString();
     }
 
-    // The latest game as the results screen reads it: when it started, and
-    // each player's name ("-" for a colour).
-    static std::string latest(const QString& file) {
-        const ResultsReader::Found read = ResultsReader(file).latest();
-        if (read.failed() || !read.value) {
-            return read.failed() ? "unreadable" : "none";
-        }
-        std::string line = "started " + std::to_string(read.value->startedMs);
-        for (const PlayerResults& player : read.value->players) {
-            line += " | " + (player.name.empty() ? "-" : player.name);
-        }
-        return line;
-    }
-    // TMPDIR made a folder of that name in the part's folder, for the
-    // rest of the part.
-    std::string temporary(const std::string& name) {
-        const QString folder = path(name);
-        EXPECT_TRUE(QDir().mkpath(folder));
-        qputenv("TMPDIR", folder.toUtf8());
-        return "";
-    }
-
     QTemporaryDir dir_;
     TemporaryFolder temporary_;
     exchange::Outcome last_;
 };
 
-TEST(Exchange, EachPartEndsAsItsStepsSay) {
-    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt");
-}
-
-TEST(Exchange, AValuePastItsRangeIsRefusedAndTheLastWithinItMerged) {
-    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/bounds.txt");
-}
-
-TEST(Exchange, QuotesInTheNamesOfFilesAndFoldersAreNames) {
-    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/paths.txt");
-}
-
-TEST(Exchange, ARecordThatCannotBeReadSaysSoWhereAMissingOneHoldsNoGame) {
-    playParts<ExchangePlayer>(ZANDOLI_RECORD_DATA "/unreadable.txt");
-}
+// Each part ends as its steps say. bounds.txt: a value past its range is
+// refused and the last within it merged. paths.txt: quotes in the names of
+// files and folders are names. unreadable.txt: a record that cannot be read
+// says so, where a missing one holds no game.
+[[maybe_unused]] const bool registered =
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt") &&
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/bounds.txt") &&
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/paths.txt") &&
+    registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/unreadable.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

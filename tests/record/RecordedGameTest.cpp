@@ -11,6 +11,7 @@
 #include "record/Recorder.h"
 #include "tests/engine/Table.h"
 #include "tests/record/RecordFile.h"
+#include "tests/support/Transcript.h"
 
 namespace zandoli::testing {
 namespace {
@@ -24,34 +25,48 @@ constexpr int64_t START_MS = 1'700'000'000'000;
 struct RecordedTable : Table {
     explicit RecordedTable(int players) : Table(players) { view.also = &recorder; }
 
-    std::string play(const std::string& line) {
-        if (line == "play out") {
-            ScriptedPlayer player(*referee, state, scheduler);
-            for (int turn = 0; turn < 100 && !referee->gameOver(); ++turn) {
-                player.playTurn();
-            }
-            return referee->gameOver() ? "won" : "no win";
-        }
-        if (line == "rows of game.txt") {
-            const Rows rows = gameRows(), expected = expectedRows("game.txt");
-            const auto [seen, listed] = std::ranges::mismatch(rows, expected);
-            return seen == rows.end() && listed == expected.end()
-                       ? "yes"
-                       : "no: " + (seen == rows.end() ? "(no row)" : *seen);
-        }
-        if (line == "tallies") {
-            const QString tallies = QStringLiteral("SELECT colour, %1 FROM tally ORDER BY colour")
-                                        .arg(recordColumns::tallyColumns());
-            const Rows kept = readRows(store.path(), tallies);
-            return runSql(store.path(), {recordColumns::tallyOf(QStringLiteral("1"))}).empty() &&
-                           readRows(store.path(), tallies) == kept && kept.size() == 2
-                       ? "yes"
-                       : "no";
-        }
-        return line.starts_with("rows ") ? joined(rows(line.substr(5))) : Table::play(line);
+    static const Vocabulary<RecordedTable>& verbs() {
+        static const Vocabulary<RecordedTable> verbs(
+            "the engine's table with a record (tests/record/RecordedGameTest.cpp)",
+            {{"play", "play out", "a careful player plays on: \"won\" once the game is won",
+              &RecordedTable::playOut},
+             {"rows", "rows SQL", "the record's rows joined by \" / \", NULL as \"-\"",
+              &RecordedTable::rowsOf},
+             {"tallies", "tallies", "whether the tallies kept are those the rows make",
+              &RecordedTable::tallies}},
+            Table::verbs(), [](RecordedTable& table) -> Table& { return table; });
+        return verbs;
     }
 
 private:
+    std::string playOut(const Step&) {
+        ScriptedPlayer player(*referee, state, scheduler);
+        for (int turn = 0; turn < 100 && !referee->gameOver(); ++turn) {
+            player.playTurn();
+        }
+        return referee->gameOver() ? "won" : "no win";
+    }
+    // "rows of game.txt": whether the game's, the seats' and the events' rows
+    // are those game.txt lists, or the first that is not.
+    std::string rowsOf(const Step& step) const {
+        if (step.rest() != "of game.txt") {
+            return joined(rows(step.rest()));
+        }
+        const Rows rows = gameRows(), expected = expectedRows("game.txt");
+        const auto [seen, listed] = std::ranges::mismatch(rows, expected);
+        return seen == rows.end() && listed == expected.end()
+                   ? "yes"
+                   : "no: " + (seen == rows.end() ? "(no row)" : *seen);
+    }
+    std::string tallies(const Step&) const {
+        const QString tallies = QStringLiteral("SELECT colour, %1 FROM tally ORDER BY colour")
+                                    .arg(recordColumns::tallyColumns());
+        const Rows kept = readRows(store.path(), tallies);
+        return runSql(store.path(), {recordColumns::tallyOf(QStringLiteral("1"))}).empty() &&
+                       readRows(store.path(), tallies) == kept && kept.size() == 2
+                   ? "yes"
+                   : "no";
+    }
     Rows rows(const std::string& sql) const {
         return readRows(store.path(), QString::fromStdString(sql));
     }
@@ -89,9 +104,9 @@ private:
                       }};
 };
 
-TEST(RecordedGame, EachGameIsRecordedAsRecordedTxtSays) {
-    playTranscript<RecordedTable>(ZANDOLI_RECORD_DATA "/recorded.txt");
-}
+// Each game is recorded as recorded.txt says.
+[[maybe_unused]] const bool registered =
+    registerTranscript<Tables<RecordedTable>>(ZANDOLI_RECORD_DATA "/recorded.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

@@ -1,36 +1,15 @@
 // The saved game: the bytes of a save made mid-game, round trips of played
-// games, damaged files judged line by line, and the atomic save on disk
-// (protected and linked saves too).
+// games, damaged texts, and a bounded read on disk. The save's transcripts
+// (damaged files judged line by line, the atomic save on disk) are played
+// in SaveTranscripts.cpp.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <iterator>
 #include <random>
-#include <set>
 
-#include "savegame/SaveFile.h"
-#include "tests/engine/Table.h"
-#include "tests/support/OrdinaryUser.h"
+#include "tests/savegame/SaveCases.h"
 
 namespace zandoli::savegame {
 namespace {
-
-namespace fs = std::filesystem;
-using zandoli::testing::asOrdinaryUser;
-using zandoli::testing::runTranscript;
-using Lines = std::vector<std::string>;
-constexpr int16_t SENTINEL = -7;
-
-// Every field set to a value no save holds, so a test sees what a read touched.
-// The state is nothing but 16-bit fields, so it can be filled as an array.
-GameState sentinel() {
-    static_assert(sizeof(GameState) ==
-                  sizeof(int16_t) * (2 + 2 * PLAYER_SLOTS * HAND_SLOTS + PLAYER_SLOTS + 8));
-    GameState s;
-    std::fill_n(reinterpret_cast<int16_t*>(&s), sizeof(s) / sizeof(int16_t), SENTINEL);
-    return s;
-}
 
 // What a read of a save of `s` gives a sentinel state: the fields the file
 // does not hold (player 4, slot 12) stay untouched.
@@ -41,46 +20,6 @@ GameState onlySaved(GameState s) {
         s.hand[p][12] = s.turnHand[p][12] = SENTINEL;
     }
     return s;
-}
-
-Lines split(const std::string& text) {
-    Lines lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
-    }
-    return lines;
-}
-
-std::string join(const Lines& lines, const std::string& ending = "\r\n") {
-    std::string text;
-    for (const auto& line : lines) {
-        text += line + ending;
-    }
-    return text;
-}
-
-bool parses(const std::string& text, GameState& state) {
-    state = sentinel();
-    return parseSave(text, state);
-}
-
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The short game of tests/engine/turns.txt played up to Blue's red-star
-// discard: Blue has five cards left of its seven, one discarded this turn;
-// Yellow has drawn card 36 into its eighth slot; the pack's top is now 37.
-// Played once, and kept.
-GameState sample() {
-    static const GameState played =
-        testing::playTranscript(ZANDOLI_TRANSCRIPTS "/turns.txt",
-                                "== the rest of Blue's turn: the red star gave "
-                                "its one card, and the hand-over follows")
-            ->state;
-    return played;
 }
 
 TEST(SaveFormat, AMidGameSaveIsWrittenByteForByteAndReadBack) {
@@ -198,38 +137,6 @@ TEST(SaveText, OtherEndingsAndLinesAfterThe110thReadButDamagedTextsStoreNothing)
     }
 }
 
-// changed-lines.txt: the mid-game save with lines changed, and whether it is
-// still a game. Every value changed is stored, whatever the verdict.
-TEST(SaveRanges, ValuesNoGameCanReachAreRefused) {
-    const Lines golden = split(formatSave(sample()));
-    runTranscript(ZANDOLI_SAVE_CASES, [&](const std::string& step) {
-        std::istringstream words(step);
-        Lines changed = golden;
-        for (std::string change; words >> change;) {
-            const auto equals = change.find('=');
-            changed[std::stoul(change.substr(0, equals)) - 1] = change.substr(equals + 1);
-        }
-        GameState state;
-        const bool game = parses(join(changed), state);
-        EXPECT_EQ(split(formatSave(state)), changed) << step;
-        return std::optional<std::string>(game ? "game" : "damaged");
-    });
-}
-
-// A fresh folder, removed with everything in it when the test ends.
-struct Folder {
-    fs::path path =
-        fs::temp_directory_path() / ("zandoli-" + std::to_string(std::random_device()()));
-    fs::path save = path / SAVE_FILE;
-    Folder() { fs::create_directory(path); }
-    ~Folder() {
-        std::error_code ignored;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path, ignored);
-    }
-    void put(const std::string& text) const { std::ofstream(save, std::ios::binary) << text; }
-};
-
 TEST(SaveOnDisk, ReadsStopAfterABoundedPrefix) {
     const Folder f;
     GameState state = sentinel();
@@ -249,96 +156,6 @@ TEST(SaveOnDisk, ReadsStopAfterABoundedPrefix) {
     lines.back() = "0" + lines.back();
     f.put(join(lines));
     EXPECT_FALSE(readSave(f.save, state));
-}
-
-// One step of on-disk.txt in the folder; what it gives.
-std::string onDisk(const Folder& f, const std::string& step) {
-    std::istringstream words(step);
-    std::string verb, name, arg;
-    words >> verb >> name >> std::ws;
-    std::getline(words, arg);
-    const fs::path file = f.path / name;
-    const std::string folder = f.path.string();
-    GameState later = sample();
-    later.colour = 1;
-    if (verb == "save") {
-        return writeSave(name == "mid" ? sample() : later, f.save) ? "saved" : "refused";
-    } else if (verb == "write") {
-        std::ofstream(file, std::ios::binary) << (arg == "mid"     ? formatSave(sample())
-                                                  : arg == "later" ? formatSave(later)
-                                                                   : arg);
-    } else if (verb == "read") {
-        const std::string text = contents(file);
-        return text == formatSave(sample()) ? "mid"
-               : text == formatSave(later)  ? "later"
-               : text.empty()               ? "nothing"
-                                            : "other";
-    } else if (verb == "folder") {
-        fs::create_directory(file);
-    } else if (verb == "link") {
-        fs::create_symlink(arg.starts_with("@") ? folder + arg.substr(1) : arg, file);
-    } else if (verb == "chain") {  // lastgame.inf -> link1 -> ... -> end.inf
-        fs::path link = f.save;
-        for (int i = 1; i < std::stoi(name); ++i) {
-            fs::create_symlink("link" + std::to_string(i), link);
-            link = f.path / ("link" + std::to_string(i));
-        }
-        fs::create_symlink("end.inf", link);
-    } else if (verb == "chmod") {
-        fs::permissions(file, fs::perms(std::stoi(arg, nullptr, 8)));
-    } else if (verb == "rm") {
-        fs::remove(file);
-    } else if (verb == "mv") {
-        fs::rename(file, f.path / arg);
-    } else if (verb == "mode") {
-        return (std::ostringstream() << std::oct << int(fs::status(file).permissions())).str();
-    } else if (verb == "linktext") {
-        const std::string target = fs::read_symlink(file).string();
-        return target.starts_with(folder) ? "@" + target.substr(folder.size()) : target;
-    } else if (verb == "names") {
-        std::set<std::string> names;  // each after a space, in order
-        for (const auto& entry : fs::directory_iterator(file)) {
-            names.insert(" " + entry.path().filename().string());
-        }
-        return join(Lines(names.begin(), names.end()), "").erase(0, 1);
-    } else {
-        throw std::invalid_argument(step);
-    }
-    return "";
-}
-
-// on-disk.txt, each scenario in a fresh folder: those that begin "as nobody"
-// only when `asNobody`, the others only when not.
-void playOnDisk(const std::string& transcript, bool asNobody) {
-    std::optional<Folder> f;
-    bool nobody = false;
-    std::istringstream in(transcript);
-    runTranscript(in, ZANDOLI_SAVE_SCENARIOS,
-                  [&](const std::string& step) -> std::optional<std::string> {
-                      if (step.starts_with("==")) {
-                          f.emplace();
-                          nobody = false;
-                          return "";
-                      } else if (step == "as nobody") {
-                          nobody = true;
-                          return asNobody ? std::optional<std::string>("") : std::nullopt;
-                      } else if (nobody != asNobody) {
-                          return std::nullopt;
-                      }
-                      return onDisk(*f, step);
-                  });
-}
-
-// Saves replace the old one whole or not at all, protected saves and
-// folders stay as they are, and linked saves stay links.
-TEST(SaveOnDisk, EveryScenarioEndsAsItsStepsSay) {
-    // Read here, as are the turns of the sample game: the checkout may be
-    // closed to the ordinary user.
-    const std::string transcript = contents(ZANDOLI_SAVE_SCENARIOS);
-    ASSERT_FALSE(transcript.empty());
-    sample();
-    playOnDisk(transcript, false);
-    asOrdinaryUser([&transcript] { playOnDisk(transcript, true); });
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QTranslator>
 #include <optional>
-#include <sstream>
 
 #include "platform/Choices.h"
 #include "screens/LessonDialog.h"
@@ -57,82 +56,109 @@ public:
         choices::setExplainMistakes(true);
     }
 
-    std::optional<std::string> play(const std::string& step) {
-        std::istringstream in(step);
-        std::string verb, a;
-        in >> verb >> std::ws;
-        std::getline(in, a);
-        const QString arg = QString::fromStdString(a);
-        // The text between the quotes, with \n for a new line.
-        const QString quoted = arg.section('"', 1, -2).replace(QLatin1String("\\n"), "\n");
-        if (verb == "start") {
-            dialog_.emplace();
-            dialog_->open();
-        } else if (verb == "pick") {
-            auto* list = find<QListWidget>("builtInLessons");
-            const QListWidgetItem* item = list->findItems(arg, Qt::MatchExactly).value(0);
-            EXPECT_NE(item, nullptr) << a;
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(item).center());
-        } else if (verb == "tick") {
-            QTest::mouseClick(box(arg), Qt::LeftButton);
-        } else if (verb == "type") {
-            auto* edit = find<QLineEdit>(arg.startsWith("name") ? "lessonNameBox" : "classCodeBox");
-            edit->clear();
-            QTest::keyClicks(edit, quoted);
-        } else if (verb == "press") {
-            const QString button = QStringLiteral("lesson") + arg.front().toUpper() + arg.mid(1);
-            QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
-            return std::exchange(dialog_->asked, {}).toStdString();
-        } else if (verb == "answer") {
-            dialog_->answer = folder_.filePath(arg);
-        } else if (verb == "write") {
-            QFile file(folder_.filePath(arg.section(' ', 0, 0)));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(quoted.toUtf8());
-        } else {
-            return ask(verb, arg);
-        }
-        return "";
+    static const testing::Vocabulary<LessonPlayer>& verbs() {
+        using P = LessonPlayer;
+        static const testing::Vocabulary<LessonPlayer> verbs(
+            "the lesson chooser (tests/screens/LessonTest.cpp)",
+            {{"start", "start", "the chooser opened on this user's lesson", acts(&P::start)},
+             {"pick", "pick NAME", "a built-in lesson clicked", acts(&P::pick)},
+             {"tick", "tick 1/4", "the box of a value or a form clicked", acts(&P::tick)},
+             {"type", "type name \"TEXT\"", "the name's (or code's) box emptied and typed into",
+              acts(&P::type)},
+             {"press", "press save", "a button clicked: what the file chooser was asked",
+              &P::press},
+             {"answer", "answer FILE", "what the file chooser answers next", acts(&P::answer)},
+             {"write", "write FILE \"TEXT\"", "a file written (\\n a new line)", acts(&P::write)},
+             {"shown", "shown", "the name, values, forms, code, whether OK and Save work",
+              &P::shown},
+             {"list", "list", "the built-in lessons, the selected one in brackets", &P::list},
+             {"status", "status", "what the chooser says", &P::status},
+             {"file", "file FILE", "a file's lines, joined by \" / \"", &P::file},
+             {"lesson", "lesson", "this user's lesson as its file is written", &P::lesson},
+             {"name", "name X", "what a screen reader calls a control", &P::name}});
+        return verbs;
     }
 
 private:
-    std::string ask(const std::string& verb, const QString& arg) {
-        if (verb == "shown") {
-            const QString code = find<QLineEdit>("classCodeBox")->text();
-            return QStringLiteral("%1 | %2 | %3 | code %4 | OK %5 Save %6")
-                .arg(find<QLineEdit>("lessonNameBox")->text(),
-                     texts(dialog_->findChildren<QCheckBox*>(QRegularExpression("^value")), true),
-                     texts(dialog_->findChildren<QCheckBox*>(QRegularExpression("Box$")), true),
-                     code.isEmpty() ? QStringLiteral("none") : code,
-                     find<QPushButton>("lessonOk")->isEnabled() ? "yes" : "no",
-                     find<QPushButton>("lessonSave")->isEnabled() ? "yes" : "no")
-                .toStdString();
-        } else if (verb == "list") {
-            const auto* list = find<QListWidget>("builtInLessons");
-            QStringList rows;
-            for (int row = 0; row < list->count(); ++row) {
-                const QString text = list->item(row)->text();
-                rows << (list->item(row)->isSelected() ? "[" + text + "]" : text);
-            }
-            return rows.join(" | ").toStdString();
-        } else if (verb == "status") {
-            return find<QLabel>("lessonStatus")
-                ->text()
-                .replace(folder_.path(), "<here>")
-                .toStdString();
-        } else if (verb == "file") {
-            QFile file(folder_.filePath(arg));
-            return file.open(QIODevice::ReadOnly) ? lines(QString::fromUtf8(file.readAll()))
-                                                  : "no file";
-        } else if (verb == "lesson") {
-            return lines(QString::fromStdString(writeLesson(choices::lesson())));
-        } else if (verb == "name") {
-            return QAccessible::queryAccessibleInterface(find<QWidget>(arg.toLatin1().constData()))
-                ->text(QAccessible::Name)
-                .toStdString();
+    using Step = testing::Step;
+    // A step that acts, and gives nothing.
+    static testing::Verb<LessonPlayer>::Act acts(void (LessonPlayer::*act)(const Step&)) {
+        return [act](LessonPlayer& player, const Step& step) {
+            (player.*act)(step);
+            return std::string();
+        };
+    }
+    static QString arg(const Step& step) { return QString::fromStdString(step.rest()); }
+    // The text between the quotes, with \n for a new line.
+    static QString quoted(const Step& step) {
+        return arg(step).section('"', 1, -2).replace(QLatin1String("\\n"), "\n");
+    }
+    void start(const Step&) {
+        dialog_.emplace();
+        dialog_->open();
+    }
+    void pick(const Step& step) {
+        auto* list = find<QListWidget>("builtInLessons");
+        const QListWidgetItem* item = list->findItems(arg(step), Qt::MatchExactly).value(0);
+        EXPECT_NE(item, nullptr) << step.rest();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+    void tick(const Step& step) { QTest::mouseClick(box(arg(step)), Qt::LeftButton); }
+    void type(const Step& step) {
+        auto* edit =
+            find<QLineEdit>(arg(step).startsWith("name") ? "lessonNameBox" : "classCodeBox");
+        edit->clear();
+        QTest::keyClicks(edit, quoted(step));
+    }
+    std::string press(const Step& step) {
+        const QString button =
+            QStringLiteral("lesson") + arg(step).front().toUpper() + arg(step).mid(1);
+        QTest::mouseClick(find<QPushButton>(button.toLatin1().constData()), Qt::LeftButton);
+        return std::exchange(dialog_->asked, {}).toStdString();
+    }
+    void answer(const Step& step) { dialog_->answer = folder_.filePath(arg(step)); }
+    void write(const Step& step) {
+        QFile file(folder_.filePath(arg(step).section(' ', 0, 0)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(quoted(step).toUtf8());
+    }
+    std::string shown(const Step&) {
+        const QString code = find<QLineEdit>("classCodeBox")->text();
+        return QStringLiteral("%1 | %2 | %3 | code %4 | OK %5 Save %6")
+            .arg(find<QLineEdit>("lessonNameBox")->text(),
+                 texts(dialog_->findChildren<QCheckBox*>(QRegularExpression("^value")), true),
+                 texts(dialog_->findChildren<QCheckBox*>(QRegularExpression("Box$")), true),
+                 code.isEmpty() ? QStringLiteral("none") : code,
+                 find<QPushButton>("lessonOk")->isEnabled() ? "yes" : "no",
+                 find<QPushButton>("lessonSave")->isEnabled() ? "yes" : "no")
+            .toStdString();
+    }
+    std::string list(const Step&) {
+        const auto* list = find<QListWidget>("builtInLessons");
+        QStringList rows;
+        for (int row = 0; row < list->count(); ++row) {
+            const QString text = list->item(row)->text();
+            rows << (list->item(row)->isSelected() ? "[" + text + "]" : text);
         }
-        throw std::invalid_argument("no step " + verb);
+        return rows.join(" | ").toStdString();
+    }
+    std::string status(const Step&) {
+        return find<QLabel>("lessonStatus")->text().replace(folder_.path(), "<here>").toStdString();
+    }
+    std::string file(const Step& step) {
+        QFile file(folder_.filePath(arg(step)));
+        return file.open(QIODevice::ReadOnly) ? lines(QString::fromUtf8(file.readAll()))
+                                              : "no file";
+    }
+    std::string lesson(const Step&) {
+        return lines(QString::fromStdString(writeLesson(choices::lesson())));
+    }
+    std::string name(const Step& step) {
+        return QAccessible::queryAccessibleInterface(
+                   find<QWidget>(arg(step).toLatin1().constData()))
+            ->text(QAccessible::Name)
+            .toStdString();
     }
     template <class Control>
     Control* find(const char* name) {
@@ -158,9 +184,9 @@ private:
     std::optional<AnsweredLessonDialog> dialog_;
 };
 
-TEST(Lesson, TheTeachersLessonChooser) {
-    testing::playParts<LessonPlayer>(ZANDOLI_TRANSCRIPTS "/lesson.txt");
-}
+// The teacher's lesson chooser.
+[[maybe_unused]] const bool registered =
+    testing::registerTranscript<LessonPlayer>(ZANDOLI_TRANSCRIPTS "/lesson.txt");
 
 // Every text a third longer than its English, as a translation may run.
 class LongerTexts : public QTranslator {

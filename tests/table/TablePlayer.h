@@ -3,21 +3,23 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeySequence>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <memory>
-#include <sstream>
 
 #include "platform/ClickLabel.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/ShapeWidget.h"
 #include "platform/Units.h"
 #include "tests/record/RecordFile.h"
+#include "tests/support/Vocabulary.h"
 #include "tests/table/TableHarness.h"
 
 namespace zandoli::testing {
 
 // Plays a real table one transcript step at a time: tests/table/table.txt
-// lists the steps at its top, and keys.txt and lang.txt play them too.
+// lists the steps at its top, and keys.txt and lang.txt play them too; the
+// verbs are in verbs(), and `table_tests --verbs` prints them.
 class TablePlayer {
 public:
     TablePlayer() {
@@ -28,118 +30,189 @@ public:
                               (kind == QAccessible::Alert ? " alert" : " named");
             }
         });
+        // Each part starts as a run of the game does, no key pressed yet: a
+        // mouse press ends the keyboard use an earlier part may have begun.
+        QWidget nowhere;
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(), QPointF(), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&nowhere, &press);
     }
     ~TablePlayer() {
         speech::setListener(nullptr);
         units::setScale(1);
     }
 
-    std::string play(const std::string& step) {
-        std::istringstream in(step);
-        std::string verb, a, b;
-        in >> verb >> a;
-        const QString name = QString::fromStdString(a);
-        if (verb == "table") {
-            open(std::stoi(a));
-            rig_->state.spins = static_cast<int16_t>(in >> b ? std::stoi(b) : 0);
-        } else if (verb == "deal") {
-            show();
-            rig_->clock.advance(timerInterval(TimerId::DealDelay));
-        } else if (verb == "show") {
-            show();
-        } else if (verb == "quiet") {
-            rig_->state.playSound = 0;
-        } else if (verb == "leave") {
-            rig_->table.unload();
-        } else if (verb == "rebuild") {
-            rig_->table.rebuild();
-        } else if (verb == "restore") {
-            std::vector<int16_t> cards;
-            for (int card = 0; in >> card;) {
-                cards.push_back(static_cast<int16_t>(card));
-            }
-            rig_->restore(cards, std::stoi(a));
-            activate();
-        } else if (verb == "key") {
-            key(QKeySequence(name)[0]);
-        } else if (verb == "spin") {
-            rig_->spinTo(std::stoi(a), [this] { key(Qt::Key_S); });
-        } else if (verb == "wait") {
-            rig_->clock.advance(std::stoi(a));
-        } else if (verb == "scale") {  // before a table is opened
-            units::setScale(std::stod(a));
-            return "";
-        } else if (verb == "tap") {
-            tap(in >> b ? QPoint(std::stoi(a), std::stoi(b)) : rig_->w(name)->geometry().center());
-        } else if (verb == "click" && (in >> b)) {
-            rig_->clickAt(QPoint(std::stoi(a), std::stoi(b)));
-        } else if (verb == "click") {
-            rig_->click(name);
-        } else {
-            return ask(verb, name);
-        }
-        settle();
-        return seen();
+    // Plays one step and gives what it shows (the verbs are listed below).
+    std::string play(const std::string& step) { return verbs().play(*this, step).value(); }
+
+    static const Vocabulary<TablePlayer>& verbs() {
+        static const Vocabulary<TablePlayer> verbs(
+            "a real table (tests/table/TablePlayer.h)",
+            {{"table", "table 2 32", "a table of 2 players (1: one player, 32 spins counted)",
+              acts(&TablePlayer::open)},
+             {"deal", "deal", "the table shown, and the deal waited out", acts(&TablePlayer::show)},
+             {"show", "show", "the table shown and active", acts(&TablePlayer::show)},
+             {"quiet", "quiet", "the sound off", acts(&TablePlayer::quiet)},
+             {"leave", "leave", "the table unloaded", acts(&TablePlayer::leave)},
+             {"rebuild", "rebuild", "the table built again", acts(&TablePlayer::rebuild)},
+             {"restore", "restore 0 4 15", "a saved game: Blue holds cards 4 and 15",
+              acts(&TablePlayer::restore)},
+             {"key", "key S", "a key pressed (\"key Shift+Tab\")", acts(&TablePlayer::press)},
+             {"spin", "spin 14", "a spin by S to position 14, waited out",
+              acts(&TablePlayer::spin)},
+             {"wait", "wait 400", "400 milliseconds go by", acts(&TablePlayer::wait)},
+             {"scale", "scale 0.75", "the scale of the tables opened after it",
+              &TablePlayer::scale},
+             {"tap", "tap packPicture", "a tap on a control, or at a point (\"tap 40 50\")",
+              acts(&TablePlayer::tap)},
+             {"click", "click spinButton", "a click on a control, or at a point (\"click 40 50\")",
+              acts(&TablePlayer::click)},
+             {"read", "read", "the focus and what a screen reader reads of it",
+              asks(&TablePlayer::read)},
+             {"about", "about spinButton", "a control's description", asks(&TablePlayer::about)},
+             {"says", "says cardFrame1", "a control's name to a screen reader",
+              asks(&TablePlayer::says)},
+             {"shows", "shows turnCaption", "a label's text, a picture's name, or hidden",
+              asks(&TablePlayer::shows)},
+             {"colour", "colour turnCaption", "a label's text colour, or a shape's fill and border",
+              asks(&TablePlayer::colour)},
+             {"tip", "tip spinButton", "a control's tooltip", asks(&TablePlayer::tip)},
+             {"mark", "mark", "the focus mark's colour", asks(&TablePlayer::mark)},
+             {"box", "box turnCaption", "a framed label's box and its line",
+              asks(&TablePlayer::box)},
+             {"font", "font turnCaption", "a control's font size", asks(&TablePlayer::font)},
+             {"showing", "showing", "the cards' controls that show", asks(&TablePlayer::showing)},
+             {"heard", "heard turnCaption", "what a screen reader was told of a control",
+              asks(&TablePlayer::heard)},
+             {"hands", "hands", "the sizes of Blue's and Yellow's hands",
+              asks(&TablePlayer::hands)},
+             {"title", "title", "the window's title", asks(&TablePlayer::title)},
+             {"running", "running", "whether a game is running", asks(&TablePlayer::running)},
+             {"sounds", "sounds", "the sounds started", asks(&TablePlayer::sounds)},
+             {"recorded", "recorded", "the rows of the last game in the user's record",
+              asks(&TablePlayer::recorded)}});
+        return verbs;
     }
 
     QWidget* window() { return rig_->table.window(); }
 
 private:
-    // The questions, which change nothing.
-    std::string ask(const std::string& verb, const QString& name) {
-        QString answer;
-        if (verb == "read") {
-            answer = focusName() + ": " + QApplication::focusWidget()->accessibleDescription();
-        } else if (verb == "about") {
-            answer = rig_->w(name)->accessibleDescription();
-        } else if (verb == "says") {
-            answer = QAccessible::queryAccessibleInterface(rig_->w(name))->text(QAccessible::Name);
-        } else if (verb == "shows") {
-            QWidget* control = rig_->w(name);
-            const auto* picture = qobject_cast<PictureBox*>(control);
-            answer = !control->isVisible() ? "hidden"
-                     : picture             ? picture->pictureName()
-                                           : qobject_cast<QLabel*>(control)->text();
-        } else if (verb == "colour") {  // a label's text, or a shape's fill and border
-            const auto* shape = qobject_cast<ShapeWidget*>(rig_->w(name));
-            answer = shape ? shape->backColour().name() + ' ' + shape->borderColour().name()
-                           : rig_->w<ClickLabel>(name)->textColour().name();
-        } else if (verb == "tip") {
-            answer = rig_->w(name)->toolTip();
-        } else if (verb == "mark") {  // the colour of the focus mark, in the middle of its top line
-            QWidget* mark = keyboard::shownMark();
-            answer = mark->grab().toImage().pixelColor(mark->width() / 2, 3).name();
-        } else if (verb == "box") {  // a framed label's box and its line
-            const auto* label = rig_->w<QLabel>(name);
-            answer = label->frameShape() == QFrame::Box
-                         ? QStringLiteral("%1 px").arg(label->lineWidth())
-                         : QStringLiteral("none");
-        } else if (verb == "font") {
-            answer = QStringLiteral("%1 px").arg(rig_->w(name)->font().pixelSize());
-        } else if (verb == "showing") {
-            for (QWidget* part :
-                 window()->findChildren<QWidget*>(QRegularExpression("^card|^fr"))) {
-                answer += part->isVisible() ? part->objectName() + " " : QString();
-            }
-        } else if (verb == "heard") {
-            const QStringList told = heard_.filter(QRegularExpression('^' + name + ' '));
-            heard_.removeIf([&](const QString& news) { return told.contains(news); });
-            answer = told.join(' ').remove(name + ' ');
-        } else if (verb == "hands") {
-            answer =
-                QStringLiteral("%1 %2").arg(rig_->state.handSize[0]).arg(rig_->state.handSize[1]);
-        } else if (verb == "title") {
-            answer = window()->windowTitle();
-        } else if (verb == "running") {
-            answer = rig_->table.gameRunning() ? "yes" : "no";
-        } else if (verb == "sounds") {
-            answer = rig_->sounds.started.join(' ');
-        } else if (verb == "recorded") {  // the rows of the last game in the user's record
-            answer = QString::fromStdString(joined(readRows(RecordStore::userPath(), RECORDED)));
-        } else {
-            throw std::invalid_argument("no step " + verb);
+    // A step that acts: the view settles, and the step gives what is seen().
+    static Verb<TablePlayer>::Act acts(void (TablePlayer::*act)(const Step&)) {
+        return [act](TablePlayer& player, const Step& step) {
+            (player.*act)(step);
+            settle();
+            return player.seen();
+        };
+    }
+    // A question, which changes nothing.
+    static Verb<TablePlayer>::Act asks(QString (TablePlayer::*ask)(const Step&)) {
+        return [ask](TablePlayer& player, const Step& step) {
+            return (player.*ask)(step).trimmed().toStdString();
+        };
+    }
+    QWidget* named(const Step& step) { return rig_->w(QString::fromStdString(step.word(0))); }
+
+    void open(const Step& step) {
+        open(int(step.number(0)));
+        rig_->state.spins = static_cast<int16_t>(step.number(1, 0));
+    }
+    void show(const Step& step) {
+        show();
+        if (step.verb() == "deal") {
+            rig_->clock.advance(timerInterval(TimerId::DealDelay));
         }
-        return answer.trimmed().toStdString();
+    }
+    void quiet(const Step&) { rig_->state.playSound = 0; }
+    void leave(const Step&) { rig_->table.unload(); }
+    void rebuild(const Step&) { rig_->table.rebuild(); }
+    void restore(const Step& step) {
+        std::vector<int16_t> cards;
+        for (size_t i = 1; i < step.size(); ++i) {
+            cards.push_back(static_cast<int16_t>(step.number(i)));
+        }
+        rig_->restore(cards, int(step.number(0)));
+        activate();
+    }
+    void press(const Step& step) { key(QKeySequence(QString::fromStdString(step.word(0)))[0]); }
+    void spin(const Step& step) {
+        rig_->spinTo(int(step.number(0)), [this] { key(Qt::Key_S); });
+    }
+    void wait(const Step& step) { rig_->clock.advance(step.number(0)); }
+    // Before a table is opened.
+    std::string scale(const Step& step) {
+        units::setScale(std::stod(step.word(0)));
+        return "";
+    }
+    void tap(const Step& step) {
+        tap(step.size() > 1 ? QPoint(int(step.number(0)), int(step.number(1)))
+                            : named(step)->geometry().center());
+    }
+    void click(const Step& step) {
+        if (step.size() > 1) {
+            rig_->clickAt(QPoint(int(step.number(0)), int(step.number(1))));
+        } else {
+            rig_->click(QString::fromStdString(step.word(0)));
+        }
+    }
+    QString read(const Step&) {
+        return focusName() + ": " + QApplication::focusWidget()->accessibleDescription();
+    }
+    QString about(const Step& step) { return named(step)->accessibleDescription(); }
+    QString says(const Step& step) {
+        return QAccessible::queryAccessibleInterface(named(step))->text(QAccessible::Name);
+    }
+    QString shows(const Step& step) {
+        QWidget* control = named(step);
+        const auto* picture = qobject_cast<PictureBox*>(control);
+        return !control->isVisible() ? "hidden"
+               : picture             ? picture->pictureName()
+                                     : qobject_cast<QLabel*>(control)->text();
+    }
+    // A label's text, or a shape's fill and border.
+    QString colour(const Step& step) {
+        const auto* shape = qobject_cast<ShapeWidget*>(named(step));
+        return shape
+                   ? shape->backColour().name() + ' ' + shape->borderColour().name()
+                   : rig_->w<ClickLabel>(QString::fromStdString(step.word(0)))->textColour().name();
+    }
+    QString tip(const Step& step) { return named(step)->toolTip(); }
+    // The colour of the focus mark, in the middle of its top line.
+    QString mark(const Step&) {
+        QWidget* mark = keyboard::shownMark();
+        return mark->grab().toImage().pixelColor(mark->width() / 2, 3).name();
+    }
+    // A framed label's box and its line.
+    QString box(const Step& step) {
+        const auto* label = rig_->w<QLabel>(QString::fromStdString(step.word(0)));
+        return label->frameShape() == QFrame::Box ? QStringLiteral("%1 px").arg(label->lineWidth())
+                                                  : QStringLiteral("none");
+    }
+    QString font(const Step& step) {
+        return QStringLiteral("%1 px").arg(named(step)->font().pixelSize());
+    }
+    QString showing(const Step&) {
+        QString answer;
+        for (QWidget* part : window()->findChildren<QWidget*>(QRegularExpression("^card|^fr"))) {
+            answer += part->isVisible() ? part->objectName() + " " : QString();
+        }
+        return answer;
+    }
+    QString heard(const Step& step) {
+        const QString name = QString::fromStdString(step.word(0));
+        const QStringList told = heard_.filter(QRegularExpression('^' + name + ' '));
+        heard_.removeIf([&](const QString& news) { return told.contains(news); });
+        return told.join(' ').remove(name + ' ');
+    }
+    QString hands(const Step&) {
+        return QStringLiteral("%1 %2").arg(rig_->state.handSize[0]).arg(rig_->state.handSize[1]);
+    }
+    QString title(const Step&) { return window()->windowTitle(); }
+    QString running(const Step&) { return rig_->table.gameRunning() ? "yes" : "no"; }
+    QString sounds(const Step&) { return rig_->sounds.started.join(' '); }
+    // The rows of the last game in the user's record.
+    QString recorded(const Step&) {
+        return QString::fromStdString(joined(readRows(RecordStore::userPath(), RECORDED)));
     }
     // One player means the one-player table.
     void open(int players) {
