@@ -13,7 +13,7 @@ namespace zandoli::testing {
 namespace {
 
 // Every step shows and sounds what the rules say.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool gameRegistered =
     registerTranscript<Tables<>>(ZANDOLI_TRANSCRIPTS "/turns.txt") &&
     registerTranscript<Tables<>>(ZANDOLI_TRANSCRIPTS "/games.txt");
 

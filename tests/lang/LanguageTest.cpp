@@ -246,7 +246,8 @@ private:
 };
 
 // Each language speaks its numbers, pictures and choice, and fits its texts.
-[[maybe_unused]] const bool registered = registerTranscript<Speaker>(ZANDOLI_LANG_DATA "/lang.txt");
+[[maybe_unused]] const bool languageRegistered =
+    registerTranscript<Speaker>(ZANDOLI_LANG_DATA "/lang.txt");
 
 }  // namespace
 }  // namespace zandoli::testing

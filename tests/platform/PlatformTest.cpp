@@ -74,7 +74,7 @@ private:
 };
 
 // File names, places, scales and the window system are as platform.txt says.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool platformRegistered =
     testing::registerTranscript<PlatformPlayer>(ZANDOLI_PLATFORM_DATA "/platform.txt");
 
 // A voice that writes its loading and what is done to it into a shared log.

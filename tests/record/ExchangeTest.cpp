@@ -290,7 +290,7 @@ private:
 // refused and the last within it merged. paths.txt: quotes in the names of
 // files and folders are names. unreadable.txt: a record that cannot be read
 // says so, where a missing one holds no game.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool exchangeRegistered =
     registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/exchange.txt") &&
     registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/bounds.txt") &&
     registerTranscript<ExchangePlayer>(ZANDOLI_RECORD_DATA "/paths.txt") &&

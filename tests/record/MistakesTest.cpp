@@ -48,7 +48,7 @@ struct MistakeNamer {
         return verbs;
     }
 };
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool mistakesRegistered =
     registerTranscript<MistakeNamer>(ZANDOLI_RECORD_DATA "/mistakes.txt");
 
 // Every rule is met at least once, so a rule the code no longer reaches shows.

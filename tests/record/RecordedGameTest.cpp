@@ -105,7 +105,7 @@ private:
 };
 
 // Each game is recorded as recorded.txt says.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool recordedGameRegistered =
     registerTranscript<Tables<RecordedTable>>(ZANDOLI_RECORD_DATA "/recorded.txt");
 
 }  // namespace

@@ -125,7 +125,7 @@ private:
 };
 
 // The record reads back by player, form and mistake, from game to game until forgotten.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool resultsRegistered =
     registerTranscript<ResultsPlayer>(ZANDOLI_RECORD_DATA "/results.txt");
 
 }  // namespace

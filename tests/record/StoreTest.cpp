@@ -278,7 +278,7 @@ private:
 
 // Every record on disk ends as its steps say, and so does a record that
 // fails as rows are written (midway.txt).
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool storeRegistered =
     registerTranscript<StorePlayer>(ZANDOLI_RECORD_DATA "/store.txt") &&
     registerTranscript<StorePlayer>(ZANDOLI_RECORD_DATA "/midway.txt");
 

@@ -257,7 +257,7 @@ private:
 
 // Each part ends as its steps say, and a record that cannot be read says so
 // (unreadable.txt).
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool reportRegistered =
     registerTranscript<ReportPlayer>(ZANDOLI_TRANSCRIPTS "/report.txt") &&
     registerTranscript<ReportPlayer>(ZANDOLI_TRANSCRIPTS "/unreadable.txt");
 

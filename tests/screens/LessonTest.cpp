@@ -185,7 +185,7 @@ private:
 };
 
 // The teacher's lesson chooser.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool lessonRegistered =
     testing::registerTranscript<LessonPlayer>(ZANDOLI_TRANSCRIPTS "/lesson.txt");
 
 // Every text a third longer than its English, as a translation may run.

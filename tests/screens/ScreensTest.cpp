@@ -9,7 +9,7 @@ namespace zandoli {
 namespace {
 
 // The way through the screens.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool screensRegistered =
     testing::registerTranscript<Program>(ZANDOLI_TRANSCRIPTS "/screens.txt");
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace zandoli::testing {
 namespace {
 
 // The table is played by presses and by keys, and read aloud.
-[[maybe_unused]] const bool registered =
+[[maybe_unused]] const bool playRegistered =
     registerTranscript<TablePlayer>(ZANDOLI_TABLE_DATA "/table.txt") &&
     registerTranscript<TablePlayer>(ZANDOLI_KEYS "/keys.txt");
 
