@@ -37,7 +37,7 @@ struct Table {
     // Brings back the table as saved, at the turn of `colour`.
     void restore(int colour) {
         state.colour = static_cast<int16_t>(colour);
-        referee->load(TableStart::Restore);
+        referee->load(TableStart::Restore, settings);
     }
     // Spins so that the pointer stops at the position, and waits for it.
     void spinTo(int position) {
@@ -116,6 +116,12 @@ struct Table {
              {"click", "click 3", "the card in slot 3 clicked", acts(&Table::click)},
              {"pack", "pack", "the pack clicked", acts(&Table::pack)},
              {"next", "next", "Next Player pressed", acts(&Table::press)},
+             {"ok", "ok", "OK under the explanation pressed", acts(&Table::press)},
+             {"explaining", "explaining", "Explain Mistakes on for the games loaded after it",
+              [](Table& table, const Step&) {
+                  table.settings.explainMistakes = true;
+                  return std::string();
+              }},
              {"rules", "rules", "The Rules pressed", acts(&Table::press)},
              {"results", "results", "Results pressed", acts(&Table::press)},
              {"newgame", "newgame", "New Game pressed", acts(&Table::press)},
@@ -145,6 +151,9 @@ struct Table {
     }
 
     GameState state;
+    // What the games loaded are played with: the standard game unless a
+    // step says otherwise.
+    GameSettings settings;
     RecordingView view;
     VirtualScheduler scheduler;
     FixedRandom random;
@@ -164,10 +173,10 @@ private:
         };
     }
     void load(const Step& step) {
-        referee->load(TableStart::Deal);
+        referee->load(TableStart::Deal, settings);
         scheduler.advance(step.verb() == "deal" ? timerInterval(TimerId::DealDelay) : 0);
     }
-    void reopen(const Step&) { referee->load(TableStart::Restore); }
+    void reopen(const Step&) { referee->load(TableStart::Restore, settings); }
     void spin(const Step& step) { spinTo(step.number(0)); }
     void spinButton(const Step& step) {
         if (step.number(0) >= 0) {
@@ -180,6 +189,7 @@ private:
     void press(const Step& step) {
         const std::string& verb = step.verb();
         referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
+                               : verb == "ok"      ? TableButton::ExplanationOk
                                : verb == "rules"   ? TableButton::Rules
                                : verb == "results" ? TableButton::Results
                                : verb == "newgame" ? TableButton::NewGame

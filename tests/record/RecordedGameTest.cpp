@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "engine/Lesson.h"
 #include "record/Columns.h"
 #include "record/RecordStore.h"
 #include "record/Recorder.h"
@@ -33,12 +34,38 @@ struct RecordedTable : Table {
              {"rows", "rows SQL", "the record's rows joined by \" / \", NULL as \"-\"",
               &RecordedTable::rowsOf},
              {"tallies", "tallies", "whether the tallies kept are those the rows make",
-              &RecordedTable::tallies}},
+              &RecordedTable::tallies},
+             {"lesson", "lesson name = Tenths; values = 3/10",
+              "the games loaded after it deal from this lesson (its lines parted by \"; \")",
+              &RecordedTable::lesson}},
             Table::verbs(), [](RecordedTable& table) -> Table& { return table; });
         return verbs;
     }
 
 private:
+    std::string lesson(const Step& step) {
+        std::string text = step.rest();
+        for (size_t at = text.find("; "); at != std::string::npos; at = text.find("; ", at)) {
+            text.replace(at, 2, "\n");
+        }
+        const LessonReading read = readLesson(text);
+        if (!read.lesson) {
+            throw std::invalid_argument("no lesson: a fault at line " + std::to_string(read.line));
+        }
+        settings.lesson = *read.lesson;
+        settings.deck = deckOf(settings.lesson);
+        return {};
+    }
+    // What the table's screen tells the record of a game's start: its
+    // lesson, and for a class code the code's first game.
+    void describe(GameStart& start) const {
+        if (settings.lesson != everyValueLesson()) {
+            start.lesson = writeLesson(settings.lesson);
+            start.lessonName = settings.lesson.name;
+        }
+        start.classGame = settings.lesson.code.empty() ? 0 : 1;
+        start.practice = settings.practice;
+    }
     std::string playOut(const Step&) {
         ScriptedPlayer player(*referee, state, scheduler);
         for (int turn = 0; turn < 100 && !referee->gameOver(); ++turn) {
@@ -101,7 +128,8 @@ private:
     Recorder recorder{state, store, [this] { return START_MS + scheduler.now(); },
                       [] {
                           return std::array<std::string, PLAYING_COLOURS>{"", "Ana", "Zoë"};
-                      }};
+                      },
+                      [this](GameStart& start) { describe(start); }};
 };
 
 // Each game is recorded as recorded.txt says.
