@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "engine/Lesson.h"
 #include "record/Columns.h"
 #include "record/RecordQueries.h"
 #include "record/RecordStore.h"
@@ -23,14 +24,25 @@ constexpr int TERM_WEEKS = 12;
 // The record read and never written; a missing one is not made.
 const QString READ_ONLY = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
 
+// A game of the period's lesson, when it names one: a game of the standard
+// lesson keeps no lesson name, and goes by the standard lesson's.
+const QString LESSON_IS = QStringLiteral("(? IS NULL OR COALESCE(g.lesson_name, ?) = ?)");
+
+// The period's binds for LESSON_IS.
+QVariantList lessonBinds(const Period& period) {
+    const QVariant lesson = period.lesson.isEmpty() ? QVariant() : QVariant(period.lesson);
+    return {lesson, QString::fromStdString(everyValueLesson().name), lesson};
+}
+
 // The seats of the period that made a choice (that have a tally), each with
 // its pupil: a name, or for a seat without one its colour (c). A seat first,
 // then its game and tally by their keys.
-const QString SEATED = QStringLiteral(
-    "WITH seated AS (SELECT s.game, s.colour, s.name, CASE WHEN s.name IS NULL THEN s.colour ELSE "
-    "-1 END AS c FROM seat s CROSS JOIN game g CROSS JOIN tally t WHERE g.id = s.game AND t.game "
-    "= s.game AND t.colour = s.colour AND g.started_ms >= ? AND g.started_ms < ? AND (? IS NULL "
-    "OR s.name = ?))");
+const QString SEATED =
+    QStringLiteral(
+        "WITH seated AS (SELECT s.game, s.colour, s.name, CASE WHEN s.name IS NULL THEN s.colour "
+        "ELSE -1 END AS c FROM seat s CROSS JOIN game g CROSS JOIN tally t WHERE g.id = s.game AND "
+        "t.game = s.game AND t.colour = s.colour AND g.started_ms >= ? AND g.started_ms < ? AND ") +
+    LESSON_IS + QStringLiteral(" AND (? IS NULL OR s.name = ?))");
 // The report's order of pupils: names, alphabetically, then colours.
 const QString PUPIL_ORDER = QStringLiteral("name IS NULL, name, c");
 
@@ -119,9 +131,10 @@ sql::Reading<int> writeChoices(const QSqlDatabase& db, const Period& period, QIO
             rows,
             QStringLiteral("SELECT %1 FROM game g JOIN event e ON e.game = g.id LEFT JOIN seat s "
                            "ON s.game = e.game AND s.colour = e.colour WHERE g.started_ms >= ? "
-                           "AND g.started_ms < ? ORDER BY g.started_ms, g.id, e.id")
-                .arg(columns.join(QStringLiteral(", "))),
-            {static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs)})};
+                           "AND g.started_ms < ? AND %2 ORDER BY g.started_ms, g.id, e.id")
+                .arg(columns.join(QStringLiteral(", ")), LESSON_IS),
+            QVariantList{static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs)} +
+                lessonBinds(period))};
     while (!written.failed() && rows.next()) {
         QStringList fields;
         for (size_t i = 0; i < csvColumns().size(); ++i) {
@@ -224,8 +237,9 @@ sql::Reading<std::vector<Pupil>> readPupils(const QString& record, const Period&
         return {.error = error};
     }
     const QVariant name = only.isEmpty() ? QVariant() : QVariant(only);
-    const QVariantList binds{static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs),
-                             name, name};
+    const QVariantList binds =
+        QVariantList{static_cast<qint64>(period.fromMs), static_cast<qint64>(period.toMs)} +
+        lessonBinds(period) + QVariantList{name, name};
     auto pupils = findPupils(reading.db(), binds);
     if (!pupils.failed() && !pupils.value.empty()) {
         pupils.error = readResults(reading.db(), binds, pupils.value);

@@ -17,6 +17,8 @@ namespace zandoli::report {
 struct Period {
     int64_t fromMs = 0;
     int64_t toMs = INT64_MAX;
+    // Only the games of the teacher's lesson of this name; empty: every game.
+    QString lesson{};
 };
 
 enum class PeriodKind { Today, Week, Term, All };

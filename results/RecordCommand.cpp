@@ -59,7 +59,8 @@ int importRecord(const QString& file) {
     return said(exchange::importRecord(RecordStore::userPath(), fromCaller(file)));
 }
 
-int exportRecord(const QString& named, const QString& periodName, const QString& pupil) {
+int exportRecord(const QString& named, const QString& periodName, const QString& pupil,
+                 const QString& lesson) {
     const QString record = RecordStore::userPath();
     const QString file = fromCaller(named);
     if (file.isEmpty()) {
@@ -73,7 +74,8 @@ int exportRecord(const QString& named, const QString& periodName, const QString&
                                  "Exchange", "no period \"%1\": it is today, week, term or all")
                                  .arg(periodKey));
     }
-    const report::Period period = report::periodOf(*kind, QDateTime::currentMSecsSinceEpoch());
+    report::Period period = report::periodOf(*kind, QDateTime::currentMSecsSinceEpoch());
+    period.lesson = lesson;
     const QString extension = QFileInfo(file).suffix().toLower();
     if (extension == QLatin1String("pdf")) {
         findPictures();

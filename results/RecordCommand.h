@@ -11,9 +11,10 @@ namespace zandoli::recordCommand {
 // one.
 int importRecord(const QString& file);
 
-// `zandoli --export FILE [--period today|week|term|all] [--pupil NAME]`:
+// `zandoli --export FILE [--period today|week|term|all] [--pupil NAME] [--lesson NAME]`:
 // writes the report (.pdf), the choices (.csv) or the whole record
 // (.zandoli), by the file's extension. An empty period is all of them.
-int exportRecord(const QString& file, const QString& periodName, const QString& pupil);
+int exportRecord(const QString& file, const QString& periodName, const QString& pupil,
+                 const QString& lesson = {});
 
 }  // namespace zandoli::recordCommand

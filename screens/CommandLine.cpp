@@ -145,7 +145,8 @@ int runWithoutWindow(const Request& request) {
     if (request.importAsked) {
         return recordCommand::importRecord(request.importFile);
     }
-    return recordCommand::exportRecord(request.exportFile, request.period, request.pupil);
+    return recordCommand::exportRecord(request.exportFile, request.period, request.pupil,
+                                       request.lesson);
 }
 
 }  // namespace zandoli::commandLine

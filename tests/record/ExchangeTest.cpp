@@ -67,7 +67,8 @@ public:
              {"lines", "lines F", "how many lines F has", &ExchangePlayer::lines},
              {"line", "line F 4", "line 4 of F, past the game's uid", &ExchangePlayer::lines},
              {"pupils", "pupils a.sqlite week 1000 Ana",
-              "the report's pupils (of that week or term, or one), or \"unreadable\"",
+              "the report's pupils (of that week or term, or lesson Tenths, or one), or "
+              "\"unreadable\"",
               &ExchangePlayer::pupils},
              {"results", "results a.sqlite",
               "the latest game as the results screen reads it, \"none\" or \"unreadable\"",
@@ -144,10 +145,14 @@ private:
         return (step.word(1) == "0" ? line : line.mid(line.indexOf(',') + 1)).toStdString();
     }
     std::string pupils(const Step& step) {
-        const report::Period period = step.word(1) == "week"   ? week(std::stoll(step.rest(2)))
-                                      : step.word(1) == "term" ? term(std::stoll(step.rest(2)))
-                                                               : report::Period{};
-        const QString pupil = QString::fromStdString(step.rest(2)).section(' ', 1);
+        report::Period period = step.word(1) == "week"   ? week(std::stoll(step.rest(2)))
+                                : step.word(1) == "term" ? term(std::stoll(step.rest(2)))
+                                                         : report::Period{};
+        QString pupil = QString::fromStdString(step.rest(2)).section(' ', 1);
+        if (step.word(1) == "lesson") {
+            period.lesson = QString::fromStdString(step.word(2));
+            pupil = QString::fromStdString(step.rest(3));
+        }
         const auto read = report::readPupils(file(step), period, pupil);
         std::vector<std::string> lines;
         for (const report::Pupil& p : read.value) {
