@@ -29,9 +29,13 @@ QString fraction(int numerator, int denominator) {
 }
 
 // How the sentence names a card: its face, or for a tile its value.
+// A card as its face writes it; a tile, which writes nothing, by its
+// shaded squares.
 QString named(int16_t card) {
     const QString face = cardFace(card);
-    return face.isEmpty() ? numbers::decimal(cardCatalogue()[card].value) : face;
+    return face.isEmpty() ? Explain::tr("a tile with %1 of 20 shaded")
+                                .arg(numbers::count(shadedOf(cardCatalogue()[card].value)))
+                          : face;
 }
 
 // The fraction whose digit was read as tenths, and what it was read as.

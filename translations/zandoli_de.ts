@@ -342,6 +342,10 @@
         <source>Spinner: %1.</source>
         <translation>Glücksrad: %1.</translation>
     </message>
+    <message>
+        <source>a tile with %1 of 20 shaded</source>
+        <translation>ein Kästchenfeld mit %1&#xa0;von&#xa0;20 gefärbten Kästchen</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>

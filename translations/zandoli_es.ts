@@ -342,6 +342,10 @@
         <source>Spinner: %1.</source>
         <translation>Ruleta: %1.</translation>
     </message>
+    <message>
+        <source>a tile with %1 of 20 shaded</source>
+        <translation>una cuadrícula con %1 de los 20 cuadrados sombreados</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>

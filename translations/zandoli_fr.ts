@@ -342,6 +342,10 @@
         <source>Spinner: %1.</source>
         <translation>Sur la roue&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>a tile with %1 of 20 shaded</source>
+        <translation>un quadrillage de %1&#xa0;cases coloriées sur&#xa0;20</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
