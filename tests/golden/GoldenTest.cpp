@@ -148,6 +148,25 @@ TEST_F(Golden, TablesDealtSpunWonAndRestored) {
     units::setScale(1);
 }
 
+// A wrong card explained, with a card of the spin's value left in the hand:
+// Blue presses 0.8 on 0.7 while holding 0.7, at scale 1, on a projector's
+// 1280 x 720 and in full screen on 1920 x 1080: the two tiles, the number
+// line and the sentence over the spinner, nothing clipped.
+TEST_F(Golden, AWrongCardExplainedAtEveryScale) {
+    for (const auto& [scale, name] : {std::pair{1.0, "table-explained"},
+                                      {0.9375, "table-explained-0.9375"},
+                                      {1.40625, "table-explained-1.40625"}}) {
+        units::setScale(scale);
+        forgetPictures();
+        Harness explained(2);
+        explained.restore({9, 8, 15}, 0, GameSettings{.explainMistakes = true});
+        explained.spinTo(8);
+        explained.clickAt(QPoint(units::px(615), units::px(4800)));  // the first card
+        looksLikeGolden(explained.table.window(), name);
+    }
+    units::setScale(1);
+}
+
 // A lesson of halves and quarters, in decimals and tiles: its spinner shows
 // a half and a quarter in turn where the standard one shows its shapes, on a
 // dial painted as the game runs. Stopped on position 4, which shows nine

@@ -29,7 +29,8 @@ struct Harness {
     }
     // Opens the table on a saved game in which `colour` holds `cards` and
     // every other colour holds the decimals 0.1 to 0.7.
-    void restore(const std::vector<int16_t>& cards, int colour = 0) {
+    void restore(const std::vector<int16_t>& cards, int colour = 0,
+                 const GameSettings& settings = {}) {
         for (size_t p = 0; p < 4; ++p) {
             const bool mine = static_cast<int>(p) == colour;
             state.hand[p].fill(NO_CARD);
@@ -41,7 +42,7 @@ struct Harness {
         state.turnHand = state.hand;
         state.colour = static_cast<int16_t>(colour);
         state.turnOver = 1;
-        table.open(TableStart::Restore);
+        table.open(TableStart::Restore, settings);
     }
     template <class W = QWidget>
     W* w(const QString& name) {
