@@ -7,7 +7,8 @@
 //   - built, for the standard spinner: the next position's file decoded
 //     and scaled, as the dial's picture cache does it.
 // Each at scale 1 and at full screen on 1920 x 1080 (1.40625) and 3840 x 2160
-// (2.8125), the display's device pixel ratio 1. The CPU time is the whole
+// (2.8125), the display's device pixel ratio 1; and a wrong card's
+// explanation, from its words to its panel painted. The CPU time is the whole
 // process's, Qt's painting threads included:
 //   dial_bench [benchmark flags]        (run in the build folder, beside Images/)
 #include <benchmark/benchmark.h>
@@ -19,6 +20,8 @@
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "table/DialArt.h"
+#include "table/ExplanationPanel.h"
+#include "table/ExplanationWords.h"
 
 namespace zandoli {
 namespace {
@@ -90,6 +93,33 @@ BENCHMARK_CAPTURE(BM_BuiltDialStep, scale1, 1.0)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(BM_BuiltDialStep, fullScreen1080, 1.40625)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+
+// A wrong card explained, from the press to the panel painted: its words
+// made from the table's state (0.8 pressed on 0.7, 0.7 left in the hand),
+// shown, and the panel drawn whole, as the frame after the click draws it.
+void BM_ExplanationShown(benchmark::State& bench, double scale) {
+    units::setScale(scale);
+    QWidget table;
+    table.resize(units::px(15360), units::px(11520));
+    auto* panel = new ExplanationPanel(&table);
+    TableState state;
+    state.faces[0] = 9;  // 0.8
+    state.faces[1] = 8;  // 0.7
+    state.explanation = Explanation{.position = 8, .wrongCard = 9, .wrongSlot = 0};
+    state.explanation->missed[1] = true;
+    QPixmap frame(panel->size());
+    for (auto _ : bench) {
+        panel->showWords(explanationWords(state), 0);
+        panel->render(&frame);
+        benchmark::DoNotOptimize(frame);
+    }
+}
+BENCHMARK_CAPTURE(BM_ExplanationShown, scale1, 1.0)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_ExplanationShown, fullScreen1080, 1.40625)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
 

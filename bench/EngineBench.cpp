@@ -1,7 +1,9 @@
-// How long the rules take: one shuffle and deal, and one whole four-player
-// game played by the scripted player with every delay in virtual time.
+// How long the rules take: one shuffle and deal, one whole four-player game
+// played by the scripted player with every delay in virtual time, and the
+// pack and spinner of a lesson made from its values and forms.
 #include <benchmark/benchmark.h>
 
+#include "engine/Deck.h"
 #include "engine/GameState.h"
 #include "engine/Pack.h"
 #include "engine/Referee.h"
@@ -24,6 +26,27 @@ void BM_DealCards(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_DealCards)->Unit(benchmark::kMicrosecond);
+
+// The smallest lesson (one value in two forms, its few cards taken again
+// and again), a lesson of seven values, and every value and form.
+void BM_LessonDeck(benchmark::State& bench, ValueSet values, FormSet forms) {
+    for (auto _ : bench) {
+        auto deck = lessonDeck(values, forms);
+        benchmark::DoNotOptimize(deck);
+    }
+}
+BENCHMARK_CAPTURE(BM_LessonDeck, oneValueTwoForms, ValueSet{0.5},
+                  FormSet{CardKind::Decimal, CardKind::Tile})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LessonDeck, halvesQuartersTenths,
+                  ValueSet{0.1, 0.25, 0.3, 0.5, 0.7, 0.75, 0.9},
+                  FormSet{CardKind::Whole, CardKind::Decimal, CardKind::Fraction, CardKind::Tile})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LessonDeck, everyValueAndForm,
+                  ValueSet{0.1, 0.2, 0.25, 0.3, 0.4, 0.5, 0.6, 0.7, 0.75, 0.8, 0.9, 1},
+                  FormSet{CardKind::Whole, CardKind::Decimal, CardKind::Percent, CardKind::Fraction,
+                          CardKind::Tile})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_FourPlayerGame(benchmark::State& bench) {
     uint64_t seed = 1;
