@@ -322,7 +322,9 @@ std::string fractionText(double value) {
 }
 
 std::string writeLesson(const Lesson& lesson) {
-    std::string out = "name = " + lesson.name + "\n";
+    // A lesson without a name of its own (read from a file that gave none)
+    // is written without one, as an empty name is no name.
+    std::string out = lesson.name.empty() ? std::string() : "name = " + lesson.name + "\n";
     const auto join = [](const auto& items, auto text) {
         std::string joined;
         for (const auto& item : items) {

@@ -1,0 +1,112 @@
+// Feeds the lesson reader damaged copies of good lessons and random bytes,
+// thousands of times: characters flipped, lines cut, repeated or swapped,
+// words of the file's own keys and values put where they do not belong,
+// and files past the size a lesson may have. Each must be read whole, with
+// a deck that can be dealt, or refused with a fault and a line within the
+// file. The sanitizer build runs it too, where it also finds memory faults.
+// ZANDOLI_FUZZ_RUNS and ZANDOLI_FUZZ_SEED change how many and which.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/Deck.h"
+#include "engine/Lesson.h"
+
+namespace zandoli::testing {
+namespace {
+
+const std::vector<std::string> GOOD = {
+    "# Year 3\nname = Halves and quarters\nvalues = 1/2, 1/4, 3/4\nforms = decimal, tile\n",
+    "name = Tenths\nvalues = 1/10, 3/10, 7/10, 9/10\nforms = all\nexplain = on\nsound = "
+    "off\ncode = 4B\n",
+    "values = 2/4\r\nforms = fraction, whole, percent\r\n",
+    "\xef\xbb\xbfname = Every value\nvalues = all\n",
+};
+const std::vector<std::string> WORDS = {"=",      ",",
+                                        "\n",     "#",
+                                        "name",   "values",
+                                        "forms",  "explain",
+                                        "sound",  "code",
+                                        "on",     "off",
+                                        "all",    "1/2",
+                                        "0/0",    "1/0",
+                                        "99/100", "-1/2",
+                                        "tile",   "é",
+                                        "\xff",   std::string(1, '\0'),
+                                        "  "};
+
+std::string damaged(std::string text, std::mt19937& random) {
+    const auto below = [&random](size_t n) { return n == 0 ? 0 : random() % n; };
+    const int faults = 1 + static_cast<int>(random() % 5);
+    for (int f = 0; f < faults; ++f) {
+        const size_t at = below(text.size() + 1);
+        switch (random() % 6) {
+            case 0:
+                if (!text.empty()) {
+                    text[at % text.size()] ^= static_cast<char>(1 << (random() % 8));
+                }
+                break;
+            case 1:
+                text.insert(at, WORDS[below(WORDS.size())]);
+                break;
+            case 2:
+                text.erase(at, below(20));
+                break;
+            case 3:
+                text += text.substr(at);  // lines repeated, keys given twice
+                break;
+            case 4:
+                std::rotate(text.begin(), text.begin() + static_cast<long>(at), text.end());
+                break;
+            default:
+                text.append(LONGEST_LESSON + 1 - std::min(text.size(), LONGEST_LESSON), 'a');
+                break;
+        }
+    }
+    return text;
+}
+
+int environment(const char* name, int otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::atoi(value) : otherwise;
+}
+
+TEST(LessonFuzz, EveryFileIsReadWholeOrRefusedAtALineOfIt) {
+    std::mt19937 random(static_cast<uint32_t>(environment("ZANDOLI_FUZZ_SEED", 1)));
+    const int runs = environment("ZANDOLI_FUZZ_RUNS", 4000);
+    int read = 0;
+    int refused = 0;
+    for (int run = 0; run < runs; ++run) {
+        std::string text;
+        if (run % 8 == 0) {
+            text.resize(random() % 400);
+            std::generate(text.begin(), text.end(), [&random] { return char(random()); });
+        } else {
+            text = damaged(GOOD[random() % GOOD.size()], random);
+        }
+        const LessonReading reading = readLesson(text);
+        const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+        if (reading.lesson) {
+            ++read;
+            ASSERT_TRUE(lessonDeck(reading.lesson->values, reading.lesson->forms).has_value())
+                << text;
+            // A lesson read is written and read back as itself.
+            const LessonReading again = readLesson(writeLesson(*reading.lesson));
+            ASSERT_TRUE(again.lesson.has_value()) << writeLesson(*reading.lesson);
+        } else {
+            ++refused;
+            ASSERT_GE(reading.line, 0) << text;
+            ASSERT_LE(reading.line, lines) << text;
+        }
+    }
+    // Both ways out are taken, so neither is left untried.
+    EXPECT_GT(read, runs / 50);
+    EXPECT_GT(refused, runs / 2);
+}
+
+}  // namespace
+}  // namespace zandoli::testing
