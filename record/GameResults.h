@@ -55,6 +55,8 @@ struct GameResults {
     bool won = false;
     int winner = -1;
     int spins = 0;  // every spin of the game
+    // The teacher's lesson it was played under; empty for the standard one.
+    std::string lesson;
     std::vector<PlayerResults> players;
 };
 

@@ -22,7 +22,9 @@ const QString& played() {
         QStringLiteral(
             "SELECT id, started_ms, one_player, ending, winner, players, COALESCE(ended_ms, "
             "(SELECT MAX(at_ms) FROM event WHERE event.game = game.id), started_ms), (SELECT "
-            "COUNT(*) FROM event WHERE event.game = game.id AND what = %1) FROM game WHERE EXISTS "
+            "COUNT(*) FROM event WHERE event.game = game.id AND what = %1), lesson_name FROM game "
+            "WHERE "
+            "EXISTS "
             "(SELECT 1 FROM event WHERE event.game = game.id) ")
             .arg(recordColumns::quoted(happeningKey(Happening::Spin)));
     return select;
@@ -49,6 +51,7 @@ GameResults gameOf(const QVariantList& row) {
     }
     game.lengthMs = std::max<qint64>(0, row[6].toLongLong() - game.startedMs);
     game.spins = row[7].toInt();
+    game.lesson = row[8].toString().toStdString();
     game.players.resize(static_cast<size_t>(std::clamp(row[5].toInt(), 1, PLAYING_COLOURS)));
     return game;
 }

@@ -134,6 +134,10 @@ QString gameText(const GameResults& game) {
     if (!game.won) {
         parts << QCoreApplication::translate("Results", "not finished");
     }
+    if (!game.lesson.empty()) {
+        parts << QCoreApplication::translate("Setup", "Lesson: %1")
+                     .arg(QString::fromStdString(game.lesson));
+    }
     return parts.join(QCoreApplication::translate("Results", " · "));
 }
 

@@ -91,7 +91,8 @@ const testing::Vocabulary<Program>& Program::verbs() {
          {"leave", "leave table", "a table left, as a won game leaves it", acts(&Program::leave)},
          {"save", "save 3 0", "a dealt game of 3 players, sound off, as lastgame.inf",
           acts(&Program::save)},
-         {"plant", "plant alone", "the planted game (and a game of one after it)",
+         {"plant", "plant alone",
+          "the planted game (and a game of one after it; \"lesson\": of a lesson)",
           acts(&Program::plant)},
          {"break", "break", "the record overwritten by a line of text",
           acts(&Program::breakRecord)},
@@ -197,9 +198,15 @@ void Program::save(const Step& step) {
 void Program::plant(const Step& step) {
     RecordStore store;
     testing::plantGame(store);
-    if (step.word(0) == "alone") {  // a game of one after it, left after its first spin
+    // A game of one after it, left after its first spin; of a lesson's, if asked.
+    if (step.word(0) == "alone" || step.word(0) == "lesson") {
         const int64_t at = testing::PLANTED_START_MS + 800000;
-        store.gameStarted({.atMs = at, .players = 1, .onePlayer = true});
+        GameStart alone{.atMs = at, .players = 1, .onePlayer = true};
+        if (step.word(0) == "lesson") {
+            alone.lesson = "name = Halves\nvalues = 1/2, 1/4\n";
+            alone.lessonName = "Halves";
+        }
+        store.gameStarted(alone);
         store.recorded({.atMs = at + 1000, .position = 6});
     }
 }
