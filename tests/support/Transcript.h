@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/Vocabulary.h"
@@ -116,17 +119,73 @@ inline std::map<std::string, std::vector<std::string>>& vocabularies() {
     return listed;
 }
 
+// Each part's outcome in a file of its own in `folder`, named by its test
+// ("turns_txt.3"): "PASSED", "SKIPPED" or "FAILED" and the part's name,
+// then what it reported. ctest's test of the part shows that file, so that
+// a transcript's parts are played in one process and reported one by one.
+class PartResults : public ::testing::EmptyTestEventListener {
+public:
+    explicit PartResults(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    // Nothing of an earlier run is left to be taken for this one's.
+    void OnTestProgramStart(const ::testing::UnitTest&) override {
+        std::error_code failed;
+        std::filesystem::create_directories(folder_, failed);
+        for (const auto& file : std::filesystem::directory_iterator(folder_, failed)) {
+            if (file.path().filename().string().find("_txt.") != std::string::npos) {
+                std::filesystem::remove(file.path(), failed);
+            }
+        }
+        unwritten_ = bool(failed);
+    }
+    // A failure at its file and line; the reason a part was left out as it is.
+    void OnTestPartResult(const ::testing::TestPartResult& result) override {
+        if (result.failed() && result.file_name() != nullptr) {
+            said_ +=
+                std::string(result.file_name()) + ":" + std::to_string(result.line_number()) + ": ";
+        }
+        said_ += std::string(result.message()) + "\n";
+    }
+    void OnTestEnd(const ::testing::TestInfo& test) override {
+        const ::testing::TestResult& result = *test.result();
+        const std::string name = test.name();
+        std::ofstream out(
+            folder_ / (std::string(test.test_suite_name()) + "." + name.substr(0, name.find(' '))));
+        out << (result.Failed()    ? "FAILED "
+                : result.Skipped() ? "SKIPPED "
+                                   : "PASSED ")
+            << test.test_suite_name() << "." << name << "\n"
+            << std::exchange(said_, {});
+        unwritten_ = unwritten_ || !out.flush();
+    }
+
+    bool unwritten() const { return unwritten_; }
+
+private:
+    std::filesystem::path folder_;
+    std::string said_;
+    bool unwritten_ = false;
+};
+
 // RUN_ALL_TESTS(), but a filter that selects no test fails: the part that
 // ctest names is no longer in its transcript as CMake last read it, and the
-// next build registers the parts anew.
+// next build registers the parts anew. With ZANDOLI_PART_RESULTS naming a
+// folder, each part's outcome is written there (see PartResults) for its
+// own ctest test to report, and the run fails only when one could not be.
 inline int runTests() {
-    const int failed = RUN_ALL_TESTS();
-    if (GTEST_FLAG_GET(list_tests) || ::testing::UnitTest::GetInstance()->test_to_run_count() > 0) {
-        return failed;
+    const char* const folder = std::getenv("ZANDOLI_PART_RESULTS");
+    PartResults* results = folder ? new PartResults(folder) : nullptr;
+    if (results) {
+        ::testing::UnitTest::GetInstance()->listeners().Append(results);  // which owns it
     }
-    std::cerr << "No test matches --gtest_filter=" << GTEST_FLAG_GET(filter)
-              << "; build again to register the transcripts' parts anew.\n";
-    return 1;
+    const int failed = RUN_ALL_TESTS();
+    const ::testing::UnitTest& run = *::testing::UnitTest::GetInstance();
+    if (!GTEST_FLAG_GET(list_tests) && run.test_to_run_count() == 0) {
+        std::cerr << "No test matches --gtest_filter=" << GTEST_FLAG_GET(filter)
+                  << "; build again to register the transcripts' parts anew.\n";
+        return 1;
+    }
+    return results ? int(results->unwritten() || run.ad_hoc_test_result().Failed()) : failed;
 }
 
 // With --verbs among the arguments, prints each player's verbs and says so.
