@@ -16,9 +16,9 @@
 namespace zandoli::recordColumns {
 
 // A game's row after its id, in the table's order.
-inline constexpr std::array<const char*, 9> GAME = {"uid",        "started_ms", "players",
-                                                    "one_player", "restored",   "ended_ms",
-                                                    "ending",     "winner",     "spins"};
+inline constexpr std::array<const char*, 10> GAME = {
+    "uid",      "started_ms", "players", "one_player", "restored",
+    "ended_ms", "ending",     "winner",  "spins",      "practice"};
 // A seat's row: its game, then its colour and the name given.
 inline constexpr std::array<const char*, 3> SEAT = {"game", "colour", "name"};
 
@@ -36,11 +36,12 @@ enum class Event {
     CardValue,
     CardForm,
     Mistake,
+    Hand,
 };
-inline constexpr std::array<const char*, 12> EVENT = {
-    "game",       "turn", "at_ms", "colour",     "what",      "position",
-    "spin_value", "star", "card",  "card_value", "card_form", "mistake"};
-static_assert(EVENT.size() == static_cast<size_t>(Event::Mistake) + 1);
+inline constexpr std::array<const char*, 13> EVENT = {
+    "game", "turn", "at_ms",      "colour",    "what",    "position", "spin_value",
+    "star", "card", "card_value", "card_form", "mistake", "hand"};
+static_assert(EVENT.size() == static_cast<size_t>(Event::Hand) + 1);
 inline constexpr size_t at(Event column) {
     return static_cast<size_t>(column);
 }

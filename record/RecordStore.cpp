@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QUuid>
 #include <QVariant>
 #include <array>
@@ -40,7 +41,8 @@ QVariant orNull(bool present, const QVariant& value) {
 // The row of the event table that says what `entry` says of game `game`.
 QVariantList eventRow(qint64 game, const RecordEntry& entry) {
     const bool spun = entry.position >= 0 && entry.position < SPIN_POSITIONS;
-    const double result = spun ? SPINVALUES[static_cast<size_t>(entry.position)] : RED_STAR;
+    const double result =
+        spun ? entry.spun.value_or(SPINVALUES[static_cast<size_t>(entry.position)]) : RED_STAR;
     // The table's literal values, so that a tenth reads 0.3 and not 3 * 0.1.
     const CardValue* spinValue = cardValue(result);
     const bool card = isCard(entry.card);
@@ -62,6 +64,12 @@ QVariantList eventRow(qint64 game, const RecordEntry& entry) {
     row[at(Event::Mistake)] =
         orNull(entry.mistake.has_value(),
                QString::fromUtf8(entry.mistake ? mistakeName(*entry.mistake).key : ""));
+    QStringList held;
+    for (int16_t card : entry.hand) {
+        held << QString::number(card);
+    }
+    row[at(Event::Hand)] =
+        orNull(entry.what == Happening::Spin && !held.isEmpty(), held.join(QLatin1Char(' ')));
     return QVariantList(row.begin(), row.end());
 }
 
@@ -236,11 +244,13 @@ QSqlError RecordStore::insertGame(QSqlDatabase& db) {
     qint64 id = -1;
     const QSqlError failed = sql::transaction(db, [this, &db, &id] {
         QSqlQuery game(db);
-        QSqlError error = sql::exec(game,
-                                    QStringLiteral("INSERT INTO game (uid, started_ms, players, "
-                                                   "one_player, restored) VALUES (?, ?, ?, ?, ?)"),
-                                    {gameUid_, static_cast<qint64>(game_->atMs), game_->players,
-                                     game_->onePlayer ? 1 : 0, game_->restored ? 1 : 0});
+        QSqlError error =
+            sql::exec(game,
+                      QStringLiteral("INSERT INTO game (uid, started_ms, players, "
+                                     "one_player, restored, practice) VALUES (?, ?, "
+                                     "?, ?, ?, ?)"),
+                      {gameUid_, static_cast<qint64>(game_->atMs), game_->players,
+                       game_->onePlayer ? 1 : 0, game_->restored ? 1 : 0, game_->practice ? 1 : 0});
         id = game.lastInsertId().toLongLong();
         const QString seat =
             QStringLiteral("INSERT INTO seat (%1) VALUES (%2)").arg(list(SEAT), placeholders(SEAT));

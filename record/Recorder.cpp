@@ -1,5 +1,7 @@
 #include "record/Recorder.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "engine/Cards.h"
@@ -75,7 +77,10 @@ void Recorder::startGame(bool restored) {
                     .players = state_.numPlayers,
                     .onePlayer = state_.numPlayers == 1,
                     .restored = restored};
-    if (names_) {
+    if (!practiceFor_.empty()) {
+        start.practice = true;
+        start.names = {practiceFor_};
+    } else if (names_) {
         start.names = names_();
     }
     sink_.gameStarted(start);
@@ -90,7 +95,11 @@ void Recorder::record(Happening what, const TableEvent& event) {
                       .colour = colour_,
                       .turn = turn_,
                       .position = event.position,
-                      .card = event.card};
+                      .card = event.card,
+                      .spun = spunAt(event.position)};
+    if (what == Happening::Spin) {
+        std::copy_if(faces_.begin(), faces_.end(), std::back_inserter(entry.hand), isCard);
+    }
     if (what == Happening::Wrong) {
         entry.mistake = nameMistake(spunAt(event.position), event.card, true);
     }
@@ -111,7 +120,8 @@ void Recorder::recordMisses(const TableEvent& ended) {
                             .turn = turn_,
                             .position = ended.position,
                             .card = card,
-                            .mistake = mistake});
+                            .mistake = mistake,
+                            .spun = spun});
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "engine/GameState.h"
 #include "engine/TableView.h"
@@ -24,8 +25,15 @@ public:
 
     Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names = {});
 
-    // Only the spinner's values are read from the table, to name each spin.
-    void show(const TableState& state) override { spinner_ = state.spinner; }
+    // Only the spinner's values and the cards showing are read from the
+    // table, to name each spin and the hand it found.
+    void show(const TableState& state) override {
+        spinner_ = state.spinner;
+        faces_ = state.faces;
+    }
+    // The games from now on are practice games of the pupil named `pupil`,
+    // who plays them alone; empty: ordinary games again.
+    void practiseFor(std::string pupil) { practiceFor_ = std::move(pupil); }
     void happened(const TableEvent& event) override;
 
 private:
@@ -45,6 +53,8 @@ private:
     int turn_ = 0;
     int colour_ = 0;
     SpinnerValues spinner_ = standardDeck().spinner;
+    std::array<int16_t, SHOWN_SLOTS> faces_ = NO_FACES;
+    std::string practiceFor_;
 };
 
 }  // namespace zandoli

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/GameState.h"
 #include "record/Mistakes.h"
@@ -20,6 +21,8 @@ struct GameStart {
     int players = 0;
     bool onePlayer = false;
     bool restored = false;
+    // A practice game dealt from the pupil's confusions.
+    bool practice = false;
     // A name for each colour in play; an empty one leaves the colour as the name.
     std::array<std::string, PLAYING_COLOURS> names{};
 };
@@ -51,6 +54,12 @@ struct RecordEntry {
     int position = -1;  // where the spinner stopped, 0..15
     int16_t card = NO_CARD;
     std::optional<MistakeRule> mistake = std::nullopt;
+    // What the game's spinner shows at `position` (a value or a star); none
+    // reads the standard spinner's. A lesson's or a practice deck's spinner
+    // shows other values at the same positions.
+    std::optional<double> spun = std::nullopt;
+    // A spin: the cards the player held when it stopped.
+    std::vector<int16_t> hand = {};
 };
 
 // A game won, or left on Exit to be saved. A game the record sees no end

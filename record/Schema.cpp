@@ -97,7 +97,15 @@ constexpr const char* TALLY[] = {
     "CREATE INDEX event_slip ON event (game, colour) WHERE what IN ('wrong', 'miss')",
 };
 
-constexpr std::array<std::span<const char* const>, 2> STEPS = {FIRST_RECORD, TALLY};
+// 2 -> 3: a practice game (dealt from its pupil's confusions) marked as
+// one, and on each spin the cards its player held, as their numbers in the
+// pack ("4 42 22"), so that a confusion is known to have been met.
+constexpr const char* PRACTICE[] = {
+    "ALTER TABLE game ADD COLUMN practice INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE event ADD COLUMN hand TEXT",
+};
+
+constexpr std::array<std::span<const char* const>, 3> STEPS = {FIRST_RECORD, TALLY, PRACTICE};
 
 QSqlError step(QSqlDatabase& db, int from) {
     return sql::transaction(db, [&db, from] {

@@ -1,6 +1,7 @@
 -- The schema of a record this version makes, as `sqlite3 record.sqlite .schema`
 -- prints it (SchemaTest.cpp): each released step's statements, word for word.
--- A new version adds its step's statements below; the lines above never change.
+-- A new version adds its step's statements below (a column it adds shows at the end of
+-- its table's statement, as SQLite keeps it); nothing else above ever changes.
 CREATE TABLE game (
             id INTEGER PRIMARY KEY,
             uid TEXT NOT NULL UNIQUE,
@@ -12,7 +13,7 @@ CREATE TABLE game (
             ending TEXT,                  -- 'won' or 'saved'; NULL: no end was seen
             winner INTEGER,               -- the winner's colour
             spins INTEGER                 -- the one-player count of the win
-        );
+        , practice INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE seat (
             game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE,
             colour INTEGER NOT NULL,      -- 0 blue, 1 yellow, 2 magenta, 3 green
@@ -33,7 +34,7 @@ CREATE TABLE event (
             card_value REAL,
             card_form TEXT,               -- whole, decimal, percent, fraction, tile
             mistake TEXT                  -- the rule that names a wrong card or a miss
-        );
+        , hand TEXT);
 CREATE INDEX event_of_game ON event (game, id);
 CREATE TABLE tally (game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE, colour INTEGER NOT NULL, spins INTEGER NOT NULL DEFAULT 0, match_whole INTEGER NOT NULL DEFAULT 0, match_decimal INTEGER NOT NULL DEFAULT 0, match_percent INTEGER NOT NULL DEFAULT 0, match_fraction INTEGER NOT NULL DEFAULT 0, match_tile INTEGER NOT NULL DEFAULT 0, wrong_whole INTEGER NOT NULL DEFAULT 0, wrong_decimal INTEGER NOT NULL DEFAULT 0, wrong_percent INTEGER NOT NULL DEFAULT 0, wrong_fraction INTEGER NOT NULL DEFAULT 0, wrong_tile INTEGER NOT NULL DEFAULT 0, miss_whole INTEGER NOT NULL DEFAULT 0, miss_decimal INTEGER NOT NULL DEFAULT 0, miss_percent INTEGER NOT NULL DEFAULT 0, miss_fraction INTEGER NOT NULL DEFAULT 0, miss_tile INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (game, colour));
 CREATE INDEX event_slip ON event (game, colour) WHERE what IN ('wrong', 'miss');

@@ -1,0 +1,88 @@
+#include "record/ConfusionReader.h"
+
+#include <QDateTime>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "record/Columns.h"
+#include "record/RecordStore.h"
+
+namespace zandoli::confusions {
+
+namespace {
+
+const QString READING = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
+
+std::optional<Happening> happeningNamed(const QString& key) {
+    for (size_t what = 0; what < HAPPENING_KEYS.size(); ++what) {
+        if (key == QLatin1String(HAPPENING_KEYS[what])) {
+            return static_cast<Happening>(what);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QString& pupil) {
+    using recordColumns::quoted;
+    // The seats first (few), then each seat's rows by the event index.
+    const QString select =
+        QStringLiteral(
+            "SELECT e.game, e.turn, e.at_ms, e.what, e.spin_value, e.card, e.mistake, e.hand FROM "
+            "seat s "
+            "CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = s.game AND e.game = "
+            "s.game AND e.colour = s.colour AND e.what IN (%1, %2, %3, %4) ORDER BY g.started_ms, "
+            "g.id, e.id")
+            .arg(quoted(happeningKey(Happening::Spin)), quoted(happeningKey(Happening::Match)),
+                 quoted(happeningKey(Happening::Wrong)), quoted(happeningKey(Happening::Miss)));
+    QSqlQuery query(db);
+    sql::Reading<std::vector<PupilRow>> read{.error = sql::exec(query, select, {pupil})};
+    while (!read.failed() && query.next()) {
+        const auto what = happeningNamed(query.value(3).toString());
+        if (!what) {
+            continue;
+        }
+        PupilRow row{.game = query.value(0).toLongLong(),
+                     .turn = query.value(1).toInt(),
+                     .atMs = query.value(2).toLongLong(),
+                     .what = *what};
+        if (!query.value(4).isNull()) {
+            row.spinValue = query.value(4).toDouble();
+        }
+        if (!query.value(5).isNull()) {
+            row.card = static_cast<int16_t>(query.value(5).toInt());
+        }
+        row.mistake = mistakeRule(query.value(6).toString().toStdString());
+        for (const QString& card :
+             query.value(7).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            row.hand.push_back(static_cast<int16_t>(card.toInt()));
+        }
+        read.value.push_back(row);
+    }
+    if (!read.failed()) {
+        read.error = query.lastError();
+    }
+    return read;
+}
+
+sql::Reading<std::vector<Confusion>> readConfusions(const QString& record, const QString& pupil,
+                                                    int64_t offsetMs) {
+    if (pupil.isEmpty()) {
+        return {};
+    }
+    sql::Connection reading("confusions");
+    const QSqlError error = RecordStore::openToRead(reading, record, READING);
+    if (error.isValid() || !reading.isOpen()) {
+        return {.error = error};
+    }
+    const auto rows = pupilRows(reading.db(), pupil);
+    return {.value = rows.failed() ? std::vector<Confusion>{} : confusionsOf(rows.value, offsetMs),
+            .error = rows.error};
+}
+
+int64_t localOffsetMs() {
+    return QDateTime::currentDateTime().offsetFromUtc() * 1000LL;
+}
+
+}  // namespace zandoli::confusions
