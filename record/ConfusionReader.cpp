@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include "record/Columns.h"
@@ -22,43 +23,68 @@ std::optional<Happening> happeningNamed(const QString& key) {
     return std::nullopt;
 }
 
+// A row of the pupil's reading, or none for a row this version cannot name.
+std::optional<PupilRow> rowOf(const QSqlQuery& query) {
+    const auto what = happeningNamed(query.value(3).toString());
+    if (!what) {
+        return std::nullopt;
+    }
+    PupilRow row{.game = query.value(0).toLongLong(),
+                 .turn = query.value(1).toInt(),
+                 .atMs = query.value(2).toLongLong(),
+                 .what = *what};
+    if (!query.value(4).isNull()) {
+        row.spinValue = query.value(4).toDouble();
+    }
+    if (!query.value(5).isNull()) {
+        row.card = static_cast<int16_t>(query.value(5).toInt());
+    }
+    row.mistake = mistakeRule(query.value(6).toString().toStdString());
+    for (const QString& card :
+         query.value(7).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        row.hand.push_back(static_cast<int16_t>(card.toInt()));
+    }
+    return row;
+}
+
 }  // namespace
 
 sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QString& pupil) {
     using recordColumns::quoted;
+    const QString slips =
+        QStringLiteral("e.what IN (%1, %2)")
+            .arg(quoted(happeningKey(Happening::Wrong)), quoted(happeningKey(Happening::Miss)));
+    // The values the pupil ever mistook, by the index of wrong and missed
+    // cards: only their turns can meet a confusion.
+    const auto shown = sql::rows(
+        db,
+        QStringLiteral("SELECT DISTINCT e.spin_value FROM seat s CROSS JOIN event e WHERE s.name "
+                       "= ? AND e.game = s.game AND e.colour = s.colour AND %1 AND e.spin_value "
+                       "IS NOT NULL")
+            .arg(slips),
+        {pupil});
+    if (shown.failed() || shown.value.empty()) {
+        return {.error = shown.error};
+    }
+    QStringList values;
+    for (const QVariantList& value : shown.value) {
+        values << QString::number(value[0].toDouble(), 'g', 17);
+    }
     // The seats first (few), then each seat's rows by the event index.
     const QString select =
         QStringLiteral(
             "SELECT e.game, e.turn, e.at_ms, e.what, e.spin_value, e.card, e.mistake, e.hand FROM "
-            "seat s "
-            "CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = s.game AND e.game = "
-            "s.game AND e.colour = s.colour AND e.what IN (%1, %2, %3, %4) ORDER BY g.started_ms, "
-            "g.id, e.id")
-            .arg(quoted(happeningKey(Happening::Spin)), quoted(happeningKey(Happening::Match)),
-                 quoted(happeningKey(Happening::Wrong)), quoted(happeningKey(Happening::Miss)));
+            "seat s CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = s.game AND "
+            "e.game = s.game AND e.colour = s.colour AND (%1 OR (e.what IN (%2, %3) AND "
+            "e.spin_value IN (%4))) ORDER BY g.started_ms, g.id, e.id")
+            .arg(slips, quoted(happeningKey(Happening::Spin)),
+                 quoted(happeningKey(Happening::Match)), values.join(QLatin1Char(',')));
     QSqlQuery query(db);
     sql::Reading<std::vector<PupilRow>> read{.error = sql::exec(query, select, {pupil})};
     while (!read.failed() && query.next()) {
-        const auto what = happeningNamed(query.value(3).toString());
-        if (!what) {
-            continue;
+        if (const auto row = rowOf(query)) {
+            read.value.push_back(*row);
         }
-        PupilRow row{.game = query.value(0).toLongLong(),
-                     .turn = query.value(1).toInt(),
-                     .atMs = query.value(2).toLongLong(),
-                     .what = *what};
-        if (!query.value(4).isNull()) {
-            row.spinValue = query.value(4).toDouble();
-        }
-        if (!query.value(5).isNull()) {
-            row.card = static_cast<int16_t>(query.value(5).toInt());
-        }
-        row.mistake = mistakeRule(query.value(6).toString().toStdString());
-        for (const QString& card :
-             query.value(7).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            row.hand.push_back(static_cast<int16_t>(card.toInt()));
-        }
-        read.value.push_back(row);
     }
     if (!read.failed()) {
         read.error = query.lastError();

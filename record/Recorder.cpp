@@ -77,9 +77,9 @@ void Recorder::startGame(bool restored) {
                     .players = state_.numPlayers,
                     .onePlayer = state_.numPlayers == 1,
                     .restored = restored};
-    if (!practiceFor_.empty()) {
-        start.practice = true;
-        start.names = {practiceFor_};
+    start.practice = practice_;
+    if (!pupil_.empty()) {
+        start.names = {pupil_};
     } else if (names_) {
         start.names = names_();
     }

@@ -31,9 +31,12 @@ public:
         spinner_ = state.spinner;
         faces_ = state.faces;
     }
-    // The games from now on are practice games of the pupil named `pupil`,
-    // who plays them alone; empty: ordinary games again.
-    void practiseFor(std::string pupil) { practiceFor_ = std::move(pupil); }
+    // The games from now on are played by the pupil named `pupil` alone,
+    // practice games when `practice`; an empty name: the names given again.
+    void playedBy(std::string pupil, bool practice) {
+        pupil_ = std::move(pupil);
+        practice_ = practice;
+    }
     void happened(const TableEvent& event) override;
 
 private:
@@ -54,7 +57,8 @@ private:
     int colour_ = 0;
     SpinnerValues spinner_ = standardDeck().spinner;
     std::array<int16_t, SHOWN_SLOTS> faces_ = NO_FACES;
-    std::string practiceFor_;
+    std::string pupil_;
+    bool practice_ = false;
 };
 
 }  // namespace zandoli

@@ -39,7 +39,7 @@ TEST(PracticeRecord, TheRecorderKeepsEachSpinsHandAndMarksPracticeGames) {
     recorder.show(shown);
     recorder.happened({.moment = Moment::Dealt});
     recorder.happened({.moment = Moment::SpinStopped, .position = 3});
-    recorder.practiseFor("Ana");
+    recorder.playedBy("Ana", true);
     recorder.happened({.moment = Moment::Dealt});
     ASSERT_EQ(kept.starts.size(), 2u);
     EXPECT_FALSE(kept.starts[0].practice);
