@@ -14,6 +14,7 @@
 #include "look/Colours.h"
 #include "platform/ScreenLook.h"
 #include "record/Exchange.h"
+#include "results/ConfusionWords.h"
 #include "results/MistakeView.h"
 #include "results/ResultsChart.h"
 #include "results/ResultsLegend.h"
@@ -193,22 +194,58 @@ void paintMistakes(QPainter& painter, const QRect& page, int y, const PlayerResu
     }
 }
 
+// The confusions, a line each, and those resolved in the period; where
+// they end.
+int paintConfusions(QPainter& painter, const QRect& line, int y, const report::Pupil& pupil) {
+    if (pupil.confusions.empty()) {
+        return y;
+    }
+    y += drawText(painter, line.translated(0, y),
+                  QCoreApplication::translate("Report", "Confusions"), face(16, true)) +
+         4;
+    for (const Confusion& confusion : pupil.confusions) {
+        y += drawText(painter, line.translated(0, y), confusionWords::sentence(confusion),
+                      face(12, false)) +
+             2;
+    }
+    return y;
+}
+
+QString resolvedText(const report::Pupil& pupil, const report::Period& period) {
+    const QString resolved =
+        confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+    return resolved.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Report", "Resolved in this period: %1").arg(resolved);
+}
+
 }  // namespace
 
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
                     const report::Period& period) {
     const QRect line(page.left(), 0, page.width(), page.height());
     int y = paintHeading(painter, page, pupil, period);
+    if (const QString resolved = resolvedText(pupil, period); !resolved.isEmpty()) {
+        y += drawText(painter, line.translated(0, y), resolved, face(14, true)) + 12;
+    }
     y = paintChart(painter, page, y, pupil.results) + 16;
     y = paintWeeks(painter, line, y, pupil) + 14;
+    y = paintConfusions(painter, line, y, pupil) + 14;
     paintMistakes(painter, page, y, pupil.results);
 }
 
 QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
     const PlayerResults& results = pupil.results;
-    QStringList lines{periodText(period, pupil.games), resultsWords::chartText(results)};
+    QStringList lines{periodText(period, pupil.games)};
+    if (const QString resolved = resolvedText(pupil, period); !resolved.isEmpty()) {
+        lines << resolved;
+    }
+    lines << resultsWords::chartText(results);
     for (auto week = pupil.weeks.begin(); week != pupil.weeks.end(); ++week) {
         lines << weekText(*week, week == pupil.weeks.begin() ? nullptr : &*(week - 1));
+    }
+    for (const Confusion& confusion : pupil.confusions) {
+        lines << confusionWords::sentence(confusion);
     }
     if (results.mistakes.empty()) {
         lines << QCoreApplication::translate("Results", "No mistakes");
