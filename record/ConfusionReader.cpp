@@ -14,35 +14,42 @@ namespace {
 
 const QString READING = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
 
-std::optional<Happening> happeningNamed(const QString& key) {
+// What happened, as its number in HAPPENING_KEYS: "CASE e.what WHEN 'spin'
+// THEN 0 ... END", so that no row's word is read as text.
+QString happeningNumber() {
+    QString cases = QStringLiteral("CASE e.what");
     for (size_t what = 0; what < HAPPENING_KEYS.size(); ++what) {
-        if (key == QLatin1String(HAPPENING_KEYS[what])) {
-            return static_cast<Happening>(what);
-        }
+        cases += QStringLiteral(" WHEN %1 THEN %2")
+                     .arg(recordColumns::quoted(HAPPENING_KEYS[what]), QString::number(what));
     }
-    return std::nullopt;
+    return cases + QStringLiteral(" END");
 }
 
 // A row of the pupil's reading, or none for a row this version cannot name.
 std::optional<PupilRow> rowOf(const QSqlQuery& query) {
-    const auto what = happeningNamed(query.value(3).toString());
-    if (!what) {
+    if (query.value(3).isNull()) {
         return std::nullopt;
     }
     PupilRow row{.game = query.value(0).toLongLong(),
                  .turn = query.value(1).toInt(),
                  .atMs = query.value(2).toLongLong(),
-                 .what = *what};
+                 .what = static_cast<Happening>(query.value(3).toInt())};
     if (!query.value(4).isNull()) {
         row.spinValue = query.value(4).toDouble();
+    }
+    if (row.what == Happening::Spin) {
+        const QString hand = query.value(7).toString();
+        for (const QStringView card :
+             QStringView(hand).tokenize(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            row.hand.push_back(static_cast<int16_t>(card.toInt()));
+        }
+        return row;
     }
     if (!query.value(5).isNull()) {
         row.card = static_cast<int16_t>(query.value(5).toInt());
     }
-    row.mistake = mistakeRule(query.value(6).toString().toStdString());
-    for (const QString& card :
-         query.value(7).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        row.hand.push_back(static_cast<int16_t>(card.toInt()));
+    if (row.what != Happening::Match) {
+        row.mistake = mistakeRule(query.value(6).toString().toStdString());
     }
     return row;
 }
@@ -73,12 +80,13 @@ sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QStr
     // The seats first (few), then each seat's rows by the event index.
     const QString select =
         QStringLiteral(
-            "SELECT e.game, e.turn, e.at_ms, e.what, e.spin_value, e.card, e.mistake, e.hand FROM "
+            "SELECT e.game, e.turn, e.at_ms, %5, e.spin_value, e.card, e.mistake, e.hand FROM "
             "seat s CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = s.game AND "
             "e.game = s.game AND e.colour = s.colour AND (%1 OR (e.what IN (%2, %3) AND "
             "e.spin_value IN (%4))) ORDER BY g.started_ms, g.id, e.id")
             .arg(slips, quoted(happeningKey(Happening::Spin)),
-                 quoted(happeningKey(Happening::Match)), values.join(QLatin1Char(',')));
+                 quoted(happeningKey(Happening::Match)), values.join(QLatin1Char(',')),
+                 happeningNumber());
     QSqlQuery query(db);
     sql::Reading<std::vector<PupilRow>> read{.error = sql::exec(query, select, {pupil})};
     while (!read.failed() && query.next()) {

@@ -1,6 +1,7 @@
 #include "record/Confusions.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
 #include <tuple>
@@ -77,24 +78,28 @@ public:
         for (const auto& [id, turn] : turns) {
             mistaken.insert(turn.mistaken.begin(), turn.mistaken.end());
         }
-        for (auto& [tuple, track] : tracks_) {
-            Confusion& c = track.confusion;
-            if (mistaken.count(tuple) != 0) {
-                if (c.resolvedMs) {
-                    c.resolvedMs.reset();
-                    track.sinceDay = day;
-                }
-                c.box = 1;
-                track.boxDay = day;
+        for (const Tuple& tuple : mistaken) {
+            Track& track = tracks_.at(tuple);
+            if (track.confusion.resolvedMs) {
+                track.confusion.resolvedMs.reset();
+                track.sinceDay = day;
+            }
+            track.confusion.box = 1;
+            track.boxDay = day;
+        }
+        // Only the confusions of a value spun can be met: the tracks are
+        // ordered by the value shown first.
+        for (const auto& [id, turn] : turns) {
+            if (!turn.spun) {
                 continue;
             }
-            if (c.resolvedMs || day <= track.boxDay) {
-                continue;
-            }
-            for (const auto& [id, turn] : turns) {
-                if (metRight(turn, c.key)) {
+            const double shown = literal(*turn.spun);
+            for (auto it = tracks_.lower_bound({shown, -1.0, INT_MIN, INT_MIN});
+                 it != tracks_.end() && std::get<0>(it->first) == shown; ++it) {
+                Track& track = it->second;
+                if (!track.confusion.resolvedMs && day > track.boxDay &&
+                    metRight(turn, track.confusion.key)) {
                     promote(track, day, turn.atMs);
-                    break;
                 }
             }
         }

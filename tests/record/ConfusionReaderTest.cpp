@@ -74,6 +74,14 @@ TEST(PracticeRecord, APupilsConfusionsAreReadBackByName) {
                             .mistake = MistakeRule::UnshadedPart,
                             .spun = 0.3});
         }
+        // A wrong row without a card of the pack names no confusion.
+        store.recorded({.atMs = 1003,
+                        .what = Happening::Wrong,
+                        .turn = 1,
+                        .position = 3,
+                        .card = NO_CARD,
+                        .mistake = MistakeRule::Other,
+                        .spun = 0.3});
         // Day 1, a practice game: she holds the tile and takes 0.3.
         store.gameStarted({.atMs = DAY + 1000,
                            .players = 1,
