@@ -650,6 +650,14 @@
         <source>CSV files for spreadsheets (*.csv)</source>
         <translation>CSV-Dateien für Tabellenkalkulationen (*.csv)</translation>
     </message>
+    <message>
+        <source>Confusions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolved in this period: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -845,6 +853,73 @@
     <message>
         <source>The record could not be read.</source>
         <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) passed by at %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) for %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>still there, 1 session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>still there, %n sessions</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>resolved on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>%1: %2. Box %3 of 3; %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a one-player game for %1, dealt from what %1 confuses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confusions: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1193,6 +1268,14 @@
     </message>
     <message>
         <source>Lesson: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice for %1: what %1 confuses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has nothing to practise: an ordinary game</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
