@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QStringList>
+#include <algorithm>
 
 #include "language/Language.h"
 #include "language/Numbers.h"
@@ -81,7 +82,31 @@ QString resolvedBetween(std::span<const Confusion> confusions, int64_t fromMs, i
             resolved << whatFor(confusion);
         }
     }
-    return resolved.join(QCoreApplication::translate("Results", "; "));
+    return resolved.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Report", "Resolved in this period: %1")
+                     .arg(resolved.join(QCoreApplication::translate("Results", "; ")));
+}
+
+QString headlines(std::span<const Confusion> confusions, int shown) {
+    QStringList lines;
+    for (const Confusion& confusion :
+         confusions.first(std::min(confusions.size(), static_cast<size_t>(std::max(shown, 0))))) {
+        lines << headline(confusion);
+    }
+    if (static_cast<int>(confusions.size()) > shown) {
+        lines << QCoreApplication::translate("Results", "and %n more", nullptr,
+                                             static_cast<int>(confusions.size()) - shown);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString sentences(std::span<const Confusion> confusions) {
+    QStringList all;
+    for (const Confusion& confusion : confusions) {
+        all << sentence(confusion);
+    }
+    return QCoreApplication::translate("Results", "Confusions: %1").arg(all.join(QLatin1Char(' ')));
 }
 
 }  // namespace zandoli::confusionWords

@@ -22,8 +22,12 @@ QString headline(const Confusion& confusion);
 // the shaded part: 0.7 (tile) for 0.3. Box 2 of 3; still there, 3
 // sessions."
 QString sentence(const Confusion& confusion);
-// The confusions resolved in [fromMs, toMs), by their headlines without
-// the state, or empty when none was.
+// The first `shown` headlines a line each, then "and 3 more".
+QString headlines(std::span<const Confusion> confusions, int shown);
+// Every one as a sentence, after "Confusions: ".
+QString sentences(std::span<const Confusion> confusions);
+// "Resolved in this period: 0.7 (tile) for 0.3", for those resolved in
+// [fromMs, toMs); empty when none was.
 QString resolvedBetween(std::span<const Confusion> confusions, int64_t fromMs, int64_t toMs);
 
 }  // namespace zandoli::confusionWords

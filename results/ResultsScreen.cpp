@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QStringList>
 #include <algorithm>
 
 #include "look/Colours.h"
@@ -298,22 +297,8 @@ std::vector<Confusion> ResultsScreen::confusionsOf(const PlayerResults& player) 
 
 void ResultsScreen::showConfusions(Panel& panel, const std::vector<Confusion>& confusions) {
     panel.confusions->setVisible(!confusions.empty());
-    QStringList shown;
-    QStringList all;
-    for (const Confusion& confusion : confusions) {
-        if (shown.size() < CONFUSIONS_SHOWN) {
-            shown << confusionWords::headline(confusion);
-        }
-        all << confusionWords::sentence(confusion);
-    }
-    if (confusions.size() > CONFUSIONS_SHOWN) {
-        shown << QCoreApplication::translate(
-            "Results", "and %n more", nullptr,
-            static_cast<int>(confusions.size()) - CONFUSIONS_SHOWN);
-    }
-    panel.confusions->setText(shown.join(QLatin1Char('\n')));
-    panel.confusions->setAccessibleName(
-        QCoreApplication::translate("Results", "Confusions: %1").arg(all.join(QLatin1Char(' '))));
+    panel.confusions->setText(confusionWords::headlines(confusions, CONFUSIONS_SHOWN));
+    panel.confusions->setAccessibleName(confusionWords::sentences(confusions));
 }
 
 }  // namespace zandoli

@@ -211,21 +211,15 @@ int paintConfusions(QPainter& painter, const QRect& line, int y, const report::P
     return y;
 }
 
-QString resolvedText(const report::Pupil& pupil, const report::Period& period) {
-    const QString resolved =
-        confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
-    return resolved.isEmpty()
-               ? QString()
-               : QCoreApplication::translate("Report", "Resolved in this period: %1").arg(resolved);
-}
-
 }  // namespace
 
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
                     const report::Period& period) {
     const QRect line(page.left(), 0, page.width(), page.height());
     int y = paintHeading(painter, page, pupil, period);
-    if (const QString resolved = resolvedText(pupil, period); !resolved.isEmpty()) {
+    if (const QString resolved =
+            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+        !resolved.isEmpty()) {
         y += drawText(painter, line.translated(0, y), resolved, face(14, true)) + 12;
     }
     y = paintChart(painter, page, y, pupil.results) + 16;
@@ -237,7 +231,9 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
 QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
     const PlayerResults& results = pupil.results;
     QStringList lines{periodText(period, pupil.games)};
-    if (const QString resolved = resolvedText(pupil, period); !resolved.isEmpty()) {
+    if (const QString resolved =
+            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+        !resolved.isEmpty()) {
         lines << resolved;
     }
     lines << resultsWords::chartText(results);

@@ -907,7 +907,7 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: %2. Box %3 of 3; %4.</source>
