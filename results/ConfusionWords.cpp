@@ -22,6 +22,12 @@ QString whatFor(const Confusion& confusion) {
              numbers::decimal(confusion.key.shown));
 }
 
+// "8 December 2026".
+QString resolvedDay(const Confusion& confusion) {
+    const QDate on = QDateTime::fromMSecsSinceEpoch(confusion.resolvedMs.value_or(0)).date();
+    return language::locale().toString(on, QCoreApplication::translate("Report", "d MMMM yyyy"));
+}
+
 }  // namespace
 
 QString formWord(CardKind form) {
@@ -53,9 +59,7 @@ QString stateText(const Confusion& confusion) {
         case ConfusionState::Resolved:
             break;
     }
-    const QDate on = QDateTime::fromMSecsSinceEpoch(confusion.resolvedMs.value_or(0)).date();
-    return QCoreApplication::translate("Results", "resolved on %1")
-        .arg(language::locale().toString(on, QCoreApplication::translate("Report", "d MMMM yyyy")));
+    return QCoreApplication::translate("Results", "resolved on %1").arg(resolvedDay(confusion));
 }
 
 QString headline(const Confusion& confusion) {
@@ -67,8 +71,8 @@ QString sentence(const Confusion& confusion) {
     const QString rule =
         QCoreApplication::translate("Record", mistakeName(confusion.key.rule).words);
     if (confusion.resolvedMs) {
-        return QCoreApplication::translate("Results", "%1: %2. %3.")
-            .arg(rule, whatFor(confusion), stateText(confusion));
+        return QCoreApplication::translate("Results", "%1: %2. Resolved on %3.")
+            .arg(rule, whatFor(confusion), resolvedDay(confusion));
     }
     return QCoreApplication::translate("Results", "%1: %2. Box %3 of 3; %4.")
         .arg(rule, whatFor(confusion), numbers::count(confusion.box), stateText(confusion));

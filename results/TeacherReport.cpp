@@ -214,9 +214,10 @@ int paintConfusions(QPainter& painter, const QRect& line, int y, const report::P
 }  // namespace
 
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
-                    const report::Period& period) {
+                    const report::Period& period, const QString& above) {
     const QRect line(page.left(), 0, page.width(), page.height());
-    int y = paintHeading(painter, page, pupil, period);
+    const int summary = above.isEmpty() ? 0 : drawText(painter, page, above, face(14, true)) + 16;
+    int y = paintHeading(painter, page.adjusted(0, summary, 0, 0), pupil, period);
     if (const QString resolved =
             confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
         !resolved.isEmpty()) {
@@ -226,6 +227,19 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
     y = paintWeeks(painter, line, y, pupil) + 14;
     y = paintConfusions(painter, line, y, pupil) + 14;
     paintMistakes(painter, page, y, pupil.results);
+}
+
+QString classSummary(const std::vector<report::Pupil>& pupils, const report::Period& period) {
+    QStringList lines;
+    for (const report::Pupil& pupil : pupils) {
+        const QString resolved =
+            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+        if (pupils.size() > 1 && !resolved.isEmpty()) {
+            lines << QCoreApplication::translate("Report", "%1: %2")
+                         .arg(resultsWords::playerName(pupil.results), resolved);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
@@ -308,7 +322,8 @@ exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, c
             if (i > 0) {
                 pdf.newPage();
             }
-            paintPupilPage(painter, page, pupils[i], period);
+            paintPupilPage(painter, page, pupils[i], period,
+                           i == 0 ? classSummary(pupils, period) : QString());
         }
     }
     if (!out.commit()) {

@@ -658,6 +658,10 @@
         <source>Resolved in this period: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -919,6 +923,10 @@ olvidadas: %3</translation>
     </message>
     <message>
         <source>Confusions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2. Resolved on %3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

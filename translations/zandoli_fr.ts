@@ -662,6 +662,10 @@
         <source>Resolved in this period: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -923,6 +927,10 @@ oubliées&#xa0;: %3</translation>
     </message>
     <message>
         <source>Confusions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2. Resolved on %3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
