@@ -15,6 +15,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -31,11 +32,13 @@
 #include "engine/Values.h"
 #include "platform/Platform.h"
 #include "record/Columns.h"
+#include "record/ConfusionReader.h"
 #include "record/Exchange.h"
 #include "record/RecordStore.h"
 #include "record/Report.h"
 #include "record/ResultsReader.h"
 #include "record/Sql.h"
+#include "results/PracticeGame.h"
 #include "results/ReportScreen.h"
 #include "results/ResultsScreen.h"
 #include "results/TeacherReport.h"
@@ -127,6 +130,7 @@ struct Event {
     int position;
     int16_t card = NO_CARD;
     std::optional<MistakeRule> mistake = std::nullopt;
+    QString hand = {};  // a spin's: the cards held
 };
 
 // The row's values bound in the order of the table's columns
@@ -152,6 +156,7 @@ void bindEvent(QSqlQuery& row, int64_t game, int64_t atMs, const Event& e) {
     row.addBindValue(card ? QVariant(QString::fromUtf8(formKey(kindOf(e.card)))) : QVariant());
     row.addBindValue(e.mistake ? QVariant(QString::fromUtf8(mistakeName(*e.mistake).key))
                                : QVariant());
+    row.addBindValue(e.hand.isEmpty() ? QVariant() : QVariant(e.hand));
 }
 
 // A game as a class plays them: each turn a spin and what the player did
@@ -166,7 +171,12 @@ std::vector<Event> playedGame(std::mt19937& random, int players) {
     for (int turn = 1; static_cast<int>(events.size()) < rows; ++turn) {
         const int colour = (turn - 1) % players;
         const int at = position(random);
-        events.push_back({turn, colour, Happening::Spin, at});
+        QStringList held;
+        for (int c = choices(random) + 4; c > 0; --c) {
+            held << QString::number(anyCard(random) % PACK_SIZE);
+        }
+        events.push_back({turn, colour, Happening::Spin, at, NO_CARD, std::nullopt,
+                          held.join(QLatin1Char(' '))});
         for (int c = choices(random); c > 0; --c) {
             const auto card = static_cast<int16_t>(anyCard(random));
             switch (choices(random)) {
@@ -432,6 +442,35 @@ void BM_PupilReport(benchmark::State& bench) {
     reportSpread(bench, micros);
 }
 BENCHMARK(BM_PupilReport)->Unit(benchmark::kMillisecond);
+
+// A practice game built for a pupil: the confusions replayed from the
+// record and the deck dealt from them; Pupil 7 of a class, and Ana in all
+// 10,000 games.
+void practiceGame(benchmark::State& bench, const QString& path, const QString& pupil) {
+    std::vector<double> micros;
+    for (auto _ : bench) {
+        const auto start = Clock::now();
+        const GameSettings settings = practiceSettings(GameSettings{}, pupil, path);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        if (!settings.practice || settings.deck.firstHand.size() != DEALT_CARDS) {
+            bench.SkipWithError("no practice game was dealt");
+            return;
+        }
+    }
+    reportSpread(bench, micros);
+    const auto confusions =
+        confusions::readConfusions(path, pupil, confusions::localOffsetMs()).value;
+    bench.counters["confusions"] = static_cast<double>(confusions.size());
+    bench.counters["open"] = static_cast<double>(practiceItems(confusions).size());
+}
+void BM_PracticeGameInAClass(benchmark::State& bench) {
+    practiceGame(bench, classRecord(), QStringLiteral("Pupil 7"));
+}
+BENCHMARK(BM_PracticeGameInAClass)->Unit(benchmark::kMillisecond);
+void BM_PracticeGame(benchmark::State& bench) {
+    practiceGame(bench, bigRecord(), QStringLiteral("Ana"));
+}
+BENCHMARK(BM_PracticeGame)->Unit(benchmark::kMillisecond);
 
 // The PDF of a class of 30 over the term: a page each.
 void BM_ClassReportPdf(benchmark::State& bench) {

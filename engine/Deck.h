@@ -21,6 +21,9 @@ using SpinnerValues = std::array<double, SPIN_POSITIONS>;
 struct Deck {
     std::array<int16_t, PACK_SIZE> cards{};
     SpinnerValues spinner{};
+    // Cards of `cards` the shuffle deals to the first player, in a shuffled
+    // order: a practice game's hand of pairs. Empty: the shuffle alone deals.
+    std::vector<int16_t> firstHand;
 
     bool operator==(const Deck&) const = default;
 };

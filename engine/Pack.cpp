@@ -26,6 +26,18 @@ void shufflePack(PackOrder& pack, RandomSource& random, const Deck& deck) {
             std::swap(pack[i], pack[randomIndex(random, PACK_SIZE)]);
         }
     }
+    // The hand the deck deals first goes to the front, then is shuffled there.
+    const int dealt = std::min<int>(static_cast<int>(deck.firstHand.size()), DEALT_CARDS);
+    for (int i = 0; i < dealt; ++i) {
+        const auto at = std::find(pack.begin() + i, pack.begin() + PACK_SIZE,
+                                  deck.firstHand[static_cast<size_t>(i)]);
+        if (at != pack.begin() + PACK_SIZE) {
+            std::swap(*at, pack[i]);
+        }
+    }
+    for (int i = dealt - 1; i > 0; --i) {
+        std::swap(pack[i], pack[randomIndex(random, i + 1)]);
+    }
 }
 
 void rebuildPack(PackOrder& pack, int16_t topCard, int16_t packPos, RandomSource& random,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/Cards.h"
@@ -47,7 +48,11 @@ struct GameSettings {
     // The lesson the deck was made from, for the record and the table's
     // notice; the referee plays the deck alone.
     Lesson lesson = everyValueLesson();
-    // A practice game, dealt from the player's own confusions.
+    // The pupil a one-player game was started for, by name, and whether its
+    // deck was dealt from the pupil's confusions (a pupil with none within
+    // the lesson plays the lesson's own deck): for the record and the
+    // table's notice.
+    std::string pupil = {};
     bool practice = false;
 };
 

@@ -37,11 +37,12 @@ enum class Event {
     CardForm,
     Mistake,
     ExplainedMs,
+    Hand,
 };
-inline constexpr std::array<const char*, 13> EVENT = {
-    "game", "turn", "at_ms",      "colour",    "what",    "position",    "spin_value",
-    "star", "card", "card_value", "card_form", "mistake", "explained_ms"};
-static_assert(EVENT.size() == static_cast<size_t>(Event::ExplainedMs) + 1);
+inline constexpr std::array<const char*, 14> EVENT = {
+    "game", "turn", "at_ms",      "colour",    "what",    "position",     "spin_value",
+    "star", "card", "card_value", "card_form", "mistake", "explained_ms", "hand"};
+static_assert(EVENT.size() == static_cast<size_t>(Event::Hand) + 1);
 inline constexpr size_t at(Event column) {
     return static_cast<size_t>(column);
 }

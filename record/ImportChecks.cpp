@@ -70,7 +70,7 @@ const std::vector<Check>& checks() {
              "one_player NOT IN (0, 1) OR restored NOT IN (0, 1) OR (ended_ms IS NOT NULL AND "
              "typeof(ended_ms) <> 'integer') OR (ending IS NOT NULL AND ending NOT IN (%2)) OR "
              "(winner IS NOT NULL AND winner NOT BETWEEN 0 AND %3) OR (spins IS NOT NULL AND "
-             "typeof(spins) <> 'integer')")
+             "typeof(spins) <> 'integer') OR practice NOT IN (0, 1)")
              .arg(QString::number(PLAYING_COLOURS), quoted(std::array{WON, SAVED}), lastColour),
          QT_TRANSLATE_NOOP("Exchange", "a game")},
         {QStringLiteral("SELECT count(*) FROM seat WHERE colour NOT BETWEEN 0 AND %1 OR (name IS "
@@ -84,7 +84,8 @@ const std::vector<Check>& checks() {
              "spin_value NOT BETWEEN 0 AND 1) OR (star IS NOT NULL AND star NOT IN (%4)) OR (card "
              "IS NOT NULL AND card NOT BETWEEN 0 AND %5) OR (card_value IS NOT NULL AND "
              "card_value NOT BETWEEN 0 AND 1) OR (card_form IS NOT NULL AND card_form NOT IN "
-             "(%6)) OR (mistake IS NOT NULL AND mistake NOT IN (%7))")
+             "(%6)) OR (mistake IS NOT NULL AND mistake NOT IN (%7)) OR (hand IS NOT NULL AND "
+             "(typeof(hand) <> 'text' OR length(hand) > 64 OR hand GLOB '*[^0-9 ]*'))")
              .arg(lastColour, quoted(HAPPENING_KEYS), QString::number(SPIN_POSITIONS - 1),
                   quoted(std::array{RED, BLUE}), QString::number(PACK_SIZE - 1), formKeys(),
                   mistakeKeys()),

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QUuid>
 #include <QVariant>
 #include <array>
@@ -41,7 +42,7 @@ QVariant orNull(bool present, const QVariant& value) {
 QVariantList eventRow(qint64 game, const RecordEntry& entry) {
     const bool spun = entry.position >= 0 && entry.position < SPIN_POSITIONS;
     const double result =
-        entry.spun.value_or(spun ? SPINVALUES[static_cast<size_t>(entry.position)] : RED_STAR);
+        spun ? entry.spun.value_or(SPINVALUES[static_cast<size_t>(entry.position)]) : RED_STAR;
     // The table's literal values, so that a tenth reads 0.3 and not 3 * 0.1.
     const CardValue* spinValue = cardValue(result);
     const bool card = isCard(entry.card);
@@ -65,6 +66,12 @@ QVariantList eventRow(qint64 game, const RecordEntry& entry) {
                QString::fromUtf8(entry.mistake ? mistakeName(*entry.mistake).key : ""));
     row[at(Event::ExplainedMs)] =
         orNull(entry.explainedMs.has_value(), static_cast<qint64>(entry.explainedMs.value_or(0)));
+    QStringList held;
+    for (int16_t card : entry.hand) {
+        held << QString::number(card);
+    }
+    row[at(Event::Hand)] =
+        orNull(entry.what == Happening::Spin && !held.isEmpty(), held.join(QLatin1Char(' ')));
     return QVariantList(row.begin(), row.end());
 }
 

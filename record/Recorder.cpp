@@ -1,5 +1,7 @@
 #include "record/Recorder.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "engine/Cards.h"
@@ -86,7 +88,10 @@ void Recorder::startGame(bool restored) {
                     .players = state_.numPlayers,
                     .onePlayer = state_.numPlayers == 1,
                     .restored = restored};
-    if (names_) {
+    start.practice = practice_;
+    if (!pupil_.empty()) {
+        start.names = {pupil_};
+    } else if (names_) {
         start.names = names_();
     }
     if (describe_) {
@@ -106,6 +111,9 @@ void Recorder::record(Happening what, const TableEvent& event) {
                       .position = event.position,
                       .card = event.card,
                       .spun = spunAt(event.position)};
+    if (what == Happening::Spin) {
+        std::copy_if(faces_.begin(), faces_.end(), std::back_inserter(entry.hand), isCard);
+    }
     if (what == Happening::Wrong) {
         entry.mistake = nameMistake(spunAt(event.position), event.card, true);
     }

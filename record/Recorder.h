@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/GameState.h"
 #include "engine/TableView.h"
@@ -23,15 +24,24 @@ public:
     // The names the players gave, asked for as each game starts.
     using Names = std::function<std::array<std::string, PLAYING_COLOURS>()>;
 
-    // What the table adds to a game's start: its lesson, its class game and
-    // whether it is practice.
+    // What the table adds to a game's start: its lesson and its class game.
     using Describe = std::function<void(GameStart&)>;
 
     Recorder(const GameState& state, RecordSink& sink, Clock clock, Names names = {},
              Describe describe = {});
 
-    // Only the spinner's values are read from the table, to name each spin.
-    void show(const TableState& state) override { spinner_ = state.spinner; }
+    // Only the spinner's values and the cards showing are read from the
+    // table, to name each spin and the hand it found.
+    void show(const TableState& state) override {
+        spinner_ = state.spinner;
+        faces_ = state.faces;
+    }
+    // The games from now on are played by the pupil named `pupil` alone,
+    // practice games when `practice`; an empty name: the names given again.
+    void playedBy(std::string pupil, bool practice) {
+        pupil_ = std::move(pupil);
+        practice_ = practice;
+    }
     void happened(const TableEvent& event) override;
 
 private:
@@ -58,6 +68,9 @@ private:
     bool explainedWrong_ = false;
     // How long the explanation of the turn's end stayed, for its misses.
     std::optional<int64_t> missesExplainedMs_;
+    std::array<int16_t, SHOWN_SLOTS> faces_ = NO_FACES;
+    std::string pupil_;
+    bool practice_ = false;
 };
 
 }  // namespace zandoli

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/GameState.h"
 #include "record/Mistakes.h"
@@ -20,6 +21,8 @@ struct GameStart {
     int players = 0;
     bool onePlayer = false;
     bool restored = false;
+    // A practice game dealt from the pupil's confusions.
+    bool practice = false;
     // A name for each colour in play; an empty one leaves the colour as the name.
     std::array<std::string, PLAYING_COLOURS> names{};
     // The teacher's lesson the game is played under, as its file writes it,
@@ -29,8 +32,6 @@ struct GameStart {
     std::string lessonName{};
     // With a class code: the game's number among the code's games, from 1.
     int classGame = 0;
-    // A practice game, built from the player's own confusions.
-    bool practice = false;
 };
 
 // What a row of the record says happened in a turn.
@@ -60,12 +61,15 @@ struct RecordEntry {
     int position = -1;  // where the spinner stopped, 0..15
     int16_t card = NO_CARD;
     std::optional<MistakeRule> mistake = std::nullopt;
-    // The value or star under `position` on the spinner the game is played
-    // with; none: the standard spinner's.
+    // What the game's spinner shows at `position` (a value or a star); none
+    // reads the standard spinner's. A lesson's or a practice deck's spinner
+    // shows other values at the same positions.
     std::optional<double> spun = std::nullopt;
     // A wrong card or a miss that was explained: how long the explanation
     // stayed before the player went on.
     std::optional<int64_t> explainedMs = std::nullopt;
+    // A spin: the cards the player held when it stopped.
+    std::vector<int16_t> hand = {};
 };
 
 // A game won, or left on Exit to be saved. A game the record sees no end
@@ -85,8 +89,9 @@ public:
     virtual void recorded(const RecordEntry& entry) = 0;
     virtual void gameEnded(const GameEnd& end) = 0;
     // The wrong card recorded last was explained, and the explanation stayed
-    // `stayedMs` before the player went on.
-    virtual void wrongExplained(int64_t stayedMs) = 0;
+    // `stayedMs` before the player went on. A sink that keeps no such times
+    // need not hear of it.
+    virtual void wrongExplained(int64_t /*stayedMs*/) {}
 };
 
 }  // namespace zandoli

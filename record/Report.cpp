@@ -12,6 +12,7 @@
 
 #include "engine/Lesson.h"
 #include "record/Columns.h"
+#include "record/ConfusionReader.h"
 #include "record/RecordQueries.h"
 #include "record/RecordStore.h"
 
@@ -243,6 +244,15 @@ sql::Reading<std::vector<Pupil>> readPupils(const QString& record, const Period&
     auto pupils = findPupils(reading.db(), binds);
     if (!pupils.failed() && !pupils.value.empty()) {
         pupils.error = readResults(reading.db(), binds, pupils.value);
+    }
+    for (Pupil& pupil : pupils.value) {
+        const std::string& named = pupil.results.name;
+        if (pupils.failed() || named.empty()) {
+            continue;
+        }
+        const auto rows = confusions::pupilRows(reading.db(), QString::fromStdString(named));
+        pupil.confusions = confusionsOf(rows.value, confusions::localOffsetMs());
+        pupils.error = rows.error;
     }
     return pupils;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Confusions.h"
 #include "record/Exchange.h"
 #include "record/GameResults.h"
 #include "record/Sql.h"
@@ -43,6 +44,8 @@ struct Pupil {
     PlayerResults results;  // name and colour, and every game's cards together
     int games = 0;
     std::vector<Week> weeks;
+    // A named pupil's confusions over the whole record, as they stand now.
+    std::vector<Confusion> confusions;
 };
 
 // Every pupil who played in the period, named ones first in the order of

@@ -99,14 +99,18 @@ constexpr const char* TALLY[] = {
 
 // 2 -> 3: the teacher's lesson each game was played under (its file and
 // name; NULL for every value in every form), its number among the games of
-// the lesson's class code, whether it was a practice game; and how long the
-// explanation of a wrong card or a miss stayed before the player went on.
+// the lesson's class code, whether it was a practice game (dealt from its
+// pupil's confusions); how long the explanation of a wrong card or a miss
+// stayed before the player went on; and on each spin the cards its player
+// held, as their numbers in the pack ("4 42 22"), so that a confusion is
+// known to have been met.
 constexpr const char* LESSONS[] = {
     "ALTER TABLE game ADD COLUMN lesson_name TEXT",
     "ALTER TABLE game ADD COLUMN lesson TEXT",
     "ALTER TABLE game ADD COLUMN class_game INTEGER",
     "ALTER TABLE game ADD COLUMN practice INTEGER NOT NULL DEFAULT 0",
     "ALTER TABLE event ADD COLUMN explained_ms INTEGER",
+    "ALTER TABLE event ADD COLUMN hand TEXT",
 };
 
 constexpr std::array<std::span<const char* const>, 3> STEPS = {FIRST_RECORD, TALLY, LESSONS};

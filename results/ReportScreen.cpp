@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/KeyboardFocus.h"
 #include "platform/Platform.h"
@@ -56,13 +57,16 @@ QString periodName(report::PeriodKind kind) {
 // its heading and, on asking, the rest in words.
 class PupilPage : public QWidget {
 public:
-    PupilPage(const report::Pupil& pupil, const report::Period& period, QWidget* parent)
-        : QWidget(parent), pupil_(pupil), period_(period) {
+    PupilPage(const report::Pupil& pupil, const report::Period& period, QString above,
+              QWidget* parent)
+        : QWidget(parent), pupil_(pupil), period_(period), above_(std::move(above)) {
         const QRect paper = reportLayout().fullRectPixels(REPORT_DOTS_PER_INCH);
         setFixedSize((QSizeF(paper.size()) * units::scale()).toSize());
         setFocusPolicy(Qt::TabFocus);
         setAccessibleName(pupilPageHeading(pupil));
-        setAccessibleDescription(pupilPageText(pupil, period));
+        setAccessibleDescription(above_.isEmpty()
+                                     ? pupilPageText(pupil, period)
+                                     : above_ + QLatin1Char('\n') + pupilPageText(pupil, period));
     }
 
 protected:
@@ -77,7 +81,7 @@ protected:
         painter.scale(units::scale(), units::scale());
         const QRect inside = reportLayout().paintRectPixels(REPORT_DOTS_PER_INCH);
         painter.translate(inside.topLeft());
-        paintPupilPage(painter, QRect(QPoint(0, 0), inside.size()), pupil_, period_);
+        paintPupilPage(painter, QRect(QPoint(0, 0), inside.size()), pupil_, period_, above_);
     }
     void focusInEvent(QFocusEvent* event) override {
         // Tab to a page scrolls it into view.
@@ -98,6 +102,7 @@ protected:
 private:
     report::Pupil pupil_;
     report::Period period_;
+    QString above_;
 };
 
 QComboBox* choice(QWidget* parent, const QString& name, const QString& reads, TwipRect place) {
@@ -273,9 +278,11 @@ void ReportScreen::showPages() {
     stack->setSpacing(units::line(PAGE_GAP));
     stack->setContentsMargins(0, 0, 0, units::line(PAGE_GAP));
     std::vector<QWidget*> shown;
+    const QString summary = pupil_ < 0 ? classSummary(pupils_, period_) : QString();
     for (size_t i = 0; i < pupils_.size(); ++i) {
         if (pupil_ < 0 || static_cast<size_t>(pupil_) == i) {
-            auto* page = new PupilPage(pupils_[i], period_, column);
+            auto* page =
+                new PupilPage(pupils_[i], period_, shown.empty() ? summary : QString(), column);
             page->setObjectName(QStringLiteral("page%1").arg(i));
             stack->addWidget(page, 0, Qt::AlignHCenter);
             shown.push_back(page);

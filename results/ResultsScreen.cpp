@@ -11,7 +11,9 @@
 #include "platform/ScreenLook.h"
 #include "platform/Speech.h"
 #include "platform/Units.h"
+#include "record/ConfusionReader.h"
 #include "record/RecordStore.h"
+#include "results/ConfusionWords.h"
 #include "results/ReportScreen.h"
 #include "results/ResultsLegend.h"
 #include "results/ResultsWords.h"
@@ -35,6 +37,10 @@ constexpr int PANEL_HEIGHT = 2340;
 constexpr TwipRect NAME{360, 120, 3000, 540};
 constexpr TwipRect TOTALS{360, 720, 3000, 1500};
 constexpr TwipRect CHART{3480, 60, 6300, 2160};
+constexpr TwipRect PRACTICE{360, 1920, 2160, 390};
+const Face CONFUSION_FACE{ARIAL, 9.75, true};
+// The confusions shown by name; the screen reader reads them all.
+constexpr int CONFUSIONS_SHOWN = 2;
 constexpr int MISTAKE_LEFT = 10080;
 constexpr int MISTAKE_WIDTH = 5160;
 constexpr int MISTAKE_HEIGHT = 660;
@@ -59,7 +65,8 @@ int scaleTop(const GameResults& game) {
 
 ResultsScreen::ResultsScreen(const QString& recordPath)
     : Screen(QStringLiteral("results")),
-      reader_(recordPath.isEmpty() ? RecordStore::userPath() : recordPath) {}
+      recordPath_(recordPath.isEmpty() ? RecordStore::userPath() : recordPath),
+      reader_(recordPath_) {}
 
 QWidget* ResultsScreen::createWindow() {
     QWidget* form = makeLargeWindow();
@@ -131,6 +138,15 @@ void ResultsScreen::buildPanel(QWidget* form, int index) {
     panel.chart->setFont(font(TOTALS_FACE));
     panel.chart->setGeometry(pixels(below(CHART, top)));
     panel.chart->setFocusPolicy(Qt::TabFocus);
+    panel.practice = button(form, QStringLiteral("practiceButton%1").arg(index),
+                            QCoreApplication::translate("Results", "Practice"),
+                            below(PRACTICE, top), TOTALS_FACE);
+    connect(panel.practice, &ButtonLabel::clicked, this, [this, index] { practicePressed(index); });
+    panel.confusions = text(form, QStringLiteral("confusions%1").arg(index), QString(),
+                            {MISTAKE_LEFT, top + 60 + (MISTAKES_SHOWN - 1) * MISTAKE_STEP,
+                             MISTAKE_WIDTH, MISTAKE_HEIGHT},
+                            CONFUSION_FACE, Qt::AlignLeft | Qt::AlignVCenter);
+    panel.confusions->setWordWrap(true);
     panel.noMistakes = text(form, QStringLiteral("noMistakes%1").arg(index),
                             QCoreApplication::translate("Results", "No mistakes"),
                             {MISTAKE_LEFT, top + 60, MISTAKE_WIDTH, MISTAKE_HEIGHT}, MISTAKE_FACE,
@@ -196,6 +212,15 @@ void ResultsScreen::reportPressed() {
     emit reportRequested();
 }
 
+void ResultsScreen::practicePressed(int panel) {
+    if (game_ && panel >= 0 && static_cast<size_t>(panel) < game_->players.size() &&
+        !game_->players[static_cast<size_t>(panel)].name.empty()) {
+        emit soundRequested(CLICK);
+        emit practiceRequested(
+            QString::fromStdString(game_->players[static_cast<size_t>(panel)].name));
+    }
+}
+
 void ResultsScreen::backPressed() {
     emit closeRequested();
 }
@@ -232,9 +257,15 @@ void ResultsScreen::fillPanel(Panel& panel, const PlayerResults* player, int sca
           static_cast<QWidget*>(panel.chart.data())}) {
         part->setVisible(shown);
     }
+    const std::vector<Confusion> confusions =
+        shown ? confusionsOf(*player) : std::vector<Confusion>{};
+    showConfusions(panel, confusions);
+    panel.practice->setVisible(shown && !player->name.empty());
     panel.noMistakes->setVisible(shown && player->mistakes.empty());
+    // The pupil's confusions take the last mistake's row.
+    const size_t rows = confusions.empty() ? panel.mistakes.size() : panel.mistakes.size() - 1;
     for (size_t m = 0; m < panel.mistakes.size(); ++m) {
-        const bool has = shown && m < player->mistakes.size();
+        const bool has = shown && m < rows && m < player->mistakes.size();
         panel.mistakes[m]->setVisible(has);
         if (has) {
             panel.mistakes[m]->setMistake(player->mistakes[m], player->colour);
@@ -249,6 +280,25 @@ void ResultsScreen::fillPanel(Panel& panel, const PlayerResults* player, int sca
     panel.totals->setText(resultsWords::totalsText(*player) + QLatin1Char('\n') +
                           resultsWords::spinsText(player->spins));
     panel.chart->setResults(*player, colour, scaleTop);
+    speech::setDescription(panel.practice,
+                           QCoreApplication::translate(
+                               "Results", "a one-player game for %1, dealt from what %1 confuses")
+                               .arg(resultsWords::playerName(*player)));
+}
+
+std::vector<Confusion> ResultsScreen::confusionsOf(const PlayerResults& player) const {
+    if (player.name.empty()) {
+        return {};
+    }
+    return confusions::readConfusions(recordPath_, QString::fromStdString(player.name),
+                                      confusions::localOffsetMs())
+        .value;
+}
+
+void ResultsScreen::showConfusions(Panel& panel, const std::vector<Confusion>& confusions) {
+    panel.confusions->setVisible(!confusions.empty());
+    panel.confusions->setText(confusionWords::headlines(confusions, CONFUSIONS_SHOWN));
+    panel.confusions->setAccessibleName(confusionWords::sentences(confusions));
 }
 
 }  // namespace zandoli

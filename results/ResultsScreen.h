@@ -4,11 +4,13 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "engine/GameState.h"
 #include "platform/ButtonLabel.h"
 #include "platform/ClickLabel.h"
 #include "platform/Screen.h"
+#include "record/Confusions.h"
 #include "record/GameResults.h"
 #include "record/ResultsReader.h"
 #include "results/MistakeView.h"
@@ -35,6 +37,8 @@ public:
     void forgetPressed();
     // The teacher's report over it.
     void reportPressed();
+    // A practice game for the named player of panel `panel`.
+    void practicePressed(int panel);
     void backPressed();
 
     // The game shown; none when the record holds none.
@@ -43,6 +47,8 @@ public:
 signals:
     // Report was pressed: the registry lays the teacher's report on top.
     void reportRequested();
+    // Practice was pressed: the registry deals `pupil` a practice game.
+    void practiceRequested(const QString& pupil);
 
 protected:
     QWidget* createWindow() override;
@@ -58,6 +64,10 @@ private:
         QPointer<ResultsChart> chart;
         QPointer<ClickLabel> noMistakes;
         std::array<QPointer<MistakeView>, MISTAKES_SHOWN> mistakes;
+        // A named player's: Practice, and the confusions in the last
+        // mistake's row.
+        QPointer<ButtonLabel> practice;
+        QPointer<ClickLabel> confusions;
     };
 
     void buildPanel(QWidget* form, int index);
@@ -66,7 +76,11 @@ private:
     // Shows `game`, or keeps the one shown when there is no such game.
     void display(std::optional<GameResults> game, bool keepWhenNone);
     void fillPanel(Panel& panel, const PlayerResults* player, int scaleTop);
+    // A named player's confusions over the whole record; none for a colour.
+    std::vector<Confusion> confusionsOf(const PlayerResults& player) const;
+    static void showConfusions(Panel& panel, const std::vector<Confusion>& confusions);
 
+    QString recordPath_;
     ResultsReader reader_;
     std::optional<GameResults> game_;
     bool unreadable_ = false;

@@ -14,6 +14,7 @@
 #include "look/Colours.h"
 #include "platform/ScreenLook.h"
 #include "record/Exchange.h"
+#include "results/ConfusionWords.h"
 #include "results/MistakeView.h"
 #include "results/ResultsChart.h"
 #include "results/ResultsLegend.h"
@@ -193,22 +194,68 @@ void paintMistakes(QPainter& painter, const QRect& page, int y, const PlayerResu
     }
 }
 
+// The confusions, a line each, and those resolved in the period; where
+// they end.
+int paintConfusions(QPainter& painter, const QRect& line, int y, const report::Pupil& pupil) {
+    if (pupil.confusions.empty()) {
+        return y;
+    }
+    y += drawText(painter, line.translated(0, y),
+                  QCoreApplication::translate("Report", "Confusions"), face(16, true)) +
+         4;
+    for (const Confusion& confusion : pupil.confusions) {
+        y += drawText(painter, line.translated(0, y), confusionWords::sentence(confusion),
+                      face(12, false)) +
+             2;
+    }
+    return y;
+}
+
 }  // namespace
 
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
-                    const report::Period& period) {
+                    const report::Period& period, const QString& above) {
     const QRect line(page.left(), 0, page.width(), page.height());
-    int y = paintHeading(painter, page, pupil, period);
+    const int summary = above.isEmpty() ? 0 : drawText(painter, page, above, face(14, true)) + 16;
+    int y = paintHeading(painter, page.adjusted(0, summary, 0, 0), pupil, period);
+    if (const QString resolved =
+            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+        !resolved.isEmpty()) {
+        y += drawText(painter, line.translated(0, y), resolved, face(14, true)) + 12;
+    }
     y = paintChart(painter, page, y, pupil.results) + 16;
     y = paintWeeks(painter, line, y, pupil) + 14;
+    y = paintConfusions(painter, line, y, pupil) + 14;
     paintMistakes(painter, page, y, pupil.results);
+}
+
+QString classSummary(const std::vector<report::Pupil>& pupils, const report::Period& period) {
+    QStringList lines;
+    for (const report::Pupil& pupil : pupils) {
+        const QString resolved =
+            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+        if (pupils.size() > 1 && !resolved.isEmpty()) {
+            lines << QCoreApplication::translate("Report", "%1: %2")
+                         .arg(resultsWords::playerName(pupil.results), resolved);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
     const PlayerResults& results = pupil.results;
-    QStringList lines{periodText(period, pupil.games), resultsWords::chartText(results)};
+    QStringList lines{periodText(period, pupil.games)};
+    if (const QString resolved =
+            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
+        !resolved.isEmpty()) {
+        lines << resolved;
+    }
+    lines << resultsWords::chartText(results);
     for (auto week = pupil.weeks.begin(); week != pupil.weeks.end(); ++week) {
         lines << weekText(*week, week == pupil.weeks.begin() ? nullptr : &*(week - 1));
+    }
+    for (const Confusion& confusion : pupil.confusions) {
+        lines << confusionWords::sentence(confusion);
     }
     if (results.mistakes.empty()) {
         lines << QCoreApplication::translate("Results", "No mistakes");
@@ -275,7 +322,8 @@ exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, c
             if (i > 0) {
                 pdf.newPage();
             }
-            paintPupilPage(painter, page, pupils[i], period);
+            paintPupilPage(painter, page, pupils[i], period,
+                           i == 0 ? classSummary(pupils, period) : QString());
         }
     }
     if (!out.commit()) {

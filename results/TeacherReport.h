@@ -27,9 +27,15 @@ exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, c
 inline constexpr int REPORT_DOTS_PER_INCH = 96;
 
 // A pupil's page, in pixels of 1/96 inch: `page` is the paper within its
-// margins. The PDF prints it; the report screen shows it.
+// margins; `above`, on the report's first page, is drawn over it. The PDF
+// prints it; the report screen shows it.
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
-                    const report::Period& period);
+                    const report::Period& period, const QString& above = {});
+// What the first page of a report of several pupils says above the first:
+// the confusions each pupil resolved in the period ("Resolved in this
+// period: Ana: 0.7 (tile) for 0.3. Bo: ..."); empty for one pupil, whose
+// page says it, and when none was resolved.
+QString classSummary(const std::vector<report::Pupil>& pupils, const report::Period& period);
 // The page's heading, "Zandoli? — what Ana learned", and the rest of it in
 // words, a line for each thing it shows, as a screen reader reads it.
 QString pupilPageHeading(const report::Pupil& pupil);

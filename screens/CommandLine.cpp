@@ -60,7 +60,8 @@ Reading read(const QStringList& arguments) {
                        option(QStringLiteral("period"), QStringLiteral("P")),
                        option(QStringLiteral("pupil"), QStringLiteral("NAME")),
                        option(QStringLiteral("lesson"), QStringLiteral("FILE")),
-                       option(QStringLiteral("kiosk"))});
+                       option(QStringLiteral("kiosk")),
+                       option(QStringLiteral("practice"), QStringLiteral("NAME"))});
     addQtOptions(parser);
     if (!parser.parse(arguments)) {
         return {std::nullopt, parser.errorText()};
@@ -87,13 +88,18 @@ Reading read(const QStringList& arguments) {
     request.lessonAsked = parser.isSet(QStringLiteral("lesson"));
     request.lesson = parser.value(QStringLiteral("lesson"));
     request.kiosk = parser.isSet(QStringLiteral("kiosk"));
+    request.practice = parser.value(QStringLiteral("practice"));
+    if (parser.isSet(QStringLiteral("practice")) && request.practice.trimmed().isEmpty()) {
+        return {std::nullopt,
+                QCoreApplication::translate("Exchange", "--practice needs the name of a pupil")};
+    }
     return {request, QString()};
 }
 
 QString usage() {
     return QStringLiteral(
                "Usage: zandoli [--language CODE] [--fullscreen | --windowed] [--lesson FILE]\n"
-               "               [--kiosk]\n"
+               "               [--kiosk] [--practice NAME]\n"
                "       zandoli --export FILE [--period today|week|term|all] [--pupil NAME]\n"
                "               [--lesson NAME]\n"
                "       zandoli --import FILE.zandoli\n"
@@ -106,6 +112,8 @@ QString usage() {
                "  --lesson FILE    play the teacher's lesson in FILE (its values and forms,\n"
                "                   its class code); remembered. With --export, the games\n"
                "                   of the lesson named NAME only\n"
+               "  --practice NAME  start a one-player game dealt from what the pupil NAME\n"
+               "                   confuses (as the record shows), within the lesson\n"
                "  --kiosk          lock the lesson, the language, the names and Forget All\n"
                "                   Results, as the system-wide settings can\n"
                "  --export FILE    write what the games recorded here say, without a window:\n"

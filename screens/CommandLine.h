@@ -23,6 +23,7 @@ struct Request {
     bool exportAsked = false;        // --export was given, even without a file
     bool importAsked = false;
     bool lessonAsked = false;
+    QString practice;  // --practice NAME: a practice game for that pupil
 
     // An export or an import, which runs without a window.
     bool runsWithoutWindow() const { return exportAsked || importAsked; }

@@ -7,6 +7,7 @@
 #include "platform/Choices.h"
 #include "platform/Platform.h"
 #include "platform/ScreenLook.h"
+#include "results/PracticeGame.h"
 #include "results/ReportScreen.h"
 #include "results/ResultsScreen.h"
 #include "savegame/SaveFile.h"
@@ -101,6 +102,8 @@ void ScreenRegistry::connectSetup() {
 void ScreenRegistry::connectResults() {
     connect(results_.get(), &ResultsScreen::reportRequested, this,
             [this] { report().showReport(); });
+    connect(results_.get(), &ResultsScreen::practiceRequested, this,
+            &ScreenRegistry::startPractice);
     closeOnRequest(*results_);
     closeOnRequest(*report_);
 }
@@ -149,6 +152,24 @@ void ScreenRegistry::restoreGame() {
     tableFor(state_.numPlayers).open(TableStart::Restore, gameSettings(lesson));
     title().unload();
     // The click follows the Play Sound choice just read from the save.
+    click(screenLook::CLICK);
+}
+
+void ScreenRegistry::startPractice(const QString& pupil) {
+    report().unload();
+    results().unload();
+    for (const auto& table : tables_) {
+        table->unload();
+    }
+    const Lesson lesson = choices::lesson();
+    state_.numPlayers = 1;
+    state_.playSound = lesson.sound.value_or(true) ? 1 : 0;
+    hideDesktop = 1;
+    backdrop().show();
+    onePlayerTable().open(TableStart::Deal, practiceSettings(gameSettings(lesson), pupil));
+    rules().unload();
+    setup().unload();
+    title().unload();
     click(screenLook::CLICK);
 }
 

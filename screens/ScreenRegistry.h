@@ -55,6 +55,11 @@ public:
     // Restart Previous Game: reads the save and opens the table it was
     // played at; a save that cannot be read leaves the title as it is.
     void restoreGame();
+    // A practice game for the pupil named `pupil` at the one-player table,
+    // over whatever screen is open: dealt from what the pupil confuses
+    // within the lesson, or the lesson's own game when there is nothing to
+    // practise (the table says which).
+    void startPractice(const QString& pupil);
     // Saves the game on the open table when there is one that Exit would
     // save: dealt and not won. Every way out of a running game passes here.
     // True when a game was written.

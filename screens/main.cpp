@@ -83,7 +83,11 @@ int main(int argc, char** argv) {
     QObject::connect(&screens, &zandoli::ScreenRegistry::programEnded, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     zandoli::keepRunningGame(screens);
-    screens.title().show();
+    if (request.practice.isEmpty()) {
+        screens.title().show();
+    } else {
+        screens.startPractice(request.practice.trimmed());
+    }
     const int code = QApplication::exec();
 
     // Windows unloaded on the way out are freed before the screens go.

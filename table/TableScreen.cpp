@@ -58,6 +58,7 @@ TableScreen::~TableScreen() {
 void TableScreen::open(TableStart start, const GameSettings& settings) {
     start_ = start;
     settings_ = settings;
+    recorder_.playedBy(settings.pupil, settings.practice);
     // A class code seeds the table's own generator; a caller's generator
     // (the tests') is left as it is.
     if (ownRandom_) {
@@ -101,7 +102,6 @@ void TableScreen::describeGame(GameStart& start) const {
         start.classGame =
             start.restored ? classGame_ : choices::classGame(QString::fromStdString(lesson.code));
     }
-    start.practice = settings_.practice;
 }
 
 void TableScreen::showLesson() {
@@ -110,7 +110,14 @@ void TableScreen::showLesson() {
     }
     const Lesson& lesson = settings_.lesson;
     QString line = makersNotice();
-    if (!lesson.code.empty()) {
+    const QString pupil = QString::fromStdString(settings_.pupil);
+    if (!pupil.isEmpty()) {
+        line = (settings_.practice
+                    ? QCoreApplication::translate("Table", "Practice for %1: what %1 confuses")
+                    : QCoreApplication::translate("Table",
+                                                  "%1 has nothing to practise: an ordinary game"))
+                   .arg(pupil);
+    } else if (!lesson.code.empty()) {
         line = QCoreApplication::translate("Table", "Lesson: %1 · class %2, game %3")
                    .arg(choices::lessonName(lesson), QString::fromStdString(lesson.code))
                    .arg(classGame_);

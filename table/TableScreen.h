@@ -82,8 +82,8 @@ private:
     // The notice line names the lesson when it is not the standard one, and
     // the class code's game.
     void showLesson();
-    // What the record keeps of the game beginning: its lesson, class game
-    // and whether it is practice.
+    // What the record keeps of the game beginning: its lesson and class
+    // game.
     void describeGame(GameStart& start) const;
 
     // A null scheduler or generator means the table's own (Qt timers,

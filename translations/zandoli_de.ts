@@ -255,6 +255,10 @@
         <source>the record could not be read</source>
         <translation>die Ergebnisse konnten nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>--practice needs the name of a pupil</source>
+        <translation>--practice braucht den Namen eines Kindes</translation>
+    </message>
 </context>
 <context>
     <name>Explain</name>
@@ -706,6 +710,18 @@
         <source>CSV files for spreadsheets (*.csv)</source>
         <translation>CSV-Dateien für Tabellenkalkulationen (*.csv)</translation>
     </message>
+    <message>
+        <source>Confusions</source>
+        <translation>Verwechslungen</translation>
+    </message>
+    <message>
+        <source>Resolved in this period: %1</source>
+        <translation>In diesem Zeitraum behoben: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -901,6 +917,77 @@
     <message>
         <source>The record could not be read.</source>
         <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) passed by at %3</source>
+        <translation>%1 (%2) übersehen bei %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2) for %3</source>
+        <translation>%1 (%2) für %3</translation>
+    </message>
+    <message>
+        <source>whole card</source>
+        <translation>Ganzes</translation>
+    </message>
+    <message>
+        <source>decimal</source>
+        <translation>Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>percentage</source>
+        <translation>Prozentzahl</translation>
+    </message>
+    <message>
+        <source>fraction</source>
+        <translation>Bruch</translation>
+    </message>
+    <message>
+        <source>tile</source>
+        <translation>Kästchenfeld</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>still there, 1 session</source>
+        <translation>noch da, seit 1 Sitzung</translation>
+    </message>
+    <message numerus="yes">
+        <source>still there, %n sessions</source>
+        <translation>
+            <numerusform>noch da, seit %n Sitzung</numerusform>
+            <numerusform>noch da, seit %n Sitzungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>resolved on %1</source>
+        <translation>behoben am %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Box %3 of 3; %4.</source>
+        <translation>%1: %2. Fach %3 von 3; %4.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>a one-player game for %1, dealt from what %1 confuses</source>
+        <translation>ein Spiel allein für %1, aus dem gegeben, was %1 verwechselt</translation>
+    </message>
+    <message>
+        <source>Confusions: %1</source>
+        <translation>Verwechslungen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2. Resolved on %3.</source>
+        <translation>%1: %2. Behoben am %3.</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1337,14 @@
     <message>
         <source>Lesson: %1</source>
         <translation>Lektion: %1</translation>
+    </message>
+    <message>
+        <source>Practice for %1: what %1 confuses</source>
+        <translation>Üben für %1: was %1 verwechselt</translation>
+    </message>
+    <message>
+        <source>%1 has nothing to practise: an ordinary game</source>
+        <translation>%1 hat nichts zu üben: ein gewöhnliches Spiel</translation>
     </message>
 </context>
 <context>

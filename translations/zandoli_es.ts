@@ -255,6 +255,10 @@
         <source>the record could not be read</source>
         <translation>no se han podido leer los resultados</translation>
     </message>
+    <message>
+        <source>--practice needs the name of a pupil</source>
+        <translation>--practice necesita el nombre de un alumno</translation>
+    </message>
 </context>
 <context>
     <name>Explain</name>
@@ -706,6 +710,18 @@
         <source>CSV files for spreadsheets (*.csv)</source>
         <translation>Archivos CSV para hojas de cálculo (*.csv)</translation>
     </message>
+    <message>
+        <source>Confusions</source>
+        <translation>Confusiones</translation>
+    </message>
+    <message>
+        <source>Resolved in this period: %1</source>
+        <translation>Resueltas en este periodo: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -901,6 +917,77 @@ olvidadas: %3</translation>
     <message>
         <source>The record could not be read.</source>
         <translation>No se han podido leer los resultados.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) passed by at %3</source>
+        <translation>%1 (%2) olvidada con %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2) for %3</source>
+        <translation>%1 (%2) por %3</translation>
+    </message>
+    <message>
+        <source>whole card</source>
+        <translation>unidad</translation>
+    </message>
+    <message>
+        <source>decimal</source>
+        <translation>número decimal</translation>
+    </message>
+    <message>
+        <source>percentage</source>
+        <translation>porcentaje</translation>
+    </message>
+    <message>
+        <source>fraction</source>
+        <translation>fracción</translation>
+    </message>
+    <message>
+        <source>tile</source>
+        <translation>cuadrícula</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nueva</translation>
+    </message>
+    <message>
+        <source>still there, 1 session</source>
+        <translation>sigue ahí, 1 sesión</translation>
+    </message>
+    <message numerus="yes">
+        <source>still there, %n sessions</source>
+        <translation>
+            <numerusform>sigue ahí, %n sesión</numerusform>
+            <numerusform>sigue ahí, %n sesiones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>resolved on %1</source>
+        <translation>resuelta el %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Box %3 of 3; %4.</source>
+        <translation>%1: %2. Caja %3 de 3; %4.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Practicar</translation>
+    </message>
+    <message>
+        <source>a one-player game for %1, dealt from what %1 confuses</source>
+        <translation>una partida en solitario para %1, repartida a partir de lo que %1 confunde</translation>
+    </message>
+    <message>
+        <source>Confusions: %1</source>
+        <translation>Confusiones: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2. Resolved on %3.</source>
+        <translation>%1: %2. Resuelta el %3.</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1337,14 @@ olvidadas: %3</translation>
     <message>
         <source>Lesson: %1</source>
         <translation>Lección: %1</translation>
+    </message>
+    <message>
+        <source>Practice for %1: what %1 confuses</source>
+        <translation>Práctica de %1: lo que %1 confunde</translation>
+    </message>
+    <message>
+        <source>%1 has nothing to practise: an ordinary game</source>
+        <translation>%1 no tiene nada que practicar: una partida normal</translation>
     </message>
 </context>
 <context>

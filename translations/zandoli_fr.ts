@@ -255,6 +255,10 @@
         <source>the record could not be read</source>
         <translation>les résultats n’ont pas pu être lus</translation>
     </message>
+    <message>
+        <source>--practice needs the name of a pupil</source>
+        <translation>--practice demande le nom d’un élève</translation>
+    </message>
 </context>
 <context>
     <name>Explain</name>
@@ -706,6 +710,18 @@
         <source>CSV files for spreadsheets (*.csv)</source>
         <translation>Fichiers CSV pour tableur (*.csv)</translation>
     </message>
+    <message>
+        <source>Confusions</source>
+        <translation>Confusions</translation>
+    </message>
+    <message>
+        <source>Resolved in this period: %1</source>
+        <translation>Résolues pendant cette période&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -901,6 +917,77 @@ oubliées&#xa0;: %3</translation>
     <message>
         <source>The record could not be read.</source>
         <translation>Les résultats n’ont pas pu être lus.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) passed by at %3</source>
+        <translation>%1 (%2) oubliée sur %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2) for %3</source>
+        <translation>%1 (%2) pour %3</translation>
+    </message>
+    <message>
+        <source>whole card</source>
+        <translation>unité</translation>
+    </message>
+    <message>
+        <source>decimal</source>
+        <translation>nombre décimal</translation>
+    </message>
+    <message>
+        <source>percentage</source>
+        <translation>pourcentage</translation>
+    </message>
+    <message>
+        <source>fraction</source>
+        <translation>fraction</translation>
+    </message>
+    <message>
+        <source>tile</source>
+        <translation>quadrillage</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouvelle</translation>
+    </message>
+    <message>
+        <source>still there, 1 session</source>
+        <translation>toujours là, 1 séance</translation>
+    </message>
+    <message numerus="yes">
+        <source>still there, %n sessions</source>
+        <translation>
+            <numerusform>toujours là, %n séance</numerusform>
+            <numerusform>toujours là, %n séances</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>resolved on %1</source>
+        <translation>résolue le %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Box %3 of 3; %4.</source>
+        <translation>%1&#xa0;: %2. Boîte %3 sur 3&#xa0;; %4.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>S’entraîner</translation>
+    </message>
+    <message>
+        <source>a one-player game for %1, dealt from what %1 confuses</source>
+        <translation>une partie en solo pour %1, distribuée à partir de ce que %1 confond</translation>
+    </message>
+    <message>
+        <source>Confusions: %1</source>
+        <translation>Confusions&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2. Resolved on %3.</source>
+        <translation>%1&#xa0;: %2. Résolue le %3.</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1337,14 @@ oubliées&#xa0;: %3</translation>
     <message>
         <source>Lesson: %1</source>
         <translation>Leçon&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Practice for %1: what %1 confuses</source>
+        <translation>Entraînement de %1&#xa0;: ce que %1 confond</translation>
+    </message>
+    <message>
+        <source>%1 has nothing to practise: an ordinary game</source>
+        <translation>%1 n’a rien à travailler&#xa0;: une partie ordinaire</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,214 @@
+#include "record/Confusions.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "engine/Values.h"
+
+namespace zandoli {
+
+namespace {
+
+constexpr int64_t DAY_MS = 86'400'000;
+constexpr int LAST_BOX = 3;
+
+// A value as CARD_VALUES writes it, so that keys compare exactly.
+double literal(double value) {
+    const CardValue* known = cardValue(value);
+    return known != nullptr ? known->value : value;
+}
+
+using Tuple = std::tuple<double, double, int, int>;
+Tuple tupleOf(const ConfusionKey& key) {
+    return {key.shown, key.taken, static_cast<int>(key.form), static_cast<int>(key.rule)};
+}
+
+// One turn of a day: its spin, the forms it discarded and its mistakes.
+struct Turn {
+    std::optional<double> spun;
+    int64_t atMs = 0;
+    std::vector<int16_t> held;
+    std::set<int> matchedForms;
+    std::set<Tuple> mistaken;
+    bool wrong = false;
+};
+
+struct Track {
+    Confusion confusion;
+    int64_t boxDay = 0;  // the day it came into its box
+    int64_t sinceDay = 0;
+    int64_t resolvedDay = 0;
+};
+
+std::optional<ConfusionKey> keyOf(const PupilRow& row) {
+    if (!row.mistake || !row.spinValue || !isCard(row.card)) {
+        return std::nullopt;
+    }
+    return ConfusionKey{.shown = literal(*row.spinValue),
+                        .taken = literal(cardCatalogue()[static_cast<size_t>(row.card)].value),
+                        .form = kindOf(row.card),
+                        .rule = *row.mistake};
+}
+
+// The child met the confusion in this turn and chose right.
+bool metRight(const Turn& turn, const ConfusionKey& key) {
+    if (!turn.spun || !valuesMatch(*turn.spun, key.shown) ||
+        turn.mistaken.count(tupleOf(key)) != 0) {
+        return false;
+    }
+    const bool passedBy = key.rule == MistakeRule::Missed;
+    if (!turn.held.empty()) {
+        const bool holding = std::any_of(turn.held.begin(), turn.held.end(), [&](int16_t card) {
+            return isCard(card) && kindOf(card) == key.form && cardMatches(card, key.taken);
+        });
+        return holding && (passedBy || !turn.wrong);
+    }
+    return passedBy ? turn.matchedForms.count(static_cast<int>(key.form)) != 0
+                    : !turn.matchedForms.empty();
+}
+
+class Replay {
+public:
+    void day(int64_t day, const std::map<std::pair<int64_t, int>, Turn>& turns) {
+        days_.push_back(day);
+        std::set<Tuple> mistaken;
+        for (const auto& [id, turn] : turns) {
+            mistaken.insert(turn.mistaken.begin(), turn.mistaken.end());
+        }
+        for (const Tuple& tuple : mistaken) {
+            Track& track = tracks_.at(tuple);
+            if (track.confusion.resolvedMs) {
+                track.confusion.resolvedMs.reset();
+                track.sinceDay = day;
+            }
+            track.confusion.box = 1;
+            track.boxDay = day;
+        }
+        // Only the confusions of a value spun can be met: the tracks are
+        // ordered by the value shown first.
+        for (const auto& [id, turn] : turns) {
+            if (!turn.spun) {
+                continue;
+            }
+            const double shown = literal(*turn.spun);
+            for (auto it = tracks_.lower_bound({shown, -1.0, INT_MIN, INT_MIN});
+                 it != tracks_.end() && std::get<0>(it->first) == shown; ++it) {
+                Track& track = it->second;
+                if (!track.confusion.resolvedMs && day > track.boxDay &&
+                    metRight(turn, track.confusion.key)) {
+                    promote(track, day, turn.atMs);
+                }
+            }
+        }
+    }
+
+    void mistake(const ConfusionKey& key, int64_t day, int64_t atMs) {
+        auto [found, added] = tracks_.try_emplace(tupleOf(key));
+        Track& track = found->second;
+        if (added) {
+            track.confusion.key = key;
+            track.confusion.sinceMs = atMs;
+            track.sinceDay = day;
+        } else if (track.confusion.resolvedMs &&
+                   track.confusion.sinceMs <= *track.confusion.resolvedMs) {
+            // Back after it was resolved: it starts again from this mistake.
+            track.confusion.sinceMs = atMs;
+        }
+        ++track.confusion.mistakes;
+    }
+
+    std::vector<Confusion> result() const;
+
+private:
+    static void promote(Track& track, int64_t day, int64_t atMs) {
+        track.boxDay = day;
+        if (++track.confusion.box > LAST_BOX) {
+            track.confusion.box = LAST_BOX;
+            track.confusion.resolvedMs = atMs;
+            track.resolvedDay = day;
+        }
+    }
+    int sessionsBetween(int64_t from, int64_t to) const {
+        return static_cast<int>(std::count_if(days_.begin(), days_.end(),
+                                              [&](int64_t d) { return d >= from && d <= to; }));
+    }
+
+    std::map<Tuple, Track> tracks_;
+    std::vector<int64_t> days_;
+};
+
+std::vector<Confusion> Replay::result() const {
+    std::vector<Confusion> out;
+    const int64_t last = days_.empty() ? 0 : days_.back();
+    for (const auto& [tuple, track] : tracks_) {
+        Confusion c = track.confusion;
+        c.sessions = sessionsBetween(track.sinceDay, c.resolvedMs ? track.resolvedDay : last);
+        c.state = c.resolvedMs             ? ConfusionState::Resolved
+                  : track.sinceDay == last ? ConfusionState::New
+                                           : ConfusionState::StillThere;
+        out.push_back(c);
+    }
+    std::stable_sort(out.begin(), out.end(), [](const Confusion& a, const Confusion& b) {
+        const bool aOpen = !a.resolvedMs;
+        const bool bOpen = !b.resolvedMs;
+        if (aOpen != bOpen) {
+            return aOpen;
+        }
+        if (!aOpen) {
+            return *a.resolvedMs > *b.resolvedMs;
+        }
+        return a.box != b.box ? a.box < b.box : a.mistakes > b.mistakes;
+    });
+    return out;
+}
+
+}  // namespace
+
+std::vector<Confusion> confusionsOf(std::span<const PupilRow> rows, int64_t offsetMs) {
+    Replay replay;
+    std::map<std::pair<int64_t, int>, Turn> turns;
+    std::optional<int64_t> today;
+    const auto endDay = [&] {
+        if (today) {
+            replay.day(*today, turns);
+        }
+        turns.clear();
+    };
+    for (const PupilRow& row : rows) {
+        const int64_t day = (row.atMs + offsetMs) / DAY_MS;
+        if (today && day != *today) {
+            endDay();
+        }
+        today = day;
+        Turn& turn = turns[{row.game, row.turn}];
+        if (row.what == Happening::Spin) {
+            turn.spun = row.spinValue;
+            turn.atMs = row.atMs;
+            turn.held = row.hand;
+        } else if (row.what == Happening::Match && isCard(row.card)) {
+            turn.matchedForms.insert(static_cast<int>(kindOf(row.card)));
+        } else if (const auto key = keyOf(row)) {
+            turn.wrong = turn.wrong || row.what == Happening::Wrong;
+            turn.mistaken.insert(tupleOf(*key));
+            replay.mistake(*key, day, row.atMs);
+        }
+    }
+    endDay();
+    return replay.result();
+}
+
+std::vector<PracticeItem> practiceItems(std::span<const Confusion> confusions) {
+    std::vector<PracticeItem> items;
+    for (const Confusion& c : confusions) {
+        if (!c.resolvedMs) {
+            items.push_back(
+                {.shown = c.key.shown, .taken = c.key.taken, .form = c.key.form, .box = c.box});
+        }
+    }
+    return items;
+}
+
+}  // namespace zandoli

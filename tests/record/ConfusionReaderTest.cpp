@@ -1,0 +1,119 @@
+// A practice game on disk: the recorder keeps each spin's hand and marks
+// the game, the store writes both, and a pupil's confusions are read back
+// by name.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <vector>
+
+#include "record/ConfusionReader.h"
+#include "record/RecordStore.h"
+#include "record/Recorder.h"
+#include "tests/record/RecordFile.h"
+
+namespace zandoli::testing {
+namespace {
+
+constexpr int64_t DAY = 86'400'000;
+
+// What the recorder hands its sink.
+struct Kept : RecordSink {
+    void gameStarted(const GameStart& start) override { starts.push_back(start); }
+    void recorded(const RecordEntry& entry) override { entries.push_back(entry); }
+    void gameEnded(const GameEnd&) override {}
+    std::vector<GameStart> starts;
+    std::vector<RecordEntry> entries;
+};
+
+TEST(PracticeRecord, TheRecorderKeepsEachSpinsHandAndMarksPracticeGames) {
+    GameState state;
+    state.numPlayers = 1;
+    Kept kept;
+    Recorder recorder(
+        state, kept, [] { return int64_t{5}; },
+        [] { return std::array<std::string, PLAYING_COLOURS>{"Blue's name"}; });
+    TableState shown;
+    shown.spinner[3] = 0.3;  // a practice spinner: 0.3 where the standard shows 0.8
+    shown.faces[0] = 4;
+    shown.faces[2] = 42;
+    recorder.show(shown);
+    recorder.happened({.moment = Moment::Dealt});
+    recorder.happened({.moment = Moment::SpinStopped, .position = 3});
+    recorder.playedBy("Ana", true);
+    recorder.happened({.moment = Moment::Dealt});
+    ASSERT_EQ(kept.starts.size(), 2u);
+    EXPECT_FALSE(kept.starts[0].practice);
+    EXPECT_EQ(kept.starts[0].names[0], "Blue's name");
+    EXPECT_TRUE(kept.starts[1].practice);
+    EXPECT_EQ(kept.starts[1].names[0], "Ana");
+    ASSERT_EQ(kept.entries.size(), 1u);
+    EXPECT_EQ(kept.entries[0].hand, (std::vector<int16_t>{4, 42}));
+    EXPECT_EQ(kept.entries[0].spun, 0.3);
+}
+
+TEST(PracticeRecord, APupilsConfusionsAreReadBackByName) {
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/record.sqlite";
+    {
+        RecordStore store(file);
+        // Day 0: Ana (blue) takes the 0.7 tile for 0.3; yellow, unnamed, too.
+        store.gameStarted({.atMs = 1000, .players = 2, .names = {"Ana", ""}});
+        for (int colour = 0; colour < 2; ++colour) {
+            store.recorded({.atMs = 1001,
+                            .colour = colour,
+                            .turn = 1,
+                            .position = 3,
+                            .spun = 0.3,
+                            .hand = {4, 42}});
+            store.recorded({.atMs = 1002,
+                            .what = Happening::Wrong,
+                            .colour = colour,
+                            .turn = 1,
+                            .position = 3,
+                            .card = 42,
+                            .mistake = MistakeRule::UnshadedPart,
+                            .spun = 0.3});
+        }
+        // A wrong row without a card of the pack names no confusion.
+        store.recorded({.atMs = 1003,
+                        .what = Happening::Wrong,
+                        .turn = 1,
+                        .position = 3,
+                        .card = NO_CARD,
+                        .mistake = MistakeRule::Other,
+                        .spun = 0.3});
+        // Day 1, a practice game: she holds the tile and takes 0.3.
+        store.gameStarted({.atMs = DAY + 1000,
+                           .players = 1,
+                           .onePlayer = true,
+                           .practice = true,
+                           .names = {"Ana"}});
+        store.recorded(
+            {.atMs = DAY + 1001, .turn = 1, .position = 3, .spun = 0.3, .hand = {4, 42}});
+        store.recorded({.atMs = DAY + 1002,
+                        .what = Happening::Match,
+                        .turn = 1,
+                        .position = 3,
+                        .card = 4,
+                        .spun = 0.3});
+    }
+    EXPECT_EQ(joined(readRows(file, "SELECT players, practice FROM game ORDER BY id")),
+              "2 | 0 / 1 | 1");
+    EXPECT_EQ(joined(readRows(file, "SELECT hand, spin_value FROM event WHERE what = 'spin'")),
+              "4 42 | 0.3 / 4 42 | 0.3 / 4 42 | 0.3");
+    const auto ana = confusions::readConfusions(file, "Ana", 0);
+    ASSERT_FALSE(ana.failed());
+    ASSERT_EQ(ana.value.size(), 1u);
+    EXPECT_EQ(ana.value[0].box, 2);
+    EXPECT_EQ(ana.value[0].key.form, CardKind::Tile);
+    EXPECT_EQ(ana.value[0].sessions, 2);
+    // Nobody else is Ana; a colour has no confusions of its own; no record is none.
+    EXPECT_TRUE(confusions::readConfusions(file, "Bo", 0).value.empty());
+    EXPECT_TRUE(confusions::readConfusions(file, "", 0).value.empty());
+    const auto none = confusions::readConfusions(dir.path() + "/none.sqlite", "Ana", 0);
+    EXPECT_FALSE(none.failed());
+    EXPECT_TRUE(none.value.empty());
+}
+
+}  // namespace
+}  // namespace zandoli::testing
