@@ -208,72 +208,72 @@ bool execute(QSqlQuery& query) {
 // The name of the player of `colour` in game `id`; none for a colour.
 using NameOf = std::function<QVariant(int64_t id, int colour)>;
 
+// The rows of one game: its row, its seats and its choices, a second apart
+// from `start`. Whether every row was written.
+struct FillQueries {
+    QSqlQuery game;
+    QSqlQuery seat;
+    QSqlQuery event;
+};
+bool writeGame(FillQueries& q, int64_t id, int players, int64_t start,
+               const std::vector<Event>& events, const NameOf& nameOf) {
+    const bool won = id % 3 != 0;
+    q.game.addBindValue(static_cast<qint64>(id));
+    q.game.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    q.game.addBindValue(static_cast<qint64>(start));
+    q.game.addBindValue(players);
+    q.game.addBindValue(static_cast<qint64>(start + 1000 * static_cast<int64_t>(events.size())));
+    q.game.addBindValue(won ? QStringLiteral("won") : QStringLiteral("saved"));
+    q.game.addBindValue(won ? QVariant(static_cast<int>(id % players)) : QVariant());
+    bool ok = execute(q.game);
+    for (int colour = 0; colour < players && ok; ++colour) {
+        q.seat.addBindValue(static_cast<qint64>(id));
+        q.seat.addBindValue(colour);
+        q.seat.addBindValue(nameOf(id, colour));
+        ok = execute(q.seat);
+    }
+    int64_t eventAt = start;
+    for (auto e = events.begin(); e != events.end() && ok; ++e) {
+        bindEvent(q.event, id, eventAt += 1000, *e);
+        ok = execute(q.event);
+    }
+    return ok;
+}
+
 // `games` games of two to four players from `firstMs` on, the record made
 // by RecordStore and the rows written in the record's own shape in one
 // transaction (the store would commit each row, which takes minutes for so
 // many); a day of eight games, a break, the next day. The file, or none.
 QString fillRecord(const QString& name, int games, int64_t firstMs, const NameOf& nameOf) {
-    {
-        const QString file = dataHome().path() + QLatin1Char('/') + name;
-        {
-            RecordStore store(file);
-            if (!store.open()) {
-                return QString();
-            }
-        }
-        bool ok = true;
-        {
-            const sql::Connection fill("bench-fill", file);
-            QSqlDatabase db = fill.db();
-            ok = fill.isOpen() && db.transaction();
-            QSqlQuery game(db), seat(db), event(db);
-            game.prepare(QStringLiteral(
-                "INSERT INTO game (id, uid, started_ms, players, one_player, restored, ended_ms, "
-                "ending, winner) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?)"));
-            seat.prepare(QStringLiteral("INSERT INTO seat (game, colour, name) VALUES (?, ?, ?)"));
-            event.prepare(QStringLiteral("INSERT INTO event (%1) VALUES (%2)")
-                              .arg(recordColumns::list(recordColumns::EVENT),
-                                   recordColumns::placeholders(recordColumns::EVENT)));
-            std::mt19937 random(20261208);
-            std::uniform_int_distribution<int> playersOf(2, 4);
-            int64_t at = firstMs;
-            for (int64_t id = 1; id <= games && ok; ++id) {
-                const int players = playersOf(random);
-                const std::vector<Event> events = playedGame(random, players);
-                const int64_t start = at;
-                at += 1000 * static_cast<int64_t>(events.size());
-                const bool won = id % 3 != 0;
-                game.addBindValue(static_cast<qint64>(id));
-                game.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
-                game.addBindValue(static_cast<qint64>(start));
-                game.addBindValue(players);
-                game.addBindValue(static_cast<qint64>(at));
-                game.addBindValue(won ? QStringLiteral("won") : QStringLiteral("saved"));
-                game.addBindValue(won ? QVariant(static_cast<int>(id % players)) : QVariant());
-                ok = execute(game);
-                for (int colour = 0; colour < players && ok; ++colour) {
-                    seat.addBindValue(static_cast<qint64>(id));
-                    seat.addBindValue(colour);
-                    seat.addBindValue(nameOf(id, colour));
-                    ok = execute(seat);
-                }
-                int64_t eventAt = start;
-                for (const Event& e : events) {
-                    if (!ok) {
-                        break;
-                    }
-                    bindEvent(event, id, eventAt += 1000, e);
-                    ok = execute(event);
-                }
-                // A day of games, a break, the next day.
-                at += id % 8 == 0 ? 86400000 : 120000;
-            }
-            // The tallies, as the store keeps them row by row.
-            QSqlQuery tally(db);
-            ok = ok && tally.exec(recordColumns::tallyOf(QStringLiteral("1"))) && db.commit();
-        }
-        return ok ? file : QString();
+    const QString file = dataHome().path() + QLatin1Char('/') + name;
+    if (!RecordStore(file).open()) {
+        return QString();
     }
+    const sql::Connection fill("bench-fill", file);
+    QSqlDatabase db = fill.db();
+    bool ok = fill.isOpen() && db.transaction();
+    FillQueries q{QSqlQuery(db), QSqlQuery(db), QSqlQuery(db)};
+    q.game.prepare(QStringLiteral(
+        "INSERT INTO game (id, uid, started_ms, players, one_player, restored, ended_ms, "
+        "ending, winner) VALUES (?, ?, ?, ?, 0, 0, ?, ?, ?)"));
+    q.seat.prepare(QStringLiteral("INSERT INTO seat (game, colour, name) VALUES (?, ?, ?)"));
+    q.event.prepare(QStringLiteral("INSERT INTO event (%1) VALUES (%2)")
+                        .arg(recordColumns::list(recordColumns::EVENT),
+                             recordColumns::placeholders(recordColumns::EVENT)));
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> playersOf(2, 4);
+    int64_t at = firstMs;
+    for (int64_t id = 1; id <= games && ok; ++id) {
+        const int players = playersOf(random);
+        const std::vector<Event> events = playedGame(random, players);
+        ok = writeGame(q, id, players, at, events, nameOf);
+        // A day of games, a break, the next day.
+        at += 1000 * static_cast<int64_t>(events.size()) + (id % 8 == 0 ? 86400000 : 120000);
+    }
+    // The tallies, as the store keeps them row by row.
+    QSqlQuery tally(db);
+    ok = ok && tally.exec(recordColumns::tallyOf(QStringLiteral("1"))) && db.commit();
+    return ok ? file : QString();
 }
 
 // 10,000 games in which Yellow is Ana and the others gave no name. Made once.
