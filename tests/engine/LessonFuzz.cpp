@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Cards.h"
 #include "engine/Deck.h"
 #include "engine/Lesson.h"
 
@@ -106,6 +107,35 @@ TEST(LessonFuzz, EveryFileIsReadWholeOrRefusedAtALineOfIt) {
     // Both ways out are taken, so neither is left untried.
     EXPECT_GT(read, runs / 50);
     EXPECT_GT(refused, runs / 2);
+}
+
+// A file of exactly 64 KiB is a lesson; one byte more is refused as too large.
+TEST(LessonFuzz, A64KiBFileIsReadAndOneByteMoreIsRefused) {
+    std::string text = "name = Halves\nvalues = 1/2\n#";
+    text.append(65536 - text.size(), 'x');
+    EXPECT_TRUE(readLesson(text).lesson.has_value());
+    const LessonReading larger = readLesson(text + "x");
+    EXPECT_FALSE(larger.lesson.has_value());
+    EXPECT_EQ(larger.fault, LessonFault::TooLarge);
+}
+
+// Every card of a small lesson's pack is of its values and forms, each value
+// about as often as the other, and the spinner shows only its values.
+TEST(LessonFuzz, ASmallLessonsPackHoldsOnlyItsValuesAndForms) {
+    const auto deck = lessonDeck({0.25, 0.5}, {CardKind::Decimal, CardKind::Tile});
+    ASSERT_TRUE(deck.has_value());
+    int halves = 0;
+    for (const int16_t card : deck->cards) {
+        const double value = cardCatalogue()[card].value;
+        EXPECT_TRUE(value == 0.25 || value == 0.5) << card;
+        EXPECT_TRUE(kindOf(card) == CardKind::Decimal || kindOf(card) == CardKind::Tile) << card;
+        halves += value == 0.5 ? 1 : 0;
+    }
+    EXPECT_EQ(halves, 24);
+    for (const int position : shapePositions()) {
+        const double shown = deck->spinner[static_cast<size_t>(position)];
+        EXPECT_TRUE(shown == 0.25 || shown == 0.5) << position;
+    }
 }
 
 }  // namespace
