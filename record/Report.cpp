@@ -41,7 +41,8 @@ QVariantList lessonBinds(const Period& period) {
 const QString SEATED =
     QStringLiteral(
         "WITH seated AS (SELECT s.game, s.colour, s.name, CASE WHEN s.name IS NULL THEN s.colour "
-        "ELSE -1 END AS c FROM seat s CROSS JOIN game g CROSS JOIN tally t WHERE g.id = s.game AND "
+        "ELSE -1 END AS c, g.lesson_name AS lesson FROM seat s CROSS JOIN game g CROSS JOIN tally "
+        "t WHERE g.id = s.game AND "
         "t.game = s.game AND t.colour = s.colour AND g.started_ms >= ? AND g.started_ms < ? AND ") +
     LESSON_IS + QStringLiteral(" AND (? IS NULL OR s.name = ?))");
 // The report's order of pupils: names, alphabetically, then colours.
@@ -168,6 +169,26 @@ sql::Reading<std::vector<Pupil>> findPupils(const QSqlDatabase& db, const QVaria
     return pupils;
 }
 
+// The lessons of each pupil's games, most played first.
+QSqlError readLessons(const QSqlDatabase& db, const QVariantList& binds,
+                      std::vector<Pupil>& pupils) {
+    const auto found =
+        sql::rows(db,
+                  SEATED + QStringLiteral(" SELECT name, c, lesson, COUNT(DISTINCT game) FROM "
+                                          "seated GROUP BY name, c, lesson ORDER BY 4 DESC, 3"),
+                  binds);
+    for (const QVariantList& row : found.value) {
+        const std::string name = row[0].toString().toStdString();
+        const int colour = std::max(0, row[1].toInt());
+        for (Pupil& pupil : pupils) {
+            if (pupil.results.name == name && (!name.empty() || pupil.results.colour == colour)) {
+                pupil.lessons.emplace_back(row[2].toString().toStdString(), row[3].toInt());
+            }
+        }
+    }
+    return found.error;
+}
+
 // Every pupil's results in one reading, each seat counted for its pupil's
 // place in the report's order.
 QSqlError readResults(const QSqlDatabase& db, const QVariantList& binds,
@@ -244,6 +265,9 @@ sql::Reading<std::vector<Pupil>> readPupils(const QString& record, const Period&
     auto pupils = findPupils(reading.db(), binds);
     if (!pupils.failed() && !pupils.value.empty()) {
         pupils.error = readResults(reading.db(), binds, pupils.value);
+    }
+    if (!pupils.failed() && !pupils.value.empty()) {
+        pupils.error = readLessons(reading.db(), binds, pupils.value);
     }
     for (Pupil& pupil : pupils.value) {
         const std::string& named = pupil.results.name;

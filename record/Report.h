@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "record/Confusions.h"
@@ -43,6 +44,9 @@ struct Week {
 struct Pupil {
     PlayerResults results;  // name and colour, and every game's cards together
     int games = 0;
+    // The lessons those games were played under, each with its games, most
+    // played first; the standard lesson's name is empty.
+    std::vector<std::pair<std::string, int>> lessons;
     std::vector<Week> weeks;
     // A named pupil's confusions over the whole record, as they stand now.
     std::vector<Confusion> confusions;

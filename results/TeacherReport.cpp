@@ -9,9 +9,11 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "engine/Lesson.h"
 #include "language/Language.h"
 #include "language/Numbers.h"
 #include "look/Colours.h"
+#include "platform/Choices.h"
 #include "platform/ScreenLook.h"
 #include "record/Exchange.h"
 #include "results/ConfusionWords.h"
@@ -55,6 +57,24 @@ QString periodText(const report::Period& period, int games) {
     }
     return QCoreApplication::translate("Report", "Games since %1: %2")
         .arg(day(QDateTime::fromMSecsSinceEpoch(period.fromMs).date()), count);
+}
+
+// The lessons the pupil's games were played under, with their games; empty
+// when every game was the standard one, which needs no word.
+QString lessonsText(const report::Pupil& pupil) {
+    if (pupil.lessons.empty() ||
+        (pupil.lessons.size() == 1 && pupil.lessons.front().first.empty())) {
+        return {};
+    }
+    QStringList lessons;
+    for (const auto& [name, games] : pupil.lessons) {
+        const QString shown =
+            name.empty() ? choices::lessonName(everyValueLesson()) : QString::fromStdString(name);
+        lessons
+            << QCoreApplication::translate("Report", "%1 (%2)").arg(shown, exchange::games(games));
+    }
+    return QCoreApplication::translate("Report", "Lessons: %1")
+        .arg(lessons.join(QStringLiteral(", ")));
 }
 
 // A change from one week to the next, signed: "+2", "−1", "±0".
@@ -122,6 +142,9 @@ int paintHeading(QPainter& painter, const QRect& page, const report::Pupil& pupi
     y += drawText(painter, line.translated(0, y + 4), periodText(period, pupil.games),
                   face(14, false)) +
          4;
+    if (const QString lessons = lessonsText(pupil); !lessons.isEmpty()) {
+        y += drawText(painter, line.translated(0, y + 4), lessons, face(14, false)) + 4;
+    }
     QString totals = resultsWords::totalsText(pupil.results);
     totals.replace(QLatin1Char('\n'), QStringLiteral(", "));
     y += drawText(painter, line.translated(0, y + 4),
@@ -245,6 +268,9 @@ QString classSummary(const std::vector<report::Pupil>& pupils, const report::Per
 QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
     const PlayerResults& results = pupil.results;
     QStringList lines{periodText(period, pupil.games)};
+    if (const QString lessons = lessonsText(pupil); !lessons.isEmpty()) {
+        lines << lessons;
+    }
     if (const QString resolved =
             confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
         !resolved.isEmpty()) {

@@ -722,6 +722,14 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Lessons: %1</source>
+        <translation>Lecciones: %1</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>

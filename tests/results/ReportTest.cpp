@@ -78,7 +78,7 @@ public:
               said(&ReportPlayer::pdf)},
              {"pages", "pages class.pdf", "how many pages pdftotext reads",
               said(&ReportPlayer::pageCount)},
-             {"page", "page class.pdf 1 has TEXT", "whether the page says the text",
+             {"page", "page class.pdf 1 has TEXT", "whether the page says the text (or lacks it)",
               said(&ReportPlayer::page)},
              {"exists", "exists ben.pdf", "whether the file is there", said(&ReportPlayer::exists)},
              {"speak", "speak fr", "the game's language, on a French desktop",
@@ -107,6 +107,8 @@ public:
               said(&ReportPlayer::answer)},
              {"asked", "asked", "what the dialogs asked, in order", said(&ReportPlayer::asked)},
              {"loaded", "loaded", "whether the screen is loaded", said(&ReportPlayer::loaded)},
+             {"sql", "sql STATEMENT", "the statement run on the record by another program",
+              said(&ReportPlayer::sql)},
              {"break", "break", "the record overwritten with what is no database",
               said(&ReportPlayer::breakRecord)},
              {"run", "run --export all.pdf", "the command line's exit code",
@@ -135,14 +137,14 @@ private:
         return (written.ok ? "" : "failed: ") + written.message;
     }
     QString pageCount(const Step& step) { return QString::number(pages(file(step)).size()); }
+    // "page F N has TEXT", or "lacks TEXT".
     QString page(const Step& step) {
-        const std::string b = step.rest(1);
-        const std::string has = b.substr(b.find(" has ") + 5);
         const QStringList read = pages(file(step));
-        const int n = std::stoi(b) - 1;
-        return n < read.size() && read[n].simplified().contains(QString::fromStdString(has))
-                   ? "yes"
-                   : "no, it says: " + read.value(n).simplified();
+        const int n = std::stoi(step.word(1)) - 1;
+        const bool says =
+            n < read.size() && read[n].simplified().contains(QString::fromStdString(step.rest(3)));
+        return says == (step.word(2) == "has") ? "yes"
+                                               : "no, it says: " + read.value(n).simplified();
     }
     QString exists(const Step& step) { return QFile::exists(file(step)) ? "yes" : "no"; }
     QString speak(const Step& step) {
@@ -213,6 +215,9 @@ private:
     }
     QString asked(const Step&) { return screen_->asked.join(" / "); }
     QString loaded(const Step&) { return screen_->isLoaded() ? "yes" : "no"; }
+    QString sql(const Step& step) {
+        return QString::fromStdString(runSql(record(), {QString::fromStdString(step.rest(0))}));
+    }
     QString breakRecord(const Step&) {
         EXPECT_TRUE(writeBytes(record(), "this is no database\n"));
         return "";
