@@ -98,7 +98,10 @@ QString choose(const QString& asked) {
     if (!asked.isEmpty()) {
         const QString code = known(asked);
         if (!code.isEmpty()) {
-            settings().setValue(SETTING, code);
+            // Written only when it changes: a write flushes the file to disk.
+            if (settings().value(SETTING) != code) {
+                settings().setValue(SETTING, code);
+            }
             return code;
         }
         std::fprintf(stderr, "zandoli: no language \"%s\"; it speaks %s\n", qPrintable(asked),

@@ -63,7 +63,7 @@ bool setLesson(const Lesson& chosen) {
     if (locked()) {
         return false;
     }
-    userSettings().setValue(LESSON, QString::fromStdString(writeLesson(chosen)));
+    keepChoice(LESSON, QString::fromStdString(writeLesson(chosen)));
     if (chosen.explain) {
         setExplainMistakes(*chosen.explain);
     }
@@ -168,7 +168,7 @@ bool explainMistakes() {
 }
 
 void setExplainMistakes(bool on) {
-    userSettings().setValue(EXPLAIN, on);
+    keepChoice(EXPLAIN, on);
 }
 
 int classGame(const QString& code) {

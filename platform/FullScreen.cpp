@@ -19,7 +19,7 @@ bool fullScreen() {
 
 void setFullScreen(bool on) {
     filling() = on;
-    userSettings().setValue(SETTING, on);
+    keepChoice(SETTING, on);
 }
 
 QList<QKeySequence> fullScreenKeys() {

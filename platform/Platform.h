@@ -106,6 +106,11 @@ bool chooseFullScreen(std::optional<bool> asked);
 // The user's choices, remembered between runs in
 // $XDG_CONFIG_HOME/zandoli/zandoli.ini.
 QSettings userSettings();
+// Remembers `value` under `key` in the user's choices unless it is there
+// already: every write flushes the file to disk, which a busy disk or a
+// school's server makes last tens of milliseconds, and a launcher that says
+// the same --lesson or --fullscreen at each start should cost nothing.
+void keepChoice(const QString& key, const QVariant& value);
 
 // The players' names, one per seat from Blue's, as the set-up screen's
 // Player Names took them; an empty one leaves the colour as the name.

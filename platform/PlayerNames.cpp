@@ -19,6 +19,14 @@ QSettings userSettings() {
                      QStringLiteral("zandoli"));
 }
 
+void keepChoice(const QString& key, const QVariant& value) {
+    QSettings settings = userSettings();
+    // Read back from the file every value is text.
+    if (!settings.contains(key) || settings.value(key).toString() != value.toString()) {
+        settings.setValue(key, value);
+    }
+}
+
 QString tidyName(const QString& name) {
     QString kept;
     for (const QChar c : name) {

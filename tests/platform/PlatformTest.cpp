@@ -2,8 +2,11 @@
 // screen is placed, the scale it is drawn at and the window system it asks
 // for (platform.txt), which sound is heard and which picture is shown.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <memory>
 
 #include "platform/PictureBox.h"
@@ -188,6 +191,34 @@ TEST(PictureBox, KeepsRecentPicturesOnlyAmongTheLastFewUsed) {
     // The last four used: 0, 2, 3 and 4.
     EXPECT_TRUE(shows(recent, 0, red));
     EXPECT_TRUE(shows(recent, 1, green));
+}
+
+// A choice said again at each start (a launcher's --lesson or --fullscreen)
+// leaves the file as it is: writing it flushes it to disk.
+TEST(Choices, AChoiceKeptAlreadyIsNotWrittenAgain) {
+    const QString file = userSettings().fileName();
+    const auto written = [&file] {
+        struct stat status {};
+        return ::stat(QFile::encodeName(file).constData(), &status) == 0
+                   ? std::to_string(status.st_ino) + "." + std::to_string(status.st_mtim.tv_nsec)
+                   : std::string();
+    };
+    keepChoice(QStringLiteral("kept/lesson"), QStringLiteral("name = Halves\nvalues = 1/2\n"));
+    keepChoice(QStringLiteral("kept/on"), true);
+    keepChoice(QStringLiteral("kept/game"), 3);
+    const std::string first = written();
+    ASSERT_FALSE(first.empty());
+    keepChoice(QStringLiteral("kept/lesson"), QStringLiteral("name = Halves\nvalues = 1/2\n"));
+    keepChoice(QStringLiteral("kept/on"), true);
+    keepChoice(QStringLiteral("kept/game"), 3);
+    EXPECT_EQ(written(), first);
+    // A change, and a value set back to what it was, are written.
+    keepChoice(QStringLiteral("kept/on"), false);
+    EXPECT_EQ(userSettings().value(QStringLiteral("kept/on")).toString(), "false");
+    EXPECT_NE(written(), first);
+    keepChoice(QStringLiteral("kept/game"), QString());
+    EXPECT_TRUE(userSettings().contains(QStringLiteral("kept/game")));
+    EXPECT_EQ(userSettings().value(QStringLiteral("kept/game")).toString(), "");
 }
 
 }  // namespace
