@@ -30,6 +30,18 @@ QWidget* makeWindow(const QString& name, const QColor& back) {
     return window;
 }
 
+void lookOfDialog(QWidget* dialog, const QString& name, const QString& title) {
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(title);
+    QPalette look = dialog->palette();
+    look.setColor(QPalette::Window, screenLook::BLACK);
+    look.setColor(QPalette::WindowText, screenLook::YELLOW);
+    dialog->setPalette(look);
+    QFont bold = dialog->font();
+    bold.setBold(true);
+    dialog->setFont(bold);
+}
+
 QWidget* makeLargeWindow() {
     QWidget* window = makeWindow(QString(), screenLook::RULES_BACK);
     window->setWindowFlag(Qt::FramelessWindowHint);

@@ -34,6 +34,10 @@ QWidget* makeWindow(const QString& name, const QColor& back);
 // and the bottom row of buttons is never cut off by a title bar.
 QWidget* makeLargeWindow();
 
+// A dialog of those screens (the players' names, the lesson): their bold
+// yellow on black, its object name and title.
+void lookOfDialog(QWidget* dialog, const QString& name, const QString& title);
+
 // Yellow text on a transparent background.
 ClickLabel* text(QWidget* parent, const QString& name, const QString& text, TwipRect place,
                  const Face& face, Qt::Alignment align);

@@ -20,7 +20,7 @@
 #include "engine/Values.h"
 #include "platform/CheckBox.h"
 #include "platform/Choices.h"
-#include "platform/ScreenLook.h"
+#include "platform/ScreenControls.h"
 #include "platform/Speech.h"
 #include "results/ResultsWords.h"
 #include "table/CardWords.h"
@@ -74,16 +74,8 @@ std::vector<Lesson> LessonDialog::builtInLessons() {
 }
 
 LessonDialog::LessonDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("lessonDialog"));
-    setWindowTitle(QCoreApplication::translate("Lesson", "Lesson"));
-    // The set-up screen's yellow on black.
-    QPalette look = palette();
-    look.setColor(QPalette::Window, screenLook::BLACK);
-    look.setColor(QPalette::WindowText, screenLook::YELLOW);
-    setPalette(look);
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    screenControls::lookOfDialog(this, QStringLiteral("lessonDialog"),
+                                 QCoreApplication::translate("Lesson", "Lesson"));
     auto* grid = new QGridLayout(this);
     buildLessons(grid);
     buildBoxes(grid);

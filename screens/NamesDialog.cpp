@@ -7,22 +7,14 @@
 
 #include "look/Colours.h"
 #include "platform/Platform.h"
-#include "platform/ScreenLook.h"
+#include "platform/ScreenControls.h"
 #include "record/Records.h"
 
 namespace zandoli {
 
 NamesDialog::NamesDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("namesDialog"));
-    setWindowTitle(QCoreApplication::translate("Names", "Player Names"));
-    // The set-up screen's yellow on black.
-    QPalette look = palette();
-    look.setColor(QPalette::Window, screenLook::BLACK);
-    look.setColor(QPalette::WindowText, screenLook::YELLOW);
-    setPalette(look);
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    screenControls::lookOfDialog(this, QStringLiteral("namesDialog"),
+                                 QCoreApplication::translate("Names", "Player Names"));
     auto* grid = new QGridLayout(this);
     auto* intro = new QLabel(
         QCoreApplication::translate(
