@@ -27,24 +27,10 @@ struct Table {
     explicit Table(int players)
         : referee(refereeFor(players, withPlayers(players), view, scheduler, random)) {}
 
-    // Gives `colour` the hand `cards`, every one of them still in its turn's hand.
-    void hold(int colour, const std::vector<int16_t>& cards) {
-        state.hand[colour].fill(NO_CARD);
-        std::copy(cards.begin(), cards.end(), state.hand[colour].begin());
-        state.turnHand[colour] = state.hand[colour];
-        state.handSize[colour] = static_cast<int16_t>(cards.size());
-    }
     // Brings back the table as saved, at the turn of `colour`.
     void restore(int colour) {
         state.colour = static_cast<int16_t>(colour);
         referee->load(TableStart::Restore, settings);
-    }
-    // Spins so that the pointer stops at the position, and waits for it.
-    void spinTo(int position) {
-        const int length = spinLengthTo(referee->spinPos(), position);
-        random.queue(FixedRandom::forSpinLength(length));
-        referee->spinPressed();
-        scheduler.advance(length * timerInterval(TimerId::SpinStep) + 1);
     }
     // What the table shows, in one line: the turn caption ("-" while hidden),
     // the message, the buttons that show and can be pressed, and the faces in slot order.
@@ -123,7 +109,6 @@ struct Table {
                   return std::string();
               }},
              {"rules", "rules", "The Rules pressed", acts(&Table::press)},
-             {"results", "results", "Results pressed", acts(&Table::press)},
              {"newgame", "newgame", "New Game pressed", acts(&Table::press)},
              {"exit", "exit", "Exit pressed", acts(&Table::press)},
              {"wait", "wait 400", "400 milliseconds go by", acts(&Table::wait)},
@@ -177,7 +162,13 @@ private:
         scheduler.advance(step.verb() == "deal" ? timerInterval(TimerId::DealDelay) : 0);
     }
     void reopen(const Step&) { referee->load(TableStart::Restore, settings); }
-    void spin(const Step& step) { spinTo(step.number(0)); }
+    // Spins so that the pointer stops at the position, and waits for it.
+    void spin(const Step& step) {
+        const int length = spinLengthTo(referee->spinPos(), step.number(0));
+        random.queue(FixedRandom::forSpinLength(length));
+        referee->spinPressed();
+        scheduler.advance(length * timerInterval(TimerId::SpinStep) + 1);
+    }
     void spinButton(const Step& step) {
         if (step.number(0) >= 0) {
             random.queue(FixedRandom::forSpinLength(step.number(0)));
@@ -191,17 +182,19 @@ private:
         referee->buttonPressed(verb == "next"      ? TableButton::NextPlayer
                                : verb == "ok"      ? TableButton::ExplanationOk
                                : verb == "rules"   ? TableButton::Rules
-                               : verb == "results" ? TableButton::Results
                                : verb == "newgame" ? TableButton::NewGame
                                                    : TableButton::Exit);
     }
     void wait(const Step& step) { scheduler.advance(step.number(0)); }
+    // Gives the colour the cards named, every one of them still in its turn's hand.
     void hand(const Step& step) {
-        std::vector<int16_t> cards;
+        const int colour = step.number(0);
+        state.hand[colour].fill(NO_CARD);
         for (size_t i = 1; i < step.size(); ++i) {
-            cards.push_back(static_cast<int16_t>(step.number(i)));
+            state.hand[colour][i - 1] = static_cast<int16_t>(step.number(i));
         }
-        hold(step.number(0), cards);
+        state.turnHand[colour] = state.hand[colour];
+        state.handSize[colour] = static_cast<int16_t>(step.size() - 1);
         if (step.verb() == "restore") {
             restore(step.number(0));
         }

@@ -42,9 +42,6 @@ public:
         units::setScale(1);
     }
 
-    // Plays one step and gives what it shows (the verbs are listed below).
-    std::string play(const std::string& step) { return verbs().play(*this, step).value(); }
-
     static const Vocabulary<TablePlayer>& verbs() {
         static const Vocabulary<TablePlayer> verbs(
             "a real table (tests/table/TablePlayer.h)",
@@ -113,12 +110,20 @@ private:
     }
     QWidget* named(const Step& step) { return rig_->w(QString::fromStdString(step.word(0))); }
 
+    // One player means the one-player table.
     void open(const Step& step) {
-        open(int(step.number(0)));
+        rig_ = std::make_unique<Harness>(int(step.number(0)));
+        TableScreen* table = &rig_->table;
+        QObject::connect(table, &TableScreen::rulesRequested, [this] { news_ += " | rules"; });
+        QObject::connect(table, &TableScreen::exitRequested,
+                         [this](bool save) { news_ += save ? " | exit, saved" : " | exit"; });
+        QObject::connect(table, &TableScreen::resultsRequested, [this] { news_ += " | results"; });
         rig_->state.spins = static_cast<int16_t>(step.number(1, 0));
     }
+    // The table's window shown and active, as a player's would be.
     void show(const Step& step) {
-        show();
+        rig_->table.open(TableStart::Deal);
+        activate();
         if (step.verb() == "deal") {
             rig_->clock.advance(timerInterval(TimerId::DealDelay));
         }
@@ -144,9 +149,15 @@ private:
         units::setScale(std::stod(step.word(0)));
         return "";
     }
+    // A finger on a touch screen or whiteboard, put down and lifted.
     void tap(const Step& step) {
-        tap(step.size() > 1 ? QPoint(int(step.number(0)), int(step.number(1)))
-                            : named(step)->geometry().center());
+        const QPoint at = step.size() > 1 ? QPoint(int(step.number(0)), int(step.number(1)))
+                                          : named(step)->geometry().center();
+        if (!touchScreen_) {
+            touchScreen_.reset(QTest::createTouchDevice());
+        }
+        QTest::touchEvent(window(), touchScreen_.get()).press(0, at);
+        QTest::touchEvent(window(), touchScreen_.get()).release(0, at);
     }
     void click(const Step& step) {
         if (step.size() > 1) {
@@ -214,32 +225,10 @@ private:
     QString recorded(const Step&) {
         return QString::fromStdString(joined(readRows(RecordStore::userPath(), RECORDED)));
     }
-    // One player means the one-player table.
-    void open(int players) {
-        rig_ = std::make_unique<Harness>(players);
-        TableScreen* table = &rig_->table;
-        QObject::connect(table, &TableScreen::rulesRequested, [this] { news_ += " | rules"; });
-        QObject::connect(table, &TableScreen::exitRequested,
-                         [this](bool save) { news_ += save ? " | exit, saved" : " | exit"; });
-        QObject::connect(table, &TableScreen::resultsRequested, [this] { news_ += " | results"; });
-    }
-    // The table's window shown and active, as a player's would be.
-    void show() {
-        rig_->table.open(TableStart::Deal);
-        activate();
-    }
     void activate() {
         window()->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window()));
         settle();
-    }
-    // A finger on a touch screen or whiteboard, put down and lifted.
-    void tap(QPoint at) {
-        if (!touchScreen_) {
-            touchScreen_.reset(QTest::createTouchDevice());
-        }
-        QTest::touchEvent(window(), touchScreen_.get()).press(0, at);
-        QTest::touchEvent(window(), touchScreen_.get()).release(0, at);
     }
     static QString focusName() {
         QWidget* focus = QApplication::focusWidget();
