@@ -1,7 +1,10 @@
 #include "record/Sql.h"
 
 #include <QSqlRecord>
+#include <QUrl>
 #include <atomic>
+
+#include "record/FileSystem.h"
 
 namespace zandoli::sql {
 
@@ -14,6 +17,17 @@ QString connectionName(const char* what) {
 }
 
 }  // namespace
+
+QString fileName(const QString& path) {
+    // On a network file system POSIX locks cannot be trusted: every copy of
+    // the game, and every reader, locks the file by a directory made beside
+    // it (SQLite's dot-file locks), which NFS and SMB make atomically.
+    if (path.isEmpty() || path == QStringLiteral(":memory:") || !fileSystem::onNetwork(path)) {
+        return path;
+    }
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+           QStringLiteral("?vfs=unix-dotfile");
+}
 
 Connection::Connection(const char* what) : name_(connectionName(what)) {}
 
@@ -29,8 +43,9 @@ Connection::~Connection() {
 bool Connection::open(const QString& path, const QString& options) {
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    db.setDatabaseName(path);
-    db.setConnectOptions(options);
+    const QString name = fileName(path);
+    db.setDatabaseName(name);
+    db.setConnectOptions(name == path ? options : options + QStringLiteral(";QSQLITE_OPEN_URI"));
     error_ = db.open() ? QSqlError() : db.lastError();
     return !error_.isValid();
 }

@@ -21,6 +21,11 @@ struct Reading {
     bool failed() const { return error.isValid(); }
 };
 
+// What SQLite is given to open the file at `path`: the path itself, or on
+// a network file system a URI that names the locks that work there (a
+// connection given one needs QSQLITE_OPEN_URI).
+QString fileName(const QString& path);
+
 // A connection of its own to one SQLite file, closed and removed with it.
 class Connection {
 public:

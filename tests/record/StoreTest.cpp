@@ -152,10 +152,14 @@ private:
         const QStringList aside = QDir(folder()).entryList({"record.damaged-*"});
         return aside.size() == 1 ? folder() + "/" + aside[0] : QString();
     }
-    // A set-aside file's date and time as <date> and <time>.
+    // A set-aside file's date and time as <date> and <time>, a side record's host and process as
+    // <host> and <pid>.
     static std::string dated(QString names) {
         static const QRegularExpression stamp("damaged-[0-9]{8}-[0-9]{6}");
-        return names.replace(stamp, "damaged-<date>-<time>").toStdString();
+        static const QRegularExpression side("side-[^ ]+-[0-9]+\\.sqlite");
+        return names.replace(stamp, "damaged-<date>-<time>")
+            .replace(side, "side-<host>-<pid>.sqlite")
+            .toStdString();
     }
     // A short game of two: Blue names no one, Yellow is Ana. Each row is its
     // time, what happened, colour, turn, position, card and mistake.
