@@ -156,6 +156,7 @@ void bindEvent(QSqlQuery& row, int64_t game, int64_t atMs, const Event& e) {
     row.addBindValue(card ? QVariant(QString::fromUtf8(formKey(kindOf(e.card)))) : QVariant());
     row.addBindValue(e.mistake ? QVariant(QString::fromUtf8(mistakeName(*e.mistake).key))
                                : QVariant());
+    row.addBindValue(QVariant());  // explained_ms: no explanation shown
     row.addBindValue(e.hand.isEmpty() ? QVariant() : QVariant(e.hand));
 }
 

@@ -502,6 +502,14 @@ void Referee::buttonPressed(TableButton button) {
     }
 }
 
+void Referee::newGamePressed(const GameSettings& settings) {
+    Step step(*this);
+    if (phase_ != Phase::Dealing) {
+        settings_ = settings;
+        newGame();
+    }
+}
+
 void Referee::newGame() {
     // Every timer of the old game stops (a spin, a turn about to start, a
     // draw or hand-over delay, the win flash), so nothing of it acts on the

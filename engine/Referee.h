@@ -77,6 +77,9 @@ public:
 
     void spinPressed();
     void buttonPressed(TableButton button);
+    // New Game, dealt with `settings` from now on (a pupil's deck dealt
+    // again from the record); ignored, as New Game is, during a deal.
+    void newGamePressed(const GameSettings& settings);
     // A press on the card in a slot, on any part of it or its frame.
     void cardClicked(int slot);
     // A press on the pack card.

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <utility>
 
 #include "record/Columns.h"
 #include "record/RecordStore.h"
@@ -14,15 +15,31 @@ namespace {
 
 const QString READING = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000");
 
-// What happened, as its number in HAPPENING_KEYS: "CASE e.what WHEN 'spin'
-// THEN 0 ... END", so that no row's word is read as text.
-QString happeningNumber() {
-    QString cases = QStringLiteral("CASE e.what");
-    for (size_t what = 0; what < HAPPENING_KEYS.size(); ++what) {
+// A column of words as numbers: "CASE e.what WHEN 'spin' THEN 0 ... END",
+// each word's number given by `numberOf`, so that no row's word is read as
+// text (a word this version does not know is NULL).
+template <typename Words, typename NumberOf>
+QString numbered(const QString& column, const Words& words, NumberOf numberOf) {
+    QString cases = QStringLiteral("CASE ") + column;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const auto [word, number] = numberOf(i);
         cases += QStringLiteral(" WHEN %1 THEN %2")
-                     .arg(recordColumns::quoted(HAPPENING_KEYS[what]), QString::number(what));
+                     .arg(recordColumns::quoted(word), QString::number(number));
     }
     return cases + QStringLiteral(" END");
+}
+
+// What happened, as its number in HAPPENING_KEYS.
+QString happeningNumber() {
+    return numbered(QStringLiteral("e.what"), HAPPENING_KEYS,
+                    [](size_t i) { return std::pair(HAPPENING_KEYS[i], static_cast<int>(i)); });
+}
+
+// The mistake's rule, as its number.
+QString mistakeNumber() {
+    return numbered(QStringLiteral("e.mistake"), MISTAKE_NAMES, [](size_t i) {
+        return std::pair(MISTAKE_NAMES[i].key, static_cast<int>(MISTAKE_NAMES[i].rule));
+    });
 }
 
 // A row of the pupil's reading, or none for a row this version cannot name.
@@ -48,8 +65,8 @@ std::optional<PupilRow> rowOf(const QSqlQuery& query) {
     if (!query.value(5).isNull()) {
         row.card = static_cast<int16_t>(query.value(5).toInt());
     }
-    if (row.what != Happening::Match) {
-        row.mistake = mistakeRule(query.value(6).toString().toStdString());
+    if (row.what != Happening::Match && !query.value(6).isNull()) {
+        row.mistake = static_cast<MistakeRule>(query.value(6).toInt());
     }
     return row;
 }
@@ -80,18 +97,18 @@ sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QStr
     // The seats first (few), then each seat's rows by the event index.
     const QString select =
         QStringLiteral(
-            "SELECT e.game, e.turn, e.at_ms, %5, e.spin_value, e.card, e.mistake, e.hand FROM "
+            "SELECT e.game, e.turn, e.at_ms, %5, e.spin_value, e.card, %6, e.hand FROM "
             "seat s CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = s.game AND "
             "e.game = s.game AND e.colour = s.colour AND (%1 OR (e.what IN (%2, %3) AND "
             "e.spin_value IN (%4))) ORDER BY g.started_ms, g.id, e.id")
             .arg(slips, quoted(happeningKey(Happening::Spin)),
                  quoted(happeningKey(Happening::Match)), values.join(QLatin1Char(',')),
-                 happeningNumber());
+                 happeningNumber(), mistakeNumber());
     QSqlQuery query(db);
     sql::Reading<std::vector<PupilRow>> read{.error = sql::exec(query, select, {pupil})};
     while (!read.failed() && query.next()) {
-        if (const auto row = rowOf(query)) {
-            read.value.push_back(*row);
+        if (auto row = rowOf(query)) {
+            read.value.push_back(std::move(*row));
         }
     }
     if (!read.failed()) {

@@ -87,19 +87,22 @@ public:
             track.confusion.box = 1;
             track.boxDay = day;
         }
-        // Only the confusions of a value spun can be met: the tracks are
-        // ordered by the value shown first.
         for (const auto& [id, turn] : turns) {
             if (!turn.spun) {
                 continue;
             }
             const double shown = literal(*turn.spun);
-            for (auto it = tracks_.lower_bound({shown, -1.0, INT_MIN, INT_MIN});
-                 it != tracks_.end() && std::get<0>(it->first) == shown; ++it) {
-                Track& track = it->second;
-                if (!track.confusion.resolvedMs && day > track.boxDay &&
-                    metRight(turn, track.confusion.key)) {
-                    promote(track, day, turn.atMs);
+            if (turn.held.empty()) {
+                meet(day, turn, {shown, -1.0, INT_MIN, INT_MIN}, 1);
+                continue;
+            }
+            // A turn with its hand kept meets only the confusions of a card
+            // held. A card held twice meets them once: a promotion moves the
+            // box's day to this one.
+            for (const int16_t card : turn.held) {
+                if (isCard(card)) {
+                    const double taken = literal(cardCatalogue()[static_cast<size_t>(card)].value);
+                    meet(day, turn, {shown, taken, static_cast<int>(kindOf(card)), INT_MIN}, 3);
                 }
             }
         }
@@ -123,6 +126,23 @@ public:
     std::vector<Confusion> result() const;
 
 private:
+    // Promotes the open tracks met right in `turn` among those from `first`
+    // on whose key begins as `first`'s first `fields` fields do (the tracks
+    // are ordered by the value shown, then the value taken and the form).
+    void meet(int64_t day, const Turn& turn, const Tuple& first, int fields) {
+        const auto same = [&](const Tuple& key) {
+            return std::get<0>(key) == std::get<0>(first) &&
+                   (fields < 2 || std::get<1>(key) == std::get<1>(first)) &&
+                   (fields < 3 || std::get<2>(key) == std::get<2>(first));
+        };
+        for (auto it = tracks_.lower_bound(first); it != tracks_.end() && same(it->first); ++it) {
+            Track& track = it->second;
+            if (!track.confusion.resolvedMs && day > track.boxDay &&
+                metRight(turn, track.confusion.key)) {
+                promote(track, day, turn.atMs);
+            }
+        }
+    }
     static void promote(Track& track, int64_t day, int64_t atMs) {
         track.boxDay = day;
         if (++track.confusion.box > LAST_BOX) {

@@ -109,6 +109,10 @@ void ScreenRegistry::connectResults() {
 }
 
 void ScreenRegistry::connectTable(TableScreen& table) {
+    table.setPupilDealer([](GameSettings played) {
+        played.deck = deckOf(played.lesson);
+        return practiceSettings(played, QString::fromStdString(played.pupil));
+    });
     connect(&table, &TableScreen::exitRequested, this,
             [this, &table](bool save) { leaveTable(table, save); });
     // A window closed another way is left as the accepted Exit leaves it,
@@ -147,9 +151,13 @@ void ScreenRegistry::restoreGame() {
     // that lesson's. A save without one is the standard lesson's.
     const choices::LessonFile saved = choices::readLessonFile(lessonFile());
     const Lesson lesson = saved.lesson.value_or(everyValueLesson());
+    // A pupil's game is taken up as one, its practice deck with it.
+    QFile pupil(pupilFile());
+    const GameSettings settings = readSavedPupil(
+        gameSettings(lesson), pupil.open(QIODevice::ReadOnly) ? pupil.readAll() : QByteArray());
     hideDesktop = 1;
     backdrop().show();
-    tableFor(state_.numPlayers).open(TableStart::Restore, gameSettings(lesson));
+    tableFor(state_.numPlayers).open(TableStart::Restore, settings);
     title().unload();
     // The click follows the Play Sound choice just read from the save.
     click(screenLook::CLICK);
@@ -236,23 +244,39 @@ QString ScreenRegistry::lessonFile() const {
     return QFileInfo(saveFile_).completeBaseName() + QStringLiteral(".lesson");
 }
 
+QString ScreenRegistry::pupilFile() const {
+    return QFileInfo(saveFile_).completeBaseName() + QStringLiteral(".pupil");
+}
+
 bool ScreenRegistry::writeGame() {
-    const Lesson* played = nullptr;
+    const GameSettings* played = nullptr;
     for (const auto& table : tables_) {
         if (table->isLoaded()) {
-            played = &table->settings().lesson;
+            played = &table->settings();
         }
     }
     // The lesson beside the save, as a teacher's file: lastgame.inf stays the
     // 110 lines it has always been. The standard lesson needs no file.
     QFile::remove(lessonFile());
-    if (played != nullptr && *played != everyValueLesson()) {
+    if (played != nullptr && played->lesson != everyValueLesson()) {
         QFile file(lessonFile());
         if (file.open(QIODevice::WriteOnly)) {
-            file.write(QByteArray::fromStdString(writeLesson(*played)));
+            file.write(QByteArray::fromStdString(writeLesson(played->lesson)));
         }
     }
+    writePupil(played != nullptr ? *played : GameSettings{});
     return savegame::writeSave(state_, saveFile_.toStdString());
+}
+
+void ScreenRegistry::writePupil(const GameSettings& settings) const {
+    // Beside the save, which has no room for it, as the lesson is: a reader
+    // that knows nothing of pupils takes the save up as it always has.
+    const QByteArray pupil = savedPupil(settings);
+    QFile::remove(pupilFile());
+    QFile file(pupilFile());
+    if (!pupil.isEmpty() && file.open(QIODevice::WriteOnly)) {
+        file.write(pupil);
+    }
 }
 
 void ScreenRegistry::click(const QString& sound) {

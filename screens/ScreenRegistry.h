@@ -98,6 +98,9 @@ private:
     static GameSettings gameSettings(const Lesson& lesson);
     // The lesson of the saved game, beside it.
     QString lessonFile() const;
+    // The pupil and practice deck of the saved game, beside it.
+    QString pupilFile() const;
+    void writePupil(const GameSettings& settings) const;
     bool writeGame();
 
     GameState state_;

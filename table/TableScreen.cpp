@@ -168,8 +168,13 @@ void TableScreen::connectControls() {
     connect(widgets_.pack, &ShapeButton::pressed, this, [this] { referee_->packClicked(); });
     connect(widgets_.spin, &ButtonLabel::clicked, this, [this] { referee_->spinPressed(); });
     for (TableButton which : TABLE_BUTTONS) {
-        connect(widgets_.button(which), &ButtonLabel::clicked, this,
-                [this, which] { referee_->buttonPressed(which); });
+        connect(widgets_.button(which), &ButtonLabel::clicked, this, [this, which] {
+            if (which == TableButton::NewGame) {
+                newGamePressed();
+            } else {
+                referee_->buttonPressed(which);
+            }
+        });
     }
     connect(widgets_.results, &ButtonLabel::clicked, this,
             [this] { referee_->buttonPressed(TableButton::Results); });
@@ -179,6 +184,19 @@ void TableScreen::connectControls() {
     connect(widgets_.explanation, &ExplanationPanel::pressed, this, read);
     connect(widgets_.window, &TableWindow::pressed, this, [this](QPointF at) { tablePressed(at); });
     bindKeys();
+}
+
+void TableScreen::newGamePressed() {
+    if (settings_.pupil.empty() || !pupilDealer_ || referee_->phase() == Phase::Dealing) {
+        referee_->buttonPressed(TableButton::NewGame);
+        return;
+    }
+    // The pupil's next game is dealt from the record as it is now, the game
+    // just played in it.
+    settings_ = pupilDealer_(settings_);
+    recorder_.playedBy(settings_.pupil, settings_.practice);
+    referee_->newGamePressed(settings_);
+    showLesson();
 }
 
 void TableScreen::bindKeys() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPointF>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "engine/GameState.h"
 #include "engine/Random.h"
@@ -46,6 +48,11 @@ public:
     // What the game on the table is played with.
     const GameSettings& settings() const { return settings_; }
     const TableKind& kind() const { return kind_; }
+    // How New Game deals a game played for a pupil: the settings of the next
+    // deal from those of this one. Unset, New Game deals the same deck again.
+    void setPupilDealer(std::function<GameSettings(const GameSettings&)> dealer) {
+        pupilDealer_ = std::move(dealer);
+    }
     // A game is on the table that Exit would save: dealt, and not yet won.
     bool gameRunning() const;
 
@@ -94,6 +101,8 @@ private:
     // Hands every click on the window's controls, and every press of them
     // by keyboard or screen reader, to the referee.
     void connectControls();
+    // New Game, from its button or its key.
+    void newGamePressed();
     // The table's shortcut keys (see TableKeys.h).
     void bindKeys();
     // An arrow key on a card moves the focus to the nearest card showing
@@ -122,6 +131,7 @@ private:
     std::unique_ptr<Referee> referee_;
     TableStart start_ = TableStart::Deal;
     GameSettings settings_;
+    std::function<GameSettings(const GameSettings&)> pupilDealer_;
     int classGame_ = 0;
 };
 
