@@ -13,7 +13,8 @@ namespace zandoli {
 
 namespace {
 
-QString numbers(const Deck& deck) {
+// The deck as the lines "pack ..." and "spinner ...".
+QString deckLines(const Deck& deck) {
     QStringList pack;
     for (const int16_t card : deck.cards) {
         pack << QString::number(card);
@@ -65,7 +66,7 @@ QByteArray savedPupil(const GameSettings& settings) {
     QString text = QStringLiteral("pupil %1\npractice %2\n")
                        .arg(QString::fromStdString(settings.pupil), settings.practice ? "1" : "0");
     if (settings.practice) {
-        text += numbers(settings.deck);
+        text += deckLines(settings.deck);
     }
     return text.toUtf8();
 }
