@@ -18,6 +18,7 @@
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
+#include "results/ReportWords.h"
 #include "results/ResultsWords.h"
 #include "results/TeacherLook.h"
 #include "results/TeacherReport.h"
@@ -63,10 +64,10 @@ public:
         const QRect paper = reportLayout().fullRectPixels(REPORT_DOTS_PER_INCH);
         setFixedSize((QSizeF(paper.size()) * units::scale()).toSize());
         setFocusPolicy(Qt::TabFocus);
-        setAccessibleName(pupilPageHeading(pupil));
-        setAccessibleDescription(above_.isEmpty()
-                                     ? pupilPageText(pupil, period)
-                                     : above_ + QLatin1Char('\n') + pupilPageText(pupil, period));
+        setAccessibleName(reportWords::pupilPageHeading(pupil));
+        setAccessibleDescription(above_.isEmpty() ? reportWords::pupilPageText(pupil, period)
+                                                  : above_ + QLatin1Char('\n') +
+                                                        reportWords::pupilPageText(pupil, period));
     }
 
 protected:
@@ -278,7 +279,7 @@ void ReportScreen::showPages() {
     stack->setSpacing(units::line(PAGE_GAP));
     stack->setContentsMargins(0, 0, 0, units::line(PAGE_GAP));
     std::vector<QWidget*> shown;
-    const QString summary = pupil_ < 0 ? classSummary(pupils_, period_) : QString();
+    const QString summary = pupil_ < 0 ? reportWords::classSummary(pupils_, period_) : QString();
     for (size_t i = 0; i < pupils_.size(); ++i) {
         if (pupil_ < 0 || static_cast<size_t>(pupil_) == i) {
             auto* page =

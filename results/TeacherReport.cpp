@@ -1,7 +1,7 @@
 #include "results/TeacherReport.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,15 +9,13 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "engine/Lesson.h"
-#include "language/Language.h"
 #include "language/Numbers.h"
 #include "look/Colours.h"
-#include "platform/Choices.h"
 #include "platform/ScreenLook.h"
 #include "record/Exchange.h"
 #include "results/ConfusionWords.h"
 #include "results/MistakeView.h"
+#include "results/ReportWords.h"
 #include "results/ResultsChart.h"
 #include "results/ResultsLegend.h"
 #include "results/ResultsWords.h"
@@ -44,62 +42,6 @@ QFont face(int pixels, bool bold) {
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
-}
-
-QString day(const QDate& date) {
-    return language::locale().toString(date, QCoreApplication::translate("Report", "d MMMM yyyy"));
-}
-
-QString periodText(const report::Period& period, int games) {
-    const QString count = exchange::games(games);
-    if (period.fromMs <= 0) {
-        return QCoreApplication::translate("Report", "All games recorded: %1").arg(count);
-    }
-    return QCoreApplication::translate("Report", "Games since %1: %2")
-        .arg(day(QDateTime::fromMSecsSinceEpoch(period.fromMs).date()), count);
-}
-
-// The lessons the pupil's games were played under, with their games; empty
-// when every game was the standard one, which needs no word.
-QString lessonsText(const report::Pupil& pupil) {
-    if (pupil.lessons.empty() ||
-        (pupil.lessons.size() == 1 && pupil.lessons.front().first.empty())) {
-        return {};
-    }
-    QStringList lessons;
-    for (const auto& [name, games] : pupil.lessons) {
-        const QString shown =
-            name.empty() ? choices::lessonName(everyValueLesson()) : QString::fromStdString(name);
-        lessons
-            << QCoreApplication::translate("Report", "%1 (%2)").arg(shown, exchange::games(games));
-    }
-    return QCoreApplication::translate("Report", "Lessons: %1")
-        .arg(lessons.join(QStringLiteral(", ")));
-}
-
-// A change from one week to the next, signed: "+2", "−1", "±0".
-QString change(int now, int before) {
-    const int by = now - before;
-    return by > 0   ? QStringLiteral("+") + numbers::count(by)
-           : by < 0 ? QStringLiteral("\u2212") + numbers::count(-by)
-                    : QStringLiteral("\u00b10");
-}
-
-QString weekText(const report::Week& week, const report::Week* before) {
-    const QDate monday = QDate::fromString(QString::fromStdString(week.monday), Qt::ISODate);
-    QString text =
-        QCoreApplication::translate("Report", "Week of %1: %2 matched, %3 wrong, %4 missed")
-            .arg(day(monday), numbers::count(week.all.matched), numbers::count(week.all.wrong),
-                 numbers::count(week.all.missed));
-    if (before != nullptr) {
-        text +=
-            QLatin1Char(' ') + QCoreApplication::translate(
-                                   "Report", "(%1 matched, %2 wrong, %3 missed on the week before)")
-                                   .arg(change(week.all.matched, before->all.matched),
-                                        change(week.all.wrong, before->all.wrong),
-                                        change(week.all.missed, before->all.missed));
-    }
-    return text;
 }
 
 int scaleTop(const PlayerResults& results) {
@@ -138,11 +80,12 @@ int paintHeading(QPainter& painter, const QRect& page, const report::Pupil& pupi
                  const report::Period& period) {
     const QRect line(page.left(), 0, page.width(), page.height());
     int y = page.top();
-    y += drawText(painter, line.translated(0, y), pupilPageHeading(pupil), face(24, true));
-    y += drawText(painter, line.translated(0, y + 4), periodText(period, pupil.games),
+    y += drawText(painter, line.translated(0, y), reportWords::pupilPageHeading(pupil),
+                  face(24, true));
+    y += drawText(painter, line.translated(0, y + 4), reportWords::periodText(period, pupil.games),
                   face(14, false)) +
          4;
-    if (const QString lessons = lessonsText(pupil); !lessons.isEmpty()) {
+    if (const QString lessons = reportWords::lessonsText(pupil); !lessons.isEmpty()) {
         y += drawText(painter, line.translated(0, y + 4), lessons, face(14, false)) + 4;
     }
     QString totals = resultsWords::totalsText(pupil.results);
@@ -184,7 +127,9 @@ int paintWeeks(QPainter& painter, const QRect& line, int y, const report::Pupil&
         pupil.weeks.size() > SHOWN_WEEKS ? pupil.weeks.end() - SHOWN_WEEKS : pupil.weeks.begin();
     for (auto week = first; week != pupil.weeks.end(); ++week) {
         const report::Week* before = week == pupil.weeks.begin() ? nullptr : &*(week - 1);
-        y += drawText(painter, line.translated(0, y), weekText(*week, before), face(12, false)) + 2;
+        y += drawText(painter, line.translated(0, y), reportWords::weekText(*week, before),
+                      face(12, false)) +
+             2;
     }
     return y;
 }
@@ -252,51 +197,6 @@ void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& p
     paintMistakes(painter, page, y, pupil.results);
 }
 
-QString classSummary(const std::vector<report::Pupil>& pupils, const report::Period& period) {
-    QStringList lines;
-    for (const report::Pupil& pupil : pupils) {
-        const QString resolved =
-            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
-        if (pupils.size() > 1 && !resolved.isEmpty()) {
-            lines << QCoreApplication::translate("Report", "%1: %2")
-                         .arg(resultsWords::playerName(pupil.results), resolved);
-        }
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-QString pupilPageText(const report::Pupil& pupil, const report::Period& period) {
-    const PlayerResults& results = pupil.results;
-    QStringList lines{periodText(period, pupil.games)};
-    if (const QString lessons = lessonsText(pupil); !lessons.isEmpty()) {
-        lines << lessons;
-    }
-    if (const QString resolved =
-            confusionWords::resolvedBetween(pupil.confusions, period.fromMs, period.toMs);
-        !resolved.isEmpty()) {
-        lines << resolved;
-    }
-    lines << resultsWords::chartText(results);
-    for (auto week = pupil.weeks.begin(); week != pupil.weeks.end(); ++week) {
-        lines << weekText(*week, week == pupil.weeks.begin() ? nullptr : &*(week - 1));
-    }
-    for (const Confusion& confusion : pupil.confusions) {
-        lines << confusionWords::sentence(confusion);
-    }
-    if (results.mistakes.empty()) {
-        lines << QCoreApplication::translate("Results", "No mistakes");
-    }
-    for (const MistakeExample& mistake : results.mistakes) {
-        lines << resultsWords::mistakeText(mistake);
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-QString pupilPageHeading(const report::Pupil& pupil) {
-    return QCoreApplication::translate("Report", "Zandoli? — what %1 learned")
-        .arg(resultsWords::playerName(pupil.results));
-}
-
 QPageLayout reportLayout() {
     return QPageLayout(QPageSize(reportPaper()), QPageLayout::Portrait,
                        QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
@@ -349,7 +249,7 @@ exchange::Outcome writeTeacherReport(const std::vector<report::Pupil>& pupils, c
                 pdf.newPage();
             }
             paintPupilPage(painter, page, pupils[i], period,
-                           i == 0 ? classSummary(pupils, period) : QString());
+                           i == 0 ? reportWords::classSummary(pupils, period) : QString());
         }
     }
     if (!out.commit()) {

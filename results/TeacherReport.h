@@ -31,16 +31,6 @@ inline constexpr int REPORT_DOTS_PER_INCH = 96;
 // prints it; the report screen shows it.
 void paintPupilPage(QPainter& painter, const QRect& page, const report::Pupil& pupil,
                     const report::Period& period, const QString& above = {});
-// What the first page of a report of several pupils says above the first:
-// the confusions each pupil resolved in the period ("Resolved in this
-// period: Ana: 0.7 (tile) for 0.3. Bo: ..."); empty for one pupil, whose
-// page says it, and when none was resolved.
-QString classSummary(const std::vector<report::Pupil>& pupils, const report::Period& period);
-// The page's heading, "Zandoli? — what Ana learned", and the rest of it in
-// words, a line for each thing it shows, as a screen reader reads it.
-QString pupilPageHeading(const report::Pupil& pupil);
-QString pupilPageText(const report::Pupil& pupil, const report::Period& period);
-
 // The report's paper and margins.
 QPageLayout reportLayout();
 // A4, or Letter where the desktop's country measures in inches.

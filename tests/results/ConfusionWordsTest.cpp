@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "results/ConfusionWords.h"
+#include "results/ReportWords.h"
 #include "results/TeacherReport.h"
 
 namespace zandoli {
@@ -58,13 +59,13 @@ TEST(ConfusionWords, TheFirstPageNamesWhatEachPupilResolvedInThePeriod) {
     bo.results.name = "Bo";
     bo.confusions = {unshaded(ConfusionState::Resolved, 3, 4, DEC_8 - 30 * DAY)};
     const report::Period december{.fromMs = DEC_8 - 7 * DAY, .toMs = DEC_8 + DAY};
-    EXPECT_EQ(classSummary({ana, bo}, december),
+    EXPECT_EQ(reportWords::classSummary({ana, bo}, december),
               "Ana: Resolved in this period: 0.7 (tile) for 0.3");
-    EXPECT_EQ(classSummary({ana, bo}, {}),
+    EXPECT_EQ(reportWords::classSummary({ana, bo}, {}),
               "Ana: Resolved in this period: 0.7 (tile) for 0.3\nBo: Resolved in this period: 0.7 "
               "(tile) for 0.3");
     // A report of one pupil says it on the pupil's page.
-    EXPECT_EQ(classSummary({ana}, december), "");
+    EXPECT_EQ(reportWords::classSummary({ana}, december), "");
     EXPECT_EQ(confusionWords::resolvedBetween(ana.confusions, december.fromMs, december.toMs),
               "Resolved in this period: 0.7 (tile) for 0.3");
 }
