@@ -138,5 +138,29 @@ TEST(LessonFuzz, ASmallLessonsPackHoldsOnlyItsValuesAndForms) {
     }
 }
 
+// What is text and what is not, and the faults of the whole file, which
+// name no line.
+TEST(LessonFuzz, OnlyUtf8TextWithoutControlCharactersIsALesson) {
+    const auto fault = [](std::string_view text) {
+        const LessonReading read = readLesson(text);
+        return read.lesson ? "read, line " + std::to_string(read.line)
+                           : "fault " + std::to_string(static_cast<int>(read.fault)) + ", line " +
+                                 std::to_string(read.line);
+    };
+    EXPECT_EQ(fault("name = Caf\xc3\xa9\tau lait\r\nvalues = 1/2\n"), "read, line 0");
+    EXPECT_EQ(fault("name = Caf\xc3\xa9\x01\nvalues = 1/2\n"), "fault 0, line 0");
+    EXPECT_EQ(fault("name = Caf\x7f\n"), "fault 0, line 0");
+    // A lead byte whose next byte does not continue it; one cut short at the end.
+    EXPECT_EQ(fault("name = Caf\xc3"
+                    "A\n"),
+              "fault 0, line 0");
+    EXPECT_EQ(fault("name = \xe2\x82\xac \xe2"
+                    "A\x82\n"),
+              "fault 0, line 0");
+    EXPECT_EQ(fault("name = Caf\xc3"), "fault 0, line 0");
+    EXPECT_EQ(fault("values = 1/2\nforms = whole\n"), "fault 10, line 0");
+    EXPECT_EQ(readLesson("name = Caf\xc3\xa9\n").lesson->name, "Caf\xc3\xa9");
+}
+
 }  // namespace
 }  // namespace zandoli::testing
