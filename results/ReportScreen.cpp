@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -18,6 +17,7 @@
 #include "platform/Speech.h"
 #include "platform/Units.h"
 #include "record/RecordStore.h"
+#include "results/PupilPage.h"
 #include "results/ReportWords.h"
 #include "results/ResultsWords.h"
 #include "results/TeacherLook.h"
@@ -53,58 +53,6 @@ QString periodName(report::PeriodKind kind) {
     }
     return QCoreApplication::translate("Report", "All Games");
 }
-
-// A pupil's page as it prints, white paper at the run's scale; read out as
-// its heading and, on asking, the rest in words.
-class PupilPage : public QWidget {
-public:
-    PupilPage(const report::Pupil& pupil, const report::Period& period, QString above,
-              QWidget* parent)
-        : QWidget(parent), pupil_(pupil), period_(period), above_(std::move(above)) {
-        const QRect paper = reportLayout().fullRectPixels(REPORT_DOTS_PER_INCH);
-        setFixedSize((QSizeF(paper.size()) * units::scale()).toSize());
-        setFocusPolicy(Qt::TabFocus);
-        setAccessibleName(reportWords::pupilPageHeading(pupil));
-        setAccessibleDescription(above_.isEmpty() ? reportWords::pupilPageText(pupil, period)
-                                                  : above_ + QLatin1Char('\n') +
-                                                        reportWords::pupilPageText(pupil, period));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        if (hasFocus()) {
-            painter.setPen(QPen(YELLOW, units::px(45)));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(units::scale(), units::scale());
-        const QRect inside = reportLayout().paintRectPixels(REPORT_DOTS_PER_INCH);
-        painter.translate(inside.topLeft());
-        paintPupilPage(painter, QRect(QPoint(0, 0), inside.size()), pupil_, period_, above_);
-    }
-    void focusInEvent(QFocusEvent* event) override {
-        // Tab to a page scrolls it into view.
-        for (QWidget* above = parentWidget(); above != nullptr; above = above->parentWidget()) {
-            if (auto* area = qobject_cast<QScrollArea*>(above)) {
-                area->ensureWidgetVisible(this, 0, 0);
-                break;
-            }
-        }
-        update();
-        QWidget::focusInEvent(event);
-    }
-    void focusOutEvent(QFocusEvent* event) override {
-        update();
-        QWidget::focusOutEvent(event);
-    }
-
-private:
-    report::Pupil pupil_;
-    report::Period period_;
-    QString above_;
-};
 
 QComboBox* choice(QWidget* parent, const QString& name, const QString& reads, TwipRect place) {
     auto* box = new QComboBox(parent);
