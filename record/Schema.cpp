@@ -113,7 +113,14 @@ constexpr const char* LESSONS[] = {
     "ALTER TABLE event ADD COLUMN hand TEXT",
 };
 
-constexpr std::array<std::span<const char* const>, 3> STEPS = {FIRST_RECORD, TALLY, LESSONS};
+// 3 -> 4: the seats of a pupil found by name, not by reading every seat:
+// a practice game and the report start from a pupil's seats.
+constexpr const char* PUPILS[] = {
+    "CREATE INDEX seat_name ON seat (name)",
+};
+
+constexpr std::array<std::span<const char* const>, 4> STEPS = {FIRST_RECORD, TALLY, LESSONS,
+                                                               PUPILS};
 
 QSqlError step(QSqlDatabase& db, int from) {
     return sql::transaction(db, [&db, from] {

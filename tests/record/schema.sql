@@ -39,3 +39,4 @@ CREATE TABLE event (
 CREATE INDEX event_of_game ON event (game, id);
 CREATE TABLE tally (game INTEGER NOT NULL REFERENCES game (id) ON DELETE CASCADE, colour INTEGER NOT NULL, spins INTEGER NOT NULL DEFAULT 0, match_whole INTEGER NOT NULL DEFAULT 0, match_decimal INTEGER NOT NULL DEFAULT 0, match_percent INTEGER NOT NULL DEFAULT 0, match_fraction INTEGER NOT NULL DEFAULT 0, match_tile INTEGER NOT NULL DEFAULT 0, wrong_whole INTEGER NOT NULL DEFAULT 0, wrong_decimal INTEGER NOT NULL DEFAULT 0, wrong_percent INTEGER NOT NULL DEFAULT 0, wrong_fraction INTEGER NOT NULL DEFAULT 0, wrong_tile INTEGER NOT NULL DEFAULT 0, miss_whole INTEGER NOT NULL DEFAULT 0, miss_decimal INTEGER NOT NULL DEFAULT 0, miss_percent INTEGER NOT NULL DEFAULT 0, miss_fraction INTEGER NOT NULL DEFAULT 0, miss_tile INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (game, colour));
 CREATE INDEX event_slip ON event (game, colour) WHERE what IN ('wrong', 'miss');
+CREATE INDEX seat_name ON seat (name);
