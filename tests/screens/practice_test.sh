@@ -9,20 +9,11 @@
 set -u
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 RUN=$(cd "$1" && pwd)
-LAUNCHER=/usr/libexec/at-spi-bus-launcher
 PYTHON=/usr/bin/python3
-
-for tool in Xvfb dbus-run-session sqlite3 "$LAUNCHER" "$PYTHON"; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
-done
-"$PYTHON" -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi: skipped"; exit 77; }
-
-if [ -z "${ZANDOLI_PRIVATE_BUS:-}" ]; then
-    ZANDOLI_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-
 # shellcheck source=scripts/xvfb.sh
 . "$HERE/../../scripts/xvfb.sh"
+skip_without Xvfb dbus-run-session sqlite3 /usr/libexec/at-spi-bus-launcher /usr/bin/python3 -- pyatspi
+on_private_bus "$0" "$@"
 work=$(mktemp -d)
 at_exit rm -rf "$work"
 record=$work/data/zandoli/record.sqlite
@@ -38,13 +29,13 @@ cd "$work" || fail "no working folder"
 mkdir -p "$work/data/zandoli" "$work/config/zandoli"
 printf '[General]\nexplainMistakes=false\n' >"$work/config/zandoli/zandoli.ini"
 
-# The record as this version makes it, and Ana's one-player game of a day
+# The record as this version makes it (schema.sql, version 4), and Ana's one-player game of a day
 # before: 0.3 spun (position 12) while she held the 3/10 fraction (card 2)
 # and the 0.7 tile (card 42), and the tile pressed for its unshaded part.
 sqlite3 -batch "$record" <"$HERE/../record/schema.sql" || fail "no record"
 day=$(( ($(date +%s) - 86400) * 1000 ))
 sqlite3 -batch "$record" <<SQL || fail "the record was not planted"
-PRAGMA user_version = 3;
+PRAGMA user_version = 4;
 INSERT INTO game (id, uid, started_ms, players, one_player, restored, ended_ms, ending)
     VALUES (1, 'planted-1', $day, 1, 1, 0, $((day + 5000)), 'saved');
 INSERT INTO seat (game, colour, name) VALUES (1, 0, 'Ana');
