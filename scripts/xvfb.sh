@@ -23,6 +23,11 @@
 #                            reach the desktop; false when it never did. Run
 #                            it on a session bus of the script's own
 #                            (dbus-run-session), so the bus goes with it.
+#   skip_without TOOL... [-- MODULE...]  exits 77, the test skipped, naming
+#                            the first program or Python 3 module missing.
+#   on_private_bus "$0" "$@" runs the script again, once, on a session bus of
+#                            its own (dbus-run-session), for
+#                            start_accessibility_bus.
 
 xvfb_pids=()
 xvfb_exit_commands=()
@@ -69,6 +74,24 @@ waitfor() {
         tries=$((tries - 1))
     done
     return 1
+}
+
+skip_without() {
+    local tool modules=
+    for tool in "$@"; do
+        if [ "$tool" = -- ]; then
+            modules=1
+        elif [ -n "$modules" ]; then
+            /usr/bin/python3 -c "import $tool" 2>/dev/null || { echo "no $tool: skipped"; exit 77; }
+        else
+            command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
+        fi
+    done
+}
+
+on_private_bus() {
+    [ -n "${ZANDOLI_PRIVATE_BUS:-}" ] && return 0
+    ZANDOLI_PRIVATE_BUS=1 exec dbus-run-session -- bash "$@"
 }
 
 start_accessibility_bus() {

@@ -12,22 +12,13 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 RUN=$(cd "$1" && pwd)
 MODE=$2
 TREE=${3:-}
-LAUNCHER=/usr/libexec/at-spi-bus-launcher
-PYTHON=/usr/bin/python3
-
-for tool in Xvfb dbus-run-session xdotool "$LAUNCHER" "$PYTHON"; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "no $tool: skipped"; exit 77; }
-done
-"$PYTHON" -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi: skipped"; exit 77; }
-
 # A private session bus, so the accessibility bus and registry the test
 # starts are its own and go with it.
-if [ -z "${ZANDOLI_PRIVATE_BUS:-}" ]; then
-    ZANDOLI_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-
+PYTHON=/usr/bin/python3
 # shellcheck source=scripts/xvfb.sh
 . "$HERE/../../scripts/xvfb.sh"
+skip_without Xvfb dbus-run-session xdotool /usr/libexec/at-spi-bus-launcher /usr/bin/python3 -- pyatspi
+on_private_bus "$0" "$@"
 work=$(mktemp -d)
 at_exit rm -rf "$work"
 fail() {
