@@ -96,17 +96,29 @@ TEST(PracticeRecord, APupilsConfusionsAreReadBackByName) {
                         .position = 3,
                         .card = 4,
                         .spun = 0.3});
+        // Day 2: 0.3 again, but without the tile in her hand she cannot
+        // meet the confusion, and it stays where it was.
+        store.gameStarted(
+            {.atMs = 2 * DAY + 1000, .players = 1, .onePlayer = true, .names = {"Ana"}});
+        store.recorded(
+            {.atMs = 2 * DAY + 1001, .turn = 1, .position = 3, .spun = 0.3, .hand = {4}});
+        store.recorded({.atMs = 2 * DAY + 1002,
+                        .what = Happening::Match,
+                        .turn = 1,
+                        .position = 3,
+                        .card = 4,
+                        .spun = 0.3});
     }
     EXPECT_EQ(joined(readRows(file, "SELECT players, practice FROM game ORDER BY id")),
-              "2 | 0 / 1 | 1");
+              "2 | 0 / 1 | 1 / 1 | 0");
     EXPECT_EQ(joined(readRows(file, "SELECT hand, spin_value FROM event WHERE what = 'spin'")),
-              "4 42 | 0.3 / 4 42 | 0.3 / 4 42 | 0.3");
+              "4 42 | 0.3 / 4 42 | 0.3 / 4 42 | 0.3 / 4 | 0.3");
     const auto ana = confusions::readConfusions(file, "Ana", 0);
     ASSERT_FALSE(ana.failed());
     ASSERT_EQ(ana.value.size(), 1u);
     EXPECT_EQ(ana.value[0].box, 2);
     EXPECT_EQ(ana.value[0].key.form, CardKind::Tile);
-    EXPECT_EQ(ana.value[0].sessions, 2);
+    EXPECT_EQ(ana.value[0].sessions, 3);
     // Nobody else is Ana; a colour has no confusions of its own; no record is none.
     EXPECT_TRUE(confusions::readConfusions(file, "Bo", 0).value.empty());
     EXPECT_TRUE(confusions::readConfusions(file, "", 0).value.empty());
