@@ -122,15 +122,33 @@ constexpr const char* PUPILS[] = {
 constexpr std::array<std::span<const char* const>, 4> STEPS = {FIRST_RECORD, TALLY, LESSONS,
                                                                PUPILS};
 
-QSqlError step(QSqlDatabase& db, int from) {
-    return sql::transaction(db, [&db, from] {
+// Brings the record up by the step from `from`, unless another copy of the
+// game did so first: the write lock is taken before the version is read
+// again, so two copies starting on a new record at once never both run one.
+// The version the record is at after it.
+sql::Reading<int> step(QSqlDatabase& db, int from) {
+    if (QSqlError error = sql::exec(db, QStringLiteral("BEGIN IMMEDIATE")); error.isValid()) {
+        return {.error = error};
+    }
+    sql::Reading<int> now = versionOf(db);
+    if (!now.failed() && now.value == from) {
         for (const char* statement : STEPS[static_cast<size_t>(from)]) {
-            if (QSqlError error = sql::exec(db, QString::fromUtf8(statement)); error.isValid()) {
-                return error;
+            if (now.error = sql::exec(db, QString::fromUtf8(statement)); now.failed()) {
+                break;
             }
         }
-        return sql::exec(db, QStringLiteral("PRAGMA user_version = %1").arg(from + 1));
-    });
+        if (!now.failed()) {
+            now.error = sql::exec(db, QStringLiteral("PRAGMA user_version = %1").arg(from + 1));
+            now.value = from + 1;
+        }
+    }
+    if (!now.failed()) {
+        now.error = sql::exec(db, QStringLiteral("COMMIT"));
+    }
+    if (now.failed()) {
+        sql::exec(db, QStringLiteral("ROLLBACK"));
+    }
+    return now;
 }
 
 }  // namespace
@@ -155,10 +173,12 @@ QSqlError newerVersion(int version) {
 }
 
 QSqlError migrate(QSqlDatabase& db, int version) {
-    for (int from = version; from < latestVersion(); ++from) {
-        if (QSqlError error = step(db, from); error.isValid()) {
-            return error;
+    for (int from = version; from < latestVersion();) {
+        const sql::Reading<int> now = step(db, from);
+        if (now.failed()) {
+            return now.error;
         }
+        from = now.value;
     }
     return {};
 }
