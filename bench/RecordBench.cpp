@@ -446,10 +446,19 @@ BENCHMARK(BM_PupilReport)->Unit(benchmark::kMillisecond);
 
 // A practice game built for a pupil: the confusions replayed from the
 // record and the deck dealt from them; Pupil 7 of a class, and Ana in all
-// 10,000 games.
-void practiceGame(benchmark::State& bench, const QString& path, const QString& pupil) {
+// 10,000 games. Warm: the days before the last are kept beside the record
+// from the reading before, as after any game or results screen of the
+// pupil's; cold: they are not, and every row of the pupil's is replayed.
+void practiceGame(benchmark::State& bench, const QString& path, const QString& pupil, bool cold) {
+    const QString kept = QFileInfo(path).absolutePath() + QLatin1Char('/') +
+                         QFileInfo(path).completeBaseName() + QStringLiteral(".confusions");
+    QDir(kept).removeRecursively();
+    practiceSettings(GameSettings{}, pupil, path);
     std::vector<double> micros;
     for (auto _ : bench) {
+        if (cold) {
+            QDir(kept).removeRecursively();
+        }
         const auto start = Clock::now();
         const GameSettings settings = practiceSettings(GameSettings{}, pupil, path);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
@@ -464,14 +473,16 @@ void practiceGame(benchmark::State& bench, const QString& path, const QString& p
     bench.counters["confusions"] = static_cast<double>(confusions.size());
     bench.counters["open"] = static_cast<double>(practiceItems(confusions).size());
 }
-void BM_PracticeGameInAClass(benchmark::State& bench) {
-    practiceGame(bench, classRecord(), QStringLiteral("Pupil 7"));
+void BM_PracticeGameInAClass(benchmark::State& bench, bool cold) {
+    practiceGame(bench, classRecord(), QStringLiteral("Pupil 7"), cold);
 }
-BENCHMARK(BM_PracticeGameInAClass)->Unit(benchmark::kMillisecond);
-void BM_PracticeGame(benchmark::State& bench) {
-    practiceGame(bench, bigRecord(), QStringLiteral("Ana"));
+BENCHMARK_CAPTURE(BM_PracticeGameInAClass, warm, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PracticeGameInAClass, cold, true)->Unit(benchmark::kMillisecond);
+void BM_PracticeGame(benchmark::State& bench, bool cold) {
+    practiceGame(bench, bigRecord(), QStringLiteral("Ana"), cold);
 }
-BENCHMARK(BM_PracticeGame)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PracticeGame, warm, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PracticeGame, cold, true)->Unit(benchmark::kMillisecond);
 
 // The PDF of a class of 30 over the term: a page each.
 void BM_ClassReportPdf(benchmark::State& bench) {

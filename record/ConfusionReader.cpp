@@ -4,10 +4,12 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <span>
 #include <utility>
 
 #include "record/Columns.h"
 #include "record/RecordStore.h"
+#include "record/SavedFold.h"
 
 namespace zandoli::confusions {
 
@@ -50,7 +52,9 @@ std::optional<PupilRow> rowOf(const QSqlQuery& query) {
     PupilRow row{.game = query.value(0).toLongLong(),
                  .turn = query.value(1).toInt(),
                  .atMs = query.value(2).toLongLong(),
-                 .what = static_cast<Happening>(query.value(3).toInt())};
+                 .what = static_cast<Happening>(query.value(3).toInt()),
+                 .startedMs = query.value(8).toLongLong(),
+                 .id = query.value(9).toLongLong()};
     if (!query.value(4).isNull()) {
         row.spinValue = query.value(4).toDouble();
     }
@@ -71,41 +75,53 @@ std::optional<PupilRow> rowOf(const QSqlQuery& query) {
     return row;
 }
 
-}  // namespace
-
-sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QString& pupil) {
+// The pupil's rows from `cut` on, of the values `shown` and of those the
+// rows from `cut` on mistook.
+sql::Reading<std::vector<PupilRow>> rowsFrom(const QSqlDatabase& db, const QString& pupil,
+                                             const Cut& cut, std::vector<double> shown) {
     using recordColumns::quoted;
     const QString slips =
         QStringLiteral("e.what IN (%1, %2)")
             .arg(quoted(happeningKey(Happening::Wrong)), quoted(happeningKey(Happening::Miss)));
-    // The values the pupil ever mistook, by the index of wrong and missed
-    // cards: only their turns can meet a confusion.
-    const auto shown = sql::rows(
+    // The games from the cut on: tested on the game before its rows are read
+    // (the first test), then on each row.
+    const QString fromCut = QStringLiteral(
+        "(g.started_ms, g.id) >= (?, ?) AND (g.started_ms, g.id, e.id) >= (?, ?, ?)");
+    const QVariantList binds{pupil, cut.startedMs, cut.game, cut.startedMs, cut.game, cut.id};
+    // The values the pupil mistook, by the index of wrong and missed cards:
+    // only their turns can meet a confusion.
+    const auto mistook = sql::rows(
         db,
-        QStringLiteral("SELECT DISTINCT e.spin_value FROM seat s CROSS JOIN event e WHERE s.name "
-                       "= ? AND e.game = s.game AND e.colour = s.colour AND %1 AND e.spin_value "
-                       "IS NOT NULL")
-            .arg(slips),
-        {pupil});
-    if (shown.failed() || shown.value.empty()) {
-        return {.error = shown.error};
+        QStringLiteral("SELECT DISTINCT e.spin_value FROM seat s CROSS JOIN game g CROSS JOIN "
+                       "event e WHERE s.name = ? AND g.id = s.game AND e.game = s.game AND "
+                       "e.colour = s.colour AND %1 AND e.spin_value IS NOT NULL AND %2")
+            .arg(slips, fromCut),
+        binds);
+    if (mistook.failed()) {
+        return {.error = mistook.error};
+    }
+    for (const QVariantList& value : mistook.value) {
+        shown.push_back(value[0].toDouble());
+    }
+    if (shown.empty()) {
+        return {};
     }
     QStringList values;
-    for (const QVariantList& value : shown.value) {
-        values << QString::number(value[0].toDouble(), 'g', 17);
+    for (const double value : shown) {
+        values << QString::number(value, 'g', 17);
     }
     // The seats first (few), then each seat's rows by the event index.
     const QString select =
         QStringLiteral(
-            "SELECT e.game, e.turn, e.at_ms, %5, e.spin_value, e.card, %6, e.hand FROM "
-            "seat s CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = s.game AND "
-            "e.game = s.game AND e.colour = s.colour AND (%1 OR (e.what IN (%2, %3) AND "
-            "e.spin_value IN (%4))) ORDER BY g.started_ms, g.id, e.id")
+            "SELECT e.game, e.turn, e.at_ms, %5, e.spin_value, e.card, %6, e.hand, g.started_ms, "
+            "e.id FROM seat s CROSS JOIN game g CROSS JOIN event e WHERE s.name = ? AND g.id = "
+            "s.game AND e.game = s.game AND e.colour = s.colour AND (%1 OR (e.what IN (%2, %3) "
+            "AND e.spin_value IN (%4))) AND %7 ORDER BY g.started_ms, g.id, e.id")
             .arg(slips, quoted(happeningKey(Happening::Spin)),
                  quoted(happeningKey(Happening::Match)), values.join(QLatin1Char(',')),
-                 happeningNumber(), mistakeNumber());
+                 happeningNumber(), mistakeNumber(), fromCut);
     QSqlQuery query(db);
-    sql::Reading<std::vector<PupilRow>> read{.error = sql::exec(query, select, {pupil})};
+    sql::Reading<std::vector<PupilRow>> read{.error = sql::exec(query, select, binds)};
     while (!read.failed() && query.next()) {
         if (auto row = rowOf(query)) {
             read.value.push_back(std::move(*row));
@@ -115,6 +131,75 @@ sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QStr
         read.error = query.lastError();
     }
     return read;
+}
+
+// The index of the last row that begins a day, other than the first row;
+// 0 when the rows are of one day.
+size_t lastDayStart(const ConfusionFold& fold, std::span<const PupilRow> rows) {
+    for (size_t i = rows.size(); i > 1; --i) {
+        if (fold.dayOf(rows[i - 1]) != fold.dayOf(rows[i - 2])) {
+            return i - 1;
+        }
+    }
+    return 0;
+}
+
+// The statements between its making and its end read the record as it
+// stood at the first of them (a savepoint: it may sit in a caller's
+// transaction).
+class OneReading {
+public:
+    explicit OneReading(const QSqlDatabase& db) : db_(db) {
+        sql::exec(db_, QStringLiteral("SAVEPOINT confusions"));
+    }
+    ~OneReading() { sql::exec(db_, QStringLiteral("RELEASE confusions")); }
+    OneReading(const OneReading&) = delete;
+    OneReading& operator=(const OneReading&) = delete;
+
+private:
+    const QSqlDatabase& db_;
+};
+
+}  // namespace
+
+sql::Reading<std::vector<Confusion>> pupilConfusions(const QSqlDatabase& db, const QString& record,
+                                                     const QString& pupil, int64_t offsetMs) {
+    const OneReading reading(db);
+    const auto lastEvent = sql::value(db, QStringLiteral("SELECT ifnull(max(id), 0) FROM event"));
+    if (lastEvent.failed()) {
+        return {.error = lastEvent.error};
+    }
+    const QString path = savedFoldPath(record, pupil, offsetMs);
+    auto saved = readSavedFold(path, offsetMs);
+    if (saved) {
+        const SavedFold& then = saved->first;
+        const auto now = recordBefore(db, pupil, then.cut, then.lastEvent);
+        if (now.failed() || now.value.uid != then.uid || now.value.seats != then.seats ||
+            now.value.seatGames != then.seatGames) {
+            saved.reset();
+        }
+    }
+    ConfusionFold fold = saved ? std::move(saved->second) : ConfusionFold(offsetMs);
+    const auto rows = rowsFrom(db, pupil, saved ? saved->first.cut : Cut{}, fold.shownValues());
+    if (rows.failed()) {
+        return {.error = rows.error};
+    }
+    // The fold is saved again at the start of the last day read: that day
+    // may have more rows to come.
+    const size_t cut = lastDayStart(fold, rows.value);
+    for (size_t i = 0; i < rows.value.size(); ++i) {
+        if (i == cut && cut > 0) {
+            fold.endDay();
+            const PupilRow& first = rows.value[i];
+            const auto before = recordBefore(db, pupil, {first.startedMs, first.game, first.id},
+                                             lastEvent.value.toLongLong());
+            if (!before.failed()) {
+                writeSavedFold(path, before.value, fold);
+            }
+        }
+        fold.add(rows.value[i]);
+    }
+    return {.value = fold.result()};
 }
 
 sql::Reading<std::vector<Confusion>> readConfusions(const QString& record, const QString& pupil,
@@ -127,9 +212,7 @@ sql::Reading<std::vector<Confusion>> readConfusions(const QString& record, const
     if (error.isValid() || !reading.isOpen()) {
         return {.error = error};
     }
-    const auto rows = pupilRows(reading.db(), pupil);
-    return {.value = rows.failed() ? std::vector<Confusion>{} : confusionsOf(rows.value, offsetMs),
-            .error = rows.error};
+    return pupilConfusions(reading.db(), record, pupil, offsetMs);
 }
 
 int64_t localOffsetMs() {

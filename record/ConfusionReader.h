@@ -10,9 +10,13 @@
 
 namespace zandoli::confusions {
 
-// The pupil's spins, discards, wrong cards and cards passed by, in the order
-// they were played (a player known only by colour has none).
-sql::Reading<std::vector<PupilRow>> pupilRows(const QSqlDatabase& db, const QString& pupil);
+// The confusions of the pupil named `pupil` in the record open as `db`,
+// whose file is `record`, days counted in the zone `offsetMs` from UTC. The
+// replay of the days before the last is kept beside the record (in a folder
+// "<record's name>.confusions"), so that the next reading replays only the
+// rows written since, while the rows before them stand as they were.
+sql::Reading<std::vector<Confusion>> pupilConfusions(const QSqlDatabase& db, const QString& record,
+                                                     const QString& pupil, int64_t offsetMs);
 
 // The confusions of the pupil named `pupil` in the record at `record`, days
 // counted in the zone `offsetMs` from UTC. No record is no confusion; a

@@ -1,16 +1,21 @@
 #include "record/Confusions.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
+#include <istream>
+#include <locale>
 #include <map>
 #include <set>
+#include <sstream>
 #include <tuple>
 
 #include "engine/Values.h"
 
 namespace zandoli {
 
-namespace {
+// The replay's parts, which ConfusionFold holds.
+namespace confusionReplay {
 
 constexpr int64_t DAY_MS = 86'400'000;
 constexpr int LAST_BOX = 3;
@@ -125,6 +130,17 @@ public:
 
     std::vector<Confusion> result() const;
 
+    std::vector<double> shownValues() const {
+        std::set<double> shown;
+        for (const auto& entry : tracks_) {
+            shown.insert(std::get<0>(entry.first));
+        }
+        return {shown.begin(), shown.end()};
+    }
+
+    void save(std::string& text) const;
+    bool restore(std::istream& in);
+
 private:
     // Promotes the open tracks met right in `turn` among those from `first`
     // on whose key begins as `first`'s first `fields` fields do (the tracks
@@ -185,39 +201,173 @@ std::vector<Confusion> Replay::result() const {
     return out;
 }
 
-}  // namespace
+// The replay as lines of numbers: its days, then a line for each track.
+// Values are written as the shortest text that reads back the same double.
+void Replay::save(std::string& text) const {
+    // Each number after a space, but the first of a track's line.
+    const auto number = [&text](auto value) {
+        char buffer[32];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+        if (!text.empty() && text.back() != '\n') {
+            text += ' ';
+        }
+        text.append(buffer, written.ptr);
+    };
+    text += "days";
+    number(days_.size());
+    for (const int64_t day : days_) {
+        number(day);
+    }
+    text += "\ntracks";
+    number(tracks_.size());
+    for (const auto& [tuple, track] : tracks_) {
+        text += '\n';
+        const Confusion& c = track.confusion;
+        number(c.key.shown);
+        number(c.key.taken);
+        number(static_cast<int>(c.key.form));
+        number(static_cast<int>(c.key.rule));
+        number(c.box);
+        number(c.mistakes);
+        number(c.sinceMs);
+        number(c.resolvedMs ? 1 : 0);
+        number(c.resolvedMs.value_or(0));
+        number(track.boxDay);
+        number(track.sinceDay);
+        number(track.resolvedDay);
+    }
+    text += '\n';
+}
+
+bool Replay::restore(std::istream& in) {
+    std::string word;
+    size_t count = 0;
+    if (!(in >> word >> count) || word != "days" || count > 100'000) {
+        return false;
+    }
+    days_.resize(count);
+    for (int64_t& day : days_) {
+        in >> day;
+    }
+    if (!(in >> word >> count) || word != "tracks" || count > 100'000) {
+        return false;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        Track track;
+        Confusion& c = track.confusion;
+        int form = -1;
+        int rule = -1;
+        int resolved = 0;
+        int64_t resolvedMs = 0;
+        in >> c.key.shown >> c.key.taken >> form >> rule >> c.box >> c.mistakes >> c.sinceMs >>
+            resolved >> resolvedMs >> track.boxDay >> track.sinceDay >> track.resolvedDay;
+        if (!in || form < static_cast<int>(CardKind::Whole) ||
+            form > static_cast<int>(CardKind::Tile) || rule < 0 ||
+            rule > static_cast<int>(MistakeRule::Missed) || c.box < 1 || c.box > LAST_BOX) {
+            return false;
+        }
+        c.key.form = static_cast<CardKind>(form);
+        c.key.rule = static_cast<MistakeRule>(rule);
+        if (resolved != 0) {
+            c.resolvedMs = resolvedMs;
+        }
+        tracks_[tupleOf(c.key)] = track;
+    }
+    return static_cast<bool>(in);
+}
+
+}  // namespace confusionReplay
+
+struct ConfusionFold::State {
+    int64_t offsetMs = 0;
+    confusionReplay::Replay replay;
+    std::map<std::pair<int64_t, int>, confusionReplay::Turn> turns;
+    std::optional<int64_t> today;
+};
+
+ConfusionFold::ConfusionFold(int64_t offsetMs) : state_(std::make_unique<State>()) {
+    state_->offsetMs = offsetMs;
+}
+ConfusionFold::ConfusionFold(const ConfusionFold& other)
+    : state_(std::make_unique<State>(*other.state_)) {}
+ConfusionFold& ConfusionFold::operator=(const ConfusionFold& other) {
+    *state_ = *other.state_;
+    return *this;
+}
+ConfusionFold::ConfusionFold(ConfusionFold&&) noexcept = default;
+ConfusionFold& ConfusionFold::operator=(ConfusionFold&&) noexcept = default;
+ConfusionFold::~ConfusionFold() = default;
+
+int64_t ConfusionFold::dayOf(const PupilRow& row) const {
+    return (row.atMs + state_->offsetMs) / confusionReplay::DAY_MS;
+}
+
+void ConfusionFold::add(const PupilRow& row) {
+    const int64_t day = dayOf(row);
+    if (state_->today && day != *state_->today) {
+        endDay();
+    }
+    state_->today = day;
+    confusionReplay::Turn& turn = state_->turns[{row.game, row.turn}];
+    if (row.what == Happening::Spin) {
+        turn.spun = row.spinValue;
+        turn.atMs = row.atMs;
+        turn.held = row.hand;
+    } else if (row.what == Happening::Match && isCard(row.card)) {
+        turn.matchedForms.insert(static_cast<int>(kindOf(row.card)));
+    } else if (const auto key = confusionReplay::keyOf(row)) {
+        turn.wrong = turn.wrong || row.what == Happening::Wrong;
+        turn.mistaken.insert(confusionReplay::tupleOf(*key));
+        state_->replay.mistake(*key, day, row.atMs);
+    }
+}
+
+void ConfusionFold::endDay() {
+    if (state_->today) {
+        state_->replay.day(*state_->today, state_->turns);
+    }
+    state_->turns.clear();
+    state_->today.reset();
+}
+
+std::vector<Confusion> ConfusionFold::result() const {
+    if (!state_->today) {
+        return state_->replay.result();
+    }
+    ConfusionFold ended(*this);
+    ended.endDay();
+    return ended.state_->replay.result();
+}
+
+std::vector<double> ConfusionFold::shownValues() const {
+    return state_->replay.shownValues();
+}
+
+std::string ConfusionFold::saved() const {
+    std::string text = "confusions 1\n";
+    state_->replay.save(text);
+    return text;
+}
+
+std::optional<ConfusionFold> ConfusionFold::restored(std::string_view text, int64_t offsetMs) {
+    std::istringstream in{std::string(text)};
+    in.imbue(std::locale::classic());
+    std::string heading;
+    int version = 0;
+    ConfusionFold fold(offsetMs);
+    if (!(in >> heading >> version) || heading != "confusions" || version != 1 ||
+        !fold.state_->replay.restore(in)) {
+        return std::nullopt;
+    }
+    return fold;
+}
 
 std::vector<Confusion> confusionsOf(std::span<const PupilRow> rows, int64_t offsetMs) {
-    Replay replay;
-    std::map<std::pair<int64_t, int>, Turn> turns;
-    std::optional<int64_t> today;
-    const auto endDay = [&] {
-        if (today) {
-            replay.day(*today, turns);
-        }
-        turns.clear();
-    };
+    ConfusionFold fold(offsetMs);
     for (const PupilRow& row : rows) {
-        const int64_t day = (row.atMs + offsetMs) / DAY_MS;
-        if (today && day != *today) {
-            endDay();
-        }
-        today = day;
-        Turn& turn = turns[{row.game, row.turn}];
-        if (row.what == Happening::Spin) {
-            turn.spun = row.spinValue;
-            turn.atMs = row.atMs;
-            turn.held = row.hand;
-        } else if (row.what == Happening::Match && isCard(row.card)) {
-            turn.matchedForms.insert(static_cast<int>(kindOf(row.card)));
-        } else if (const auto key = keyOf(row)) {
-            turn.wrong = turn.wrong || row.what == Happening::Wrong;
-            turn.mistaken.insert(tupleOf(*key));
-            replay.mistake(*key, day, row.atMs);
-        }
+        fold.add(row);
     }
-    endDay();
-    return replay.result();
+    return fold.result();
 }
 
 std::vector<PracticeItem> practiceItems(std::span<const Confusion> confusions) {

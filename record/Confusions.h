@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/Cards.h"
@@ -27,6 +30,10 @@ struct PupilRow {
     // A spin: the cards the player held; empty where the record kept none
     // (a record older than practice games).
     std::vector<int16_t> hand = {};
+    // Where the row stands in the record: when its game began, and its own
+    // number there.
+    int64_t startedMs = 0;
+    int64_t id = 0;
 };
 
 // What a child mistook for what: the value the spinner showed, the value
@@ -67,6 +74,39 @@ struct Confusion {
 // when the child discarded a card of the value (for a card passed by, one
 // of its form).
 std::vector<Confusion> confusionsOf(std::span<const PupilRow> rows, int64_t offsetMs = 0);
+
+// The same replay taken row by row, which can be written down between two
+// days and taken up again later from the rows after them: confusionsOf()
+// of all the rows equals a fold that was fed the rows before a day's first
+// row, ended that day, was saved and restored, and was fed the rest.
+class ConfusionFold {
+public:
+    explicit ConfusionFold(int64_t offsetMs = 0);
+    ConfusionFold(const ConfusionFold& other);
+    ConfusionFold& operator=(const ConfusionFold& other);
+    ConfusionFold(ConfusionFold&&) noexcept;
+    ConfusionFold& operator=(ConfusionFold&&) noexcept;
+    ~ConfusionFold();
+
+    // The day a row falls on, in the fold's zone.
+    int64_t dayOf(const PupilRow& row) const;
+    void add(const PupilRow& row);
+    // Ends the day in progress, as the first row of another day would.
+    void endDay();
+    // The confusions as they stand, the day in progress counted.
+    std::vector<Confusion> result() const;
+    // The values shown of the confusions met so far.
+    std::vector<double> shownValues() const;
+
+    // The fold as text, between two days (endDay()); and back from such a
+    // text, or none when the text is not one.
+    std::string saved() const;
+    static std::optional<ConfusionFold> restored(std::string_view text, int64_t offsetMs);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // What a practice game practises: the open confusions, in their order.
 std::vector<PracticeItem> practiceItems(std::span<const Confusion> confusions);

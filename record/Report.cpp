@@ -274,9 +274,10 @@ sql::Reading<std::vector<Pupil>> readPupils(const QString& record, const Period&
         if (pupils.failed() || named.empty()) {
             continue;
         }
-        const auto rows = confusions::pupilRows(reading.db(), QString::fromStdString(named));
-        pupil.confusions = confusionsOf(rows.value, confusions::localOffsetMs());
-        pupils.error = rows.error;
+        auto read = confusions::pupilConfusions(reading.db(), record, QString::fromStdString(named),
+                                                confusions::localOffsetMs());
+        pupil.confusions = std::move(read.value);
+        pupils.error = read.error;
     }
     return pupils;
 }

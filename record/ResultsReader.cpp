@@ -1,5 +1,6 @@
 #include "record/ResultsReader.h"
 
+#include <QDir>
 #include <QVariant>
 #include <algorithm>
 #include <array>
@@ -9,6 +10,7 @@
 #include "record/Columns.h"
 #include "record/RecordQueries.h"
 #include "record/RecordStore.h"
+#include "record/SavedFold.h"
 
 namespace zandoli {
 
@@ -139,9 +141,11 @@ bool ResultsReader::forgetAll() {
         return QSqlError();
     });
     // Deleted rows linger in free pages and in the log until the file is
-    // rewritten; forgetting means they are gone from the disk too.
+    // rewritten; forgetting means they are gone from the disk too, and so
+    // are the pupils' confusions kept beside the record.
     return !failed.isValid() && !sql::exec(db, QStringLiteral("VACUUM")).isValid() &&
-           !sql::exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).isValid();
+           !sql::exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")).isValid() &&
+           QDir(confusions::savedFoldsFolder(path_)).removeRecursively();
 }
 
 }  // namespace zandoli

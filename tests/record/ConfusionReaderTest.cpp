@@ -3,7 +3,11 @@
 // by name.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <string>
 #include <vector>
 
 #include "record/ConfusionReader.h"
@@ -125,6 +129,95 @@ TEST(PracticeRecord, APupilsConfusionsAreReadBackByName) {
     const auto none = confusions::readConfusions(dir.path() + "/none.sqlite", "Ana", 0);
     EXPECT_FALSE(none.failed());
     EXPECT_TRUE(none.value.empty());
+}
+
+// A game of Ana's alone on `day`: 0.3 spun to the 0.3 decimal and the 0.7
+// tile, and she takes the tile (a mistake) or the decimal.
+void playDay(RecordStore& store, int day, bool mistake) {
+    const int64_t at = day * DAY + 9 * 3'600'000;
+    store.gameStarted({.atMs = at, .players = 1, .onePlayer = true, .names = {"Ana"}});
+    store.recorded({.atMs = at + 1, .turn = 1, .position = 3, .spun = 0.3, .hand = {4, 42}});
+    store.recorded({.atMs = at + 2,
+                    .what = mistake ? Happening::Wrong : Happening::Match,
+                    .turn = 1,
+                    .position = 3,
+                    .card = static_cast<int16_t>(mistake ? 42 : 4),
+                    .mistake = mistake ? std::optional(MistakeRule::UnshadedPart) : std::nullopt,
+                    .spun = 0.3});
+}
+
+// Ana's one confusion as "box B, M mistakes, S sessions", read with the
+// days kept beside the record, or from every row when `anew`.
+std::string anasConfusion(const QString& file, bool anew = false) {
+    if (anew) {
+        QDir(QFileInfo(file).absolutePath() + "/record.confusions").removeRecursively();
+    }
+    const auto ana = confusions::readConfusions(file, "Ana", 0);
+    if (ana.failed() || ana.value.size() != 1) {
+        return "not one confusion";
+    }
+    const Confusion& c = ana.value.front();
+    return "box " + std::to_string(c.box) + ", " + std::to_string(c.mistakes) + " mistakes, " +
+           std::to_string(c.sessions) + " sessions";
+}
+
+TEST(PracticeRecord, TheDaysKeptBesideTheRecordServeUntilTheRecordChangesBeforeThem) {
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/record.sqlite";
+    {
+        RecordStore store(file);
+        playDay(store, 0, true);
+        playDay(store, 1, false);
+        playDay(store, 2, false);
+    }
+    EXPECT_EQ(anasConfusion(file), "box 3, 1 mistakes, 3 sessions");
+    const QStringList kept = QDir(dir.path() + "/record.confusions").entryList(QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    // The days before the last come from the file: a count changed there
+    // is read back.
+    const QString keptFile = dir.path() + "/record.confusions/" + kept.front();
+    QFile text(keptFile);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    QByteArray changed = text.readAll();
+    text.close();
+    const qsizetype track = changed.indexOf("\ntracks 1\n") + 10;
+    QList<QByteArray> numbers = changed.mid(track).split(' ');
+    ASSERT_GE(numbers.size(), 12);
+    ASSERT_EQ(numbers[5], "1");  // the mistakes
+    numbers[5] = "7";
+    changed = changed.left(track) + numbers.join(' ');
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(changed);
+    text.close();
+    EXPECT_EQ(anasConfusion(file), "box 3, 7 mistakes, 3 sessions");
+    // A new day is read on from the kept days.
+    {
+        RecordStore store(file);
+        playDay(store, 3, false);
+    }
+    EXPECT_EQ(anasConfusion(file), "box 3, 7 mistakes, 4 sessions");
+    // A row written since into a game before the last day: the kept days
+    // no longer stand, and every row is read again.
+    EXPECT_EQ(runSql(file, {"INSERT INTO event (game, turn, at_ms, colour, what, position, "
+                            "spin_value, card, card_value, card_form, mistake) SELECT game, "
+                            "turn, at_ms + 5, colour, 'wrong', position, spin_value, 42, 0.7, "
+                            "'tile', 'unshaded-part' FROM event WHERE game = 2 AND what = 'spin'"}),
+              "");
+    EXPECT_EQ(anasConfusion(file), "box 3, 2 mistakes, 4 sessions");
+    EXPECT_EQ(anasConfusion(file), anasConfusion(file, true));
+    // So too a game of hers set into the days before (one brought in from
+    // another computer): her mistake on day 2 holds the confusion back.
+    {
+        RecordStore store(file);
+        playDay(store, 2, true);
+    }
+    EXPECT_EQ(anasConfusion(file), "box 2, 3 mistakes, 4 sessions");
+    EXPECT_EQ(anasConfusion(file), anasConfusion(file, true));
+    // And a game taken out of them.
+    EXPECT_EQ(runSql(file, {"DELETE FROM event WHERE game = 5", "DELETE FROM seat WHERE game = 5",
+                            "DELETE FROM tally WHERE game = 5", "DELETE FROM game WHERE id = 5"}),
+              "");
+    EXPECT_EQ(anasConfusion(file), "box 3, 2 mistakes, 4 sessions");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
+#include <string>
 
 #include "engine/Practice.h"
 #include "tests/record/PracticeSimulation.h"
@@ -139,6 +141,61 @@ TEST(PracticeSimulation, AChildWhoKeepsMakingItNeverSeesItResolved) {
                     static_cast<unsigned long long>(seed), DAYS, find(byDay.back(), key)->box,
                     find(byDay.back(), key)->mistakes);
     }
+}
+
+// Every field of each confusion, a line each.
+std::string described(const std::vector<Confusion>& all) {
+    std::ostringstream out;
+    for (const Confusion& c : all) {
+        out << c.key.shown << ' ' << c.key.taken << ' ' << static_cast<int>(c.key.form) << ' '
+            << static_cast<int>(c.key.rule) << " box " << c.box << " state "
+            << static_cast<int>(c.state) << " mistakes " << c.mistakes << " since " << c.sinceMs
+            << " sessions " << c.sessions << " resolved " << c.resolvedMs.value_or(-1) << '\n';
+    }
+    return out.str();
+}
+
+TEST(PracticeSimulation, AFoldSavedBeforeAnyDayAndTakenUpAgainReplaysTheSame) {
+    // A child who now and then still takes the unshaded part: confusions
+    // resolved, sent back, and new ones over 12 days.
+    SimulatedChild child = firstDay(4);
+    child.setUnshaded(0.15);
+    practiseDays(child, 12);
+    const std::vector<PupilRow>& rows = child.rows();
+    const std::vector<Confusion> all = confusionsOf(rows);
+    ASSERT_TRUE(std::any_of(all.begin(), all.end(), [](const Confusion& c) {
+        return c.resolvedMs && c.mistakes > 1;
+    })) << "no confusion came back and was resolved";
+    const std::string whole = described(all);
+    int cuts = 0;
+    for (size_t cut = 1; cut < rows.size(); ++cut) {
+        ConfusionFold fold;
+        if (fold.dayOf(rows[cut]) == fold.dayOf(rows[cut - 1])) {
+            continue;
+        }
+        for (size_t i = 0; i < cut; ++i) {
+            fold.add(rows[i]);
+        }
+        fold.endDay();
+        auto again = ConfusionFold::restored(fold.saved(), 0);
+        ASSERT_TRUE(again.has_value()) << fold.saved();
+        for (size_t i = cut; i < rows.size(); ++i) {
+            again->add(rows[i]);
+        }
+        EXPECT_EQ(described(again->result()), whole) << "taken up on day " << fold.dayOf(rows[cut]);
+        ++cuts;
+    }
+    EXPECT_EQ(cuts, 12);
+    // What is not a whole saved fold is none.
+    ConfusionFold fold;
+    for (const PupilRow& row : rows) {
+        fold.add(row);
+    }
+    fold.endDay();
+    const std::string saved = fold.saved();
+    EXPECT_FALSE(ConfusionFold::restored(saved.substr(0, saved.size() - 12), 0));
+    EXPECT_FALSE(ConfusionFold::restored("confusions 2" + saved.substr(12), 0));
+    EXPECT_FALSE(ConfusionFold::restored("", 0));
 }
 
 }  // namespace

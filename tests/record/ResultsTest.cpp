@@ -3,10 +3,12 @@
 // their first example, the way from game to game, and forgetting.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "record/ConfusionReader.h"
 #include "record/ResultsReader.h"
 #include "tests/record/PlantedGame.h"
 #include "tests/record/RecordFile.h"
@@ -42,7 +44,10 @@ public:
              {"file", "file", "whether the record's file is there", &ResultsPlayer::exists},
              {"total", "total", "the rows of games, seats and events", &ResultsPlayer::total},
              {"name", "name Ana", "the file (the record or its log) that holds the name",
-              &ResultsPlayer::name}});
+              &ResultsPlayer::name},
+             {"confusions", "confusions Ana", "how many confusions Ana's rows hold",
+              &ResultsPlayer::confusions},
+             {"kept", "kept", "the files kept beside the record", &ResultsPlayer::kept}});
         return verbs;
     }
 
@@ -86,6 +91,15 @@ private:
         return resultsLine(shown_.value().players.at(size_t(step.number(0))));
     }
     std::string forget(const Step&) { return reader().forgetAll() ? "yes" : "no"; }
+    std::string confusions(const Step& step) {
+        const auto read =
+            confusions::readConfusions(file(), QString::fromStdString(step.rest()), 0);
+        return read.failed() ? "unreadable" : std::to_string(read.value.size());
+    }
+    std::string kept(const Step&) {
+        return std::to_string(
+            QDir(dir_.path() + "/record.confusions").entryList(QDir::Files).size());
+    }
     std::string exists(const Step&) { return QFile::exists(file()) ? "there" : "none"; }
     std::string total(const Step&) {
         return readRows(file(),
