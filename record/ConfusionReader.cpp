@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <span>
 #include <utility>
 
@@ -76,9 +77,9 @@ std::optional<PupilRow> rowOf(const QSqlQuery& query) {
 }
 
 // The pupil's rows from `cut` on, of the values `shown` and of those the
-// rows from `cut` on mistook.
+// rows from `cut` on mistook, which are added to `shown`.
 sql::Reading<std::vector<PupilRow>> rowsFrom(const QSqlDatabase& db, const QString& pupil,
-                                             const Cut& cut, std::vector<double> shown) {
+                                             const Cut& cut, std::vector<double>& shown) {
     using recordColumns::quoted;
     const QString slips =
         QStringLiteral("e.what IN (%1, %2)")
@@ -103,6 +104,8 @@ sql::Reading<std::vector<PupilRow>> rowsFrom(const QSqlDatabase& db, const QStri
     for (const QVariantList& value : mistook.value) {
         shown.push_back(value[0].toDouble());
     }
+    std::sort(shown.begin(), shown.end());
+    shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
     if (shown.empty()) {
         return {};
     }
@@ -180,7 +183,8 @@ sql::Reading<std::vector<Confusion>> pupilConfusions(const QSqlDatabase& db, con
         }
     }
     ConfusionFold fold = saved ? std::move(saved->second) : ConfusionFold(offsetMs);
-    const auto rows = rowsFrom(db, pupil, saved ? saved->first.cut : Cut{}, fold.shownValues());
+    std::vector<double> shown = saved ? saved->first.shown : std::vector<double>{};
+    const auto rows = rowsFrom(db, pupil, saved ? saved->first.cut : Cut{}, shown);
     if (rows.failed()) {
         return {.error = rows.error};
     }
@@ -194,7 +198,9 @@ sql::Reading<std::vector<Confusion>> pupilConfusions(const QSqlDatabase& db, con
             const auto before = recordBefore(db, pupil, {first.startedMs, first.game, first.id},
                                              lastEvent.value.toLongLong());
             if (!before.failed()) {
-                writeSavedFold(path, before.value, fold);
+                SavedFold next = before.value;
+                next.shown = shown;
+                writeSavedFold(path, next, fold);
             }
         }
         fold.add(rows.value[i]);

@@ -130,14 +130,6 @@ public:
 
     std::vector<Confusion> result() const;
 
-    std::vector<double> shownValues() const {
-        std::set<double> shown;
-        for (const auto& entry : tracks_) {
-            shown.insert(std::get<0>(entry.first));
-        }
-        return {shown.begin(), shown.end()};
-    }
-
     void save(std::string& text) const;
     bool restore(std::istream& in);
 
@@ -337,10 +329,6 @@ std::vector<Confusion> ConfusionFold::result() const {
     ConfusionFold ended(*this);
     ended.endDay();
     return ended.state_->replay.result();
-}
-
-std::vector<double> ConfusionFold::shownValues() const {
-    return state_->replay.shownValues();
 }
 
 std::string ConfusionFold::saved() const {

@@ -95,8 +95,6 @@ public:
     void endDay();
     // The confusions as they stand, the day in progress counted.
     std::vector<Confusion> result() const;
-    // The values shown of the confusions met so far.
-    std::vector<double> shownValues() const;
 
     // The fold as text, between two days (endDay()); and back from such a
     // text, or none when the text is not one.

@@ -50,16 +50,30 @@ std::optional<std::pair<SavedFold, ConfusionFold>> readSavedFold(const QString& 
     }
     const QByteArray text = file.readAll();
     const qsizetype header = text.indexOf("\nconfusions ");
-    const QList<QByteArray> words = text.left(header).simplified().split(' ');
-    if (header < 0 || words.size() != 10 || words[0] != "cut" || words[5] != "seats" ||
-        words[8] != "events") {
+    const QList<QByteArray> lines = text.left(header).split('\n');
+    if (header < 0 || lines.size() != 4) {
         return std::nullopt;
     }
-    SavedFold saved{.cut = {words[1].toLongLong(), words[2].toLongLong(), words[3].toLongLong()},
-                    .uid = QString::fromLatin1(words[4]),
-                    .seats = words[6].toLongLong(),
-                    .seatGames = words[7].toLongLong(),
-                    .lastEvent = words[9].toLongLong()};
+    const QList<QByteArray> cut = lines[0].split(' ');
+    const QList<QByteArray> seats = lines[1].split(' ');
+    const QList<QByteArray> events = lines[2].split(' ');
+    QList<QByteArray> shown = lines[3].split(' ');
+    if (cut.size() != 5 || cut[0] != "cut" || seats.size() != 3 || seats[0] != "seats" ||
+        events.size() != 2 || events[0] != "events" || shown.takeFirst() != "shown") {
+        return std::nullopt;
+    }
+    SavedFold saved{.cut = {cut[1].toLongLong(), cut[2].toLongLong(), cut[3].toLongLong()},
+                    .uid = QString::fromLatin1(cut[4]),
+                    .seats = seats[1].toLongLong(),
+                    .seatGames = seats[2].toLongLong(),
+                    .lastEvent = events[1].toLongLong()};
+    for (const QByteArray& value : shown) {
+        bool ok = false;
+        saved.shown.push_back(value.toDouble(&ok));
+        if (!ok) {
+            return std::nullopt;
+        }
+    }
     auto fold = ConfusionFold::restored(
         std::string_view(text).substr(static_cast<size_t>(header) + 1), offsetMs);
     if (!fold) {
@@ -74,14 +88,18 @@ void writeSavedFold(const QString& path, const SavedFold& saved, const Confusion
     if (!file.open(QIODevice::WriteOnly)) {
         return;
     }
-    const QString header = QStringLiteral("cut %1 %2 %3 %4\nseats %5 %6\nevents %7\n")
-                               .arg(saved.cut.startedMs)
-                               .arg(saved.cut.game)
-                               .arg(saved.cut.id)
-                               .arg(saved.uid)
-                               .arg(saved.seats)
-                               .arg(saved.seatGames)
-                               .arg(saved.lastEvent);
+    QString header = QStringLiteral("cut %1 %2 %3 %4\nseats %5 %6\nevents %7\nshown")
+                         .arg(saved.cut.startedMs)
+                         .arg(saved.cut.game)
+                         .arg(saved.cut.id)
+                         .arg(saved.uid)
+                         .arg(saved.seats)
+                         .arg(saved.seatGames)
+                         .arg(saved.lastEvent);
+    for (const double value : saved.shown) {
+        header += QLatin1Char(' ') + QString::number(value, 'g', 17);
+    }
+    header += QLatin1Char('\n');
     file.write(header.toLatin1() + QByteArray::fromStdString(fold.saved()));
     file.commit();
 }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "record/Confusions.h"
 #include "record/Sql.h"
@@ -31,6 +32,10 @@ struct SavedFold {
     qint64 seats = 0;
     qint64 seatGames = 0;
     qint64 lastEvent = 0;
+    // The values shown, as the record holds them, of the pupil's wrong and
+    // missed cards up to the last day read: the spins the rows after the
+    // cut are read for, besides those of the values mistaken there.
+    std::vector<double> shown = {};
 };
 
 // The folder beside the record where its pupils' folds are kept,

@@ -204,7 +204,7 @@ TEST(PracticeRecord, TheDaysKeptBesideTheRecordServeUntilTheRecordChangesBeforeT
                             "'tile', 'unshaded-part' FROM event WHERE game = 2 AND what = 'spin'"}),
               "");
     EXPECT_EQ(anasConfusion(file), "box 3, 2 mistakes, 4 sessions");
-    EXPECT_EQ(anasConfusion(file), anasConfusion(file, true));
+    EXPECT_EQ(anasConfusion(file, true), "box 3, 2 mistakes, 4 sessions");
     // So too a game of hers set into the days before (one brought in from
     // another computer): her mistake on day 2 holds the confusion back.
     {
@@ -212,12 +212,33 @@ TEST(PracticeRecord, TheDaysKeptBesideTheRecordServeUntilTheRecordChangesBeforeT
         playDay(store, 2, true);
     }
     EXPECT_EQ(anasConfusion(file), "box 2, 3 mistakes, 4 sessions");
-    EXPECT_EQ(anasConfusion(file), anasConfusion(file, true));
+    EXPECT_EQ(anasConfusion(file, true), "box 2, 3 mistakes, 4 sessions");
     // And a game taken out of them.
     EXPECT_EQ(runSql(file, {"DELETE FROM event WHERE game = 5", "DELETE FROM seat WHERE game = 5",
                             "DELETE FROM tally WHERE game = 5", "DELETE FROM game WHERE id = 5"}),
               "");
     EXPECT_EQ(anasConfusion(file), "box 3, 2 mistakes, 4 sessions");
+}
+
+TEST(PracticeRecord, AValueRecordedAHairOffItsLiteralIsReadOnFromTheKeptDaysToo) {
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/record.sqlite";
+    // Every 0.3 of the record written as arithmetic gives it, 0.1 + 0.2.
+    const QStringList offLiteral{"UPDATE event SET spin_value = 0.1 + 0.2 WHERE spin_value = 0.3"};
+    {
+        RecordStore store(file);
+        playDay(store, 0, true);
+        playDay(store, 1, false);
+    }
+    ASSERT_EQ(runSql(file, offLiteral), "");
+    EXPECT_EQ(anasConfusion(file), "box 2, 1 mistakes, 2 sessions");
+    {
+        RecordStore store(file);
+        playDay(store, 2, false);
+    }
+    ASSERT_EQ(runSql(file, offLiteral), "");
+    EXPECT_EQ(anasConfusion(file), "box 3, 1 mistakes, 3 sessions");
+    EXPECT_EQ(anasConfusion(file, true), "box 3, 1 mistakes, 3 sessions");
 }
 
 }  // namespace
