@@ -162,5 +162,26 @@ TEST(LessonFuzz, OnlyUtf8TextWithoutControlCharactersIsALesson) {
     EXPECT_EQ(readLesson("name = Caf\xc3\xa9\n").lesson->name, "Caf\xc3\xa9");
 }
 
+// The words a teacher may write for on and off, and the line that is no
+// "key = value", named with its text.
+TEST(LessonFuzz, OnAndOffAreReadInEveryWordAndABareLineIsNamed) {
+    for (const char* on : {"on", "yes", "true", "Yes", "TRUE"}) {
+        const LessonReading read = readLesson(std::string("sound = ") + on + "\nexplain = " + on);
+        ASSERT_TRUE(read.lesson.has_value()) << on;
+        EXPECT_EQ(read.lesson->sound, true) << on;
+        EXPECT_EQ(read.lesson->explain, true) << on;
+    }
+    for (const char* off : {"off", "no", "false", "No"}) {
+        const LessonReading read = readLesson(std::string("sound = ") + off);
+        ASSERT_TRUE(read.lesson.has_value()) << off;
+        EXPECT_EQ(read.lesson->sound, false) << off;
+    }
+    const LessonReading bare = readLesson("name = Tenths\n\n  tenths only please  \n");
+    EXPECT_FALSE(bare.lesson.has_value());
+    EXPECT_EQ(bare.fault, LessonFault::NotAKeyLine);
+    EXPECT_EQ(bare.line, 3);
+    EXPECT_EQ(bare.word, "tenths only please");
+}
+
 }  // namespace
 }  // namespace zandoli::testing
