@@ -1,6 +1,8 @@
 // The confusions and their boxes, replayed from a pupil's rows day by day.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <string>
 #include <vector>
 
 #include "record/Confusions.h"
@@ -211,6 +213,23 @@ TEST(Confusions, DaysAreTheSchoolsLocalDays) {
     };
     EXPECT_EQ(confusionsOf(rows, 0).front().box, 2);
     EXPECT_EQ(confusionsOf(rows, -2 * 3'600'000).front().box, 1);
+}
+
+// A pupil of a class's whole year may have thousands of confusions (3,371
+// for the benchmark's pupil in every game): the days kept beside the record
+// are taken up for them as for a few.
+TEST(Confusions, TheKeptDaysOfThousandsOfConfusionsAreTakenUp) {
+    std::string kept = "confusions 1\ndays 1 20000\ntracks 3000";
+    for (int i = 1; i <= 3000; ++i) {
+        char shown[32];
+        const auto end = std::to_chars(shown, shown + sizeof shown, i / 1000.0).ptr;
+        kept += "\n" + std::string(shown, end) + " 0.5 2 1 1 1 1728000000000 0 0 20000 20000 0";
+    }
+    kept += '\n';
+    const auto fold = ConfusionFold::restored(kept, 0);
+    ASSERT_TRUE(fold.has_value());
+    EXPECT_EQ(fold->result().size(), 3000u);
+    EXPECT_EQ(fold->saved(), kept);
 }
 
 }  // namespace
