@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 #include <algorithm>
 
 #include "engine/Lesson.h"
+#include "platform/Choices.h"
 #include "record/RecordStore.h"
 #include "results/PracticeGame.h"
 #include "screens/ScreenRegistry.h"
@@ -94,6 +96,36 @@ TEST_F(PracticeSave, NewGameDealsFromTheRecordAsItIsNow) {
     EXPECT_EQ(table.settings().pupil, "Ana");
     EXPECT_GT(shown(0.6), 0);
     EXPECT_GT(shown(0.3), 0);
+}
+
+// A class code's game taken up again is recorded as the game it was dealt
+// as, not as the code's next one, and its notice line is shown again.
+TEST_F(PracticeSave, AClassGameTakenUpAgainIsTheGameItWasDealtAs) {
+    Lesson lesson = everyValueLesson();
+    lesson.code = "4B";
+    ASSERT_TRUE(choices::setLesson(lesson));
+    struct Standard {
+        ~Standard() { choices::setLesson(everyValueLesson()); }
+    } lessonAfter;
+    {
+        ScreenRegistry screens;
+        // Bo has nothing to practise: the lesson's own game, its first.
+        screens.startPractice(QStringLiteral("Bo"));
+        ASSERT_TRUE(dealt(screens.onePlayerTable()));
+        ASSERT_TRUE(screens.saveRunningGame());
+    }
+    ScreenRegistry screens;
+    screens.restoreGame();
+    ASSERT_TRUE(screens.onePlayerTable().isLoaded());
+    // The table says at once whose game it is, with no deal to wait for.
+    const auto* notice = screens.onePlayerTable().window()->findChild<QLabel*>("notice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->text().toStdString(), "Bo has nothing to practise: an ordinary game");
+    EXPECT_EQ(testing::joined(
+                  testing::readRows(RecordStore::userPath(),
+                                    "SELECT restored, class_game FROM game WHERE class_game IS NOT "
+                                    "NULL ORDER BY id")),
+              "0 | 1 / 1 | 1");
 }
 
 TEST(SavedPupil, KeepsThePupilAndThePracticeDeckAndRefusesADamagedDeck) {
