@@ -158,6 +158,11 @@ TEST(LessonFuzz, OnlyUtf8TextWithoutControlCharactersIsALesson) {
                     "A\x82\n"),
               "fault 0, line 0");
     EXPECT_EQ(fault("name = Caf\xc3"), "fault 0, line 0");
+    // A byte that begins no character: a continuation alone, an overlong
+    // lead (a slash written in two bytes), one past the last code point.
+    EXPECT_EQ(fault("name = Caf\x80\x80\n"), "fault 0, line 0");
+    EXPECT_EQ(fault("name = Caf\xc0\xaf\n"), "fault 0, line 0");
+    EXPECT_EQ(fault("name = Caf\xf5\x80\x80\x80\n"), "fault 0, line 0");
     EXPECT_EQ(fault("values = 1/2\nforms = whole\n"), "fault 10, line 0");
     EXPECT_EQ(readLesson("name = Caf\xc3\xa9\n").lesson->name, "Caf\xc3\xa9");
 }
