@@ -132,10 +132,12 @@ TEST(SavedPupil, KeepsThePupilAndThePracticeDeckAndRefusesADamagedDeck) {
     GameSettings practice{.pupil = "Ana", .practice = true};
     practice.deck.cards.fill(42);
     practice.deck.spinner.fill(0.3);
-    practice.deck.spinner[1] = -1;
+    practice.deck.spinner[1] = RED_STAR;
+    practice.deck.spinner[2] = BLUE_STAR;
     const QByteArray text = savedPupil(practice);
     EXPECT_TRUE(text.startsWith("pupil Ana\npractice 1\npack 42 42 "));
-    EXPECT_TRUE(text.contains("\nspinner 0.3 -1 0.3 "));
+    // The stars as the files already written hold them.
+    EXPECT_TRUE(text.contains("\nspinner 0.3 -1 2 0.3 "));
     const GameSettings lesson{.deck = standardDeck()};
     const GameSettings back = readSavedPupil(lesson, text);
     EXPECT_EQ(back.pupil, "Ana");
