@@ -37,6 +37,7 @@
 #include "record/RecordStore.h"
 #include "record/Report.h"
 #include "record/ResultsReader.h"
+#include "record/SavedFold.h"
 #include "record/Sql.h"
 #include "results/PracticeGame.h"
 #include "results/ReportScreen.h"
@@ -450,8 +451,7 @@ BENCHMARK(BM_PupilReport)->Unit(benchmark::kMillisecond);
 // from the reading before, as after any game or results screen of the
 // pupil's; cold: they are not, and every row of the pupil's is replayed.
 void practiceGame(benchmark::State& bench, const QString& path, const QString& pupil, bool cold) {
-    const QString kept = QFileInfo(path).absolutePath() + QLatin1Char('/') +
-                         QFileInfo(path).completeBaseName() + QStringLiteral(".confusions");
+    const QString kept = confusions::savedFoldsFolder(path);
     QDir(kept).removeRecursively();
     practiceSettings(GameSettings{}, pupil, path);
     std::vector<double> micros;
