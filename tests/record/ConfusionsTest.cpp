@@ -192,6 +192,34 @@ TEST(Confusions, OpenOnesComeFirstByBoxThenTheResolved) {
     EXPECT_EQ(all[2].sessions, 4);
 }
 
+TEST(Confusions, TheResolvedComeLatestFirstAndThoseOfOneTurnInTheOrderOfTheirValues) {
+    const std::vector<int16_t> held = {DECIMAL_03, TILE_07, DECIMAL_04};
+    PupilDays rows;
+    // 0.3 taken for 0.7's tile and for 0.4 on day 0, then chosen right on
+    // days 1 to 3: both are resolved by the same turn.
+    rows.mistake(0).turn(0, 0.3, held, {}, DECIMAL_04, MistakeRule::TenthAway);
+    // The digits of 1/4 read as 0.4 on day 1, then passed by on days 2 to 4.
+    rows.turn(1, 0.25, {DECIMAL_04}, {}, DECIMAL_04, MistakeRule::FractionDigits);
+    for (int day = 1; day <= 4; ++day) {
+        if (day <= 3) {
+            rows.turn(day, 0.3, held, {DECIMAL_03});
+        }
+        if (day >= 2) {
+            rows.turn(day, 0.25, {DECIMAL_04}, {});
+        }
+    }
+    const auto all = rows.confusions();
+    ASSERT_EQ(all.size(), 3u);
+    for (const Confusion& c : all) {
+        ASSERT_EQ(c.state, ConfusionState::Resolved);
+    }
+    EXPECT_EQ(*all[0].resolvedMs / DAY, 4);
+    EXPECT_EQ(all[0].key.rule, MistakeRule::FractionDigits);
+    EXPECT_EQ(*all[1].resolvedMs, *all[2].resolvedMs);
+    EXPECT_EQ(all[1].key.taken, 0.4);
+    EXPECT_EQ(all[2].key.taken, 0.7);
+}
+
 TEST(Confusions, DaysAreTheSchoolsLocalDays) {
     // 23:30 and 00:30 UTC are one day at UTC-2 and two at UTC.
     std::vector<PupilRow> rows = {
