@@ -62,3 +62,5 @@ void ButtonLabel::restyle() {
 }
 
 }  // namespace zandoli
+
+#include "moc_ButtonLabel.cpp"

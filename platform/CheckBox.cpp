@@ -32,3 +32,5 @@ void CheckBox::keyPressEvent(QKeyEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_CheckBox.cpp"

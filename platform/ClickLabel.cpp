@@ -17,3 +17,5 @@ QColor ClickLabel::textColour() const {
 }
 
 }  // namespace zandoli
+
+#include "moc_ClickLabel.cpp"

@@ -40,3 +40,5 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_ClickableLabel.cpp"

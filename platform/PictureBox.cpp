@@ -49,3 +49,5 @@ bool PictureBox::event(QEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_PictureBox.cpp"

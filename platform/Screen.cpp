@@ -138,3 +138,5 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_Screen.cpp"

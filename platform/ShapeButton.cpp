@@ -31,3 +31,5 @@ void ShapeButton::keyPressEvent(QKeyEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_ShapeButton.cpp"

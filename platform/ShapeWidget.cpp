@@ -55,3 +55,5 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace zandoli
+
+#include "moc_ShapeWidget.cpp"

@@ -62,3 +62,5 @@ void MistakeView::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace zandoli
+
+#include "moc_MistakeView.cpp"

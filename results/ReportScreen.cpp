@@ -307,3 +307,5 @@ void ReportScreen::backPressed() {
 }
 
 }  // namespace zandoli
+
+#include "moc_ReportScreen.cpp"

@@ -123,3 +123,5 @@ void ResultsChart::paintGroup(QPainter& painter, const QRectF& place, int index)
 }
 
 }  // namespace zandoli
+
+#include "moc_ResultsChart.cpp"

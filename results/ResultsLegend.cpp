@@ -38,3 +38,5 @@ void ResultsLegend::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace zandoli
+
+#include "moc_ResultsLegend.cpp"

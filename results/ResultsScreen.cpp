@@ -302,3 +302,5 @@ void ResultsScreen::showConfusions(Panel& panel, const std::vector<Confusion>& c
 }
 
 }  // namespace zandoli
+
+#include "moc_ResultsScreen.cpp"

@@ -39,3 +39,5 @@ bool Backdrop::eventFilter(QObject* watched, QEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_Backdrop.cpp"

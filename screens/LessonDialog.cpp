@@ -345,3 +345,5 @@ void LessonDialog::accept() {
 }
 
 }  // namespace zandoli
+
+#include "moc_LessonDialog.cpp"

@@ -74,3 +74,5 @@ void NamesDialog::accept() {
 }
 
 }  // namespace zandoli
+
+#include "moc_NamesDialog.cpp"

@@ -108,3 +108,5 @@ void RulesScreen::exitPressed() {
 }
 
 }  // namespace zandoli
+
+#include "moc_RulesScreen.cpp"

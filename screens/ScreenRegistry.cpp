@@ -293,3 +293,5 @@ void ScreenRegistry::endProgram() {
 }
 
 }  // namespace zandoli
+
+#include "moc_ScreenRegistry.cpp"

@@ -275,3 +275,5 @@ void SetupScreen::rulesPressed() {
 }
 
 }  // namespace zandoli
+
+#include "moc_SetupScreen.cpp"

@@ -72,3 +72,5 @@ void keepRunningGame(ScreenRegistry& screens) {
 }
 
 }  // namespace zandoli
+
+#include "moc_Shutdown.cpp"

@@ -120,3 +120,5 @@ void TitleScreen::exitPressed() {
 }
 
 }  // namespace zandoli
+
+#include "moc_TitleScreen.cpp"

@@ -124,3 +124,5 @@ void ExplanationPanel::showWords(const ExplanationWords& words, int player) {
 }
 
 }  // namespace zandoli
+
+#include "moc_ExplanationPanel.cpp"

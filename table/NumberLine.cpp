@@ -94,3 +94,5 @@ void NumberLine::paintMark(QPainter& painter, const Mark& mark, bool up) const {
 }
 
 }  // namespace zandoli
+
+#include "moc_NumberLine.cpp"

@@ -295,3 +295,5 @@ void QtTableView::settle() {
 }
 
 }  // namespace zandoli
+
+#include "moc_QtTableView.cpp"

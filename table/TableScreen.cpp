@@ -326,3 +326,5 @@ void TableScreen::tablePressed(QPointF pixels) {
 }
 
 }  // namespace zandoli
+
+#include "moc_TableScreen.cpp"

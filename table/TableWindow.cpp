@@ -18,3 +18,5 @@ void TableWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 }  // namespace zandoli
+
+#include "moc_TableWindow.cpp"

@@ -311,3 +311,5 @@ std::string Program::seen() {
 }
 
 }  // namespace zandoli
+
+#include "moc_ScreensProgram.cpp"
