@@ -8,6 +8,7 @@
 #include "look/TableLayout.h"
 #include "platform/ButtonLabel.h"
 #include "platform/ClickLabel.h"
+#include "platform/ScreenLook.h"
 
 // Builders for the controls of the title, set-up and rules screens: each
 // takes a control's fixed layout (object name, text, place in twips, face
@@ -21,6 +22,10 @@ struct Face {
     double points;
     bool bold;
 };
+
+// The game's name on the title and set-up screens, and the small print below it.
+inline const Face TITLE_FACE{screenLook::ROUNDED, 30, true};
+inline const Face NOTICE_FACE{screenLook::ARIAL, 8.25, false};
 
 // A place and a face at the run's scale.
 QRect pixels(const TwipRect& place);

@@ -19,11 +19,11 @@ using namespace screenLook;
 
 namespace {
 
-const Face HEADING_FACE{ARIAL, 20.25, true};
-const Face SUBHEADING_FACE{ARIAL, 24, true};
+const Face RULES_HEADING_FACE{ARIAL, 20.25, true};
+const Face RULES_SUBHEADING_FACE{ARIAL, 24, true};
 const Face BODY_FACE{ARIAL, 18, false};
 const Face DOCUMENT_FACE{ARIAL, 12, true};
-const Face EXIT_FACE{ARIAL, 18, true};
+const Face RULES_EXIT_FACE{ARIAL, 18, true};
 
 // Where each paragraph of the rules stands, in the order of the paragraphs: the
 // number its label's object name ends in (rulesText6, ...), which readers
@@ -63,15 +63,16 @@ QWidget* RulesScreen::createWindow() {
     QWidget* form = makeLargeWindow();
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    autosize(text(form, textName(0), QString(), {1920, 120, 6075, 480}, HEADING_FACE, left),
+    autosize(text(form, textName(0), QString(), {1920, 120, 6075, 480}, RULES_HEADING_FACE, left),
              rulesText::heading());
     ButtonLabel* document =
         button(form, QStringLiteral("printButton"),
                QCoreApplication::translate("Rules", "Open Rules Document for Printing"),
                {10920, 120, 4275, 375}, DOCUMENT_FACE);
     connect(document, &ButtonLabel::clicked, this, &RulesScreen::printPressed);
-    autosize(text(form, textName(1), QString(), {120, 2520, 2670, 555}, SUBHEADING_FACE, left),
-             rulesText::subheading());
+    autosize(
+        text(form, textName(1), QString(), {120, 2520, 2670, 555}, RULES_SUBHEADING_FACE, left),
+        rulesText::subheading());
     const QStringList rules = rulesText::paragraphs();
     for (size_t i = 0; i < BODY.size(); ++i) {
         // Wrapped before it is filled, so a long paragraph fits by its lines.
@@ -83,7 +84,7 @@ QWidget* RulesScreen::createWindow() {
     }
     ButtonLabel* exit =
         button(form, QStringLiteral("exitButton"), QCoreApplication::translate("Rules", "Exit"),
-               {13560, 10920, 1695, 495}, EXIT_FACE);
+               {13560, 10920, 1695, 495}, RULES_EXIT_FACE);
     connect(exit, &ButtonLabel::clicked, this, [this] { exitPressed(); });
     bindKey(exit, QKeySequence(Qt::Key_Escape),
             QCoreApplication::translate("Rules", "close the rules"));

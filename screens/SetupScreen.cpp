@@ -21,7 +21,6 @@ using namespace screenLook;
 
 namespace {
 
-const Face TITLE_FACE{ROUNDED, 30, true};
 const Face RULES_FACE{ARIAL, 20.25, true};
 const Face CHECK_FACE{ARIAL, 12, true};
 const Face RESULTS_FACE{ARIAL, 15.75, true};
@@ -30,7 +29,6 @@ const Face HEADING_FACE{ARIAL, 20.25, true};
 const Face PLAYERS_FACE{TAHOMA, 32.25, true};
 const Face WEB_FACE{TAHOMA, 12, true};
 const Face EXIT_FACE{ARIAL, 12.75, true};
-const Face NOTICE_FACE{ARIAL, 8.25, false};
 const Face LESSON_FACE{ARIAL, 11.25, true};
 
 // One button for each number of players, side by side.

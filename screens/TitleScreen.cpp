@@ -27,9 +27,7 @@ constexpr TwipRect inFrame(TwipRect client) {
             client.height};
 }
 
-const Face TITLE_FACE{ROUNDED, 30, true};
 const Face BUTTON_FACE{ARIAL, 15.75, true};
-const Face NOTICE_FACE{ARIAL, 8.25, false};
 
 }  // namespace
 

@@ -309,15 +309,15 @@ void endCopy(Copy& copy) {
 
 constexpr int64_t FIRST_MS = 1'000'000'000'000;
 constexpr int64_t SECOND_MS = 2'000'000'000'000;
-constexpr int GAMES = 10;
+constexpr int GAMES_EACH = 10;
 
 // Two copies play at once on one record, the first killed after `killAfter`
 // rows if that is more than none; then the next copy starts, and plays.
 void twoCopies(const Home& home, int64_t killAfter) {
     std::array<int, 2> go{};
     ASSERT_EQ(pipe(go.data()), 0);
-    Copy first = startCopy(home.record(), killAfter > 0 ? 1000 : GAMES, FIRST_MS, go);
-    Copy second = startCopy(home.record(), GAMES, SECOND_MS, go);
+    Copy first = startCopy(home.record(), killAfter > 0 ? 1000 : GAMES_EACH, FIRST_MS, go);
+    Copy second = startCopy(home.record(), GAMES_EACH, SECOND_MS, go);
     close(go[0]);
     close(go[1]);
     if (killAfter > 0) {
@@ -343,7 +343,7 @@ void twoCopies(const Home& home, int64_t killAfter) {
     EXPECT_EQ(
         home.rows(
             "SELECT count(*) FROM game WHERE started_ms / 1000000000000 = 2 AND ending = 'won'"),
-        std::to_string(GAMES));
+        std::to_string(GAMES_EACH));
     EXPECT_EQ(home.rows(rows.arg(3)), "19");
     const int64_t firstRows = std::stoll(home.rows(rows.arg(1)));
     if (killAfter > 0) {
